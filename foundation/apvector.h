@@ -1,0 +1,56 @@
+// The checked vector the roster is held in: an owning array of records whose element
+// access checks the index. A bad index writes "Illegal vector index: K max index = L" to
+// the standard error stream and ends the process with exit status 1 through std::exit, so
+// static objects are destroyed. Not copyable: the system holds exactly one roster.
+#ifndef MUSTERWRIGHT_FOUNDATION_APVECTOR_H
+#define MUSTERWRIGHT_FOUNDATION_APVECTOR_H
+
+#include <cstdlib>
+#include <iostream>
+
+template <class itemType>
+class apvector {
+ public:
+  // An empty vector: length 0, no array.
+  apvector() = default;
+  apvector(const apvector&) = delete;
+  apvector& operator=(const apvector&) = delete;
+  ~apvector() { delete[] myList; }
+
+  int length() const { return myLength; }
+
+  // Makes the length `newSize` (not negative). Records in the positions that the old and
+  // the new size share keep all their contents; positions beyond the old length start as
+  // default records.
+  void resize(int newSize) {
+    const int keep = newSize < myLength ? newSize : myLength;
+    itemType* newList = newSize > 0 ? new itemType[newSize] : nullptr;
+    for (int k = 0; k < keep; ++k) newList[k] = myList[k];
+    delete[] myList;
+    myList = newList;
+    myLength = newSize;
+  }
+
+  // Record `k`; a `k` outside 0 .. length() - 1 ends the process as described above.
+  itemType& operator[](int k) {
+    checkIndex(k);
+    return myList[k];
+  }
+  const itemType& operator[](int k) const {
+    checkIndex(k);
+    return myList[k];
+  }
+
+ private:
+  void checkIndex(int k) const {
+    if (k < 0 || k >= myLength) {
+      std::cerr << "Illegal vector index: " << k << " max index = " << myLength - 1 << std::endl;
+      std::exit(1);
+    }
+  }
+
+  int myLength = 0;
+  itemType* myList = nullptr;
+};
+
+#endif
