@@ -1,0 +1,22 @@
+// The listing of a generated force, as every front end shows it: four header lines (the
+// resolved house, size, weight and experience words), then for each group a separator
+// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>".
+#ifndef MUSTERWRIGHT_UI_LISTING_H
+#define MUSTERWRIGHT_UI_LISTING_H
+
+#include <vector>
+
+#include "foundation/apstring.h"
+#include "foundation/apvector.h"
+#include "foundation/mech.h"
+
+// The lines for the given selection words and roster; groups are 5 slots when `clan` is
+// set and 4 otherwise. 4 + slots + groups lines in all.
+std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
+                                 const apstring& weightWord, const apstring& experienceWord,
+                                 bool clan, const apvector<Mech>& force);
+
+// The lines for the force that the last Generate run left in the globals.
+std::vector<apstring> listForce();
+
+#endif

@@ -1,0 +1,29 @@
+// Saving a listing to a text file: every line followed by CR LF, bytes written exactly.
+// A failed save is reported and never destroys what the file held before.
+#ifndef MUSTERWRIGHT_UI_ROSTER_FILE_H
+#define MUSTERWRIGHT_UI_ROSTER_FILE_H
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "foundation/apstring.h"
+
+// A save that failed; the message names the file and the system's reason.
+class SaveError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Splits an edited text into lines at each line feed: a final line break adds no empty
+// line, and an empty text gives no line.
+std::vector<apstring> textLines(const std::string& text);
+
+// Writes `lines`, each followed by CR LF, to `fileName` taken unchanged (no lines give an
+// empty file). The content goes to a temporary file in the same folder that then replaces
+// the target; where the folder is not writable but the file is, the file is rewritten in
+// place. New files get mode 0666 less the umask. Throws SaveError on any failure, leaving
+// an existing file as it was.
+void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
+
+#endif
