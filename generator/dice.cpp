@@ -15,14 +15,18 @@ DiceSource seededDice(std::uint32_t seed) {
   };
 }
 
-void useDice(DiceSource source) { currentDice = std::move(source); }
+void useDice(DiceSource source) {
+  currentDice = std::move(source);
+}
 
 int roll(int n) {
   if (!currentDice) throw std::logic_error("roll: no dice in use");
   return currentDice(n);
 }
 
-int d6() { return roll(6) + 1; }
+int d6() {
+  return roll(6) + 1;
+}
 
 int twoD6() {
   const int first = roll(6);

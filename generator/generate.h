@@ -31,7 +31,9 @@ extern std::streamoff houseStart;
 inline constexpr std::streamoff vehicleStart = 7038;
 
 // 5 slots per star in a Clan force, 4 per lance in a House force.
-inline int groupSize() { return isClan ? 5 : 4; }
+inline int groupSize() {
+  return isClan ? 5 : 4;
+}
 
 // The choices of one run: each word as listed in its drop-down list, "Random", or empty
 // (empty counts as "Random").

@@ -1,0 +1,22 @@
+#include "ui/listing.h"
+
+#include "generator/generate.h"
+
+std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
+                                 const apstring& weightWord, const apstring& experienceWord,
+                                 bool clan, const apvector<Mech>& force) {
+  const int slotsPerGroup = clan ? 5 : 4;
+  std::vector<apstring> lines{houseWord, sizeWord, weightWord, experienceWord};
+  lines.reserve(4 + force.length() + force.length() / slotsPerGroup + 1);
+  for (int i = 0; i < force.length(); ++i) {
+    const Mech& slot = force[i];
+    listLine = slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery;
+    if (i % slotsPerGroup == 0) lines.emplace_back(" ");
+    lines.push_back(listLine);
+  }
+  return lines;
+}
+
+std::vector<apstring> listForce() {
+  return listRoster(house, size, weight, experience, isClan, roster);
+}
