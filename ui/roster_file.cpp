@@ -1,0 +1,179 @@
+#include "ui/roster_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// How many symbolic links a name may pass through before the save gives up, as the system
+// itself does (ELOOP).
+constexpr int kMaxLinks = 40;
+
+[[noreturn]] void fail(const std::string& fileName, const std::string& what, int error) {
+  throw SaveError("\"" + fileName + "\" was not saved: " + what + ": " + std::strerror(error));
+}
+
+std::string quoted(const fs::path& path) {
+  return "\"" + path.string() + "\"";
+}
+
+std::string content(const std::vector<apstring>& lines) {
+  std::string bytes;
+  for (const apstring& line : lines) {
+    bytes.append(line.c_str(), static_cast<std::size_t>(line.length()));
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+// Follows symbolic links until `name` leads to something that is not one (or to nothing),
+// so that the save replaces the file a link points at and keeps the link itself.
+fs::path resolveLinks(const std::string& fileName) {
+  fs::path path = fileName;
+  for (int hops = 0;; ++hops) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (hops == kMaxLinks)
+      fail(fileName, "following the links to " + quoted(path) + " failed", ELOOP);
+    std::error_code error;
+    const fs::path target = fs::read_symlink(path, error);
+    if (error) fail(fileName, "reading the link " + quoted(path) + " failed", error.value());
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+}
+
+// Writes every byte of `bytes` to `fd`, going on after partial writes and interruptions.
+// Returns 0, or the errno of the write that failed.
+int writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+// Creates a new file of a unique name beside `target`, as open(2) with O_EXCL and mode 0666
+// does, so the umask applies as to any new file. Returns its descriptor, or -1 with errno set.
+int createTemporary(const fs::path& target, fs::path& temporary) {
+  std::random_device entropy;
+  const fs::path folder = target.parent_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = folder /
+                ("." + target.filename().string().substr(0, 200) + "." + std::to_string(entropy()));
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Writes `bytes` to a temporary file and renames it over `target`. Returns false, having
+// touched nothing, when the folder does not let a file be created there.
+bool replaceByRename(const std::string& fileName, const fs::path& target, const struct stat* old,
+                     std::string_view bytes) {
+  fs::path temporary;
+  const int fd = createTemporary(target, temporary);
+  if (fd < 0) {
+    const int error = errno;
+    if (old != nullptr && (error == EACCES || error == EPERM || error == EROFS)) return false;
+    const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    fail(fileName, "cannot create a file in the folder " + quoted(folder), error);
+  }
+  int error = 0;
+  std::string step;
+  if (old != nullptr && ::fchmod(fd, old->st_mode & 07777) != 0) {
+    error = errno;
+    step = "keeping the file's permissions failed";
+  }
+  if (error == 0 && (error = writeAll(fd, bytes)) != 0) step = "writing failed";
+  if (error == 0 && ::fsync(fd) != 0) {
+    error = errno;
+    step = "flushing to disk failed";
+  }
+  if (::close(fd) != 0 && error == 0) {
+    error = errno;
+    step = "closing failed";
+  }
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    error = errno;
+    step = "replacing the file failed";
+  }
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    fail(fileName, step, error);
+  }
+  return true;
+}
+
+// Rewrites `target` where it stands: used for a file whose folder is closed to new files, and
+// for devices and pipes. The old bytes are overwritten first and the rest cut off afterwards,
+// so a disk that fills up fails before the old content is lost.
+void rewriteInPlace(const std::string& fileName, const fs::path& target, bool regular,
+                    std::string_view bytes) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) fail(fileName, "opening for writing failed", errno);
+  int error = writeAll(fd, bytes);
+  std::string step = "writing failed";
+  if (error == 0 && regular && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+    error = errno;
+    step = "cutting off the old content failed";
+  }
+  if (error == 0 && regular && ::fsync(fd) != 0) {
+    error = errno;
+    step = "flushing to disk failed";
+  }
+  if (::close(fd) != 0 && error == 0) {
+    error = errno;
+    step = "closing failed";
+  }
+  if (error != 0) fail(fileName, step, error);
+}
+
+}  // namespace
+
+std::vector<apstring> textLines(const std::string& text) {
+  std::vector<apstring> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.emplace_back(text.substr(start, end - start).c_str());
+    start = end + 1;
+  }
+  return lines;
+}
+
+void saveLines(const std::string& fileName, const std::vector<apstring>& lines) {
+  if (fileName.empty()) fail(fileName, "the file name is empty", ENOENT);
+  const fs::path target = resolveLinks(fileName);
+  if (!target.has_filename()) fail(fileName, "the name ends in a folder separator", EISDIR);
+  const std::string bytes = content(lines);
+
+  struct stat old {};
+  if (::stat(target.c_str(), &old) != 0) {
+    if (errno != ENOENT) fail(fileName, "looking up the file failed", errno);
+    replaceByRename(fileName, target, nullptr, bytes);
+    return;
+  }
+  if (S_ISDIR(old.st_mode)) fail(fileName, "the name is a folder", EISDIR);
+  if (::access(target.c_str(), W_OK) != 0) fail(fileName, "the file may not be written", errno);
+  if (!S_ISREG(old.st_mode)) {
+    rewriteInPlace(fileName, target, false, bytes);
+    return;
+  }
+  if (!replaceByRename(fileName, target, &old, bytes))
+    rewriteInPlace(fileName, target, true, bytes);
+}
