@@ -1,0 +1,10 @@
+// The crew skill roll of one slot: one die on the table of the force's experience level.
+// A Clan Green crew adds 2 to the die (subtracts 2 when the slot's `mark` is set).
+#ifndef MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
+#define MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
+
+// Writes `piloting` and `gunnery` of roster slot `slot` (0-based). An `experience` that is
+// none of "Green", "Regular", "Veteran", "Elite" draws no roll and leaves them as they were.
+void rollCrewSkills(int slot);
+
+#endif

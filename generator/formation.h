@@ -1,0 +1,12 @@
+// The formation step: gives every group of the unit a weight class and hands it to
+// FillGroup with its first slot. One group takes the selected weight; two groups roll the
+// two-group table; larger units are laid out in blocks of three groups, each block with a
+// roll of its own on the three-lance (House) or three-star (Clan) table.
+#ifndef MUSTERWRIGHT_GENERATOR_FORMATION_H
+#define MUSTERWRIGHT_GENERATOR_FORMATION_H
+
+// Fills the roster's `groupCount` groups (requires the roster sized to groupCount *
+// groupSize() and the faction's section found). Reads `isClan` and `weight`.
+void formUnit(int groupCount);
+
+#endif

@@ -1,0 +1,58 @@
+// The fixed rule tables of a Generate run, one row per line in the printed order, each row
+// selected by an exact die range (and, in the composition tables, an exact weight word).
+// `rowFor` finds the row whose range holds a roll; the tables cover every possible roll.
+#ifndef MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
+#define MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
+
+#include <cstddef>
+#include <stdexcept>
+
+// The row of `rows` whose range low..high holds `roll`.
+template <class Row, std::size_t N>
+const Row& rowFor(const Row (&rows)[N], int roll) {
+  for (const Row& row : rows) {
+    if (row.low <= roll && roll <= row.high) return row;
+  }
+  throw std::logic_error("no rule table row for a roll");
+}
+
+// A roll that turns "Random" into a word.
+struct WordRow {
+  int low, high;
+  const char* word;
+};
+
+// House table: a roll of 10 plus 1. Rolls 7 to 10 give a Clan.
+struct HouseRow {
+  int low, high;
+  const char* house;
+  bool clan;
+};
+extern const HouseRow kHouses[10];
+
+// Size word to group count; the House and Clan size tables (a roll of 4 or 5 plus 1).
+struct SizeWord {
+  const char* word;
+  int groups;
+};
+extern const SizeWord kSizeWords[9];
+struct SizeRow {
+  int low, high;
+  const char* size;
+  int groups;
+};
+extern const SizeRow kHouseSizes[4];
+extern const SizeRow kClanSizes[5];
+
+// Weight table for a unit of one group (2d6); a 2 makes a battle-armour group.
+struct WeightRow {
+  int low, high;
+  const char* house;
+  const char* clan;
+};
+extern const WeightRow kWeights[5];
+
+// Experience table (2d6).
+extern const WordRow kExperiences[4];
+
+#endif

@@ -1,0 +1,38 @@
+// The three searches of the table file: the faction search, the heading search and the
+// entry pick. Each search positions the stream itself at an explicit byte offset (clearing
+// the stream's whole state first, so an earlier failure never poisons it), tests the line
+// buffer before every read, and reads whole lines byte for byte into it. A search that
+// reaches the end of the file ends at once with a TableError that names the file, what was
+// looked for and where.
+#ifndef MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
+#define MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
+
+#include <ios>
+#include <istream>
+#include <string_view>
+
+#include "foundation/apstring.h"
+
+// The stream a search reads, the buffer every line lands in, and the file's name for
+// messages. The buffer keeps the last line read between searches.
+struct TableReader {
+  std::istream& file;
+  apstring& line;
+  std::string_view fileName;
+};
+
+// Reads from byte 0 until a line equals `faction` and returns the offset just after that
+// line. Fails when no line equals it.
+std::streamoff findFaction(TableReader& reader, const apstring& faction);
+
+// Positions the stream at `start`, then reads until a line equals `word`; `section` names
+// the place searched ("the "Kurita" section", "the vehicle section") for messages. The buffer
+// is tested before the first read: when it already holds `word`, nothing is read.
+void findHeading(TableReader& reader, std::streamoff start, const apstring& word,
+                 std::string_view section);
+
+// Reads `count` (1 to 11) further lines; the buffer then holds the chosen entry. `word` names
+// the table for messages. Fails when the file ends before the entry.
+void pickEntry(TableReader& reader, int count, const apstring& word);
+
+#endif
