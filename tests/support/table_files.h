@@ -1,0 +1,93 @@
+// Table files for tests: a well-formed file built from parts, written to a scratch folder
+// and opened as the table file. Entry k (1..11) of a faction table is named
+// "<first three letters of the faction> <weight> <k>", of a vehicle table "Veh <weight> <k>".
+#ifndef MUSTERWRIGHT_TESTS_TABLE_FILES_H
+#define MUSTERWRIGHT_TESTS_TABLE_FILES_H
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "generator/generate.h"
+
+inline const std::vector<std::string> kFactions = {
+    "Kurita",  "Liao",        "Marik", "Davion",     "Steiner",
+    "ComStar", "Jade Falcon", "Wolf",  "Ghost Bear", "Smoke Jaguar"};
+inline const std::vector<std::string> kWeightWords = {"Light", "Medium", "Heavy", "Assault"};
+
+// A weight table: the heading and `entries` lines "<prefix> <weight> <k>".
+inline std::string weightTable(const std::string& prefix, const std::string& weightWord,
+                               int entries = 11) {
+  std::string text = weightWord + "\n";
+  for (int k = 1; k <= entries; ++k)
+    text += prefix + " " + weightWord + " " + std::to_string(k) + "\n";
+  return text;
+}
+
+// A faction heading followed by its four tables.
+inline std::string factionSection(const std::string& faction) {
+  std::string text = faction + "\n";
+  for (const std::string& w : kWeightWords) text += weightTable(faction.substr(0, 3), w);
+  return text;
+}
+
+// Pads `text` with filler lines so that it ends exactly at the vehicle section's offset.
+inline std::string padToVehicles(std::string text) {
+  const auto target = static_cast<std::size_t>(vehicleStart);
+  while (text.size() < target) {
+    const std::size_t room = target - text.size();
+    text += std::string(std::min<std::size_t>(room, 60) - 1, '-') + "\n";
+  }
+  return text;
+}
+
+inline std::string vehicleSection() {
+  std::string text = "Vehicles\n";
+  for (const std::string& w : kWeightWords) text += weightTable("Veh", w);
+  return text;
+}
+
+// Every faction, padding, and the vehicle section: a sound file.
+inline std::string soundTables() {
+  std::string text = "Test tables\n";
+  for (const std::string& f : kFactions) text += factionSection(f);
+  return padToVehicles(text) + vehicleSection();
+}
+
+// A scratch folder for one test, removed with its contents at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("musterwright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+  // Writes `bytes` to `name` in the folder and returns its path.
+  std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+    const std::filesystem::path file = path_ / name;
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file;
+  }
+
+ private:
+  static int& counter() {
+    static int next = 0;
+    return next;
+  }
+  std::filesystem::path path_;
+};
+
+#endif
