@@ -1,0 +1,100 @@
+// musterwright-cli: one Generate run from the command line, printing the listing; or a check
+// of a table file. Standard output carries only the listing (or "ok", the help, the
+// version); every failure goes to standard error with exit status 1, a bad command line 2.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "generator/generate.h"
+#include "musterwright_version.h"
+#include "tables/table_check.h"
+#include "tables/table_location.h"
+#include "ui/listing.h"
+#include "ui/roster_file.h"
+
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kBadUsage = 2;
+
+// A failure that the program reports on standard error and ends with status 1.
+class RunError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+void print(const std::string& text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    throw RunError(std::string("cannot write to standard output: ") + std::strerror(errno));
+}
+
+std::filesystem::path tablePath(const CliOptions& options) {
+  return options.tables ? std::filesystem::path(*options.tables) : locateTableFile();
+}
+
+int generate(const CliOptions& options) {
+  std::uint32_t seed = 0;
+  if (options.seed) {
+    seed = *options.seed;
+  } else {
+    seed = std::random_device{}();
+    std::cerr << "seed: " << seed << std::endl;
+  }
+  openTableFile(tablePath(options));
+  const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
+                            options.experience.c_str(), options.vehicles};
+  generateForce(selection, seed);
+  const std::vector<apstring> lines = listForce();
+  if (options.out) saveLines(*options.out, lines);
+
+  std::string text;
+  for (const apstring& line : lines) text.append(line.c_str()).append("\n");
+  print(text);
+  return 0;
+}
+
+int checkTables(const CliOptions& options) {
+  const std::vector<std::string> problems = checkTableFile(tablePath(options));
+  if (problems.empty()) {
+    print("ok\n");
+    return 0;
+  }
+  for (const std::string& problem : problems) std::cerr << problem << '\n';
+  return kFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CliOptions options;
+  try {
+    options = parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError& error) {
+    std::cerr << "musterwright-cli: " << error.what() << "\n"
+              << usageSynopsis() << "Try \"musterwright-cli --help\" for every list's words.\n";
+    return kBadUsage;
+  }
+  try {
+    switch (options.mode) {
+      case Mode::help:
+        print(helpText());
+        return 0;
+      case Mode::version:
+        print("musterwright-cli " MUSTERWRIGHT_VERSION "\n");
+        return 0;
+      case Mode::checkTables:
+        return checkTables(options);
+      case Mode::generate:
+        return generate(options);
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "musterwright-cli: " << error.what() << '\n';
+  }
+  return kFailure;
+}

@@ -1,0 +1,23 @@
+// Checks a table file against the layout its searches rely on and names every breach, each
+// as "<file>, line N: <what is wrong>". One pass over the bytes with a fixed amount of state:
+// linear time and bounded memory for any input (NUL bytes, no line feeds, huge files).
+#ifndef MUSTERWRIGHT_TABLES_TABLE_CHECK_H
+#define MUSTERWRIGHT_TABLES_TABLE_CHECK_H
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The problems of the table file whose content is `bytes`, in order of line; `name` opens
+// every message. Lines are compared as the searches read them: whole, byte for byte, NUL
+// bytes skipped. An empty result means every faction heading, its four weight tables of
+// eleven entries, and the four vehicle tables from byte 7038 on are where the searches
+// look for them.
+std::vector<std::string> checkTableBytes(std::string_view bytes, const std::string& name);
+
+// The same for the file at `path`, named in the messages as given. Throws TableError, with
+// the system's reason, when the file cannot be opened or read.
+std::vector<std::string> checkTableFile(const std::filesystem::path& path);
+
+#endif
