@@ -1,0 +1,102 @@
+// The shipped Tables.dat: its layout, and a force for every choice the window offers.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "generator/generate.h"
+#include "support/table_files.h"
+
+namespace {
+
+std::string shippedBytes() {
+  std::ifstream file(SHIPPED_TABLES, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+bool isHeadingWord(const std::string& line) {
+  for (const auto* words : {&kFactions, &kWeightWords}) {
+    for (const std::string& word : *words) {
+      if (line == word) return true;
+    }
+  }
+  return false;
+}
+
+// Checks the four tables that follow `lines[from]` (a section's first line) in order.
+void expectFourTables(const std::vector<std::string>& lines, std::size_t from,
+                      const std::string& where) {
+  std::size_t at = from;
+  for (const std::string& weightWord : kWeightWords) {
+    while (at < lines.size() && lines[at] != weightWord) {
+      EXPECT_FALSE(isHeadingWord(lines[at])) << where << ": stray heading " << lines[at];
+      ++at;
+    }
+    ASSERT_LT(at, lines.size()) << where << " has no " << weightWord << " table";
+    for (int k = 1; k <= 11; ++k) {
+      ASSERT_LT(at + k, lines.size()) << where << " " << weightWord << " is cut short";
+      EXPECT_FALSE(isHeadingWord(lines[at + k])) << where << " " << weightWord << " entry " << k;
+      EXPECT_FALSE(lines[at + k].empty()) << where << " " << weightWord << " entry " << k;
+    }
+    at += 12;
+  }
+}
+
+TEST(ShippedTables, EveryFactionHasFourTablesOfElevenAndVehiclesStartAtTheirOffset) {
+  const std::string bytes = shippedBytes();
+  ASSERT_GT(bytes.size(), static_cast<std::size_t>(vehicleStart));
+  EXPECT_EQ(bytes.find('\r'), std::string::npos) << "line feed line ends only";
+  EXPECT_EQ(bytes.back(), '\n') << "a final line feed";
+  EXPECT_EQ(bytes[vehicleStart - 1], '\n') << "the vehicle section starts a line";
+
+  const std::string factionPart = bytes.substr(0, vehicleStart);
+  const std::vector<std::string> lines = linesOf(factionPart);
+  for (const std::string& faction : kFactions) {
+    const auto heading = std::find(lines.begin(), lines.end(), faction);
+    ASSERT_NE(heading, lines.end()) << faction << " has no heading before the vehicles";
+    expectFourTables(lines, heading - lines.begin() + 1, faction);
+  }
+  expectFourTables(linesOf(bytes.substr(vehicleStart)), 0, "the vehicle section");
+}
+
+TEST(ShippedTables, EveryChoiceOfTheWindowGeneratesAForce) {
+  openTableFile(SHIPPED_TABLES);
+  std::vector<std::string> factions = kFactions;
+  factions.push_back("Random");
+  const char* sizes[] = {"Lance",  "Company", "Batallion", "Regement", "Star",
+                         "Binary", "Trinary", "Cluster",   "Galaxy",   "Random"};
+  const char* weights[] = {"Light", "Medium", "Heavy", "Assault", "Random"};
+  const char* levels[] = {"Green", "Regular", "Veteran", "Elite", "Random"};
+  std::uint32_t seed = 1;
+  int slots = 0;
+  for (const std::string& faction : factions) {
+    for (const char* size : sizes) {
+      for (const char* weight : weights) {
+        for (const char* level : levels) {
+          for (const bool vehicles : {false, true}) {
+            generateForce(Selection{faction.c_str(), size, weight, level, vehicles}, seed++);
+            for (int k = 0; k < roster.length(); ++k) {
+              ASSERT_GT(roster[k].name.length(), 0);
+              ASSERT_TRUE(roster[k].piloting >= '1' && roster[k].piloting <= '7');
+              ASSERT_TRUE(roster[k].gunnery >= '1' && roster[k].gunnery <= '7');
+            }
+            slots += roster.length();
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(slots, 100000);
+}
+
+}  // namespace
