@@ -1,0 +1,37 @@
+// Renders the main window offscreen, as it stands after generating a Davion "Company", and
+// writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat
+#include <QApplication>
+#include <cstdio>
+#include <exception>
+
+#include "generator/generate.h"
+#include "ui/TForm1.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fputs("usage: musterwright-screenshot OUTPUT.png TABLES.dat\n", stderr);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  try {
+    openTableFile(argv[2]);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "musterwright-screenshot: %s\n", error.what());
+    return 1;
+  }
+  TForm1 window;
+  window.HouseBox->setCurrentText(QStringLiteral("Davion"));
+  window.SizeBox->setCurrentText(QStringLiteral("Company"));
+  window.WeightBox->setCurrentText(QStringLiteral("Random"));
+  window.ExperienceBox->setCurrentText(QStringLiteral("Regular"));
+  window.show();
+  window.GButton->click();
+  QApplication::processEvents();
+  if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    std::fprintf(stderr, "musterwright-screenshot: %s: the picture could not be written\n",
+                 argv[1]);
+    return 1;
+  }
+  return 0;
+}
