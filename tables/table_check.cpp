@@ -164,19 +164,24 @@ class Scanner {
   // stops at the first, which is then not where the section was meant to begin.
   bool misplaced(int faction) const { return laterLine_[faction] != 0; }
 
+  // A faction's heading as the checks see it: its first line, unless that is misplaced.
+  Line headingLine(int faction) const { return misplaced(faction) ? 0 : firstLine_[faction]; }
+
   // The first line after `line` that ends a faction's section: another faction's heading or
   // the vehicle section; 0 for the end of the file.
   Line sectionEnd(Line line) const {
     Line end = vehicleLine_ > line ? vehicleLine_ : 0;
-    for (int f = 0; f < kFactions; ++f)
-      if (firstLine_[f] > line && (end == 0 || firstLine_[f] < end)) end = firstLine_[f];
+    for (int f = 0; f < kFactions; ++f) {
+      const Line heading = headingLine(f);
+      if (heading > line && (end == 0 || heading < end)) end = heading;
+    }
     return end;
   }
 
-  // The faction whose heading stands between `from` and `to`, or -1.
+  // The faction whose heading stands from line `from` up to, not including, line `to`; or -1.
   int factionBetween(Line from, Line to) const {
     for (int f = 0; f < kFactions; ++f)
-      if (firstLine_[f] > from && firstLine_[f] < to) return f;
+      if (headingLine(f) >= from && headingLine(f) < to) return f;
     return -1;
   }
 
@@ -256,8 +261,8 @@ class Scanner {
                std::to_string(end) + ", among its entries";
     }
     for (int f = 0; f < kFactions; ++f) {
-      if (firstLine_[f] > table.line && firstLine_[f] < end && !misplaced(f)) {
-        end = firstLine_[f];
+      if (headingLine(f) > table.line && headingLine(f) < end) {
+        end = headingLine(f);
         reason =
             "line " + std::to_string(end) + " opens the section of " + quoted(kFactionChoices[f]);
       }

@@ -1,0 +1,72 @@
+#include "ui/listing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> texts(const std::vector<apstring>& lines) {
+  std::vector<std::string> result;
+  for (const apstring& line : lines) result.emplace_back(line.c_str());
+  return result;
+}
+
+// A roster of `slots` records named "Design k", with skills counting up from '1'.
+void fillRoster(apvector<Mech>& force, int slots) {
+  force.resize(slots);
+  for (int k = 0; k < slots; ++k) {
+    force[k].name = ("Design " + std::to_string(k + 1)).c_str();
+    force[k].piloting = static_cast<char>('1' + k % 7);
+    force[k].gunnery = static_cast<char>('1' + (k + 3) % 7);
+  }
+}
+
+TEST(Listing, HouseLanceIsHeaderSeparatorAndFourSlotsInOrder) {
+  apvector<Mech> force;
+  fillRoster(force, 4);
+  force[0].name = "Elemental";
+  force[0].piloting = '4';
+  force[0].gunnery = '3';
+  EXPECT_EQ(
+      texts(listRoster("Kurita", "Lance", "Heavy", "Regular", false, force)),
+      (std::vector<std::string>{"Kurita", "Lance", "Heavy", "Regular", " ", "Elemental P: 4 G: 3",
+                                "Design 2 P: 2 G: 5", "Design 3 P: 3 G: 6", "Design 4 P: 4 G: 7"}));
+}
+
+TEST(Listing, OneSeparatorBeforeEveryGroup) {
+  struct Case {
+    bool clan;
+    int slots;
+    std::vector<int> separators;  // line indexes holding " "
+  };
+  const Case cases[] = {
+      {false, 4,  {4}        }, // House lance: 9 lines
+      {true,  10, {4, 10}    }, // Clan binary: 16 lines
+      {false, 12, {4, 9, 14} }, // House company: 19 lines
+      {true,  15, {4, 10, 16}}, // Clan company of stars: 22 lines
+      {false, 0,  {}         }, // nothing generated yet: the header only
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("clan " + std::to_string(c.clan) + ", " + std::to_string(c.slots) + " slots");
+    apvector<Mech> force;
+    fillRoster(force, c.slots);
+    const std::vector<std::string> lines =
+        texts(listRoster("Wolf", "Binary", "Random", "Green", c.clan, force));
+    ASSERT_EQ(lines.size(), 4 + c.slots + c.separators.size());
+    EXPECT_EQ(lines[2], "Random");
+    std::vector<int> separators;
+    int slot = 0;
+    for (int i = 4; i < static_cast<int>(lines.size()); ++i) {
+      if (lines[i] == " ") {
+        separators.push_back(i);
+      } else {
+        EXPECT_EQ(lines[i].substr(0, lines[i].find(" P: ")), "Design " + std::to_string(++slot));
+      }
+    }
+    EXPECT_EQ(separators, c.separators);
+  }
+}
+
+}  // namespace
