@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -13,6 +15,7 @@
 namespace {
 
 std::filesystem::path openedName = "Tables.dat";
+bool tableFileOpen = false;
 // Why no table file is open, for the runs that find none.
 std::string openProblem = "no table file has been opened";
 
@@ -39,19 +42,27 @@ int resolveGroupCount() {
 }  // namespace
 
 void openTableFile(const std::filesystem::path& path) {
-  tableFile.close();
-  tableFile.clear();
+  tableFileOpen = false;
+  tableFile.str("");
   openedName = path;
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
     openProblem = path.string() + ": is a folder, not a table file";
     throw TableError(openProblem);
   }
-  tableFile.open(path, std::ios::in | std::ios::binary);
-  if (!tableFile.is_open()) {
+  std::ifstream file(path, std::ios::in | std::ios::binary);
+  if (!file.is_open()) {
     openProblem = path.string() + ": cannot be opened for reading: " + std::strerror(errno);
     throw TableError(openProblem);
   }
+  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (file.bad()) {
+    openProblem = path.string() + ": cannot be read: " + std::strerror(errno);
+    throw TableError(openProblem);
+  }
+  tableFile.str(std::move(bytes));
+  tableFile.clear();
+  tableFileOpen = true;
 }
 
 const std::filesystem::path& tableFileName() {
@@ -63,7 +74,7 @@ void generateForce(const Selection& selection, std::uint32_t seed) {
 }
 
 void generateForce(const Selection& selection, DiceSource dice) {
-  if (!tableFile.is_open()) throw TableError(openProblem);
+  if (!tableFileOpen) throw TableError(openProblem);
   useDice(std::move(dice));
   tableLine = " ";
   listLine = " ";

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <ios>
+#include <sstream>
 #include <stdexcept>
 
 #include "foundation/apstring.h"
@@ -18,8 +18,9 @@
 // The selection, as resolved by the last run ("Random" replaced by the rolled word where a
 // roll resolved it).
 extern apstring house, size, experience, weight;
-// The open table file, the buffer every line read from it lands in, and the listing buffer.
-extern std::ifstream tableFile;
+// The open table file, read whole into memory when it is opened so that the searches seek
+// without touching the disk; the buffer every line read from it lands in; the listing buffer.
+extern std::istringstream tableFile;
 extern apstring tableLine, listLine;
 // The force of the last run: one record per slot, groups of `groupSize()` end to end.
 extern apvector<Mech> roster;
@@ -48,8 +49,8 @@ class SelectionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Opens `path` read-only as `tableFile` (closing any file open before). Throws TableError
-// when it cannot be opened.
+// Opens `path` read-only and takes its bytes as `tableFile` (dropping any file open before).
+// Throws TableError when it cannot be opened or read; no table file is open then.
 void openTableFile(const std::filesystem::path& path);
 
 // The path of the open table file, for messages.

@@ -6,7 +6,7 @@ apstring house;
 apstring size;
 apstring experience;
 apstring weight;
-std::ifstream tableFile;
+std::istringstream tableFile;
 apstring tableLine(" ");
 apstring listLine;
 apvector<Mech> roster;
