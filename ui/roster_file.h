@@ -22,8 +22,12 @@ std::vector<apstring> textLines(const std::string& text);
 // Writes `lines`, each followed by CR LF, to `fileName` taken unchanged (no lines give an
 // empty file). The content goes to a temporary file in the same folder that then replaces
 // the target; where the folder is not writable but the file is, the file is rewritten in
-// place. New files get mode 0666 less the umask. Throws SaveError on any failure, leaving
-// an existing file as it was.
+// place. New files get mode 0666 less the umask; a replaced file keeps its permission bits.
+// A symbolic link is followed and the file it leads to is replaced, the link kept; a device
+// or pipe is written in place. Throws SaveError on any failure (an empty name, a folder, a
+// read-only file, a missing or closed folder, a failed write, flush or close), leaving an
+// existing file as it was and no temporary file behind. The one exception is the in-place
+// rewrite, where a write failing part-way can leave the file cut short.
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
 
 #endif
