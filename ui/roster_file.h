@@ -27,7 +27,7 @@ std::vector<apstring> textLines(const std::string& text);
 // or pipe is written in place. Throws SaveError on any failure (an empty name, a folder, a
 // read-only file, a missing or closed folder, a failed write, flush or close), leaving an
 // existing file as it was and no temporary file behind. The one exception is the in-place
-// rewrite, where a write failing part-way can leave the file cut short.
+// rewrite: a write that fails part-way leaves the file's first bytes already overwritten.
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
 
 #endif
