@@ -23,6 +23,16 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The window, with the shipped Tables.dat that the build places beside the program.
+.PHONY: run screenshot
+run: build
+	$(BUILD)/ui/musterwright
+
+# docs/screenshot.png: the window drawn offscreen after generating a Davion "Company".
+screenshot: build
+	@bash scripts/install-deps.sh --screenshot
+	$(BUILD)/ui/musterwright-screenshot docs/screenshot.png data/Tables.dat
+
 format: deps
 	clang-format -i $(SOURCES)
 
