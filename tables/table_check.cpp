@@ -104,6 +104,7 @@ class Scanner {
   // Classifies the line that ends at byte `end` (its line feed, or the end of the file).
   void endLine(std::uint64_t end) {
     ++line_;
+    bool vehiclesStartNextLine = false;
     if (vehicleLine_ == 0 && vehicleByteSeen_) {
       if (lineStart_ == static_cast<std::uint64_t>(vehicleStart)) {
         startVehicleSearch(line_);
@@ -113,13 +114,15 @@ class Scanner {
             "(bytes " +
                 std::to_string(lineStart_) + " to " + std::to_string(end) +
                 "); it must start a line");
-        startVehicleSearch(line_ + 1);
+        vehiclesStartNextLine = true;
       }
     }
     if (last_ == '\r' && crLines_++ == 0) firstCrLine_ = line_;
     const int word = text_.size() <= kLongestWord ? wordOf(text_) : -1;
     if (word >= kFactions) weightHeading(word - kFactions);
     if (word >= 0 && word < kFactions) factionName(word);
+    // The rest of a line cut at byte 7038 is no heading the checks can judge.
+    if (vehiclesStartNextLine) startVehicleSearch(line_ + 1);
     text_.clear();
     last_ = '\0';
   }
@@ -237,9 +240,10 @@ class Scanner {
       const std::string weight = quoted(kWeightChoices[w]);
       const Line table = tableLine_[kVehicles][w];
       if (table == 0) {
-        add(vehicleLine_, "no " + weight +
-                              " vehicle table follows byte 7038; the search for one runs to "
-                              "the end of the file");
+        add(std::min(vehicleLine_, line_),
+            "no " + weight +
+                " vehicle table follows byte 7038; the search for one runs to "
+                "the end of the file");
         continue;
       }
       const int faction = factionBetween(vehicleLine_, table);
