@@ -1,16 +1,11 @@
-// Starts the desktop window: refuses in one line where there is no display to open it on,
-// opens the table file (a failure is shown over the window, which opens all the same), and
-// runs until the window is closed. Exit status 0 once it has run, 1 when it could not start.
+// The desktop program: refuses in one line where there is no display to open the window on,
+// otherwise runs the window until it is closed. Exit status 0 once the window has run, 1 when
+// it could not start.
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
-#include <exception>
 #include <string_view>
 
-#include "generator/generate.h"
-#include "tables/table_location.h"
-#include "ui/TForm1.h"
-#include "ui/error_box.h"
+#include "ui/run_window.h"
 
 namespace {
 
@@ -38,23 +33,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
-  QString tableFileProblem;
-  try {
-    openTableFile(locateTableFile());
-  } catch (const std::exception& error) {
-    tableFileProblem = QString::fromStdString(error.what());
-  }
-  try {
-    TForm1 window;
-    Form1 = &window;
-    window.show();
-    if (!tableFileProblem.isEmpty()) showError(&window, tableFileProblem);
-    QApplication::exec();
-    Form1 = nullptr;
-  } catch (const std::exception& error) {
-    Form1 = nullptr;
-    QMessageBox::critical(nullptr, QStringLiteral("Musterwright"),
-                          QString::fromStdString(error.what()));
-  }
+  runWindow();
   return 0;
 }
