@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <span>
 #include <string_view>
@@ -9,13 +10,14 @@
 
 namespace {
 
+// ASCII letters only, so the match never depends on the locale.
+char lowerCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return lowerCase(x) == lowerCase(y); });
 }
 
 std::string wordList(std::span<const char* const> words) {
@@ -43,7 +45,8 @@ std::string helpEntry(const std::string& label, std::span<const char* const> wor
   return text + "\n";
 }
 
-// The list's own spelling of `word`, which names the option in messages.
+// The list's own spelling of `word`; `option` names the option in the message when it is in
+// no list.
 std::string matchChoice(const std::string& option, const std::string& word,
                         std::span<const char* const> words) {
   for (const char* candidate : words)
