@@ -33,6 +33,22 @@ screenshot: build
 	@bash scripts/install-deps.sh --screenshot
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot.png data/Tables.dat
 
+# Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
+# PREFIX (bin/, share/...).
+PREFIX ?= /usr/local
+.PHONY: install package
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in build-package/, checked by scripts/check-package.sh.
+PACKAGE_BUILD ?= build-package
+package: deps
+	@bash scripts/install-deps.sh --package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target musterwright musterwright-cli
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 format: deps
 	clang-format -i $(SOURCES)
 
@@ -40,4 +56,4 @@ format-check: deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

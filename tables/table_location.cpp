@@ -14,8 +14,16 @@ std::vector<std::filesystem::path> tableFileCandidates() {
   std::vector<std::filesystem::path> candidates{kTableFileName};
   std::error_code ignored;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ignored);
-  if (!executable.empty()) candidates.push_back(executable.parent_path() / kTableFileName);
-  candidates.push_back(std::filesystem::path(MUSTERWRIGHT_DATADIR) / kTableFileName);
+  const std::filesystem::path configured =
+      std::filesystem::path(MUSTERWRIGHT_DATADIR) / kTableFileName;
+  if (!executable.empty()) {
+    const std::filesystem::path folder = executable.parent_path();
+    candidates.push_back(folder / kTableFileName);
+    const std::filesystem::path installed =
+        (folder.parent_path() / "share" / "musterwright" / kTableFileName).lexically_normal();
+    if (installed != configured) candidates.push_back(installed);
+  }
+  candidates.push_back(configured);
   return candidates;
 }
 

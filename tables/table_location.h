@@ -1,6 +1,7 @@
 // Where the table file "Tables.dat" is looked for, in order: the current directory, the
-// folder of the running executable, and the installed data folder
-// (<prefix>/share/musterwright).
+// folder of the running executable, and the installed data folder: share/musterwright beside
+// the program's bin folder (so an unpacked or moved installation works), then the one the
+// build was configured for (<prefix>/share/musterwright).
 #ifndef MUSTERWRIGHT_TABLES_TABLE_LOCATION_H
 #define MUSTERWRIGHT_TABLES_TABLE_LOCATION_H
 

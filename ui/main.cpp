@@ -1,10 +1,11 @@
 // The desktop program: refuses in one line where there is no display to open the window on,
 // otherwise runs the window until it is closed. Exit status 0 once the window has run, 1 when
-// it could not start.
+// it could not start. "--version" prints the version and needs no display.
 #include <QApplication>
 #include <cstdio>
 #include <string_view>
 
+#include "musterwright_version.h"
 #include "ui/run_window.h"
 
 namespace {
@@ -24,6 +25,10 @@ bool platformAvailable(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::puts("musterwright " MUSTERWRIGHT_VERSION);
+    return 0;
+  }
   if (!platformAvailable(argc, argv)) {
     std::fputs(
         "musterwright: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
