@@ -1,0 +1,379 @@
+// Broken table files, as a hand edit or a bad copy leaves them, fed to the core and to
+// musterwright-cli: every one ends in a TableError, or exit status 1, with a message naming the
+// file and what is wrong, nothing on standard output, within seconds.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bad_input/run_program.h"
+#include "support/table_files.h"
+#include "tables/table_error.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+std::string bytesOf(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+const std::string kShipped = bytesOf(SHIPPED_TABLES);
+
+// One run's choices, for the core and for the command line alike.
+struct Choice {
+  std::string faction, size, weight, experience;
+  bool vehicles = false;
+  std::uint32_t seed = 1;
+
+  std::vector<std::string> args(const fs::path& tables) const {
+    std::vector<std::string> words{
+        "--faction", faction,        "--size",   size,     "--weight",
+        weight,      "--experience", experience, "--seed", std::to_string(seed),
+        "--tables",  tables.string()};
+    if (vehicles) words.push_back("--vehicles");
+    return words;
+  }
+  Selection selection() const {
+    return {faction.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles};
+  }
+};
+
+const Choice kKuritaLance{"Kurita", "Lance", "Light", "Regular"};
+
+// The words of `text` that `words` expects and it lacks, for a failure message.
+std::string missingWords(const std::string& text, const std::vector<std::string>& words) {
+  std::string missing;
+  for (const std::string& word : words)
+    if (text.find(word) == std::string::npos) missing += "\n  missing: " + word;
+  return missing;
+}
+
+// The message of the TableError that opening `tables` and generating `choice` throws.
+std::string coreFailure(const fs::path& tables, const Choice& choice) {
+  try {
+    openTableFile(tables);
+    generateForce(choice.selection(), choice.seed);
+  } catch (const TableError& error) {
+    return error.what();
+  }
+  return "(no TableError)";
+}
+
+// Runs musterwright-cli on `args` and expects a failure with status 1, quiet standard output,
+// and every word of `words` on standard error.
+void expectCliFailure(const std::vector<std::string>& args, const std::vector<std::string>& words,
+                      const std::string& what, bool asOrdinaryUser = false) {
+  RunSetting setting;
+  setting.asOrdinaryUser = asOrdinaryUser;
+  const RunResult run = runProgram(CLI_PROGRAM, args, setting);
+  EXPECT_FALSE(run.hung) << what;
+  EXPECT_EQ(run.status, 1) << what << "\n" << run.err;
+  EXPECT_EQ(run.out, "") << what;
+  EXPECT_EQ(missingWords(run.err, words), "") << what << "\n" << run.err;
+}
+
+// A broken table file: how to make it, the run that meets the fault, and the key words of the
+// run's and the checker's messages. "@" in a word stands for the file's path.
+struct BadTable {
+  std::string what;
+  std::function<fs::path(const ScratchFolder&)> make;
+  Choice choice;
+  std::vector<std::string> runWords;
+  std::vector<std::string> checkWords;
+  bool unreadable = false;
+};
+
+std::vector<std::string> withPath(std::vector<std::string> words, const fs::path& path) {
+  for (std::string& word : words)
+    if (const std::size_t at = word.find('@'); at != std::string::npos)
+      word.replace(at, 1, path.string());
+  return words;
+}
+
+std::function<fs::path(const ScratchFolder&)> file(std::string bytes) {
+  return [bytes = std::move(bytes)](const ScratchFolder& folder) {
+    return folder.write("Tables.dat", bytes);
+  };
+}
+
+std::string randomBytes(std::size_t count) {
+  std::mt19937 engine(7);
+  std::string bytes(count, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(engine() & 0xff);
+  return bytes;
+}
+
+std::string withCrLf(const std::string& text) {
+  std::string out;
+  for (const char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
+}
+
+// The shipped file without the section of `faction`: its heading and the 48 lines after it.
+std::string withoutSection(const std::string& faction) {
+  const std::size_t start = kShipped.find("\n" + faction + "\n") + 1;
+  std::size_t end = start;
+  for (int line = 0; line < 49; ++line) end = kShipped.find('\n', end) + 1;
+  return kShipped.substr(0, start) + kShipped.substr(end);
+}
+
+// `text` with its vehicle section `shift` bytes away from where it stood: lines of filler put
+// before everything, or filler dashes taken out of the lines just before the vehicle section
+// (their line feeds stay).
+std::string vehiclesShifted(std::string text, long shift) {
+  if (shift >= 0) {
+    std::string lines;
+    while (lines.size() + 40 <= static_cast<std::size_t>(shift))
+      lines += std::string(39, '-') + "\n";
+    return lines + std::string(static_cast<std::size_t>(shift) - lines.size(), '-') + text;
+  }
+  std::size_t at = text.find("\nVehicles\n");
+  for (long k = 0; k < -shift; ++k) {
+    while (text[at - 1] != '-') --at;
+    text.erase(--at, 1);
+  }
+  return text;
+}
+
+std::string vehiclesMoved(long shift) {
+  return vehiclesShifted(kShipped, shift);
+}
+
+TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
+  std::vector<BadTable> cases = {
+      {"a missing file",
+       [](const ScratchFolder& f) { return f.path() / "Tables.dat"; },
+       kKuritaLance,                                                                      {"@: cannot be opened for reading: No such file or directory"},
+       {"@: cannot open the table file: No such file or directory"}       },
+      {"an empty file",
+       file(""),
+       kKuritaLance,                                                                      {"@: the faction heading \"Kurita\" is missing: the end of the file (line 1) came first"},
+       {"@, line 1: the file is empty"}                                   },
+      {"a folder",
+       [](const ScratchFolder& f) {
+         fs::create_directory(f.path() / "Tables.dat");
+         return f.path() / "Tables.dat";
+       },                                                              kKuritaLance,
+       {"@: is a folder, not a table file"},
+       {"@: cannot read the table file: Is a directory"}                  },
+      {"a file without read permission",
+       [](const ScratchFolder& f) {
+         const fs::path path = f.write("Tables.dat", kShipped);
+         fs::permissions(path, fs::perms::owner_write);
+         return path;
+       },                                                              kKuritaLance,
+       {"@: cannot be opened for reading: Permission denied"},
+       {"@: cannot open the table file: Permission denied"},
+       true},
+      {"binary bytes",
+       file(randomBytes(1 << 16)),
+       {"Wolf", "Star", "Heavy", "Elite"},
+       {"@: the faction heading \"Wolf\" is missing: the end of the file"},
+       {"@, line ", ": the file ends without the heading \"Wolf\""}},
+      {"NUL bytes only",
+       file(std::string(1 << 16,                                             '\0')),
+       kKuritaLance,                                                                                                 {"@: the faction heading \"Kurita\" is missing: the end of the file (line 1) came first"},
+       {"@, line 1: the last line has no line feed"}},
+      {"a 1 MB line without a line feed",
+       file(std::string(1 << 20,                'x')),
+       kKuritaLance,                                                                                                                                                     {"@: the faction heading \"Kurita\" is missing: the end of the file (line 1) came first"},
+       {"@, line 1: the last line has no line feed"}},
+      {"CR LF line ends",
+       file(withCrLf(kShipped)),
+       kKuritaLance,                                   {"@: the faction heading \"Kurita\" is missing", "the file has CR LF line ends"},
+       {"@, line 1: the line ends in CR LF (585 such lines in all)"}                                           },
+      {"the vehicle section 100 bytes early",
+       file(vehiclesMoved(-100)),
+       {"Kurita", "Regement", "Random", "Green", true},
+       {"@: no \"Light\" table in the vehicle section, which starts at line 545: the end of the "
+        "file (line 585) came first"},
+       {"@, line 545: byte 7038, where the vehicle section must begin, falls inside this line"}                                          },
+  };
+  for (const std::string& faction : kFactions) {
+    cases.push_back({
+        "no " + faction + " section",
+        file(withoutSection(faction)),
+        {faction,    "Lance", "Medium", "Veteran"},
+        {"@: the faction heading \"" + faction + "\" is missing"},
+        {"@, line ",          ": the file ends without the heading \"" + faction + "\""       }
+    });
+  }
+
+  for (const BadTable& c : cases) {
+    const ScratchFolder folder;
+    const fs::path path = c.make(folder);
+    if (c.unreadable && !ordinaryUserAvailable()) {
+      std::cerr << "skipped " << c.what << ": root cannot give up its rights here\n";
+      continue;
+    }
+    // Root reads any file, so the core's own check of permissions only bites for others.
+    if (!c.unreadable || ::geteuid() != 0) {
+      const std::string error = coreFailure(path, c.choice);
+      EXPECT_EQ(missingWords(error, withPath(c.runWords, path)), "") << c.what << "\n" << error;
+    }
+    expectCliFailure(c.choice.args(path), withPath(c.runWords, path), c.what, c.unreadable);
+    expectCliFailure({"--check-tables", path.string()}, withPath(c.checkWords, path),
+                     c.what + " (checked)", c.unreadable);
+  }
+}
+
+// Where each table of the shipped file stands: its owner ("" for the vehicle section), its
+// weight word, its heading's line number and the byte offset just after the heading.
+struct TablePlace {
+  std::string owner, weight;
+  int headingLine;
+  std::size_t entriesStart;
+};
+
+std::vector<TablePlace> shippedTables() {
+  std::vector<TablePlace> tables;
+  std::string owner;
+  std::size_t start = 0;
+  for (int line = 1; start < kShipped.size(); ++line) {
+    const std::size_t end = kShipped.find('\n', start);
+    const std::string text = kShipped.substr(start, end - start);
+    if (start >= static_cast<std::size_t>(vehicleStart)) owner = "";
+    for (const std::string& faction : kFactions)
+      if (text == faction) owner = faction;
+    for (const std::string& weight : kWeightWords)
+      if (text == weight) tables.push_back({owner, weight, line, end + 1});
+    start = end + 1;
+  }
+  return tables;
+}
+
+// The shipped file cut off after `entries` entries of `table`.
+std::string cutAfter(const TablePlace& table, int entries) {
+  std::size_t end = table.entriesStart;
+  for (int k = 0; k < entries; ++k) end = kShipped.find('\n', end) + 1;
+  return kShipped.substr(0, end);
+}
+
+TEST(BadTables, EveryTableCutShortFailsAtThatTable) {
+  const std::vector<TablePlace> tables = shippedTables();
+  ASSERT_EQ(tables.size(), 44u);
+  // Every roll at its highest, but vehicles taken: one lance or star of the table's weight rolls
+  // composition die 6, whose slots come lightest first, and every entry roll is 12.
+  const DiceSource highest = [](int n) { return n == 5 ? 0 : n - 1; };
+  const ScratchFolder folder;
+  for (const TablePlace& table : tables) {
+    const bool vehicles = table.owner.empty();
+    const std::string faction = vehicles ? "Kurita" : table.owner;
+    const std::string name = vehicles ? "vehicle table \"" + table.weight + "\""
+                                      : "table \"" + table.weight + "\" of \"" + faction + "\"";
+    const Selection selection{faction.c_str(), "Lance", table.weight.c_str(), "Elite", vehicles};
+    for (int entries = 0; entries <= 10; ++entries) {
+      const fs::path path = folder.write("Tables.dat", cutAfter(table, entries));
+      std::string error = "(no TableError)";
+      try {
+        openTableFile(path);
+        generateForce(selection, highest);
+      } catch (const TableError& e) {
+        error = e.what();
+      }
+      EXPECT_EQ(error, path.string() + ", line " + std::to_string(table.headingLine) +
+                           ": table \"" + table.weight + "\" has " + std::to_string(entries) +
+                           " entries before the end of the file; entry 11 was rolled, 11 "
+                           "expected")
+          << name << " cut after " << entries << " entries";
+    }
+
+    // The command line, on the table cut right after its heading: every group of the table's
+    // weight has a slot of that weight, so the run cannot miss the cut.
+    const fs::path path = folder.write("Tables.dat", cutAfter(table, 0));
+    const Choice choice = vehicles ? Choice{"Kurita", "Regement", "Random", "Green", true}
+                                   : Choice{faction, "Lance", table.weight, "Green"};
+    expectCliFailure(choice.args(path), {path.string(), "end of the file"}, name);
+    expectCliFailure({"--check-tables", path.string()},
+                     {path.string() + ", line " + std::to_string(table.headingLine) + ": " + name +
+                      " has 0 entries, 11 expected"},
+                     name + " (checked)");
+  }
+}
+
+TEST(BadTables, TwentyMegabytesWithoutAHeadingFailWithinSeconds) {
+  std::string bytes;
+  const std::string filler(63, '-');
+  while (bytes.size() < (20u << 20)) bytes += filler + "\n";
+  const ScratchFolder folder;
+  const fs::path path = folder.write("Tables.dat", bytes);
+  RunSetting setting;
+  setting.deadline = seconds(30);
+  const std::string lines = std::to_string(bytes.size() / 64);
+  const std::pair<std::vector<std::string>, std::string> runs[] = {
+      {kKuritaLance.args(path),
+       path.string() + ": the faction heading \"Kurita\" is missing: the end of the file (line " +
+           lines + ") came first"                                                          },
+      {{"--check-tables", path.string()},
+       path.string() + ", line " + lines + ": the file ends without the heading \"Kurita\""},
+  };
+  for (const auto& [args, message] : runs) {
+    const RunResult run = runProgram(CLI_PROGRAM, args, setting);
+    ASSERT_FALSE(run.hung) << args.front();
+    EXPECT_LT(run.took, seconds(10)) << args.front();
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+}
+
+TEST(OddTables, NulBytesInsideLinesAreSkippedAndChangeNothing) {
+  // A NUL after the first byte of every line before the filler (every heading and entry of the
+  // faction sections), the filler shortened by as many bytes so the vehicles keep their byte.
+  const std::size_t fillerStart = kShipped.find("\n---") + 1;
+  std::string dirty;
+  long added = 0;
+  for (std::size_t k = 0; k < kShipped.size(); ++k) {
+    dirty += kShipped[k];
+    if (k < fillerStart && kShipped[k] != '\n' && (k == 0 || kShipped[k - 1] == '\n')) {
+      dirty += '\0';
+      ++added;
+    }
+  }
+  dirty = vehiclesShifted(dirty, -added);
+  ASSERT_GT(added, 400);
+  ASSERT_EQ(dirty.find("\nVehicles\n"), kShipped.find("\nVehicles\n"));
+  ASSERT_EQ(dirty.find(std::string("\nK\0urita\n", 9)), kShipped.find("\nKurita\n") + 1);
+
+  const ScratchFolder folder;
+  const fs::path cleanPath = folder.write("Clean.dat", kShipped);
+  const fs::path dirtyPath = folder.write("Dirty.dat", dirty);
+  for (const char* size : {"Regement", "Galaxy"}) {
+    const Choice choice{"Random", size, "Random", "Random", true, 99};
+    const RunResult expected = runProgram(CLI_PROGRAM, choice.args(cleanPath));
+    const RunResult run = runProgram(CLI_PROGRAM, choice.args(dirtyPath));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\0'), std::string::npos);
+    EXPECT_EQ(run.out, expected.out);
+  }
+  EXPECT_EQ(runProgram(CLI_PROGRAM, {"--check-tables", dirtyPath.string()}).out, "ok\n");
+}
+
+TEST(OddTables, AVehicleSectionFarBehindItsByteLendsTablesAndOnlyTheCheckerSaysSo) {
+  // Byte 7038 now falls inside the last faction's section: its tables are what the vehicle
+  // search finds first, which is how the file is read, so only --check-tables can tell.
+  const ScratchFolder folder;
+  const fs::path path = folder.write("Tables.dat", vehiclesMoved(2000));
+  const RunResult run =
+      runProgram(CLI_PROGRAM, Choice{"Kurita", "Batallion", "Random", "Green", true}.args(path));
+  EXPECT_EQ(run.status, 0) << run.err;
+  const RunResult check = runProgram(CLI_PROGRAM, {"--check-tables", path.string()});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.out, "");
+  EXPECT_NE(check.err.find(": table \"Medium\" of \"Smoke Jaguar\" has 9 entries, 11 expected; the "
+                           "vehicle section begins at line 516"),
+            std::string::npos)
+      << check.err;
+}
+
+}  // namespace

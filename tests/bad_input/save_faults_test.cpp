@@ -1,0 +1,123 @@
+// Saving through musterwright-cli --out when the save cannot succeed: every fault ends with
+// status 1, a message naming the file and the system's reason, nothing on standard output, and
+// the folder exactly as it was (the old roster byte for byte, no temporary file left).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bad_input/run_program.h"
+#include "support/table_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOldRoster =
+    "Kurita\r\nLance\r\nHeavy\r\nRegular\r\n \r\nOld Design P: 4 G: 3\r\n";
+
+// Every file under `folder` with its bytes, "/" after a folder's name.
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+  std::map<std::string, std::string> contents;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = fs::relative(entry.path(), folder).string();
+    if (entry.is_directory()) {
+      contents[name + "/"] = "";
+    } else {
+      std::ifstream in(entry.path(), std::ios::binary);
+      contents[name] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+  }
+  return contents;
+}
+
+std::vector<std::string> saveTo(const std::string& out) {
+  return {"--faction", "Kurita", "--size", "Company",  "--seed",
+          "5",         "--out",  out,      "--tables", SHIPPED_TABLES};
+}
+
+struct SaveFault {
+  std::string what;
+  std::string out;      // the --out name, relative to the scratch folder
+  std::string message;  // after "musterwright-cli: "; "@" stands for the --out name as given
+  RunSetting setting;
+};
+
+TEST(SaveFaults, EachIsReportedAndLeavesTheFolderAsItWas) {
+  const ScratchFolder scratch;
+  const fs::path folder = scratch.path();
+  scratch.write("Random.txt", kOldRoster);
+  fs::create_directory(folder / "rosters");
+  scratch.write("rosters/Star.txt", kOldRoster);
+  fs::create_directory(folder / "closed");
+  scratch.write("closed/Random.txt", kOldRoster);
+  scratch.write("closed/Locked.txt", kOldRoster);
+  fs::permissions(folder / "closed/Locked.txt",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(folder / "closed", fs::perms::owner_read | fs::perms::owner_exec |
+                                         fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+  const std::map<std::string, std::string> before = contentsOf(folder);
+
+  RunSetting inFolder;
+  inFolder.folder = folder;
+  RunSetting ordinaryUser = inFolder;
+  ordinaryUser.asOrdinaryUser = true;
+  RunSetting tinyFiles = inFolder;
+  tinyFiles.fileSizeLimit = 16;
+
+  const SaveFault faults[] = {
+      {"a missing folder",
+       "absent/Random.txt",   {"\"@\" was not saved: cannot create a file in the folder \"absent\": No such file or "
+        "directory"},
+       inFolder    },
+      {"a path through a file",
+       "Random.txt/Star.txt", {"\"@\" was not saved: looking up the file failed: Not a directory"},
+       inFolder    },
+      {"a folder's name",
+       "rosters",             {"\"@\" was not saved: the name is a folder: Is a directory"},
+       inFolder    },
+      {"a name ending in a slash",
+       "rosters/new/",        {"\"@\" was not saved: the name ends in a folder separator: Is a directory"},
+       inFolder    },
+      {"an empty name",
+       "",                    {"\"\" was not saved: the file name is empty: No such file or directory"},
+       inFolder    },
+      {"a device that is full",
+       "/dev/full",           {"\"@\" was not saved: writing failed: No space left on device"},
+       inFolder    },
+      {"a write that fails after the open",
+       "Random.txt",          {"\"@\" was not saved: writing failed: File too large"},
+       tinyFiles   },
+      {"a new file in a read-only folder",
+       "closed/New.txt",      {"\"@\" was not saved: cannot create a file in the folder \"closed\": Permission denied"},
+       ordinaryUser},
+      {"a read-only file in a read-only folder",
+       "closed/Locked.txt",   {"\"@\" was not saved: the file may not be written: Permission denied"},
+       ordinaryUser},
+  };
+  const bool ordinaryUserHere = ordinaryUserAvailable();
+  for (const SaveFault& fault : faults) {
+    if (fault.setting.asOrdinaryUser && !ordinaryUserHere) {
+      std::cerr << "skipped " << fault.what << ": root cannot give up its rights here\n";
+      continue;
+    }
+    const RunResult run = runProgram(CLI_PROGRAM, saveTo(fault.out), fault.setting);
+    EXPECT_FALSE(run.hung) << fault.what;
+    EXPECT_EQ(run.status, 1) << fault.what << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << fault.what;
+    std::string message = fault.message;
+    if (const std::size_t at = message.find('@'); at != std::string::npos)
+      message.replace(at, 1, fault.out);
+    EXPECT_EQ(run.err, "musterwright-cli: " + message + "\n") << fault.what;
+    EXPECT_EQ(contentsOf(folder), before) << fault.what;
+  }
+  fs::permissions(folder / "closed", fs::perms::owner_all);
+}
+
+}  // namespace

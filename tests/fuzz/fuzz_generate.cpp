@@ -1,0 +1,16 @@
+// libFuzzer entry: the table reader and one whole Generate on arbitrary bytes.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/harness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string problem =
+      generationProblem(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (!problem.empty()) {
+    std::fprintf(stderr, "generation went wrong: %s\n", problem.c_str());
+    std::abort();
+  }
+  return 0;
+}

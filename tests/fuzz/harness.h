@@ -1,0 +1,26 @@
+// What the fuzz targets check on one input, kept apart from libFuzzer so that the normal test
+// suite replays the seed corpus and every input that once failed. Each check returns "" when
+// the program behaved, or what it did wrong; a crash or a sanitizer report is a failure too.
+#ifndef MUSTERWRIGHT_TESTS_FUZZ_HARNESS_H
+#define MUSTERWRIGHT_TESTS_FUZZ_HARNESS_H
+
+#include <string>
+#include <string_view>
+
+// Bytes 0 to 3 pick the faction, size, weight and experience words from the window's lists
+// (each byte modulo the list's length), bit 0 of byte 4 ticks vehicles, bytes 5 to 8 are the
+// seed (least significant first); the rest is the table file. Shorter inputs check nothing.
+inline constexpr std::size_t kSelectionBytes = 9;
+
+// Opens the table part as the table file (written to a scratch folder, in memory where the
+// system offers /dev/shm) and runs one Generate. Wrong: a failure other than a TableError, a
+// TableError that does not open with the file's name, a failure on a file that the table
+// checker passes, or a listing that is not four header lines and per group a separator and
+// one "<design> P: <digit> G: <digit>" line per slot.
+std::string generationProblem(std::string_view input);
+
+// Runs the table checker on the input as the bytes of "Tables.dat". Wrong: a message that is
+// not "Tables.dat, line N: <text>" with N inside the file, or messages out of line order.
+std::string tableCheckProblem(std::string_view input);
+
+#endif
