@@ -1,9 +1,9 @@
 #include "generator/generate.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -55,7 +55,15 @@ void openTableFile(const std::filesystem::path& path) {
     openProblem = path.string() + ": cannot be opened for reading: " + std::strerror(errno);
     throw TableError(openProblem);
   }
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  std::array<char, 1 << 16> chunk;
+  while (file.read(chunk.data(), chunk.size()), file.gcount() > 0) {
+    bytes.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
+    if (bytes.size() > kMaxTableFileBytes) {
+      openProblem = path.string() + ": holds more than 64 MiB, which no table file does";
+      throw TableError(openProblem);
+    }
+  }
   if (file.bad()) {
     openProblem = path.string() + ": cannot be read: " + std::strerror(errno);
     throw TableError(openProblem);

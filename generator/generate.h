@@ -31,6 +31,10 @@ extern std::streamoff houseStart;
 // Byte offset at which the shared vehicle section of the table file begins.
 inline constexpr std::streamoff vehicleStart = 7038;
 
+// The most bytes a table file may hold. Real ones hold a few kilobytes; the bound keeps a name
+// that leads to an endless stream (/dev/zero, a pipe) from exhausting memory or time.
+inline constexpr std::uintmax_t kMaxTableFileBytes = std::uintmax_t{64} << 20;
+
 // 5 slots per star in a Clan force, 4 per lance in a House force.
 inline int groupSize() {
   return isClan ? 5 : 4;
@@ -50,7 +54,8 @@ class SelectionError : public std::runtime_error {
 };
 
 // Opens `path` read-only and takes its bytes as `tableFile` (dropping any file open before).
-// Throws TableError when it cannot be opened or read; no table file is open then.
+// Throws TableError when it cannot be opened or read, or holds more than kMaxTableFileBytes;
+// no table file is open then.
 void openTableFile(const std::filesystem::path& path);
 
 // The path of the open table file, for messages.

@@ -319,6 +319,7 @@ std::vector<std::string> checkTableFile(const std::filesystem::path& path) {
   if (fd < 0) throw TableError(name + ": cannot open the table file: " + std::strerror(errno));
   Scanner scanner;
   std::array<char, 1 << 16> buffer;
+  std::uintmax_t total = 0;
   for (;;) {
     const ssize_t count = ::read(fd, buffer.data(), buffer.size());
     if (count == 0) break;
@@ -327,6 +328,11 @@ std::vector<std::string> checkTableFile(const std::filesystem::path& path) {
       const int error = errno;
       ::close(fd);
       throw TableError(name + ": cannot read the table file: " + std::strerror(error));
+    }
+    total += static_cast<std::uintmax_t>(count);
+    if (total > kMaxTableFileBytes) {
+      ::close(fd);
+      throw TableError(name + ": holds more than 64 MiB, which no table file does");
     }
     scanner.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
   }

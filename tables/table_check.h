@@ -17,7 +17,8 @@
 std::vector<std::string> checkTableBytes(std::string_view bytes, const std::string& name);
 
 // The same for the file at `path`, named in the messages as given. Throws TableError, with
-// the system's reason, when the file cannot be opened or read.
+// the system's reason, when the file cannot be opened or read, and when it holds more than
+// kMaxTableFileBytes (generate.h), as the generation would.
 std::vector<std::string> checkTableFile(const std::filesystem::path& path);
 
 #endif

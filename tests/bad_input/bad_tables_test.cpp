@@ -15,6 +15,7 @@
 
 #include "bad_input/run_program.h"
 #include "support/table_files.h"
+#include "tables/table_check.h"
 #include "tables/table_error.h"
 
 namespace {
@@ -325,6 +326,32 @@ TEST(BadTables, TwentyMegabytesWithoutAHeadingFailWithinSeconds) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
   }
+}
+
+TEST(BadTables, AnEndlessOrOversizedFileIsRefusedBeforeItExhaustsMemory) {
+  RunSetting setting;
+  setting.deadline = seconds(30);
+  const std::string refused = "/dev/zero: holds more than 64 MiB, which no table file does";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           kKuritaLance.args("/dev/zero"), {"--check-tables", "/dev/zero"}
+  }) {
+    const RunResult run = runProgram(CLI_PROGRAM, args, setting);
+    ASSERT_FALSE(run.hung) << args.back();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "musterwright-cli: " + refused + "\n");
+  }
+
+  // The bound itself, on sparse files of zeros: the largest file allowed is read whole.
+  const ScratchFolder folder;
+  const fs::path path = folder.path() / "Tables.dat";
+  std::ofstream(path).close();
+  fs::resize_file(path, kMaxTableFileBytes);
+  EXPECT_NO_THROW(openTableFile(path));
+  EXPECT_NO_THROW(checkTableFile(path));
+  fs::resize_file(path, kMaxTableFileBytes + 1);
+  EXPECT_THROW(openTableFile(path), TableError);
+  EXPECT_THROW(checkTableFile(path), TableError);
 }
 
 TEST(OddTables, NulBytesInsideLinesAreSkippedAndChangeNothing) {
