@@ -1,9 +1,10 @@
 // One Generate on fuzzed bytes as the table file, with a fuzzed selection and seed.
+#include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -18,34 +19,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The table file that every input is written to, in a folder of this process's own that is
-// removed at exit.
-class ScratchTableFile {
+// The table file every input is written to: a file in memory that vanishes with the process,
+// opened by its /proc/self/fd name, so a crashed run leaves nothing behind.
+class MemoryTableFile {
  public:
-  ScratchTableFile() {
-    std::error_code error;
-    const fs::path base =
-        fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    folder_ = base / ("musterwright-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    file_ = folder_ / "Tables.dat";
+  MemoryTableFile() : fd_(::memfd_create("Tables.dat", MFD_CLOEXEC)) {
+    if (fd_ < 0) throw std::system_error(errno, std::generic_category(), "memfd_create");
+    path_ = "/proc/self/fd/" + std::to_string(fd_);
   }
-  ~ScratchTableFile() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  ScratchTableFile(const ScratchTableFile&) = delete;
-  ScratchTableFile& operator=(const ScratchTableFile&) = delete;
+  ~MemoryTableFile() { ::close(fd_); }
+  MemoryTableFile(const MemoryTableFile&) = delete;
+  MemoryTableFile& operator=(const MemoryTableFile&) = delete;
 
   const fs::path& write(std::string_view bytes) const {
-    std::ofstream(file_, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file_;
+    if (::ftruncate(fd_, 0) != 0 ||
+        ::pwrite(fd_, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
+      throw std::system_error(errno, std::generic_category(), "writing the table file");
+    return path_;
   }
 
  private:
-  fs::path folder_;
-  fs::path file_;
+  int fd_;
+  fs::path path_;
 };
 
 template <std::size_t N>
@@ -94,8 +89,8 @@ std::string generationProblem(std::string_view input) {
   const std::uint32_t seed = byte(5) | byte(6) << 8 | byte(7) << 16 | std::uint32_t{byte(8)} << 24;
   const std::string_view tables = input.substr(kSelectionBytes);
 
-  static const ScratchTableFile scratch;
-  const fs::path& file = scratch.write(tables);
+  static const MemoryTableFile memory;
+  const fs::path& file = memory.write(tables);
   try {
     openTableFile(file);
     generateForce(selection, seed);

@@ -12,8 +12,8 @@
 // seed (least significant first); the rest is the table file. Shorter inputs check nothing.
 inline constexpr std::size_t kSelectionBytes = 9;
 
-// Opens the table part as the table file (written to a scratch folder, in memory where the
-// system offers /dev/shm) and runs one Generate. Wrong: a failure other than a TableError, a
+// Opens the table part as the table file (a file in memory, named /proc/self/fd/N) and runs
+// one Generate. Wrong: a failure other than a TableError, a
 // TableError that does not open with the file's name, a failure on a file that the table
 // checker passes, or a listing that is not four header lines and per group a separator and
 // one "<design> P: <digit> G: <digit>" line per slot.
