@@ -2,7 +2,6 @@
 // status 1, a message naming the file and the system's reason, nothing on standard output, and
 // the folder exactly as it was (the old roster byte for byte, no temporary file left).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -43,8 +42,8 @@ std::vector<std::string> saveTo(const std::string& out) {
 
 struct SaveFault {
   std::string what;
-  std::string out;      // the --out name, relative to the scratch folder
-  std::string message;  // after "musterwright-cli: "; "@" stands for the --out name as given
+  std::string out;     // the --out name, relative to the scratch folder
+  std::string reason;  // what the message says after "musterwright-cli: "<name>" was not saved: "
   RunSetting setting;
 };
 
@@ -71,36 +70,28 @@ TEST(SaveFaults, EachIsReportedAndLeavesTheFolderAsItWas) {
   RunSetting tinyFiles = inFolder;
   tinyFiles.fileSizeLimit = 16;
 
-  const SaveFault faults[] = {
-      {"a missing folder",
-       "absent/Random.txt",   {"\"@\" was not saved: cannot create a file in the folder \"absent\": No such file or "
-        "directory"},
-       inFolder    },
-      {"a path through a file",
-       "Random.txt/Star.txt", {"\"@\" was not saved: looking up the file failed: Not a directory"},
-       inFolder    },
-      {"a folder's name",
-       "rosters",             {"\"@\" was not saved: the name is a folder: Is a directory"},
-       inFolder    },
-      {"a name ending in a slash",
-       "rosters/new/",        {"\"@\" was not saved: the name ends in a folder separator: Is a directory"},
-       inFolder    },
-      {"an empty name",
-       "",                    {"\"\" was not saved: the file name is empty: No such file or directory"},
-       inFolder    },
-      {"a device that is full",
-       "/dev/full",           {"\"@\" was not saved: writing failed: No space left on device"},
-       inFolder    },
-      {"a write that fails after the open",
-       "Random.txt",          {"\"@\" was not saved: writing failed: File too large"},
-       tinyFiles   },
-      {"a new file in a read-only folder",
-       "closed/New.txt",      {"\"@\" was not saved: cannot create a file in the folder \"closed\": Permission denied"},
-       ordinaryUser},
-      {"a read-only file in a read-only folder",
-       "closed/Locked.txt",   {"\"@\" was not saved: the file may not be written: Permission denied"},
-       ordinaryUser},
-  };
+  std::vector<SaveFault> faults;
+  faults.push_back({"a missing folder", "absent/Random.txt",
+                    "cannot create a file in the folder \"absent\": No such file or directory",
+                    inFolder});
+  faults.push_back({"a path through a file", "Random.txt/Star.txt",
+                    "looking up the file failed: Not a directory", inFolder});
+  faults.push_back(
+      {"a folder's name", "rosters", "the name is a folder: Is a directory", inFolder});
+  faults.push_back({"a name ending in a slash", "rosters/new/",
+                    "the name ends in a folder separator: Is a directory", inFolder});
+  faults.push_back(
+      {"an empty name", "", "the file name is empty: No such file or directory", inFolder});
+  faults.push_back(
+      {"a device that is full", "/dev/full", "writing failed: No space left on device", inFolder});
+  faults.push_back({"a write that fails after the open", "Random.txt",
+                    "writing failed: File too large", tinyFiles});
+  faults.push_back({"a new file in a read-only folder", "closed/New.txt",
+                    "cannot create a file in the folder \"closed\": Permission denied",
+                    ordinaryUser});
+  faults.push_back({"a read-only file in a read-only folder", "closed/Locked.txt",
+                    "the file may not be written: Permission denied", ordinaryUser});
+
   const bool ordinaryUserHere = ordinaryUserAvailable();
   for (const SaveFault& fault : faults) {
     if (fault.setting.asOrdinaryUser && !ordinaryUserHere) {
@@ -111,10 +102,9 @@ TEST(SaveFaults, EachIsReportedAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(run.hung) << fault.what;
     EXPECT_EQ(run.status, 1) << fault.what << "\n" << run.err;
     EXPECT_EQ(run.out, "") << fault.what;
-    std::string message = fault.message;
-    if (const std::size_t at = message.find('@'); at != std::string::npos)
-      message.replace(at, 1, fault.out);
-    EXPECT_EQ(run.err, "musterwright-cli: " + message + "\n") << fault.what;
+    EXPECT_EQ(run.err,
+              "musterwright-cli: \"" + fault.out + "\" was not saved: " + fault.reason + "\n")
+        << fault.what;
     EXPECT_EQ(contentsOf(folder), before) << fault.what;
   }
   fs::permissions(folder / "closed", fs::perms::owner_all);
