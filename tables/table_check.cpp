@@ -25,7 +25,9 @@ constexpr int kVehicles = kFactions;  // the owner of the vehicle tables
 using Line = std::uint64_t;  // 1-based; 0 stands for "none"
 
 std::string quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string result(1, '"');
+  result.append(text).push_back('"');
+  return result;
 }
 
 // The word a line equals: 0 to 9 a faction, 10 to 13 a weight, -1 none.

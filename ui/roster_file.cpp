@@ -24,7 +24,9 @@ constexpr int kMaxLinks = 40;
 }
 
 std::string quoted(const fs::path& path) {
-  return "\"" + path.string() + "\"";
+  std::string text(1, '"');
+  text.append(path.string()).push_back('"');
+  return text;
 }
 
 std::string content(const std::vector<apstring>& lines) {
@@ -72,8 +74,9 @@ int createTemporary(const fs::path& target, fs::path& temporary) {
   std::random_device entropy;
   const fs::path folder = target.parent_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder /
-                ("." + target.filename().string().substr(0, 200) + "." + std::to_string(entropy()));
+    std::string name(1, '.');
+    name.append(target.filename().string().substr(0, 200)).append(".");
+    temporary = folder / name.append(std::to_string(entropy()));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
