@@ -34,9 +34,10 @@ int resolveGroupCount() {
   for (const SizeWord& entry : kSizeWords) {
     if (size == apstring(entry.word)) return entry.groups;
   }
-  throw SelectionError(std::string("unknown unit size \"") + size.c_str() +
-                       "\": expected Lance, Company, Batallion, Regement, Star, Binary, "
-                       "Trinary, Cluster, Galaxy or Random");
+  std::string expected;
+  for (const SizeWord& entry : kSizeWords) expected.append(entry.word).append(", ");
+  throw SelectionError(std::string("unknown unit size \"") + size.c_str() + "\": expected " +
+                       expected + "or Random");
 }
 
 }  // namespace

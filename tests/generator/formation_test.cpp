@@ -82,38 +82,28 @@ TEST_F(FormationTest, OneGroupTakesTheSelectedWeightWithoutARoll) {
 }
 
 TEST_F(FormationTest, TwoGroupTableRows) {
-  expectFormation({
-      "Wolf", "Binary", {twoDice(7)},
-        { "Light",  "Medium"}
-  });
-  expectFormation({
-      "Kurita", "Binary", {twoDice(9)},
-        { "Heavy", "Assault"}
-  });
-  expectFormation({
-      "Kurita", "Binary", {twoDice(2)},
-        { "Light",   "Light"}
-  });
-  expectFormation({
-      "Wolf", "Binary", {twoDice(4)},
-        { "Light",   "Light"}
-  });
-  expectFormation({
-      "Wolf", "Binary", {twoDice(5)},
-        { "Medium",  "Medium"}
-  });
-  expectFormation({
-      "Kurita", "Binary", {twoDice(8)},
-        { "Medium",   "Heavy"}
-  });
-  expectFormation({
-      "Kurita", "Binary", {twoDice(11)},
-        { "Heavy",    "Heavy"}
-  });
-  expectFormation({
-      "Wolf", "Binary", {twoDice(12)},
-        { "Assault",  "Assault"}
-  });
+  struct Row {
+    const char* faction;
+    int total;
+    const char* first;
+    const char* second;
+  };
+  const Row rows[] = {
+      {"Wolf",   7,  "Light",   "Medium" },
+      {"Kurita", 9,  "Heavy",   "Assault"},
+      {"Kurita", 2,  "Light",   "Light"  },
+      {"Wolf",   4,  "Light",   "Light"  },
+      {"Wolf",   5,  "Medium",  "Medium" },
+      {"Kurita", 8,  "Medium",  "Heavy"  },
+      {"Kurita", 11, "Heavy",   "Heavy"  },
+      {"Wolf",   12, "Assault", "Assault"},
+  };
+  for (const Row& row : rows) {
+    const std::vector<std::vector<Draw>> roll{twoDice(row.total)};
+    expectFormation(Formation{
+        row.faction, "Binary", roll, {row.first, row.second}
+    });
+  }
 }
 
 TEST_F(FormationTest, ThreeLanceTableRowsOneBlockPerCompany) {

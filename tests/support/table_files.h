@@ -9,15 +9,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "generator/choice_lists.h"
 #include "generator/generate.h"
 
-inline const std::vector<std::string> kFactions = {
-    "Kurita",  "Liao",        "Marik", "Davion",     "Steiner",
-    "ComStar", "Jade Falcon", "Wolf",  "Ghost Bear", "Smoke Jaguar"};
-inline const std::vector<std::string> kWeightWords = {"Light", "Medium", "Heavy", "Assault"};
+// The faction and weight headings: the choice lists without their closing "Random".
+inline const std::vector<std::string> kFactions(std::begin(kFactionChoices),
+                                                std::end(kFactionChoices) - 1);
+inline const std::vector<std::string> kWeightWords(std::begin(kWeightChoices),
+                                                   std::end(kWeightChoices) - 1);
 
 // A weight table: the heading and `entries` lines "<prefix> <weight> <k>".
 inline std::string weightTable(const std::string& prefix, const std::string& weightWord,

@@ -71,20 +71,14 @@ TEST(ShippedTables, EveryFactionHasFourTablesOfElevenAndVehiclesStartAtTheirOffs
 
 TEST(ShippedTables, EveryChoiceOfTheWindowGeneratesAForce) {
   openTableFile(SHIPPED_TABLES);
-  std::vector<std::string> factions = kFactions;
-  factions.push_back("Random");
-  const char* sizes[] = {"Lance",  "Company", "Batallion", "Regement", "Star",
-                         "Binary", "Trinary", "Cluster",   "Galaxy",   "Random"};
-  const char* weights[] = {"Light", "Medium", "Heavy", "Assault", "Random"};
-  const char* levels[] = {"Green", "Regular", "Veteran", "Elite", "Random"};
   std::uint32_t seed = 1;
   int slots = 0;
-  for (const std::string& faction : factions) {
-    for (const char* size : sizes) {
-      for (const char* weight : weights) {
-        for (const char* level : levels) {
+  for (const char* faction : kFactionChoices) {
+    for (const char* size : kSizeChoices) {
+      for (const char* weight : kWeightChoices) {
+        for (const char* level : kExperienceChoices) {
           for (const bool vehicles : {false, true}) {
-            generateForce(Selection{faction.c_str(), size, weight, level, vehicles}, seed++);
+            generateForce(Selection{faction, size, weight, level, vehicles}, seed++);
             for (int k = 0; k < roster.length(); ++k) {
               ASSERT_GT(roster[k].name.length(), 0);
               ASSERT_TRUE(roster[k].piloting >= '1' && roster[k].piloting <= '7');
