@@ -1,6 +1,7 @@
-// musterwright-cli: one Generate run from the command line, printing the listing; or a check
-// of a table file. Standard output carries only the listing (or "ok", the help, the
-// version); every failure goes to standard error with exit status 1, a bad command line 2.
+// musterwright-cli: one Generate run from the command line, printing the force as text, CSV
+// or JSON; or a check of a table file, or the file laid out to pass it. Standard output carries
+// only the force (or "ok", the help, the version); every failure goes to standard error with exit
+// status 1, a bad command line 2.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,9 @@
 #include "generator/generate.h"
 #include "musterwright_version.h"
 #include "tables/table_check.h"
+#include "tables/table_fit.h"
 #include "tables/table_location.h"
+#include "ui/force_data.h"
 #include "ui/listing.h"
 #include "ui/roster_file.h"
 
@@ -51,12 +54,17 @@ int generate(const CliOptions& options) {
   const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
                             options.experience.c_str(), options.vehicles};
   generateForce(selection, seed);
-  const std::vector<apstring> lines = listForce();
-  if (options.out) saveLines(*options.out, lines);
-
-  std::string text;
-  for (const apstring& line : lines) text.append(line.c_str()).append("\n");
-  print(text);
+  if (options.format == Format::text) {
+    const std::vector<apstring> lines = listForce();
+    if (options.out) saveLines(*options.out, lines);
+    std::string text;
+    for (const apstring& line : lines) text.append(line.c_str()).append("\n");
+    print(text);
+    return 0;
+  }
+  const std::string data = options.format == Format::json ? forceJson(seed) : forceCsv();
+  if (options.out) saveBytes(*options.out, data);
+  print(data);
   return 0;
 }
 
@@ -68,6 +76,25 @@ int checkTables(const CliOptions& options) {
   }
   for (const std::string& problem : problems) std::cerr << problem << '\n';
   return kFailure;
+}
+
+// Writes the table file laid out to pass --check-tables, to --out or standard output; or says
+// what stands in the way, writing nothing.
+int fitTables(const CliOptions& options) {
+  const std::filesystem::path path = *options.tables;
+  openTableFile(path);
+  const TableFit fit = fitTableBytes(tableFile.str(), path.string());
+  if (!fit.problems.empty()) {
+    for (const std::string& problem : fit.problems) std::cerr << problem << '\n';
+    std::cerr << "musterwright-cli: " << path.string() << " was not laid out; nothing written\n";
+    return kFailure;
+  }
+  if (options.out) {
+    saveBytes(*options.out, fit.bytes);
+  } else {
+    print(fit.bytes);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -91,6 +118,8 @@ int main(int argc, char** argv) {
         return 0;
       case Mode::checkTables:
         return checkTables(options);
+      case Mode::fitTables:
+        return fitTables(options);
       case Mode::generate:
         return generate(options);
     }

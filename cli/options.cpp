@@ -1,14 +1,33 @@
 #include "cli/options.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <charconv>
+#include <memory>
 #include <span>
+#include <sstream>
 #include <string_view>
-#include <utility>
 
 #include "generator/choice_lists.h"
+#include "musterwright_version.h"
 
 namespace {
+
+// Another spelling that a choice accepts for one of its list's words.
+struct Alias {
+  const char* spelling;
+  const char* word;
+};
+constexpr Alias kSizeAliases[] = {
+    {"Battalion", "Batallion"},
+    {"Regiment",  "Regement" },
+};
+
+constexpr const char* kFormatWords[] = {"text", "csv", "json"};
+
+// Where the descriptions of --help start, and how wide they may run.
+constexpr std::size_t kHelpColumn = 22;
+constexpr std::size_t kHelpWidth = 79;
 
 // ASCII letters only, so the match never depends on the locale.
 char lowerCase(char c) {
@@ -26,170 +45,227 @@ std::string wordList(std::span<const char* const> words) {
   return text;
 }
 
-// The words as a help entry: `label` padded to the words' column, broken before 80 columns.
-std::string helpEntry(const std::string& label, std::span<const char* const> words) {
-  constexpr std::size_t kColumn = 21;
-  constexpr std::size_t kWidth = 80;
-  std::string text = label + std::string(kColumn - label.size(), ' ');
-  std::size_t lineStart = 0;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string word = std::string(words[i]) + (i + 1 < words.size() ? "," : "");
-    if (i > 0 && text.size() - lineStart + 1 + word.size() >= kWidth) {
-      lineStart = text.size() + 1;
-      text += "\n" + std::string(kColumn, ' ');
-    } else if (i > 0) {
-      text += ' ';
+// `pieces` joined by blanks, broken into lines that fit beside the option names of --help.
+std::string wrapped(const std::vector<std::string>& pieces) {
+  constexpr std::size_t kRoom = kHelpWidth - kHelpColumn;
+  std::string result;
+  std::size_t lineLength = 0;
+  for (const std::string& piece : pieces) {
+    if (lineLength > 0 && lineLength + 1 + piece.size() > kRoom) {
+      result += '\n';
+      lineLength = 0;
+    } else if (lineLength > 0) {
+      result += ' ';
+      ++lineLength;
     }
-    text += word;
+    result += piece;
+    lineLength += piece.size();
   }
-  return text + "\n";
+  return result;
 }
 
-// The list's own spelling of `word`; `option` names the option in the message when it is in
-// no list.
-std::string matchChoice(const std::string& option, const std::string& word,
-                        std::span<const char* const> words) {
-  for (const char* candidate : words)
-    if (sameIgnoringCase(word, candidate)) return candidate;
-  throw UsageError(option + " takes one of " + wordList(words) + "; \"" + word +
-                   "\" is none of them");
+std::vector<std::string> wordsOf(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
 }
 
-std::uint32_t parseSeed(const std::string& text) {
-  std::uint32_t seed = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  if (text.empty() || error != std::errc() || stop != end) {
-    throw UsageError("--seed takes a whole number from 0 to 4294967295; \"" + text +
-                     "\" is not one");
-  }
-  return seed;
+// A help text of prose.
+std::string prose(const std::string& text) {
+  return wrapped(wordsOf(text));
 }
 
-// Hands out the arguments one by one, and the values of the options that take one.
-class ArgumentReader {
+// A help text listing `words`, broken only between two words, then `more`.
+std::string listed(std::span<const char* const> words, const std::string& more) {
+  std::vector<std::string> pieces;
+  for (const char* word : words) pieces.push_back(std::string(word) + ",");
+  pieces.back().pop_back();
+  for (std::string& word : wordsOf(more)) pieces.push_back(std::move(word));
+  return wrapped(pieces);
+}
+
+// Turns a word of `words`, or an alias of one, in any letter case, into the list's own
+// spelling; any other word is refused with the list.
+CLI::Validator oneOf(std::span<const char* const> words, std::span<const Alias> aliases = {}) {
+  return CLI::Validator(
+      [words, aliases](std::string& value) -> std::string {
+        for (const char* word : words) {
+          if (sameIgnoringCase(value, word)) {
+            value = word;
+            return "";
+          }
+        }
+        for (const Alias& alias : aliases) {
+          if (sameIgnoringCase(value, alias.spelling)) {
+            value = alias.word;
+            return "";
+          }
+        }
+        return "\"" + value + "\" is none of " + wordList(words);
+      },
+      "");
+}
+
+const CLI::Validator kSeedCheck(
+    [](std::string& value) -> std::string {
+      std::uint32_t seed = 0;
+      const char* end = value.data() + value.size();
+      const auto [stop, error] = std::from_chars(value.data(), end, seed);
+      if (value.empty() || error != std::errc() || stop != end)
+        return "\"" + value + "\" is no whole number from 0 to 4294967295";
+      return "";
+    },
+    "");
+
+const CLI::Validator kNotStandardOutput(
+    [](std::string& value) -> std::string {
+      return value == "-" ? "\"-\" is refused: standard output already carries the force" : "";
+    },
+    "");
+
+// The help opens with the program's own synopsis, then says what the program does; an option
+// shows only the kind of value it takes.
+class HelpFormatter : public CLI::Formatter {
  public:
-  explicit ArgumentReader(const std::vector<std::string>& args) : args_(args) {}
-
-  bool done() const { return next_ == args_.size(); }
-
-  // The next argument's option name; a value written "--name=value" is kept for value().
-  std::string option() {
-    std::string arg = args_[next_++];
-    inlineValue_.reset();
-    const std::size_t equals = arg.find('=');
-    if (arg.starts_with("--") && equals != std::string::npos) {
-      inlineValue_ = arg.substr(equals + 1);
-      arg.resize(equals);
-    }
-    return arg;
+  std::string make_description(const CLI::App*) const override { return ""; }
+  std::string make_usage(const CLI::App* app, std::string) const override {
+    return usageSynopsis() + "\n" + app->get_description() + "\n";
   }
-
-  // The value of `option`; `what` names the kind of value for the message when it is missing.
-  std::string value(const std::string& option, const std::string& what) {
-    if (inlineValue_) return *std::exchange(inlineValue_, std::nullopt);
-    if (done() || args_[next_].starts_with("--")) throw UsageError(option + " needs " + what);
-    return args_[next_++];
+  std::string make_option_opts(const CLI::Option* option) const override {
+    const std::string type = option->get_type_name();
+    return type.empty() ? "" : " " + type;
   }
-
-  // The value of an option whose value may be left out.
-  std::optional<std::string> optionalValue() {
-    if (inlineValue_) return std::exchange(inlineValue_, std::nullopt);
-    if (done() || args_[next_].starts_with("--")) return std::nullopt;
-    return args_[next_++];
-  }
-
-  // Rejects a value given with "=" to an option that takes none.
-  void noValue(const std::string& option) const {
-    if (inlineValue_) throw UsageError(option + " takes no value");
-  }
-
- private:
-  const std::vector<std::string>& args_;
-  std::size_t next_ = 0;
-  std::optional<std::string> inlineValue_;
 };
+
+// What the options write to before they become CliOptions.
+struct Values {
+  CliOptions options;
+  std::string seed, tables, out, checkTables, fitTables, format = "text";
+};
+
+// The options of musterwright-cli on `app`, writing to `values`.
+void describe(CLI::App& app, Values& values) {
+  auto formatter = std::make_shared<HelpFormatter>();
+  formatter->column_width(kHelpColumn);
+  app.formatter(formatter);
+  app.description(
+      "Draws up a random force for a tabletop wargame and prints it: as text, the faction,\n"
+      "size, weight and experience, then each lance or star after a line holding one blank,\n"
+      "one line per slot: \"<design> P: <piloting> G: <gunnery>\". Words match without regard\n"
+      "to letter case; a choice left out is Random.");
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.set_help_flag("-h,--help", "this text");
+  app.set_version_flag("--version", "musterwright-cli " MUSTERWRIGHT_VERSION, "the version");
+
+  CliOptions& o = values.options;
+  const auto choice = [&](const char* name, std::string& word, std::span<const char* const> words,
+                          std::span<const Alias> aliases, const std::string& more) {
+    return app.add_option(name, word, listed(words, more))
+        ->type_name("WORD")
+        ->transform(oneOf(words, aliases));
+  };
+  std::vector<CLI::Option*> generation{
+      choice("--faction", o.faction, kFactionChoices, {}, ""),
+      choice("--size", o.size, kSizeChoices, kSizeAliases, "(also Battalion, Regiment)"),
+      choice("--weight", o.weight, kWeightChoices, {}, ""),
+      choice("--experience", o.experience, kExperienceChoices, {}, ""),
+      app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
+          ->disable_flag_override(),
+      app.add_option("--seed", values.seed,
+                     prose("seeds the dice (0 to 4294967295): the same seed and choices give "
+                           "the same force. Without it a fresh seed is drawn and shown on "
+                           "standard error as \"seed: N\"."))
+          ->type_name("N")
+          ->check(kSeedCheck),
+      app.add_option("--tables", values.tables,
+                     prose("the table file; by default Tables.dat in the current folder, "
+                           "beside the program, or in the installed data folder"))
+          ->type_name("PATH"),
+      app.add_option("--format", values.format,
+                     prose("text (the listing, the default), csv (one row per slot) or "
+                           "json (one object)"))
+          ->type_name("WORD")
+          ->transform(oneOf(kFormatWords)),
+  };
+  CLI::Option* out =
+      app.add_option("--out", values.out,
+                     prose("also saves the force to FILE in the chosen format (text: lines "
+                           "ended by CR LF); never the table file in use"))
+          ->type_name("FILE")
+          ->check(kNotStandardOutput);
+  CLI::Option* check =
+      app.add_option("--check-tables", values.checkTables,
+                     prose("checks a table file and names every problem with its line; "
+                           "prints \"ok\" for a sound file"))
+          ->type_name("[PATH]")
+          ->expected(0, 1);
+  CLI::Option* fit = app.add_option("--fit-tables", values.fitTables,
+                                    prose("writes the table file laid out to pass "
+                                          "--check-tables, to --out FILE or standard output"))
+                         ->type_name("PATH");
+  for (CLI::Option* option : generation) {
+    check->excludes(option);
+    fit->excludes(option);
+  }
+  check->excludes(out);
+  check->excludes(fit);
+  app.footer("Exit status: 0 done, 1 a table, file or save failure, 2 a bad command line.");
+}
+
+Format formatOf(const std::string& word) {
+  return word == "csv" ? Format::csv : word == "json" ? Format::json : Format::text;
+}
 
 }  // namespace
 
 CliOptions parseArguments(const std::vector<std::string>& args) {
-  CliOptions options;
-  bool generating = false;
-  ArgumentReader reader(args);
-  while (!reader.done()) {
-    const std::string option = reader.option();
-    if (option == "--help" || option == "--version") {
-      reader.noValue(option);
-      options.mode = option == "--help" ? Mode::help : Mode::version;
-      return options;
-    }
-    if (option == "--check-tables") {
-      options.mode = Mode::checkTables;
-      if (const std::optional<std::string> path = reader.optionalValue()) options.tables = path;
-      continue;
-    }
-    generating = true;
-    if (option == "--faction") {
-      options.faction = matchChoice(option, reader.value(option, "a faction"), kFactionChoices);
-    } else if (option == "--size") {
-      options.size = matchChoice(option, reader.value(option, "a unit size"), kSizeChoices);
-    } else if (option == "--weight") {
-      options.weight = matchChoice(option, reader.value(option, "a weight"), kWeightChoices);
-    } else if (option == "--experience") {
-      options.experience =
-          matchChoice(option, reader.value(option, "an experience"), kExperienceChoices);
-    } else if (option == "--vehicles") {
-      reader.noValue(option);
-      options.vehicles = true;
-    } else if (option == "--seed") {
-      options.seed = parseSeed(reader.value(option, "a number from 0 to 4294967295"));
-    } else if (option == "--tables") {
-      options.tables = reader.value(option, "a file name");
-    } else if (option == "--out") {
-      options.out = reader.value(option, "a file name");
-    } else if (option.starts_with("-")) {
-      throw UsageError("unknown option \"" + option + "\"");
-    } else {
-      throw UsageError("unexpected argument \"" + option + "\"");
-    }
+  CLI::App app("", "musterwright-cli");
+  Values values;
+  describe(app, values);
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    values.options.mode = Mode::help;
+    return values.options;
+  } catch (const CLI::CallForVersion&) {
+    values.options.mode = Mode::version;
+    return values.options;
+  } catch (const CLI::ParseError& error) {
+    throw UsageError(error.what());
   }
-  if (options.mode == Mode::checkTables && generating)
-    throw UsageError("--check-tables takes only the path of a table file");
+  CliOptions options = values.options;
+  if (!values.seed.empty()) {
+    std::uint32_t seed = 0;
+    std::from_chars(values.seed.data(), values.seed.data() + values.seed.size(), seed);
+    options.seed = seed;
+  }
+  if (app.count("--tables") > 0) options.tables = values.tables;
+  if (app.count("--out") > 0) options.out = values.out;
+  options.format = formatOf(values.format);
+  if (app.count("--check-tables") > 0) {
+    options.mode = Mode::checkTables;
+    if (!values.checkTables.empty()) options.tables = values.checkTables;
+  } else if (app.count("--fit-tables") > 0) {
+    options.mode = Mode::fitTables;
+    options.tables = values.fitTables;
+  }
   return options;
 }
 
 std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
-         "                        [--tables PATH] [--out FILE]\n"
+         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --check-tables [PATH]\n"
-         "       musterwright-cli --help | --version\n";
+         "       musterwright-cli --fit-tables PATH [--out FILE]\n"
+         "       musterwright-cli -h | --help | --version\n";
 }
 
 std::string helpText() {
-  return usageSynopsis() +
-         "\n"
-         "Draws up a random force for a tabletop wargame and prints its listing: the\n"
-         "faction, size, weight and experience, then each lance or star after a line\n"
-         "holding one blank, one line per slot: \"<design> P: <piloting> G: <gunnery>\".\n"
-         "\n" +
-         helpEntry("  --faction WORD", kFactionChoices) + helpEntry("  --size WORD", kSizeChoices) +
-         helpEntry("  --weight WORD", kWeightChoices) +
-         helpEntry("  --experience WORD", kExperienceChoices) +
-         "                     Words match without regard to letter case; a choice\n"
-         "                     left out is Random.\n"
-         "  --vehicles         vehicles may fill slots (Include Vehicles)\n"
-         "  --seed N           seeds the dice (0 to 4294967295): the same seed and\n"
-         "                     choices give the same force. Without it a fresh seed is\n"
-         "                     drawn and shown on standard error as \"seed: N\".\n"
-         "  --tables PATH      the table file; by default Tables.dat in the current\n"
-         "                     folder, beside the program, or in the installed data\n"
-         "                     folder\n"
-         "  --out FILE         also saves the listing to FILE, lines ended by CR LF\n"
-         "  --check-tables [PATH]\n"
-         "                     checks a table file and names every problem with its line;\n"
-         "                     prints \"ok\" for a sound file\n"
-         "  --help, --version  this text; the version\n"
-         "\n"
-         "Exit status: 0 done, 1 a table, file or save failure, 2 a bad command line.\n";
+  CLI::App app("", "musterwright-cli");
+  Values values;
+  describe(app, values);
+  return app.help();
 }

@@ -1,6 +1,6 @@
 // The command line of musterwright-cli: what one run is asked to do. Parsing touches no file
 // and prints nothing; a command line that cannot be run comes back as a UsageError whose
-// message says what is wrong and what is allowed.
+// message names the option and the bad word and, for a word in no list, lists the valid ones.
 #ifndef MUSTERWRIGHT_CLI_OPTIONS_H
 #define MUSTERWRIGHT_CLI_OPTIONS_H
 
@@ -10,10 +10,14 @@
 #include <string>
 #include <vector>
 
-enum class Mode { generate, checkTables, help, version };
+enum class Mode { generate, checkTables, fitTables, help, version };
+
+// How the force is written: the listing, one CSV row per slot, or one JSON object.
+enum class Format { text, csv, json };
 
 // One run. The four choices hold words of their lists in the lists' own spelling, "Random"
-// when not given. `tables` is the table file of --tables or --check-tables, when named.
+// when not given. `tables` is the table file of --tables, --check-tables or --fit-tables,
+// when named; `out` is never "-".
 struct CliOptions {
   Mode mode = Mode::generate;
   std::string faction = "Random";
@@ -24,6 +28,7 @@ struct CliOptions {
   std::optional<std::uint32_t> seed;
   std::optional<std::string> tables;
   std::optional<std::string> out;
+  Format format = Format::text;
 };
 
 class UsageError : public std::runtime_error {
@@ -32,8 +37,10 @@ class UsageError : public std::runtime_error {
 };
 
 // Reads the arguments after the program name. Choice words match without regard to letter
-// case; a later option overrides an earlier one. --help and --version end the reading. An
-// option's value is the next argument, or follows "=" in the same one ("--seed=7").
+// case, and --size also takes "Battalion" and "Regiment" for the list's "Batallion" and
+// "Regement". A later option overrides an earlier one. An option's value is the next
+// argument, or follows "=" in the same one ("--seed=7"). -h, --help and --version win over
+// everything else on the line except a word that an option refuses.
 CliOptions parseArguments(const std::vector<std::string>& args);
 
 // The synopsis, shown with every usage error.

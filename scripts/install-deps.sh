@@ -7,7 +7,7 @@
 # compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev)
+packages=(cmake make g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev)
 for arg in "$@"; do
   case "$arg" in
     --test) packages+=(libgtest-dev libgmock-dev) ;;

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
@@ -118,12 +119,131 @@ TEST(Cli, WordsMatchInAnyCaseAndAreListedInTheListsSpelling) {
   EXPECT_EQ(clan.out.substr(0, 17), "Jade Falcon\nStar\n");
 }
 
-TEST(Cli, OutSavesTheSameLinesWithCrLf) {
+TEST(Cli, SizeTakesTheUsualSpellingsAndListsTheListsOwn) {
+  for (const auto& [list, usual] : {
+           std::pair{"Batallion", "battalion"},
+           {"Regement",  "REGIMENT" }
+  }) {
+    const Outcome run = runCli({"--size", usual, "--seed", "9", "--tables", SHIPPED_TABLES});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(linesOf(run.out)[1], list);
+    EXPECT_EQ(run.out, runCli({"--size", list, "--seed", "9", "--tables", SHIPPED_TABLES}).out);
+  }
+}
+
+// The records of a CSV text as RFC 4180 has them: fields split at commas outside quotes,
+// records at CR LF, and "" inside quotes standing for one double quote.
+std::vector<std::vector<std::string>> csvRecords(const std::string& text) {
+  std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (quoted && c == '"' && k + 1 < text.size() && text[k + 1] == '"') {
+      records.back().back() += c;
+      ++k;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && c == ',') {
+      records.back().emplace_back();
+    } else if (!quoted && text.compare(k, 2, "\r\n") == 0) {
+      records.emplace_back(1);
+      ++k;
+    } else {
+      records.back().back() += c;
+    }
+  }
+  records.pop_back();  // after the last CR LF
+  return records;
+}
+
+TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
+  // The test tables name faction entries "<faction> <weight> <k>" and vehicles "Veh <weight> <k>",
+  // so every slot's weight class and kind can be read off its design here.
+  const ScratchFolder folder;
+  const fs::path tables = folder.write("Tables.dat", soundTables());
+  struct Case {
+    std::string faction, size;
+    std::uint32_t seed;
+    bool vehicles;
+  };
+  const Case cases[] = {
+      {"Kurita", "Company", 1,  true },
+      {"wolf",   "Galaxy",  2,  true },
+      {"Random", "Random",  3,  false},
+      {"Random", "Lance",   4,  true },
+      {"Davion", "Lance",   61, true },
+      {"Wolf",   "Star",    61, false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"--faction", c.faction,      "--size",
+                                  c.size,      "--seed",       std::to_string(c.seed),
+                                  "--tables",  tables.string()};
+    if (c.vehicles) args.push_back("--vehicles");
+    const std::string what = c.faction + " " + c.size + " " + std::to_string(c.seed);
+    const Outcome text = runCli(args);
+    const Outcome json = runCli(with(args, {"--format", "json"}));
+    const Outcome csv = runCli(with(args, {"--format=CSV"}));
+    ASSERT_EQ(json.status + csv.status, 0) << what << json.err << csv.err;
+    const std::vector<std::string> lines = linesOf(text.out);
+    const nlohmann::json force = nlohmann::json::parse(json.out);
+    const std::vector<std::vector<std::string>> rows = csvRecords(csv.out);
+
+    EXPECT_EQ(force["seed"], c.seed);
+    EXPECT_EQ(force["vehicles"], c.vehicles);
+    const std::vector<std::string> header{force["faction"], force["size"], force["weight"],
+                                          force["experience"]};
+    EXPECT_EQ(header, std::vector<std::string>(lines.begin(), lines.begin() + 4)) << what;
+    EXPECT_EQ(force["clan"], header[0] == "Jade Falcon" || header[0] == "Wolf" ||
+                                 header[0] == "Ghost Bear" || header[0] == "Smoke Jaguar");
+    ASSERT_EQ(rows.front(), (std::vector<std::string>{"group", "slot", "design", "weight_class",
+                                                      "kind", "piloting", "gunnery"}));
+
+    std::vector<std::string> listed(lines.begin(), lines.begin() + 4);
+    std::size_t row = 1;
+    int groupNumber = 0;
+    for (const nlohmann::json& group : force["groups"]) {
+      listed.push_back(" ");
+      ++groupNumber;
+      int slotNumber = 0;
+      for (const nlohmann::json& slot : group["slots"]) {
+        const std::string design = slot["design"];
+        const int piloting = slot["piloting"];
+        const int gunnery = slot["gunnery"];
+        listed.push_back(design + " P: " + std::to_string(piloting) +
+                         " G: " + std::to_string(gunnery));
+        const std::string kind = slot["kind"];
+        const std::string weightClass = slot["weight_class"];
+        if (design == "Elemental" || design == "Battle Suit") {
+          EXPECT_EQ(kind, "battle armour") << what;
+          EXPECT_EQ(weightClass, header[2]) << what;
+        } else {
+          EXPECT_EQ(kind, design.starts_with("Veh ") ? "vehicle" : "mech") << what << design;
+          EXPECT_EQ(design.substr(4, weightClass.size() + 1), weightClass + " ") << what;
+        }
+        ASSERT_LT(row, rows.size()) << what;
+        EXPECT_EQ(rows[row++],
+                  (std::vector<std::string>{std::to_string(groupNumber),
+                                            std::to_string(++slotNumber), design, weightClass, kind,
+                                            std::to_string(piloting), std::to_string(gunnery)}))
+            << what;
+      }
+    }
+    EXPECT_EQ(listed, lines) << what;
+    EXPECT_EQ(row, rows.size()) << what;
+  }
+}
+
+TEST(Cli, OutSavesTheChosenFormatTheListingWithCrLf) {
   const ScratchFolder folder;
   const fs::path file = folder.path() / "force.txt";
-  const Outcome run = runCli(with(kCompany, {"--seed", "11", "--out", file.string()}));
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(bytesOf(file), std::regex_replace(run.out, std::regex("\n"), "\r\n"));
+  for (const char* format : {"text", "csv", "json"}) {
+    const Outcome run =
+        runCli(with(kCompany, {"--seed", "11", "--out", file.string(), "--format", format}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(bytesOf(file), format == std::string("text")
+                                 ? std::regex_replace(run.out, std::regex("\n"), "\r\n")
+                                 : run.out);
+  }
 }
 
 TEST(Cli, ExitStatusTellsUsageFromFailure) {
@@ -137,17 +257,20 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
     std::string err;  // a part of the standard error text
   };
   const Case cases[] = {
-      {{"--bogus"},                                                                  2, "unknown option \"--bogus\""                                },
-      {{"stray"},                                                                    2, "unexpected argument \"stray\""                             },
+      {{"--bogus"},                                                                  2, "not expected: --bogus"                                     },
+      {{"stray"},                                                                    2, "not expected: stray"                                       },
       {{"--faction", "Atlantis"},                                                    2, "Kurita, Liao, Marik, Davion, Steiner, ComStar, Jade"       },
       {{"--size", ""},                                                               2, "Lance, Company, Batallion, Regement, Star, Binary, Trinary"},
       {{"--seed", "4294967296"},                                                     2, "from 0 to 4294967295"                                      },
-      {{"--seed", "-1"},                                                             2, "\"-1\" is not one"                                         },
-      {{"--seed", "7x"},                                                             2, "\"7x\" is not one"                                         },
-      {{"--seed"},                                                                   2, "--seed needs a number"                                     },
-      {{"--experience", "--seed", "1"},                                              2, "--experience needs"                                        },
-      {{"--vehicles=yes"},                                                           2, "--vehicles takes no value"                                 },
-      {{"--check-tables", SHIPPED_TABLES, "--seed", "1"},                            2, "--check-tables takes only"                                 },
+      {{"--seed", "-1"},                                                             2, "\"-1\" is no whole number"                                 },
+      {{"--seed", "7x"},                                                             2, "\"7x\" is no whole number"                                 },
+      {{"--seed"},                                                                   2, "--seed: 1 required N missing"                              },
+      {{"--experience", "--seed", "1"},                                              2, "\"--seed\" is none of Green, Regular"                      },
+      {{"--vehicles=yes"},                                                           2, "vehicles was given a disallowed flag override"             },
+      {{"--check-tables", SHIPPED_TABLES, "--seed", "1"},                            2, "--seed excludes --check-tables"                            },
+      {{"--fit-tables", SHIPPED_TABLES, "--faction", "wolf"},                        2, "--faction excludes --fit-tables"                           },
+      {{"--seed", "1", "--out", "-"},                                                2, "standard output already carries the force"                 },
+      {{"--format", "xml"},                                                          2, "\"xml\" is none of text, csv, json"                        },
       {{"--seed", "1", "--tables", (folder.path() / "absent.dat").string()},
        1,                                                                               "No such file or directory"                                 },
       {{"--seed", "1", "--faction", "wolf", "--tables", noWolf.string()},            1, "Wolf"                                                      },
@@ -179,6 +302,7 @@ TEST(Cli, HelpVersionAndCheckTablesPrintOnStandardOutput) {
             std::string::npos);
   EXPECT_NE(help.out.find("Batallion, Regement"), std::string::npos);
   EXPECT_EQ(runCli({"--version"}).out, "musterwright-cli " PROJECT_VERSION "\n");
+  EXPECT_EQ(runCli({"-h"}).out, help.out);
 
   const Outcome shipped = runCli({"--check-tables", SHIPPED_TABLES});
   EXPECT_EQ(shipped.status, 0);
