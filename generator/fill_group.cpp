@@ -73,13 +73,15 @@ void compose(const Row (&rows)[N], const apstring& groupWeight, int die, int fir
 }
 
 // Names slot `slot` after a design of the faction or, with vehicles allowed and a vehicle
-// roll of 1 to 4, after a vehicle of the slot's weight class.
+// roll of 1 to 4, after a vehicle of the slot's weight class; records which of the two.
 void pickDesign(int slot) {
   std::streamoff start = houseStart;
   const char* section = "the faction's section";
+  SlotKind kind = SlotKind::mech;
   if (withVehicles && roll(5) + 1 != 5) {
     start = vehicleStart;
     section = "the vehicle section";
+    kind = SlotKind::vehicle;
   }
   const std::string fileName = tableFileName().string();
   TableReader reader{tableFile, tableLine, fileName};
@@ -89,6 +91,7 @@ void pickDesign(int slot) {
   const int second = roll(6);
   pickEntry(reader, first + second + 1, slotWeight);
   roster[slot].name = tableLine;
+  roster[slot].kind = kind;
 }
 
 }  // namespace
@@ -105,8 +108,10 @@ void FillGroup(apstring groupWeight, int firstSlot) {
     const int slot = first + k;
     if (groupWeight == apstring("Elemental")) {
       roster[slot].name = "Elemental";
+      roster[slot].kind = SlotKind::battleArmour;
     } else if (groupWeight == apstring("Battle Armor")) {
       roster[slot].name = "Battle Suit";
+      roster[slot].kind = SlotKind::battleArmour;
     } else {
       pickDesign(slot);
     }

@@ -8,8 +8,9 @@
 
 // Fills slots `firstSlot` .. `firstSlot` + groupSize() - 1 (1-based) of `roster`. A
 // `groupWeight` that is no weight word writes no slot weight class; "Elemental" and
-// "Battle Armor" name every slot "Elemental" or "Battle Suit" and read no table. Requires the
-// roster sized and `houseStart` found; throws TableError when a table search fails.
+// "Battle Armor" name every slot "Elemental" or "Battle Suit" and read no table. Every slot's
+// `kind` records where its name came from. Requires the roster sized and `houseStart` found;
+// throws TableError when a table search fails.
 void FillGroup(apstring groupWeight, int firstSlot);
 
 #endif

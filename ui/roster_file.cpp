@@ -160,10 +160,13 @@ std::vector<apstring> textLines(const std::string& text) {
 }
 
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines) {
+  saveBytes(fileName, content(lines));
+}
+
+void saveBytes(const std::string& fileName, std::string_view bytes) {
   if (fileName.empty()) fail(fileName, "the file name is empty", ENOENT);
   const fs::path target = resolveLinks(fileName);
   if (!target.has_filename()) fail(fileName, "the name ends in a folder separator", EISDIR);
-  const std::string bytes = content(lines);
 
   struct stat old {};
   if (::stat(target.c_str(), &old) != 0) {

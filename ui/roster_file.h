@@ -1,10 +1,11 @@
-// Saving a listing to a text file: every line followed by CR LF, bytes written exactly.
+// Saving a listing to a text file, every line followed by CR LF, or any bytes, written exactly.
 // A failed save is reported and never destroys what the file held before.
 #ifndef MUSTERWRIGHT_UI_ROSTER_FILE_H
 #define MUSTERWRIGHT_UI_ROSTER_FILE_H
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/apstring.h"
@@ -29,5 +30,8 @@ std::vector<apstring> textLines(const std::string& text);
 // existing file as it was and no temporary file behind. The one exception is the in-place
 // rewrite: a write that fails part-way leaves the file's first bytes already overwritten.
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
+
+// The same for `bytes`, written exactly as they are.
+void saveBytes(const std::string& fileName, std::string_view bytes);
 
 #endif

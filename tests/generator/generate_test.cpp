@@ -273,4 +273,37 @@ TEST(GenerateWithoutTables, ReportsWhyNoTableFileIsOpen) {
   EXPECT_THROW(openTableFile(folder.path()), TableError) << "a folder is no table file";
 }
 
+TEST_F(Generate, EverySlotRecordsWhereItsDesignCameFromOnEveryRun) {
+  // The test tables name faction entries "<faction> <weight> <k>" and vehicles "Veh ...".
+  const auto kinds = [] {
+    std::vector<SlotKind> found;
+    for (int k = 0; k < roster.length(); ++k) found.push_back(roster[k].kind);
+    return found;
+  };
+  generateForce(choose("Davion", "Regement", "Random", "Random", true), 77u);
+  int vehicles = 0;
+  for (int k = 0; k < roster.length(); ++k) {
+    const bool vehicle = text(roster[k].name).starts_with("Veh ");
+    EXPECT_EQ(roster[k].kind, vehicle ? SlotKind::vehicle : SlotKind::mech) << text(roster[k].name);
+    vehicles += vehicle;
+  }
+  ASSERT_EQ(roster.length(), 108);
+  EXPECT_GT(vehicles, 60) << "about four slots in five are vehicles";
+  EXPECT_LT(vehicles, 108);
+
+  // The same records, filled again without vehicles and then as battle armour.
+  generateForce(choose("Davion", "Regement", "Random", "Random"), 77u);
+  EXPECT_EQ(kinds(), std::vector<SlotKind>(108, SlotKind::mech));
+  ScriptedDice dice({
+      {10, 0},
+      {6,  0},
+      {6,  0},
+      {6,  0},
+      {6,  0},
+      {6,  0}
+  });
+  generateForce(choose("Kurita", "Lance", "Battle Armor", "Elite"), dice.source());
+  EXPECT_EQ(kinds(), std::vector<SlotKind>(4, SlotKind::battleArmour));
+}
+
 }  // namespace
