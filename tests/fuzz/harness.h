@@ -23,4 +23,10 @@ std::string generationProblem(std::string_view input);
 // not "Tables.dat, line N: <text>" with N inside the file, or messages out of line order.
 std::string tableCheckProblem(std::string_view input);
 
+// Lays out the input as --fit-tables does. Wrong: a laid-out file that fails the checker, that
+// lost, gained or changed a line holding a letter or digit (CR LF counted as LF), or that a
+// second fit changes; or, with no file, problems that are neither the checker's on the input
+// nor the one that says how far the faction tables must shrink.
+std::string tableFitProblem(std::string_view input);
+
 #endif

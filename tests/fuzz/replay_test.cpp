@@ -38,4 +38,8 @@ TEST(FuzzReplay, TableCheckOnEverySavedInput) {
   replay("table_check", tableCheckProblem);
 }
 
+TEST(FuzzReplay, TableFitOnEverySavedInput) {
+  replay("table_check", tableFitProblem);
+}
+
 }  // namespace
