@@ -6,15 +6,25 @@
 
 #include "fuzz/harness.h"
 
+namespace {
+
+struct Check {
+  const char* what;
+  std::string (*problem)(std::string_view);
+};
+constexpr Check kChecks[] = {
+    {"the table checker", tableCheckProblem},
+    {"the table fit",     tableFitProblem  },
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  for (const auto& [what, check] : {
-           std::pair{"the table checker", tableCheckProblem},
-           std::pair{"the table fit",     tableFitProblem  }
-  }) {
-    const std::string problem = check(input);
+  for (const Check& check : kChecks) {
+    const std::string problem = check.problem(input);
     if (!problem.empty()) {
-      std::fprintf(stderr, "%s went wrong: %s\n", what, problem.c_str());
+      std::fprintf(stderr, "%s went wrong: %s\n", check.what, problem.c_str());
       std::abort();
     }
   }
