@@ -7,7 +7,8 @@
 #include <cstddef>
 #include <stdexcept>
 
-// The row of `rows` whose range low..high holds `roll`.
+// The row of `rows` whose range low..high holds `roll`. Throws std::logic_error when no row
+// holds it, which only a roll outside the table's dice can cause.
 template <class Row, std::size_t N>
 const Row& rowFor(const Row (&rows)[N], int roll) {
   for (const Row& row : rows) {

@@ -90,7 +90,7 @@ TEST(Cli, OutSavesTheSameLinesWithCrLf) {
   const fs::path file = folder.path() / "force.txt";
   const RunResult run = runCli(with(kCompany, {"--seed", "11", "--out", file.string()}));
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(bytesOf(file), std::regex_replace(run.out, std::regex("\n"), "\r\n"));
+  EXPECT_EQ(bytesOf(file), withCrLf(run.out));
 }
 
 TEST(Cli, ExitStatusTellsUsageFromFailure) {
