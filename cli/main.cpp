@@ -15,12 +15,13 @@
 #include "cli/options.h"
 #include "generator/generate.h"
 #include "musterwright_version.h"
+#include "roster/force_data.h"
+#include "roster/listing.h"
+#include "roster/roster_file.h"
 #include "tables/table_check.h"
+#include "tables/table_file.h"
 #include "tables/table_fit.h"
 #include "tables/table_location.h"
-#include "ui/force_data.h"
-#include "ui/listing.h"
-#include "ui/roster_file.h"
 
 namespace {
 
@@ -82,8 +83,7 @@ int checkTables(const CliOptions& options) {
 // what stands in the way, writing nothing.
 int fitTables(const CliOptions& options) {
   const std::filesystem::path path = *options.tables;
-  openTableFile(path);
-  const TableFit fit = fitTableBytes(tableFile.str(), path.string());
+  const TableFit fit = fitTableBytes(readTableFile(path), path.string());
   if (!fit.problems.empty()) {
     for (const std::string& problem : fit.problems) std::cerr << problem << '\n';
     std::cerr << "musterwright-cli: " << path.string() << " was not laid out; nothing written\n";

@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "generator/choice_lists.h"
-#include "generator/generate.h"
 #include "tables/table_check.h"
+#include "tables/table_layout.h"
 
 namespace {
-
-constexpr std::size_t kFactions = 10;
-constexpr std::size_t kWeights = 4;
-constexpr std::size_t kEntries = 11;
 
 struct Line {
   std::size_t start, end;  // the line's bytes, without its line feed
@@ -65,20 +60,20 @@ class Layout {
   // headings, the last faction's tables or a vehicle table cannot be found.
   std::optional<std::pair<std::size_t, std::size_t>> filler() const {
     std::size_t lastFaction = 0;
-    for (std::size_t f = 0; f < kFactions; ++f) {
-      const std::optional<std::size_t> heading = find(kFactionChoices[f], 0);
+    for (const char* faction : kFactionHeadings) {
+      const std::optional<std::size_t> heading = find(faction, 0);
       if (!heading) return std::nullopt;
       lastFaction = std::max(lastFaction, *heading);
     }
     std::size_t tablesEnd = 0;  // the first line after the last faction table
-    for (std::size_t w = 0; w < kWeights; ++w) {
-      const std::optional<std::size_t> heading = find(kWeightChoices[w], lastFaction + 1);
+    for (const char* weight : kWeightHeadings) {
+      const std::optional<std::size_t> heading = find(weight, lastFaction + 1);
       if (!heading) return std::nullopt;
-      tablesEnd = std::max(tablesEnd, *heading + 1 + kEntries);
+      tablesEnd = std::max(tablesEnd, *heading + 1 + kTableEntries);
     }
     std::optional<std::size_t> vehicles;
-    for (std::size_t w = 0; w < kWeights; ++w) {
-      const std::optional<std::size_t> heading = find(kWeightChoices[w], tablesEnd);
+    for (const char* weight : kWeightHeadings) {
+      const std::optional<std::size_t> heading = find(weight, tablesEnd);
       if (heading && (!vehicles || *heading < *vehicles)) vehicles = heading;
     }
     if (!vehicles) return std::nullopt;

@@ -6,9 +6,9 @@
 #include <random>
 
 #include "generator/generate.h"
+#include "roster/listing.h"
+#include "roster/roster_file.h"
 #include "ui/error_box.h"
-#include "ui/listing.h"
-#include "ui/roster_file.h"
 
 TForm1* Form1 = nullptr;
 

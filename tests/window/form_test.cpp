@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "generator/choice_lists.h"
 #include "ui/TForm1.h"
 
 class FormTest : public QObject {
@@ -66,15 +67,18 @@ class FormTest : public QObject {
              text);
   }
 
+  // Each list holds exactly the words the core offers, in their order.
   void choiceLists_data() {
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("HouseBox") << QStringList{"Kurita",     "Liao",         "Marik",       "Davion",
-                                             "Steiner",    "ComStar",      "Jade Falcon", "Wolf",
-                                             "Ghost Bear", "Smoke Jaguar", "Random"};
-    QTest::newRow("SizeBox") << QStringList{"Lance",  "Company", "Batallion", "Regement", "Star",
-                                            "Binary", "Trinary", "Cluster",   "Galaxy",   "Random"};
-    QTest::newRow("ExperienceBox") << QStringList{"Green", "Regular", "Veteran", "Elite", "Random"};
-    QTest::newRow("WeightBox") << QStringList{"Light", "Medium", "Heavy", "Assault", "Random"};
+    const auto items = [](const auto& words) {
+      QStringList list;
+      for (const char* word : words) list << word;
+      return list;
+    };
+    QTest::newRow("HouseBox") << items(kFactionChoices);
+    QTest::newRow("SizeBox") << items(kSizeChoices);
+    QTest::newRow("ExperienceBox") << items(kExperienceChoices);
+    QTest::newRow("WeightBox") << items(kWeightChoices);
   }
 
   // Pick-only lists with nothing chosen: the text is empty until the user picks an item.

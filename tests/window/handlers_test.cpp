@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "generator/generate.h"
+#include "tables/table_layout.h"
 #include "ui/TForm1.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // armour", as the engine recorded it). A battle-armour slot, whose record holds no weight
 // class, gives the force's weight word ("Elemental" or "Battle Armor"): battle armour only
 // ever fills the one group of a single-group force, whose weight that word is.
-#ifndef MUSTERWRIGHT_UI_FORCE_DATA_H
-#define MUSTERWRIGHT_UI_FORCE_DATA_H
+#ifndef MUSTERWRIGHT_ROSTER_FORCE_DATA_H
+#define MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 
 #include <cstdint>
 #include <string>

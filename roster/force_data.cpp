@@ -1,4 +1,4 @@
-#include "ui/force_data.h"
+#include "roster/force_data.h"
 
 #include <nlohmann/json.hpp>
 

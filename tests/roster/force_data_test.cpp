@@ -1,5 +1,5 @@
 // The force as CSV and JSON where design names hold what the formats must escape.
-#include "ui/force_data.h"
+#include "roster/force_data.h"
 
 #include <gtest/gtest.h>
 
