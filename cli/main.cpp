@@ -51,7 +51,9 @@ int generate(const CliOptions& options) {
     seed = std::random_device{}();
     std::cerr << "seed: " << seed << std::endl;
   }
-  openTableFile(tablePath(options));
+  const std::filesystem::path tables = tablePath(options);
+  if (options.out) refuseTableFile(*options.out, tables);
+  openTableFile(tables);
   const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
                             options.experience.c_str(), options.vehicles};
   generateForce(selection, seed);
@@ -83,6 +85,7 @@ int checkTables(const CliOptions& options) {
 // what stands in the way, writing nothing.
 int fitTables(const CliOptions& options) {
   const std::filesystem::path path = *options.tables;
+  if (options.out) refuseTableFile(*options.out, path);
   const TableFit fit = fitTableBytes(readTableFile(path), path.string());
   if (!fit.problems.empty()) {
     for (const std::string& problem : fit.problems) std::cerr << problem << '\n';

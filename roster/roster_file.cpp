@@ -156,6 +156,14 @@ std::vector<apstring> textLines(const std::string& text) {
   return lines;
 }
 
+void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
+  std::error_code unknown;
+  if (fs::equivalent(target, tableFile, unknown)) {
+    throw SaveError(inQuotes(target.string()) + " was not saved: it is the table file in use, " +
+                    inQuotes(tableFile.string()) + "; choose another name");
+  }
+}
+
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines) {
   saveBytes(fileName, content(lines));
 }

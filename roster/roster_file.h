@@ -3,6 +3,7 @@
 #ifndef MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 #define MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,5 +34,10 @@ void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
 
 // The same for `bytes`, written exactly as they are.
 void saveBytes(const std::string& fileName, std::string_view bytes);
+
+// Refuses to save over the table file: throws SaveError when `target` is `tableFile` by any
+// name (a relative path, a symbolic or hard link), as the file system decides. A target that
+// does not exist yet, or a table file that no longer does, is never the same file.
+void refuseTableFile(const std::filesystem::path& target, const std::filesystem::path& tableFile);
 
 #endif

@@ -211,6 +211,29 @@ TEST(Cli, OutSavesTheChosenFormatTheListingWithCrLf) {
   }
 }
 
+TEST(Cli, OutNeverReplacesTheTableFileInUseByAnyName) {
+  const ScratchFolder folder;
+  const fs::path tables = folder.write("Tables.dat", soundTables());
+  fs::create_symlink("Tables.dat", folder.path() / "link.dat");
+  fs::create_hard_link(tables, folder.path() / "hard.dat");
+  fs::create_directory(folder.path() / "sub");
+  for (const char* name :
+       {"Tables.dat", "./Tables.dat", "sub/../Tables.dat", "link.dat", "hard.dat"}) {
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"--seed",   "1",             "--out",    name  },
+             {"--tables", tables.string(), "--format", "json", "--out", name},
+             {"--fit-tables",      "link.dat",                     "--out",                  name        }
+    }) {
+      const RunResult run = runCli(args, folder.path());
+      EXPECT_EQ(run.status, 1) << name;
+      EXPECT_EQ(run.out, "") << name;
+      EXPECT_NE(run.err.find("it is the table file in use"), std::string::npos) << run.err;
+    }
+  }
+  EXPECT_EQ(bytesOf(tables), soundTables());
+  EXPECT_EQ(runCli({"--seed", "1", "--out", "force.txt"}, folder.path()).status, 0);
+}
+
 TEST(Cli, ExitStatusTellsUsageFromFailure) {
   const ScratchFolder folder;
   const fs::path kept = folder.write("kept.txt", "old\r\n");
