@@ -71,12 +71,6 @@ class Scanner {
   }
 
   std::vector<std::string> finish(const std::string& name) {
-    if (offset_ == 0) {
-      return {name +
-              ", line 1: the file is empty; it must hold the ten faction sections and the "
-              "vehicle section at byte " +
-              std::to_string(vehicleStart)};
-    }
     if (lineStart_ < offset_) {
       endLine(offset_);
       add(line_,
@@ -307,6 +301,8 @@ class Scanner {
 }  // namespace
 
 std::vector<std::string> checkTableBytes(std::string_view bytes, const std::string& name) {
+  if (const std::string problem = textProblem(bytes); !problem.empty())
+    return {name + ", line 1: " + problem};
   Scanner scanner;
   scanner.feed(bytes);
   return scanner.finish(name);

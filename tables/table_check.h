@@ -13,7 +13,8 @@
 // every message. Lines are compared as the searches read them: whole, byte for byte, NUL
 // bytes skipped. An empty result means every faction heading, its four weight tables of
 // eleven entries, and the four vehicle tables from byte `vehicleStart` on are where the
-// searches look for them.
+// searches look for them. A file that is empty or not text (textProblem, table_file.h) has
+// that one problem, at line 1.
 std::vector<std::string> checkTableBytes(std::string_view bytes, const std::string& name);
 
 // The same for the file at `path`, named in the messages as given, read by readTableFile

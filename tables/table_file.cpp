@@ -1,5 +1,6 @@
 #include "tables/table_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -27,5 +28,25 @@ std::string readTableFile(const std::filesystem::path& path) {
     }
   }
   if (file.bad()) throw TableError(name + ": cannot be read: " + std::strerror(errno));
+  if (const std::string problem = textProblem(bytes); !problem.empty())
+    throw TableError(name + ": " + problem);
   return bytes;
+}
+
+std::string textProblem(std::string_view bytes) {
+  if (bytes.empty()) {
+    return "the file is empty; it must hold the " + std::to_string(kFactionHeadings.size()) +
+           " faction sections and the vehicle section at byte " + std::to_string(vehicleStart);
+  }
+  constexpr std::size_t kProbe = 1024;
+  const std::string_view start = bytes.substr(0, kProbe);
+  const std::string where = bytes.size() > kProbe ? "its first kilobyte" : "it";
+  const auto nulBytes = static_cast<std::size_t>(std::count(start.begin(), start.end(), '\0'));
+  if (2 * nulBytes >= start.size()) {
+    return "the file is not text; half or more of " + where + " is NUL bytes (" +
+           std::to_string(nulBytes) + " of " + std::to_string(start.size()) + ")";
+  }
+  if (start.find('\n') == std::string_view::npos)
+    return "the file is not text; " + where + " holds no line feed";
+  return "";
 }

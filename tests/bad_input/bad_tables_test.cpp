@@ -73,7 +73,8 @@ void expectCliFailure(const std::vector<std::string>& args, const std::string& m
 }
 
 // A broken table file: how to make it, the run that meets the fault, and what the run's and
-// the checker's messages must say. "@" stands for the file's path.
+// the checker's messages must say. "@" stands for the file's path. --fit-tables reports what
+// the checker does, unless the fault is one that it mends.
 struct BadTable {
   std::string what;
   std::function<fs::path(const ScratchFolder&)> make;
@@ -81,6 +82,7 @@ struct BadTable {
   std::string runMessage;
   std::string checkMessage;
   bool unreadable = false;
+  bool mendable = false;
 };
 
 std::string withPath(std::string text, const fs::path& path) {
@@ -146,9 +148,10 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
   cases.push_back({"a missing file", [](const ScratchFolder& f) { return f.path() / "Tables.dat"; },
                    kKuritaLance, "@: cannot be opened for reading: No such file or directory",
                    "@: cannot be opened for reading: No such file or directory"});
-  cases.push_back({"an empty file", file(""), kKuritaLance,
-                   kuritaMissing + ": the end of the file (line 1) came first",
-                   "@, line 1: the file is empty"});
+  const std::string empty =
+      "@: the file is empty; it must hold the 10 faction sections and the vehicle section at "
+      "byte 7038";
+  cases.push_back({"an empty file", file(""), kKuritaLance, empty, empty});
   cases.push_back({"a folder",
                    [](const ScratchFolder& f) {
                      fs::create_directory(f.path() / "Tables.dat");
@@ -168,24 +171,27 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
                    "@: the faction heading \"Wolf\" is missing: the end of the file (line " +
                        lastLine(binary) + ") came first",
                    "@, line " + lastLine(binary) + ": the file ends without the heading \"Wolf\""});
-  cases.push_back({"NUL bytes only", file(std::string(1 << 16, '\0')), kKuritaLance,
-                   kuritaMissing + ": the end of the file (line 1) came first",
-                   "@, line 1: the last line has no line feed"});
+  const std::string nulBytes =
+      "@: the file is not text; half or more of its first kilobyte is NUL bytes (1024 of 1024)";
+  cases.push_back(
+      {"NUL bytes only", file(std::string(1 << 16, '\0')), kKuritaLance, nulBytes, nulBytes});
+  const std::string noLineFeed = "@: the file is not text; its first kilobyte holds no line feed";
   cases.push_back({"a 1 MB line without a line feed", file(std::string(1 << 20, 'x')), kKuritaLance,
-                   kuritaMissing + ": the end of the file (line 1) came first",
-                   "@, line 1: the last line has no line feed"});
+                   noLineFeed, noLineFeed});
   cases.push_back(
       {"CR LF line ends", file(withCrLf(kShipped)), kKuritaLance,
        kuritaMissing + ": the end of the file (line " + lastLine(kShipped) +
            ") came first; the file has CR LF line ends, and its lines must end in a "
            "line feed alone",
-       "@, line 1: the line ends in CR LF (" + lastLine(kShipped) + " such lines in all)"});
+       "@, line 1: the line ends in CR LF (" + lastLine(kShipped) + " such lines in all)", false,
+       true});
   cases.push_back({"the vehicle section 100 bytes early", file(vehiclesMoved(-100)), kuritaRegement,
                    "@: no \"Light\" table in the vehicle section, which starts at line 545: the "
                    "end of the file (line " +
                        lastLine(kShipped) + ") came first",
                    "@, line 545: byte 7038, where the vehicle section must begin, falls inside "
-                   "this line"});
+                   "this line",
+                   false, true});
   for (const std::string& faction : kFactions) {
     const std::string bytes = withoutSection(faction);
     const Choice choice{faction, "Lance", "Medium", "Veteran"};
@@ -212,6 +218,17 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
                      c.what, c.unreadable);
     expectCliFailure({"--check-tables", path.string()}, withPath(c.checkMessage, path),
                      c.what + " (checked)", c.unreadable);
+
+    const fs::path fitted = folder.path() / "Fitted.dat";
+    if (c.mendable) {
+      const RunResult fit = runProgram(CLI_PROGRAM, {"--fit-tables", path.string()});
+      EXPECT_EQ(fit.status, 0) << c.what << "\n" << fit.err;
+      EXPECT_EQ(checkTableBytes(fit.out, "T"), std::vector<std::string>{}) << c.what;
+    } else {
+      expectCliFailure({"--fit-tables", path.string(), "--out", fitted.string()},
+                       withPath(c.checkMessage, path), c.what + " (fitted)", c.unreadable);
+      EXPECT_FALSE(fs::exists(fitted)) << c.what;
+    }
   }
 }
 
@@ -333,10 +350,10 @@ TEST(BadTables, AnEndlessOrOversizedFileIsRefusedBeforeItExhaustsMemory) {
     EXPECT_EQ(run.err, "musterwright-cli: " + refused + "\n");
   }
 
-  // The bound itself, on sparse files of zeros: the largest file allowed is read whole.
+  // The bound itself, on sparse files of zeros after a kilobyte of text: the largest file
+  // allowed is read whole.
   const ScratchFolder folder;
-  const fs::path path = folder.path() / "Tables.dat";
-  std::ofstream(path).close();
+  const fs::path path = folder.write("Tables.dat", std::string(1023, '-') + "\n");
   fs::resize_file(path, kMaxTableFileBytes);
   EXPECT_NO_THROW(openTableFile(path));
   EXPECT_NO_THROW(checkTableFile(path));

@@ -109,7 +109,7 @@ TEST(TableCheck, NamesEveryBreachWithItsLine) {
         ": the last line has no line feed; the search that reads it fails at the end of the "
         "file"}                                                                           },
       {"",
-       {"T, line 1: the file is empty; it must hold the ten faction sections and the vehicle "
+       {"T, line 1: the file is empty; it must hold the 10 faction sections and the vehicle "
         "section at byte 7038"}                                                           },
   };
   for (const auto& [bytes, expected] : cases) EXPECT_EQ(checkTableBytes(bytes, "T"), expected);
@@ -147,7 +147,7 @@ TEST(TableCheck, EndsOnAnyBytesWithMessagesInLineOrder) {
       previous = line;
     }
   }
-  const std::string noLineFeed(8 << 20, 'x');
+  const std::string noLineFeed = "x\n" + std::string(8 << 20, 'x');
   EXPECT_EQ(checkTableBytes(noLineFeed, "T").size(), 16u);
   std::string headings;
   while (headings.size() < (8u << 20)) headings += "Light\n";
