@@ -81,14 +81,17 @@ int createTemporary(const fs::path& target, fs::path& temporary) {
 }
 
 // Writes `bytes` to a temporary file and renames it over `target`. Returns false, having
-// touched nothing, when the folder does not let a file be created there.
+// touched nothing, when no file can be created beside an existing `target`.
 bool replaceByRename(const std::string& fileName, const fs::path& target, const struct stat* old,
                      std::string_view bytes) {
   fs::path temporary;
   const int fd = createTemporary(target, temporary);
   if (fd < 0) {
     const int error = errno;
-    if (old != nullptr && (error == EACCES || error == EPERM || error == EROFS)) return false;
+    // Beside a file that exists, the file itself gives the reason (say /proc/version, in a
+    // folder where nothing can be created): only a full disk or quota, where a rewrite in
+    // place could stop half-way, is reported for the folder.
+    if (old != nullptr && error != ENOSPC && error != EDQUOT) return false;
     const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
     fail(fileName, "cannot create a file in the folder " + inQuotes(folder.string()), error);
   }

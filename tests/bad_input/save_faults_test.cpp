@@ -2,6 +2,7 @@
 // status 1, a message naming the file and the system's reason, nothing on standard output, and
 // the folder exactly as it was (the old roster byte for byte, no temporary file left).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -93,6 +94,11 @@ TEST(SaveFaults, EachIsReportedAndLeavesTheFolderAsItWas) {
                     ordinaryUser});
   faults.push_back({"a read-only file in a read-only folder", "closed/Locked.txt",
                     "the file may not be written: Permission denied", ordinaryUser});
+  // Nothing can be created in /proc: the reason is the file's own, not the folder's.
+  faults.push_back({"a file of the system", "/proc/version",
+                    ::geteuid() == 0 ? "writing failed: Input/output error"
+                                     : "the file may not be written: Permission denied",
+                    inFolder});
 
   const bool ordinaryUserHere = ordinaryUserAvailable();
   for (const SaveFault& fault : faults) {
