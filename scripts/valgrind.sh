@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a built musterwright-cli under valgrind's memory checker: one generation of every unit
-# size for a House and for a Clan, with vehicles, each saved with --out; a check of the shipped
-# tables; and the failure paths (a missing or broken table file, a failed save, a bad option).
+# size for a House and for a Clan, with vehicles, each saved with --out; the force as CSV and
+# JSON; a check and a fit of the shipped tables; and the failure paths (a missing or broken
+# table file, a failed save, a bad option).
 # A memory error or a leak fails the script. Usage: scripts/valgrind.sh [BUILD] (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,11 +37,16 @@ for faction in Kurita "Jade Falcon"; do
     runs=$((runs + 1))
   done
 done
+memcheck 0 --size Regiment --seed 7 --format csv --tables data/Tables.dat
+memcheck 0 --size Galaxy --seed 7 --format json --vehicles --tables data/Tables.dat
 memcheck 0 --check-tables data/Tables.dat
+sed 's/^Sleetfang$/Sleet/' data/Tables.dat >"$scratch/Edited.dat"
+memcheck 0 --fit-tables "$scratch/Edited.dat" --out "$scratch/Fitted.dat"
 head -c 3000 data/Tables.dat >"$scratch/Cut.dat"
 memcheck 1 --size Galaxy --seed 1 --tables "$scratch/Cut.dat"
 memcheck 1 --check-tables "$scratch/Cut.dat"
+memcheck 1 --fit-tables "$scratch/Cut.dat"
 memcheck 1 --seed 1 --tables "$scratch/absent.dat"
 memcheck 1 --seed 1 --tables data/Tables.dat --out /dev/full
 memcheck 2 --size Division
-echo "valgrind: $((runs + 6)) runs of musterwright-cli, no memory errors and no leaks"
+echo "valgrind: $((runs + 10)) runs of musterwright-cli, no memory errors and no leaks"
