@@ -98,29 +98,15 @@ TEST(Cli, SizeTakesTheUsualSpellingsAndListsTheListsOwn) {
   }
 }
 
-// The records of a CSV text as RFC 4180 has them: fields split at commas outside quotes,
-// records at CR LF, and "" inside quotes standing for one double quote.
-std::vector<std::vector<std::string>> csvRecords(const std::string& text) {
-  std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
-  bool quoted = false;
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    const char c = text[k];
-    if (quoted && c == '"' && k + 1 < text.size() && text[k + 1] == '"') {
-      records.back().back() += c;
-      ++k;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && c == ',') {
-      records.back().emplace_back();
-    } else if (!quoted && text.compare(k, 2, "\r\n") == 0) {
-      records.emplace_back(1);
-      ++k;
-    } else {
-      records.back().back() += c;
-    }
+// The rows of a CSV text whose fields need no quotes (the quoting has its own test): fields
+// split at commas, rows at CR LF.
+std::vector<std::vector<std::string>> csvRows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : linesOf(std::regex_replace(text, std::regex("\r\n"), "\n"))) {
+    std::vector<std::string>& fields = rows.emplace_back(1);
+    for (const char c : line) c == ',' ? fields.emplace_back() : fields.back() += c;
   }
-  records.pop_back();  // after the last CR LF
-  return records;
+  return rows;
 }
 
 TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
@@ -153,15 +139,14 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
     ASSERT_EQ(json.status + csv.status, 0) << what << json.err << csv.err;
     const std::vector<std::string> lines = linesOf(text.out);
     const nlohmann::json force = nlohmann::json::parse(json.out);
-    const std::vector<std::vector<std::string>> rows = csvRecords(csv.out);
+    const std::vector<std::vector<std::string>> rows = csvRows(csv.out);
 
     EXPECT_EQ(force["seed"], c.seed);
     EXPECT_EQ(force["vehicles"], c.vehicles);
     const std::vector<std::string> header{force["faction"], force["size"], force["weight"],
                                           force["experience"]};
     EXPECT_EQ(header, std::vector<std::string>(lines.begin(), lines.begin() + 4)) << what;
-    EXPECT_EQ(force["clan"], header[0] == "Jade Falcon" || header[0] == "Wolf" ||
-                                 header[0] == "Ghost Bear" || header[0] == "Smoke Jaguar");
+    EXPECT_EQ(force["clan"], force["groups"][0]["slots"].size() == 5);
     ASSERT_EQ(rows.front(), (std::vector<std::string>{"group", "slot", "design", "weight_class",
                                                       "kind", "piloting", "gunnery"}));
 
