@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Musterwright needs, and only
 # when one of them is missing. Pass --fuzz to add the clang toolchain for the fuzzers,
-# --package for the packaging checks.
+# --package for the packaging checks, --x11 for trying the window under a virtual X server
+# (scripts/try-window.sh).
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
@@ -11,6 +12,7 @@ for arg in "$@"; do
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --package) packages+=(desktop-file-utils dpkg-dev file) ;;
     --screenshot) packages+=(fonts-dejavu-core) ;;
+    --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done

@@ -1,6 +1,8 @@
 #include "ui/TForm1.h"
 
 #include <QFile>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QStringList>
 #include <exception>
 #include <random>
@@ -9,6 +11,7 @@
 #include "ui/error_box.h"
 #include "ui/listing.h"
 #include "ui/roster_file.h"
+#include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
 
@@ -27,8 +30,16 @@ apstring chosenWord(const QComboBox* list) {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setupUi(this);
   move(kFramePosition);
+  layOutWindow(this, {{HouseBox, SizeBox, ExperienceBox, WeightBox},
+                      MechBox,
+                      {Vehicle, GButton, ToFile, FileName}});
   connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
+  connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &TForm1::GButtonClick);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+          &TForm1::ToFileClick);
 }
 
 void TForm1::GButtonClick() {
@@ -43,6 +54,7 @@ void TForm1::GButtonClick() {
     return;
   }
   MechBox->setPlainText(lines.join(u'\n'));
+  MechBox->updateGeometry();
 }
 
 void TForm1::ToFileClick() {

@@ -3,6 +3,7 @@
 // message box and leaves the box and the files as they were.
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -246,6 +247,26 @@ class HandlersTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("\"" + fileName + "\""));
     QVERIFY(!QFile::exists("missing"));
     QVERIFY(QFileInfo("folder").isDir());
+  }
+
+  // Ctrl+R and F5 generate, Ctrl+S and Enter in the file name box save.
+  void keyboard() {
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    choose(form, "Kurita", "Lance", "Heavy", "Regular");
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_R, QKeyCombination(Qt::Key_F5)}) {
+      form.MechBox->clear();
+      QTest::keyClick(&form, keys.key(), keys.keyboardModifiers());
+      QCOMPARE(listing(form).size(), 9);
+    }
+    form.FileName->setText("keys.txt");
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(contentOf("keys.txt").count("\r\n"), 9);
+    form.FileName->setText("enter.txt");
+    QTest::keyClick(form.FileName, Qt::Key_Return);
+    QCOMPARE(contentOf("enter.txt").count("\r\n"), 9);
   }
 
   void saveIntoUnwritableFolder() {

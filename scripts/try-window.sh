@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Tries the window as a person meets it on a desktop: starts a virtual X server (Xvfb), opens
+# the built window on it, presses keys in it and saves a picture of the window.
+#   scripts/try-window.sh OUTPUT.png [ARGUMENT...]
+# ARGUMENTs go to musterwright (e.g. -stylesheet big.qss). KEYS holds xdotool key names pressed
+# in turn once the window is up (e.g. KEYS="ctrl+r F5"); SIZE, when set (e.g. 1000x800),
+# resizes the window first. BUILD names the build folder (build/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --x11
+[ $# -ge 1 ] || { echo "usage: scripts/try-window.sh OUTPUT.png [ARGUMENT...]" >&2; exit 2; }
+output=$1
+shift
+
+work=$(mktemp -d)
+server=""
+window=""
+trap '[ -n "$window" ] && kill "$window" 2>/dev/null; [ -n "$server" ] && kill "$server";
+  rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+"${BUILD:-build}"/ui/musterwright "$@" &
+window=$!
+id=$(timeout 20 xdotool search --sync --name '^Musterwright$' | head -1)
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+[ -n "${SIZE:-}" ] && xdotool windowsize --sync "$id" "${SIZE%x*}" "${SIZE#*x}"
+for key in ${KEYS:-}; do
+  xdotool key --clearmodifiers "$key"
+  sleep 0.5
+done
+sleep 0.5
+import -window "$id" "$output"
+echo "$output: window $(xdotool getwindowgeometry "$id" | sed -n 's/ *Geometry: //p') on $DISPLAY," \
+  "$(xprop -id "$id" WM_NORMAL_HINTS | grep -o 'minimum size: .*')"
