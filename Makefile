@@ -3,10 +3,10 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
-SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: deps build test asan format format-check clean
 
+# What building the programs needs; each target below adds only its own tools.
 deps:
 	@bash scripts/install-deps.sh
 
@@ -14,10 +14,15 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: test-deps
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-asan: deps
+.PHONY: test-deps
+test-deps:
+	@bash scripts/install-deps.sh --test
+
+asan: test-deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMUSTERWRIGHT_SANITIZE=ON \
 	  -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -27,8 +32,8 @@ asan: deps
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
-fuzz: deps
-	@bash scripts/install-deps.sh --fuzz
+fuzz:
+	@bash scripts/install-deps.sh --test --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DMUSTERWRIGHT_FUZZ=ON -DMUSTERWRIGHT_WINDOW=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_generate fuzz_table_check
@@ -60,13 +65,17 @@ package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target musterwright musterwright-cli
+	rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 
-format: deps
-	clang-format -i $(SOURCES)
+# Every C++ source: the files git knows of, or, in a tree without git, every .cpp and .h.
+format:
+	@bash scripts/install-deps.sh --format
+	bash scripts/format.sh
 
-format-check: deps
-	clang-format --dry-run --Werror $(SOURCES)
+format-check:
+	@bash scripts/install-deps.sh --format
+	bash scripts/format.sh --check
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD)

@@ -7,10 +7,14 @@ build=${PACKAGE_BUILD:-build-package}
 
 fail() { echo "check-package: $*" >&2; exit 1; }
 
-debs=("$build"/musterwright_*.deb)
-[ -f "${debs[0]}" ] || fail "no package in $build/ (run make package first)"
-deb=${debs[0]}
-version=$(dpkg-deb --field "$deb" Version)
+# The package this build made: its name from the version the build was configured with.
+config="$build/CPackConfig.cmake"
+[ -f "$config" ] || fail "no packaging build in $build/ (run make package first)"
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$config")
+[ -n "$version" ] || fail "$config names no package version"
+deb="$build/musterwright_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "$build/ lacks $(basename "$deb") (run make package first)"
+[ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "$deb is not version $version"
 echo "package: $deb (version $version)"
 
 depends=$(dpkg-deb --field "$deb" Depends)
@@ -24,7 +28,7 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/musterwright usr/bin/musterwright-cli usr/share/musterwright/Tables.dat \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
-  usr/share/man/man1/musterwright-cli.1; do
+  usr/share/man/man1/musterwright-cli.1 usr/share/man/man6/musterwright.6; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 desktop-file-validate "$root/usr/share/applications/musterwright.desktop"

@@ -5,6 +5,7 @@
 # A memory error or a leak fails the script. Usage: scripts/valgrind.sh [BUILD] (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --valgrind
 
 cli="${1:-build}/cli/musterwright-cli"
 scratch=$(mktemp -d)

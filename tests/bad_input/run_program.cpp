@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -37,10 +39,59 @@ bool becomeNobody() {
   ::_exit(127);
 }
 
+// The folder of reachableCopy: made on first use, mode 755, removed with its copies at exit.
+class ReachableFolder {
+ public:
+  ReachableFolder() {
+    std::string name =
+        (std::filesystem::temp_directory_path() / "musterwright-run-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr)
+      throw std::filesystem::filesystem_error("cannot make a folder", name,
+                                              std::error_code(errno, std::generic_category()));
+    path_ = name;
+    std::filesystem::permissions(
+        path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                   std::filesystem::perms::others_exec);
+  }
+  ~ReachableFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ReachableFolder(const ReachableFolder&) = delete;
+  ReachableFolder& operator=(const ReachableFolder&) = delete;
+
+  // The copy of `file`, made on first request; files of the same name get numbered names.
+  std::filesystem::path copyOf(const std::filesystem::path& file) {
+    const std::filesystem::path original = std::filesystem::absolute(file);
+    auto known = copies_.find(original);
+    if (known != copies_.end()) return known->second;
+    const std::filesystem::path copy =
+        path_ / (std::to_string(copies_.size()) + "-" + original.filename().string());
+    std::filesystem::copy_file(original, copy);
+    std::filesystem::permissions(
+        copy, std::filesystem::perms::others_read | std::filesystem::perms::group_read,
+        std::filesystem::perm_options::add);
+    return copies_[original] = copy;
+  }
+
+ private:
+  std::filesystem::path path_;
+  std::map<std::filesystem::path, std::filesystem::path> copies_;
+};
+
 }  // namespace
 
-RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
+std::filesystem::path reachableCopy(const std::filesystem::path& file) {
+  static ReachableFolder folder;
+  return folder.copyOf(file);
+}
+
+RunResult runProgram(const std::string& givenProgram, const std::vector<std::string>& args,
                      const RunSetting& setting) {
+  const std::string program = setting.asOrdinaryUser && ::geteuid() == 0
+                                  ? reachableCopy(givenProgram).string()
+                                  : givenProgram;
   std::vector<std::string> words{program};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;

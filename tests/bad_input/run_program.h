@@ -20,7 +20,8 @@ struct RunSetting {
   // with EFBIG instead of raising SIGXFSZ.
   std::optional<rlim_t> fileSizeLimit;
   // Run with an ordinary user's rights: a test run by root starts the program as the user
-  // "nobody" (65534), so that file permissions bind it.
+  // "nobody" (65534), so that file permissions bind it. The program then runs from a copy that
+  // user can reach (see reachableCopy), wherever the checkout lies.
   bool asOrdinaryUser = false;
 };
 
@@ -35,6 +36,12 @@ struct RunResult {
 // in `err`.
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                      const RunSetting& setting = {});
+
+// A copy of `file`, made once per test program, in a folder under the system's temporary folder
+// that every user may enter and read (removed when the test program ends): a checkout in a
+// folder of mode 700 hides its programs and data from the user "nobody". Throws
+// std::filesystem::filesystem_error when the copy cannot be made.
+std::filesystem::path reachableCopy(const std::filesystem::path& file);
 
 // Whether a child can be given an ordinary user's rights here: true for anyone but root, and
 // for root when it may change to the user "nobody".

@@ -35,9 +35,11 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
   return contents;
 }
 
+// The shipped tables are read through a copy that an ordinary user can reach too.
 std::vector<std::string> saveTo(const std::string& out) {
+  static const std::string tables = reachableCopy(SHIPPED_TABLES).string();
   return {"--faction", "Kurita", "--size", "Company",  "--seed",
-          "5",         "--out",  out,      "--tables", SHIPPED_TABLES};
+          "5",         "--out",  out,      "--tables", tables};
 }
 
 struct SaveFault {
