@@ -30,9 +30,11 @@ apstring chosenWord(const QComboBox* list) {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setupUi(this);
   move(kFramePosition);
-  layOutWindow(this, {{HouseBox, SizeBox, ExperienceBox, WeightBox},
-                      MechBox,
-                      {Vehicle, GButton, ToFile, FileName}});
+  layOutWindow(this, {
+                         {HouseBox, SizeBox, ExperienceBox, WeightBox},
+                         MechBox,
+                         {Vehicle,  GButton, ToFile,        FileName }
+  });
   connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);

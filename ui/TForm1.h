@@ -1,6 +1,8 @@
 // The main window: four choice lists, the vehicles box, Generate and Save To File, the save
-// file's name and the listing box, all laid out by TForm1.ui. A handler that fails shows the
-// reason in a message box over the window and changes nothing else in it.
+// file's name and the listing box, as TForm1.ui sets them up; at other sizes and fonts they
+// follow window_layout.h. Ctrl+R and F5 generate; Ctrl+S, and Enter in the file name box,
+// save. A handler that fails shows the reason in a message box over the window and changes
+// nothing else in it.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -12,8 +14,8 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   Q_OBJECT
 
  public:
-  // Builds the controls from the form file, places the window's frame at its start position
-  // and wires the two buttons.
+  // Builds the controls from the form file, places the window's frame at its start position,
+  // lays the controls out and wires the two buttons and the keys.
   explicit TForm1(QWidget* parent = nullptr);
 
  public slots:

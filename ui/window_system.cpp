@@ -51,9 +51,9 @@ std::string failureLine(const QString& reason) {
     where = "the window system \"" + platform;
     setting = "QT_QPA_PLATFORM";
   }
-  return "musterwright: cannot open the window on " + where + "\": " +
-         reason.section(u'\n', 0, 0).trimmed().toStdString() + "; check " + setting + ", " +
-         advice;
+  return "musterwright: cannot open the window on " + where +
+         "\": " + reason.section(u'\n', 0, 0).trimmed().toStdString() + "; check " + setting +
+         ", " + advice;
 }
 
 void whileOpening(QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -82,13 +82,17 @@ class FormTest : public QObject {
   void choiceLists_data() {
     QTest::addColumn<QString>("placeholder");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("HouseBox") << "Faction" << QStringList{"Kurita",     "Liao",         "Marik",       "Davion",
+    QTest::newRow("HouseBox") << "Faction"
+                              << QStringList{"Kurita",     "Liao",         "Marik",       "Davion",
                                              "Steiner",    "ComStar",      "Jade Falcon", "Wolf",
                                              "Ghost Bear", "Smoke Jaguar", "Random"};
-    QTest::newRow("SizeBox") << "Unit size" << QStringList{"Lance",  "Company", "Batallion", "Regement", "Star",
+    QTest::newRow("SizeBox") << "Unit size"
+                             << QStringList{"Lance",  "Company", "Batallion", "Regement", "Star",
                                             "Binary", "Trinary", "Cluster",   "Galaxy",   "Random"};
-    QTest::newRow("ExperienceBox") << "Experience" << QStringList{"Green", "Regular", "Veteran", "Elite", "Random"};
-    QTest::newRow("WeightBox") << "Weight" << QStringList{"Light", "Medium", "Heavy", "Assault", "Random"};
+    QTest::newRow("ExperienceBox")
+        << "Experience" << QStringList{"Green", "Regular", "Veteran", "Elite", "Random"};
+    QTest::newRow("WeightBox") << "Weight"
+                               << QStringList{"Light", "Medium", "Heavy", "Assault", "Random"};
   }
 
   // Pick-only lists with nothing chosen: each shows its name in grey, and its text is empty
@@ -127,10 +131,10 @@ class FormTest : public QObject {
     form.resize(asked);
     QCOMPARE(form.size(), size);
     const QSize added = size - QSize(608, 480);
-    QCOMPARE(form.MechBox->geometry(), before[form.MechBox].adjusted(0, 0, added.width(),
-                                                                      added.height()));
-    for (QWidget* control : QList<QWidget*>{form.WeightBox, form.Vehicle, form.GButton,
-                             form.ToFile, form.FileName})
+    QCOMPARE(form.MechBox->geometry(),
+             before[form.MechBox].adjusted(0, 0, added.width(), added.height()));
+    for (QWidget* control :
+         QList<QWidget*>{form.WeightBox, form.Vehicle, form.GButton, form.ToFile, form.FileName})
       QCOMPARE(control->geometry(), before[control].translated(added.width(), 0));
   }
 

@@ -52,9 +52,8 @@ class StartupTest : public QObject {
     QTest::newRow("unreachable X display")
         << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display}
         << QByteArray("the X display \"" + display.toLatin1() + "\"");
-    QTest::newRow("missing platform plugin")
-        << QStringList{"QT_QPA_PLATFORM=nosuchplugin"}
-        << QByteArray("the window system \"nosuchplugin\"");
+    QTest::newRow("missing platform plugin") << QStringList{"QT_QPA_PLATFORM=nosuchplugin"}
+                                             << QByteArray("the window system \"nosuchplugin\"");
   }
 
   void displayFailure() {
