@@ -3,6 +3,7 @@
 // could not be opened, 2 for a bad command line.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 #include "musterwright_version.h"
@@ -15,16 +16,19 @@ constexpr int kBadUsage = 2;
 
 const QCommandLineOption kHelp({"h", "help"}, "Show this help and exit.");
 const QCommandLineOption kVersion({"v", "version"}, "Show the version and exit.");
+const QCommandLineOption kTables("tables", "Read the design tables from PATH.", "PATH");
 
 void describeOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       "Draws up a random fighting force for a tabletop wargame in a window.\n"
       "Qt's own options are understood as well, among them -platform NAME, -display DISPLAY,\n"
       "-style NAME, -stylesheet FILE and -reverse. Keys: Ctrl+R or F5 generates, Ctrl+S (or\n"
-      "Enter in the file name box) saves. See musterwright(6).");
+      "Enter in the file name box) saves, Ctrl+Shift+S saves as, Ctrl+P prints, Ctrl+O\n"
+      "chooses the table file. See musterwright(6).");
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption(kHelp);
   parser.addOption(kVersion);
+  parser.addOption(kTables);
 }
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -58,6 +62,10 @@ int main(int argc, char** argv) {
                  qPrintable(problem));
     return kBadUsage;
   }
-  runWindow();
+  if (parser.isSet(kTables)) {
+    runWindow(QFile::encodeName(parser.value(kTables)).toStdString());
+  } else {
+    runWindow();
+  }
   return 0;
 }

@@ -159,6 +159,14 @@ std::vector<apstring> textLines(const std::string& text) {
   return lines;
 }
 
+void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
+  std::error_code unknown;
+  if (fs::equivalent(target, tableFile, unknown)) {
+    throw SaveError(quoted(target) + " was not saved: it is the table file in use, " +
+                    quoted(tableFile) + "; choose another name");
+  }
+}
+
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines) {
   if (fileName.empty()) fail(fileName, "the file name is empty", ENOENT);
   const fs::path target = resolveLinks(fileName);

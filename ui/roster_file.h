@@ -3,6 +3,7 @@
 #ifndef MUSTERWRIGHT_UI_ROSTER_FILE_H
 #define MUSTERWRIGHT_UI_ROSTER_FILE_H
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,5 +30,10 @@ std::vector<apstring> textLines(const std::string& text);
 // existing file as it was and no temporary file behind. The one exception is the in-place
 // rewrite: a write that fails part-way leaves the file's first bytes already overwritten.
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
+
+// Refuses to save over the table file: throws SaveError when `target` is `tableFile` by any
+// name (a relative path, a symbolic or hard link), as the file system decides. A target that
+// does not exist yet, or a table file that no longer does, is never the same file.
+void refuseTableFile(const std::filesystem::path& target, const std::filesystem::path& tableFile);
 
 #endif

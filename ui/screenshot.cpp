@@ -1,13 +1,14 @@
-// Renders the main window offscreen, as it stands after generating a Davion "Company", and
-// writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat [POINTS]
+// Renders the main window offscreen, as it stands after generating a Davion "Company" with
+// the seed 1, and writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat
+// [POINTS]
 // POINTS sets the application font's size, to show the window at a larger font.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
-#include "generator/generate.h"
 #include "ui/TForm1.h"
+#include "ui/table_source.h"
 
 int main(int argc, char** argv) {
   const double points = argc == 4 ? std::atof(argv[3]) : 0;
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
   }
   try {
-    openTableFile(argv[2]);
+    useTableFile(argv[2]);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "musterwright-screenshot: %s\n", error.what());
     return 1;
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   window.SizeBox->setCurrentText(QStringLiteral("Company"));
   window.WeightBox->setCurrentText(QStringLiteral("Random"));
   window.ExperienceBox->setCurrentText(QStringLiteral("Regular"));
+  window.SeedBox->setText(QStringLiteral("1"));
   window.show();
   window.GButton->click();
   QApplication::processEvents();

@@ -196,11 +196,13 @@ class FormTest : public QObject {
   }
 
   // Tab walks the controls in their stop order and wraps round: the weight list, although it
-  // stands in the top row, comes after the file name.
+  // stands in the top row, comes after the file name; the controls below the file name come
+  // after the listing.
   void tabOrder() {
     TForm1 form;
-    const QStringList order{"HouseBox", "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
-                            "ToFile",   "FileName", "WeightBox",     "MechBox", "HouseBox"};
+    const QStringList order{"HouseBox",    "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
+                            "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
+                            "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {

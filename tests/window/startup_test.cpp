@@ -1,6 +1,7 @@
 // Starting the program: without a display, or with one that cannot be reached, it says so in
 // one line and exits with status 1 rather than aborting inside Qt; --help and --version need no
-// display; without a table file the window opens all the same and says where it looked.
+// display; without a table file the window opens all the same, says where it looked and offers
+// to choose one.
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -73,7 +74,8 @@ class StartupTest : public QObject {
   void helpAndVersionWithoutDisplay() {
     const Run help = runProgram({"--help"}, {});
     QCOMPARE(help.status, 0);
-    for (const char* option : {"--help", "--version", "-platform", "-stylesheet", "Ctrl+R"})
+    for (const char* option :
+         {"--help", "--version", "--tables", "-platform", "-stylesheet", "Ctrl+R"})
       QVERIFY2(help.out.contains(option), option);
     const Run version = runProgram({"--version"}, {});
     QCOMPARE(version.status, 0);
@@ -81,25 +83,45 @@ class StartupTest : public QObject {
     QVERIFY(help.err.isEmpty() && version.err.isEmpty());
   }
 
-  void tableFileFoundNowhere() {
+  // A table file found nowhere, or named and missing: the window opens all the same and says
+  // where it looked, offering to choose another.
+  void tableFileProblem_data() {
+    QTest::addColumn<bool>("named");
+    QTest::newRow("found nowhere") << false;
+    QTest::newRow("named by --tables") << true;
+  }
+
+  void tableFileProblem() {
+    QFETCH(bool, named);
     QTemporaryDir empty;
     QVERIFY(QDir::setCurrent(empty.path()));
-    try {
-      locateTableFile();
-      QSKIP("a Tables.dat is installed where the lookup finds it");
-    } catch (const TableError&) {
+    if (!named) {
+      try {
+        locateTableFile();
+        QSKIP("a Tables.dat is installed where the lookup finds it");
+      } catch (const TableError&) {
+      }
     }
     bool windowShown = false;
     QString message;
+    QStringList buttons;
     QTimer::singleShot(0, [&] {
       windowShown = Form1 != nullptr && Form1->isVisible();
-      if (const auto* box = Form1 ? Form1->findChild<QMessageBox*>() : nullptr)
+      if (const auto* box = Form1 ? Form1->findChild<QMessageBox*>() : nullptr) {
         message = box->text();
+        for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+      }
       if (Form1 != nullptr) Form1->close();
     });
-    runWindow();
+    const QString missing = QDir(empty.path()).filePath(named ? "mine.dat" : "Tables.dat");
+    if (named) {
+      runWindow(missing.toStdString());
+    } else {
+      runWindow();
+    }
     QVERIFY(windowShown);
-    QVERIFY2(message.contains(QDir(empty.path()).filePath("Tables.dat")), qPrintable(message));
+    QVERIFY2(message.contains(missing), qPrintable(message));
+    QVERIFY(buttons.contains("Choose Table File…"));
     QCOMPARE(Form1, nullptr);
   }
 };
