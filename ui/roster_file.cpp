@@ -163,7 +163,7 @@ void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
   std::error_code unknown;
   if (fs::equivalent(target, tableFile, unknown)) {
     throw SaveError(quoted(target) + " was not saved: it is the table file in use, " +
-                    quoted(tableFile) + "; choose another name");
+                    quoted(fs::absolute(tableFile, unknown)) + "; choose another name");
   }
 }
 
