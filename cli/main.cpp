@@ -14,10 +14,10 @@
 #include "cli/options.h"
 #include "generator/generate.h"
 #include "musterwright_version.h"
+#include "roster/listing.h"
+#include "roster/roster_file.h"
 #include "tables/table_check.h"
 #include "tables/table_location.h"
-#include "ui/listing.h"
-#include "ui/roster_file.h"
 
 namespace {
 

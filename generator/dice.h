@@ -17,7 +17,8 @@ DiceSource seededDice(std::uint32_t seed);
 // Makes `source` answer every following roll.
 void useDice(DiceSource source);
 
-// A roll of n: 0 to n - 1.
+// A roll of n: 0 to n - 1. Throws std::logic_error when no dice source has been installed
+// (useDice, or a Generate run, installs one).
 int roll(int n);
 // A roll of 6 plus 1: 1 to 6.
 int d6();

@@ -4,6 +4,7 @@
 #include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/rule_tables.h"
+#include "tables/table_layout.h"
 #include "tables/table_search.h"
 
 namespace {

@@ -1,15 +1,11 @@
 #include "generator/generate.h"
 
-#include <array>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <string>
-#include <system_error>
 
 #include "generator/formation.h"
 #include "generator/rule_tables.h"
 #include "tables/table_error.h"
+#include "tables/table_file.h"
 #include "tables/table_search.h"
 
 namespace {
@@ -46,30 +42,12 @@ void openTableFile(const std::filesystem::path& path) {
   tableFileOpen = false;
   tableFile.str("");
   openedName = path;
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    openProblem = path.string() + ": is a folder, not a table file";
-    throw TableError(openProblem);
+  try {
+    tableFile.str(readTableFile(path));
+  } catch (const TableError& error) {
+    openProblem = error.what();
+    throw;
   }
-  std::ifstream file(path, std::ios::in | std::ios::binary);
-  if (!file.is_open()) {
-    openProblem = path.string() + ": cannot be opened for reading: " + std::strerror(errno);
-    throw TableError(openProblem);
-  }
-  std::string bytes;
-  std::array<char, 1 << 16> chunk;
-  while (file.read(chunk.data(), chunk.size()), file.gcount() > 0) {
-    bytes.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
-    if (bytes.size() > kMaxTableFileBytes) {
-      openProblem = path.string() + ": holds more than 64 MiB, which no table file does";
-      throw TableError(openProblem);
-    }
-  }
-  if (file.bad()) {
-    openProblem = path.string() + ": cannot be read: " + std::strerror(errno);
-    throw TableError(openProblem);
-  }
-  tableFile.str(std::move(bytes));
   tableFile.clear();
   tableFileOpen = true;
 }

@@ -28,16 +28,13 @@ extern bool withVehicles, isClan;
 // Byte offset just after the selected faction's heading line in the table file.
 extern std::streamoff houseStart;
 
-// Byte offset at which the shared vehicle section of the table file begins.
-inline constexpr std::streamoff vehicleStart = 7038;
-
-// The most bytes a table file may hold. Real ones hold a few kilobytes; the bound keeps a name
-// that leads to an endless stream (/dev/zero, a pipe) from exhausting memory or time.
-inline constexpr std::uintmax_t kMaxTableFileBytes = std::uintmax_t{64} << 20;
-
-// 5 slots per star in a Clan force, 4 per lance in a House force.
+// The slots of a group: 5 per star in a Clan force, 4 per lance in a House force.
+inline int groupSizeFor(bool clan) {
+  return clan ? 5 : 4;
+}
+// The group size of the last run's force.
 inline int groupSize() {
-  return isClan ? 5 : 4;
+  return groupSizeFor(isClan);
 }
 
 // The choices of one run: each word as listed in its drop-down list, "Random", or empty
@@ -54,8 +51,7 @@ class SelectionError : public std::runtime_error {
 };
 
 // Opens `path` read-only and takes its bytes as `tableFile` (dropping any file open before).
-// Throws TableError when it cannot be opened or read, or holds more than kMaxTableFileBytes;
-// no table file is open then.
+// Throws TableError as readTableFile (tables/table_file.h) does; no table file is open then.
 void openTableFile(const std::filesystem::path& path);
 
 // The path of the open table file, for messages.

@@ -1,29 +1,19 @@
 #include "generator/rule_tables.h"
 
+#include "tables/table_layout.h"
+
 // clang-format off
 const HouseRow kHouses[10] = {
-  { 1,  1, "Kurita",       false },
-  { 2,  2, "Liao",         false },
-  { 3,  3, "Marik",        false },
-  { 4,  4, "Davion",       false },
-  { 5,  5, "Steiner",      false },
-  { 6,  6, "ComStar",      false },
-  { 7,  7, "Jade Falcon",  true  },
-  { 8,  8, "Wolf",         true  },
-  { 9,  9, "Ghost Bear",   true  },
-  {10, 10, "Smoke Jaguar", true  },
-};
-
-const SizeWord kSizeWords[9] = {
-  {"Lance",      1},
-  {"Star",       1},
-  {"Binary",     2},
-  {"Company",    3},
-  {"Trinary",    3},
-  {"Batallion",  9},
-  {"Cluster",   12},
-  {"Regement",  27},
-  {"Galaxy",    48},
+  { 1,  1, kFactionHeadings[0], false },  // Kurita
+  { 2,  2, kFactionHeadings[1], false },  // Liao
+  { 3,  3, kFactionHeadings[2], false },  // Marik
+  { 4,  4, kFactionHeadings[3], false },  // Davion
+  { 5,  5, kFactionHeadings[4], false },  // Steiner
+  { 6,  6, kFactionHeadings[5], false },  // ComStar
+  { 7,  7, kFactionHeadings[6], true  },  // Jade Falcon
+  { 8,  8, kFactionHeadings[7], true  },  // Wolf
+  { 9,  9, kFactionHeadings[8], true  },  // Ghost Bear
+  {10, 10, kFactionHeadings[9], true  },  // Smoke Jaguar
 };
 
 const SizeRow kHouseSizes[4] = {

@@ -7,7 +7,8 @@
 #include <cstddef>
 #include <stdexcept>
 
-// The row of `rows` whose range low..high holds `roll`.
+// The row of `rows` whose range low..high holds `roll`. Throws std::logic_error when no row
+// holds it, which only a roll outside the table's dice can cause.
 template <class Row, std::size_t N>
 const Row& rowFor(const Row (&rows)[N], int roll) {
   for (const Row& row : rows) {
@@ -22,7 +23,8 @@ struct WordRow {
   const char* word;
 };
 
-// House table: a roll of 10 plus 1. Rolls 7 to 10 give a Clan.
+// House table: a roll of 10 plus 1 gives the faction heading of that place (table_layout.h).
+// Rolls 7 to 10 give a Clan.
 struct HouseRow {
   int low, high;
   const char* house;
@@ -30,12 +32,25 @@ struct HouseRow {
 };
 extern const HouseRow kHouses[10];
 
-// Size word to group count; the House and Clan size tables (a roll of 4 or 5 plus 1).
+// Size word to group count, in the order of the size list: the House sizes, then the Clan
+// sizes. Then the House and Clan size tables (a roll of 4 or 5 plus 1).
 struct SizeWord {
   const char* word;
   int groups;
 };
-extern const SizeWord kSizeWords[9];
+// clang-format off
+inline constexpr SizeWord kSizeWords[] = {
+  {"Lance",      1},
+  {"Company",    3},
+  {"Batallion",  9},
+  {"Regement",  27},
+  {"Star",       1},
+  {"Binary",     2},
+  {"Trinary",    3},
+  {"Cluster",   12},
+  {"Galaxy",    48},
+};
+// clang-format on
 struct SizeRow {
   int low, high;
   const char* size;

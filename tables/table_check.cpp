@@ -1,41 +1,38 @@
 #include "tables/table_check.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <string>
 
-#include "generator/choice_lists.h"
-#include "generator/generate.h"
-#include "tables/table_error.h"
+#include "foundation/in_quotes.h"
+#include "tables/table_file.h"
+#include "tables/table_layout.h"
 
 namespace {
 
-constexpr int kFactions = 10;
-constexpr int kWeights = 4;
-constexpr int kEntries = 11;
-// Longer than any heading word, so a longer line is known to match none.
-constexpr std::size_t kLongestWord = 12;
+constexpr int kFactions = static_cast<int>(kFactionHeadings.size());
+constexpr int kWeights = static_cast<int>(kWeightHeadings.size());
+constexpr int kEntries = kTableEntries;
+
+// The length of the longest heading, so a longer line is known to match none.
+constexpr std::size_t longestHeading() {
+  std::size_t longest = 0;
+  for (const std::string_view word : kFactionHeadings) longest = std::max(longest, word.size());
+  for (const std::string_view word : kWeightHeadings) longest = std::max(longest, word.size());
+  return longest;
+}
+constexpr std::size_t kLongestWord = longestHeading();
 constexpr int kVehicles = kFactions;  // the owner of the vehicle tables
 
 using Line = std::uint64_t;  // 1-based; 0 stands for "none"
 
-std::string quoted(std::string_view text) {
-  std::string result(1, '"');
-  result.append(text).push_back('"');
-  return result;
-}
-
 // The word a line equals: 0 to 9 a faction, 10 to 13 a weight, -1 none.
 int wordOf(std::string_view text) {
   for (int f = 0; f < kFactions; ++f)
-    if (text == kFactionChoices[f]) return f;
+    if (text == kFactionHeadings[f]) return f;
   for (int w = 0; w < kWeights; ++w)
-    if (text == kWeightChoices[w]) return kFactions + w;
+    if (text == kWeightHeadings[w]) return kFactions + w;
   return -1;
 }
 
@@ -77,7 +74,8 @@ class Scanner {
     if (offset_ == 0) {
       return {name +
               ", line 1: the file is empty; it must hold the ten faction sections and the "
-              "vehicle section at byte 7038"};
+              "vehicle section at byte " +
+              std::to_string(vehicleStart)};
     }
     if (lineStart_ < offset_) {
       endLine(offset_);
@@ -111,11 +109,10 @@ class Scanner {
       if (lineStart_ == static_cast<std::uint64_t>(vehicleStart)) {
         startVehicleSearch(line_);
       } else {
-        add(line_,
-            "byte 7038, where the vehicle section must begin, falls inside this line "
-            "(bytes " +
-                std::to_string(lineStart_) + " to " + std::to_string(end) +
-                "); it must start a line");
+        add(line_, "byte " + std::to_string(vehicleStart) +
+                       ", where the vehicle section must begin, falls inside this line (bytes " +
+                       std::to_string(lineStart_) + " to " + std::to_string(end) +
+                       "); it must start a line");
         vehiclesStartNextLine = true;
       }
     }
@@ -123,7 +120,7 @@ class Scanner {
     const int word = text_.size() <= kLongestWord ? wordOf(text_) : -1;
     if (word >= kFactions) weightHeading(word - kFactions);
     if (word >= 0 && word < kFactions) factionName(word);
-    // The rest of a line cut at byte 7038 is no heading the checks can judge.
+    // The rest of a line cut at the vehicle byte is no heading the checks can judge.
     if (vehiclesStartNextLine) startVehicleSearch(line_ + 1);
     text_.clear();
     last_ = '\0';
@@ -197,14 +194,14 @@ class Scanner {
   }
 
   std::string tableName(const Table& table) const {
-    const std::string weight = quoted(kWeightChoices[table.weight]);
+    const std::string weight = inQuotes(kWeightHeadings[table.weight]);
     if (table.owner == kVehicles) return "vehicle table " + weight;
-    return "table " + weight + " of " + quoted(kFactionChoices[table.owner]);
+    return "table " + weight + " of " + inQuotes(kFactionHeadings[table.owner]);
   }
 
   void checkFactions() {
     for (int f = 0; f < kFactions; ++f) {
-      const std::string faction = quoted(kFactionChoices[f]);
+      const std::string faction = inQuotes(kFactionHeadings[f]);
       if (firstLine_[f] == 0) {
         add(line_, "the file ends without the heading " + faction +
                        "; the search for that faction runs to the end of the file");
@@ -218,7 +215,7 @@ class Scanner {
       }
       const Line end = sectionEnd(firstLine_[f]);
       for (int w = 0; w < kWeights; ++w) {
-        const std::string weight = quoted(kWeightChoices[w]);
+        const std::string weight = inQuotes(kWeightHeadings[w]);
         const Line table = tableLine_[f][w];
         if (table == 0) {
           add(firstLine_[f], "faction " + faction + " has no " + weight +
@@ -235,24 +232,24 @@ class Scanner {
   void checkVehicles() {
     if (vehicleLine_ == 0) {
       add(line_, "the file ends at byte " + std::to_string(offset_) +
-                     ", before the vehicle section at byte 7038");
+                     ", before the vehicle section at byte " + std::to_string(vehicleStart));
       return;
     }
     for (int w = 0; w < kWeights; ++w) {
-      const std::string weight = quoted(kWeightChoices[w]);
+      const std::string weight = inQuotes(kWeightHeadings[w]);
       const Line table = tableLine_[kVehicles][w];
       if (table == 0) {
-        add(std::min(vehicleLine_, line_),
-            "no " + weight +
-                " vehicle table follows byte 7038; the search for one runs to "
-                "the end of the file");
+        add(std::min(vehicleLine_, line_), "no " + weight + " vehicle table follows byte " +
+                                               std::to_string(vehicleStart) +
+                                               "; the search for one runs to the end of the file");
         continue;
       }
       const int faction = factionBetween(vehicleLine_, table);
       if (faction >= 0) {
-        add(table, "the " + weight + " table found from byte 7038 lies in the section of " +
-                       quoted(kFactionChoices[faction]) + " (line " +
-                       std::to_string(firstLine_[faction]) + "), not in the vehicle section");
+        add(table, "the " + weight + " table found from byte " + std::to_string(vehicleStart) +
+                       " lies in the section of " + inQuotes(kFactionHeadings[faction]) +
+                       " (line " + std::to_string(firstLine_[faction]) +
+                       "), not in the vehicle section");
       }
     }
   }
@@ -263,14 +260,14 @@ class Scanner {
     std::string reason = "the file ends at line " + std::to_string(line_);
     if (table.nextWeightLine != 0 && table.nextWeightLine < end) {
       end = table.nextWeightLine;
-      reason = "the weight word " + quoted(kWeightChoices[table.nextWeight]) + " stands at line " +
-               std::to_string(end) + ", among its entries";
+      reason = "the weight word " + inQuotes(kWeightHeadings[table.nextWeight]) +
+               " stands at line " + std::to_string(end) + ", among its entries";
     }
     for (int f = 0; f < kFactions; ++f) {
       if (headingLine(f) > table.line && headingLine(f) < end) {
         end = headingLine(f);
-        reason =
-            "line " + std::to_string(end) + " opens the section of " + quoted(kFactionChoices[f]);
+        reason = "line " + std::to_string(end) + " opens the section of " +
+                 inQuotes(kFactionHeadings[f]);
       }
     }
     if (table.owner != kVehicles && vehicleLine_ > table.line && vehicleLine_ < end) {
@@ -316,28 +313,5 @@ std::vector<std::string> checkTableBytes(std::string_view bytes, const std::stri
 }
 
 std::vector<std::string> checkTableFile(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw TableError(name + ": cannot open the table file: " + std::strerror(errno));
-  Scanner scanner;
-  std::array<char, 1 << 16> buffer;
-  std::uintmax_t total = 0;
-  for (;;) {
-    const ssize_t count = ::read(fd, buffer.data(), buffer.size());
-    if (count == 0) break;
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      throw TableError(name + ": cannot read the table file: " + std::strerror(error));
-    }
-    total += static_cast<std::uintmax_t>(count);
-    if (total > kMaxTableFileBytes) {
-      ::close(fd);
-      throw TableError(name + ": holds more than 64 MiB, which no table file does");
-    }
-    scanner.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
-  }
-  ::close(fd);
-  return scanner.finish(name);
+  return checkTableBytes(readTableFile(path), path.string());
 }

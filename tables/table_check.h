@@ -12,13 +12,12 @@
 // The problems of the table file whose content is `bytes`, in order of line; `name` opens
 // every message. Lines are compared as the searches read them: whole, byte for byte, NUL
 // bytes skipped. An empty result means every faction heading, its four weight tables of
-// eleven entries, and the four vehicle tables from byte 7038 on are where the searches
-// look for them.
+// eleven entries, and the four vehicle tables from byte `vehicleStart` on are where the
+// searches look for them.
 std::vector<std::string> checkTableBytes(std::string_view bytes, const std::string& name);
 
-// The same for the file at `path`, named in the messages as given. Throws TableError, with
-// the system's reason, when the file cannot be opened or read, and when it holds more than
-// kMaxTableFileBytes (generate.h), as the generation would.
+// The same for the file at `path`, named in the messages as given, read by readTableFile
+// (table_file.h): throws TableError exactly where the generation would refuse the file.
 std::vector<std::string> checkTableFile(const std::filesystem::path& path);
 
 #endif

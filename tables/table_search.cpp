@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "foundation/in_quotes.h"
 #include "tables/table_error.h"
+#include "tables/table_layout.h"
 
 namespace {
 
@@ -48,10 +50,6 @@ long lastLineNumber(std::istream& file) {
   return lineOpen || number == 1 ? number : number - 1;
 }
 
-std::string quoted(const apstring& word) {
-  return std::string("\"") + word.c_str() + "\"";
-}
-
 std::string crLfNote(bool sawCarriageReturn) {
   return sawCarriageReturn
              ? "; the file has CR LF line ends, and its lines must end in a line feed alone"
@@ -65,8 +63,8 @@ std::streamoff findFaction(TableReader& reader, const apstring& faction) {
   bool sawCarriageReturn = false;
   while (reader.line != faction) {
     if (!readLine(reader)) {
-      throw TableError(std::string(reader.fileName) + ": the faction heading " + quoted(faction) +
-                       " is missing: the end of the file (line " +
+      throw TableError(std::string(reader.fileName) + ": the faction heading " +
+                       inQuotes(faction.c_str()) + " is missing: the end of the file (line " +
                        std::to_string(lastLineNumber(reader.file)) + ") came first" +
                        crLfNote(sawCarriageReturn));
     }
@@ -86,8 +84,8 @@ void findHeading(TableReader& reader, std::streamoff start, const apstring& word
   bool sawCarriageReturn = false;
   while (reader.line != word) {
     if (!readLine(reader)) {
-      throw TableError(std::string(reader.fileName) + ": no " + quoted(word) + " table in " +
-                       std::string(section) + ", which starts at line " +
+      throw TableError(std::string(reader.fileName) + ": no " + inQuotes(word.c_str()) +
+                       " table in " + std::string(section) + ", which starts at line " +
                        std::to_string(lineNumberAt(reader.file, start)) +
                        ": the end of the file (line " +
                        std::to_string(lastLineNumber(reader.file)) + ") came first" +
@@ -105,9 +103,9 @@ void pickEntry(TableReader& reader, int count, const apstring& word) {
       const long headingLine =
           tableStart >= 0 ? lineNumberAt(reader.file, tableStart) - 1 : lastLineNumber(reader.file);
       throw TableError(std::string(reader.fileName) + ", line " + std::to_string(headingLine) +
-                       ": table " + quoted(word) + " has " + std::to_string(taken) +
+                       ": table " + inQuotes(word.c_str()) + " has " + std::to_string(taken) +
                        " entries before the end of the file; entry " + std::to_string(count) +
-                       " was rolled, 11 expected");
+                       " was rolled, " + std::to_string(kTableEntries) + " expected");
     }
   }
 }

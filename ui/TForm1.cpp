@@ -13,10 +13,10 @@
 #include <random>
 
 #include "generator/generate.h"
+#include "roster/listing.h"
+#include "roster/roster_file.h"
 #include "tables/table_error.h"
 #include "ui/error_box.h"
-#include "ui/listing.h"
-#include "ui/roster_file.h"
 #include "ui/table_source.h"
 #include "ui/window_layout.h"
 

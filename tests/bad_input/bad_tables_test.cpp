@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "bad_input/run_program.h"
+#include "support/file_bytes.h"
+#include "support/run_program.h"
 #include "support/table_files.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
@@ -22,11 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using std::chrono::seconds;
-
-std::string bytesOf(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 const std::string kShipped = bytesOf(SHIPPED_TABLES);
 
@@ -106,12 +102,6 @@ std::string randomBytes(std::size_t count) {
   return bytes;
 }
 
-std::string withCrLf(const std::string& text) {
-  std::string out;
-  for (const char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return out;
-}
-
 // The shipped file without the section of `faction`: its heading and the 48 lines after it.
 std::string withoutSection(const std::string& faction) {
   const std::size_t start = kShipped.find("\n" + faction + "\n") + 1;
@@ -155,7 +145,7 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
   std::vector<BadTable> cases;
   cases.push_back({"a missing file", [](const ScratchFolder& f) { return f.path() / "Tables.dat"; },
                    kKuritaLance, "@: cannot be opened for reading: No such file or directory",
-                   "@: cannot open the table file: No such file or directory"});
+                   "@: cannot be opened for reading: No such file or directory"});
   cases.push_back({"an empty file", file(""), kKuritaLance,
                    kuritaMissing + ": the end of the file (line 1) came first",
                    "@, line 1: the file is empty"});
@@ -165,7 +155,7 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
                      return f.path() / "Tables.dat";
                    },
                    kKuritaLance, "@: is a folder, not a table file",
-                   "@: cannot read the table file: Is a directory"});
+                   "@: is a folder, not a table file"});
   cases.push_back({"a file without read permission",
                    [](const ScratchFolder& f) {
                      const fs::path path = f.write("Tables.dat", kShipped);
@@ -173,7 +163,7 @@ TEST(BadTables, EachFailsWithItsReasonQuietlyAndWithStatusOne) {
                      return path;
                    },
                    kKuritaLance, "@: cannot be opened for reading: Permission denied",
-                   "@: cannot open the table file: Permission denied", true});
+                   "@: cannot be opened for reading: Permission denied", true});
   cases.push_back({"binary bytes", file(binary), wolfStar,
                    "@: the faction heading \"Wolf\" is missing: the end of the file (line " +
                        lastLine(binary) + ") came first",

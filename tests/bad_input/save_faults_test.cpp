@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bad_input/run_program.h"
+#include "support/run_program.h"
 #include "support/table_files.h"
 
 namespace {

@@ -1,60 +1,26 @@
 // Runs the built musterwright-cli as a user would and looks at exactly what it prints on
 // each stream and the status it ends with.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <sstream>
 
+#include "support/file_bytes.h"
+#include "support/run_program.h"
 #include "support/table_files.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string bytesOf(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Runs the program with `args` in the folder `cwd` (the test's own when empty), its standard
-// output going to `outFile` (a scratch file when empty).
-Outcome runCli(const std::vector<std::string>& args, const fs::path& cwd = {},
-               const std::string& outFile = {}) {
-  const ScratchFolder streams;
-  const fs::path out = outFile.empty() ? streams.path() / "out" : fs::path(outFile);
-  const fs::path err = streams.path() / "err";
-  std::vector<std::string> argv{CLI_PROGRAM};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> pointers;
-  for (std::string& arg : argv) pointers.push_back(arg.data());
-  pointers.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (!cwd.empty()) posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, CLI_PROGRAM, &actions, nullptr, pointers.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return {-1, "", "cannot start " CLI_PROGRAM};
-  int wait = 0;
-  waitpid(pid, &wait, 0);
-  return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, outFile.empty() ? bytesOf(out) : "",
-          bytesOf(err)};
+// output going to `outFile` instead of coming back, when one is named.
+RunResult runCli(const std::vector<std::string>& args, const fs::path& cwd = {},
+                 const std::string& outFile = {}) {
+  RunSetting setting;
+  setting.folder = cwd;
+  setting.output = outFile;
+  return runProgram(CLI_PROGRAM, args, setting);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -74,7 +40,7 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
 }
 
 TEST(Cli, ListsTheForceOfASeedOnStandardOutputOnly) {
-  const Outcome run = runCli(with(kCompany, {"--seed", "7"}));
+  const RunResult run = runCli(with(kCompany, {"--seed", "7"}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   ASSERT_EQ(run.out.back(), '\n');
@@ -95,25 +61,26 @@ TEST(Cli, ListsTheForceOfASeedOnStandardOutputOnly) {
 
 TEST(Cli, TheSeedDecidesTheForce) {
   const std::vector<std::string> batallion = {"--size", "Batallion", "--tables", SHIPPED_TABLES};
-  const Outcome first = runCli(with(batallion, {"--seed", "4294967295"}));
+  const RunResult first = runCli(with(batallion, {"--seed", "4294967295"}));
   EXPECT_EQ(first.status, 0);
   EXPECT_EQ(runCli(with(batallion, {"--seed", "4294967295"})).out, first.out);
   EXPECT_NE(runCli(with(batallion, {"--seed", "1"})).out, first.out);
 
-  const Outcome drawn = runCli(batallion);
+  const RunResult drawn = runCli(batallion);
   std::smatch seed;
   ASSERT_TRUE(std::regex_match(drawn.err, seed, std::regex("seed: ([0-9]+)\n"))) << drawn.err;
   EXPECT_EQ(runCli(with(batallion, {"--seed", seed[1]})).out, drawn.out);
 }
 
 TEST(Cli, WordsMatchInAnyCaseAndAreListedInTheListsSpelling) {
-  const Outcome lower = runCli(with(kCompany, {"--seed", "3"}));
-  const Outcome mixed = runCli({"--faction", "KURITA", "--size", "CoMpAnY", "--weight=hEAVY",
-                                "--experience", "Regular", "--tables", SHIPPED_TABLES, "--seed=3"});
+  const RunResult lower = runCli(with(kCompany, {"--seed", "3"}));
+  const RunResult mixed =
+      runCli({"--faction", "KURITA", "--size", "CoMpAnY", "--weight=hEAVY", "--experience",
+              "Regular", "--tables", SHIPPED_TABLES, "--seed=3"});
   EXPECT_EQ(mixed.status, 0);
   EXPECT_EQ(mixed.out, lower.out);
-  const Outcome clan = runCli({"--faction", "jade falcon", "--size", "star", "--seed", "1",
-                               "--vehicles", "--tables", SHIPPED_TABLES});
+  const RunResult clan = runCli({"--faction", "jade falcon", "--size", "star", "--seed", "1",
+                                 "--vehicles", "--tables", SHIPPED_TABLES});
   EXPECT_EQ(linesOf(clan.out).size(), 10u);
   EXPECT_EQ(clan.out.substr(0, 17), "Jade Falcon\nStar\n");
 }
@@ -121,9 +88,9 @@ TEST(Cli, WordsMatchInAnyCaseAndAreListedInTheListsSpelling) {
 TEST(Cli, OutSavesTheSameLinesWithCrLf) {
   const ScratchFolder folder;
   const fs::path file = folder.path() / "force.txt";
-  const Outcome run = runCli(with(kCompany, {"--seed", "11", "--out", file.string()}));
+  const RunResult run = runCli(with(kCompany, {"--seed", "11", "--out", file.string()}));
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(bytesOf(file), std::regex_replace(run.out, std::regex("\n"), "\r\n"));
+  EXPECT_EQ(bytesOf(file), withCrLf(run.out));
 }
 
 TEST(Cli, ExitStatusTellsUsageFromFailure) {
@@ -160,27 +127,27 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
   for (const Case& c : cases) {
     std::string command;
     for (const std::string& arg : c.args) command += " " + arg;
-    const Outcome run = runCli(c.args);
+    const RunResult run = runCli(c.args);
     EXPECT_EQ(run.status, c.status) << command << "\n" << run.err;
     EXPECT_EQ(run.out, "") << command;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << command << "\n" << run.err;
   }
   EXPECT_EQ(bytesOf(kept), "old\r\n");
 
-  const Outcome full = runCli(with(kCompany, {"--seed", "1"}), {}, "/dev/full");
+  const RunResult full = runCli(with(kCompany, {"--seed", "1"}), {}, "/dev/full");
   EXPECT_EQ(full.status, 1);
   EXPECT_NE(full.err.find("cannot write to standard output"), std::string::npos) << full.err;
 }
 
 TEST(Cli, HelpVersionAndCheckTablesPrintOnStandardOutput) {
-  const Outcome help = runCli({"--help"});
+  const RunResult help = runCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Jade Falcon, Wolf, Ghost Bear, Smoke Jaguar, Random"),
             std::string::npos);
   EXPECT_NE(help.out.find("Batallion, Regement"), std::string::npos);
   EXPECT_EQ(runCli({"--version"}).out, "musterwright-cli " PROJECT_VERSION "\n");
 
-  const Outcome shipped = runCli({"--check-tables", SHIPPED_TABLES});
+  const RunResult shipped = runCli({"--check-tables", SHIPPED_TABLES});
   EXPECT_EQ(shipped.status, 0);
   EXPECT_EQ(shipped.out, "ok\n");
   EXPECT_EQ(shipped.err, "");
@@ -189,7 +156,7 @@ TEST(Cli, HelpVersionAndCheckTablesPrintOnStandardOutput) {
 TEST(Cli, TheTableFileInTheCurrentFolderComesFirst) {
   const ScratchFolder folder;
   folder.write("Tables.dat", soundTables());
-  const Outcome run =
+  const RunResult run =
       runCli({"--faction", "Liao", "--size", "Lance", "--seed", "5"}, folder.path());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(linesOf(run.out)[5].substr(0, 4), "Lia ");

@@ -2,6 +2,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
@@ -11,9 +12,9 @@
 #include "fuzz/harness.h"
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "roster/listing.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
-#include "ui/listing.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ class MemoryTableFile {
 };
 
 template <std::size_t N>
-const char* pick(const char* const (&words)[N], unsigned char byte) {
+const char* pick(const std::array<const char*, N>& words, unsigned char byte) {
   return words[byte % N];
 }
 

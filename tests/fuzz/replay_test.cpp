@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "fuzz/harness.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -21,9 +20,7 @@ void replay(const std::string& target, const std::function<std::string(std::stri
     const fs::path folder = fs::path(FUZZ_DIR) / kind / target;
     if (!fs::is_directory(folder)) continue;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-      std::ifstream in(entry.path(), std::ios::binary);
-      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-      EXPECT_EQ(check(bytes), "") << entry.path();
+      EXPECT_EQ(check(bytesOf(entry.path())), "") << entry.path();
       if (kind == std::string("corpus")) ++seeds;
     }
   }

@@ -13,14 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "tables/table_layout.h"
 
-// The faction and weight headings: the choice lists without their closing "Random".
-inline const std::vector<std::string> kFactions(std::begin(kFactionChoices),
-                                                std::end(kFactionChoices) - 1);
-inline const std::vector<std::string> kWeightWords(std::begin(kWeightChoices),
-                                                   std::end(kWeightChoices) - 1);
+// The faction and weight headings.
+inline const std::vector<std::string> kFactions(kFactionHeadings.begin(), kFactionHeadings.end());
+inline const std::vector<std::string> kWeightWords(kWeightHeadings.begin(), kWeightHeadings.end());
 
 // A weight table: the heading and `entries` lines "<prefix> <weight> <k>".
 inline std::string weightTable(const std::string& prefix, const std::string& weightWord,

@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "support/file_bytes.h"
 #include "support/table_files.h"
 
 namespace {
 
 std::string shippedBytes() {
-  std::ifstream file(SHIPPED_TABLES, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  return bytesOf(SHIPPED_TABLES);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "generator/generate.h"
+#include "support/file_bytes.h"
 #include "support/scripted_dice.h"
 #include "support/table_files.h"
 #include "tables/table_error.h"
@@ -152,9 +153,7 @@ TEST_F(MalformedTables, SectionWithoutItsTableBorrowsTheNextOne) {
 }
 
 TEST_F(MalformedTables, CrLfFileFailsTheRunNamingTheCause) {
-  std::string crlf;
-  for (char ch : soundTables()) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  openTableFile(folder.write("Tables.dat", crlf));
+  openTableFile(folder.write("Tables.dat", withCrLf(soundTables())));
   try {
     generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
     FAIL() << "a CR LF file matches no heading";

@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include "generator/choice_lists.h"
 #include "ui/TForm1.h"
 
 namespace {
@@ -79,20 +80,19 @@ class FormTest : public QObject {
              text);
   }
 
+  // Each list holds exactly the words the core offers, in their order.
   void choiceLists_data() {
     QTest::addColumn<QString>("placeholder");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("HouseBox") << "Faction"
-                              << QStringList{"Kurita",     "Liao",         "Marik",       "Davion",
-                                             "Steiner",    "ComStar",      "Jade Falcon", "Wolf",
-                                             "Ghost Bear", "Smoke Jaguar", "Random"};
-    QTest::newRow("SizeBox") << "Unit size"
-                             << QStringList{"Lance",  "Company", "Batallion", "Regement", "Star",
-                                            "Binary", "Trinary", "Cluster",   "Galaxy",   "Random"};
-    QTest::newRow("ExperienceBox")
-        << "Experience" << QStringList{"Green", "Regular", "Veteran", "Elite", "Random"};
-    QTest::newRow("WeightBox") << "Weight"
-                               << QStringList{"Light", "Medium", "Heavy", "Assault", "Random"};
+    const auto items = [](const auto& words) {
+      QStringList list;
+      for (const char* word : words) list << word;
+      return list;
+    };
+    QTest::newRow("HouseBox") << "Faction" << items(kFactionChoices);
+    QTest::newRow("SizeBox") << "Unit size" << items(kSizeChoices);
+    QTest::newRow("ExperienceBox") << "Experience" << items(kExperienceChoices);
+    QTest::newRow("WeightBox") << "Weight" << items(kWeightChoices);
   }
 
   // Pick-only lists with nothing chosen: each shows its name in grey, and its text is empty

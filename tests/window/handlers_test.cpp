@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "generator/generate.h"
+#include "tables/table_layout.h"
 #include "ui/TForm1.h"
 #include "ui/table_source.h"
 #include "window_test_support.h"

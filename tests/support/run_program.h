@@ -1,8 +1,9 @@
-// Runs a program as a user would, for the bad-input suites: its standard output and standard
-// error come back whole through pipes (so a file-size limit never touches them), and a run that
-// outlives its deadline is killed and reported as hung rather than stalling the suite.
-#ifndef MUSTERWRIGHT_TESTS_BAD_INPUT_RUN_PROGRAM_H
-#define MUSTERWRIGHT_TESTS_BAD_INPUT_RUN_PROGRAM_H
+// Runs a program as a user would, for the suites that run the built programs: its standard
+// output and standard error come back whole through pipes (so a file-size limit never touches
+// them), and a run that outlives its deadline is killed and reported as hung rather than
+// stalling the suite.
+#ifndef MUSTERWRIGHT_TESTS_SUPPORT_RUN_PROGRAM_H
+#define MUSTERWRIGHT_TESTS_SUPPORT_RUN_PROGRAM_H
 
 #include <sys/resource.h>
 
@@ -19,6 +20,8 @@ struct RunSetting {
   // A limit on the size of any file the program writes (RLIMIT_FSIZE); writes beyond it fail
   // with EFBIG instead of raising SIGXFSZ.
   std::optional<rlim_t> fileSizeLimit;
+  // Where the program's standard output goes instead of coming back in `out` (say /dev/full).
+  std::filesystem::path output;
   // Run with an ordinary user's rights: a test run by root starts the program as the user
   // "nobody" (65534), so that file permissions bind it. The program then runs from a copy that
   // user can reach (see reachableCopy), wherever the checkout lies.
@@ -42,6 +45,10 @@ RunResult runProgram(const std::string& program, const std::vector<std::string>&
 // folder of mode 700 hides its programs and data from the user "nobody". Throws
 // std::filesystem::filesystem_error when the copy cannot be made.
 std::filesystem::path reachableCopy(const std::filesystem::path& file);
+
+// Gives up root for the user "nobody" (65534) in a child process, so that file permissions
+// bind it; false when that fails. Safe between fork and exec.
+bool becomeNobody();
 
 // Whether a child can be given an ordinary user's rights here: true for anyone but root, and
 // for root when it may change to the user "nobody".

@@ -1,4 +1,4 @@
-#include "ui/roster_file.h"
+#include "roster/roster_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -15,6 +15,8 @@
 #include <set>
 #include <sstream>
 
+#include "support/file_bytes.h"
+#include "support/run_program.h"
 #include "support/table_files.h"
 
 namespace {
@@ -24,11 +26,6 @@ namespace fs = std::filesystem;
 const std::vector<apstring> kListing = {"Kurita", "Lance", " ", "Sleetfang P: 4 G: 3"};
 const std::string kListingBytes = "Kurita\r\nLance\r\n \r\nSleetfang P: 4 G: 3\r\n";
 const std::string kOldBytes = "what the file held before\r\n";
-
-std::string bytesOf(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::set<std::string> namesIn(const fs::path& folder) {
   std::set<std::string> names;
@@ -59,7 +56,7 @@ std::string saveFailure(const std::string& name) {
 void runAsOrdinaryUser(const std::function<bool()>& scenario) {
   EXPECT_EXIT(
       {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(3);
+        if (::geteuid() == 0 && !becomeNobody()) std::_Exit(3);
         std::_Exit(scenario() ? 0 : 1);
       },
       testing::ExitedWithCode(0), "");

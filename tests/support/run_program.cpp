@@ -1,4 +1,4 @@
-#include "bad_input/run_program.h"
+#include "support/run_program.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -17,15 +17,11 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Gives up root for the user "nobody"; false when that fails. Safe between fork and exec.
-bool becomeNobody() {
-  return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
-}
-
 // In the child, between fork and exec: only async-signal-safe calls.
 [[noreturn]] void startChild(char* const* argv, int outPipe, int errPipe, const char* folder,
-                             const RunSetting& setting) {
-  if (::dup2(outPipe, 1) < 0 || ::dup2(errPipe, 2) < 0) ::_exit(126);
+                             const char* output, const RunSetting& setting) {
+  if (output != nullptr) outPipe = ::open(output, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (outPipe < 0 || ::dup2(outPipe, 1) < 0 || ::dup2(errPipe, 2) < 0) ::_exit(126);
   if (folder != nullptr && ::chdir(folder) != 0) ::_exit(126);
   if (setting.fileSizeLimit) {
     const rlimit limit{*setting.fileSizeLimit, *setting.fileSizeLimit};
@@ -82,6 +78,10 @@ class ReachableFolder {
 
 }  // namespace
 
+bool becomeNobody() {
+  return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
 std::filesystem::path reachableCopy(const std::filesystem::path& file) {
   static ReachableFolder folder;
   return folder.copyOf(file);
@@ -98,6 +98,7 @@ RunResult runProgram(const std::string& givenProgram, const std::vector<std::str
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   const std::string folder = setting.folder.string();
+  const std::string output = setting.output.string();
 
   RunResult result;
   int outPipe[2], errPipe[2];
@@ -109,7 +110,7 @@ RunResult runProgram(const std::string& givenProgram, const std::vector<std::str
   const pid_t pid = ::fork();
   if (pid == 0)
     startChild(argv.data(), outPipe[1], errPipe[1], folder.empty() ? nullptr : folder.c_str(),
-               setting);
+               output.empty() ? nullptr : output.c_str(), setting);
   ::close(outPipe[1]);
   ::close(errPipe[1]);
   if (pid < 0) {

@@ -1,8 +1,8 @@
 // The listing of a generated force, as every front end shows it: four header lines (the
 // resolved house, size, weight and experience words), then for each group a separator
 // line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>".
-#ifndef MUSTERWRIGHT_UI_LISTING_H
-#define MUSTERWRIGHT_UI_LISTING_H
+#ifndef MUSTERWRIGHT_ROSTER_LISTING_H
+#define MUSTERWRIGHT_ROSTER_LISTING_H
 
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <random>
 
+#include "support/file_bytes.h"
 #include "support/table_files.h"
 #include "tables/table_error.h"
 
@@ -121,8 +122,7 @@ TEST(TableCheck, NamesEveryBreachWithItsLine) {
                          "\"Smoke Jaguar\" (line " +
                          jaguar + "), not in the vehicle section");
 
-  std::string crLf;
-  for (const char c : soundTables()) crLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const std::string crLf = withCrLf(soundTables());
   const Messages crLfProblems = checkTableBytes(crLf, "T");
   ASSERT_FALSE(crLfProblems.empty());
   EXPECT_EQ(crLfProblems[0], "T, line 1: the line ends in CR LF (" + lastLine(crLf) +

@@ -1,11 +1,11 @@
-#include "ui/listing.h"
+#include "roster/listing.h"
 
 #include "generator/generate.h"
 
 std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
                                  const apstring& weightWord, const apstring& experienceWord,
                                  bool clan, const apvector<Mech>& force) {
-  const int slotsPerGroup = clan ? 5 : 4;
+  const int slotsPerGroup = groupSizeFor(clan);
   std::vector<apstring> lines{houseWord, sizeWord, weightWord, experienceWord};
   lines.reserve(4 + force.length() + force.length() / slotsPerGroup + 1);
   for (int i = 0; i < force.length(); ++i) {

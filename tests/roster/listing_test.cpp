@@ -1,4 +1,4 @@
-#include "ui/listing.h"
+#include "roster/listing.h"
 
 #include <gtest/gtest.h>
 

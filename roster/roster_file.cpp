@@ -1,4 +1,4 @@
-#include "ui/roster_file.h"
+#include "roster/roster_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +11,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "foundation/in_quotes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,13 +22,7 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinks = 40;
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what, int error) {
-  throw SaveError("\"" + fileName + "\" was not saved: " + what + ": " + std::strerror(error));
-}
-
-std::string quoted(const fs::path& path) {
-  std::string text(1, '"');
-  text.append(path.string()).push_back('"');
-  return text;
+  throw SaveError(inQuotes(fileName) + " was not saved: " + what + ": " + std::strerror(error));
 }
 
 std::string content(const std::vector<apstring>& lines) {
@@ -46,10 +42,11 @@ fs::path resolveLinks(const std::string& fileName) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
     if (hops == kMaxLinks)
-      fail(fileName, "following the links to " + quoted(path) + " failed", ELOOP);
+      fail(fileName, "following the links to " + inQuotes(path.string()) + " failed", ELOOP);
     std::error_code error;
     const fs::path target = fs::read_symlink(path, error);
-    if (error) fail(fileName, "reading the link " + quoted(path) + " failed", error.value());
+    if (error)
+      fail(fileName, "reading the link " + inQuotes(path.string()) + " failed", error.value());
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
 }
@@ -93,7 +90,7 @@ bool replaceByRename(const std::string& fileName, const fs::path& target, const 
     const int error = errno;
     if (old != nullptr && (error == EACCES || error == EPERM || error == EROFS)) return false;
     const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    fail(fileName, "cannot create a file in the folder " + quoted(folder), error);
+    fail(fileName, "cannot create a file in the folder " + inQuotes(folder.string()), error);
   }
   int error = 0;
   std::string step;
@@ -162,8 +159,8 @@ std::vector<apstring> textLines(const std::string& text) {
 void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
   std::error_code unknown;
   if (fs::equivalent(target, tableFile, unknown)) {
-    throw SaveError(quoted(target) + " was not saved: it is the table file in use, " +
-                    quoted(fs::absolute(tableFile, unknown)) + "; choose another name");
+    throw SaveError(inQuotes(target.string()) + " was not saved: it is the table file in use, " +
+                    inQuotes(fs::absolute(tableFile, unknown).string()) + "; choose another name");
   }
 }
 

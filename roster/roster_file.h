@@ -1,7 +1,7 @@
 // Saving a listing to a text file: every line followed by CR LF, bytes written exactly.
 // A failed save is reported and never destroys what the file held before.
-#ifndef MUSTERWRIGHT_UI_ROSTER_FILE_H
-#define MUSTERWRIGHT_UI_ROSTER_FILE_H
+#ifndef MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
+#define MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 
 #include <filesystem>
 #include <stdexcept>
