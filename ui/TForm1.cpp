@@ -53,12 +53,12 @@ std::optional<std::uint32_t> seedFrom(const QString& typed) {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setupUi(this);
   move(kFramePosition);
-  layOutWindow(this, {
-                         {HouseBox,      SizeBox,     ExperienceBox, WeightBox},
-                         MechBox,
-                         { Vehicle, GButton, ToFile, FileName,                                            SaveAsButton, PrintButton, SeedBox,
-                          SeedLabel}
-  });
+  WindowParts parts;
+  parts.topRow = {HouseBox, SizeBox, ExperienceBox, WeightBox};
+  parts.listing = MechBox;
+  parts.column = {Vehicle,      GButton,     ToFile,  FileName,
+                  SaveAsButton, PrintButton, SeedBox, SeedLabel};
+  layOutWindow(this, parts);
   connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
@@ -118,7 +118,7 @@ void TForm1::GButtonClick() {
 
 void TForm1::ToFileClick() {
   try {
-    const std::string fileName = QFile::encodeName(FileName->text()).toStdString();
+    const std::string fileName = pathOf(FileName->text());
     refuseTableFile(fileName, tableFileName());
     saveLines(fileName, textLines(MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
