@@ -44,10 +44,12 @@ fuzz:
 run: build
 	$(BUILD)/ui/musterwright
 
-# docs/screenshot.png: the window drawn offscreen after generating a Davion "Company".
+# docs/screenshot.png: the window drawn offscreen after generating a Davion "Company";
+# docs/screenshot-large.png: the same at a 15 pt font.
 screenshot: build
 	@bash scripts/install-deps.sh --screenshot
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot.png data/Tables.dat
+	$(BUILD)/ui/musterwright-screenshot docs/screenshot-large.png data/Tables.dat 15
 
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).

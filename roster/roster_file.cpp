@@ -163,7 +163,7 @@ void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
   std::error_code unknown;
   if (fs::equivalent(target, tableFile, unknown)) {
     throw SaveError(inQuotes(target.string()) + " was not saved: it is the table file in use, " +
-                    inQuotes(tableFile.string()) + "; choose another name");
+                    inQuotes(fs::absolute(tableFile, unknown).string()) + "; choose another name");
   }
 }
 

@@ -28,7 +28,8 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/musterwright usr/bin/musterwright-cli usr/share/musterwright/Tables.dat \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
-  usr/share/man/man1/musterwright-cli.1 usr/share/man/man5/musterwright-tables.5; do
+  usr/share/man/man1/musterwright-cli.1 usr/share/man/man5/musterwright-tables.5 \
+  usr/share/man/man6/musterwright.6; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 desktop-file-validate "$root/usr/share/applications/musterwright.desktop"

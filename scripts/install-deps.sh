@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a make target needs, and only those that are missing.
 # Without options: what building the window and the command line needs. Each option adds the
-# tools of one target: --test (the test suites), --bench (the benchmark), --format
-# (clang-format), --valgrind, --fuzz (clang and its fuzzer runtime), --package (the packaging
-# checks), --screenshot (the fonts the screenshots are drawn with). Package names carry no
-# compiler version, so the same list serves Debian 12 and 13.
+# tools of one target: --test (the test suites, with pdftotext for the printing test), --bench
+# (the benchmark), --format (clang-format), --valgrind, --fuzz (clang and its fuzzer runtime),
+# --package (the packaging checks), --screenshot (the fonts the screenshots are drawn with),
+# --x11 (a virtual X server and the tools scripts/try-window.sh drives the window with).
+# Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev)
 for arg in "$@"; do
   case "$arg" in
-    --test) packages+=(libgtest-dev libgmock-dev) ;;
+    --test) packages+=(libgtest-dev libgmock-dev poppler-utils) ;;
     --bench) packages+=(libbenchmark-dev) ;;
     --format) packages+=(clang-format) ;;
     --valgrind) packages+=(valgrind) ;;
     --fuzz) packages+=(clang libclang-rt-dev) ;;
     --package) packages+=(desktop-file-utils dpkg-dev file) ;;
     --screenshot) packages+=(fonts-dejavu-core) ;;
+    --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done

@@ -1,14 +1,24 @@
 #include "ui/TForm1.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 #include <QStringList>
+#include <charconv>
 #include <exception>
+#include <optional>
 #include <random>
 
 #include "generator/generate.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
+#include "tables/table_error.h"
 #include "ui/error_box.h"
+#include "ui/table_source.h"
+#include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
 
@@ -22,34 +32,134 @@ apstring chosenWord(const QComboBox* list) {
   return apstring(list->currentText().toStdString().c_str());
 }
 
+std::filesystem::path pathOf(const QString& name) {
+  return QFile::encodeName(name).toStdString();
+}
+
+// The seed typed in the seed box (blanks around it ignored), a fresh one while the box is
+// empty, none for a text that is not a whole number from 0 to 4294967295.
+std::optional<std::uint32_t> seedFrom(const QString& typed) {
+  const std::string text = typed.trimmed().toStdString();
+  if (text.empty()) return std::random_device{}();
+  std::uint32_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return seed;
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setupUi(this);
   move(kFramePosition);
+  WindowParts parts;
+  parts.topRow = {HouseBox, SizeBox, ExperienceBox, WeightBox};
+  parts.listing = MechBox;
+  parts.column = {Vehicle,      GButton,     ToFile,  FileName,
+                  SaveAsButton, PrintButton, SeedBox, SeedLabel};
+  layOutWindow(this, parts);
   connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
+  connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  connect(SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
+  connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
+  const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
+      {Qt::CTRL | Qt::Key_R,             &TForm1::GButtonClick   },
+      {Qt::Key_F5,                       &TForm1::GButtonClick   },
+      {Qt::CTRL | Qt::Key_S,             &TForm1::ToFileClick    },
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TForm1::SaveAsClick    },
+      {Qt::CTRL | Qt::Key_P,             &TForm1::PrintClick     },
+      {Qt::CTRL | Qt::Key_O,             &TForm1::ChooseTableFile},
+  };
+  for (const auto& [sequence, handler] : keys)
+    connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::UseTableFile(const std::filesystem::path& path) {
+  try {
+    useTableFile(path);
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  }
+}
+
+void TForm1::ShowTableProblem(const QString& message) {
+  showError(this, message, QStringLiteral("Choose Table File…"), [this] { ChooseTableFile(); });
 }
 
 void TForm1::GButtonClick() {
+  const std::optional<std::uint32_t> seed = seedFrom(SeedBox->text());
+  if (!seed) {
+    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + SeedBox->text() +
+                        "\" is not one.");
+    return;
+  }
   const Selection selection{chosenWord(HouseBox), chosenWord(SizeBox), chosenWord(WeightBox),
                             chosenWord(ExperienceBox), Vehicle->isChecked()};
   QStringList lines;
   try {
-    generateForce(selection, std::random_device{}());
+    refreshTableFile();
+    generateForce(selection, *seed);
     for (const apstring& line : listForce()) lines.append(QString::fromStdString(line.c_str()));
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+    return;
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
   MechBox->setPlainText(lines.join(u'\n'));
+  MechBox->updateGeometry();
+  SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
 }
 
 void TForm1::ToFileClick() {
   try {
-    saveLines(QFile::encodeName(FileName->text()).toStdString(),
-              textLines(MechBox->toPlainText().toStdString()));
+    const std::string fileName = pathOf(FileName->text());
+    refuseTableFile(fileName, tableFileName());
+    saveLines(fileName, textLines(MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
+}
+
+void TForm1::SaveAsClick() {
+  auto* dialog = new QFileDialog(this, QStringLiteral("Save As"),
+                                 QFileInfo(FileName->text()).absoluteFilePath());
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& name) {
+    FileName->setText(name);
+    ToFileClick();
+  });
+  dialog->open();
+}
+
+void TForm1::PrintClick() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>();
+  auto* dialog = new QPrintDialog(printer_.get(), this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::accepted, this, [this] {
+    MechBox->print(printer_.get());
+    if (printer_->printerState() == QPrinter::Error) {
+      const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
+                                                                  : printer_->outputFileName();
+      showError(this, "The listing could not be printed to \"" + target + "\".");
+    }
+  });
+  dialog->open();
+}
+
+void TForm1::ChooseTableFile() {
+  auto* dialog = new QFileDialog(this, QStringLiteral("Choose Table File"),
+                                 QString::fromStdString(tableFileName().string()),
+                                 QStringLiteral("Table files (*.dat);;All files (*)"));
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this,
+          [this](const QString& name) { UseTableFile(pathOf(name)); });
+  dialog->open();
 }

@@ -1,28 +1,57 @@
 // The main window: four choice lists, the vehicles box, Generate and Save To File, the save
-// file's name and the listing box, all laid out by TForm1.ui. A handler that fails shows the
-// reason in a message box over the window and changes nothing else in it.
+// file's name and the listing box, as TForm1.ui sets them up; below the file name, Save As,
+// Print, the seed box and the seed of the last Generate. At other sizes and fonts the controls
+// follow window_layout.h. Keys: Ctrl+R and F5 generate; Ctrl+S, and Enter in the file name
+// box, save; Ctrl+Shift+S saves as; Ctrl+P prints; Ctrl+O chooses the table file. A handler
+// that fails shows the reason in a message box over the window and changes nothing else in it;
+// a table file problem's box offers "Choose Table File…".
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
 #include <QWidget>
+#include <filesystem>
+#include <memory>
 
 #include "ui_TForm1.h"
+
+class QPrinter;
 
 class TForm1 : public QWidget, public Ui::TForm1 {
   Q_OBJECT
 
  public:
-  // Builds the controls from the form file, places the window's frame at its start position
-  // and wires the two buttons.
+  // Builds the controls from the form file, places the window's frame at its start position,
+  // lays the controls out and wires the buttons and the keys.
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Makes `path` the table file (table_source.h); one that cannot be read is reported.
+  void UseTableFile(const std::filesystem::path& path);
+  // Reports a table file problem in a box that offers "Choose Table File…".
+  void ShowTableProblem(const QString& message);
 
  public slots:
   // Generates a force from the chosen words (a list with nothing chosen counts as "Random")
-  // and the vehicles box, with a fresh seed, and lists it in MechBox in place of its text.
+  // and the vehicles box, with the seed in SeedBox or, while it is empty, a fresh one; lists
+  // it in MechBox in place of its text and shows the seed in SeedLabel. The table file is
+  // read again first when it has changed on disk. A seed box holding no seed (0 to
+  // 4294967295) is reported and changes nothing.
   void GButtonClick();
   // Writes MechBox's text as it stands, user edits included, to the file FileName names
-  // (taken unchanged): one line per text line, each followed by CR LF.
+  // (taken unchanged): one line per text line, each followed by CR LF. Refuses the table file
+  // in use, by whatever name.
   void ToFileClick();
+  // Asks for a file name in the desktop's save dialog, opened in the folder of FileName's
+  // file; the chosen name goes into FileName and is saved to as by ToFileClick.
+  void SaveAsClick();
+  // Prints MechBox's text as it stands through the print dialog (which also prints to PDF).
+  void PrintClick();
+  // Asks for a table file in a file dialog and uses the chosen one at once.
+  void ChooseTableFile();
+
+ private:
+  // The printer of the last print, so that the dialog keeps the user's settings.
+  std::unique_ptr<QPrinter> printer_;
 };
 
 // The window of the running program; null before start-up creates it and after it closes.

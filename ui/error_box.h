@@ -4,9 +4,16 @@
 #ifndef MUSTERWRIGHT_UI_ERROR_BOX_H
 #define MUSTERWRIGHT_UI_ERROR_BOX_H
 
+#include <functional>
+
 class QString;
 class QWidget;
 
 void showError(QWidget* window, const QString& message);
+
+// The same box with a second button, `action`, beside OK: pressing it closes the box and
+// calls `onAction`.
+void showError(QWidget* window, const QString& message, const QString& action,
+               const std::function<void()>& onAction);
 
 #endif

@@ -4,23 +4,20 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "generator/generate.h"
+#include "tables/table_error.h"
 #include "tables/table_location.h"
 #include "ui/TForm1.h"
-#include "ui/error_box.h"
 
-void runWindow() {
-  QString tableFileProblem;
-  try {
-    openTableFile(locateTableFile());
-  } catch (const std::exception& error) {
-    tableFileProblem = QString::fromStdString(error.what());
-  }
+void runWindow(const std::optional<std::filesystem::path>& tables) {
   try {
     TForm1 window;
     Form1 = &window;
     window.show();
-    if (!tableFileProblem.isEmpty()) showError(&window, tableFileProblem);
+    try {
+      window.UseTableFile(tables ? *tables : locateTableFile());
+    } catch (const TableError& error) {
+      window.ShowTableProblem(QString::fromStdString(error.what()));
+    }
     QApplication::exec();
     Form1 = nullptr;
   } catch (const std::exception& error) {

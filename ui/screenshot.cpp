@@ -1,21 +1,30 @@
-// Renders the main window offscreen, as it stands after generating a Davion "Company", and
-// writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat
+// Renders the main window offscreen, as it stands after generating a Davion "Company" with
+// the seed 1, and writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat
+// [POINTS]
+// POINTS sets the application font's size, to show the window at a larger font.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
-#include "generator/generate.h"
 #include "ui/TForm1.h"
+#include "ui/table_source.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: musterwright-screenshot OUTPUT.png TABLES.dat\n", stderr);
+  const double points = argc == 4 ? std::atof(argv[3]) : 0;
+  if ((argc != 3 && argc != 4) || (argc == 4 && points <= 0)) {
+    std::fputs("usage: musterwright-screenshot OUTPUT.png TABLES.dat [POINTS]\n", stderr);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  if (points > 0) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+  }
   try {
-    openTableFile(argv[2]);
+    useTableFile(argv[2]);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "musterwright-screenshot: %s\n", error.what());
     return 1;
@@ -25,6 +34,7 @@ int main(int argc, char** argv) {
   window.SizeBox->setCurrentText(QStringLiteral("Company"));
   window.WeightBox->setCurrentText(QStringLiteral("Random"));
   window.ExperienceBox->setCurrentText(QStringLiteral("Regular"));
+  window.SeedBox->setText(QStringLiteral("1"));
   window.show();
   window.GButton->click();
   QApplication::processEvents();

@@ -196,27 +196,22 @@ TEST(Cli, OutSavesTheChosenFormatTheListingWithCrLf) {
   }
 }
 
-TEST(Cli, OutNeverReplacesTheTableFileInUseByAnyName) {
+TEST(Cli, OutNeverReplacesTheTableFileInUse) {
+  // Every name of the table file is refused alike (tested in the roster layer); here, each mode.
   const ScratchFolder folder;
   const fs::path tables = folder.write("Tables.dat", soundTables());
   fs::create_symlink("Tables.dat", folder.path() / "link.dat");
-  fs::create_hard_link(tables, folder.path() / "hard.dat");
-  fs::create_directory(folder.path() / "sub");
-  for (const char* name :
-       {"Tables.dat", "./Tables.dat", "sub/../Tables.dat", "link.dat", "hard.dat"}) {
-    for (const std::vector<std::string>& args : {
-             std::vector<std::string>{"--seed",   "1",             "--out",    name  },
-             {"--tables", tables.string(), "--format", "json", "--out", name},
-             {"--fit-tables",      "link.dat",                     "--out",                  name        }
-    }) {
-      const RunResult run = runCli(args, folder.path());
-      EXPECT_EQ(run.status, 1) << name;
-      EXPECT_EQ(run.out, "") << name;
-      EXPECT_NE(run.err.find("it is the table file in use"), std::string::npos) << run.err;
-    }
+  for (const std::vector<std::string>& args : {
+           std::vector<std::string>{"--seed",      "1",        "--out",    "./Tables.dat"},
+           {"--tables",    "link.dat", "--format", "json",         "--out", "Tables.dat"},
+           {"--fit-tables", "Tables.dat",           "--out",        "link.dat"         }
+  }) {
+    const RunResult run = runCli(args, folder.path());
+    EXPECT_EQ(run.status, 1) << args.back();
+    EXPECT_EQ(run.out, "") << args.back();
+    EXPECT_NE(run.err.find("it is the table file in use"), std::string::npos) << run.err;
   }
   EXPECT_EQ(bytesOf(tables), soundTables());
-  EXPECT_EQ(runCli({"--seed", "1", "--out", "force.txt"}, folder.path()).status, 0);
 }
 
 TEST(Cli, ExitStatusTellsUsageFromFailure) {

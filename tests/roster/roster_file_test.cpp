@@ -121,6 +121,28 @@ TEST(SaveLines, ALinkKeepsPointingAtTheSavedFile) {
   EXPECT_EQ(bytesOf(folder.path() / "absent.txt"), kListingBytes);
 }
 
+// The table file is refused by any name that leads to it; every other name passes, a file
+// still to be made and a table file that is gone included.
+TEST(RefuseTableFile, OnlyTheTableFileByAnyName) {
+  const ScratchFolder folder;
+  const fs::path tables = folder.write("Tables.dat", kOldBytes);
+  fs::create_symlink("Tables.dat", folder.path() / "link.dat");
+  fs::create_directory(folder.path() / "sub");
+  for (const fs::path& name :
+       {tables, folder.path() / "sub" / ".." / "Tables.dat", folder.path() / "link.dat"}) {
+    try {
+      refuseTableFile(name, tables);
+      ADD_FAILURE() << name << " was let through";
+    } catch (const SaveError& error) {
+      EXPECT_NE(std::string(error.what()).find("is the table file in use"), std::string::npos);
+    }
+  }
+  const fs::path other = folder.write("Random.txt", kOldBytes);
+  for (const fs::path& name : {other, folder.path() / "new.txt"})
+    EXPECT_NO_THROW(refuseTableFile(name, tables)) << name;
+  EXPECT_NO_THROW(refuseTableFile(other, folder.path() / "gone.dat"));
+}
+
 TEST(SaveLines, EveryFailureIsReportedAndLeavesTheFolderAsItWas) {
   const ScratchFolder folder;
   const fs::path kept = folder.write("kept.txt", kOldBytes);

@@ -1,14 +1,26 @@
 // The window as it opens: every control's kind, place, text, items, tooltip and tab stop,
-// and the empty choices the user starts from.
+// and the empty choices the user starts from; and how it follows a larger font and size.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "generator/choice_lists.h"
 #include "ui/TForm1.h"
+
+namespace {
+
+// The form's nine controls.
+QList<QWidget*> controlsOf(const TForm1& form) {
+  return {form.HouseBox, form.SizeBox,  form.ExperienceBox, form.Vehicle, form.GButton,
+          form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
+}
+
+}  // namespace
 
 class FormTest : public QObject {
   Q_OBJECT
@@ -54,6 +66,7 @@ class FormTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, hint);
     TForm1 form;
+    form.show();
     const QWidget* control = form.findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(control);
     QCOMPARE(control->metaObject()->className(), kind);
@@ -69,20 +82,23 @@ class FormTest : public QObject {
 
   // Each list holds exactly the words the core offers, in their order.
   void choiceLists_data() {
+    QTest::addColumn<QString>("placeholder");
     QTest::addColumn<QStringList>("items");
     const auto items = [](const auto& words) {
       QStringList list;
       for (const char* word : words) list << word;
       return list;
     };
-    QTest::newRow("HouseBox") << items(kFactionChoices);
-    QTest::newRow("SizeBox") << items(kSizeChoices);
-    QTest::newRow("ExperienceBox") << items(kExperienceChoices);
-    QTest::newRow("WeightBox") << items(kWeightChoices);
+    QTest::newRow("HouseBox") << "Faction" << items(kFactionChoices);
+    QTest::newRow("SizeBox") << "Unit size" << items(kSizeChoices);
+    QTest::newRow("ExperienceBox") << "Experience" << items(kExperienceChoices);
+    QTest::newRow("WeightBox") << "Weight" << items(kWeightChoices);
   }
 
-  // Pick-only lists with nothing chosen: the text is empty until the user picks an item.
+  // Pick-only lists with nothing chosen: each shows its name in grey, and its text is empty
+  // until the user picks an item.
   void choiceLists() {
+    QFETCH(QString, placeholder);
     QFETCH(QStringList, items);
     TForm1 form;
     const auto* list = form.findChild<QComboBox*>(QTest::currentDataTag());
@@ -92,6 +108,81 @@ class FormTest : public QObject {
     QCOMPARE(listed, items);
     QVERIFY(!list->isEditable());
     QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->placeholderText(), placeholder);
+    QCOMPARE(list->currentText(), QString());
+  }
+
+  // A larger window gives the listing all the room it gains and keeps the weight list and the
+  // right-hand column against the right edge; a smaller one stops at the form's size.
+  void resizing_data() {
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(1000, 800) << QSize(1000, 800);
+    QTest::newRow("smaller") << QSize(300, 200) << QSize(608, 480);
+  }
+
+  void resizing() {
+    QFETCH(QSize, asked);
+    QFETCH(QSize, size);
+    TForm1 form;
+    form.show();
+    QHash<QWidget*, QRect> before;
+    for (QWidget* control : controlsOf(form)) before[control] = control->geometry();
+    form.resize(asked);
+    QCOMPARE(form.size(), size);
+    const QSize added = size - QSize(608, 480);
+    QCOMPARE(form.MechBox->geometry(),
+             before[form.MechBox].adjusted(0, 0, added.width(), added.height()));
+    for (QWidget* control :
+         QList<QWidget*>{form.WeightBox, form.Vehicle, form.GButton, form.ToFile, form.FileName})
+      QCOMPARE(control->geometry(), before[control].translated(added.width(), 0));
+  }
+
+  // With a larger font every control takes at least its size hint, so every caption, item and
+  // the file name is whole; the controls move aside and the window's minimum size grows.
+  void largerFont_data() {
+    QTest::addColumn<QFont>("font");
+    QFont points = QApplication::font();
+    points.setPointSize(15);
+    QFont scaled = QApplication::font();
+    scaled.setPixelSize(2 * QFontInfo(scaled).pixelSize());
+    QTest::newRow("15 pt") << points;
+    QTest::newRow("scale 2") << scaled;
+  }
+
+  void largerFont() {
+    QFETCH(QFont, font);
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
+    QApplication::setFont(font);
+    TForm1 form;
+    form.show();
+    form.resize(1, 1);
+    const QRect window = form.rect();
+    QCOMPARE(form.size(), form.minimumSize());
+    const QList<QWidget*> controls = controlsOf(form);
+    for (const QWidget* control : controls) {
+      QVERIFY2(control->width() >= control->sizeHint().width() &&
+                   control->height() >= control->sizeHint().height(),
+               qPrintable(control->objectName()));
+      QVERIFY2(window.contains(control->geometry()), qPrintable(control->objectName()));
+      for (const QWidget* other : controls) {
+        QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                 qPrintable(control->objectName() + " overlaps " + other->objectName()));
+      }
+    }
+  }
+
+  // A listing line wider than the box widens it (there is no horizontal scroll bar).
+  void wideListing() {
+    TForm1 form;
+    form.show();
+    const QString line(120, u'W');
+    form.MechBox->setPlainText("Kurita\n" + line);
+    form.MechBox->updateGeometry();
+    QApplication::processEvents();
+    QVERIFY(form.MechBox->viewport()->width() >
+            form.MechBox->fontMetrics().horizontalAdvance(line));
   }
 
   void editorsAtStart() {
@@ -105,11 +196,13 @@ class FormTest : public QObject {
   }
 
   // Tab walks the controls in their stop order and wraps round: the weight list, although it
-  // stands in the top row, comes after the file name.
+  // stands in the top row, comes after the file name; the controls below the file name come
+  // after the listing.
   void tabOrder() {
     TForm1 form;
-    const QStringList order{"HouseBox", "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
-                            "ToFile",   "FileName", "WeightBox",     "MechBox", "HouseBox"};
+    const QStringList order{"HouseBox",    "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
+                            "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
+                            "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {

@@ -3,6 +3,7 @@
 // message box and leaves the box and the files as they were.
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -14,6 +15,8 @@
 #include "generator/generate.h"
 #include "tables/table_layout.h"
 #include "ui/TForm1.h"
+#include "ui/table_source.h"
+#include "window_test_support.h"
 
 namespace {
 
@@ -34,28 +37,6 @@ const QStringList kHouseSizes{"Lance", "Company", "Batallion", "Regement"};
 const QStringList kClanSizes{"Star", "Binary", "Trinary", "Cluster", "Galaxy"};
 const QStringList kExperiences{"Green", "Regular", "Veteran", "Elite"};
 
-void choose(TForm1& form, const QString& house, const QString& size, const QString& weight,
-            const QString& experience) {
-  form.HouseBox->setCurrentText(house);
-  form.SizeBox->setCurrentText(size);
-  form.WeightBox->setCurrentText(weight);
-  form.ExperienceBox->setCurrentText(experience);
-}
-
-QStringList listing(const TForm1& form) {
-  return form.MechBox->toPlainText().split(u'\n');
-}
-
-// The message of the error box open over `form`, which is then dismissed; empty when none
-// is open.
-QString dismissErrorBox(TForm1& form) {
-  auto* box = form.findChild<QMessageBox*>();
-  if (box == nullptr || !box->isVisible()) return {};
-  const QString message = box->icon() == QMessageBox::Critical ? box->text() : "not critical";
-  box->close();
-  return message;
-}
-
 // Every listed line after the four header lines: a one-blank separator opening each group
 // of `groupSize` slot lines.
 void verifyGroups(const QStringList& lines, int groupSize) {
@@ -69,17 +50,6 @@ void verifyGroups(const QStringList& lines, int groupSize) {
   }
 }
 
-QByteArray contentOf(const QString& fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& fileName, const QByteArray& bytes) {
-  QFile file(fileName);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
 }  // namespace
 
 class HandlersTest : public QObject {
@@ -89,7 +59,7 @@ class HandlersTest : public QObject {
 
  private slots:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
-  void init() { openTableFile(SHIPPED_TABLES); }
+  void init() { useTableFile(SHIPPED_TABLES); }
 
   void generateChosen_data() {
     QTest::addColumn<QStringList>("header");
@@ -173,7 +143,7 @@ class HandlersTest : public QObject {
     QFile::remove(tableFile);
     if (!tables.isEmpty()) writeFile(tableFile, tables);
     try {
-      openTableFile(tableFile.toStdString());
+      useTableFile(tableFile.toStdString());
     } catch (const std::runtime_error&) {
       QVERIFY(tables.isEmpty());
     }
@@ -247,6 +217,26 @@ class HandlersTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("\"" + fileName + "\""));
     QVERIFY(!QFile::exists("missing"));
     QVERIFY(QFileInfo("folder").isDir());
+  }
+
+  // Ctrl+R and F5 generate, Ctrl+S and Enter in the file name box save.
+  void keyboard() {
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    choose(form, "Kurita", "Lance", "Heavy", "Regular");
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_R, QKeyCombination(Qt::Key_F5)}) {
+      form.MechBox->clear();
+      QTest::keyClick(&form, keys.key(), keys.keyboardModifiers());
+      QCOMPARE(listing(form).size(), 9);
+    }
+    form.FileName->setText("keys.txt");
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(contentOf("keys.txt").count("\r\n"), 9);
+    form.FileName->setText("enter.txt");
+    QTest::keyClick(form.FileName, Qt::Key_Return);
+    QCOMPARE(contentOf("enter.txt").count("\r\n"), 9);
   }
 
   void saveIntoUnwritableFolder() {

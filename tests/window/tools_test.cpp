@@ -1,0 +1,236 @@
+// The window's tools around a force: the seed (typed or drawn, always shown) and its
+// agreement with the command line, Save As, never saving over the table file, choosing the
+// table file and reading it again when edited, printing, and the keys that open them.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
+
+#include "support/table_files.h"
+#include "tables/table_error.h"
+#include "ui/table_source.h"
+#include "window_test_support.h"
+
+namespace {
+
+QByteArray commandLineListing(const QStringList& arguments) {
+  QProcess program;
+  program.start(MUSTERWRIGHT_CLI, arguments);
+  program.waitForFinished(30000);
+  return program.readAllStandardOutput();
+}
+
+// Chooses `path` in the file dialog open over `form`.
+void acceptFileDialog(const TForm1& form, const QString& path) {
+  auto* dialog = form.findChild<QFileDialog*>();
+  QVERIFY(dialog != nullptr && dialog->isVisible());
+  dialog->selectFile(path);
+  static_cast<QDialog*>(dialog)->accept();
+}
+
+}  // namespace
+
+class ToolsTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir scratch;
+
+ private slots:
+  void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
+  void init() { useTableFile(SHIPPED_TABLES); }
+
+  void sameAsCommandLine_data() {
+    QTest::addColumn<QString>("seed");
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<bool>("vehicles");
+    QTest::newRow("House Company")
+        << "1" << QStringList{"Davion", "Company", "Heavy", "Veteran"} << false;
+    QTest::newRow("Clan Binary, vehicles")
+        << "42" << QStringList{"Wolf", "Binary", "", "Green"} << true;
+    QTest::newRow("all Random") << "4294967295" << QStringList{"", "", "", ""} << false;
+    QTest::newRow("Clan Galaxy, vehicles")
+        << "0" << QStringList{"Smoke Jaguar", "Galaxy", "", "Elite"} << true;
+  }
+
+  // The same seed and choices give the window and the command line the same bytes.
+  void sameAsCommandLine() {
+    QFETCH(QString, seed);
+    QFETCH(QStringList, choices);
+    QFETCH(bool, vehicles);
+    TForm1 form;
+    choose(form, choices[0], choices[1], choices[2], choices[3]);
+    form.Vehicle->setChecked(vehicles);
+    form.SeedBox->setText(seed);
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QCOMPARE(form.SeedLabel->text(), "Seed: " + seed);
+
+    QStringList arguments{"--seed", seed, "--tables", SHIPPED_TABLES};
+    const QStringList options{"--faction", "--size", "--weight", "--experience"};
+    for (int i = 0; i < 4; ++i)
+      if (!choices[i].isEmpty()) arguments << options[i] << choices[i];
+    if (vehicles) arguments << "--vehicles";
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+  }
+
+  // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
+  // changes nothing; an empty box draws a fresh seed for every Generate.
+  void typedSeed() {
+    TForm1 form;
+    choose(form, "Kurita", "Batallion", "", "");
+    form.SeedBox->setText(" 7 ");
+    form.GButton->click();
+    const QString drawn = form.MechBox->toPlainText();
+    form.MechBox->clear();
+    form.GButton->click();
+    QCOMPARE(form.MechBox->toPlainText(), drawn);
+    QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+
+    for (const QString bad : {"-1", "4294967296", "7x", "+7", "seven"}) {
+      form.SeedBox->setText(bad);
+      form.GButton->click();
+      const QString message = dismissErrorBox(form);
+      QVERIFY2(message.contains("0 to 4294967295") && message.contains(bad), qPrintable(bad));
+      QCOMPARE(form.MechBox->toPlainText(), drawn);
+      QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+    }
+
+    form.SeedBox->clear();
+    form.GButton->click();
+    const QString first = form.SeedLabel->text();
+    form.GButton->click();
+    QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
+  }
+
+  // Save To File refuses the table file by another name (the names it is known by are the
+  // roster layer's test) and leaves it byte for byte.
+  void neverOverTheTableFile() {
+    QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
+    QVERIFY(QFile::link("Tables.dat", "link.dat"));
+    useTableFile("Tables.dat");
+    TForm1 form;
+    form.MechBox->setPlainText("a roster");
+    form.FileName->setText("link.dat");
+    form.ToFile->click();
+    QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
+    QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
+  }
+
+  // Save As opens in the folder of the current name; the name chosen goes into the file name
+  // box and is saved to.
+  void saveAs() {
+    QVERIFY(QDir().mkpath("rosters"));
+    TForm1 form;
+    form.FileName->setText("rosters/old.txt");
+    form.MechBox->setPlainText("Kurita\nmy own line");
+    form.SaveAsButton->click();
+    QCOMPARE(form.findChild<QFileDialog*>()->directory(), QDir("rosters").absolutePath());
+    const QString chosen = QDir("rosters").absoluteFilePath("new.txt");
+    acceptFileDialog(form, chosen);
+    QCOMPARE(form.FileName->text(), chosen);
+    QCOMPARE(contentOf(chosen), QByteArray("Kurita\r\nmy own line\r\n"));
+  }
+
+  // An edited table file (here the same size, a later time) is read again by the next
+  // Generate; one that can no longer be read is reported and the listing stays.
+  void editedTableFile() {
+    const QString file = scratch.filePath("edited.dat");
+    QByteArray tables = QByteArray::fromStdString(soundTables());
+    writeFile(file, tables);
+    useTableFile(file.toStdString());
+    TForm1 form;
+    choose(form, "Kurita", "Lance", "Heavy", "Regular");
+    form.GButton->click();
+    QVERIFY(listing(form)[5].startsWith("Kur "));
+
+    const auto before = std::filesystem::last_write_time(file.toStdString());
+    writeFile(file, tables.replace("\nKur ", "\nNew "));
+    std::filesystem::last_write_time(file.toStdString(), before + std::chrono::seconds(1));
+    form.GButton->click();
+    QVERIFY(listing(form)[5].startsWith("New "));
+
+    const QString shown = form.MechBox->toPlainText();
+    QVERIFY(QFile::remove(file));
+    form.GButton->click();
+    QVERIFY(dismissErrorBox(form).contains("edited.dat"));
+    QCOMPARE(form.MechBox->toPlainText(), shown);
+  }
+
+  // A table file that cannot be read is reported with "Choose Table File…"; the file chosen
+  // there is used at once.
+  void chooseTableFile() {
+    QVERIFY_THROWS_EXCEPTION(TableError, useTableFile("missing.dat"));
+    TForm1 form;
+    form.GButton->click();
+    QMessageBox* box = openErrorBox(form);
+    QVERIFY(box != nullptr && box->text().contains("missing.dat"));
+    QPushButton* choice = nullptr;
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == "Choose Table File…") choice = qobject_cast<QPushButton*>(button);
+    QVERIFY(choice != nullptr);
+    choice->click();
+    acceptFileDialog(form, SHIPPED_TABLES);
+    QCOMPARE(openErrorBox(form), nullptr);
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QVERIFY(listing(form).size() > 4);
+  }
+
+  // Printing (here to a PDF) holds the listing's lines as they stand, edits included, and
+  // the page number.
+  void printToPdf() {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    TForm1 form;
+    choose(form, "Davion", "Company", "", "");
+    form.GButton->click();
+    form.MechBox->appendPlainText("my own note");
+    form.PrintButton->click();
+    auto* dialog = form.findChild<QPrintDialog*>();
+    QVERIFY(dialog != nullptr);
+    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer()->setOutputFileName(scratch.filePath("listing.pdf"));
+    dialog->done(QDialog::Accepted);
+
+    QProcess reader;
+    reader.start(pdftotext, {"-layout", scratch.filePath("listing.pdf"), "-"});
+    QVERIFY(reader.waitForFinished(30000));
+    QStringList printed, shown;
+    for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n'))
+      if (!line.trimmed().isEmpty() && line != "\f")
+        printed << line.trimmed().normalized(QString::NormalizationForm_KC);
+    for (const QString& line : listing(form))
+      if (!line.trimmed().isEmpty()) shown << line;
+    QCOMPARE(printed, shown << "1");
+  }
+
+  // Ctrl+Shift+S, Ctrl+P and Ctrl+O open their dialogs.
+  void keysOpenDialogs() {
+    TForm1 form;
+    form.show();
+    const std::pair<QKeyCombination, const char*> keys[] = {
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, "QFileDialog" },
+        {Qt::CTRL | Qt::Key_P,             "QPrintDialog"},
+        {Qt::CTRL | Qt::Key_O,             "QFileDialog" },
+    };
+    for (const auto& [combination, kind] : keys) {
+      QApplication::setActiveWindow(&form);
+      QVERIFY(QTest::qWaitForWindowActive(&form));
+      QTest::keyClick(&form, combination.key(), combination.keyboardModifiers());
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY2(dialog != nullptr && dialog->inherits(kind), kind);
+      dialog->reject();
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+  }
+};
+
+QTEST_MAIN(ToolsTest)
+#include "tools_test.moc"

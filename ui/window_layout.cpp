@@ -1,0 +1,120 @@
+#include "ui/window_layout.h"
+
+#include <QBoxLayout>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QWidgetItem>
+#include <algorithm>
+
+namespace {
+
+// Qt's default font, 9 pt at the 96 dpi the form was drawn for: text no larger than it is
+// drawn whole at the form's geometry.
+bool largerThanFormFont(const QFont& font) {
+  QFont formFont(QStringLiteral("Sans Serif"));
+  formFont.setPixelSize(9 * 96 / 72);
+  const QFontMetrics form(formFont);
+  const QFontMetrics used(font);
+  return used.height() > form.height() || used.averageCharWidth() > form.averageCharWidth();
+}
+
+// The width the listing box needs to show its widest line whole beside its scroll bar.
+int widestLineWidth(const QPlainTextEdit* listing) {
+  const QFontMetrics metrics(listing->font());
+  int widest = 0;
+  for (QTextBlock line = listing->document()->firstBlock(); line.isValid(); line = line.next())
+    widest = std::max(widest, metrics.horizontalAdvance(line.text()));
+  const int margins = static_cast<int>(2 * listing->document()->documentMargin()) +
+                      2 * listing->frameWidth() + listing->cursorWidth();
+  return widest + margins + listing->verticalScrollBar()->sizeHint().width();
+}
+
+// A control in the layout: its form size, or its size hint where its font outgrows the
+// form's. The listing box may grow without bound; every other control keeps that size.
+class FormItem : public QWidgetItem {
+ public:
+  FormItem(QWidget* control, bool stretches)
+      : QWidgetItem(control), formSize_(control->size()), stretches_(stretches) {
+    if (!stretches) setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+
+  QSize sizeHint() const override { return neededSize(); }
+  QSize minimumSize() const override { return neededSize(); }
+  QSize maximumSize() const override {
+    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : neededSize();
+  }
+  Qt::Orientations expandingDirections() const override {
+    return stretches_ ? Qt::Horizontal | Qt::Vertical : Qt::Orientations();
+  }
+
+ private:
+  QSize neededSize() const {
+    const QWidget* control = widget();
+    QSize size = formSize_;
+    if (largerThanFormFont(control->font())) size = size.expandedTo(control->sizeHint());
+    if (const auto* listing = qobject_cast<const QPlainTextEdit*>(control))
+      size.setWidth(std::max(size.width(), widestLineWidth(listing)));
+    return size;
+  }
+
+  QSize formSize_;
+  bool stretches_;
+};
+
+int rightOf(const QWidget* control) {
+  return control->x() + control->width();
+}
+
+int bottomOf(const QWidget* control) {
+  return control->y() + control->height();
+}
+
+QBoxLayout* bareLayout(QBoxLayout::Direction direction) {
+  auto* layout = new QBoxLayout(direction);
+  layout->setSpacing(0);
+  layout->setContentsMargins(0, 0, 0, 0);
+  return layout;
+}
+
+}  // namespace
+
+void layOutWindow(QWidget* window, const WindowParts& parts) {
+  const QList<QWidget*>& row = parts.topRow;
+  const QList<QWidget*>& column = parts.column;
+  QWidget* listing = parts.listing;
+
+  QBoxLayout* top = bareLayout(QBoxLayout::LeftToRight);
+  int rowBottom = 0;
+  for (qsizetype i = 0; i < row.size(); ++i) {
+    if (i > 0) top->addSpacing(row[i]->x() - rightOf(row[i - 1]));
+    if (i > 0 && i == row.size() - 1) top->addStretch();
+    top->addItem(new FormItem(row[i], false));
+    rowBottom = std::max(rowBottom, bottomOf(row[i]));
+  }
+  top->setContentsMargins(0, 0, window->width() - rightOf(row.last()), 0);
+
+  QBoxLayout* stack = bareLayout(QBoxLayout::TopToBottom);
+  int columnRight = 0;
+  for (qsizetype i = 0; i < column.size(); ++i) {
+    stack->addSpacing(column[i]->y() - (i == 0 ? listing->y() : bottomOf(column[i - 1])));
+    stack->addItem(new FormItem(column[i], false));
+    columnRight = std::max(columnRight, rightOf(column[i]));
+  }
+  stack->addStretch();
+
+  QBoxLayout* body = bareLayout(QBoxLayout::LeftToRight);
+  body->addItem(new FormItem(listing, true));
+  body->addSpacing(column.first()->x() - rightOf(listing));
+  body->addLayout(stack);
+  body->setContentsMargins(listing->x() - row.first()->x(), 0, window->width() - columnRight, 0);
+
+  QBoxLayout* whole = bareLayout(QBoxLayout::TopToBottom);
+  whole->setContentsMargins(row.first()->x(), row.first()->y(), 0,
+                            window->height() - bottomOf(listing));
+  whole->addLayout(top);
+  whole->addSpacing(listing->y() - rowBottom);
+  whole->addLayout(body, 1);
+  window->setLayout(whole);
+}
