@@ -107,14 +107,18 @@ CLI::Validator oneOf(std::span<const char* const> words, std::span<const Alias> 
       "");
 }
 
+// The seed that `text` spells in decimal, when it spells one from 0 to 4294967295.
+std::optional<std::uint32_t> seedOf(const std::string& text) {
+  std::uint32_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return seed;
+}
+
 const CLI::Validator kSeedCheck(
     [](std::string& value) -> std::string {
-      std::uint32_t seed = 0;
-      const char* end = value.data() + value.size();
-      const auto [stop, error] = std::from_chars(value.data(), end, seed);
-      if (value.empty() || error != std::errc() || stop != end)
-        return "\"" + value + "\" is no whole number from 0 to 4294967295";
-      return "";
+      return seedOf(value) ? "" : "\"" + value + "\" is no whole number from 0 to 4294967295";
     },
     "");
 
@@ -236,11 +240,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
     throw UsageError(error.what());
   }
   CliOptions options = values.options;
-  if (!values.seed.empty()) {
-    std::uint32_t seed = 0;
-    std::from_chars(values.seed.data(), values.seed.data() + values.seed.size(), seed);
-    options.seed = seed;
-  }
+  options.seed = seedOf(values.seed);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
   options.format = formatOf(values.format);
