@@ -5,7 +5,6 @@
 #include <charconv>
 #include <memory>
 #include <span>
-#include <sstream>
 #include <string_view>
 
 #include "generator/choice_lists.h"
@@ -64,24 +63,12 @@ std::string wrapped(const std::vector<std::string>& pieces) {
   return result;
 }
 
-std::vector<std::string> wordsOf(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-// A help text of prose.
-std::string prose(const std::string& text) {
-  return wrapped(wordsOf(text));
-}
-
 // A help text listing `words`, broken only between two words, then `more`.
 std::string listed(std::span<const char* const> words, const std::string& more) {
   std::vector<std::string> pieces;
   for (const char* word : words) pieces.push_back(std::string(word) + ",");
   pieces.back().pop_back();
-  for (std::string& word : wordsOf(more)) pieces.push_back(std::move(word));
+  if (!more.empty()) pieces.push_back(more);
   return wrapped(pieces);
 }
 
@@ -177,36 +164,35 @@ void describe(CLI::App& app, Values& values) {
       app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
           ->disable_flag_override(),
       app.add_option("--seed", values.seed,
-                     prose("seeds the dice (0 to 4294967295): the same seed and choices give "
-                           "the same force. Without it a fresh seed is drawn and shown on "
-                           "standard error as \"seed: N\"."))
+                     "seeds the dice (0 to 4294967295): the same seed and\n"
+                     "choices give the same force. Without it a fresh seed is\n"
+                     "drawn and shown on standard error as \"seed: N\".")
           ->type_name("N")
           ->check(kSeedCheck),
       app.add_option("--tables", values.tables,
-                     prose("the table file; by default Tables.dat in the current folder, "
-                           "beside the program, or in the installed data folder"))
+                     "the table file; by default Tables.dat in the current\n"
+                     "folder, beside the program, or in the installed data\n"
+                     "folder")
           ->type_name("PATH"),
       app.add_option("--format", values.format,
-                     prose("text (the listing, the default), csv (one row per slot) or "
-                           "json (one object)"))
+                     "text (the listing, the default), csv (one row per slot)\n"
+                     "or json (one object)")
           ->type_name("WORD")
           ->transform(oneOf(kFormatWords)),
   };
-  CLI::Option* out =
-      app.add_option("--out", values.out,
-                     prose("also saves the force to FILE in the chosen format (text: lines "
-                           "ended by CR LF); never the table file in use"))
-          ->type_name("FILE")
-          ->check(kNotStandardOutput);
-  CLI::Option* check =
-      app.add_option("--check-tables", values.checkTables,
-                     prose("checks a table file and names every problem with its line; "
-                           "prints \"ok\" for a sound file"))
-          ->type_name("[PATH]")
-          ->expected(0, 1);
+  CLI::Option* out = app.add_option("--out", values.out,
+                                    "also saves the force to FILE in the chosen format (text:\n"
+                                    "lines ended by CR LF); never the table file in use")
+                         ->type_name("FILE")
+                         ->check(kNotStandardOutput);
+  CLI::Option* check = app.add_option("--check-tables", values.checkTables,
+                                      "checks a table file and names every problem with its\n"
+                                      "line; prints \"ok\" for a sound file")
+                           ->type_name("[PATH]")
+                           ->expected(0, 1);
   CLI::Option* fit = app.add_option("--fit-tables", values.fitTables,
-                                    prose("writes the table file laid out to pass "
-                                          "--check-tables, to --out FILE or standard output"))
+                                    "writes the table file laid out to pass --check-tables,\n"
+                                    "to --out FILE or standard output")
                          ->type_name("PATH");
   for (CLI::Option* option : generation) {
     check->excludes(option);
