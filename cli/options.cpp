@@ -141,10 +141,10 @@ void describe(CLI::App& app, Values& values) {
   formatter->column_width(kHelpColumn);
   app.formatter(formatter);
   app.description(
-      "Draws up a random force for a tabletop wargame and prints it: as text, the faction,\n"
-      "size, weight and experience, then each lance or star after a line holding one blank,\n"
-      "one line per slot: \"<design> P: <piloting> G: <gunnery>\". Words match without regard\n"
-      "to letter case; a choice left out is Random.");
+      "Draws up a random force for a tabletop wargame and prints it: as text, the\n"
+      "faction, size, weight and experience, then each lance or star after a line\n"
+      "holding one blank, one line per slot: \"<design> P: <piloting> G: <gunnery>\".\n"
+      "Words match without regard to letter case; a choice left out is Random.");
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.set_help_flag("-h,--help", "this text");
   app.set_version_flag("--version", "musterwright-cli " MUSTERWRIGHT_VERSION, "the version");
