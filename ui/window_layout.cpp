@@ -32,21 +32,32 @@ int widestLineWidth(const QPlainTextEdit* listing) {
 }
 
 // A control in the layout: its form size, or its size hint where its font outgrows the
-// form's. The listing box may grow without bound; every other control keeps that size.
+// form's. The listing box may grow without bound; every other control keeps that size. A
+// control that the form lets reach `overhang` pixels into the window's right margin (a label
+// whose longest text needs it) does so at any size, without widening the window.
 class FormItem : public QWidgetItem {
  public:
-  FormItem(QWidget* control, bool stretches)
-      : QWidgetItem(control), formSize_(control->size()), stretches_(stretches) {
+  FormItem(QWidget* control, bool stretches, int overhang = 0)
+      : QWidgetItem(control),
+        formSize_(control->size()),
+        stretches_(stretches),
+        overhang_(overhang) {
     if (!stretches) setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 
-  QSize sizeHint() const override { return neededSize(); }
-  QSize minimumSize() const override { return neededSize(); }
+  QSize sizeHint() const override { return laidOutSize(); }
+  QSize minimumSize() const override { return laidOutSize(); }
   QSize maximumSize() const override {
-    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : neededSize();
+    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : laidOutSize();
   }
   Qt::Orientations expandingDirections() const override {
     return stretches_ ? Qt::Horizontal | Qt::Vertical : Qt::Orientations();
+  }
+  void setGeometry(const QRect& rect) override {
+    if (stretches_)
+      QWidgetItem::setGeometry(rect);
+    else
+      widget()->setGeometry(QRect(rect.topLeft(), neededSize()));
   }
 
  private:
@@ -59,8 +70,11 @@ class FormItem : public QWidgetItem {
     return size;
   }
 
+  QSize laidOutSize() const { return neededSize() - QSize(overhang_, 0); }
+
   QSize formSize_;
   bool stretches_;
+  int overhang_;
 };
 
 int rightOf(const QWidget* control) {
@@ -95,12 +109,12 @@ void layOutWindow(QWidget* window, const WindowParts& parts) {
   }
   top->setContentsMargins(0, 0, window->width() - rightOf(row.last()), 0);
 
+  // The column keeps the top row's right margin; a control reaching into it overhangs.
+  const int columnRight = rightOf(row.last());
   QBoxLayout* stack = bareLayout(QBoxLayout::TopToBottom);
-  int columnRight = 0;
   for (qsizetype i = 0; i < column.size(); ++i) {
     stack->addSpacing(column[i]->y() - (i == 0 ? listing->y() : bottomOf(column[i - 1])));
-    stack->addItem(new FormItem(column[i], false));
-    columnRight = std::max(columnRight, rightOf(column[i]));
+    stack->addItem(new FormItem(column[i], false, std::max(0, rightOf(column[i]) - columnRight)));
   }
   stack->addStretch();
 
