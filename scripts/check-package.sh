@@ -18,7 +18,7 @@ deb="$build/musterwright_${version}_$(dpkg --print-architecture).deb"
 echo "package: $deb (version $version)"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
