@@ -9,58 +9,6 @@
 
 namespace {
 
-struct LanceRow {
-  const char* group;
-  int low, high;
-  const char* slots[4];
-};
-
-struct StarRow {
-  const char* group;
-  int low, high;
-  const char* slots[5];
-};
-
-// clang-format off
-constexpr LanceRow kLances[] = {
-  {"Light",   1, 1, {"Light",   "Light",   "Light",   "Light"  }},
-  {"Light",   2, 3, {"Light",   "Light",   "Light",   "Medium" }},
-  {"Light",   4, 5, {"Light",   "Light",   "Medium",  "Medium" }},
-  {"Light",   6, 6, {"Light",   "Light",   "Medium",  "Heavy"  }},
-  {"Medium",  1, 1, {"Light",   "Medium",  "Medium",  "Heavy"  }},
-  {"Medium",  2, 3, {"Medium",  "Medium",  "Medium",  "Medium" }},
-  {"Medium",  4, 5, {"Medium",  "Medium",  "Medium",  "Heavy"  }},
-  {"Medium",  6, 6, {"Medium",  "Medium",  "Heavy",   "Heavy"  }},
-  {"Heavy",   1, 1, {"Medium",  "Heavy",   "Heavy",   "Heavy"  }},
-  {"Heavy",   2, 3, {"Heavy",   "Heavy",   "Heavy",   "Heavy"  }},
-  {"Heavy",   4, 5, {"Medium",  "Heavy",   "Heavy",   "Assault"}},
-  {"Heavy",   6, 6, {"Heavy",   "Heavy",   "Heavy",   "Assault"}},
-  {"Assault", 1, 1, {"Heavy",   "Heavy",   "Assault", "Assault"}},
-  {"Assault", 2, 3, {"Heavy",   "Heavy",   "Assault", "Assault"}},
-  {"Assault", 4, 5, {"Heavy",   "Assault", "Assault", "Assault"}},
-  {"Assault", 6, 6, {"Assault", "Assault", "Assault", "Assault"}},
-};
-
-constexpr StarRow kStars[] = {
-  {"Light",   1, 1, {"Light",  "Light",  "Light",   "Light",   "Light"  }},
-  {"Light",   2, 3, {"Light",  "Light",  "Light",   "Light",   "Medium" }},
-  {"Light",   4, 5, {"Light",  "Light",  "Light",   "Medium",  "Medium" }},
-  {"Light",   6, 6, {"Light",  "Light",  "Medium",  "Medium",  "Heavy"  }},
-  {"Medium",  1, 1, {"Light",  "Medium", "Medium",  "Medium",  "Medium" }},
-  {"Medium",  2, 3, {"Medium", "Medium", "Medium",  "Medium",  "Medium" }},
-  {"Medium",  4, 5, {"Medium", "Medium", "Medium",  "Medium",  "Heavy"  }},
-  {"Medium",  6, 6, {"Medium", "Medium", "Medium",  "Heavy",   "Heavy"  }},
-  {"Heavy",   1, 1, {"Medium", "Medium", "Heavy",   "Heavy",   "Heavy"  }},
-  {"Heavy",   2, 3, {"Medium", "Heavy",  "Heavy",   "Heavy",   "Heavy"  }},
-  {"Heavy",   4, 5, {"Heavy",  "Heavy",  "Heavy",   "Heavy",   "Heavy"  }},
-  {"Heavy",   6, 6, {"Medium", "Heavy",  "Heavy",   "Heavy",   "Assault"}},
-  {"Assault", 1, 1, {"Medium", "Heavy",  "Heavy",   "Assault", "Assault"}},
-  {"Assault", 2, 3, {"Heavy",  "Heavy",  "Assault", "Assault", "Assault"}},
-  {"Assault", 4, 5, {"Heavy",  "Heavy",  "Heavy",   "Assault", "Assault"}},
-  {"Assault", 6, 6, {"Heavy",  "Heavy",  "Assault", "Assault", "Assault"}},
-};
-// clang-format on
-
 // Writes the slot weight classes of the row for `groupWeight` and `die`, if one matches.
 template <class Row, std::size_t N>
 void compose(const Row (&rows)[N], const apstring& groupWeight, int die, int first) {

@@ -1,5 +1,7 @@
 #include "generator/rule_tables.h"
 
+#include <climits>
+
 #include "tables/table_layout.h"
 
 // clang-format off
@@ -44,5 +46,99 @@ const WordRow kExperiences[4] = {
   { 6,  9, "Regular"},
   {10, 11, "Veteran"},
   {12, 12, "Elite"  },
+};
+
+const TwoGroupRow kTwoGroups[7] = {
+  { 2,  4, "Light",   "Light"  },
+  { 5,  6, "Medium",  "Medium" },
+  { 7,  7, "Light",   "Medium" },
+  { 8,  8, "Medium",  "Heavy"  },
+  { 9,  9, "Heavy",   "Assault"},
+  {10, 11, "Heavy",   "Heavy"  },
+  {12, 12, "Assault", "Assault"},
+};
+
+const BlockRow kThreeLances[6] = {
+  {1, 1, "Light",  "Medium", "Medium" },
+  {2, 2, "Light",  "Medium", "Heavy"  },
+  {3, 3, "Medium", "Medium", "Heavy"  },
+  {4, 4, "Light",  "Heavy",  "Heavy"  },
+  {5, 5, "Heavy",  "Heavy",  "Heavy"  },
+  {6, 6, "Heavy",  "Heavy",  "Assault"},
+};
+
+const BlockRow kThreeStars[7] = {
+  { 2,  4, "Light",  "Light",  "Light"  },
+  { 5,  6, "Light",  "Medium", "Heavy"  },
+  { 7,  7, "Light",  "Light",  "Heavy"  },
+  { 8,  8, "Light",  "Heavy",  "Assault"},
+  { 9,  9, "Heavy",  "Heavy",  "Assault"},
+  {10, 11, "Medium", "Heavy",  "Assault"},
+  {12, 12, "Heavy",  "Heavy",  "Heavy"  },
+};
+
+const LanceRow kLances[16] = {
+  {"Light",   1, 1, {"Light",   "Light",   "Light",   "Light"  }},
+  {"Light",   2, 3, {"Light",   "Light",   "Light",   "Medium" }},
+  {"Light",   4, 5, {"Light",   "Light",   "Medium",  "Medium" }},
+  {"Light",   6, 6, {"Light",   "Light",   "Medium",  "Heavy"  }},
+  {"Medium",  1, 1, {"Light",   "Medium",  "Medium",  "Heavy"  }},
+  {"Medium",  2, 3, {"Medium",  "Medium",  "Medium",  "Medium" }},
+  {"Medium",  4, 5, {"Medium",  "Medium",  "Medium",  "Heavy"  }},
+  {"Medium",  6, 6, {"Medium",  "Medium",  "Heavy",   "Heavy"  }},
+  {"Heavy",   1, 1, {"Medium",  "Heavy",   "Heavy",   "Heavy"  }},
+  {"Heavy",   2, 3, {"Heavy",   "Heavy",   "Heavy",   "Heavy"  }},
+  {"Heavy",   4, 5, {"Medium",  "Heavy",   "Heavy",   "Assault"}},
+  {"Heavy",   6, 6, {"Heavy",   "Heavy",   "Heavy",   "Assault"}},
+  {"Assault", 1, 1, {"Heavy",   "Heavy",   "Assault", "Assault"}},
+  {"Assault", 2, 3, {"Heavy",   "Heavy",   "Assault", "Assault"}},
+  {"Assault", 4, 5, {"Heavy",   "Assault", "Assault", "Assault"}},
+  {"Assault", 6, 6, {"Assault", "Assault", "Assault", "Assault"}},
+};
+
+const StarRow kStars[16] = {
+  {"Light",   1, 1, {"Light",  "Light",  "Light",   "Light",   "Light"  }},
+  {"Light",   2, 3, {"Light",  "Light",  "Light",   "Light",   "Medium" }},
+  {"Light",   4, 5, {"Light",  "Light",  "Light",   "Medium",  "Medium" }},
+  {"Light",   6, 6, {"Light",  "Light",  "Medium",  "Medium",  "Heavy"  }},
+  {"Medium",  1, 1, {"Light",  "Medium", "Medium",  "Medium",  "Medium" }},
+  {"Medium",  2, 3, {"Medium", "Medium", "Medium",  "Medium",  "Medium" }},
+  {"Medium",  4, 5, {"Medium", "Medium", "Medium",  "Medium",  "Heavy"  }},
+  {"Medium",  6, 6, {"Medium", "Medium", "Medium",  "Heavy",   "Heavy"  }},
+  {"Heavy",   1, 1, {"Medium", "Medium", "Heavy",   "Heavy",   "Heavy"  }},
+  {"Heavy",   2, 3, {"Medium", "Heavy",  "Heavy",   "Heavy",   "Heavy"  }},
+  {"Heavy",   4, 5, {"Heavy",  "Heavy",  "Heavy",   "Heavy",   "Heavy"  }},
+  {"Heavy",   6, 6, {"Medium", "Heavy",  "Heavy",   "Heavy",   "Assault"}},
+  {"Assault", 1, 1, {"Medium", "Heavy",  "Heavy",   "Assault", "Assault"}},
+  {"Assault", 2, 3, {"Heavy",  "Heavy",  "Assault", "Assault", "Assault"}},
+  {"Assault", 4, 5, {"Heavy",  "Heavy",  "Heavy",   "Assault", "Assault"}},
+  {"Assault", 6, 6, {"Heavy",  "Heavy",  "Assault", "Assault", "Assault"}},
+};
+
+const SkillRow kGreen[6] = {
+  {INT_MIN, 0, '7', '7'},
+  {1,       1, '7', '6'},
+  {2,       3, '6', '5'},
+  {4,       5, '6', '4'},
+  {6,       7, '5', '4'},
+  {8,       8, '4', '3'},
+};
+
+const SkillRow kRegular[3] = {
+  {1, 2, '6', '4'},
+  {3, 4, '5', '4'},
+  {5, 6, '4', '3'},
+};
+
+const SkillRow kVeteran[3] = {
+  {1, 2, '5', '4'},
+  {3, 4, '4', '3'},
+  {5, 6, '3', '2'},
+};
+
+const SkillRow kElite[3] = {
+  {1, 2, '4', '3'},
+  {3, 4, '3', '2'},
+  {5, 6, '2', '1'},
 };
 // clang-format on

@@ -1,5 +1,6 @@
-// The fixed rule tables of a Generate run, one row per line in the printed order, each row
-// selected by an exact die range (and, in the composition tables, an exact weight word).
+// The fixed rule tables of a Generate run, all in this one place (house, size, weight and
+// experience, formation, composition and crew skills), one row per line in the printed order, each
+// row selected by an exact die range (and, in the composition tables, an exact weight word).
 // `rowFor` finds the row whose range holds a roll; the tables cover every possible roll.
 #ifndef MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 #define MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
@@ -69,5 +70,52 @@ extern const WeightRow kWeights[5];
 
 // Experience table (2d6).
 extern const WordRow kExperiences[4];
+
+// Two-group table (2d6, House and Clan alike): the weight classes of the first and second group.
+struct TwoGroupRow {
+  int low, high;
+  const char* first;
+  const char* second;
+};
+extern const TwoGroupRow kTwoGroups[7];
+
+// A block of three groups: the three-lance table (d6, House) and the three-star table (2d6,
+// Clan), one roll per block.
+struct BlockRow {
+  int low, high;
+  const char* first;
+  const char* second;
+  const char* third;
+};
+extern const BlockRow kThreeLances[6];
+extern const BlockRow kThreeStars[7];
+
+// Composition tables (d6): a group weight word and a die range give every slot of a lance
+// (House) or a star (Clan) its weight class.
+struct LanceRow {
+  const char* group;
+  int low, high;
+  const char* slots[4];
+};
+extern const LanceRow kLances[16];
+
+struct StarRow {
+  const char* group;
+  int low, high;
+  const char* slots[5];
+};
+extern const StarRow kStars[16];
+
+// Crew skill tables, one per experience level: a die gives piloting and gunnery. Green takes
+// the die for a House crew, the die + 2 for a Clan crew (- 2 when the slot is marked), so its
+// first row reaches down to any lower result.
+struct SkillRow {
+  int low, high;
+  char piloting, gunnery;
+};
+extern const SkillRow kGreen[6];
+extern const SkillRow kRegular[3];
+extern const SkillRow kVeteran[3];
+extern const SkillRow kElite[3];
 
 #endif
