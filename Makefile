@@ -58,13 +58,18 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package in build-package/, checked by scripts/check-package.sh.
+# A Debian package in build-package/, checked by scripts/check-package.sh: the programs in
+# /usr/games, built with the compiler and linker flags Debian's own packages get (all of its
+# hardening included).
 PACKAGE_BUILD ?= build-package
 package: deps
 	@bash scripts/install-deps.sh --package
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target musterwright musterwright-cli
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 

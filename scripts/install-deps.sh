@@ -3,8 +3,9 @@
 # Without options: what building the window and the command line needs. Each option adds the
 # tools of one target: --test (the test suites, with pdftotext for the printing test), --bench
 # (the benchmark), --format (clang-format), --valgrind, --fuzz (clang and its fuzzer runtime),
-# --package (the packaging checks), --screenshot (the fonts the screenshots are drawn with),
-# --x11 (a virtual X server and the tools scripts/try-window.sh drives the window with).
+# --package (the packaging checks: lintian, appstreamcli, mandoc), --screenshot (the fonts
+# the screenshots are drawn with), --x11 (a virtual X server and the tools
+# scripts/try-window.sh drives the window with).
 # Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
@@ -16,7 +17,7 @@ for arg in "$@"; do
     --format) packages+=(clang-format) ;;
     --valgrind) packages+=(valgrind) ;;
     --fuzz) packages+=(clang libclang-rt-dev) ;;
-    --package) packages+=(desktop-file-utils dpkg-dev file) ;;
+    --package) packages+=(desktop-file-utils dpkg-dev file lintian appstream mandoc) ;;
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
