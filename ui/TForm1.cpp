@@ -1,6 +1,5 @@
 #include "ui/TForm1.h"
 
-#include <QAccessible>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
@@ -112,13 +111,9 @@ void TForm1::GButtonClick() {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
-  const QString before = MechBox->toPlainText();
   MechBox->setPlainText(lines.join(u'\n'));
   MechBox->updateGeometry();
   SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
-  // A screen reader hears of the new listing while the focus stays where the user left it.
-  QAccessibleTextUpdateEvent listed(MechBox, 0, before, MechBox->toPlainText());
-  QAccessible::updateAccessibility(&listed);
 }
 
 void TForm1::ToFileClick() {
