@@ -15,7 +15,7 @@ void compose(const Row (&rows)[N], const apstring& groupWeight, int die, int fir
   for (const Row& row : rows) {
     if (groupWeight == apstring(row.group) && row.low <= die && die <= row.high) {
       int k = 0;
-      for (const char* slotWeight : row.slots) roster[first + k++].weightClass = slotWeight;
+      for (const char* slotWeight : row.slotWeights) roster[first + k++].weightClass = slotWeight;
       return;
     }
   }

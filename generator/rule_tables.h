@@ -95,14 +95,14 @@ extern const BlockRow kThreeStars[7];
 struct LanceRow {
   const char* group;
   int low, high;
-  const char* slots[4];
+  const char* slotWeights[4];
 };
 extern const LanceRow kLances[16];
 
 struct StarRow {
   const char* group;
   int low, high;
-  const char* slots[5];
+  const char* slotWeights[5];
 };
 extern const StarRow kStars[16];
 
