@@ -51,6 +51,14 @@ screenshot: build
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot.png data/Tables.dat
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot-large.png data/Tables.dat 15
 
+# The browser page, $(WEB_BUILD)/musterwright.html: one self-contained file (open it from disk or
+# any web server), and the Galaxy timing that scripts/web-bench.sh runs under node.
+WEB_BUILD ?= build-web
+.PHONY: web
+web:
+	@bash scripts/install-deps.sh --web
+	JOBS=$(JOBS) bash scripts/build-web.sh $(WEB_BUILD)
+
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).
 PREFIX ?= /usr/local
@@ -60,10 +68,11 @@ install: build
 
 # A Debian package in build-package/, checked by scripts/check-package.sh.
 PACKAGE_BUILD ?= build-package
-package: deps
+package: deps web
 	@bash scripts/install-deps.sh --package
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
+	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF \
+	  -DMUSTERWRIGHT_WEB_PAGE=$(abspath $(WEB_BUILD))/musterwright.html $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target musterwright musterwright-cli
 	rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
@@ -78,4 +87,4 @@ format-check:
 	bash scripts/format.sh --check
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -26,6 +26,7 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 for file in usr/bin/musterwright usr/bin/musterwright-cli usr/share/musterwright/Tables.dat \
+  usr/share/musterwright/musterwright.html \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/man/man1/musterwright-cli.1 usr/share/man/man5/musterwright-tables.5 \

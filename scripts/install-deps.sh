@@ -4,7 +4,8 @@
 # tools of one target: --test (the test suites, with pdftotext for the printing test), --bench
 # (the benchmark), --format (clang-format), --valgrind, --fuzz (clang and its fuzzer runtime),
 # --package (the packaging checks), --screenshot (the fonts the screenshots are drawn with),
-# --x11 (a virtual X server and the tools scripts/try-window.sh drives the window with).
+# --x11 (a virtual X server and the tools scripts/try-window.sh drives the window with), --web
+# (emscripten for the browser page; headless Chromium and Selenium for its tests).
 # Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
@@ -19,6 +20,7 @@ for arg in "$@"; do
     --package) packages+=(desktop-file-utils dpkg-dev file) ;;
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
+    --web) packages+=(emscripten chromium chromium-driver python3-selenium) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done

@@ -71,14 +71,14 @@ val generateListing(const std::string& house, const std::string& size, const std
   val result = val::object();
   const std::optional<std::uint32_t> seed = seedFrom(seedText);
   if (!seed) {
-    result.set("error", "The seed is a whole number from 0 to 4294967295; \"" + seedText +
-                            "\" is not one.");
+    result.set("error",
+               "The seed is a whole number from 0 to 4294967295; \"" + seedText + "\" is not one.");
     return result;
   }
   try {
-    generateForce(Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(),
-                            vehicles},
-                  *seed);
+    generateForce(
+        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles},
+        *seed);
     std::string listing;
     for (const apstring& line : listForce()) listing.append(line.c_str()).push_back('\n');
     listing.pop_back();
@@ -129,7 +129,8 @@ std::string useShippedTables() {
 // by CR LF, as the window saves it.
 std::string savedText(const std::string& text) {
   std::string saved;
-  for (const apstring& line : textLines(text)) saved.append(line.c_str(), static_cast<std::size_t>(line.length())).append("\r\n");
+  for (const apstring& line : textLines(text))
+    saved.append(line.c_str(), static_cast<std::size_t>(line.length())).append("\r\n");
   return saved;
 }
 
