@@ -59,6 +59,13 @@ web:
 	@bash scripts/install-deps.sh --web
 	JOBS=$(JOBS) bash scripts/build-web.sh $(WEB_BUILD)
 
+# docs/page.png and docs/page-phone.png: the browser page after a Davion "Company" with the
+# seed 1, at a desktop width and at a phone's; Debian's python3 is the one with Selenium.
+.PHONY: page-screenshot
+page-screenshot: web
+	/usr/bin/python3 scripts/page-screenshots.py $(WEB_BUILD)/musterwright.html \
+	  docs/page.png docs/page-phone.png
+
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).
 PREFIX ?= /usr/local
