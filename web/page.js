@@ -178,12 +178,16 @@ function restoreTables() {
   } catch {
     // Storage closed to the page: nothing was remembered, and choosing a file says so.
   }
-  if (name !== null && stored !== null &&
-      useOwnTables(name, fromBase64(stored),
-                   `The table file kept from your last visit, ${name}, is no longer sound; ` +
-                   'the shipped one is in use.'))
+  const keptFrom = `The table file kept from your last visit, ${name},`;
+  let bytes = null;
+  try {
+    if (name !== null && stored !== null) bytes = fromBase64(stored);
+  } catch {
+    showMessage(`${keptFrom} could not be read back; the shipped one is in use.`);
+  }
+  if (bytes !== null &&
+      useOwnTables(name, bytes, `${keptFrom} is no longer sound; the shipped one is in use.`))
     return;
-  forgetTables();
   useShippedTables();
 }
 
