@@ -3,8 +3,8 @@
 // the message line. Every force, listing, table check and saved text comes from the engine.
 //
 // The fragment holds the choices and the seed of the last Generate, e.g.
-// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42"; keys it does not
-// know are left alone, so later additions fit beside them.
+// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42". Opening a link
+// ignores keys it does not know, so later additions fit beside these.
 
 const kLinkKeys = {
   HouseBox: 'house',
@@ -45,7 +45,7 @@ function generate(seedText) {
   element('MechBox').value = run.listing;
   element('SeedLabel').value = 'Seed: ' + run.seed;
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
-  const link = new URLSearchParams(location.hash.slice(1));
+  const link = new URLSearchParams();
   for (const list of lists()) link.set(kLinkKeys[list.id], list.value || 'Random');
   link.set('vehicles', element('Vehicle').checked ? '1' : '0');
   link.set('seed', String(run.seed));

@@ -167,6 +167,9 @@ class Page(unittest.TestCase):
             time.sleep(0.05)
         expected = "".join(line + "\r\n" for line in (listing + "\nmy note").split("\n"))
         self.assertEqual(saved.read_bytes(), expected.encode())
+        name.clear()
+        name.send_keys(Keys.ENTER)
+        self.assertIn("Nothing was saved", self.value("Message", "textContent"))
 
     def test_the_page_needs_no_network(self):
         requests = []
