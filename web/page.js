@@ -229,10 +229,12 @@ function startPage() {
   if (location.hash.length > 1) generateFromLink();
 }
 
-window.addEventListener('error', (event) => showMessage('Musterwright failed: ' + event.message));
-if (typeof WebAssembly !== 'object') {
+// Without WebAssembly the runtime fails at once; the reason why is the one message to show.
+if (typeof WebAssembly === 'object') {
+  window.addEventListener('error', (event) => showMessage('Musterwright failed: ' + event.message));
+  Module.onAbort = (what) => showMessage(`Musterwright stopped (${what}). Reload the page.`);
+} else {
   showMessage('This browser cannot run WebAssembly, which Musterwright needs: turn it on, or ' +
               'open the page in a current browser.');
 }
-Module.onAbort = (what) => showMessage(`Musterwright stopped (${what}). Reload the page.`);
 Module.onRuntimeInitialized = startPage;

@@ -116,6 +116,15 @@ class Page(unittest.TestCase):
                 self.open(PAGE.as_uri() + fragment)
                 self.assertIn(message, self.value("Message", "textContent"))
                 self.assertEqual(self.value("MechBox"), "")
+        with self.subTest("a browser without WebAssembly"):
+            script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                                 {"source": "delete window.WebAssembly"})
+            try:
+                self.driver.get("about:blank")
+                self.driver.get(link)
+                self.assertIn("cannot run WebAssembly", self.value("Message", "textContent"))
+            finally:
+                self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
 
     def test_an_own_table_file_is_checked_used_remembered_and_dropped(self):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
