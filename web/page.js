@@ -110,8 +110,12 @@ function fromBase64(text) {
   return Uint8Array.from(atob(text), (character) => character.charCodeAt(0));
 }
 
+// The table file in use, as messages name it: "Tables.dat (shipped)" or "<name> (yours)".
+let tablesInUse = '';
+
 function showTablesInUse(name, shipped) {
-  element('TablesInUse').textContent = `Table file: ${name} (${shipped ? 'shipped' : 'yours'})`;
+  tablesInUse = `${name} (${shipped ? 'shipped' : 'yours'})`;
+  element('TablesInUse').textContent = 'Table file: ' + tablesInUse;
   element('ShippedTables').hidden = shipped;
 }
 
@@ -147,7 +151,7 @@ function useOwnTables(name, bytes, refusal) {
 }
 
 async function chooseTables(file) {
-  const inUse = element('TablesInUse').textContent;
+  const inUse = tablesInUse;
   let bytes;
   try {
     bytes = new Uint8Array(await file.arrayBuffer());

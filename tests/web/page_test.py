@@ -138,7 +138,7 @@ class Page(unittest.TestCase):
         link = self.driver.current_url
         self.choose_tables("bad.dat", bad)
         message = self.value("Message", "textContent")
-        self.assertIn("bad.dat was not taken; Table file: Tables.dat (shipped) stays", message)
+        self.assertIn("bad.dat was not taken; Tables.dat (shipped) stays in use.", message)
         self.assertTrue(message.endswith(checked.stderr.rstrip("\n")), message)
         self.generate([], True, "42")
         self.assertEqual(self.value("MechBox"), shipped_listing)
