@@ -51,6 +51,21 @@ screenshot: build
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot.png data/Tables.dat
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot-large.png data/Tables.dat 15
 
+# The browser page, $(WEB_BUILD)/musterwright.html: one self-contained file (open it from disk or
+# any web server), and the Galaxy timing that scripts/web-bench.sh runs under node.
+WEB_BUILD ?= build-web
+.PHONY: web
+web:
+	@bash scripts/install-deps.sh --web
+	JOBS=$(JOBS) bash scripts/build-web.sh $(WEB_BUILD)
+
+# docs/page.png and docs/page-phone.png: the browser page after a Davion "Company" with the
+# seed 1, at a desktop width and at a phone's; Debian's python3 is the one with Selenium.
+.PHONY: page-screenshot
+page-screenshot: web
+	/usr/bin/python3 scripts/page-screenshots.py $(WEB_BUILD)/musterwright.html \
+	  docs/page.png docs/page-phone.png
+
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).
 PREFIX ?= /usr/local
@@ -62,13 +77,14 @@ install: build
 # /usr/games, built with the compiler and linker flags Debian's own packages get (all of its
 # hardening included).
 PACKAGE_BUILD ?= build-package
-package: deps
+package: deps web
 	@bash scripts/install-deps.sh --package
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
+	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF \
+	  -DMUSTERWRIGHT_WEB_PAGE=$(abspath $(WEB_BUILD))/musterwright.html $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
@@ -83,4 +99,4 @@ format-check:
 	bash scripts/format.sh --check
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

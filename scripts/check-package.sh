@@ -44,6 +44,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 doc=usr/share/doc/musterwright
 for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwright/Tables.dat \
+  usr/share/musterwright/musterwright.html \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/metainfo/org.example.musterwright.metainfo.xml \

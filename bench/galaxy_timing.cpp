@@ -1,0 +1,20 @@
+// Times whole Generate runs of a Clan Galaxy with vehicles on the shipped Tables.dat and prints
+// "galaxy: <ms> ms per run". The same source runs natively and as WebAssembly under node, so
+// scripts/web-bench.sh can set the two side by side.
+#include <chrono>
+#include <cstdio>
+
+#include "generator/generate.h"
+
+int main() {
+  constexpr int kRuns = 2000;
+  openTableFile(SHIPPED_TABLES);
+  const Selection selection{"Smoke Jaguar", "Galaxy", "Random", "Random", true};
+  generateForce(selection, 0);
+  const auto start = std::chrono::steady_clock::now();
+  for (int run = 1; run <= kRuns; ++run) generateForce(selection, static_cast<std::uint32_t>(run));
+  const std::chrono::duration<double, std::milli> elapsed =
+      std::chrono::steady_clock::now() - start;
+  std::printf("galaxy: %.4f ms per run\n", elapsed.count() / kRuns);
+  return roster.length() == 240 ? 0 : 1;
+}

@@ -1,0 +1,220 @@
+"""Drives the browser page in headless Chromium as a player would: the seeded forces, share
+links, a bad and a good table file of one's own, the saved file's bytes, and no network.
+Arguments: the source folder, a folder to build the page in, the built musterwright-cli.
+Ends with status 77 (skipped), saying why, where emscripten, Chromium or Selenium is missing."""
+import http.server
+import importlib.util
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
+PAGE = PAGE_BUILD / "musterwright.html"
+SHIPPED = (SOURCE / "data" / "Tables.dat").read_bytes()
+
+
+def missing_tools():
+    tools = [name for name in ("emcmake", "chromium", "chromedriver") if not shutil.which(name)]
+    if importlib.util.find_spec("selenium") is None:
+        tools.append("python3-selenium")
+    return tools
+
+
+def seeded_cases():
+    """(header, choices, vehicles, seed, listing) for each case of seeded_listings.txt."""
+    cases = []
+    for line in (SOURCE / "tests/roster/seeded_listings.txt").read_text().splitlines():
+        if line.startswith("@@ "):
+            *words, vehicles, seed = line[3:].split("; ")
+            cases.append([line, words, vehicles == "vehicles", seed.split()[1], ""])
+        elif cases:
+            cases[-1][4] += line + "\n"
+    return cases
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+
+        cls.folder = pathlib.Path(tempfile.mkdtemp())
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium")
+        for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", f"--user-data-dir={cls.folder / 'profile'}"):
+            options.add_argument(flag)
+        cls.driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
+                                      options=options)
+        cls.driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                                   {"behavior": "allow", "downloadPath": str(cls.folder)})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        shutil.rmtree(cls.folder)
+
+    def value(self, element_id, attribute="value"):
+        return self.driver.find_element("id", element_id).get_attribute(attribute)
+
+    def open(self, url):
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        for _ in range(100):
+            if self.value("GButton", "disabled") is None:
+                return
+            time.sleep(0.05)
+        self.fail(f"the page at {url} did not start: {self.value('Message', 'textContent')}")
+
+    def generate(self, words, vehicles, seed):
+        from selenium.webdriver.support.select import Select
+
+        for list_id, word in zip(("HouseBox", "SizeBox", "WeightBox", "ExperienceBox"), words):
+            if word is not None:  # None leaves the list on its placeholder
+                Select(self.driver.find_element("id", list_id)).select_by_value(word)
+        box = self.driver.find_element("id", "Vehicle")
+        if box.is_selected() != vehicles:
+            box.click()
+        seed_box = self.driver.find_element("id", "SeedBox")
+        seed_box.clear()
+        seed_box.send_keys(seed)
+        self.driver.find_element("id", "GButton").click()
+
+    def choose_tables(self, name, content):
+        path = self.folder / name
+        path.write_bytes(content)
+        self.driver.find_element("id", "TableFileInput").send_keys(str(path))
+        time.sleep(0.3)
+
+    def test_every_seeded_case_lists_its_force(self):
+        self.open(PAGE.as_uri())
+        for header, words, vehicles, seed, listing in seeded_cases():
+            with self.subTest(header):
+                self.generate(words, vehicles, seed)
+                self.assertEqual(self.value("MechBox") + "\n", listing)
+                self.assertEqual(self.value("SeedLabel"), f"Seed: {seed}")
+
+    def test_a_link_draws_its_force_again_and_a_bad_one_draws_nothing(self):
+        self.open(PAGE.as_uri())
+        self.generate(["Random", "Company", None, "Veteran"], True, "77")
+        link, listing = self.driver.current_url, self.value("MechBox")
+        self.assertIn("seed=77", link)
+        self.open(link)
+        self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, "Seed: 77"))
+        refusals = [("#house=Kurita&size=Lance&seed=4294967296", '"4294967296" is not one'),
+                    ("#house=Atlantis&size=Lance&seed=1", '"Atlantis" is in no list'),
+                    ("#house=Kurita&size=Lance", "holds no seed")]
+        for fragment, message in refusals:
+            with self.subTest(fragment):
+                self.open(PAGE.as_uri() + fragment)
+                self.assertIn(message, self.value("Message", "textContent"))
+                self.assertEqual(self.value("MechBox"), "")
+        with self.subTest("a browser without WebAssembly"):
+            script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                                 {"source": "delete window.WebAssembly"})
+            try:
+                self.driver.get("about:blank")
+                self.driver.get(link)
+                self.assertIn("cannot run WebAssembly", self.value("Message", "textContent"))
+            finally:
+                self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+
+    def test_an_own_table_file_is_checked_used_remembered_and_dropped(self):
+        self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
+        shipped_listing = self.value("MechBox")
+        design = shipped_listing.splitlines()[5].split(" P: ")[0]
+        bad = SHIPPED.replace(b"\nWolf\n", b"\nWolves\n")
+        (self.folder / "bad.dat").write_bytes(bad)
+        checked = subprocess.run([CLI, "--check-tables", "bad.dat"], cwd=self.folder,
+                                 capture_output=True, text=True)
+        self.assertIn("bad.dat, line ", checked.stderr)
+        link = self.driver.current_url
+        self.choose_tables("bad.dat", bad)
+        message = self.value("Message", "textContent")
+        self.assertIn("bad.dat was not taken; Tables.dat (shipped) stays in use.", message)
+        self.assertTrue(message.endswith(checked.stderr.rstrip("\n")), message)
+        self.generate([], True, "42")
+        self.assertEqual(self.value("MechBox"), shipped_listing)
+
+        renamed = design[:-1] + ("x" if design[-1] != "x" else "y")
+        self.choose_tables("mine.dat", SHIPPED.replace(design.encode(), renamed.encode()))
+        for step in ("chosen", "remembered on the next visit"):
+            with self.subTest(step):
+                if step == "chosen":
+                    self.generate([], True, "42")
+                else:
+                    self.open(link)
+                self.assertEqual(self.value("TablesInUse", "textContent"),
+                                 "Table file: mine.dat (yours)")
+                self.assertEqual(self.value("MechBox"), shipped_listing.replace(design, renamed))
+        self.driver.find_element("id", "ShippedTables").click()
+        self.generate([], True, "42")
+        self.assertEqual(self.value("MechBox"), shipped_listing)
+
+    def test_save_downloads_the_edited_box_with_cr_lf_line_ends(self):
+        from selenium.webdriver.common.keys import Keys
+
+        self.open(PAGE.as_uri() + "#house=Kurita&size=Lance&seed=5")
+        listing = self.value("MechBox")
+        box = self.driver.find_element("id", "MechBox")
+        box.send_keys(Keys.CONTROL, Keys.END)
+        box.send_keys("\nmy note")
+        name = self.driver.find_element("id", "FileName")
+        name.clear()
+        name.send_keys("lance.txt", Keys.ENTER)
+        saved = self.folder / "lance.txt"
+        for _ in range(100):
+            if saved.exists():
+                break
+            time.sleep(0.05)
+        expected = "".join(line + "\r\n" for line in (listing + "\nmy note").split("\n"))
+        self.assertEqual(saved.read_bytes(), expected.encode())
+        name.clear()
+        name.send_keys(Keys.ENTER)
+        self.assertIn("Nothing was saved", self.value("Message", "textContent"))
+
+    def test_the_page_needs_no_network(self):
+        requests = []
+
+        class Server(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                requests.append(self.path)
+
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), lambda *a: Server(*a, directory=str(PAGE_BUILD)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            fragment = "#house=Davion&size=Company&seed=3"
+            self.open(f"http://127.0.0.1:{server.server_port}/musterwright.html{fragment}")
+            served = self.value("MechBox")
+            self.assertEqual(requests, ["/musterwright.html"])
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.driver.set_network_conditions(offline=True, latency=0, download_throughput=0,
+                                           upload_throughput=0)
+        try:
+            self.open(PAGE.as_uri() + fragment)
+            self.assertEqual(self.value("MechBox"), served)
+        finally:
+            self.driver.delete_network_conditions()
+        self.assertLessEqual(PAGE.stat().st_size, 1 << 20)
+        shown = self.driver.execute_script(
+            "return performance.getEntriesByName('first force')[0].startTime - "
+            "performance.getEntriesByType('navigation')[0].loadEventStart")
+        print(f"page: {PAGE.stat().st_size} bytes; first force {shown:.0f} ms after load")
+
+
+if __name__ == "__main__":
+    if missing_tools():
+        print("skipped: the page's tests need " + ", ".join(missing_tools()))
+        sys.exit(77)
+    subprocess.run(["bash", SOURCE / "scripts/build-web.sh", PAGE_BUILD], check=True)
+    sys.exit(not unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful())
