@@ -1,0 +1,400 @@
+#include "odds/force_odds.h"
+
+#include <algorithm>
+#include <map>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "generator/choice_lists.h"
+#include "generator/rule_tables.h"
+#include "odds/drawn_tables.h"
+
+namespace {
+
+constexpr const char* kRandom = "Random";
+
+// The weight word a battle-armour group takes, and the name each of its slots gets.
+struct BattleArmour {
+  const char* groupWeight;
+  const char* name;
+};
+constexpr BattleArmour kBattleArmour[] = {
+    {"Battle Armor", "Battle Suit"},
+    {"Elemental",    "Elemental"  },
+};
+
+// Figures by key, kept in the order the keys were first met.
+template <class Key>
+class Tally {
+ public:
+  void add(const Key& key, const Fraction& amount) {
+    const auto [at, added] = index_.try_emplace(key, entries_.size());
+    if (added) {
+      entries_.emplace_back(key, amount);
+    } else {
+      entries_[at->second].second += amount;
+    }
+  }
+  const std::vector<std::pair<Key, Fraction>>& entries() const { return entries_; }
+
+ private:
+  std::map<Key, std::size_t> index_;
+  std::vector<std::pair<Key, Fraction>> entries_;
+};
+
+// Calls visit(total, chance) for every way `dice` rolls of `sides`, each plus 1, can fall.
+template <class Visit>
+void forEachTotal(int dice, int sides, Visit visit) {
+  const Fraction each(1, sides);
+  const auto step = [&](auto& self, int left, int total, const Fraction& chance) -> void {
+    if (left == 0) return visit(total, chance);
+    for (int face = 1; face <= sides; ++face) self(self, left - 1, total + face, chance * each);
+  };
+  step(step, dice, 0, Fraction(1));
+}
+
+bool inList(std::span<const char* const> words, const std::string& word) {
+  return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
+}
+
+std::string checkedWord(const std::string& word, std::span<const char* const> list,
+                        const char* what) {
+  const std::string resolved = word.empty() ? kRandom : word;
+  if (inList(list, resolved)) return resolved;
+  std::string expected;
+  for (const char* w : list) expected += (expected.empty() ? "" : ", ") + std::string(w);
+  throw OddsError("unknown " + std::string(what) + " \"" + word + "\": expected " + expected);
+}
+
+struct FactionOutcome {
+  std::string word;
+  bool clan;
+  Fraction chance;
+};
+
+std::vector<FactionOutcome> factionOutcomes(const std::string& faction) {
+  std::vector<FactionOutcome> outcomes;
+  if (faction == kRandom) {
+    forEachTotal(1, 10, [&](int roll, const Fraction& chance) {
+      const HouseRow& row = rowFor(kHouses, roll);
+      outcomes.push_back({row.house, row.clan, chance});
+    });
+    return outcomes;
+  }
+  const bool clan = std::any_of(std::begin(kHouses), std::end(kHouses), [&](const HouseRow& row) {
+    return row.clan && faction == row.house;
+  });
+  return {
+      {faction, clan, Fraction(1)}
+  };
+}
+
+struct SizeOutcome {
+  std::string word;
+  int groups;
+  Fraction chance;
+};
+
+std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
+  std::vector<SizeOutcome> outcomes;
+  if (size == kRandom) {
+    const auto take = [&](const SizeRow& row, const Fraction& chance) {
+      outcomes.push_back({row.size, row.groups, chance});
+    };
+    if (clan) {
+      forEachTotal(1, 5, [&](int roll, const Fraction& c) { take(rowFor(kClanSizes, roll), c); });
+    } else {
+      forEachTotal(1, 4, [&](int roll, const Fraction& c) { take(rowFor(kHouseSizes, roll), c); });
+    }
+    return outcomes;
+  }
+  for (const SizeWord& entry : kSizeWords) {
+    if (size == entry.word) outcomes.push_back({size, entry.groups, Fraction(1)});
+  }
+  return outcomes;
+}
+
+// The weight word of the force: rolled for a Random single group, kept as chosen otherwise.
+Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool clan) {
+  Tally<std::string> outcomes;
+  if (weight == kRandom && groups == 1) {
+    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
+      const WeightRow& row = rowFor(kWeights, roll);
+      outcomes.add(clan ? row.clan : row.house, chance);
+    });
+  } else {
+    outcomes.add(weight, Fraction(1));
+  }
+  return outcomes;
+}
+
+Tally<std::string> experienceOutcomes(const std::string& experience) {
+  Tally<std::string> outcomes;
+  if (experience == kRandom) {
+    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
+      outcomes.add(rowFor(kExperiences, roll).word, chance);
+    });
+  } else {
+    outcomes.add(experience, Fraction(1));
+  }
+  return outcomes;
+}
+
+// The expected number of groups of each weight class in a unit of `groups` groups.
+Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight) {
+  Tally<std::string> expected;
+  if (groups == 1) {
+    expected.add(weight, Fraction(1));
+  } else if (groups == 2) {
+    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
+      const TwoGroupRow& row = rowFor(kTwoGroups, roll);
+      expected.add(row.first, chance);
+      expected.add(row.second, chance);
+    });
+  } else {
+    const int slotsPerGroup = clan ? 5 : 4;
+    int blocks = 0;
+    for (int block = 1; block <= groups * slotsPerGroup; block += 3 * slotsPerGroup) ++blocks;
+    const auto take = [&](const BlockRow& row, const Fraction& chance) {
+      for (const char* word : {row.first, row.second, row.third})
+        expected.add(word, chance * Fraction(blocks));
+    };
+    if (clan) {
+      forEachTotal(2, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeStars, roll), c); });
+    } else {
+      forEachTotal(1, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeLances, roll), c); });
+    }
+  }
+  return expected;
+}
+
+// The expected number of slots of each weight class in one group of weight `groupWeight`.
+template <class Row, std::size_t N>
+Tally<std::string> slotWeights(const Row (&rows)[N], const std::string& groupWeight) {
+  Tally<std::string> expected;
+  forEachTotal(1, 6, [&](int die, const Fraction& chance) {
+    for (const Row& row : rows) {
+      if (groupWeight == row.group && row.low <= die && die <= row.high) {
+        for (const char* slotWeight : row.slots) expected.add(slotWeight, chance);
+      }
+    }
+  });
+  return expected;
+}
+
+const BattleArmour* battleArmour(const std::string& groupWeight) {
+  for (const BattleArmour& armour : kBattleArmour) {
+    if (groupWeight == armour.groupWeight) return &armour;
+  }
+  return nullptr;
+}
+
+const SkillRow& skillRow(const std::string& experience, bool clan, int die) {
+  if (experience == "Green") return rowFor(kGreen, clan ? die + 2 : die);
+  if (experience == "Veteran") return rowFor(kVeteran, die);
+  if (experience == "Regular") return rowFor(kRegular, die);
+  return rowFor(kElite, die);
+}
+
+// What one pass over every outcome of the choices adds up, each figure weighted by the chance
+// of the outcome: the chance of each word, and the expected numbers of one force.
+struct Sums {
+  Tally<std::string> factions, sizes, weights, experiences;
+  Tally<std::string> groupWeights, slotWeights;
+  Tally<std::pair<std::string, std::string>> tableSlots;  // (faction, weight class): slots
+  Tally<std::string> battleArmourSlots;                   // group weight word: slots
+  Tally<std::pair<bool, std::string>> crewSlots;          // (clan, experience): slots
+  Fraction groups, slots;
+};
+
+void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
+             const std::string& weight, const Fraction& chance,
+             const Tally<std::string>& experiences) {
+  const int slotsPerGroup = faction.clan ? 5 : 4;
+  sums.groups += chance * Fraction(size.groups);
+  sums.slots += chance * Fraction(size.groups * slotsPerGroup);
+  for (const auto& [experience, share] : experiences.entries())
+    sums.crewSlots.add({faction.clan, experience},
+                       chance * share * Fraction(size.groups * slotsPerGroup));
+  const Tally<std::string> unitGroups = groupWeights(size.groups, faction.clan, weight);
+  for (const auto& [groupWeight, groups] : unitGroups.entries()) {
+    sums.groupWeights.add(groupWeight, chance * groups);
+    if (battleArmour(groupWeight)) {
+      sums.slotWeights.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
+      sums.battleArmourSlots.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
+      continue;
+    }
+    const Tally<std::string> slots =
+        faction.clan ? slotWeights(kStars, groupWeight) : slotWeights(kLances, groupWeight);
+    for (const auto& [slotWeight, count] : slots.entries()) {
+      sums.slotWeights.add(slotWeight, chance * groups * count);
+      sums.tableSlots.add({faction.word, slotWeight}, chance * groups * count);
+    }
+  }
+}
+
+Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& factions) {
+  Sums sums;
+  const Tally<std::string> experiences = experienceOutcomes(choices.experience);
+  for (const auto& [word, chance] : experiences.entries()) sums.experiences.add(word, chance);
+  for (const FactionOutcome& faction : factions) {
+    sums.factions.add(faction.word, faction.chance);
+    for (const SizeOutcome& size : sizeOutcomes(choices.size, faction.clan)) {
+      const Fraction sizeChance = faction.chance * size.chance;
+      sums.sizes.add(size.word, sizeChance);
+      const Tally<std::string> weights = weightOutcomes(choices.weight, size.groups, faction.clan);
+      for (const auto& [weight, chance] : weights.entries()) {
+        sums.weights.add(weight, sizeChance * chance);
+        addUnit(sums, faction, size, weight, sizeChance * chance, experiences);
+      }
+    }
+  }
+  return sums;
+}
+
+// The weight classes lightest first, battle armour before them; other words after, as met.
+template <class Key>
+std::vector<std::pair<Key, Fraction>> byWeight(const Tally<Key>& tally, auto weightOf) {
+  static const std::vector<std::string> order = {"Battle Armor", "Elemental", "Light",
+                                                 "Medium",       "Heavy",     "Assault"};
+  auto rows = tally.entries();
+  const auto rank = [&](const std::string& word) {
+    return std::find(order.begin(), order.end(), word) - order.begin();
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+    return rank(weightOf(a.first)) < rank(weightOf(b.first));
+  });
+  return rows;
+}
+
+OddsPart choicePart(OddsPartKind kind, const Tally<std::string>& chances) {
+  OddsPart part{kind, {}};
+  for (const auto& [word, chance] : chances.entries())
+    part.rows.push_back({"", "", 0, word, chance, std::nullopt});
+  return part;
+}
+
+// Rows of expected numbers with their share of `total`.
+OddsPart countPart(OddsPartKind kind, const std::vector<std::pair<std::string, Fraction>>& counts,
+                   const Fraction& total) {
+  OddsPart part{kind, {}};
+  for (const auto& [word, count] : counts)
+    part.rows.push_back(
+        {"", kind == OddsPartKind::crewSkills ? "" : word, 0, word, count / total, count});
+  return part;
+}
+
+// The tables of the reported sections; refuses a file whose entries hold a weight heading.
+struct TableSource {
+  std::string label;
+  std::streamoff start;
+  const char* section;
+};
+
+void addTable(OddsPart& part, TableText& text, const TableSource& source, const char* weight) {
+  const DrawnTable& table = text.table(source.start, weight, source.section);
+  for (const auto& [name, chance] : table.designs) {
+    if (inList(kWeightHeadings, name))
+      throw OddsError("the " + source.label + " " + weight + " table (heading on line " +
+                      std::to_string(table.headingLine) + ") has an entry \"" + name +
+                      "\", a weight heading: the draw after it would depend on it; "
+                      "see --check-tables");
+    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
+  }
+}
+
+}  // namespace
+
+OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
+                       std::string_view fileName) {
+  OddsReport report;
+  OddsChoices& choices = report.choices;
+  choices.faction = checkedWord(given.faction, kFactionChoices, "faction");
+  choices.size = checkedWord(given.size, kSizeChoices, "unit size");
+  choices.weight = checkedWord(given.weight, kWeightChoices, "weight");
+  choices.experience = checkedWord(given.experience, kExperienceChoices, "experience");
+  choices.vehicles = given.vehicles;
+
+  TableText text(tableBytes, std::string(fileName));
+  const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
+  OddsPart tables{OddsPartKind::tables, {}};
+  std::map<std::string, TableSource> sources;
+  for (const FactionOutcome& faction : factions) {
+    const TableSource source{faction.word, text.factionStart(faction.word),
+                             "the faction's section"};
+    sources.emplace(faction.word, source);
+    for (const char* weight : kWeightHeadings) addTable(tables, text, source, weight);
+  }
+  const TableSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
+  if (choices.vehicles) {
+    for (const char* weight : kWeightHeadings) addTable(tables, text, vehicles, weight);
+  }
+  report.parts.push_back(std::move(tables));
+
+  const Sums sums = sumOutcomes(choices, factions);
+  const std::pair<const std::string&, OddsPartKind> randomParts[] = {
+      {choices.faction,    OddsPartKind::factions   },
+      {choices.size,       OddsPartKind::sizes      },
+      {choices.weight,     OddsPartKind::weights    },
+      {choices.experience, OddsPartKind::experiences},
+  };
+  const Tally<std::string>* chances[] = {&sums.factions, &sums.sizes, &sums.weights,
+                                         &sums.experiences};
+  for (std::size_t k = 0; k < std::size(randomParts); ++k) {
+    if (randomParts[k].first == kRandom)
+      report.parts.push_back(choicePart(randomParts[k].second, *chances[k]));
+  }
+  const auto word = [](const std::string& w) { return w; };
+  report.parts.push_back(
+      countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, word), sums.groups));
+  report.parts.push_back(
+      countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, word), sums.slots));
+
+  // Each slot that takes a table entry: from the faction's table, or with vehicles allowed
+  // and a vehicle roll of 1 to 4, from the vehicle table of its weight class.
+  Tally<std::pair<std::string, std::string>> vehicleShare;  // (kind, section) : share
+  forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
+    const bool vehicle = choices.vehicles && roll != 5;
+    vehicleShare.add(vehicle ? std::pair<std::string, std::string>{"vehicle", ""}
+                             : std::pair<std::string, std::string>{"mech", ""},
+                     chance);
+  });
+  using DesignKey = std::pair<std::string, std::string>;  // (weight class, design)
+  Tally<std::pair<std::string, DesignKey>> designs;       // kind, key: expected number
+  for (const auto& [place, slots] : sums.tableSlots.entries()) {
+    const auto& [faction, weight] = place;
+    for (const auto& [kind, share] : vehicleShare.entries()) {
+      const TableSource& source = kind.first == "vehicle" ? vehicles : sources.at(faction);
+      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
+        designs.add(
+            {
+                kind.first, {weight, name}
+        },
+            slots * share * chance);
+    }
+  }
+  for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
+    designs.add(
+        {
+            "battle armour", {groupWeight, battleArmour(groupWeight)->name}
+    },
+        slots);
+  OddsPart designPart{OddsPartKind::designs, {}};
+  for (const auto& [key, count] :
+       byWeight(designs, [](const auto& key) { return key.second.first; })) {
+    designPart.rows.push_back(
+        {key.first, key.second.first, 0, key.second.second, count / sums.slots, count});
+  }
+  report.parts.push_back(std::move(designPart));
+
+  Tally<std::string> crews;
+  for (const auto& [crew, slots] : sums.crewSlots.entries()) {
+    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
+      const SkillRow& row = skillRow(crew.second, crew.first, die);
+      crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
+    });
+  }
+  report.parts.push_back(countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots));
+  return report;
+}
