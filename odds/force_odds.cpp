@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <span>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -268,9 +269,13 @@ std::vector<std::pair<Key, Fraction>> byWeight(const Tally<Key>& tally, auto wei
   return rows;
 }
 
+const std::string& sameWord(const std::string& word) {
+  return word;
+}
+
 OddsPart choicePart(OddsPartKind kind, const Tally<std::string>& chances) {
   OddsPart part{kind, {}};
-  for (const auto& [word, chance] : chances.entries())
+  for (const auto& [word, chance] : byWeight(chances, sameWord))
     part.rows.push_back({"", "", 0, word, chance, std::nullopt});
   return part;
 }
@@ -285,13 +290,19 @@ OddsPart countPart(OddsPartKind kind, const std::vector<std::pair<std::string, F
   return part;
 }
 
-// The tables of the reported sections; refuses a file whose entries hold a weight heading.
+// Where the draws of a section start: a faction's section, or the vehicle section.
 struct TableSource {
   std::string label;
   std::streamoff start;
-  const char* section;
+  const char* section;  // as the generation names it in messages
 };
 
+struct Sources {
+  std::map<std::string, TableSource> factions;
+  TableSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
+};
+
+// Adds the rows of one table; refuses a table with an entry that is a weight heading.
 void addTable(OddsPart& part, TableText& text, const TableSource& source, const char* weight) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
@@ -302,6 +313,66 @@ void addTable(OddsPart& part, TableText& text, const TableSource& source, const 
                       "see --check-tables");
     part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   }
+}
+
+// Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
+OddsPart tablePart(TableText& text, const std::vector<FactionOutcome>& factions, bool vehicles,
+                   Sources& sources) {
+  OddsPart part{OddsPartKind::tables, {}};
+  for (const FactionOutcome& faction : factions) {
+    const TableSource source{faction.word, text.factionStart(faction.word),
+                             "the faction's section"};
+    sources.factions.emplace(faction.word, source);
+    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight);
+  }
+  if (vehicles) {
+    for (const char* weight : kWeightHeadings) addTable(part, text, sources.vehicles, weight);
+  }
+  return part;
+}
+
+// Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll of 1 to 4,
+// from the vehicle table of its weight class, otherwise from the faction's.
+OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sources& sources) {
+  Tally<std::string> kindShares;
+  if (vehicles) {
+    forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
+      kindShares.add(roll != 5 ? "vehicle" : "mech", chance);
+    });
+  } else {
+    kindShares.add("mech", Fraction(1));
+  }
+  struct DesignKey {
+    std::string kind, weight, name;
+    auto operator<=>(const DesignKey&) const = default;
+  };
+  Tally<DesignKey> designs;
+  for (const auto& [place, slots] : sums.tableSlots.entries()) {
+    const auto& [faction, weight] = place;
+    for (const auto& [kind, share] : kindShares.entries()) {
+      const TableSource& source =
+          kind == "vehicle" ? sources.vehicles : sources.factions.at(faction);
+      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
+        designs.add({kind, weight, name}, slots * share * chance);
+    }
+  }
+  for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
+    designs.add({"battle armour", groupWeight, battleArmour(groupWeight)->name}, slots);
+  OddsPart part{OddsPartKind::designs, {}};
+  for (const auto& [key, count] : byWeight(designs, [](const DesignKey& k) { return k.weight; }))
+    part.rows.push_back({key.kind, key.weight, 0, key.name, count / sums.slots, count});
+  return part;
+}
+
+OddsPart crewPart(const Sums& sums) {
+  Tally<std::string> crews;
+  for (const auto& [crew, slots] : sums.crewSlots.entries()) {
+    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
+      const SkillRow& row = skillRow(crew.second, crew.first, die);
+      crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
+    });
+  }
+  return countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots);
 }
 
 }  // namespace
@@ -318,83 +389,24 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
 
   TableText text(tableBytes, std::string(fileName));
   const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
-  OddsPart tables{OddsPartKind::tables, {}};
-  std::map<std::string, TableSource> sources;
-  for (const FactionOutcome& faction : factions) {
-    const TableSource source{faction.word, text.factionStart(faction.word),
-                             "the faction's section"};
-    sources.emplace(faction.word, source);
-    for (const char* weight : kWeightHeadings) addTable(tables, text, source, weight);
-  }
-  const TableSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
-  if (choices.vehicles) {
-    for (const char* weight : kWeightHeadings) addTable(tables, text, vehicles, weight);
-  }
-  report.parts.push_back(std::move(tables));
+  Sources sources;
+  report.parts.push_back(tablePart(text, factions, choices.vehicles, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
-  const std::pair<const std::string&, OddsPartKind> randomParts[] = {
-      {choices.faction,    OddsPartKind::factions   },
-      {choices.size,       OddsPartKind::sizes      },
-      {choices.weight,     OddsPartKind::weights    },
-      {choices.experience, OddsPartKind::experiences},
+  const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
+      {choices.faction,    OddsPartKind::factions,    sums.factions   },
+      {choices.size,       OddsPartKind::sizes,       sums.sizes      },
+      {choices.weight,     OddsPartKind::weights,     sums.weights    },
+      {choices.experience, OddsPartKind::experiences, sums.experiences},
   };
-  const Tally<std::string>* chances[] = {&sums.factions, &sums.sizes, &sums.weights,
-                                         &sums.experiences};
-  for (std::size_t k = 0; k < std::size(randomParts); ++k) {
-    if (randomParts[k].first == kRandom)
-      report.parts.push_back(choicePart(randomParts[k].second, *chances[k]));
+  for (const auto& [chosen, kind, chances] : choiceParts) {
+    if (chosen == kRandom) report.parts.push_back(choicePart(kind, chances));
   }
-  const auto word = [](const std::string& w) { return w; };
   report.parts.push_back(
-      countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, word), sums.groups));
+      countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
-      countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, word), sums.slots));
-
-  // Each slot that takes a table entry: from the faction's table, or with vehicles allowed
-  // and a vehicle roll of 1 to 4, from the vehicle table of its weight class.
-  Tally<std::pair<std::string, std::string>> vehicleShare;  // (kind, section) : share
-  forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
-    const bool vehicle = choices.vehicles && roll != 5;
-    vehicleShare.add(vehicle ? std::pair<std::string, std::string>{"vehicle", ""}
-                             : std::pair<std::string, std::string>{"mech", ""},
-                     chance);
-  });
-  using DesignKey = std::pair<std::string, std::string>;  // (weight class, design)
-  Tally<std::pair<std::string, DesignKey>> designs;       // kind, key: expected number
-  for (const auto& [place, slots] : sums.tableSlots.entries()) {
-    const auto& [faction, weight] = place;
-    for (const auto& [kind, share] : vehicleShare.entries()) {
-      const TableSource& source = kind.first == "vehicle" ? vehicles : sources.at(faction);
-      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
-        designs.add(
-            {
-                kind.first, {weight, name}
-        },
-            slots * share * chance);
-    }
-  }
-  for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
-    designs.add(
-        {
-            "battle armour", {groupWeight, battleArmour(groupWeight)->name}
-    },
-        slots);
-  OddsPart designPart{OddsPartKind::designs, {}};
-  for (const auto& [key, count] :
-       byWeight(designs, [](const auto& key) { return key.second.first; })) {
-    designPart.rows.push_back(
-        {key.first, key.second.first, 0, key.second.second, count / sums.slots, count});
-  }
-  report.parts.push_back(std::move(designPart));
-
-  Tally<std::string> crews;
-  for (const auto& [crew, slots] : sums.crewSlots.entries()) {
-    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-      const SkillRow& row = skillRow(crew.second, crew.first, die);
-      crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
-    });
-  }
-  report.parts.push_back(countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots));
+      countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
+  report.parts.push_back(designPart(sums, choices.vehicles, text, sources));
+  report.parts.push_back(crewPart(sums));
   return report;
 }

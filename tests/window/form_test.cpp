@@ -1,5 +1,8 @@
 // The window as it opens: every control's kind, place, text, items, tooltip and tab stop,
 // and the empty choices the user starts from; and how it follows a larger font and size.
+// Before any Qt header: Qt makes `slots` a keyword, and the rule tables name a field so.
+#include "generator/choice_lists.h"
+// Qt and the window.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +12,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "generator/choice_lists.h"
 #include "ui/TForm1.h"
 
 namespace {
