@@ -366,9 +366,12 @@ OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sour
 
 OddsPart crewPart(const Sums& sums) {
   Tally<std::string> crews;
-  for (const auto& [crew, slots] : sums.crewSlots.entries()) {
+  for (const auto& [crew, count] : sums.crewSlots.entries()) {
+    const bool clan = crew.first;
+    const std::string& experience = crew.second;
+    const Fraction& slots = count;
     forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-      const SkillRow& row = skillRow(crew.second, crew.first, die);
+      const SkillRow& row = skillRow(experience, clan, die);
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }
