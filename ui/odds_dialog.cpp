@@ -164,7 +164,7 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const OddsChoices& choices,
   layout->addLayout(choiceRow);
   layout->addWidget(pages_, 1);
   layout->addWidget(buttons);
-  resize(820, 600);
+  resize(1040, 640);
   refresh();
 }
 
