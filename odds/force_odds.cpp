@@ -8,52 +8,11 @@
 #include <vector>
 
 #include "generator/choice_lists.h"
-#include "generator/rule_tables.h"
 #include "odds/drawn_tables.h"
+#include "odds/rule_outcomes.h"
+#include "odds/tally.h"
 
 namespace {
-
-constexpr const char* kRandom = "Random";
-
-// The weight word a battle-armour group takes, and the name each of its slots gets.
-struct BattleArmour {
-  const char* groupWeight;
-  const char* name;
-};
-constexpr BattleArmour kBattleArmour[] = {
-    {"Battle Armor", "Battle Suit"},
-    {"Elemental",    "Elemental"  },
-};
-
-// Figures by key, kept in the order the keys were first met.
-template <class Key>
-class Tally {
- public:
-  void add(const Key& key, const Fraction& amount) {
-    const auto [at, added] = index_.try_emplace(key, entries_.size());
-    if (added) {
-      entries_.emplace_back(key, amount);
-    } else {
-      entries_[at->second].second += amount;
-    }
-  }
-  const std::vector<std::pair<Key, Fraction>>& entries() const { return entries_; }
-
- private:
-  std::map<Key, std::size_t> index_;
-  std::vector<std::pair<Key, Fraction>> entries_;
-};
-
-// Calls visit(total, chance) for every way `dice` rolls of `sides`, each plus 1, can fall.
-template <class Visit>
-void forEachTotal(int dice, int sides, Visit visit) {
-  const Fraction each(1, sides);
-  const auto step = [&](auto& self, int left, int total, const Fraction& chance) -> void {
-    if (left == 0) return visit(total, chance);
-    for (int face = 1; face <= sides; ++face) self(self, left - 1, total + face, chance * each);
-  };
-  step(step, dice, 0, Fraction(1));
-}
 
 bool inList(std::span<const char* const> words, const std::string& word) {
   return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
@@ -66,136 +25,6 @@ std::string checkedWord(const std::string& word, std::span<const char* const> li
   std::string expected;
   for (const char* w : list) expected += (expected.empty() ? "" : ", ") + std::string(w);
   throw OddsError("unknown " + std::string(what) + " \"" + word + "\": expected " + expected);
-}
-
-struct FactionOutcome {
-  std::string word;
-  bool clan;
-  Fraction chance;
-};
-
-std::vector<FactionOutcome> factionOutcomes(const std::string& faction) {
-  std::vector<FactionOutcome> outcomes;
-  if (faction == kRandom) {
-    forEachTotal(1, 10, [&](int roll, const Fraction& chance) {
-      const HouseRow& row = rowFor(kHouses, roll);
-      outcomes.push_back({row.house, row.clan, chance});
-    });
-    return outcomes;
-  }
-  const bool clan = std::any_of(std::begin(kHouses), std::end(kHouses), [&](const HouseRow& row) {
-    return row.clan && faction == row.house;
-  });
-  return {
-      {faction, clan, Fraction(1)}
-  };
-}
-
-struct SizeOutcome {
-  std::string word;
-  int groups;
-  Fraction chance;
-};
-
-std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
-  std::vector<SizeOutcome> outcomes;
-  if (size == kRandom) {
-    const auto take = [&](const SizeRow& row, const Fraction& chance) {
-      outcomes.push_back({row.size, row.groups, chance});
-    };
-    if (clan) {
-      forEachTotal(1, 5, [&](int roll, const Fraction& c) { take(rowFor(kClanSizes, roll), c); });
-    } else {
-      forEachTotal(1, 4, [&](int roll, const Fraction& c) { take(rowFor(kHouseSizes, roll), c); });
-    }
-    return outcomes;
-  }
-  for (const SizeWord& entry : kSizeWords) {
-    if (size == entry.word) outcomes.push_back({size, entry.groups, Fraction(1)});
-  }
-  return outcomes;
-}
-
-// The weight word of the force: rolled for a Random single group, kept as chosen otherwise.
-Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool clan) {
-  Tally<std::string> outcomes;
-  if (weight == kRandom && groups == 1) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      const WeightRow& row = rowFor(kWeights, roll);
-      outcomes.add(clan ? row.clan : row.house, chance);
-    });
-  } else {
-    outcomes.add(weight, Fraction(1));
-  }
-  return outcomes;
-}
-
-Tally<std::string> experienceOutcomes(const std::string& experience) {
-  Tally<std::string> outcomes;
-  if (experience == kRandom) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      outcomes.add(rowFor(kExperiences, roll).word, chance);
-    });
-  } else {
-    outcomes.add(experience, Fraction(1));
-  }
-  return outcomes;
-}
-
-// The expected number of groups of each weight class in a unit of `groups` groups.
-Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight) {
-  Tally<std::string> expected;
-  if (groups == 1) {
-    expected.add(weight, Fraction(1));
-  } else if (groups == 2) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      const TwoGroupRow& row = rowFor(kTwoGroups, roll);
-      expected.add(row.first, chance);
-      expected.add(row.second, chance);
-    });
-  } else {
-    const int slotsPerGroup = clan ? 5 : 4;
-    int blocks = 0;
-    for (int block = 1; block <= groups * slotsPerGroup; block += 3 * slotsPerGroup) ++blocks;
-    const auto take = [&](const BlockRow& row, const Fraction& chance) {
-      for (const char* word : {row.first, row.second, row.third})
-        expected.add(word, chance * Fraction(blocks));
-    };
-    if (clan) {
-      forEachTotal(2, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeStars, roll), c); });
-    } else {
-      forEachTotal(1, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeLances, roll), c); });
-    }
-  }
-  return expected;
-}
-
-// The expected number of slots of each weight class in one group of weight `groupWeight`.
-template <class Row, std::size_t N>
-Tally<std::string> slotWeights(const Row (&rows)[N], const std::string& groupWeight) {
-  Tally<std::string> expected;
-  forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-    for (const Row& row : rows) {
-      if (groupWeight == row.group && row.low <= die && die <= row.high) {
-        for (const char* slotWeight : row.slots) expected.add(slotWeight, chance);
-      }
-    }
-  });
-  return expected;
-}
-
-const BattleArmour* battleArmour(const std::string& groupWeight) {
-  for (const BattleArmour& armour : kBattleArmour) {
-    if (groupWeight == armour.groupWeight) return &armour;
-  }
-  return nullptr;
-}
-
-const SkillRow& skillRow(const std::string& experience, bool clan, int die) {
-  if (experience == "Green") return rowFor(kGreen, clan ? die + 2 : die);
-  if (experience == "Veteran") return rowFor(kVeteran, die);
-  if (experience == "Regular") return rowFor(kRegular, die);
-  return rowFor(kElite, die);
 }
 
 // What one pass over every outcome of the choices adds up, each figure weighted by the chance
@@ -221,13 +50,12 @@ void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
   const Tally<std::string> unitGroups = groupWeights(size.groups, faction.clan, weight);
   for (const auto& [groupWeight, groups] : unitGroups.entries()) {
     sums.groupWeights.add(groupWeight, chance * groups);
-    if (battleArmour(groupWeight)) {
+    if (battleArmourName(groupWeight)) {
       sums.slotWeights.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
       sums.battleArmourSlots.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
       continue;
     }
-    const Tally<std::string> slots =
-        faction.clan ? slotWeights(kStars, groupWeight) : slotWeights(kLances, groupWeight);
+    const Tally<std::string> slots = slotWeights(faction.clan, groupWeight);
     for (const auto& [slotWeight, count] : slots.entries()) {
       sums.slotWeights.add(slotWeight, chance * groups * count);
       sums.tableSlots.add({faction.word, slotWeight}, chance * groups * count);
@@ -357,7 +185,7 @@ OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sour
     }
   }
   for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
-    designs.add({"battle armour", groupWeight, battleArmour(groupWeight)->name}, slots);
+    designs.add({"battle armour", groupWeight, battleArmourName(groupWeight)}, slots);
   OddsPart part{OddsPartKind::designs, {}};
   for (const auto& [key, count] : byWeight(designs, [](const DesignKey& k) { return k.weight; }))
     part.rows.push_back({key.kind, key.weight, 0, key.name, count / sums.slots, count});
