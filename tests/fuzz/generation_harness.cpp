@@ -17,6 +17,7 @@
 #include "roster/listing.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
+#include "tables/table_file.h"
 
 namespace {
 
@@ -83,12 +84,12 @@ std::string listingProblem() {
 
 // What is wrong with the odds of the same choices on the same bytes, or "": they may refuse
 // what the run refused, and must hold every design the run drew.
-std::string oddsProblem(const Selection& selection, std::string_view tables, bool runFailed) {
+std::string oddsProblem(const Selection& selection, const fs::path& file, bool runFailed) {
   OddsReport report;
   try {
     report = computeOdds({selection.house.c_str(), selection.size.c_str(), selection.weight.c_str(),
                           selection.experience.c_str(), selection.withVehicles},
-                         std::string(tables), "Tables.dat");
+                         readTableFile(file), file.string());
   } catch (const TableError&) {
     return "";
   } catch (const OddsError&) {
@@ -133,8 +134,8 @@ std::string generationProblem(std::string_view input) {
       return "the table error does not name the file: " + message;
     if (checkTableBytes(tables, file.string()).empty())
       return "the table checker passes the file, yet the run failed: " + message;
-    return oddsProblem(selection, tables, true);
+    return oddsProblem(selection, file, true);
   }
   const std::string problem = listingProblem();
-  return problem.empty() ? oddsProblem(selection, tables, false) : problem;
+  return problem.empty() ? oddsProblem(selection, file, false) : problem;
 }
