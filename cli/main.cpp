@@ -1,7 +1,7 @@
 // musterwright-cli: one Generate run from the command line, printing the force as text, CSV
-// or JSON; or a check of a table file, or the file laid out to pass it. Standard output carries
-// only the force (or "ok", the help, the version); every failure goes to standard error with exit
-// status 1, a bad command line 2.
+// or JSON; or the exact odds of a run in the same formats; or a check of a table file, or the file
+// laid out to pass it. Standard output carries only the force (or "ok", the help, the version);
+// every failure goes to standard error with exit status 1, a bad command line 2.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,8 +15,10 @@
 #include "cli/options.h"
 #include "generator/generate.h"
 #include "musterwright_version.h"
+#include "odds/force_odds.h"
 #include "roster/force_data.h"
 #include "roster/listing.h"
+#include "roster/odds_data.h"
 #include "roster/roster_file.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
@@ -68,6 +70,19 @@ int generate(const CliOptions& options) {
   const std::string data = options.format == Format::json ? forceJson(seed) : forceCsv();
   if (options.out) saveBytes(*options.out, data);
   print(data);
+  return 0;
+}
+
+// The exact odds of the choices on the table file, whether or not it passes --check-tables:
+// what its searches make of it is what the odds show.
+int odds(const CliOptions& options) {
+  const std::filesystem::path tables = tablePath(options);
+  const OddsChoices choices{options.faction, options.size, options.weight, options.experience,
+                            options.vehicles};
+  const OddsReport report = computeOdds(choices, readTableFile(tables), tables.string());
+  print(options.format == Format::json  ? oddsJson(report)
+        : options.format == Format::csv ? oddsCsv(report)
+                                        : oddsText(report));
   return 0;
 }
 
@@ -125,6 +140,8 @@ int main(int argc, char** argv) {
         return fitTables(options);
       case Mode::generate:
         return generate(options);
+      case Mode::odds:
+        return odds(options);
     }
   } catch (const std::exception& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';

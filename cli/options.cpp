@@ -133,6 +133,7 @@ class HelpFormatter : public CLI::Formatter {
 struct Values {
   CliOptions options;
   std::string seed, tables, out, checkTables, fitTables, format = "text";
+  bool odds = false;
 };
 
 // The options of musterwright-cli on `app`, writing to `values`.
@@ -156,6 +157,12 @@ void describe(CLI::App& app, Values& values) {
         ->type_name("WORD")
         ->transform(oneOf(words, aliases));
   };
+  CLI::Option* seed = app.add_option("--seed", values.seed,
+                                     "seeds the dice (0 to 4294967295): the same seed and\n"
+                                     "choices give the same force. Without it a fresh seed is\n"
+                                     "drawn and shown on standard error as \"seed: N\".")
+                          ->type_name("N")
+                          ->check(kSeedCheck);
   std::vector<CLI::Option*> generation{
       choice("--faction", o.faction, kFactionChoices, {}, ""),
       choice("--size", o.size, kSizeChoices, kSizeAliases, "(also Battalion, Regiment)"),
@@ -163,12 +170,7 @@ void describe(CLI::App& app, Values& values) {
       choice("--experience", o.experience, kExperienceChoices, {}, ""),
       app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
           ->disable_flag_override(),
-      app.add_option("--seed", values.seed,
-                     "seeds the dice (0 to 4294967295): the same seed and\n"
-                     "choices give the same force. Without it a fresh seed is\n"
-                     "drawn and shown on standard error as \"seed: N\".")
-          ->type_name("N")
-          ->check(kSeedCheck),
+      seed,
       app.add_option("--tables", values.tables,
                      "the table file; by default Tables.dat in the current\n"
                      "folder, beside the program, or in the installed data\n"
@@ -185,6 +187,12 @@ void describe(CLI::App& app, Values& values) {
                                     "lines ended by CR LF); never the table file in use")
                          ->type_name("FILE")
                          ->check(kNotStandardOutput);
+  CLI::Option* odds = app.add_flag("--odds", values.odds,
+                                   "prints the exact odds of the choices instead of a force:\n"
+                                   "each design's chance per table, and the force's make-up")
+                          ->disable_flag_override();
+  odds->excludes(seed);
+  odds->excludes(out);
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
                                       "line; prints \"ok\" for a sound file")
@@ -198,6 +206,8 @@ void describe(CLI::App& app, Values& values) {
     check->excludes(option);
     fit->excludes(option);
   }
+  check->excludes(odds);
+  fit->excludes(odds);
   check->excludes(out);
   check->excludes(fit);
   app.footer("Exit status: 0 done, 1 a table, file or save failure, 2 a bad command line.");
@@ -236,6 +246,8 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   } else if (app.count("--fit-tables") > 0) {
     options.mode = Mode::fitTables;
     options.tables = values.fitTables;
+  } else if (values.odds) {
+    options.mode = Mode::odds;
   }
   return options;
 }
@@ -244,6 +256,9 @@ std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
          "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
+         "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
+         "                        [--experience WORD] [--vehicles] [--tables PATH]\n"
+         "                        [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli -h | --help | --version\n";

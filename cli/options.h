@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-enum class Mode { generate, checkTables, fitTables, help, version };
+enum class Mode { generate, odds, checkTables, fitTables, help, version };
 
 // How the force is written: the listing, one CSV row per slot, or one JSON object.
 enum class Format { text, csv, json };
 
-// One run. The four choices hold words of their lists in the lists' own spelling, "Random"
-// when not given. `tables` is the table file of --tables, --check-tables or --fit-tables,
-// when named; `out` is never "-".
+// One run: a force, or with --odds its exact odds. The four choices hold words of their lists in
+// the lists' own spelling, "Random" when not given. `tables` is the table file of --tables,
+// --check-tables or --fit-tables, when named; `out` is never "-".
 struct CliOptions {
   Mode mode = Mode::generate;
   std::string faction = "Random";

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "generator/generate.h"
+#include "roster/csv_field.h"
 
 namespace {
 
@@ -24,13 +25,6 @@ std::string weightClassOf(const Mech& slot) {
 
 int skill(char digit) {
   return digit - '0';
-}
-
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string field(1, '"');
-  for (const char c : text) field.append(c == '"' ? 2 : 1, c);
-  return field + '"';
 }
 
 }  // namespace

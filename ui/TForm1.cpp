@@ -1,5 +1,6 @@
 #include "ui/TForm1.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
@@ -17,6 +18,7 @@
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
 #include "ui/error_box.h"
+#include "ui/odds_dialog.h"
 #include "ui/table_source.h"
 #include "ui/window_layout.h"
 
@@ -74,6 +76,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   };
   for (const auto& [sequence, handler] : keys)
     connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+  auto* odds = new QAction(QStringLiteral("Odds…"), this);
+  odds->setShortcut(Qt::CTRL | Qt::Key_D);
+  connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
+  addAction(odds);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 TForm1::~TForm1() = default;
@@ -162,4 +169,17 @@ void TForm1::ChooseTableFile() {
   connect(dialog, &QFileDialog::fileSelected, this,
           [this](const QString& name) { UseTableFile(pathOf(name)); });
   dialog->open();
+}
+
+void TForm1::OddsClick() {
+  try {
+    refreshTableFile();
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+    return;
+  }
+  openOddsDialog(
+      this, tableFileName(),
+      {chosenWord(HouseBox).c_str(), chosenWord(SizeBox).c_str(), chosenWord(WeightBox).c_str(),
+       chosenWord(ExperienceBox).c_str(), Vehicle->isChecked()});
 }

@@ -48,6 +48,8 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once.
   void ChooseTableFile();
+  // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
+  void OddsClick();
 
  private:
   // The printer of the last print, so that the dialog keeps the user's settings.

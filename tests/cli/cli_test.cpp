@@ -214,6 +214,20 @@ TEST(Cli, OutNeverReplacesTheTableFileInUse) {
   EXPECT_EQ(bytesOf(tables), soundTables());
 }
 
+TEST(Cli, OddsComeInEachFormat) {
+  const std::vector<std::string> lance = {"--odds", "--faction", "kurita",
+                                          "--size", "lance",     "--weight",
+                                          "light",  "--tables",  SHIPPED_TABLES};
+  const RunResult text = runCli(lance);
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(linesOf(text.out).at(0),
+            "Odds for faction Kurita, size Lance, weight Light, experience Random, no vehicles.");
+  const RunResult csv = runCli(with(lance, {"--format", "csv"}));
+  EXPECT_EQ(csvRows(csv.out).at(1).at(5), "1/36") << "entry 1 of Kurita's first table";
+  const RunResult json = runCli(with(lance, {"--format", "json", "--vehicles"}));
+  EXPECT_EQ(nlohmann::json::parse(json.out)["vehicles"], true);
+}
+
 TEST(Cli, ExitStatusTellsUsageFromFailure) {
   const ScratchFolder folder;
   const fs::path kept = folder.write("kept.txt", "old\r\n");
@@ -247,6 +261,8 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
       {{"--seed", "1", "--tables", SHIPPED_TABLES, "--out", "/dev/full"},
        1,                                                                               "No space left on device"                                   },
       {{"--check-tables", noWolf.string()},                                          1, noWolf.string() + ", line "                                 },
+      {{"--odds", "--seed", "1"},                                                    2, "--seed excludes --odds"                                    },
+      {{"--odds", "--faction", "wolf", "--tables", noWolf.string()},                 1, "Wolf"                                                      },
   };
   for (const Case& c : cases) {
     std::string command;

@@ -2,6 +2,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -12,9 +13,11 @@
 #include "fuzz/harness.h"
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "odds/force_odds.h"
 #include "roster/listing.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
+#include "tables/table_file.h"
 
 namespace {
 
@@ -79,6 +82,36 @@ std::string listingProblem() {
   return "";
 }
 
+// What is wrong with the odds of the same choices on the same bytes, or "": they may refuse
+// what the run refused, and must hold every design the run drew.
+std::string oddsProblem(const Selection& selection, const fs::path& file, bool runFailed) {
+  OddsReport report;
+  try {
+    report = computeOdds({selection.house.c_str(), selection.size.c_str(), selection.weight.c_str(),
+                          selection.experience.c_str(), selection.withVehicles},
+                         readTableFile(file), file.string());
+  } catch (const TableError&) {
+    return "";
+  } catch (const OddsError&) {
+    return "";
+  }
+  if (runFailed) return "the odds were given for choices whose run failed";
+  const char* kinds[] = {"mech", "vehicle", "battle armour"};
+  const std::vector<OddsRow>& designs = report.parts.at(report.parts.size() - 2).rows;
+  for (int k = 0; k < roster.length(); ++k) {
+    const Mech& slot = roster[k];
+    const std::string kind = kinds[static_cast<int>(slot.kind)];
+    const std::string weightClass =
+        slot.kind == SlotKind::battleArmour ? weight.c_str() : slot.weightClass.c_str();
+    if (std::none_of(designs.begin(), designs.end(), [&](const OddsRow& row) {
+          return row.source == kind && row.weightClass == weightClass &&
+                 row.item == slot.name.c_str() && row.chance.numerator() > 0;
+        }))
+      return std::string("the odds lack the drawn design \"") + slot.name.c_str() + "\"";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string generationProblem(std::string_view input) {
@@ -101,7 +134,8 @@ std::string generationProblem(std::string_view input) {
       return "the table error does not name the file: " + message;
     if (checkTableBytes(tables, file.string()).empty())
       return "the table checker passes the file, yet the run failed: " + message;
-    return "";
+    return oddsProblem(selection, file, true);
   }
-  return listingProblem();
+  const std::string problem = listingProblem();
+  return problem.empty() ? oddsProblem(selection, file, false) : problem;
 }

@@ -16,7 +16,9 @@ inline constexpr std::size_t kSelectionBytes = 9;
 // one Generate. Wrong: a failure other than a TableError, a
 // TableError that does not open with the file's name, a failure on a file that the table
 // checker passes, or a listing that is not four header lines and per group a separator and
-// one "<design> P: <digit> G: <digit>" line per slot.
+// one "<design> P: <digit> G: <digit>" line per slot; or odds of the same choices on the same
+// bytes that fail otherwise than by TableError or OddsError, that are given where the run
+// failed, or that lack a design the run drew.
 std::string generationProblem(std::string_view input);
 
 // Runs the table checker on the input as the bytes of "Tables.dat". Wrong: a message that is

@@ -1,0 +1,243 @@
+#include "odds/force_odds.h"
+
+#include <algorithm>
+#include <map>
+#include <span>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "generator/choice_lists.h"
+#include "odds/drawn_tables.h"
+#include "odds/rule_outcomes.h"
+#include "odds/tally.h"
+
+namespace {
+
+bool inList(std::span<const char* const> words, const std::string& word) {
+  return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
+}
+
+std::string checkedWord(const std::string& word, std::span<const char* const> list,
+                        const char* what) {
+  const std::string resolved = word.empty() ? kRandom : word;
+  if (inList(list, resolved)) return resolved;
+  std::string expected;
+  for (const char* w : list) expected += (expected.empty() ? "" : ", ") + std::string(w);
+  throw OddsError("unknown " + std::string(what) + " \"" + word + "\": expected " + expected);
+}
+
+// What one pass over every outcome of the choices adds up, each figure weighted by the chance
+// of the outcome: the chance of each word, and the expected numbers of one force.
+struct Sums {
+  Tally<std::string> factions, sizes, weights, experiences;
+  Tally<std::string> groupWeights, slotWeights;
+  Tally<std::pair<std::string, std::string>> tableSlots;  // (faction, weight class): slots
+  Tally<std::string> battleArmourSlots;                   // group weight word: slots
+  Tally<std::pair<bool, std::string>> crewSlots;          // (clan, experience): slots
+  Fraction groups, slots;
+};
+
+void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
+             const std::string& weight, const Fraction& chance,
+             const Tally<std::string>& experiences) {
+  const int slotsPerGroup = faction.clan ? 5 : 4;
+  sums.groups += chance * Fraction(size.groups);
+  sums.slots += chance * Fraction(size.groups * slotsPerGroup);
+  for (const auto& [experience, share] : experiences.entries())
+    sums.crewSlots.add({faction.clan, experience},
+                       chance * share * Fraction(size.groups * slotsPerGroup));
+  const Tally<std::string> unitGroups = groupWeights(size.groups, faction.clan, weight);
+  for (const auto& [groupWeight, groups] : unitGroups.entries()) {
+    sums.groupWeights.add(groupWeight, chance * groups);
+    if (battleArmourName(groupWeight)) {
+      sums.slotWeights.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
+      sums.battleArmourSlots.add(groupWeight, chance * groups * Fraction(slotsPerGroup));
+      continue;
+    }
+    const Tally<std::string> slots = slotWeights(faction.clan, groupWeight);
+    for (const auto& [slotWeight, count] : slots.entries()) {
+      sums.slotWeights.add(slotWeight, chance * groups * count);
+      sums.tableSlots.add({faction.word, slotWeight}, chance * groups * count);
+    }
+  }
+}
+
+Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& factions) {
+  Sums sums;
+  const Tally<std::string> experiences = experienceOutcomes(choices.experience);
+  for (const auto& [word, chance] : experiences.entries()) sums.experiences.add(word, chance);
+  for (const FactionOutcome& faction : factions) {
+    sums.factions.add(faction.word, faction.chance);
+    for (const SizeOutcome& size : sizeOutcomes(choices.size, faction.clan)) {
+      const Fraction sizeChance = faction.chance * size.chance;
+      sums.sizes.add(size.word, sizeChance);
+      const Tally<std::string> weights = weightOutcomes(choices.weight, size.groups, faction.clan);
+      for (const auto& [weight, chance] : weights.entries()) {
+        sums.weights.add(weight, sizeChance * chance);
+        addUnit(sums, faction, size, weight, sizeChance * chance, experiences);
+      }
+    }
+  }
+  return sums;
+}
+
+// The weight classes lightest first, battle armour before them; other words after, as met.
+template <class Key>
+std::vector<std::pair<Key, Fraction>> byWeight(const Tally<Key>& tally, auto weightOf) {
+  static const std::vector<std::string> order = {"Battle Armor", "Elemental", "Light",
+                                                 "Medium",       "Heavy",     "Assault"};
+  auto rows = tally.entries();
+  const auto rank = [&](const std::string& word) {
+    return std::find(order.begin(), order.end(), word) - order.begin();
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+    return rank(weightOf(a.first)) < rank(weightOf(b.first));
+  });
+  return rows;
+}
+
+const std::string& sameWord(const std::string& word) {
+  return word;
+}
+
+OddsPart choicePart(OddsPartKind kind, const Tally<std::string>& chances) {
+  OddsPart part{kind, {}};
+  for (const auto& [word, chance] : byWeight(chances, sameWord))
+    part.rows.push_back({"", "", 0, word, chance, std::nullopt});
+  return part;
+}
+
+// Rows of expected numbers with their share of `total`.
+OddsPart countPart(OddsPartKind kind, const std::vector<std::pair<std::string, Fraction>>& counts,
+                   const Fraction& total) {
+  OddsPart part{kind, {}};
+  for (const auto& [word, count] : counts)
+    part.rows.push_back(
+        {"", kind == OddsPartKind::crewSkills ? "" : word, 0, word, count / total, count});
+  return part;
+}
+
+// Where the draws of a section start: a faction's section, or the vehicle section.
+struct TableSource {
+  std::string label;
+  std::streamoff start;
+  const char* section;  // as the generation names it in messages
+};
+
+struct Sources {
+  std::map<std::string, TableSource> factions;
+  TableSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
+};
+
+// Adds the rows of one table; refuses a table with an entry that is a weight heading.
+void addTable(OddsPart& part, TableText& text, const TableSource& source, const char* weight) {
+  const DrawnTable& table = text.table(source.start, weight, source.section);
+  for (const auto& [name, chance] : table.designs) {
+    if (inList(kWeightHeadings, name))
+      throw OddsError("the " + source.label + " " + weight + " table (heading on line " +
+                      std::to_string(table.headingLine) + ") has an entry \"" + name +
+                      "\", a weight heading: the draw after it would depend on it; "
+                      "see --check-tables");
+    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
+  }
+}
+
+// Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
+OddsPart tablePart(TableText& text, const std::vector<FactionOutcome>& factions, bool vehicles,
+                   Sources& sources) {
+  OddsPart part{OddsPartKind::tables, {}};
+  for (const FactionOutcome& faction : factions) {
+    const TableSource source{faction.word, text.factionStart(faction.word),
+                             "the faction's section"};
+    sources.factions.emplace(faction.word, source);
+    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight);
+  }
+  if (vehicles) {
+    for (const char* weight : kWeightHeadings) addTable(part, text, sources.vehicles, weight);
+  }
+  return part;
+}
+
+// Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll of 1 to 4,
+// from the vehicle table of its weight class, otherwise from the faction's.
+OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sources& sources) {
+  Tally<std::string> kindShares;
+  if (vehicles) {
+    forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
+      kindShares.add(roll != 5 ? "vehicle" : "mech", chance);
+    });
+  } else {
+    kindShares.add("mech", Fraction(1));
+  }
+  struct DesignKey {
+    std::string kind, weight, name;
+    auto operator<=>(const DesignKey&) const = default;
+  };
+  Tally<DesignKey> designs;
+  for (const auto& [place, slots] : sums.tableSlots.entries()) {
+    const auto& [faction, weight] = place;
+    for (const auto& [kind, share] : kindShares.entries()) {
+      const TableSource& source =
+          kind == "vehicle" ? sources.vehicles : sources.factions.at(faction);
+      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
+        designs.add({kind, weight, name}, slots * share * chance);
+    }
+  }
+  for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
+    designs.add({"battle armour", groupWeight, battleArmourName(groupWeight)}, slots);
+  OddsPart part{OddsPartKind::designs, {}};
+  for (const auto& [key, count] : byWeight(designs, [](const DesignKey& k) { return k.weight; }))
+    part.rows.push_back({key.kind, key.weight, 0, key.name, count / sums.slots, count});
+  return part;
+}
+
+OddsPart crewPart(const Sums& sums) {
+  Tally<std::string> crews;
+  for (const auto& [crew, count] : sums.crewSlots.entries()) {
+    const bool clan = crew.first;
+    const std::string& experience = crew.second;
+    const Fraction& slots = count;
+    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
+      const SkillRow& row = skillRow(experience, clan, die);
+      crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
+    });
+  }
+  return countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots);
+}
+
+}  // namespace
+
+OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
+                       std::string_view fileName) {
+  OddsReport report;
+  OddsChoices& choices = report.choices;
+  choices.faction = checkedWord(given.faction, kFactionChoices, "faction");
+  choices.size = checkedWord(given.size, kSizeChoices, "unit size");
+  choices.weight = checkedWord(given.weight, kWeightChoices, "weight");
+  choices.experience = checkedWord(given.experience, kExperienceChoices, "experience");
+  choices.vehicles = given.vehicles;
+
+  TableText text(tableBytes, std::string(fileName));
+  const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
+  Sources sources;
+  report.parts.push_back(tablePart(text, factions, choices.vehicles, sources));
+
+  const Sums sums = sumOutcomes(choices, factions);
+  const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
+      {choices.faction,    OddsPartKind::factions,    sums.factions   },
+      {choices.size,       OddsPartKind::sizes,       sums.sizes      },
+      {choices.weight,     OddsPartKind::weights,     sums.weights    },
+      {choices.experience, OddsPartKind::experiences, sums.experiences},
+  };
+  for (const auto& [chosen, kind, chances] : choiceParts) {
+    if (chosen == kRandom) report.parts.push_back(choicePart(kind, chances));
+  }
+  report.parts.push_back(
+      countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
+  report.parts.push_back(
+      countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
+  report.parts.push_back(designPart(sums, choices.vehicles, text, sources));
+  report.parts.push_back(crewPart(sums));
+  return report;
+}

@@ -1,0 +1,27 @@
+// The odds of a Generate run (odds/odds_report.h) as text for people, as CSV and as JSON, in
+// the manner of the force's own formats (force_data.h). Chances are written as exact fractions
+// in lowest terms ("1/18") and as percentages; expected numbers as fractions and decimals.
+#ifndef MUSTERWRIGHT_ROSTER_ODDS_DATA_H
+#define MUSTERWRIGHT_ROSTER_ODDS_DATA_H
+
+#include <string>
+
+#include "odds/odds_report.h"
+
+// A line naming the choices, then each part under its title, one row per line with the
+// chance, the percentage and, where counted, the expected number in the force. The tables
+// part names each table's section, weight and heading line above its designs.
+std::string oddsText(const OddsReport& report);
+
+// The header "part,source,weight_class,line,item,chance,percent,expected,expected_value", then
+// one row per figure (part as partKey names it; empty fields where a row has no such figure),
+// every line ended by CR LF, fields quoted as the force's CSV quotes them.
+std::string oddsCsv(const OddsReport& report);
+
+// One JSON object, ended by a line feed: "faction", "size", "weight", "experience",
+// "vehicles", then "parts", an array of {"part", "title", "rows"}; each row holds "item",
+// "chance" (the fraction as a string) and "percent", and where it has them "source",
+// "weight_class", "line", "expected" (a fraction string) and "expected_value".
+std::string oddsJson(const OddsReport& report);
+
+#endif

@@ -1,0 +1,67 @@
+// The Odds… dialog as a person meets it: opened with Ctrl+D on the window's choices, its
+// tables sorting by a column, Copy giving the command line's CSV, and a table file that fails
+// its check showing the checker's messages instead of figures.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "support/table_files.h"
+#include "ui/odds_dialog.h"
+#include "ui/table_source.h"
+#include "window_test_support.h"
+
+class OddsDialogTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir scratch;
+
+ private slots:
+  void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
+
+  void opensOnTheWindowsChoicesAndCopiesTheCommandLinesCsv() {
+    useTableFile(SHIPPED_TABLES);
+    TForm1 form;
+    choose(form, "Wolf", "Star", "Random", "Green");
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);
+    auto* dialog = form.findChild<OddsDialog*>();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QCOMPARE(dialog->findChildren<QComboBox*>().at(0)->currentText(), QString("Wolf"));
+
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == "Copy") button->click();
+    QProcess cli;
+    cli.start(MUSTERWRIGHT_CLI, {"--odds", "--faction", "wolf", "--size", "star", "--experience",
+                                 "green", "--format", "csv", "--tables", SHIPPED_TABLES});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(cli.readAllStandardOutput()));
+
+    auto* table = qobject_cast<QTableView*>(dialog->findChild<QTabWidget*>()->currentWidget());
+    table->horizontalHeader()->setSortIndicator(4, Qt::AscendingOrder);  // the chance
+    QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/36"));
+    table->horizontalHeader()->setSortIndicator(4, Qt::DescendingOrder);
+    QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/6"));
+  }
+
+  void aTableFileThatFailsItsCheckShowsTheMessages() {
+    ScratchFolder folder;
+    const auto path = folder.write("NoWolf.dat", soundTables().substr(0, 5000));
+    OddsDialog dialog(path, {"Wolf", "Star", "", "", false});
+    auto* messages = dialog.findChild<QPlainTextEdit*>();
+    QVERIFY(messages->isVisibleTo(&dialog));
+    QVERIFY(messages->toPlainText().contains("NoWolf.dat, line "));
+    QVERIFY(dialog.csv().isEmpty());
+  }
+};
+
+QTEST_MAIN(OddsDialogTest)
+#include "odds_dialog_test.moc"

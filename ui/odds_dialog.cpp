@@ -1,0 +1,240 @@
+#include "ui/odds_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <span>
+
+#include "generator/choice_lists.h"
+#include "odds/force_odds.h"
+#include "roster/odds_data.h"
+#include "roster/roster_file.h"
+#include "tables/table_check.h"
+#include "tables/table_file.h"
+#include "ui/error_box.h"
+
+namespace {
+
+// What a column sorts by, and the largest percentage of its part that a bar is measured by.
+constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kScaleRole = Qt::UserRole + 2;
+
+enum Column { item, source, weightClass, line, chance, percent, expected, columnCount };
+
+// Draws a cell's percentage as a bar behind its text, the part's largest at full width.
+class BarDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const double scale = index.data(kScaleRole).toDouble();
+    if (scale > 0) {
+      QRect bar = option.rect.adjusted(2, 3, -2, -3);
+      bar.setWidth(static_cast<int>(bar.width() * index.data(kSortRole).toDouble() / scale));
+      QColor colour = option.palette.color(QPalette::Highlight);
+      colour.setAlpha(110);
+      painter->fillRect(bar, colour);
+    }
+    QStyledItemDelegate::paint(painter, option, index);
+  }
+};
+
+QComboBox* choiceList(std::span<const char* const> words, const std::string& chosen) {
+  auto* list = new QComboBox;
+  for (const char* word : words) list->addItem(QString::fromUtf8(word));
+  const int at = list->findText(QString::fromStdString(chosen.empty() ? "Random" : chosen));
+  list->setCurrentIndex(at >= 0 ? at : list->count() - 1);
+  return list;
+}
+
+QStandardItem* cell(const QString& text, const QVariant& sortKey) {
+  auto* made = new QStandardItem(text);
+  made->setData(sortKey, kSortRole);
+  made->setEditable(false);
+  return made;
+}
+
+QStandardItem* textCell(const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  return cell(shown, shown);
+}
+
+QStandardItem* numberCell(const QString& text, double value) {
+  QStandardItem* made = cell(text, value);
+  made->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return made;
+}
+
+QTableView* partTable(const OddsPart& part, QWidget* owner) {
+  auto* model = new QStandardItemModel(0, columnCount, owner);
+  const char* itemHeading = part.kind == OddsPartKind::tables || part.kind == OddsPartKind::designs
+                                ? "Design"
+                            : part.kind == OddsPartKind::crewSkills ? "Crew"
+                                                                    : "Word";
+  model->setHorizontalHeaderLabels(
+      {itemHeading, "Source", "Weight class", "Line", "Chance", "Percent", "Expected"});
+  model->setSortRole(kSortRole);
+  double largest = 0;
+  for (const OddsRow& row : part.rows) largest = std::max(largest, row.chance.value() * 100);
+  bool used[columnCount] = {true, false, false, false, true, true, false};
+  for (const OddsRow& row : part.rows) {
+    const double share = row.chance.value() * 100;
+    QStandardItem* bar = numberCell(QString::number(share, 'f', 2) + '%', share);
+    bar->setData(largest, kScaleRole);
+    QStandardItem* mean =
+        row.expected ? numberCell(QString::fromStdString(row.expected->text()) +
+                                      QString(" (%1)").arg(row.expected->value(), 0, 'f', 2),
+                                  row.expected->value())
+                     : cell("", 0.0);
+    model->appendRow(
+        {textCell(row.item), textCell(row.source), textCell(row.weightClass),
+         row.line > 0 ? numberCell(QString::number(row.line), double(row.line)) : cell("", 0.0),
+         numberCell(QString::fromStdString(row.chance.text()), row.chance.value()), bar, mean});
+    used[source] = used[source] || !row.source.empty();
+    used[weightClass] = used[weightClass] || !row.weightClass.empty();
+    used[line] = used[line] || row.line > 0;
+    used[expected] = used[expected] || row.expected.has_value();
+  }
+  auto* view = new QTableView;
+  view->setModel(model);
+  view->setItemDelegateForColumn(percent, new BarDelegate(view));
+  view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the report's order first
+  view->setSortingEnabled(true);
+  view->verticalHeader()->hide();
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->horizontalHeader()->setStretchLastSection(true);
+  for (int column = 0; column < columnCount; ++column) view->setColumnHidden(column, !used[column]);
+  view->resizeColumnsToContents();
+  view->setColumnWidth(percent, std::max(view->columnWidth(percent), 140));
+  return view;
+}
+
+}  // namespace
+
+OddsDialog::OddsDialog(std::filesystem::path tables, const OddsChoices& choices, QWidget* parent)
+    : QDialog(parent), tables_(std::move(tables)) {
+  setWindowTitle(QStringLiteral("Odds"));
+  faction_ = choiceList(kFactionChoices, choices.faction);
+  size_ = choiceList(kSizeChoices, choices.size);
+  weight_ = choiceList(kWeightChoices, choices.weight);
+  experience_ = choiceList(kExperienceChoices, choices.experience);
+  vehicles_ = new QCheckBox(QStringLiteral("Include Vehicles"));
+  vehicles_->setChecked(choices.vehicles);
+  auto* choiceRow = new QHBoxLayout;
+  for (QComboBox* list : {faction_, size_, experience_, weight_}) {
+    choiceRow->addWidget(list);
+    connect(list, &QComboBox::currentIndexChanged, this, &OddsDialog::refresh);
+  }
+  choiceRow->addWidget(vehicles_);
+  choiceRow->addStretch();
+  connect(vehicles_, &QCheckBox::toggled, this, &OddsDialog::refresh);
+
+  parts_ = new QTabWidget;
+  messages_ = new QPlainTextEdit;
+  messages_->setReadOnly(true);
+  pages_ = new QStackedWidget;
+  pages_->addWidget(parts_);
+  pages_->addWidget(messages_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  copy_ = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+  saveAs_ = buttons->addButton(QStringLiteral("Save As…"), QDialogButtonBox::ActionRole);
+  connect(copy_, &QPushButton::clicked, this, &OddsDialog::copyCsv);
+  connect(saveAs_, &QPushButton::clicked, this, &OddsDialog::saveCsvAs);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(choiceRow);
+  layout->addWidget(pages_, 1);
+  layout->addWidget(buttons);
+  resize(1040, 640);
+  refresh();
+}
+
+QString OddsDialog::csv() const {
+  return report_ ? QString::fromStdString(oddsCsv(*report_)) : QString();
+}
+
+void OddsDialog::refresh() {
+  report_.reset();
+  const std::string name = tables_.string();
+  try {
+    const std::string bytes = readTableFile(tables_);
+    QStringList problems;
+    for (const std::string& problem : checkTableBytes(bytes, name))
+      problems.append(QString::fromStdString(problem));
+    if (!problems.isEmpty()) {
+      showMessages("The table file fails its check, so no odds are shown:\n\n" +
+                   problems.join(u'\n'));
+      return;
+    }
+    const OddsChoices choices{faction_->currentText().toStdString(),
+                              size_->currentText().toStdString(),
+                              weight_->currentText().toStdString(),
+                              experience_->currentText().toStdString(), vehicles_->isChecked()};
+    report_ = computeOdds(choices, bytes, name);
+  } catch (const std::exception& error) {
+    showMessages(QString::fromStdString(error.what()));
+    return;
+  }
+  const int shown = parts_->currentIndex();
+  while (parts_->count() > 0) {
+    QWidget* page = parts_->widget(0);
+    parts_->removeTab(0);
+    delete page;
+  }
+  for (const OddsPart& part : report_->parts)
+    parts_->addTab(partTable(part, parts_), QString::fromUtf8(partTitle(part.kind)));
+  parts_->setCurrentIndex(std::clamp(shown, 0, parts_->count() - 1));
+  pages_->setCurrentWidget(parts_);
+  copy_->setEnabled(true);
+  saveAs_->setEnabled(true);
+}
+
+void OddsDialog::showMessages(const QString& messages) {
+  messages_->setPlainText(messages);
+  pages_->setCurrentWidget(messages_);
+  copy_->setEnabled(false);
+  saveAs_->setEnabled(false);
+}
+
+void OddsDialog::copyCsv() {
+  QApplication::clipboard()->setText(csv());
+}
+
+void OddsDialog::saveCsvAs() {
+  auto* dialog = new QFileDialog(this, QStringLiteral("Save Odds As"), QStringLiteral("odds.csv"),
+                                 QStringLiteral("CSV files (*.csv);;All files (*)"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
+    try {
+      saveBytes(QFile::encodeName(file).toStdString(), csv().toStdString());
+    } catch (const std::exception& error) {
+      showError(this, QString::fromStdString(error.what()));
+    }
+  });
+  dialog->open();
+}
+
+void openOddsDialog(QWidget* parent, const std::filesystem::path& tables,
+                    const OddsChoices& choices) {
+  auto* dialog = new OddsDialog(tables, choices, parent);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+}

@@ -1,0 +1,57 @@
+// The Odds… dialog: the four choice lists and the Include Vehicles box, and below them one
+// table per part of the exact odds (odds/force_odds.h) with each row's design or word, its
+// source and weight class, the chance as a fraction and as a percentage drawn as a bar, and
+// the expected number in the force. Every column sorts. The figures follow each change of the
+// choices, read from the table file as it stands on disk. Copy puts the odds on the clipboard
+// as CSV; Save As writes them to a CSV file. A table file that fails its check, or that cannot
+// be read, shows the messages instead of figures.
+#ifndef MUSTERWRIGHT_UI_ODDS_DIALOG_H
+#define MUSTERWRIGHT_UI_ODDS_DIALOG_H
+
+#include <QDialog>
+#include <filesystem>
+#include <optional>
+
+#include "odds/odds_report.h"
+
+class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+class OddsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Opens on the odds of `choices` for the table file at `tables`.
+  OddsDialog(std::filesystem::path tables, const OddsChoices& choices, QWidget* parent = nullptr);
+
+  // The CSV of the odds shown, or "" while messages stand in their place.
+  QString csv() const;
+
+ public slots:
+  // Works the odds out again for the choices as they stand.
+  void refresh();
+  void copyCsv();
+  void saveCsvAs();
+
+ private:
+  void showMessages(const QString& messages);
+
+  std::filesystem::path tables_;
+  QComboBox *faction_, *size_, *weight_, *experience_;
+  QCheckBox* vehicles_;
+  QStackedWidget* pages_;
+  QTabWidget* parts_;
+  QPlainTextEdit* messages_;
+  QPushButton *copy_, *saveAs_;
+  std::optional<OddsReport> report_;
+};
+
+// Opens the dialog over `parent`, modeless; it deletes itself when closed.
+void openOddsDialog(QWidget* parent, const std::filesystem::path& tables,
+                    const OddsChoices& choices);
+
+#endif
