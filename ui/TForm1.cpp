@@ -17,7 +17,6 @@
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
 #include "ui/error_box.h"
-#include "ui/table_source.h"
 #include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
@@ -80,7 +79,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::UseTableFile(const std::filesystem::path& path) {
   try {
-    useTableFile(path);
+    tables_.use(path);
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   }
@@ -101,9 +100,9 @@ void TForm1::GButtonClick() {
                             chosenWord(ExperienceBox), Vehicle->isChecked()};
   QStringList lines;
   try {
-    refreshTableFile();
-    generateForce(selection, *seed);
-    for (const apstring& line : listForce()) lines.append(QString::fromStdString(line.c_str()));
+    const Force force = generateForce(tables_.refresh(), selection, *seed);
+    for (const apstring& line : listForce(force))
+      lines.append(QString::fromStdString(line.c_str()));
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
@@ -119,7 +118,7 @@ void TForm1::GButtonClick() {
 void TForm1::ToFileClick() {
   try {
     const std::string fileName = pathOf(FileName->text());
-    refuseTableFile(fileName, tableFileName());
+    refuseTableFile(fileName, tables_.path());
     saveLines(fileName, textLines(MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -155,7 +154,7 @@ void TForm1::PrintClick() {
 
 void TForm1::ChooseTableFile() {
   auto* dialog = new QFileDialog(this, QStringLiteral("Choose Table File"),
-                                 QString::fromStdString(tableFileName().string()),
+                                 QString::fromStdString(tables_.path().string()),
                                  QStringLiteral("Table files (*.dat);;All files (*)"));
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "ui/table_source.h"
 #include "ui_TForm1.h"
 
 class QPrinter;
@@ -50,6 +51,8 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void ChooseTableFile();
 
  private:
+  // The table file generated from.
+  TableSource tables_;
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
 };

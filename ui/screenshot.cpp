@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <exception>
 
+#include "generator/table_text.h"
 #include "ui/TForm1.h"
-#include "ui/table_source.h"
 
 int main(int argc, char** argv) {
   const double points = argc == 4 ? std::atof(argv[3]) : 0;
@@ -24,12 +24,13 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
   }
   try {
-    useTableFile(argv[2]);
+    readTableText(argv[2]);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "musterwright-screenshot: %s\n", error.what());
     return 1;
   }
   TForm1 window;
+  window.UseTableFile(argv[2]);
   window.HouseBox->setCurrentText(QStringLiteral("Davion"));
   window.SizeBox->setCurrentText(QStringLiteral("Company"));
   window.WeightBox->setCurrentText(QStringLiteral("Random"));

@@ -53,17 +53,17 @@ bool isSkill(char c) {
   return c >= '1' && c <= '7';
 }
 
-// What is wrong with the listing of the force that the last run left, or "".
-std::string listingProblem() {
-  const std::vector<apstring> lines = listForce();
-  const std::size_t slots = static_cast<std::size_t>(roster.length());
-  const std::size_t perGroup = static_cast<std::size_t>(groupSize());
+// What is wrong with the listing of `force`, or "".
+std::string listingProblem(const Force& force) {
+  const std::vector<apstring> lines = listForce(force);
+  const std::size_t slots = static_cast<std::size_t>(force.roster.length());
+  const std::size_t perGroup = static_cast<std::size_t>(force.groupSize());
   if (slots == 0 || slots % perGroup != 0)
     return "a roster of " + std::to_string(slots) + " slots in groups of " +
            std::to_string(perGroup);
   if (lines.size() != 4 + slots + slots / perGroup)
     return std::to_string(lines.size()) + " listing lines for " + std::to_string(slots) + " slots";
-  const apstring header[] = {house, size, weight, experience};
+  const apstring header[] = {force.house, force.size, force.weight, force.experience};
   for (std::size_t k = 0; k < 4; ++k)
     if (lines[k] != header[k]) return std::string("header line \"") + lines[k].c_str() + "\"";
   std::size_t next = 4;
@@ -92,9 +92,9 @@ std::string generationProblem(std::string_view input) {
 
   static const MemoryTableFile memory;
   const fs::path& file = memory.write(tables);
+  Force force;
   try {
-    openTableFile(file);
-    generateForce(selection, seed);
+    force = generateForce(readTableText(file), selection, seed);
   } catch (const TableError& error) {
     const std::string message = error.what();
     if (message.rfind(file.string(), 0) != 0)
@@ -103,5 +103,5 @@ std::string generationProblem(std::string_view input) {
       return "the table checker passes the file, yet the run failed: " + message;
     return "";
   }
-  return listingProblem();
+  return listingProblem(force);
 }

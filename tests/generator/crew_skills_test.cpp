@@ -13,16 +13,17 @@ namespace {
 
 // The piloting and gunnery digits a slot gets for `die` at `level`.
 std::string skillsFor(const char* level, bool clan, int die, bool marked = false) {
-  experience = level;
-  isClan = clan;
-  roster.resize(1);
-  roster[0].mark = marked;
+  Force force;
+  force.experience = level;
+  force.isClan = clan;
+  force.roster.resize(1);
+  force.roster[0].mark = marked;
   ScriptedDice dice({
       {6, die - 1}
   });
-  useDice(dice.source());
-  rollCrewSkills(0);
-  return {roster[0].piloting, roster[0].gunnery};
+  ForceRun run(force, TableText{}, dice.source());
+  rollCrewSkills(run, 0);
+  return {force.roster[0].piloting, force.roster[0].gunnery};
 }
 
 TEST(CrewSkills, EveryFaceOfEveryTable) {
@@ -51,16 +52,17 @@ TEST(CrewSkills, MarkedClanGreenCrewRollsAtMinusTwo) {
 }
 
 TEST(CrewSkills, OtherExperienceDrawsNothingAndKeepsTheSkills) {
-  roster.resize(1);
-  roster[0].piloting = '3';
-  roster[0].gunnery = '2';
+  Force force;
+  force.roster.resize(1);
+  force.roster[0].piloting = '3';
+  force.roster[0].gunnery = '2';
   for (const char* level : {"Random", "green", "", "Elite "}) {
-    experience = level;
+    force.experience = level;
     ScriptedDice none;
-    useDice(none.source());
-    rollCrewSkills(0);
-    EXPECT_EQ(roster[0].piloting, '3') << level;
-    EXPECT_EQ(roster[0].gunnery, '2') << level;
+    ForceRun run(force, TableText{}, none.source());
+    rollCrewSkills(run, 0);
+    EXPECT_EQ(force.roster[0].piloting, '3') << level;
+    EXPECT_EQ(force.roster[0].gunnery, '2') << level;
   }
 }
 

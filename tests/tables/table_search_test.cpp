@@ -117,45 +117,47 @@ class MalformedTables : public testing::Test {
   // A Kurita lance of one Light slot composition (die 1: all Light) with the given entry
   // rolls, on `bytes`.
   void runLightLance(const std::string& bytes, const std::vector<int>& entries) {
-    openTableFile(folder.write("Tables.dat", bytes));
+    tables = readTableText(folder.write("Tables.dat", bytes));
     ScriptedDice dice({
         {10, 0},
         {6,  0}
     });
     for (int entry : entries) dice.then(entrySlot(entry, 1));
-    generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, dice.source());
+    force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, dice.source());
   }
   ScratchFolder folder;
+  TableText tables;
+  Force force;
 };
 
 TEST_F(MalformedTables, EntriesThatBeginWithAHeadingWordAreNoHeadings) {
   std::string text = "Kurita\nLight\nWolf Runner\nLight Lancer\n";
   for (int k = 3; k <= 11; ++k) text += "K" + std::to_string(k) + "\n";
   runLightLance(text, {2, 3, 3, 12});
-  EXPECT_STREQ(roster[0].name.c_str(), "Wolf Runner");
-  EXPECT_STREQ(roster[1].name.c_str(), "Light Lancer");
-  EXPECT_STREQ(roster[3].name.c_str(), "K11");
+  EXPECT_STREQ(force.roster[0].name.c_str(), "Wolf Runner");
+  EXPECT_STREQ(force.roster[1].name.c_str(), "Light Lancer");
+  EXPECT_STREQ(force.roster[3].name.c_str(), "K11");
 }
 
 TEST_F(MalformedTables, TenEntryTableLendsTheNextHeadingToRollTwelve) {
   std::string text = "Kurita\n" + weightTable("Kur", "Light", 10) + weightTable("Kur", "Medium");
   runLightLance(text, {12, 2, 2, 2});
-  EXPECT_STREQ(roster[0].name.c_str(), "Medium");
-  EXPECT_STREQ(roster[1].name.c_str(), "Kur Light 1");
+  EXPECT_STREQ(force.roster[0].name.c_str(), "Medium");
+  EXPECT_STREQ(force.roster[1].name.c_str(), "Kur Light 1");
 }
 
 TEST_F(MalformedTables, SectionWithoutItsTableBorrowsTheNextOne) {
   std::string text = "Kurita\n" + weightTable("Kur", "Medium") + "Liao\n" +
                      weightTable("Lia", "Light") + "Marik\n" + weightTable("Mar", "Light");
   runLightLance(text, {2, 7, 12, 2});
-  EXPECT_STREQ(roster[0].name.c_str(), "Lia Light 1");
-  EXPECT_STREQ(roster[2].name.c_str(), "Lia Light 11");
+  EXPECT_STREQ(force.roster[0].name.c_str(), "Lia Light 1");
+  EXPECT_STREQ(force.roster[2].name.c_str(), "Lia Light 11");
 }
 
 TEST_F(MalformedTables, CrLfFileFailsTheRunNamingTheCause) {
-  openTableFile(folder.write("Tables.dat", withCrLf(soundTables())));
+  tables = readTableText(folder.write("Tables.dat", withCrLf(soundTables())));
   try {
-    generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
+    force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
     FAIL() << "a CR LF file matches no heading";
   } catch (const TableError& error) {
     EXPECT_NE(std::string(error.what()).find("CR LF line ends"), std::string::npos) << error.what();
@@ -165,16 +167,17 @@ TEST_F(MalformedTables, CrLfFileFailsTheRunNamingTheCause) {
 TEST_F(MalformedTables, FailedRunLeavesTheFileFitForTheNext) {
   std::string text = soundTables();
   text.replace(text.find("Wolf\n"), 5, "Wulf\n");
-  openTableFile(folder.write("Tables.dat", text));
-  EXPECT_THROW(generateForce(Selection{"Wolf", "Star", "Light", "Elite"}, 5u), TableError);
-  generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
-  EXPECT_EQ(std::string(roster[0].name.c_str()).substr(0, 10), "Kur Light ");
+  tables = readTableText(folder.write("Tables.dat", text));
+  EXPECT_THROW(force = generateForce(tables, Selection{"Wolf", "Star", "Light", "Elite"}, 5u),
+               TableError);
+  force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
+  EXPECT_EQ(std::string(force.roster[0].name.c_str()).substr(0, 10), "Kur Light ");
 }
 
 TEST_F(MalformedTables, VehicleEntryOnTheLastLineWithoutLineFeed) {
   std::string text = soundTables();
   text.pop_back();
-  openTableFile(folder.write("Tables.dat", text));
+  tables = readTableText(folder.write("Tables.dat", text));
   ScriptedDice dice({
       {10, 0},
       {6,  5}
@@ -184,8 +187,9 @@ TEST_F(MalformedTables, VehicleEntryOnTheLastLineWithoutLineFeed) {
                   {5, 0}
     })
         .then(entrySlot(12, 1));
-  generateForce(Selection{"Kurita", "Lance", "Assault", "Elite", true}, dice.source());
-  EXPECT_STREQ(roster[3].name.c_str(), "Veh Assault 11");
+  force =
+      generateForce(tables, Selection{"Kurita", "Lance", "Assault", "Elite", true}, dice.source());
+  EXPECT_STREQ(force.roster[3].name.c_str(), "Veh Assault 11");
 }
 
 }  // namespace

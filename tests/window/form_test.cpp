@@ -1,5 +1,9 @@
 // The window as it opens: every control's kind, place, text, items, tooltip and tab stop,
 // and the empty choices the user starts from; and how it follows a larger font and size.
+// Ahead of Qt's headers, whose `slots` keyword macro would blank the rule tables' member of
+// that name.
+#include "generator/choice_lists.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +13,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "generator/choice_lists.h"
 #include "ui/TForm1.h"
 
 namespace {

@@ -56,10 +56,12 @@ class HandlersTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir scratch;
+  // The table file each test's window generates from.
+  std::filesystem::path tables;
 
  private slots:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
-  void init() { useTableFile(SHIPPED_TABLES); }
+  void init() { tables = SHIPPED_TABLES; }
 
   void generateChosen_data() {
     QTest::addColumn<QStringList>("header");
@@ -78,6 +80,7 @@ class HandlersTest : public QObject {
     QFETCH(int, lineCount);
     QFETCH(int, groupSize);
     TForm1 form;
+    form.UseTableFile(tables);
     form.MechBox->setPlainText("an earlier listing");
     choose(form, header[0], header[1], header[2], header[3]);
     form.GButton->click();
@@ -91,6 +94,7 @@ class HandlersTest : public QObject {
   // A list with nothing chosen is rolled as "Random"; the header shows what the rolls made.
   void generateUnchosen() {
     TForm1 form;
+    form.UseTableFile(tables);
     for (int run = 0; run < 30; ++run) {
       form.GButton->click();
       QCOMPARE(dismissErrorBox(form), QString());
@@ -113,13 +117,14 @@ class HandlersTest : public QObject {
 
   // Vehicle designs appear only with the box ticked (4 slots in 5 take one then).
   void vehiclesFollowTheCheckBox() {
-    QFile tables(SHIPPED_TABLES);
-    QVERIFY(tables.open(QIODevice::ReadOnly));
-    QVERIFY(tables.seek(vehicleStart));
+    QFile file(SHIPPED_TABLES);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.seek(vehicleStart));
     QSet<QString> vehicles;
-    for (const QByteArray& line : tables.readAll().split('\n')) vehicles << QString(line);
+    for (const QByteArray& line : file.readAll().split('\n')) vehicles << QString(line);
     vehicles -= {"Vehicles", "Light", "Medium", "Heavy", "Assault", ""};
     TForm1 form;
+    form.UseTableFile(tables);
     choose(form, "Steiner", "Company", "Medium", "Regular");
     for (const bool ticked : {false, true}) {
       form.Vehicle->setChecked(ticked);
@@ -142,12 +147,9 @@ class HandlersTest : public QObject {
     const QString tableFile = scratch.filePath("Broken.dat");
     QFile::remove(tableFile);
     if (!tables.isEmpty()) writeFile(tableFile, tables);
-    try {
-      useTableFile(tableFile.toStdString());
-    } catch (const std::runtime_error&) {
-      QVERIFY(tables.isEmpty());
-    }
     TForm1 form;
+    form.UseTableFile(tableFile.toStdString());
+    QCOMPARE(dismissErrorBox(form).isEmpty(), !tables.isEmpty());
     form.MechBox->setPlainText("kept\nas it was\n");
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     form.GButton->click();
@@ -157,6 +159,7 @@ class HandlersTest : public QObject {
 
   void saveAfterLance() {
     TForm1 form;
+    form.UseTableFile(tables);
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     form.GButton->click();
     form.ToFile->click();
@@ -192,6 +195,7 @@ class HandlersTest : public QObject {
     QFETCH(QByteArray, saved);
     writeFile(fileName, "an older roster\r\n");
     TForm1 form;
+    form.UseTableFile(tables);
     form.FileName->setText(fileName);
     form.MechBox->setPlainText(text);
     form.ToFile->click();
@@ -211,6 +215,7 @@ class HandlersTest : public QObject {
     QFETCH(QString, fileName);
     QVERIFY(QDir(scratch.path()).mkpath("folder"));
     TForm1 form;
+    form.UseTableFile(tables);
     form.FileName->setText(fileName);
     form.MechBox->setPlainText("a roster");
     form.ToFile->click();
@@ -222,6 +227,7 @@ class HandlersTest : public QObject {
   // Ctrl+R and F5 generate, Ctrl+S and Enter in the file name box save.
   void keyboard() {
     TForm1 form;
+    form.UseTableFile(tables);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -247,6 +253,7 @@ class HandlersTest : public QObject {
     QFile::setPermissions(folder.filePath("Random.txt"), QFile::ReadOwner);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
     TForm1 form;
+    form.UseTableFile(tables);
     form.FileName->setText(folder.filePath("Random.txt"));
     form.MechBox->setPlainText("a roster");
     form.ToFile->click();
