@@ -96,3 +96,29 @@ TEST(ApvectorIndex, LastIndexIsAccepted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApvectorCopy, CopiesAreDeepAndAMovedFromVectorIsEmpty) {
+  apvector<Mech> force;
+  force.resize(3);
+  force[1] = record("Kept", '4', '5');
+  apvector<Mech> copy = force;
+  copy[1].name = "Changed";
+  EXPECT_STREQ(force[1].name.c_str(), "Kept");
+  copy = force;
+  EXPECT_STREQ(copy[1].name.c_str(), "Kept");
+  const apvector<Mech>& same = copy;
+  copy = same;
+  EXPECT_STREQ(copy[1].name.c_str(), "Kept") << "assigned to itself";
+
+  apvector<Mech> moved = std::move(copy);
+  EXPECT_EQ(moved.length(), 3);
+  EXPECT_EQ(copy.length(),
+            0);  // NOLINT(bugprone-use-after-move): what is left is part of the contract
+  force = std::move(moved);
+  EXPECT_STREQ(force[1].name.c_str(), "Kept");
+  EXPECT_EQ(moved.length(), 0);
+}
+
+}  // namespace
