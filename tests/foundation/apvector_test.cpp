@@ -114,8 +114,7 @@ TEST(ApvectorCopy, CopiesAreDeepAndAMovedFromVectorIsEmpty) {
 
   apvector<Mech> moved = std::move(copy);
   EXPECT_EQ(moved.length(), 3);
-  EXPECT_EQ(copy.length(),
-            0);  // NOLINT(bugprone-use-after-move): what is left is part of the contract
+  EXPECT_EQ(copy.length(), 0);
   force = std::move(moved);
   EXPECT_STREQ(force[1].name.c_str(), "Kept");
   EXPECT_EQ(moved.length(), 0);
