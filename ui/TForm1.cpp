@@ -50,19 +50,19 @@ std::optional<std::uint32_t> seedFrom(const QString& typed) {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-  setupUi(this);
+  ui_.setupUi(this);
   move(kFramePosition);
   WindowParts parts;
-  parts.topRow = {HouseBox, SizeBox, ExperienceBox, WeightBox};
-  parts.listing = MechBox;
-  parts.column = {Vehicle,      GButton,     ToFile,  FileName,
-                  SaveAsButton, PrintButton, SeedBox, SeedLabel};
+  parts.topRow = {ui_.HouseBox, ui_.SizeBox, ui_.ExperienceBox, ui_.WeightBox};
+  parts.listing = ui_.MechBox;
+  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
+                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
   layOutWindow(this, parts);
-  connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
-  connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
-  connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
-  connect(SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
-  connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
+  connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
+  connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
+  connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  connect(ui_.SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
+  connect(ui_.PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
   const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
       {Qt::CTRL | Qt::Key_R,             &TForm1::GButtonClick   },
       {Qt::Key_F5,                       &TForm1::GButtonClick   },
@@ -90,14 +90,15 @@ void TForm1::ShowTableProblem(const QString& message) {
 }
 
 void TForm1::GButtonClick() {
-  const std::optional<std::uint32_t> seed = seedFrom(SeedBox->text());
+  const std::optional<std::uint32_t> seed = seedFrom(ui_.SeedBox->text());
   if (!seed) {
-    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + SeedBox->text() +
+    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + ui_.SeedBox->text() +
                         "\" is not one.");
     return;
   }
-  const Selection selection{chosenWord(HouseBox), chosenWord(SizeBox), chosenWord(WeightBox),
-                            chosenWord(ExperienceBox), Vehicle->isChecked()};
+  const Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
+                            chosenWord(ui_.WeightBox), chosenWord(ui_.ExperienceBox),
+                            ui_.Vehicle->isChecked()};
   QStringList lines;
   try {
     const Force force = generateForce(tables_.refresh(), selection, *seed);
@@ -110,16 +111,16 @@ void TForm1::GButtonClick() {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
-  MechBox->setPlainText(lines.join(u'\n'));
-  MechBox->updateGeometry();
-  SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
+  ui_.MechBox->setPlainText(lines.join(u'\n'));
+  ui_.MechBox->updateGeometry();
+  ui_.SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
 }
 
 void TForm1::ToFileClick() {
   try {
-    const std::string fileName = pathOf(FileName->text());
+    const std::string fileName = pathOf(ui_.FileName->text());
     refuseTableFile(fileName, tables_.path());
-    saveLines(fileName, textLines(MechBox->toPlainText().toStdString()));
+    saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
@@ -127,11 +128,11 @@ void TForm1::ToFileClick() {
 
 void TForm1::SaveAsClick() {
   auto* dialog = new QFileDialog(this, QStringLiteral("Save As"),
-                                 QFileInfo(FileName->text()).absoluteFilePath());
+                                 QFileInfo(ui_.FileName->text()).absoluteFilePath());
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& name) {
-    FileName->setText(name);
+    ui_.FileName->setText(name);
     ToFileClick();
   });
   dialog->open();
@@ -142,7 +143,7 @@ void TForm1::PrintClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this] {
-    MechBox->print(printer_.get());
+    ui_.MechBox->print(printer_.get());
     if (printer_->printerState() == QPrinter::Error) {
       const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                   : printer_->outputFileName();

@@ -3,6 +3,9 @@
 // [POINTS]
 // POINTS sets the application font's size, to show the window at a larger font.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -31,13 +34,16 @@ int main(int argc, char** argv) {
   }
   TForm1 window;
   window.UseTableFile(argv[2]);
-  window.HouseBox->setCurrentText(QStringLiteral("Davion"));
-  window.SizeBox->setCurrentText(QStringLiteral("Company"));
-  window.WeightBox->setCurrentText(QStringLiteral("Random"));
-  window.ExperienceBox->setCurrentText(QStringLiteral("Regular"));
-  window.SeedBox->setText(QStringLiteral("1"));
+  const auto set = [&window](const char* name, const QString& text) {
+    window.findChild<QComboBox*>(name)->setCurrentText(text);
+  };
+  set("HouseBox", QStringLiteral("Davion"));
+  set("SizeBox", QStringLiteral("Company"));
+  set("WeightBox", QStringLiteral("Random"));
+  set("ExperienceBox", QStringLiteral("Regular"));
+  window.findChild<QLineEdit*>("SeedBox")->setText(QStringLiteral("1"));
   window.show();
-  window.GButton->click();
+  window.findChild<QPushButton*>("GButton")->click();
   QApplication::processEvents();
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "musterwright-screenshot: %s: the picture could not be written\n",

@@ -14,13 +14,15 @@
 #include <QTest>
 
 #include "ui/TForm1.h"
+#include "window_test_support.h"
 
 namespace {
 
 // The form's nine controls.
-QList<QWidget*> controlsOf(const TForm1& form) {
-  return {form.HouseBox, form.SizeBox,  form.ExperienceBox, form.Vehicle, form.GButton,
-          form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
+QList<QWidget*> nineControls(const TForm1& form) {
+  const Controls c(form);
+  return {c.HouseBox, c.SizeBox,  c.ExperienceBox, c.Vehicle, c.GButton,
+          c.ToFile,   c.FileName, c.WeightBox,     c.MechBox};
 }
 
 }  // namespace
@@ -130,14 +132,15 @@ class FormTest : public QObject {
     TForm1 form;
     form.show();
     QHash<QWidget*, QRect> before;
-    for (QWidget* control : controlsOf(form)) before[control] = control->geometry();
+    for (QWidget* control : nineControls(form)) before[control] = control->geometry();
     form.resize(asked);
     QCOMPARE(form.size(), size);
     const QSize added = size - QSize(608, 480);
-    QCOMPARE(form.MechBox->geometry(),
-             before[form.MechBox].adjusted(0, 0, added.width(), added.height()));
-    for (QWidget* control :
-         QList<QWidget*>{form.WeightBox, form.Vehicle, form.GButton, form.ToFile, form.FileName})
+    QCOMPARE(controlsOf(form).MechBox->geometry(),
+             before[controlsOf(form).MechBox].adjusted(0, 0, added.width(), added.height()));
+    for (QWidget* control : QList<QWidget*>{controlsOf(form).WeightBox, controlsOf(form).Vehicle,
+                                            controlsOf(form).GButton, controlsOf(form).ToFile,
+                                            controlsOf(form).FileName})
       QCOMPARE(control->geometry(), before[control].translated(added.width(), 0));
   }
 
@@ -163,7 +166,7 @@ class FormTest : public QObject {
     form.resize(1, 1);
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
-    const QList<QWidget*> controls = controlsOf(form);
+    const QList<QWidget*> controls = nineControls(form);
     for (const QWidget* control : controls) {
       QVERIFY2(control->width() >= control->sizeHint().width() &&
                    control->height() >= control->sizeHint().height(),
@@ -181,21 +184,21 @@ class FormTest : public QObject {
     TForm1 form;
     form.show();
     const QString line(120, u'W');
-    form.MechBox->setPlainText("Kurita\n" + line);
-    form.MechBox->updateGeometry();
+    controlsOf(form).MechBox->setPlainText("Kurita\n" + line);
+    controlsOf(form).MechBox->updateGeometry();
     QApplication::processEvents();
-    QVERIFY(form.MechBox->viewport()->width() >
-            form.MechBox->fontMetrics().horizontalAdvance(line));
+    QVERIFY(controlsOf(form).MechBox->viewport()->width() >
+            controlsOf(form).MechBox->fontMetrics().horizontalAdvance(line));
   }
 
   void editorsAtStart() {
     TForm1 form;
-    QVERIFY(!form.Vehicle->isChecked());
-    QVERIFY(!form.Vehicle->isTristate());
-    QVERIFY(!form.MechBox->isReadOnly());
-    QCOMPARE(form.MechBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(form.MechBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(form.MechBox->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(!controlsOf(form).Vehicle->isChecked());
+    QVERIFY(!controlsOf(form).Vehicle->isTristate());
+    QVERIFY(!controlsOf(form).MechBox->isReadOnly());
+    QCOMPARE(controlsOf(form).MechBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(controlsOf(form).MechBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(controlsOf(form).MechBox->lineWrapMode(), QPlainTextEdit::NoWrap);
   }
 
   // Tab walks the controls in their stop order and wraps round: the weight list, although it
@@ -207,15 +210,15 @@ class FormTest : public QObject {
                             "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
                             "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};
     QStringList walked;
-    QWidget* widget = form.HouseBox;
+    QWidget* widget = controlsOf(form).HouseBox;
     do {
       if (widget->parentWidget() == &form && (widget->focusPolicy() & Qt::TabFocus))
         walked << widget->objectName();
       widget = widget->nextInFocusChain();
-    } while (widget != form.HouseBox);
+    } while (widget != controlsOf(form).HouseBox);
     walked << widget->objectName();
     QCOMPARE(walked, order);
-    QVERIFY(form.MechBox->tabChangesFocus());
+    QVERIFY(controlsOf(form).MechBox->tabChangesFocus());
   }
 };
 

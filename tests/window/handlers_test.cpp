@@ -81,9 +81,9 @@ class HandlersTest : public QObject {
     QFETCH(int, groupSize);
     TForm1 form;
     form.UseTableFile(tables);
-    form.MechBox->setPlainText("an earlier listing");
+    controlsOf(form).MechBox->setPlainText("an earlier listing");
     choose(form, header[0], header[1], header[2], header[3]);
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
     const QStringList lines = listing(form);
     QCOMPARE(lines.size(), lineCount);
@@ -96,7 +96,7 @@ class HandlersTest : public QObject {
     TForm1 form;
     form.UseTableFile(tables);
     for (int run = 0; run < 30; ++run) {
-      form.GButton->click();
+      controlsOf(form).GButton->click();
       QCOMPARE(dismissErrorBox(form), QString());
       const QStringList lines = listing(form);
       QVERIFY(lines.size() >= 4);
@@ -127,8 +127,8 @@ class HandlersTest : public QObject {
     form.UseTableFile(tables);
     choose(form, "Steiner", "Company", "Medium", "Regular");
     for (const bool ticked : {false, true}) {
-      form.Vehicle->setChecked(ticked);
-      form.GButton->click();
+      controlsOf(form).Vehicle->setChecked(ticked);
+      controlsOf(form).GButton->click();
       int vehicleSlots = 0;
       for (const QString& line : listing(form))
         vehicleSlots += vehicles.contains(line.section(" P: ", 0, 0));
@@ -150,25 +150,26 @@ class HandlersTest : public QObject {
     TForm1 form;
     form.UseTableFile(tableFile.toStdString());
     QCOMPARE(dismissErrorBox(form).isEmpty(), !tables.isEmpty());
-    form.MechBox->setPlainText("kept\nas it was\n");
+    controlsOf(form).MechBox->setPlainText("kept\nas it was\n");
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QVERIFY(dismissErrorBox(form).contains("Broken.dat"));
-    QCOMPARE(form.MechBox->toPlainText(), QStringLiteral("kept\nas it was\n"));
+    QCOMPARE(controlsOf(form).MechBox->toPlainText(), QStringLiteral("kept\nas it was\n"));
   }
 
   void saveAfterLance() {
     TForm1 form;
     form.UseTableFile(tables);
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    form.GButton->click();
-    form.ToFile->click();
+    controlsOf(form).GButton->click();
+    controlsOf(form).ToFile->click();
     QCOMPARE(dismissErrorBox(form), QString());
     const QByteArray bytes = contentOf("Random.txt");
     QCOMPARE(bytes.count("\r\n"), 9);
     QVERIFY(bytes.endsWith("\r\n"));
     QVERIFY(bytes.startsWith("Kurita\r\nLance\r\nHeavy\r\nRegular\r\n \r\n"));
-    QCOMPARE(bytes, form.MechBox->toPlainText().toUtf8().replace("\n", "\r\n") + "\r\n");
+    QCOMPARE(bytes,
+             controlsOf(form).MechBox->toPlainText().toUtf8().replace("\n", "\r\n") + "\r\n");
   }
 
   // The box's text as it stands is saved to the name as typed, replacing what was there.
@@ -196,12 +197,12 @@ class HandlersTest : public QObject {
     writeFile(fileName, "an older roster\r\n");
     TForm1 form;
     form.UseTableFile(tables);
-    form.FileName->setText(fileName);
-    form.MechBox->setPlainText(text);
-    form.ToFile->click();
+    controlsOf(form).FileName->setText(fileName);
+    controlsOf(form).MechBox->setPlainText(text);
+    controlsOf(form).ToFile->click();
     QCOMPARE(dismissErrorBox(form), QString());
     QCOMPARE(contentOf(fileName), saved);
-    QCOMPARE(form.MechBox->toPlainText(), text);
+    QCOMPARE(controlsOf(form).MechBox->toPlainText(), text);
   }
 
   void saveFailure_data() {
@@ -216,9 +217,9 @@ class HandlersTest : public QObject {
     QVERIFY(QDir(scratch.path()).mkpath("folder"));
     TForm1 form;
     form.UseTableFile(tables);
-    form.FileName->setText(fileName);
-    form.MechBox->setPlainText("a roster");
-    form.ToFile->click();
+    controlsOf(form).FileName->setText(fileName);
+    controlsOf(form).MechBox->setPlainText("a roster");
+    controlsOf(form).ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("\"" + fileName + "\""));
     QVERIFY(!QFile::exists("missing"));
     QVERIFY(QFileInfo("folder").isDir());
@@ -233,15 +234,15 @@ class HandlersTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_R, QKeyCombination(Qt::Key_F5)}) {
-      form.MechBox->clear();
+      controlsOf(form).MechBox->clear();
       QTest::keyClick(&form, keys.key(), keys.keyboardModifiers());
       QCOMPARE(listing(form).size(), 9);
     }
-    form.FileName->setText("keys.txt");
+    controlsOf(form).FileName->setText("keys.txt");
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(contentOf("keys.txt").count("\r\n"), 9);
-    form.FileName->setText("enter.txt");
-    QTest::keyClick(form.FileName, Qt::Key_Return);
+    controlsOf(form).FileName->setText("enter.txt");
+    QTest::keyClick(controlsOf(form).FileName, Qt::Key_Return);
     QCOMPARE(contentOf("enter.txt").count("\r\n"), 9);
   }
 
@@ -254,9 +255,9 @@ class HandlersTest : public QObject {
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
     TForm1 form;
     form.UseTableFile(tables);
-    form.FileName->setText(folder.filePath("Random.txt"));
-    form.MechBox->setPlainText("a roster");
-    form.ToFile->click();
+    controlsOf(form).FileName->setText(folder.filePath("Random.txt"));
+    controlsOf(form).MechBox->setPlainText("a roster");
+    controlsOf(form).ToFile->click();
     const QString message = dismissErrorBox(form);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(message.contains("Random.txt"));

@@ -69,18 +69,19 @@ class ToolsTest : public QObject {
     TForm1 form;
     form.UseTableFile(tables);
     choose(form, choices[0], choices[1], choices[2], choices[3]);
-    form.Vehicle->setChecked(vehicles);
-    form.SeedBox->setText(seed);
-    form.GButton->click();
+    controlsOf(form).Vehicle->setChecked(vehicles);
+    controlsOf(form).SeedBox->setText(seed);
+    controlsOf(form).GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
-    QCOMPARE(form.SeedLabel->text(), "Seed: " + seed);
+    QCOMPARE(controlsOf(form).SeedLabel->text(), "Seed: " + seed);
 
     QStringList arguments{"--seed", seed, "--tables", SHIPPED_TABLES};
     const QStringList options{"--faction", "--size", "--weight", "--experience"};
     for (int i = 0; i < 4; ++i)
       if (!choices[i].isEmpty()) arguments << options[i] << choices[i];
     if (vehicles) arguments << "--vehicles";
-    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+    QCOMPARE(controlsOf(form).MechBox->toPlainText().toUtf8() + "\n",
+             commandLineListing(arguments));
   }
 
   // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
@@ -89,28 +90,28 @@ class ToolsTest : public QObject {
     TForm1 form;
     form.UseTableFile(tables);
     choose(form, "Kurita", "Batallion", "", "");
-    form.SeedBox->setText(" 7 ");
-    form.GButton->click();
-    const QString drawn = form.MechBox->toPlainText();
-    form.MechBox->clear();
-    form.GButton->click();
-    QCOMPARE(form.MechBox->toPlainText(), drawn);
-    QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+    controlsOf(form).SeedBox->setText(" 7 ");
+    controlsOf(form).GButton->click();
+    const QString drawn = controlsOf(form).MechBox->toPlainText();
+    controlsOf(form).MechBox->clear();
+    controlsOf(form).GButton->click();
+    QCOMPARE(controlsOf(form).MechBox->toPlainText(), drawn);
+    QCOMPARE(controlsOf(form).SeedLabel->text(), QStringLiteral("Seed: 7"));
 
     for (const QString bad : {"-1", "4294967296", "7x", "+7", "seven"}) {
-      form.SeedBox->setText(bad);
-      form.GButton->click();
+      controlsOf(form).SeedBox->setText(bad);
+      controlsOf(form).GButton->click();
       const QString message = dismissErrorBox(form);
       QVERIFY2(message.contains("0 to 4294967295") && message.contains(bad), qPrintable(bad));
-      QCOMPARE(form.MechBox->toPlainText(), drawn);
-      QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+      QCOMPARE(controlsOf(form).MechBox->toPlainText(), drawn);
+      QCOMPARE(controlsOf(form).SeedLabel->text(), QStringLiteral("Seed: 7"));
     }
 
-    form.SeedBox->clear();
-    form.GButton->click();
-    const QString first = form.SeedLabel->text();
-    form.GButton->click();
-    QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
+    controlsOf(form).SeedBox->clear();
+    controlsOf(form).GButton->click();
+    const QString first = controlsOf(form).SeedLabel->text();
+    controlsOf(form).GButton->click();
+    QVERIFY(first.startsWith("Seed: ") && controlsOf(form).SeedLabel->text() != first);
   }
 
   // Save To File refuses the table file by another name (the names it is known by are the
@@ -121,9 +122,9 @@ class ToolsTest : public QObject {
     tables = "Tables.dat";
     TForm1 form;
     form.UseTableFile(tables);
-    form.MechBox->setPlainText("a roster");
-    form.FileName->setText("link.dat");
-    form.ToFile->click();
+    controlsOf(form).MechBox->setPlainText("a roster");
+    controlsOf(form).FileName->setText("link.dat");
+    controlsOf(form).ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
     QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
   }
@@ -134,13 +135,13 @@ class ToolsTest : public QObject {
     QVERIFY(QDir().mkpath("rosters"));
     TForm1 form;
     form.UseTableFile(tables);
-    form.FileName->setText("rosters/old.txt");
-    form.MechBox->setPlainText("Kurita\nmy own line");
-    form.SaveAsButton->click();
+    controlsOf(form).FileName->setText("rosters/old.txt");
+    controlsOf(form).MechBox->setPlainText("Kurita\nmy own line");
+    controlsOf(form).SaveAsButton->click();
     QCOMPARE(form.findChild<QFileDialog*>()->directory(), QDir("rosters").absolutePath());
     const QString chosen = QDir("rosters").absoluteFilePath("new.txt");
     acceptFileDialog(form, chosen);
-    QCOMPARE(form.FileName->text(), chosen);
+    QCOMPARE(controlsOf(form).FileName->text(), chosen);
     QCOMPARE(contentOf(chosen), QByteArray("Kurita\r\nmy own line\r\n"));
   }
 
@@ -153,20 +154,20 @@ class ToolsTest : public QObject {
     TForm1 form;
     form.UseTableFile(file.toStdString());
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QVERIFY(listing(form)[5].startsWith("Kur "));
 
     const auto before = std::filesystem::last_write_time(file.toStdString());
     writeFile(file, bytes.replace("\nKur ", "\nNew "));
     std::filesystem::last_write_time(file.toStdString(), before + std::chrono::seconds(1));
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QVERIFY(listing(form)[5].startsWith("New "));
 
-    const QString shown = form.MechBox->toPlainText();
+    const QString shown = controlsOf(form).MechBox->toPlainText();
     QVERIFY(QFile::remove(file));
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QVERIFY(dismissErrorBox(form).contains("edited.dat"));
-    QCOMPARE(form.MechBox->toPlainText(), shown);
+    QCOMPARE(controlsOf(form).MechBox->toPlainText(), shown);
   }
 
   // A table file that cannot be read is reported with "Choose Table File…"; the file chosen
@@ -183,7 +184,7 @@ class ToolsTest : public QObject {
     choice->click();
     acceptFileDialog(form, SHIPPED_TABLES);
     QCOMPARE(openErrorBox(form), nullptr);
-    form.GButton->click();
+    controlsOf(form).GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
     QVERIFY(listing(form).size() > 4);
   }
@@ -196,9 +197,9 @@ class ToolsTest : public QObject {
     TForm1 form;
     form.UseTableFile(tables);
     choose(form, "Davion", "Company", "", "");
-    form.GButton->click();
-    form.MechBox->appendPlainText("my own note");
-    form.PrintButton->click();
+    controlsOf(form).GButton->click();
+    controlsOf(form).MechBox->appendPlainText("my own note");
+    controlsOf(form).PrintButton->click();
     auto* dialog = form.findChild<QPrintDialog*>();
     QVERIFY(dialog != nullptr);
     dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
