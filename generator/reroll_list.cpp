@@ -52,7 +52,9 @@ std::vector<Reroll> parseRerolls(std::string_view text) {
 }
 
 std::string rerollWord(Reroll reroll) {
-  return std::to_string(reroll.group) + (reroll.slot == 0 ? "" : "." + std::to_string(reroll.slot));
+  std::string word = std::to_string(reroll.group);
+  if (reroll.slot != 0) word.append(1, '.').append(std::to_string(reroll.slot));
+  return word;
 }
 
 std::string rerollList(const std::vector<Reroll>& rerolls, std::string_view separator) {
