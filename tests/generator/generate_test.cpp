@@ -1,5 +1,5 @@
 // The Generate run as a whole: how the selection is resolved, in which order the dice fall,
-// and what the run leaves in the globals.
+// and what the force it returns holds.
 #include "generator/generate.h"
 
 #include <gtest/gtest.h>
