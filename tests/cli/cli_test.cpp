@@ -225,34 +225,28 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
     std::string err;  // a part of the standard error text
   };
   const Case cases[] = {
-      {{"--bogus"},                                                                  2,                                   "not expected: --bogus"                                     },
-      {{"stray"},                                                                    2,                                   "not expected: stray"                                       },
-      {{"--faction", "Atlantis"},                                                    2,                                   "Kurita, Liao, Marik, Davion, Steiner, ComStar, Jade"       },
-      {{"--size", ""},                                                               2,                                   "Lance, Company, Batallion, Regement, Star, Binary, Trinary"},
-      {{"--seed", "4294967296"},                                                     2,                                   "from 0 to 4294967295"                                      },
-      {{"--seed", "-1"},                                                             2,                                   "\"-1\" is no whole number"                                 },
-      {{"--seed", "7x"},                                                             2,                                   "\"7x\" is no whole number"                                 },
-      {{"--seed"},                                                                   2,                                   "--seed: 1 required N missing"                              },
-      {{"--experience", "--seed", "1"},                                              2,                                   "\"--seed\" is none of Green, Regular"                      },
-      {{"--vehicles=yes"},                                                           2,                                   "vehicles was given a disallowed flag override"             },
-      {{"--check-tables", SHIPPED_TABLES, "--seed", "1"},                            2,                                   "--seed excludes --check-tables"                            },
-      {{"--fit-tables", SHIPPED_TABLES, "--faction", "wolf"},                        2,                                   "--faction excludes --fit-tables"                           },
-      {{"--seed", "1", "--out", "-"},                                                2,                                   "standard output already carries the force"                 },
-      {{"--format", "xml"},                                                          2,                                   "\"xml\" is none of text, csv, json"                        },
+      {{"--bogus"},                                                                  2, "not expected: --bogus"                                     },
+      {{"stray"},                                                                    2, "not expected: stray"                                       },
+      {{"--faction", "Atlantis"},                                                    2, "Kurita, Liao, Marik, Davion, Steiner, ComStar, Jade"       },
+      {{"--size", ""},                                                               2, "Lance, Company, Batallion, Regement, Star, Binary, Trinary"},
+      {{"--seed", "4294967296"},                                                     2, "from 0 to 4294967295"                                      },
+      {{"--seed", "-1"},                                                             2, "\"-1\" is no whole number"                                 },
+      {{"--seed", "7x"},                                                             2, "\"7x\" is no whole number"                                 },
+      {{"--seed"},                                                                   2, "--seed: 1 required N missing"                              },
+      {{"--experience", "--seed", "1"},                                              2, "\"--seed\" is none of Green, Regular"                      },
+      {{"--vehicles=yes"},                                                           2, "vehicles was given a disallowed flag override"             },
+      {{"--check-tables", SHIPPED_TABLES, "--seed", "1"},                            2, "--seed excludes --check-tables"                            },
+      {{"--fit-tables", SHIPPED_TABLES, "--faction", "wolf"},                        2, "--faction excludes --fit-tables"                           },
+      {{"--seed", "1", "--out", "-"},                                                2, "standard output already carries the force"                 },
+      {{"--format", "xml"},                                                          2, "\"xml\" is none of text, csv, json"                        },
       {{"--seed", "1", "--tables", (folder.path() / "absent.dat").string()},
-       1,                                                                                                                 "No such file or directory"                                 },
-      {{"--seed", "1", "--faction", "wolf", "--tables", noWolf.string()},            1,                                   "Wolf"                                                      },
+       1,                                                                               "No such file or directory"                                 },
+      {{"--seed", "1", "--faction", "wolf", "--tables", noWolf.string()},            1, "Wolf"                                                      },
       {{"--seed", "1", "--tables", SHIPPED_TABLES, "--out", folder.path().string()},
-       1,                                                                                                                 "Is a directory"                                            },
+       1,                                                                               "Is a directory"                                            },
       {{"--seed", "1", "--tables", SHIPPED_TABLES, "--out", "/dev/full"},
-       1,                                                                                                                 "No space left on device"                                   },
-      {{"--check-tables", noWolf.string()},                                          1,                                   noWolf.string() + ", line "                                 },
-      {with(kCompany,                                                                {"--seed", "1", "--reroll", "2,9"}), 2,
-       "--reroll: group 9: the force has groups 1 to 3"},
-      {with(kCompany,                                                                            {"--seed", "1", "--reroll", "3.5"}),                                                                                                   2,
-       "--reroll: slot 3.5: a lance has slots 1 to 4"},
-      {{"--reroll", "2,,3"},                               2,                                                                  "\"\" is no re-roll: a group number or group.slot"                                                                                                          },
-      {{"--check-tables", SHIPPED_TABLES, "--reroll", "1"},                          2,"--reroll excludes --check-tables"},
+       1,                                                                               "No space left on device"                                   },
+      {{"--check-tables", noWolf.string()},                                          1, noWolf.string() + ", line "                                 },
   };
   for (const Case& c : cases) {
     std::string command;
@@ -270,7 +264,7 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
 }
 
 // A recorded list draws the same force again; it changes only the lines of what it names, and
-// JSON carries it.
+// JSON carries it. A list naming what the force lacks is a bad command line.
 TEST(Cli, RerollListDrawsTheSameForceAgainAndJsonRecordsIt) {
   const std::vector<std::string> seeded = with(kCompany, {"--seed", "5"});
   const std::vector<std::string> plain = linesOf(runCli(seeded).out);
@@ -286,13 +280,24 @@ TEST(Cli, RerollListDrawsTheSameForceAgainAndJsonRecordsIt) {
     }
   }
   EXPECT_NE(lines, plain);
-
   const auto rerollsOf = [&](const std::vector<std::string>& more) {
     return nlohmann::json::parse(runCli(with(seeded, with({"--format", "json"}, more))).out)
         .at("rerolls");
   };
   EXPECT_EQ(rerollsOf({"--reroll", "2,3.1,2"}), nlohmann::json({"2", "3.1", "2"}));
   EXPECT_EQ(rerollsOf({}), nlohmann::json::array());
+
+  const std::pair<const char*, const char*> refused[] = {
+      {"2,9",  "musterwright-cli: --reroll: group 9: the force has groups 1 to 3\n"},
+      {"3.5",  "musterwright-cli: --reroll: slot 3.5: a lance has slots 1 to 4\n"  },
+      {"2,,3", "\"\" is no re-roll: a group number or group.slot"                  },
+  };
+  for (const auto& [list, message] : refused) {
+    const RunResult run = runCli(with(seeded, {"--reroll", list}));
+    EXPECT_EQ(run.status, 2) << list;
+    EXPECT_EQ(run.out, "") << list;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
 }
 
 TEST(Cli, HelpVersionAndCheckTablesPrintOnStandardOutput) {

@@ -11,19 +11,34 @@
 
 namespace {
 
+// The force whose slots the rolls below fill, and the dice they roll.
+Force force;
+apstring& experience = force.experience;
+bool& isClan = force.isClan;
+apvector<Mech>& roster = force.roster;
+DiceSource dice;
+
+void useDice(DiceSource source) {
+  dice = std::move(source);
+}
+
+void rollCrewSkills(int slot) {
+  ForceRun run(force, TableText{}, dice);
+  ::rollCrewSkills(run, slot);
+}
+
 // The piloting and gunnery digits a slot gets for `die` at `level`.
 std::string skillsFor(const char* level, bool clan, int die, bool marked = false) {
-  Force force;
-  force.experience = level;
-  force.isClan = clan;
-  force.roster.resize(1);
-  force.roster[0].mark = marked;
+  experience = level;
+  isClan = clan;
+  roster.resize(1);
+  roster[0].mark = marked;
   ScriptedDice dice({
       {6, die - 1}
   });
-  ForceRun run(force, TableText{}, dice.source());
-  rollCrewSkills(run, 0);
-  return {force.roster[0].piloting, force.roster[0].gunnery};
+  useDice(dice.source());
+  rollCrewSkills(0);
+  return {roster[0].piloting, roster[0].gunnery};
 }
 
 TEST(CrewSkills, EveryFaceOfEveryTable) {
@@ -52,17 +67,16 @@ TEST(CrewSkills, MarkedClanGreenCrewRollsAtMinusTwo) {
 }
 
 TEST(CrewSkills, OtherExperienceDrawsNothingAndKeepsTheSkills) {
-  Force force;
-  force.roster.resize(1);
-  force.roster[0].piloting = '3';
-  force.roster[0].gunnery = '2';
+  roster.resize(1);
+  roster[0].piloting = '3';
+  roster[0].gunnery = '2';
   for (const char* level : {"Random", "green", "", "Elite "}) {
-    force.experience = level;
+    experience = level;
     ScriptedDice none;
-    ForceRun run(force, TableText{}, none.source());
-    rollCrewSkills(run, 0);
-    EXPECT_EQ(force.roster[0].piloting, '3') << level;
-    EXPECT_EQ(force.roster[0].gunnery, '2') << level;
+    useDice(none.source());
+    rollCrewSkills(0);
+    EXPECT_EQ(roster[0].piloting, '3') << level;
+    EXPECT_EQ(roster[0].gunnery, '2') << level;
   }
 }
 

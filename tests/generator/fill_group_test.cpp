@@ -15,7 +15,7 @@ namespace {
 
 class FillGroupTest : public testing::Test {
  protected:
-  // Runs a generation that leaves the faction found and the force.roster sized for `groups`
+  // Runs a generation that leaves the faction found and the roster sized for `groups`
   // groups, every slot marked "old", with the experience "Regular".
   void prepare(const char* faction, int groups, bool vehicles = false) {
     const bool clan = std::string(faction) == "Ghost Bear";
@@ -29,29 +29,33 @@ class FillGroupTest : public testing::Test {
       setup.then({
           {6, 0}
       });
-    force = generateForce(tables, Selection{faction, "Lance", "Random", "Regular", vehicles},
-                          setup.source());
-    force.roster.resize(groups * force.groupSize());
-    for (int k = 0; k < force.roster.length(); ++k) {
-      force.roster[k].name = "old";
-      force.roster[k].weightClass = "old";
+    force =
+        generateForce(tables, Selection{faction, "Lance", "", "Regular", vehicles}, setup.source());
+    roster.resize(groups * groupSize());
+    for (int k = 0; k < roster.length(); ++k) {
+      roster[k].name = "old";
+      roster[k].weightClass = "old";
     }
   }
 
-  // Fills the group of `groupWeight` from `firstSlot` with the rolls of `dice`.
-  void fill(const char* groupWeight, int firstSlot, const ScriptedDice& dice) {
-    ForceRun run(force, tables, dice.source());
-    FillGroup(run, groupWeight, firstSlot);
+  // The dice of the next FillGroup, which fills the prepared force.
+  void useDice(DiceSource source) { dice = std::move(source); }
+  void FillGroup(const char* groupWeight, int firstSlot) {
+    ForceRun run(force, tables, dice);
+    ::FillGroup(run, groupWeight, firstSlot);
   }
+  int groupSize() const { return force.groupSize(); }
 
   std::vector<std::string> weights(int from, int count) const {
     std::vector<std::string> result;
-    for (int k = from; k < from + count; ++k) result.push_back(force.roster[k].weightClass.c_str());
+    for (int k = from; k < from + count; ++k) result.push_back(roster[k].weightClass.c_str());
     return result;
   }
 
   const TableText tables = soundTableText();
   Force force;
+  apvector<Mech>& roster = force.roster;
+  DiceSource dice;
 };
 
 using Slots = std::vector<std::string>;
@@ -84,9 +88,9 @@ TEST_F(FillGroupTest, CompositionRowsIncludingTheIrregularOnes) {
         {6, c.die - 1}
     });
     for (std::size_t k = 0; k < c.slots.size(); ++k) dice.then(entrySlot(2, 1));
-    fill(c.group, 1, dice);
-    EXPECT_EQ(weights(0, force.groupSize()), c.slots)
-        << c.faction << " " << c.group << " " << c.die;
+    useDice(dice.source());
+    FillGroup(c.group, 1);
+    EXPECT_EQ(weights(0, groupSize()), c.slots) << c.faction << " " << c.group << " " << c.die;
   }
 }
 
@@ -96,7 +100,8 @@ TEST_F(FillGroupTest, WritesOnlyItsOwnSlots) {
       {6, 4}
   });
   for (int k = 0; k < 5; ++k) star.then(entrySlot(2, 1));
-  fill("Heavy", 6, star);
+  useDice(star.source());
+  FillGroup("Heavy", 6);
   EXPECT_EQ(weights(4, 7), (Slots{"old", "Heavy", "Heavy", "Heavy", "Heavy", "Heavy", "old"}));
 
   prepare("Kurita", 3);
@@ -104,7 +109,8 @@ TEST_F(FillGroupTest, WritesOnlyItsOwnSlots) {
       {6, 0}
   });
   for (int k = 0; k < 4; ++k) lance.then(entrySlot(2, 1));
-  fill("Light", 5, lance);
+  useDice(lance.source());
+  FillGroup("Light", 5);
   EXPECT_EQ(weights(3, 6), (Slots{"old", "Light", "Light", "Light", "Light", "old"}))
       << "a House group never writes a fifth slot";
 }
@@ -112,20 +118,21 @@ TEST_F(FillGroupTest, WritesOnlyItsOwnSlots) {
 TEST_F(FillGroupTest, UnknownGroupWeightDrawsOneDieAndWritesNoWeightClass) {
   for (const char* group : {"heavy", "Light ", "Elemental", "Battle Armor"}) {
     prepare("Kurita", 1);
-    for (int k = 0; k < 4; ++k) force.roster[k].weightClass = "Medium";
+    for (int k = 0; k < 4; ++k) roster[k].weightClass = "Medium";
     const bool armour = std::string(group) == "Elemental" || std::string(group) == "Battle Armor";
     ScriptedDice dice({
         {6, 0}
     });
     for (int k = 0; k < 4; ++k)
       dice.then(armour ? std::vector<Draw>{{6, 2}} : entrySlot(12, 3));
-    fill(group, 1, dice);
+    useDice(dice.source());
+    FillGroup(group, 1);
     EXPECT_EQ(weights(0, 4), Slots(4, "Medium")) << group;
     const char* name = std::string(group) == "Elemental"      ? "Elemental"
                        : std::string(group) == "Battle Armor" ? "Battle Suit"
                                                               : "Kur Medium 11";
-    EXPECT_STREQ(force.roster[3].name.c_str(), name) << "slots keep their old class to look up";
-    EXPECT_EQ(force.roster[3].piloting, '5');
+    EXPECT_STREQ(roster[3].name.c_str(), name) << "slots keep their old class to look up";
+    EXPECT_EQ(roster[3].piloting, '5');
   }
 }
 
@@ -141,11 +148,12 @@ TEST_F(FillGroupTest, EntryRollTwoTakesTheFirstLineAndTwelveTheEleventh) {
       {6, 0}
   });
   dice.then(entrySlot(7, 1)).then(entrySlot(8, 1));
-  fill("Assault", 1, dice);
-  EXPECT_STREQ(force.roster[0].name.c_str(), "Kur Assault 1");
-  EXPECT_STREQ(force.roster[1].name.c_str(), "Kur Assault 11");
-  EXPECT_STREQ(force.roster[2].name.c_str(), "Kur Assault 6");
-  EXPECT_STREQ(force.roster[3].name.c_str(), "Kur Assault 7");
+  useDice(dice.source());
+  FillGroup("Assault", 1);
+  EXPECT_STREQ(roster[0].name.c_str(), "Kur Assault 1");
+  EXPECT_STREQ(roster[1].name.c_str(), "Kur Assault 11");
+  EXPECT_STREQ(roster[2].name.c_str(), "Kur Assault 6");
+  EXPECT_STREQ(roster[3].name.c_str(), "Kur Assault 7");
 }
 
 TEST_F(FillGroupTest, VehicleRollFivePicksTheFactionOneToFourAVehicle) {
@@ -159,11 +167,12 @@ TEST_F(FillGroupTest, VehicleRollFivePicksTheFactionOneToFourAVehicle) {
                   {5, vehicleRolls[k]}
     })
         .then(entrySlot(3 + k, 1));
-  fill("Light", 1, dice);
-  EXPECT_STREQ(force.roster[0].name.c_str(), "Kur Light 2");
-  EXPECT_STREQ(force.roster[1].name.c_str(), "Veh Light 3");
-  EXPECT_STREQ(force.roster[2].name.c_str(), "Veh Light 4");
-  EXPECT_STREQ(force.roster[3].name.c_str(), "Veh Medium 5") << "the slot's own class is looked up";
+  useDice(dice.source());
+  FillGroup("Light", 1);
+  EXPECT_STREQ(roster[0].name.c_str(), "Kur Light 2");
+  EXPECT_STREQ(roster[1].name.c_str(), "Veh Light 3");
+  EXPECT_STREQ(roster[2].name.c_str(), "Veh Light 4");
+  EXPECT_STREQ(roster[3].name.c_str(), "Veh Medium 5") << "the slot's own class is looked up";
 }
 
 }  // namespace

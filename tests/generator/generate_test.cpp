@@ -14,7 +14,13 @@ namespace {
 
 class Generate : public testing::Test {
  protected:
-  void SetUp() override { tables = readTableText(folder.write("Tables.dat", soundTables())); }
+  // A run on the sound tables; the fields below show the force it returned.
+  void generateForce(const Selection& selection, DiceSource dice) {
+    force = ::generateForce(tables, selection, std::move(dice));
+  }
+  void generateForce(const Selection& selection, std::uint32_t seed) {
+    force = ::generateForce(tables, selection, seed);
+  }
 
   static Selection choose(const char* h, const char* s, const char* w, const char* e,
                           bool vehicles = false) {
@@ -23,9 +29,12 @@ class Generate : public testing::Test {
 
   static std::string text(const apstring& s) { return s.c_str(); }
 
-  ScratchFolder folder;
-  TableText tables;
+  const TableText tables = soundTableText();
   Force force;
+  const apstring &house = force.house, &size = force.size, &weight = force.weight,
+                 &experience = force.experience;
+  const bool& isClan = force.isClan;
+  const apvector<Mech>& roster = force.roster;
 };
 
 std::vector<Draw> join(std::initializer_list<std::vector<Draw>> parts) {
@@ -39,14 +48,14 @@ TEST_F(Generate, RandomHouseRollEightIsWolfAndRollsTheClanSizeTable) {
       {{10, 7}, {5, 1}},
       twoDice(7), zeroUnit(2, 5)
   }));
-  force = generateForce(tables, choose("Random", "Random", "Heavy", "Random"), dice.source());
-  EXPECT_EQ(text(force.house), "Wolf");
-  EXPECT_TRUE(force.isClan);
-  EXPECT_EQ(text(force.size), "Binary");
-  EXPECT_EQ(force.roster.length(), 10);
-  EXPECT_EQ(text(force.weight), "Heavy") << "two groups: the selected weight is only listed";
-  EXPECT_EQ(text(force.experience), "Regular");
-  EXPECT_EQ(text(force.roster[0].name), "Wol Light 1");
+  generateForce(choose("Random", "Random", "Heavy", "Random"), dice.source());
+  EXPECT_EQ(text(house), "Wolf");
+  EXPECT_TRUE(isClan);
+  EXPECT_EQ(text(size), "Binary");
+  EXPECT_EQ(roster.length(), 10);
+  EXPECT_EQ(text(weight), "Heavy") << "two groups: the selected weight is only listed";
+  EXPECT_EQ(text(experience), "Regular");
+  EXPECT_EQ(text(roster[0].name), "Wol Light 1");
 }
 
 TEST_F(Generate, HouseTableRowsSetTheFactionAndClanFlag) {
@@ -55,24 +64,24 @@ TEST_F(Generate, HouseTableRowsSetTheFactionAndClanFlag) {
   for (int value = 0; value < 10; ++value) {
     const bool clan = value >= 6;
     ScriptedDice dice(join({{{10, value}}, zeroGroup(clan ? 5 : 4)}));
-    force = generateForce(tables, choose("Random", "Lance", "Light", "Green"), dice.source());
-    EXPECT_EQ(text(force.house), expected[value]);
-    EXPECT_EQ(force.isClan, clan) << expected[value];
-    EXPECT_EQ(force.roster.length(), clan ? 5 : 4) << "\"Lance\" gives one group of either kind";
-    EXPECT_EQ(text(force.roster[0].name), std::string(expected[value]).substr(0, 3) + " Light 1");
+    generateForce(choose("Random", "Lance", "Light", "Green"), dice.source());
+    EXPECT_EQ(text(house), expected[value]);
+    EXPECT_EQ(isClan, clan) << expected[value];
+    EXPECT_EQ(roster.length(), clan ? 5 : 4) << "\"Lance\" gives one group of either kind";
+    EXPECT_EQ(text(roster[0].name), std::string(expected[value]).substr(0, 3) + " Light 1");
   }
 }
 
 TEST_F(Generate, ChosenFactionStillDrawsTheHouseRoll) {
   ScriptedDice wolf(join({{{10, 0}}, zeroGroup(5)}));
-  force = generateForce(tables, choose("Wolf", "Star", "Light", "Elite"), wolf.source());
-  EXPECT_EQ(text(force.house), "Wolf") << "the unused house roll of 1 would have been Kurita";
-  EXPECT_TRUE(force.isClan);
+  generateForce(choose("Wolf", "Star", "Light", "Elite"), wolf.source());
+  EXPECT_EQ(text(house), "Wolf") << "the unused house roll of 1 would have been Kurita";
+  EXPECT_TRUE(isClan);
 
   ScriptedDice comStar(join({{{10, 9}}, zeroUnit(3, 4)}));
-  force = generateForce(tables, choose("ComStar", "Trinary", "Light", "Elite"), comStar.source());
-  EXPECT_FALSE(force.isClan);
-  EXPECT_EQ(force.roster.length(), 12) << "\"Trinary\" for a House is three lances";
+  generateForce(choose("ComStar", "Trinary", "Light", "Elite"), comStar.source());
+  EXPECT_FALSE(isClan);
+  EXPECT_EQ(roster.length(), 12) << "\"Trinary\" for a House is three lances";
 }
 
 TEST_F(Generate, SizeTablesGiveTheirWordAndGroupCount) {
@@ -99,9 +108,9 @@ TEST_F(Generate, SizeTablesGiveTheirWordAndGroupCount) {
         {{10, 0}, {c.sizeDie, c.value}},
         zeroUnit(c.groups, slots)
     }));
-    force = generateForce(tables, choose(c.faction, "Random", "Light", "Veteran"), dice.source());
-    EXPECT_EQ(text(force.size), c.size);
-    EXPECT_EQ(force.roster.length(), c.groups * slots) << c.size;
+    generateForce(choose(c.faction, "Random", "Light", "Veteran"), dice.source());
+    EXPECT_EQ(text(size), c.size);
+    EXPECT_EQ(roster.length(), c.groups * slots) << c.size;
   }
 }
 
@@ -121,9 +130,9 @@ TEST_F(Generate, ChosenSizeWordsGiveTheirGroupCountForEitherForce) {
     for (const char* faction : {"Davion", "Ghost Bear"}) {
       const int slots = std::string(faction) == "Davion" ? 4 : 5;
       ScriptedDice dice(join({{{10, 0}}, zeroUnit(groups, slots)}));
-      force = generateForce(tables, choose(faction, word, "Assault", "Regular"), dice.source());
-      EXPECT_EQ(text(force.size), word);
-      EXPECT_EQ(force.roster.length(), groups * slots) << word << " " << faction;
+      generateForce(choose(faction, word, "Assault", "Regular"), dice.source());
+      EXPECT_EQ(text(size), word);
+      EXPECT_EQ(roster.length(), groups * slots) << word << " " << faction;
     }
   }
 }
@@ -147,10 +156,9 @@ TEST_F(Generate, WeightTableForOneGroupAtItsBoundaries) {
   for (const Case& c : cases) {
     for (const bool clan : {false, true}) {
       ScriptedDice dice(join({{{10, 0}}, twoDice(c.total), zeroGroup(clan ? 5 : 4)}));
-      force = generateForce(tables,
-                            choose(clan ? "Jade Falcon" : "Steiner", "Lance", "Random", "Green"),
-                            dice.source());
-      EXPECT_EQ(text(force.weight), clan ? c.clan : c.house) << c.total;
+      generateForce(choose(clan ? "Jade Falcon" : "Steiner", "Lance", "Random", "Green"),
+                    dice.source());
+      EXPECT_EQ(text(weight), clan ? c.clan : c.house) << c.total;
     }
   }
 }
@@ -163,22 +171,21 @@ TEST_F(Generate, WeightTwoMakesABattleArmourGroupThatReadsNoTable) {
       dice.then({
           {6, k % 6}
       });
-    force = generateForce(tables,
-                          choose(clan ? "Smoke Jaguar" : "Liao", "Star", "Random", "Veteran", true),
-                          dice.source());
-    EXPECT_EQ(text(force.weight), clan ? "Elemental" : "Battle Armor");
+    generateForce(choose(clan ? "Smoke Jaguar" : "Liao", "Star", "Random", "Veteran", true),
+                  dice.source());
+    EXPECT_EQ(text(weight), clan ? "Elemental" : "Battle Armor");
     for (int k = 0; k < slots; ++k) {
-      EXPECT_EQ(text(force.roster[k].name), clan ? "Elemental" : "Battle Suit");
+      EXPECT_EQ(text(roster[k].name), clan ? "Elemental" : "Battle Suit");
     }
-    EXPECT_EQ(force.roster[0].piloting, '5') << "battle armour crews are rolled like any other";
-    EXPECT_EQ(force.roster[slots - 1].gunnery, clan ? '2' : '3') << "Veteran die 5 or 4";
+    EXPECT_EQ(roster[0].piloting, '5') << "battle armour crews are rolled like any other";
+    EXPECT_EQ(roster[slots - 1].gunnery, clan ? '2' : '3') << "Veteran die 5 or 4";
   }
 }
 
 TEST_F(Generate, RandomWeightWithSeveralGroupsDrawsNothingAndStaysRandom) {
   ScriptedDice dice(join({{{10, 0}}, zeroUnit(3, 4)}));
-  force = generateForce(tables, choose("Marik", "Company", "Random", "Regular"), dice.source());
-  EXPECT_EQ(text(force.weight), "Random");
+  generateForce(choose("Marik", "Company", "Random", "Regular"), dice.source());
+  EXPECT_EQ(text(weight), "Random");
 }
 
 TEST_F(Generate, ExperienceTableAtItsBoundaries) {
@@ -193,8 +200,8 @@ TEST_F(Generate, ExperienceTableAtItsBoundaries) {
   };
   for (const auto& [total, word] : cases) {
     ScriptedDice dice(join({{{10, 0}}, twoDice(total), zeroGroup(4)}));
-    force = generateForce(tables, choose("Kurita", "Lance", "Light", "Random"), dice.source());
-    EXPECT_EQ(text(force.experience), word) << total;
+    generateForce(choose("Kurita", "Lance", "Light", "Random"), dice.source());
+    EXPECT_EQ(text(experience), word) << total;
   }
 }
 
@@ -203,11 +210,11 @@ TEST_F(Generate, EverythingRandomDrawsHouseSizeWeightExperienceInThatOrder) {
       {{10, 3}, {4, 0}},
       twoDice(12), twoDice(12), zeroGroup(4)
   }));
-  force = generateForce(tables, choose("Random", "Random", "Random", "Random"), dice.source());
-  EXPECT_EQ(text(force.house), "Davion");
-  EXPECT_EQ(text(force.size), "Lance");
-  EXPECT_EQ(text(force.weight), "Assault");
-  EXPECT_EQ(text(force.experience), "Elite");
+  generateForce(choose("Random", "Random", "Random", "Random"), dice.source());
+  EXPECT_EQ(text(house), "Davion");
+  EXPECT_EQ(text(size), "Lance");
+  EXPECT_EQ(text(weight), "Assault");
+  EXPECT_EQ(text(experience), "Elite");
 }
 
 TEST_F(Generate, EmptyWordsCountAsRandom) {
@@ -215,57 +222,64 @@ TEST_F(Generate, EmptyWordsCountAsRandom) {
       {{10, 8}, {5, 0}},
       twoDice(7), twoDice(6), zeroGroup(5)
   }));
-  force = generateForce(tables, Selection{}, dice.source());
-  EXPECT_EQ(text(force.house), "Ghost Bear");
-  EXPECT_EQ(text(force.size), "Star");
-  EXPECT_EQ(text(force.weight), "Medium");
-  EXPECT_EQ(text(force.experience), "Regular");
-  EXPECT_EQ(force.roster.length(), 5);
+  generateForce(Selection{}, dice.source());
+  EXPECT_EQ(text(house), "Ghost Bear");
+  EXPECT_EQ(text(size), "Star");
+  EXPECT_EQ(text(weight), "Medium");
+  EXPECT_EQ(text(experience), "Regular");
+  EXPECT_EQ(roster.length(), 5);
 }
 
-TEST_F(Generate, AWordInNoListIsRefusedByNameBeforeAnyRoll) {
-  struct Case {
-    Selection selection;
-    const char* named;
+TEST_F(Generate, UnknownSizeWordFailsBeforeAnyRollAndTheForceIsKept) {
+  ScriptedDice first(join({{{10, 0}}, zeroGroup(4)}));
+  generateForce(choose("Kurita", "Lance", "Light", "Green"), first.source());
+  ScriptedDice dice;
+  try {
+    generateForce(choose("Kurita", "Platoon", "Light", "Green"), dice.source());
+    FAIL() << "an unknown size word must fail the run";
+  } catch (const SelectionError& error) {
+    EXPECT_NE(std::string(error.what()).find("\"Platoon\""), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(roster.length(), 4);
+}
+
+TEST_F(Generate, FactionWeightAndExperienceWordsInNoListAreRefusedByName) {
+  const std::pair<Selection, const char*> cases[] = {
+      {choose("Kurita",  "Lance", "Light",     "Seasoned"), "experience \"Seasoned\""},
+      {choose("Kurita",  "Lance", "Light",     "green"),    "experience \"green\""   },
+      {choose("Kurita",  "Lance", "Elemental", "Elite"),    "weight \"Elemental\""   },
+      {choose("Kurita ", "Lance", "Light",     "Elite"),    "faction \"Kurita \""    },
   };
-  const Case cases[] = {
-      {choose("Kurita",  "Platoon", "Light",     "Green"),    "unit size \"Platoon\""  },
-      {choose("Kurita",  "Lance",   "Light",     "Seasoned"), "experience \"Seasoned\""},
-      {choose("Kurita",  "Lance",   "Light",     "green"),    "experience \"green\""   },
-      {choose("Kurita",  "Lance",   "Elemental", "Elite"),    "weight \"Elemental\""   },
-      {choose("Kurita ", "Lance",   "Light",     "Elite"),    "faction \"Kurita \""    },
-  };
-  for (const Case& c : cases) {
+  for (const auto& [selection, named] : cases) {
     ScriptedDice none;
     try {
-      generateForce(tables, c.selection, none.source());
-      ADD_FAILURE() << "a word in no list must fail the run: " << c.named;
+      generateForce(selection, none.source());
+      ADD_FAILURE() << named << " was taken";
     } catch (const SelectionError& error) {
-      EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+      EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
     }
   }
 }
 
-TEST_F(Generate, SameSeedSameForceAndEveryRunAFreshForce) {
-  force = generateForce(tables, choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
-  ASSERT_EQ(force.roster.length(), 240);
+TEST_F(Generate, SameSeedSameForceAndEveryRunAFreshOne) {
+  generateForce(choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
+  ASSERT_EQ(roster.length(), 240);
   std::vector<std::string> first;
-  for (int k = 0; k < 240; ++k) first.push_back(text(force.roster[k].name));
-  force = generateForce(tables, choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
-  for (int k = 0; k < 240; ++k) EXPECT_EQ(text(force.roster[k].name), first[k]) << k;
+  for (int k = 0; k < 240; ++k) first.push_back(text(roster[k].name));
+  generateForce(choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
+  for (int k = 0; k < 240; ++k) EXPECT_EQ(text(roster[k].name), first[k]) << k;
 
   // A battle-armour lance writes no slot weight class: nothing of the last force shows through.
   ScriptedDice dice(join({
       {{10, 0}},
       twoDice(2), zeroGroup(0), { {6, 0}, {6, 0}, {6, 0}, {6, 0}}
   }));
-  force = generateForce(tables, choose("Kurita", "Lance", "Random", "Elite"), dice.source());
-  ASSERT_EQ(force.roster.length(), 4);
-  EXPECT_EQ(text(force.weight), "Battle Armor");
+  generateForce(choose("Kurita", "Lance", "Random", "Elite"), dice.source());
+  ASSERT_EQ(roster.length(), 4);
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(text(force.roster[k].weightClass), "");
-    EXPECT_EQ(text(force.roster[k].name), "Battle Suit");
-    EXPECT_EQ(force.roster[k].kind, SlotKind::battleArmour);
+    EXPECT_EQ(text(roster[k].weightClass), "");
+    EXPECT_EQ(text(roster[k].name), "Battle Suit");
+    EXPECT_EQ(roster[k].kind, SlotKind::battleArmour);
   }
 }
 
@@ -282,22 +296,20 @@ TEST(GenerateWithoutTables, ReadingATableFileThatIsNoneFailsNamingIt) {
 
 TEST_F(Generate, EverySlotRecordsWhereItsDesignCameFromOnEveryRun) {
   // The test tables name faction entries "<faction> <weight> <k>" and vehicles "Veh ...".
-  force = generateForce(tables, choose("Davion", "Regement", "Random", "Random", true), 77u);
+  generateForce(choose("Davion", "Regement", "Random", "Random", true), 77u);
   int vehicles = 0;
-  for (int k = 0; k < force.roster.length(); ++k) {
-    const bool vehicle = text(force.roster[k].name).starts_with("Veh ");
-    EXPECT_EQ(force.roster[k].kind, vehicle ? SlotKind::vehicle : SlotKind::mech)
-        << text(force.roster[k].name);
+  for (int k = 0; k < roster.length(); ++k) {
+    const bool vehicle = text(roster[k].name).starts_with("Veh ");
+    EXPECT_EQ(roster[k].kind, vehicle ? SlotKind::vehicle : SlotKind::mech) << text(roster[k].name);
     vehicles += vehicle;
   }
-  ASSERT_EQ(force.roster.length(), 108);
+  ASSERT_EQ(roster.length(), 108);
   EXPECT_GT(vehicles, 60) << "about four slots in five are vehicles";
   EXPECT_LT(vehicles, 108);
 
   // The same records, filled again without vehicles (battle armour: the test above).
-  force = generateForce(tables, choose("Davion", "Regement", "Random", "Random"), 77u);
-  for (int k = 0; k < force.roster.length(); ++k)
-    EXPECT_EQ(force.roster[k].kind, SlotKind::mech) << k;
+  generateForce(choose("Davion", "Regement", "Random", "Random"), 77u);
+  for (int k = 0; k < roster.length(); ++k) EXPECT_EQ(roster[k].kind, SlotKind::mech) << k;
 }
 
 }  // namespace

@@ -65,16 +65,9 @@ TEST(Reroll, AGroupOrSlotChangesOnlyItselfAndKeepsItsWeightClass) {
 }
 
 TEST(Reroll, ABattleArmourSlotKeepsItsNameAndDrawsOnlyItsCrew) {
-  ScriptedDice lance({
-      {10, 0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0}
-  });
+  std::vector<Draw> draws(8, Draw{6, 0});  // the house roll, 2d6 2 (battle armour), then 1s
+  draws[0] = {10, 0};
+  ScriptedDice lance(draws);
   Force force = generateForce(kTables, Selection{"Kurita", "Lance", "", "Veteran"}, lance.source());
   ASSERT_EQ(force.roster[2].kind, SlotKind::battleArmour);
   ScriptedDice crew({
@@ -123,6 +116,30 @@ TEST(Reroll, OutsideTheForceIsRefusedWithTheValidRangeAndChangesNothing) {
                              5u, {{1, 6}}),
                RerollError)
       << "a star has slots 1 to 5";
+}
+
+// A recorded list is a promise like a seed: these forces were drawn once from the shipped tables,
+// and a change to how a re-roll takes its dice changes them.
+TEST(Reroll, RecordedListsStillDrawTheirForces) {
+  const TableText tables = readTableText(SHIPPED_TABLES);
+  struct Case {
+    Selection selection;
+    const char* rerolls;
+    std::vector<std::string> names;
+  };
+  const Case cases[] = {
+      {{"Davion", "Lance", "", "Regular"},
+       "1,1.2",   {"Regent Prime", "Grand Duke", "Crown Bastion", "Lionheart Keep"}   },
+      {{"Wolf", "Star", "", "Green", true},
+       "1.5,1.5", {"Ironsides", "Ironsides", "Siegewagon", "Groundquake", "Kinslayer"}},
+  };
+  for (const Case& c : cases) {
+    const Force force = generateForce(tables, c.selection, 42u, parseRerolls(c.rerolls));
+    std::vector<std::string> names;
+    for (int k = 0; k < force.roster.length(); ++k)
+      names.emplace_back(force.roster[k].name.c_str());
+    EXPECT_EQ(names, c.names) << c.rerolls;
+  }
 }
 
 TEST(RerollList, ReadsAndWritesTheShortForm) {

@@ -5,29 +5,36 @@
 
 #include <nlohmann/json.hpp>
 
+#include "generator/force.h"
+
 namespace {
 
+Force force;
+apstring &house = force.house, &size = force.size, &weight = force.weight,
+         &experience = force.experience;
+bool &isClan = force.isClan, &withVehicles = force.withVehicles;
+apvector<Mech>& roster = force.roster;
+
 // A House lance of the given designs, the last one a vehicle.
-Force lanceOf(const std::vector<const char*>& designs) {
-  Force force;
-  force.house = "Marik";
-  force.size = "Lance";
-  force.weight = "Medium";
-  force.experience = "Green";
-  force.withVehicles = true;
-  force.roster.resize(4);
+void setLance(const std::vector<const char*>& designs) {
+  house = "Marik";
+  size = "Lance";
+  weight = "Medium";
+  experience = "Green";
+  isClan = false;
+  withVehicles = true;
+  roster.resize(4);
   for (int k = 0; k < 4; ++k) {
-    force.roster[k].name = designs[k];
-    force.roster[k].weightClass = "Medium";
-    force.roster[k].kind = k == 3 ? SlotKind::vehicle : SlotKind::mech;
-    force.roster[k].piloting = static_cast<char>('1' + k);
-    force.roster[k].gunnery = '7';
+    roster[k].name = designs[k];
+    roster[k].weightClass = "Medium";
+    roster[k].kind = k == 3 ? SlotKind::vehicle : SlotKind::mech;
+    roster[k].piloting = static_cast<char>('1' + k);
+    roster[k].gunnery = '7';
   }
-  return force;
 }
 
 TEST(ForceData, CsvQuotesWhatItMustAndJsonKeepsEveryNameBytesThatAreNoUtf8Replaced) {
-  Force force = lanceOf({"Comma, Mk 2", "The \"Hound\"", " Spaced ", "Bad \xff byte"});
+  setLance({"Comma, Mk 2", "The \"Hound\"", " Spaced ", "Bad \xff byte"});
   EXPECT_EQ(forceCsv(force),
             "group,slot,design,weight_class,kind,piloting,gunnery\r\n"
             "1,1,\"Comma, Mk 2\",Medium,mech,1,7\r\n"

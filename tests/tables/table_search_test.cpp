@@ -114,50 +114,56 @@ TEST(EntryPick, AfterAFailureTheNextSearchStartsClean) {
 // Whole runs on crafted files: what a malformed file makes of a roll.
 class MalformedTables : public testing::Test {
  protected:
+  void openTableFile(const std::filesystem::path& path) { tables = readTableText(path); }
+  template <class Dice>
+  void generateForce(const Selection& selection, Dice dice) {
+    force = ::generateForce(tables, selection, dice);
+  }
   // A Kurita lance of one Light slot composition (die 1: all Light) with the given entry
   // rolls, on `bytes`.
   void runLightLance(const std::string& bytes, const std::vector<int>& entries) {
-    tables = readTableText(folder.write("Tables.dat", bytes));
+    openTableFile(folder.write("Tables.dat", bytes));
     ScriptedDice dice({
         {10, 0},
         {6,  0}
     });
     for (int entry : entries) dice.then(entrySlot(entry, 1));
-    force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, dice.source());
+    generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, dice.source());
   }
   ScratchFolder folder;
   TableText tables;
   Force force;
+  const apvector<Mech>& roster = force.roster;
 };
 
 TEST_F(MalformedTables, EntriesThatBeginWithAHeadingWordAreNoHeadings) {
   std::string text = "Kurita\nLight\nWolf Runner\nLight Lancer\n";
   for (int k = 3; k <= 11; ++k) text += "K" + std::to_string(k) + "\n";
   runLightLance(text, {2, 3, 3, 12});
-  EXPECT_STREQ(force.roster[0].name.c_str(), "Wolf Runner");
-  EXPECT_STREQ(force.roster[1].name.c_str(), "Light Lancer");
-  EXPECT_STREQ(force.roster[3].name.c_str(), "K11");
+  EXPECT_STREQ(roster[0].name.c_str(), "Wolf Runner");
+  EXPECT_STREQ(roster[1].name.c_str(), "Light Lancer");
+  EXPECT_STREQ(roster[3].name.c_str(), "K11");
 }
 
 TEST_F(MalformedTables, TenEntryTableLendsTheNextHeadingToRollTwelve) {
   std::string text = "Kurita\n" + weightTable("Kur", "Light", 10) + weightTable("Kur", "Medium");
   runLightLance(text, {12, 2, 2, 2});
-  EXPECT_STREQ(force.roster[0].name.c_str(), "Medium");
-  EXPECT_STREQ(force.roster[1].name.c_str(), "Kur Light 1");
+  EXPECT_STREQ(roster[0].name.c_str(), "Medium");
+  EXPECT_STREQ(roster[1].name.c_str(), "Kur Light 1");
 }
 
 TEST_F(MalformedTables, SectionWithoutItsTableBorrowsTheNextOne) {
   std::string text = "Kurita\n" + weightTable("Kur", "Medium") + "Liao\n" +
                      weightTable("Lia", "Light") + "Marik\n" + weightTable("Mar", "Light");
   runLightLance(text, {2, 7, 12, 2});
-  EXPECT_STREQ(force.roster[0].name.c_str(), "Lia Light 1");
-  EXPECT_STREQ(force.roster[2].name.c_str(), "Lia Light 11");
+  EXPECT_STREQ(roster[0].name.c_str(), "Lia Light 1");
+  EXPECT_STREQ(roster[2].name.c_str(), "Lia Light 11");
 }
 
 TEST_F(MalformedTables, CrLfFileFailsTheRunNamingTheCause) {
-  tables = readTableText(folder.write("Tables.dat", withCrLf(soundTables())));
+  openTableFile(folder.write("Tables.dat", withCrLf(soundTables())));
   try {
-    force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
+    generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
     FAIL() << "a CR LF file matches no heading";
   } catch (const TableError& error) {
     EXPECT_NE(std::string(error.what()).find("CR LF line ends"), std::string::npos) << error.what();
@@ -167,17 +173,16 @@ TEST_F(MalformedTables, CrLfFileFailsTheRunNamingTheCause) {
 TEST_F(MalformedTables, FailedRunLeavesTheFileFitForTheNext) {
   std::string text = soundTables();
   text.replace(text.find("Wolf\n"), 5, "Wulf\n");
-  tables = readTableText(folder.write("Tables.dat", text));
-  EXPECT_THROW(force = generateForce(tables, Selection{"Wolf", "Star", "Light", "Elite"}, 5u),
-               TableError);
-  force = generateForce(tables, Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
-  EXPECT_EQ(std::string(force.roster[0].name.c_str()).substr(0, 10), "Kur Light ");
+  openTableFile(folder.write("Tables.dat", text));
+  EXPECT_THROW(generateForce(Selection{"Wolf", "Star", "Light", "Elite"}, 5u), TableError);
+  generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, 5u);
+  EXPECT_EQ(std::string(roster[0].name.c_str()).substr(0, 10), "Kur Light ");
 }
 
 TEST_F(MalformedTables, VehicleEntryOnTheLastLineWithoutLineFeed) {
   std::string text = soundTables();
   text.pop_back();
-  tables = readTableText(folder.write("Tables.dat", text));
+  openTableFile(folder.write("Tables.dat", text));
   ScriptedDice dice({
       {10, 0},
       {6,  5}
@@ -187,9 +192,8 @@ TEST_F(MalformedTables, VehicleEntryOnTheLastLineWithoutLineFeed) {
                   {5, 0}
     })
         .then(entrySlot(12, 1));
-  force =
-      generateForce(tables, Selection{"Kurita", "Lance", "Assault", "Elite", true}, dice.source());
-  EXPECT_STREQ(force.roster[3].name.c_str(), "Veh Assault 11");
+  generateForce(Selection{"Kurita", "Lance", "Assault", "Elite", true}, dice.source());
+  EXPECT_STREQ(roster[3].name.c_str(), "Veh Assault 11");
 }
 
 }  // namespace

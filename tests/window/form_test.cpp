@@ -13,16 +13,14 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "ui/TForm1.h"
 #include "window_test_support.h"
 
 namespace {
 
 // The form's nine controls.
-QList<QWidget*> nineControls(const TForm1& form) {
-  const Controls c(form);
-  return {c.HouseBox, c.SizeBox,  c.ExperienceBox, c.Vehicle, c.GButton,
-          c.ToFile,   c.FileName, c.WeightBox,     c.MechBox};
+QList<QWidget*> controlsOf(const TestWindow& form) {
+  return {form.HouseBox, form.SizeBox,  form.ExperienceBox, form.Vehicle, form.GButton,
+          form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
 }
 
 }  // namespace
@@ -32,7 +30,7 @@ class FormTest : public QObject {
 
  private slots:
   void windowFrame() {
-    TForm1 form;
+    TestWindow form;
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Musterwright"));
     QCOMPARE(form.pos(), QPoint(192, 107));
@@ -70,7 +68,7 @@ class FormTest : public QObject {
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
     QFETCH(QString, hint);
-    TForm1 form;
+    TestWindow form;
     form.show();
     const QWidget* control = form.findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(control);
@@ -105,7 +103,7 @@ class FormTest : public QObject {
   void choiceLists() {
     QFETCH(QString, placeholder);
     QFETCH(QStringList, items);
-    TForm1 form;
+    TestWindow form;
     const auto* list = form.findChild<QComboBox*>(QTest::currentDataTag());
     QVERIFY(list);
     QStringList listed;
@@ -129,18 +127,17 @@ class FormTest : public QObject {
   void resizing() {
     QFETCH(QSize, asked);
     QFETCH(QSize, size);
-    TForm1 form;
+    TestWindow form;
     form.show();
     QHash<QWidget*, QRect> before;
-    for (QWidget* control : nineControls(form)) before[control] = control->geometry();
+    for (QWidget* control : controlsOf(form)) before[control] = control->geometry();
     form.resize(asked);
     QCOMPARE(form.size(), size);
     const QSize added = size - QSize(608, 480);
-    QCOMPARE(controlsOf(form).MechBox->geometry(),
-             before[controlsOf(form).MechBox].adjusted(0, 0, added.width(), added.height()));
-    for (QWidget* control : QList<QWidget*>{controlsOf(form).WeightBox, controlsOf(form).Vehicle,
-                                            controlsOf(form).GButton, controlsOf(form).ToFile,
-                                            controlsOf(form).FileName})
+    QCOMPARE(form.MechBox->geometry(),
+             before[form.MechBox].adjusted(0, 0, added.width(), added.height()));
+    for (QWidget* control :
+         QList<QWidget*>{form.WeightBox, form.Vehicle, form.GButton, form.ToFile, form.FileName})
       QCOMPARE(control->geometry(), before[control].translated(added.width(), 0));
   }
 
@@ -161,12 +158,12 @@ class FormTest : public QObject {
     const QFont original = QApplication::font();
     const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
     QApplication::setFont(font);
-    TForm1 form;
+    TestWindow form;
     form.show();
     form.resize(1, 1);
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
-    const QList<QWidget*> controls = nineControls(form);
+    const QList<QWidget*> controls = controlsOf(form);
     for (const QWidget* control : controls) {
       QVERIFY2(control->width() >= control->sizeHint().width() &&
                    control->height() >= control->sizeHint().height(),
@@ -181,44 +178,44 @@ class FormTest : public QObject {
 
   // A listing line wider than the box widens it (there is no horizontal scroll bar).
   void wideListing() {
-    TForm1 form;
+    TestWindow form;
     form.show();
     const QString line(120, u'W');
-    controlsOf(form).MechBox->setPlainText("Kurita\n" + line);
-    controlsOf(form).MechBox->updateGeometry();
+    form.MechBox->setPlainText("Kurita\n" + line);
+    form.MechBox->updateGeometry();
     QApplication::processEvents();
-    QVERIFY(controlsOf(form).MechBox->viewport()->width() >
-            controlsOf(form).MechBox->fontMetrics().horizontalAdvance(line));
+    QVERIFY(form.MechBox->viewport()->width() >
+            form.MechBox->fontMetrics().horizontalAdvance(line));
   }
 
   void editorsAtStart() {
-    TForm1 form;
-    QVERIFY(!controlsOf(form).Vehicle->isChecked());
-    QVERIFY(!controlsOf(form).Vehicle->isTristate());
-    QVERIFY(!controlsOf(form).MechBox->isReadOnly());
-    QCOMPARE(controlsOf(form).MechBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(controlsOf(form).MechBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(controlsOf(form).MechBox->lineWrapMode(), QPlainTextEdit::NoWrap);
+    TestWindow form;
+    QVERIFY(!form.Vehicle->isChecked());
+    QVERIFY(!form.Vehicle->isTristate());
+    QVERIFY(!form.MechBox->isReadOnly());
+    QCOMPARE(form.MechBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(form.MechBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(form.MechBox->lineWrapMode(), QPlainTextEdit::NoWrap);
   }
 
   // Tab walks the controls in their stop order and wraps round: the weight list, although it
   // stands in the top row, comes after the file name; the controls below the file name come
   // after the listing.
   void tabOrder() {
-    TForm1 form;
+    TestWindow form;
     const QStringList order{"HouseBox",    "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
                             "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
                             "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};
     QStringList walked;
-    QWidget* widget = controlsOf(form).HouseBox;
+    QWidget* widget = form.HouseBox;
     do {
       if (widget->parentWidget() == &form && (widget->focusPolicy() & Qt::TabFocus))
         walked << widget->objectName();
       widget = widget->nextInFocusChain();
-    } while (widget != controlsOf(form).HouseBox);
+    } while (widget != form.HouseBox);
     walked << widget->objectName();
     QCOMPARE(walked, order);
-    QVERIFY(controlsOf(form).MechBox->tabChangesFocus());
+    QVERIFY(form.MechBox->tabChangesFocus());
   }
 };
 

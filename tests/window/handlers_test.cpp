@@ -15,7 +15,6 @@
 #include "generator/generate.h"
 #include "tables/table_layout.h"
 #include "ui/TForm1.h"
-#include "ui/table_source.h"
 #include "window_test_support.h"
 
 namespace {
@@ -79,11 +78,10 @@ class HandlersTest : public QObject {
     QFETCH(QStringList, header);
     QFETCH(int, lineCount);
     QFETCH(int, groupSize);
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).MechBox->setPlainText("an earlier listing");
+    TestWindow form(tables);
+    form.MechBox->setPlainText("an earlier listing");
     choose(form, header[0], header[1], header[2], header[3]);
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
     const QStringList lines = listing(form);
     QCOMPARE(lines.size(), lineCount);
@@ -93,10 +91,9 @@ class HandlersTest : public QObject {
 
   // A list with nothing chosen is rolled as "Random"; the header shows what the rolls made.
   void generateUnchosen() {
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     for (int run = 0; run < 30; ++run) {
-      controlsOf(form).GButton->click();
+      form.GButton->click();
       QCOMPARE(dismissErrorBox(form), QString());
       const QStringList lines = listing(form);
       QVERIFY(lines.size() >= 4);
@@ -123,12 +120,11 @@ class HandlersTest : public QObject {
     QSet<QString> vehicles;
     for (const QByteArray& line : file.readAll().split('\n')) vehicles << QString(line);
     vehicles -= {"Vehicles", "Light", "Medium", "Heavy", "Assault", ""};
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     choose(form, "Steiner", "Company", "Medium", "Regular");
     for (const bool ticked : {false, true}) {
-      controlsOf(form).Vehicle->setChecked(ticked);
-      controlsOf(form).GButton->click();
+      form.Vehicle->setChecked(ticked);
+      form.GButton->click();
       int vehicleSlots = 0;
       for (const QString& line : listing(form))
         vehicleSlots += vehicles.contains(line.section(" P: ", 0, 0));
@@ -147,29 +143,26 @@ class HandlersTest : public QObject {
     const QString tableFile = scratch.filePath("Broken.dat");
     QFile::remove(tableFile);
     if (!tables.isEmpty()) writeFile(tableFile, tables);
-    TForm1 form;
-    form.UseTableFile(tableFile.toStdString());
+    TestWindow form(tableFile.toStdString());
     QCOMPARE(dismissErrorBox(form).isEmpty(), !tables.isEmpty());
-    controlsOf(form).MechBox->setPlainText("kept\nas it was\n");
+    form.MechBox->setPlainText("kept\nas it was\n");
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("Broken.dat"));
-    QCOMPARE(controlsOf(form).MechBox->toPlainText(), QStringLiteral("kept\nas it was\n"));
+    QCOMPARE(form.MechBox->toPlainText(), QStringLiteral("kept\nas it was\n"));
   }
 
   void saveAfterLance() {
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    controlsOf(form).GButton->click();
-    controlsOf(form).ToFile->click();
+    form.GButton->click();
+    form.ToFile->click();
     QCOMPARE(dismissErrorBox(form), QString());
     const QByteArray bytes = contentOf("Random.txt");
     QCOMPARE(bytes.count("\r\n"), 9);
     QVERIFY(bytes.endsWith("\r\n"));
     QVERIFY(bytes.startsWith("Kurita\r\nLance\r\nHeavy\r\nRegular\r\n \r\n"));
-    QCOMPARE(bytes,
-             controlsOf(form).MechBox->toPlainText().toUtf8().replace("\n", "\r\n") + "\r\n");
+    QCOMPARE(bytes, form.MechBox->toPlainText().toUtf8().replace("\n", "\r\n") + "\r\n");
   }
 
   // The box's text as it stands is saved to the name as typed, replacing what was there.
@@ -195,14 +188,13 @@ class HandlersTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QByteArray, saved);
     writeFile(fileName, "an older roster\r\n");
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).FileName->setText(fileName);
-    controlsOf(form).MechBox->setPlainText(text);
-    controlsOf(form).ToFile->click();
+    TestWindow form(tables);
+    form.FileName->setText(fileName);
+    form.MechBox->setPlainText(text);
+    form.ToFile->click();
     QCOMPARE(dismissErrorBox(form), QString());
     QCOMPARE(contentOf(fileName), saved);
-    QCOMPARE(controlsOf(form).MechBox->toPlainText(), text);
+    QCOMPARE(form.MechBox->toPlainText(), text);
   }
 
   void saveFailure_data() {
@@ -215,11 +207,10 @@ class HandlersTest : public QObject {
   void saveFailure() {
     QFETCH(QString, fileName);
     QVERIFY(QDir(scratch.path()).mkpath("folder"));
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).FileName->setText(fileName);
-    controlsOf(form).MechBox->setPlainText("a roster");
-    controlsOf(form).ToFile->click();
+    TestWindow form(tables);
+    form.FileName->setText(fileName);
+    form.MechBox->setPlainText("a roster");
+    form.ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("\"" + fileName + "\""));
     QVERIFY(!QFile::exists("missing"));
     QVERIFY(QFileInfo("folder").isDir());
@@ -227,22 +218,21 @@ class HandlersTest : public QObject {
 
   // Ctrl+R and F5 generate, Ctrl+S and Enter in the file name box save.
   void keyboard() {
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_R, QKeyCombination(Qt::Key_F5)}) {
-      controlsOf(form).MechBox->clear();
+      form.MechBox->clear();
       QTest::keyClick(&form, keys.key(), keys.keyboardModifiers());
       QCOMPARE(listing(form).size(), 9);
     }
-    controlsOf(form).FileName->setText("keys.txt");
+    form.FileName->setText("keys.txt");
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(contentOf("keys.txt").count("\r\n"), 9);
-    controlsOf(form).FileName->setText("enter.txt");
-    QTest::keyClick(controlsOf(form).FileName, Qt::Key_Return);
+    form.FileName->setText("enter.txt");
+    QTest::keyClick(form.FileName, Qt::Key_Return);
     QCOMPARE(contentOf("enter.txt").count("\r\n"), 9);
   }
 
@@ -253,11 +243,10 @@ class HandlersTest : public QObject {
     writeFile(folder.filePath("Random.txt"), "kept\r\n");
     QFile::setPermissions(folder.filePath("Random.txt"), QFile::ReadOwner);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).FileName->setText(folder.filePath("Random.txt"));
-    controlsOf(form).MechBox->setPlainText("a roster");
-    controlsOf(form).ToFile->click();
+    TestWindow form(tables);
+    form.FileName->setText(folder.filePath("Random.txt"));
+    form.MechBox->setPlainText("a roster");
+    form.ToFile->click();
     const QString message = dismissErrorBox(form);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(message.contains("Random.txt"));

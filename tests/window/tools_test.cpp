@@ -15,7 +15,6 @@
 
 #include "support/table_files.h"
 #include "tables/table_error.h"
-#include "ui/table_source.h"
 #include "window_test_support.h"
 
 namespace {
@@ -28,7 +27,7 @@ QByteArray commandLineListing(const QStringList& arguments) {
 }
 
 // Chooses `path` in the file dialog open over `form`.
-void acceptFileDialog(const TForm1& form, const QString& path) {
+void acceptFileDialog(const TestWindow& form, const QString& path) {
   auto* dialog = form.findChild<QFileDialog*>();
   QVERIFY(dialog != nullptr && dialog->isVisible());
   dialog->selectFile(path);
@@ -66,52 +65,49 @@ class ToolsTest : public QObject {
     QFETCH(QString, seed);
     QFETCH(QStringList, choices);
     QFETCH(bool, vehicles);
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     choose(form, choices[0], choices[1], choices[2], choices[3]);
-    controlsOf(form).Vehicle->setChecked(vehicles);
-    controlsOf(form).SeedBox->setText(seed);
-    controlsOf(form).GButton->click();
+    form.Vehicle->setChecked(vehicles);
+    form.SeedBox->setText(seed);
+    form.GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
-    QCOMPARE(controlsOf(form).SeedLabel->text(), "Seed: " + seed);
+    QCOMPARE(form.SeedLabel->text(), "Seed: " + seed);
 
     QStringList arguments{"--seed", seed, "--tables", SHIPPED_TABLES};
     const QStringList options{"--faction", "--size", "--weight", "--experience"};
     for (int i = 0; i < 4; ++i)
       if (!choices[i].isEmpty()) arguments << options[i] << choices[i];
     if (vehicles) arguments << "--vehicles";
-    QCOMPARE(controlsOf(form).MechBox->toPlainText().toUtf8() + "\n",
-             commandLineListing(arguments));
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
   }
 
   // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
   // changes nothing; an empty box draws a fresh seed for every Generate.
   void typedSeed() {
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     choose(form, "Kurita", "Batallion", "", "");
-    controlsOf(form).SeedBox->setText(" 7 ");
-    controlsOf(form).GButton->click();
-    const QString drawn = controlsOf(form).MechBox->toPlainText();
-    controlsOf(form).MechBox->clear();
-    controlsOf(form).GButton->click();
-    QCOMPARE(controlsOf(form).MechBox->toPlainText(), drawn);
-    QCOMPARE(controlsOf(form).SeedLabel->text(), QStringLiteral("Seed: 7"));
+    form.SeedBox->setText(" 7 ");
+    form.GButton->click();
+    const QString drawn = form.MechBox->toPlainText();
+    form.MechBox->clear();
+    form.GButton->click();
+    QCOMPARE(form.MechBox->toPlainText(), drawn);
+    QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
 
     for (const QString bad : {"-1", "4294967296", "7x", "+7", "seven"}) {
-      controlsOf(form).SeedBox->setText(bad);
-      controlsOf(form).GButton->click();
+      form.SeedBox->setText(bad);
+      form.GButton->click();
       const QString message = dismissErrorBox(form);
       QVERIFY2(message.contains("0 to 4294967295") && message.contains(bad), qPrintable(bad));
-      QCOMPARE(controlsOf(form).MechBox->toPlainText(), drawn);
-      QCOMPARE(controlsOf(form).SeedLabel->text(), QStringLiteral("Seed: 7"));
+      QCOMPARE(form.MechBox->toPlainText(), drawn);
+      QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
     }
 
-    controlsOf(form).SeedBox->clear();
-    controlsOf(form).GButton->click();
-    const QString first = controlsOf(form).SeedLabel->text();
-    controlsOf(form).GButton->click();
-    QVERIFY(first.startsWith("Seed: ") && controlsOf(form).SeedLabel->text() != first);
+    form.SeedBox->clear();
+    form.GButton->click();
+    const QString first = form.SeedLabel->text();
+    form.GButton->click();
+    QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
   }
 
   // Save To File refuses the table file by another name (the names it is known by are the
@@ -120,11 +116,10 @@ class ToolsTest : public QObject {
     QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
     QVERIFY(QFile::link("Tables.dat", "link.dat"));
     tables = "Tables.dat";
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).MechBox->setPlainText("a roster");
-    controlsOf(form).FileName->setText("link.dat");
-    controlsOf(form).ToFile->click();
+    TestWindow form(tables);
+    form.MechBox->setPlainText("a roster");
+    form.FileName->setText("link.dat");
+    form.ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
     QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
   }
@@ -133,15 +128,14 @@ class ToolsTest : public QObject {
   // box and is saved to.
   void saveAs() {
     QVERIFY(QDir().mkpath("rosters"));
-    TForm1 form;
-    form.UseTableFile(tables);
-    controlsOf(form).FileName->setText("rosters/old.txt");
-    controlsOf(form).MechBox->setPlainText("Kurita\nmy own line");
-    controlsOf(form).SaveAsButton->click();
+    TestWindow form(tables);
+    form.FileName->setText("rosters/old.txt");
+    form.MechBox->setPlainText("Kurita\nmy own line");
+    form.SaveAsButton->click();
     QCOMPARE(form.findChild<QFileDialog*>()->directory(), QDir("rosters").absolutePath());
     const QString chosen = QDir("rosters").absoluteFilePath("new.txt");
     acceptFileDialog(form, chosen);
-    QCOMPARE(controlsOf(form).FileName->text(), chosen);
+    QCOMPARE(form.FileName->text(), chosen);
     QCOMPARE(contentOf(chosen), QByteArray("Kurita\r\nmy own line\r\n"));
   }
 
@@ -151,30 +145,28 @@ class ToolsTest : public QObject {
     const QString file = scratch.filePath("edited.dat");
     QByteArray bytes = QByteArray::fromStdString(soundTables());
     writeFile(file, bytes);
-    TForm1 form;
-    form.UseTableFile(file.toStdString());
+    TestWindow form(file.toStdString());
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QVERIFY(listing(form)[5].startsWith("Kur "));
 
     const auto before = std::filesystem::last_write_time(file.toStdString());
     writeFile(file, bytes.replace("\nKur ", "\nNew "));
     std::filesystem::last_write_time(file.toStdString(), before + std::chrono::seconds(1));
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QVERIFY(listing(form)[5].startsWith("New "));
 
-    const QString shown = controlsOf(form).MechBox->toPlainText();
+    const QString shown = form.MechBox->toPlainText();
     QVERIFY(QFile::remove(file));
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("edited.dat"));
-    QCOMPARE(controlsOf(form).MechBox->toPlainText(), shown);
+    QCOMPARE(form.MechBox->toPlainText(), shown);
   }
 
   // A table file that cannot be read is reported with "Choose Table File…"; the file chosen
   // there is used at once.
   void chooseTableFile() {
-    TForm1 form;
-    form.UseTableFile("missing.dat");
+    TestWindow form("missing.dat");
     QMessageBox* box = openErrorBox(form);
     QVERIFY(box != nullptr && box->text().contains("missing.dat"));
     QPushButton* choice = nullptr;
@@ -184,7 +176,7 @@ class ToolsTest : public QObject {
     choice->click();
     acceptFileDialog(form, SHIPPED_TABLES);
     QCOMPARE(openErrorBox(form), nullptr);
-    controlsOf(form).GButton->click();
+    form.GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
     QVERIFY(listing(form).size() > 4);
   }
@@ -194,12 +186,11 @@ class ToolsTest : public QObject {
   void printToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
-    controlsOf(form).GButton->click();
-    controlsOf(form).MechBox->appendPlainText("my own note");
-    controlsOf(form).PrintButton->click();
+    form.GButton->click();
+    form.MechBox->appendPlainText("my own note");
+    form.PrintButton->click();
     auto* dialog = form.findChild<QPrintDialog*>();
     QVERIFY(dialog != nullptr);
     dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -220,8 +211,7 @@ class ToolsTest : public QObject {
 
   // Ctrl+Shift+S, Ctrl+P and Ctrl+O open their dialogs.
   void keysOpenDialogs() {
-    TForm1 form;
-    form.UseTableFile(tables);
+    TestWindow form(tables);
     form.show();
     const std::pair<QKeyCombination, const char*> keys[] = {
         {Qt::CTRL | Qt::SHIFT | Qt::Key_S, "QFileDialog" },

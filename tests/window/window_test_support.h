@@ -12,48 +12,49 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "ui/TForm1.h"
 
-// The controls of a window, found by the object names that the form file gives them: the tests'
-// way in, the form itself being the window's own.
-struct Controls {
-  explicit Controls(const TForm1& form)
-      : HouseBox(form.findChild<QComboBox*>("HouseBox")),
-        SizeBox(form.findChild<QComboBox*>("SizeBox")),
-        ExperienceBox(form.findChild<QComboBox*>("ExperienceBox")),
-        WeightBox(form.findChild<QComboBox*>("WeightBox")),
-        Vehicle(form.findChild<QCheckBox*>("Vehicle")),
-        GButton(form.findChild<QPushButton*>("GButton")),
-        ToFile(form.findChild<QPushButton*>("ToFile")),
-        SaveAsButton(form.findChild<QPushButton*>("SaveAsButton")),
-        PrintButton(form.findChild<QPushButton*>("PrintButton")),
-        FileName(form.findChild<QLineEdit*>("FileName")),
-        SeedBox(form.findChild<QLineEdit*>("SeedBox")),
-        MechBox(form.findChild<QPlainTextEdit*>("MechBox")),
-        SeedLabel(form.findChild<QLabel*>("SeedLabel")) {}
-  QComboBox *HouseBox, *SizeBox, *ExperienceBox, *WeightBox;
-  QCheckBox* Vehicle;
-  QPushButton *GButton, *ToFile, *SaveAsButton, *PrintButton;
-  QLineEdit *FileName, *SeedBox;
-  QPlainTextEdit* MechBox;
-  QLabel* SeedLabel;
+// The window generating from `tables` (none named: as the program looks one up), with its
+// controls found by the object names that the form file gives them: the tests' way in, the form
+// itself being the window's own.
+class TestWindow : public TForm1 {
+ public:
+  explicit TestWindow(const std::filesystem::path& tables = {}) {
+    if (!tables.empty()) UseTableFile(tables);
+  }
+
+  template <class Control>
+  Control* control(const char* name) const {
+    return findChild<Control*>(name);
+  }
+
+  QComboBox* const HouseBox = control<QComboBox>("HouseBox");
+  QComboBox* const SizeBox = control<QComboBox>("SizeBox");
+  QComboBox* const ExperienceBox = control<QComboBox>("ExperienceBox");
+  QComboBox* const WeightBox = control<QComboBox>("WeightBox");
+  QCheckBox* const Vehicle = control<QCheckBox>("Vehicle");
+  QPushButton* const GButton = control<QPushButton>("GButton");
+  QPushButton* const ToFile = control<QPushButton>("ToFile");
+  QPushButton* const SaveAsButton = control<QPushButton>("SaveAsButton");
+  QPushButton* const PrintButton = control<QPushButton>("PrintButton");
+  QLineEdit* const FileName = control<QLineEdit>("FileName");
+  QLineEdit* const SeedBox = control<QLineEdit>("SeedBox");
+  QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
+  QLabel* const SeedLabel = control<QLabel>("SeedLabel");
 };
 
-inline Controls controlsOf(const TForm1& form) {
-  return Controls(form);
+inline void choose(TestWindow& form, const QString& house, const QString& size,
+                   const QString& weight, const QString& experience) {
+  form.HouseBox->setCurrentText(house);
+  form.SizeBox->setCurrentText(size);
+  form.WeightBox->setCurrentText(weight);
+  form.ExperienceBox->setCurrentText(experience);
 }
 
-inline void choose(TForm1& form, const QString& house, const QString& size, const QString& weight,
-                   const QString& experience) {
-  controlsOf(form).HouseBox->setCurrentText(house);
-  controlsOf(form).SizeBox->setCurrentText(size);
-  controlsOf(form).WeightBox->setCurrentText(weight);
-  controlsOf(form).ExperienceBox->setCurrentText(experience);
-}
-
-inline QStringList listing(const TForm1& form) {
-  return controlsOf(form).MechBox->toPlainText().split(u'\n');
+inline QStringList listing(const TestWindow& form) {
+  return form.MechBox->toPlainText().split(u'\n');
 }
 
 // The message box open over `form`, or null.
