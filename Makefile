@@ -28,6 +28,16 @@ asan: test-deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The generator's tests under ThreadSanitizer, among them forces drawn side by side in threads.
+TSAN_BUILD ?= build-tsan
+.PHONY: tsan
+tsan: test-deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMUSTERWRIGHT_WINDOW=OFF \
+	  -DMUSTERWRIGHT_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=thread -g -O1" \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread $(CMAKE_FLAGS)
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target generator_tests
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/generator/generator_tests
+
 # The libFuzzer targets, built with clang in their own folder and run for FUZZ_SECONDS each.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -99,4 +109,4 @@ format-check:
 	bash scripts/format.sh --check
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

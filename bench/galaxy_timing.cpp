@@ -8,13 +8,14 @@
 
 int main() {
   constexpr int kRuns = 2000;
-  openTableFile(SHIPPED_TABLES);
+  const TableText tables = readTableText(SHIPPED_TABLES);
   const Selection selection{"Smoke Jaguar", "Galaxy", "Random", "Random", true};
-  generateForce(selection, 0);
+  Force force = generateForce(tables, selection, 0);
   const auto start = std::chrono::steady_clock::now();
-  for (int run = 1; run <= kRuns; ++run) generateForce(selection, static_cast<std::uint32_t>(run));
+  for (int run = 1; run <= kRuns; ++run)
+    force = generateForce(tables, selection, static_cast<std::uint32_t>(run));
   const std::chrono::duration<double, std::milli> elapsed =
       std::chrono::steady_clock::now() - start;
   std::printf("galaxy: %.4f ms per run\n", elapsed.count() / kRuns);
-  return roster.length() == 240 ? 0 : 1;
+  return force.roster.length() == 240 ? 0 : 1;
 }

@@ -1,4 +1,5 @@
-// Generation speed on the shipped Tables.dat: one whole Generate run per iteration.
+// Generation speed on the shipped Tables.dat: one whole Generate run per iteration, and one
+// re-roll of a group or a slot of a Galaxy.
 #include <benchmark/benchmark.h>
 
 #include "generator/generate.h"
@@ -6,19 +7,33 @@
 namespace {
 
 void generate(benchmark::State& state, const char* faction, const char* size) {
-  openTableFile(SHIPPED_TABLES);
+  const TableText tables = readTableText(SHIPPED_TABLES);
   const Selection selection{faction, size, "Random", "Random", state.range(0) != 0};
   std::uint32_t seed = 1;
+  int slots = 0;
   for (auto _ : state) {
-    generateForce(selection, seed++);
-    benchmark::DoNotOptimize(roster.length());
+    const Force force = generateForce(tables, selection, seed++);
+    slots = force.roster.length();
+    benchmark::DoNotOptimize(slots);
   }
-  state.counters["slots"] = roster.length();
+  state.counters["slots"] = slots;
+}
+
+// Arg 0 re-rolls group 24 of the Galaxy, arg 1 slot 24.3; each re-roll goes on from the last.
+void reroll(benchmark::State& state) {
+  const TableText tables = readTableText(SHIPPED_TABLES);
+  Force force = generateForce(tables, Selection{"Wolf", "Galaxy", "Random", "Regular", true}, 1);
+  const Reroll which{24, static_cast<int>(state.range(0)) * 3};
+  for (auto _ : state) {
+    rerollForce(force, tables, which);
+    benchmark::DoNotOptimize(force.roster[115].name.length());
+  }
 }
 
 BENCHMARK_CAPTURE(generate, Lance, "Kurita", "Lance")->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(generate, Company, "Davion", "Company")->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(generate, Galaxy, "Smoke Jaguar", "Galaxy")->Arg(0)->Arg(1);
+BENCHMARK(reroll)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // musterwright-cli: one Generate run from the command line, printing the force as text, CSV
 // or JSON; or the exact odds of a run in the same formats; or a check of a table file, or the file
 // laid out to pass it. Standard output carries only the force (or "ok", the help, the version);
-// every failure goes to standard error with exit status 1, a bad command line 2.
+// every failure goes to standard error with exit status 1, a bad command line 2 (a re-roll
+// outside the force included).
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,19 +56,27 @@ int generate(const CliOptions& options) {
   }
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
-  openTableFile(tables);
   const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
                             options.experience.c_str(), options.vehicles};
-  generateForce(selection, seed);
+  Force force;
+  try {
+    force = generateForce(readTableText(tables), selection, seed, options.rerolls);
+  } catch (const RerollError& error) {
+    std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
+    return kBadUsage;
+  } catch (const SelectionError& error) {
+    std::cerr << "musterwright-cli: " << error.what() << '\n';
+    return kBadUsage;
+  }
   if (options.format == Format::text) {
-    const std::vector<apstring> lines = listForce();
+    const std::vector<apstring> lines = listForce(force);
     if (options.out) saveLines(*options.out, lines);
     std::string text;
     for (const apstring& line : lines) text.append(line.c_str()).append("\n");
     print(text);
     return 0;
   }
-  const std::string data = options.format == Format::json ? forceJson(seed) : forceCsv();
+  const std::string data = options.format == Format::json ? forceJson(force) : forceCsv(force);
   if (options.out) saveBytes(*options.out, data);
   print(data);
   return 0;

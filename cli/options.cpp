@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "generator/choice_lists.h"
+#include "generator/generate.h"
+#include "generator/reroll_list.h"
 #include "musterwright_version.h"
 
 namespace {
@@ -109,6 +111,17 @@ const CLI::Validator kSeedCheck(
     },
     "");
 
+const CLI::Validator kRerollCheck(
+    [](std::string& value) -> std::string {
+      try {
+        parseRerolls(value);
+      } catch (const RerollError& error) {
+        return error.what();
+      }
+      return "";
+    },
+    "");
+
 const CLI::Validator kNotStandardOutput(
     [](std::string& value) -> std::string {
       return value == "-" ? "\"-\" is refused: standard output already carries the force" : "";
@@ -132,7 +145,7 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, tables, out, checkTables, fitTables, format = "text";
+  std::string seed, reroll, tables, out, checkTables, fitTables, format = "text";
   bool odds = false;
 };
 
@@ -163,6 +176,12 @@ void describe(CLI::App& app, Values& values) {
                                      "drawn and shown on standard error as \"seed: N\".")
                           ->type_name("N")
                           ->check(kSeedCheck);
+  CLI::Option* reroll = app.add_option("--reroll", values.reroll,
+                                       "rolls groups (2) and slots (3.1) of the force again, in\n"
+                                       "order: \"2,3.1,2\". With the same seed and choices it\n"
+                                       "draws the same force again.")
+                            ->type_name("LIST")
+                            ->check(kRerollCheck);
   std::vector<CLI::Option*> generation{
       choice("--faction", o.faction, kFactionChoices, {}, ""),
       choice("--size", o.size, kSizeChoices, kSizeAliases, "(also Battalion, Regiment)"),
@@ -171,6 +190,7 @@ void describe(CLI::App& app, Values& values) {
       app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
           ->disable_flag_override(),
       seed,
+      reroll,
       app.add_option("--tables", values.tables,
                      "the table file; by default Tables.dat in the current\n"
                      "folder, beside the program, or in the installed data\n"
@@ -192,6 +212,7 @@ void describe(CLI::App& app, Values& values) {
                                    "each design's chance per table, and the force's make-up")
                           ->disable_flag_override();
   odds->excludes(seed);
+  odds->excludes(reroll);
   odds->excludes(out);
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
@@ -237,6 +258,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   }
   CliOptions options = values.options;
   options.seed = seedOf(values.seed);
+  options.rerolls = parseRerolls(values.reroll);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
   options.format = formatOf(values.format);
@@ -255,7 +277,8 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
 std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
-         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
+         "                        [--reroll LIST] [--tables PATH]\n"
+         "                        [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--tables PATH]\n"
          "                        [--format text|csv|json]\n"

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/force.h"
+
 enum class Mode { generate, odds, checkTables, fitTables, help, version };
 
 // How the force is written: the listing, one CSV row per slot, or one JSON object.
@@ -17,7 +19,8 @@ enum class Format { text, csv, json };
 
 // One run: a force, or with --odds its exact odds. The four choices hold words of their lists in
 // the lists' own spelling, "Random" when not given. `tables` is the table file of --tables,
-// --check-tables or --fit-tables, when named; `out` is never "-".
+// --check-tables or --fit-tables, when named; `out` is never "-". `rerolls` are those of
+// --reroll, in order.
 struct CliOptions {
   Mode mode = Mode::generate;
   std::string faction = "Random";
@@ -26,6 +29,7 @@ struct CliOptions {
   std::string experience = "Random";
   bool vehicles = false;
   std::optional<std::uint32_t> seed;
+  std::vector<Reroll> rerolls;
   std::optional<std::string> tables;
   std::optional<std::string> out;
   Format format = Format::text;

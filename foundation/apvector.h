@@ -1,20 +1,35 @@
 // The checked vector the roster is held in: an owning array of records whose element
 // access checks the index. A bad index writes "Illegal vector index: K max index = L" to
 // the standard error stream and ends the process with exit status 1 through std::exit, so
-// static objects are destroyed. Not copyable: the system holds exactly one roster.
+// static objects are destroyed. Copies are deep; a moved-from vector is empty.
 #ifndef MUSTERWRIGHT_FOUNDATION_APVECTOR_H
 #define MUSTERWRIGHT_FOUNDATION_APVECTOR_H
 
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 template <class itemType>
 class apvector {
  public:
   // An empty vector: length 0, no array.
   apvector() = default;
-  apvector(const apvector&) = delete;
-  apvector& operator=(const apvector&) = delete;
+  apvector(const apvector& other) { *this = other; }
+  apvector(apvector&& other) noexcept { swap(other); }
+  apvector& operator=(const apvector& other) {
+    if (this != &other) {
+      resize(0);
+      resize(other.myLength);
+      for (int k = 0; k < myLength; ++k) myList[k] = other.myList[k];
+    }
+    return *this;
+  }
+  apvector& operator=(apvector&& other) noexcept {
+    apvector taken;
+    taken.swap(other);
+    swap(taken);
+    return *this;
+  }
   ~apvector() { delete[] myList; }
 
   int length() const { return myLength; }
@@ -42,6 +57,11 @@ class apvector {
   }
 
  private:
+  void swap(apvector& other) noexcept {
+    std::swap(myLength, other.myLength);
+    std::swap(myList, other.myList);
+  }
+
   void checkIndex(int k) const {
     if (k < 0 || k >= myLength) {
       std::cerr << "Illegal vector index: " << k << " max index = " << myLength - 1 << std::endl;

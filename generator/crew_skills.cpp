@@ -1,25 +1,25 @@
 #include "generator/crew_skills.h"
 
-#include "generator/dice.h"
-#include "generator/generate.h"
 #include "generator/rule_tables.h"
 
 namespace {
 
-void setSkills(int slot, const SkillRow& row) {
-  roster[slot].piloting = row.piloting;
-  roster[slot].gunnery = row.gunnery;
+void setSkills(Mech& slot, const SkillRow& row) {
+  slot.piloting = row.piloting;
+  slot.gunnery = row.gunnery;
 }
 
 }  // namespace
 
-void rollCrewSkills(int slot) {
+void rollCrewSkills(ForceRun& run, int slot) {
+  const apstring& experience = run.force.experience;
+  Mech& crew = run.force.roster[slot];
   if (experience == apstring("Green")) {
-    int result = d6();
-    if (isClan) result += roster[slot].mark ? -2 : 2;
-    setSkills(slot, rowFor(kGreen, result));
+    int result = run.dice.d6();
+    if (run.force.isClan) result += crew.mark ? -2 : 2;
+    setSkills(crew, rowFor(kGreen, result));
   }
-  if (experience == apstring("Veteran")) setSkills(slot, rowFor(kVeteran, d6()));
-  if (experience == apstring("Regular")) setSkills(slot, rowFor(kRegular, d6()));
-  if (experience == apstring("Elite")) setSkills(slot, rowFor(kElite, d6()));
+  if (experience == apstring("Veteran")) setSkills(crew, rowFor(kVeteran, run.dice.d6()));
+  if (experience == apstring("Regular")) setSkills(crew, rowFor(kRegular, run.dice.d6()));
+  if (experience == apstring("Elite")) setSkills(crew, rowFor(kElite, run.dice.d6()));
 }

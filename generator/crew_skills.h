@@ -3,8 +3,10 @@
 #ifndef MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
 #define MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
 
+#include "generator/force_run.h"
+
 // Writes `piloting` and `gunnery` of roster slot `slot` (0-based). An `experience` that is
 // none of "Green", "Regular", "Veteran", "Elite" draws no roll and leaves them as they were.
-void rollCrewSkills(int slot);
+void rollCrewSkills(ForceRun& run, int slot);
 
 #endif

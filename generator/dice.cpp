@@ -5,30 +5,28 @@
 
 namespace {
 
-DiceSource currentDice;
-
-}  // namespace
-
-DiceSource seededDice(std::uint32_t seed) {
-  return [engine = std::mt19937(seed)](int n) mutable {
+DiceSource drawingFrom(std::mt19937 engine) {
+  return [engine](int n) mutable {
     return n == 0 ? 0 : static_cast<int>(engine() % static_cast<std::uint32_t>(n));
   };
 }
 
-void useDice(DiceSource source) {
-  currentDice = std::move(source);
+}  // namespace
+
+DiceSource seededDice(std::uint32_t seed) {
+  return drawingFrom(std::mt19937(seed));
 }
 
-int roll(int n) {
-  if (!currentDice) throw std::logic_error("roll: no dice in use");
-  return currentDice(n);
+DiceSource rerollDice(std::uint32_t seed, std::size_t index) {
+  std::seed_seq sequence{seed, static_cast<std::uint32_t>(index + 1)};
+  return drawingFrom(std::mt19937(sequence));
 }
 
-int d6() {
-  return roll(6) + 1;
+Dice::Dice(DiceSource source) : source_(std::move(source)) {
+  if (!source_) throw std::invalid_argument("Dice: no source");
 }
 
-int twoD6() {
+int Dice::twoD6() {
   const int first = roll(6);
   const int second = roll(6);
   return first + second + 2;

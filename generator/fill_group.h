@@ -5,12 +5,17 @@
 #define MUSTERWRIGHT_GENERATOR_FILL_GROUP_H
 
 #include "foundation/apstring.h"
+#include "generator/force_run.h"
 
-// Fills slots `firstSlot` .. `firstSlot` + groupSize() - 1 (1-based) of `roster`. A
+// Fills slots `firstSlot` .. `firstSlot` + groupSize() - 1 (1-based) of the run's roster. A
 // `groupWeight` that is no weight word writes no slot weight class; "Elemental" and
 // "Battle Armor" name every slot "Elemental" or "Battle Suit" and read no table. Every slot's
 // `kind` records where its name came from. Requires the roster sized and `houseStart` found;
 // throws TableError when a table search fails.
-void FillGroup(apstring groupWeight, int firstSlot);
+void FillGroup(ForceRun& run, apstring groupWeight, int firstSlot);
+
+// Fills slot `slot` (0-based) again as FillGroup fills it, keeping its weight class: a design
+// and crew drawn afresh, or, for a battle-armour slot, the crew alone.
+void FillSlot(ForceRun& run, int slot);
 
 #endif

@@ -1,26 +1,36 @@
 #include "generator/formation.h"
 
-#include "generator/dice.h"
 #include "generator/fill_group.h"
-#include "generator/generate.h"
 #include "generator/rule_tables.h"
 
-void formUnit(int groupCount) {
-  const int slotsPerGroup = groupSize();
+namespace {
+
+void fill(ForceRun& run, const char* groupWeight, int firstSlot) {
+  run.force.groupWeights.emplace_back(groupWeight);
+  FillGroup(run, groupWeight, firstSlot);
+}
+
+}  // namespace
+
+void formUnit(ForceRun& run, int groupCount) {
+  Force& force = run.force;
+  const int slotsPerGroup = force.groupSize();
+  force.groupWeights.clear();
   if (groupCount == 1) {
-    FillGroup(weight, 1);
+    fill(run, force.weight.c_str(), 1);
     return;
   }
   if (groupCount == 2) {
-    const TwoGroupRow& row = rowFor(kTwoGroups, twoD6());
-    FillGroup(row.first, 1);
-    FillGroup(row.second, 1 + slotsPerGroup);
+    const TwoGroupRow& row = rowFor(kTwoGroups, run.dice.twoD6());
+    fill(run, row.first, 1);
+    fill(run, row.second, 1 + slotsPerGroup);
     return;
   }
   for (int block = 1; block <= groupCount * slotsPerGroup; block += 3 * slotsPerGroup) {
-    const BlockRow& row = isClan ? rowFor(kThreeStars, twoD6()) : rowFor(kThreeLances, d6());
-    FillGroup(row.first, block);
-    FillGroup(row.second, block + slotsPerGroup);
-    FillGroup(row.third, block + 2 * slotsPerGroup);
+    const BlockRow& row =
+        force.isClan ? rowFor(kThreeStars, run.dice.twoD6()) : rowFor(kThreeLances, run.dice.d6());
+    fill(run, row.first, block);
+    fill(run, row.second, block + slotsPerGroup);
+    fill(run, row.third, block + 2 * slotsPerGroup);
   }
 }

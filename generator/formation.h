@@ -5,8 +5,11 @@
 #ifndef MUSTERWRIGHT_GENERATOR_FORMATION_H
 #define MUSTERWRIGHT_GENERATOR_FORMATION_H
 
-// Fills the roster's `groupCount` groups (requires the roster sized to groupCount *
-// groupSize() and the faction's section found). Reads `isClan` and `weight`.
-void formUnit(int groupCount);
+#include "generator/force_run.h"
+
+// Fills the force's `groupCount` groups (requires the roster sized to groupCount *
+// groupSize() and the faction's section found) and records each group's weight word in
+// `groupWeights`. Reads `isClan` and `weight`.
+void formUnit(ForceRun& run, int groupCount);
 
 #endif

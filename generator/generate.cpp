@@ -1,98 +1,126 @@
 #include "generator/generate.h"
 
+#include <span>
 #include <string>
 
+#include "generator/choice_lists.h"
+#include "generator/fill_group.h"
+#include "generator/force_run.h"
 #include "generator/formation.h"
+#include "generator/reroll_list.h"
 #include "generator/rule_tables.h"
-#include "tables/table_error.h"
-#include "tables/table_file.h"
 #include "tables/table_search.h"
 
 namespace {
-
-std::filesystem::path openedName = "Tables.dat";
-bool tableFileOpen = false;
-// Why no table file is open, for the runs that find none.
-std::string openProblem = "no table file has been opened";
 
 apstring orRandom(const apstring& word) {
   return word.length() == 0 ? apstring("Random") : word;
 }
 
+// Refuses `word` unless it is one of `choices` (which end in "Random") or empty.
+void checkWord(const char* what, const apstring& word, std::span<const char* const> choices) {
+  if (word.length() == 0) return;
+  std::string expected;
+  for (const char* choice : choices) {
+    if (word == apstring(choice)) return;
+    expected.append(expected.empty() ? "" : ", ").append(choice);
+  }
+  throw SelectionError(std::string("unknown ") + what + " \"" + word.c_str() + "\": expected " +
+                       expected);
+}
+
+void checkSelection(const Selection& selection) {
+  checkWord("faction", selection.house, kFactionChoices);
+  checkWord("unit size", selection.size, kSizeChoices);
+  checkWord("weight", selection.weight, kWeightChoices);
+  checkWord("experience", selection.experience, kExperienceChoices);
+}
+
 // Group count of a listed size word, or "Random" rolled on the force's size table.
-int resolveGroupCount() {
-  if (size == apstring("Random")) {
-    const SizeRow& row =
-        isClan ? rowFor(kClanSizes, roll(5) + 1) : rowFor(kHouseSizes, roll(4) + 1);
-    size = row.size;
+int resolveGroupCount(ForceRun& run) {
+  Force& force = run.force;
+  if (force.size == apstring("Random")) {
+    const SizeRow& row = force.isClan ? rowFor(kClanSizes, run.dice.roll(5) + 1)
+                                      : rowFor(kHouseSizes, run.dice.roll(4) + 1);
+    force.size = row.size;
     return row.groups;
   }
   for (const SizeWord& entry : kSizeWords) {
-    if (size == apstring(entry.word)) return entry.groups;
+    if (force.size == apstring(entry.word)) return entry.groups;
   }
-  std::string expected;
-  for (const SizeWord& entry : kSizeWords) expected.append(entry.word).append(", ");
-  throw SelectionError(std::string("unknown unit size \"") + size.c_str() + "\": expected " +
-                       expected + "or Random");
+  return 0;  // checkSelection has refused every other word
+}
+
+void checkReroll(const Force& force, Reroll reroll) {
+  const int groups = force.groupCount();
+  const std::string name = rerollWord(reroll);
+  if (reroll.group < 1 || reroll.group > groups)
+    throw RerollError((reroll.slot == 0 ? "group " : "slot ") + name +
+                      ": the force has groups 1 to " + std::to_string(groups));
+  if (reroll.slot < 0 || reroll.slot > force.groupSize())
+    throw RerollError("slot " + name + ": a " + (force.isClan ? "star" : "lance") +
+                      " has slots 1 to " + std::to_string(force.groupSize()));
 }
 
 }  // namespace
 
-void openTableFile(const std::filesystem::path& path) {
-  tableFileOpen = false;
-  tableFile.str("");
-  openedName = path;
-  try {
-    tableFile.str(readTableFile(path));
-  } catch (const TableError& error) {
-    openProblem = error.what();
-    throw;
-  }
-  tableFile.clear();
-  tableFileOpen = true;
+Force generateForce(const TableText& tables, const Selection& selection, std::uint32_t seed,
+                    const std::vector<Reroll>& rerolls) {
+  Force force = generateForce(tables, selection, seededDice(seed));
+  force.seed = seed;
+  for (const Reroll& reroll : rerolls) rerollForce(force, tables, reroll);
+  return force;
 }
 
-const std::filesystem::path& tableFileName() {
-  return openedName;
-}
-
-void generateForce(const Selection& selection, std::uint32_t seed) {
-  generateForce(selection, seededDice(seed));
-}
-
-void generateForce(const Selection& selection, DiceSource dice) {
-  if (!tableFileOpen) throw TableError(openProblem);
-  useDice(std::move(dice));
-  tableLine = " ";
-  listLine = " ";
-  withVehicles = selection.withVehicles;
-  isClan = false;
-  house = orRandom(selection.house);
-  size = orRandom(selection.size);
-  experience = orRandom(selection.experience);
-  weight = orRandom(selection.weight);
+Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice) {
+  checkSelection(selection);
+  Force force;
+  ForceRun run(force, tables, std::move(dice));
+  force.withVehicles = selection.withVehicles;
+  force.house = orRandom(selection.house);
+  force.size = orRandom(selection.size);
+  force.experience = orRandom(selection.experience);
+  force.weight = orRandom(selection.weight);
 
   for (const HouseRow& row : kHouses) {
-    if (row.clan && house == apstring(row.house)) isClan = true;
+    if (row.clan && force.house == apstring(row.house)) force.isClan = true;
   }
-  const int houseRoll = roll(10) + 1;
-  if (house == apstring("Random")) {
+  const int houseRoll = run.dice.roll(10) + 1;
+  if (force.house == apstring("Random")) {
     const HouseRow& row = rowFor(kHouses, houseRoll);
-    house = row.house;
-    isClan = row.clan;
+    force.house = row.house;
+    force.isClan = row.clan;
   }
 
-  const int groupCount = resolveGroupCount();
-  roster.resize(groupCount * groupSize());
+  const int groupCount = resolveGroupCount(run);
+  force.roster.resize(groupCount * force.groupSize());
 
-  if (weight == apstring("Random") && groupCount == 1) {
-    const WeightRow& row = rowFor(kWeights, twoD6());
-    weight = isClan ? row.clan : row.house;
+  if (force.weight == apstring("Random") && groupCount == 1) {
+    const WeightRow& row = rowFor(kWeights, run.dice.twoD6());
+    force.weight = force.isClan ? row.clan : row.house;
   }
-  if (experience == apstring("Random")) experience = rowFor(kExperiences, twoD6()).word;
+  if (force.experience == apstring("Random"))
+    force.experience = rowFor(kExperiences, run.dice.twoD6()).word;
 
-  const std::string fileName = tableFileName().string();
-  TableReader reader{tableFile, tableLine, fileName};
-  houseStart = findFaction(reader, house);
-  formUnit(groupCount);
+  TableReader reader = run.reader();
+  force.houseStart = findFaction(reader, force.house);
+  formUnit(run, groupCount);
+  return force;
+}
+
+void rerollForce(Force& force, const TableText& tables, Reroll reroll) {
+  rerollForce(force, tables, reroll, rerollDice(force.seed, force.rerolls.size()));
+}
+
+void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice) {
+  checkReroll(force, reroll);
+  ForceRun run(force, tables, std::move(dice));
+  const int firstSlot = (reroll.group - 1) * force.groupSize();
+  if (reroll.slot == 0) {
+    FillGroup(run, force.groupWeights.at(static_cast<std::size_t>(reroll.group - 1)),
+              firstSlot + 1);
+  } else {
+    FillSlot(run, firstSlot + reroll.slot - 1);
+  }
+  force.rerolls.push_back(reroll);
 }

@@ -1,41 +1,17 @@
-// The Generate command without its window: turns a selection into a filled roster. The
-// selection words, flags, table file and roster are process-wide globals, as every front
-// end lists the force from them after a run.
+// The Generate command without its window: turns a selection into a filled force, and rolls
+// a group or a slot of a force again. Every run works on its own values only, so runs may go
+// on side by side in several threads.
 #ifndef MUSTERWRIGHT_GENERATOR_GENERATE_H
 #define MUSTERWRIGHT_GENERATOR_GENERATE_H
 
 #include <cstdint>
-#include <filesystem>
-#include <ios>
-#include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "foundation/apstring.h"
-#include "foundation/apvector.h"
-#include "foundation/mech.h"
 #include "generator/dice.h"
-
-// The selection, as resolved by the last run ("Random" replaced by the rolled word where a
-// roll resolved it).
-extern apstring house, size, experience, weight;
-// The open table file, read whole into memory when it is opened so that the searches seek
-// without touching the disk; the buffer every line read from it lands in; the listing buffer.
-extern std::istringstream tableFile;
-extern apstring tableLine, listLine;
-// The force of the last run: one record per slot, groups of `groupSize()` end to end.
-extern apvector<Mech> roster;
-extern bool withVehicles, isClan;
-// Byte offset just after the selected faction's heading line in the table file.
-extern std::streamoff houseStart;
-
-// The slots of a group: 5 per star in a Clan force, 4 per lance in a House force.
-inline int groupSizeFor(bool clan) {
-  return clan ? 5 : 4;
-}
-// The group size of the last run's force.
-inline int groupSize() {
-  return groupSizeFor(isClan);
-}
+#include "generator/force.h"
+#include "generator/table_text.h"
 
 // The choices of one run: each word as listed in its drop-down list, "Random", or empty
 // (empty counts as "Random").
@@ -44,24 +20,37 @@ struct Selection {
   bool withVehicles = false;
 };
 
-// A selection that cannot be generated: a size word that is in no list.
+// A selection that cannot be generated: a faction, size, weight or experience word that is
+// in no list. The message names the word and the list's words.
 class SelectionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Opens `path` read-only and takes its bytes as `tableFile` (dropping any file open before).
-// Throws TableError as readTableFile (tables/table_file.h) does; no table file is open then.
-void openTableFile(const std::filesystem::path& path);
+// A re-roll of a group or slot that the force does not have. The message names it and the
+// valid range ("group 9: the force has groups 1 to 3").
+class RerollError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
-// The path of the open table file, for messages.
-const std::filesystem::path& tableFileName();
+// One Generate run on `tables` with the dice seeded by `seed`, then the re-rolls of `rerolls`
+// in order (rerollForce): the same arguments always give the same force. Throws
+// SelectionError before any roll for a word in no list, TableError when the table file lacks
+// what a search needs, RerollError for a re-roll outside the force.
+Force generateForce(const TableText& tables, const Selection& selection, std::uint32_t seed,
+                    const std::vector<Reroll>& rerolls = {});
+// The same run with every roll answered by `dice`; the force's seed is 0.
+Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice);
 
-// One Generate run with the dice seeded by `seed`, or answered by `dice`: resolves the
-// selection into the globals, sizes `roster` and fills every slot. Throws TableError when
-// the table file lacks what a search needs, SelectionError for an unknown size word; the
-// roster is then unfit for listing, and the next run starts afresh.
-void generateForce(const Selection& selection, std::uint32_t seed);
-void generateForce(const Selection& selection, DiceSource dice);
+// Rolls group `reroll.group` of `force` again (its composition roll, designs and crews, the
+// group keeping its weight class), or slot `reroll.slot` of it (design and crew; a
+// battle-armour slot keeps its name and draws only its crew); the rest of the force stays
+// byte for byte. The dice are rerollDice(force.seed, the re-roll's place in force.rerolls),
+// and the re-roll is appended there. Throws RerollError, the force untouched, for a group or
+// slot outside it, and TableError when a search fails (the force then unfit for listing).
+void rerollForce(Force& force, const TableText& tables, Reroll reroll);
+// The same with every roll answered by `dice`.
+void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice);
 
 #endif

@@ -15,17 +15,17 @@ const std::array<Fraction, kTableEntries>& entryChances() {
   return chances;
 }
 
-TableText::TableText(std::string bytes, std::string fileName)
+DrawnTables::DrawnTables(std::string bytes, std::string fileName)
     : bytes_(std::move(bytes)), fileName_(std::move(fileName)), file_(bytes_), line_(" ") {}
 
-std::streamoff TableText::factionStart(const std::string& faction) {
+std::streamoff DrawnTables::factionStart(const std::string& faction) {
   line_ = " ";
   TableReader reader{file_, line_, fileName_};
   return findFaction(reader, faction.c_str());
 }
 
-const DrawnTable& TableText::table(std::streamoff start, const std::string& word,
-                                   std::string_view section) {
+const DrawnTable& DrawnTables::table(std::streamoff start, const std::string& word,
+                                     std::string_view section) {
   const auto key = std::make_pair(start, word);
   if (const auto known = found_.find(key); known != found_.end()) return known->second;
 

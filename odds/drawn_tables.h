@@ -32,10 +32,10 @@ struct DrawnTable {
 };
 
 // A table file's text and the searches over it. Tables are looked up once and kept.
-class TableText {
+class DrawnTables {
  public:
   // `bytes` as readTableFile gives them; `fileName` names the file in messages.
-  TableText(std::string bytes, std::string fileName);
+  DrawnTables(std::string bytes, std::string fileName);
 
   // The offset just after the faction's heading, as the faction search finds it. Throws
   // TableError as that search does.

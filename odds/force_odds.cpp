@@ -119,19 +119,19 @@ OddsPart countPart(OddsPartKind kind, const std::vector<std::pair<std::string, F
 }
 
 // Where the draws of a section start: a faction's section, or the vehicle section.
-struct TableSource {
+struct DrawSource {
   std::string label;
   std::streamoff start;
   const char* section;  // as the generation names it in messages
 };
 
 struct Sources {
-  std::map<std::string, TableSource> factions;
-  TableSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
+  std::map<std::string, DrawSource> factions;
+  DrawSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
 };
 
 // Adds the rows of one table; refuses a table with an entry that is a weight heading.
-void addTable(OddsPart& part, TableText& text, const TableSource& source, const char* weight) {
+void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
@@ -144,12 +144,11 @@ void addTable(OddsPart& part, TableText& text, const TableSource& source, const 
 }
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
-OddsPart tablePart(TableText& text, const std::vector<FactionOutcome>& factions, bool vehicles,
+OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions, bool vehicles,
                    Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
-    const TableSource source{faction.word, text.factionStart(faction.word),
-                             "the faction's section"};
+    const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
     sources.factions.emplace(faction.word, source);
     for (const char* weight : kWeightHeadings) addTable(part, text, source, weight);
   }
@@ -161,7 +160,7 @@ OddsPart tablePart(TableText& text, const std::vector<FactionOutcome>& factions,
 
 // Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll of 1 to 4,
 // from the vehicle table of its weight class, otherwise from the faction's.
-OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sources& sources) {
+OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const Sources& sources) {
   Tally<std::string> kindShares;
   if (vehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
@@ -172,13 +171,16 @@ OddsPart designPart(const Sums& sums, bool vehicles, TableText& text, const Sour
   }
   struct DesignKey {
     std::string kind, weight, name;
-    auto operator<=>(const DesignKey&) const = default;
+    // Spelled out: the WebAssembly build's standard library has no <=> for strings.
+    bool operator<(const DesignKey& other) const {
+      return std::tie(kind, weight, name) < std::tie(other.kind, other.weight, other.name);
+    }
   };
   Tally<DesignKey> designs;
   for (const auto& [place, slots] : sums.tableSlots.entries()) {
     const auto& [faction, weight] = place;
     for (const auto& [kind, share] : kindShares.entries()) {
-      const TableSource& source =
+      const DrawSource& source =
           kind == "vehicle" ? sources.vehicles : sources.factions.at(faction);
       for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
         designs.add({kind, weight, name}, slots * share * chance);
@@ -218,7 +220,7 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
   choices.experience = checkedWord(given.experience, kExperienceChoices, "experience");
   choices.vehicles = given.vehicles;
 
-  TableText text(tableBytes, std::string(fileName));
+  DrawnTables text(tableBytes, std::string(fileName));
   const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
   Sources sources;
   report.parts.push_back(tablePart(text, factions, choices.vehicles, sources));

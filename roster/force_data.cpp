@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "generator/generate.h"
+#include "generator/reroll_list.h"
 #include "roster/csv_field.h"
 
 namespace {
@@ -19,8 +19,8 @@ const char* kindWord(SlotKind kind) {
   return "mech";
 }
 
-std::string weightClassOf(const Mech& slot) {
-  return slot.kind == SlotKind::battleArmour ? weight.c_str() : slot.weightClass.c_str();
+std::string weightClassOf(const Force& force, const Mech& slot) {
+  return slot.kind == SlotKind::battleArmour ? force.weight.c_str() : slot.weightClass.c_str();
 }
 
 int skill(char digit) {
@@ -29,43 +29,47 @@ int skill(char digit) {
 
 }  // namespace
 
-std::string forceJson(std::uint32_t seed) {
+std::string forceJson(const Force& force) {
   nlohmann::ordered_json groups = nlohmann::ordered_json::array();
-  for (int i = 0; i < roster.length(); ++i) {
-    if (i % groupSize() == 0)
+  for (int i = 0; i < force.roster.length(); ++i) {
+    if (i % force.groupSize() == 0)
       groups.push_back({
           {"slots", nlohmann::ordered_json::array()}
       });
-    const Mech& slot = roster[i];
+    const Mech& slot = force.roster[i];
     groups.back()["slots"].push_back({
-        {"design",       slot.name.c_str()   },
-        {"weight_class", weightClassOf(slot) },
-        {"kind",         kindWord(slot.kind) },
-        {"piloting",     skill(slot.piloting)},
-        {"gunnery",      skill(slot.gunnery) },
+        {"design",       slot.name.c_str()  },
+        {"weight_class", weightClassOf(force, slot)},
+        {"kind",              kindWord(slot.kind)                           },
+        {"piloting",              skill(slot.piloting)},
+        {"gunnery",              skill(slot.gunnery)                            },
     });
   }
-  const nlohmann::ordered_json force = {
-      {"seed",       seed              },
-      {"faction",    house.c_str()     },
-      {"size",       size.c_str()      },
-      {"weight",     weight.c_str()    },
-      {"experience", experience.c_str()},
-      {"vehicles",   withVehicles      },
-      {"clan",       isClan            },
-      {"groups",     groups            },
+  nlohmann::ordered_json rerolls = nlohmann::ordered_json::array();
+  for (const Reroll& reroll : force.rerolls) rerolls.push_back(rerollWord(reroll));
+  const nlohmann::ordered_json data = {
+      {"seed",       force.seed              },
+      {"rerolls",    rerolls                 },
+      {"faction",    force.house.c_str()     },
+      {"size",       force.size.c_str()      },
+      {"weight",     force.weight.c_str()    },
+      {"experience", force.experience.c_str()},
+      {"vehicles",   force.withVehicles      },
+      {"clan",       force.isClan            },
+      {"groups",     groups                  },
   };
-  return force.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+  return data.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
-std::string forceCsv() {
+std::string forceCsv(const Force& force) {
   std::string csv = "group,slot,design,weight_class,kind,piloting,gunnery\r\n";
-  for (int i = 0; i < roster.length(); ++i) {
-    const Mech& slot = roster[i];
-    csv += std::to_string(i / groupSize() + 1) + ',' + std::to_string(i % groupSize() + 1) + ',' +
-           csvField(slot.name.c_str()) + ',' + csvField(weightClassOf(slot)) + ',' +
-           kindWord(slot.kind) + ',' + std::to_string(skill(slot.piloting)) + ',' +
-           std::to_string(skill(slot.gunnery)) + "\r\n";
+  for (int i = 0; i < force.roster.length(); ++i) {
+    const Mech& slot = force.roster[i];
+    csv += std::to_string(i / force.groupSize() + 1) + ',' +
+           std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
+           csvField(weightClassOf(force, slot)) + ',' + kindWord(slot.kind) + ',' +
+           std::to_string(skill(slot.piloting)) + ',' + std::to_string(skill(slot.gunnery)) +
+           "\r\n";
   }
   return csv;
 }

@@ -1,4 +1,4 @@
-// The force of the last Generate run as data, for scripts and spreadsheets: what the listing
+// A generated force as data, for scripts and spreadsheets: what the listing
 // shows, plus each slot's group, weight class and kind ("mech", "vehicle" or "battle
 // armour", as the engine recorded it). A battle-armour slot, whose record holds no weight
 // class, gives the force's weight word ("Elemental" or "Battle Armor"): battle armour only
@@ -6,20 +6,22 @@
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 #define MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 
-#include <cstdint>
 #include <string>
 
-// One JSON object, ended by a line feed: "seed" (the number given), "faction", "size",
+#include "generator/force.h"
+
+// One JSON object, ended by a line feed: "seed", "rerolls" (an array of the re-rolls as
+// written, "2" or "3.1", in order; empty when there were none), "faction", "size",
 // "weight", "experience" (the resolved words, as the listing shows them), "vehicles" and
 // "clan" (booleans) and "groups", an array of {"slots": [...]}, each slot {"design",
 // "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers. Bytes of a
 // design name that are no UTF-8 come out as U+FFFD.
-std::string forceJson(std::uint32_t seed);
+std::string forceJson(const Force& force);
 
 // CSV as RFC 4180 has it: the header "group,slot,design,weight_class,kind,piloting,gunnery",
 // then one row per slot, group and slot numbered from 1 (the slot within its group); every
 // line ends in CR LF, and a field holding a comma, a double quote, CR or LF is quoted with
 // its double quotes doubled.
-std::string forceCsv();
+std::string forceCsv(const Force& force);
 
 #endif

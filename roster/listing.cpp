@@ -1,7 +1,5 @@
 #include "roster/listing.h"
 
-#include "generator/generate.h"
-
 std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
                                  const apstring& weightWord, const apstring& experienceWord,
                                  bool clan, const apvector<Mech>& force) {
@@ -10,13 +8,13 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
   lines.reserve(4 + force.length() + force.length() / slotsPerGroup + 1);
   for (int i = 0; i < force.length(); ++i) {
     const Mech& slot = force[i];
-    listLine = slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery;
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
-    lines.push_back(listLine);
+    lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery);
   }
   return lines;
 }
 
-std::vector<apstring> listForce() {
-  return listRoster(house, size, weight, experience, isClan, roster);
+std::vector<apstring> listForce(const Force& force) {
+  return listRoster(force.house, force.size, force.weight, force.experience, force.isClan,
+                    force.roster);
 }

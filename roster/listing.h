@@ -9,6 +9,7 @@
 #include "foundation/apstring.h"
 #include "foundation/apvector.h"
 #include "foundation/mech.h"
+#include "generator/force.h"
 
 // The lines for the given selection words and roster; groups are 5 slots when `clan` is
 // set and 4 otherwise. 4 + slots + groups lines in all.
@@ -16,7 +17,7 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
                                  const apstring& weightWord, const apstring& experienceWord,
                                  bool clan, const apvector<Mech>& force);
 
-// The lines for the force that the last Generate run left in the globals.
-std::vector<apstring> listForce();
+// The lines for `force`.
+std::vector<apstring> listForce(const Force& force);
 
 #endif

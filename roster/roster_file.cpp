@@ -65,6 +65,20 @@ int writeAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// The last steps of writing to `fd`: unless a step has failed already (`error` not 0), flushes
+// it to disk when `flush` is set; then closes it in any case. The first failure is kept in
+// `error` (its errno) and `step` (what failed).
+void flushAndClose(int fd, bool flush, int& error, std::string& step) {
+  if (error == 0 && flush && ::fsync(fd) != 0) {
+    error = errno;
+    step = "flushing to disk failed";
+  }
+  if (::close(fd) != 0 && error == 0) {
+    error = errno;
+    step = "closing failed";
+  }
+}
+
 // Creates a new file of a unique name beside `target`, as open(2) with O_EXCL and mode 0666
 // does, so the umask applies as to any new file. Returns its descriptor, or -1 with errno set.
 int createTemporary(const fs::path& target, fs::path& temporary) {
@@ -102,14 +116,7 @@ bool replaceByRename(const std::string& fileName, const fs::path& target, const 
     step = "keeping the file's permissions failed";
   }
   if (error == 0 && (error = writeAll(fd, bytes)) != 0) step = "writing failed";
-  if (error == 0 && ::fsync(fd) != 0) {
-    error = errno;
-    step = "flushing to disk failed";
-  }
-  if (::close(fd) != 0 && error == 0) {
-    error = errno;
-    step = "closing failed";
-  }
+  flushAndClose(fd, true, error, step);
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
     error = errno;
     step = "replacing the file failed";
@@ -134,14 +141,7 @@ void rewriteInPlace(const std::string& fileName, const fs::path& target, bool re
     error = errno;
     step = "cutting off the old content failed";
   }
-  if (error == 0 && regular && ::fsync(fd) != 0) {
-    error = errno;
-    step = "flushing to disk failed";
-  }
-  if (::close(fd) != 0 && error == 0) {
-    error = errno;
-    step = "closing failed";
-  }
+  flushAndClose(fd, regular, error, step);
   if (error != 0) fail(fileName, step, error);
 }
 

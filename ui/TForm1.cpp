@@ -19,7 +19,6 @@
 #include "tables/table_error.h"
 #include "ui/error_box.h"
 #include "ui/odds_dialog.h"
-#include "ui/table_source.h"
 #include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
@@ -53,19 +52,19 @@ std::optional<std::uint32_t> seedFrom(const QString& typed) {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-  setupUi(this);
+  ui_.setupUi(this);
   move(kFramePosition);
   WindowParts parts;
-  parts.topRow = {HouseBox, SizeBox, ExperienceBox, WeightBox};
-  parts.listing = MechBox;
-  parts.column = {Vehicle,      GButton,     ToFile,  FileName,
-                  SaveAsButton, PrintButton, SeedBox, SeedLabel};
+  parts.topRow = {ui_.HouseBox, ui_.SizeBox, ui_.ExperienceBox, ui_.WeightBox};
+  parts.listing = ui_.MechBox;
+  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
+                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
   layOutWindow(this, parts);
-  connect(GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
-  connect(ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
-  connect(FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
-  connect(SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
-  connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
+  connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
+  connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
+  connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  connect(ui_.SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
+  connect(ui_.PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
   const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
       {Qt::CTRL | Qt::Key_R,             &TForm1::GButtonClick   },
       {Qt::Key_F5,                       &TForm1::GButtonClick   },
@@ -87,7 +86,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::UseTableFile(const std::filesystem::path& path) {
   try {
-    useTableFile(path);
+    tables_.use(path);
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   }
@@ -98,19 +97,20 @@ void TForm1::ShowTableProblem(const QString& message) {
 }
 
 void TForm1::GButtonClick() {
-  const std::optional<std::uint32_t> seed = seedFrom(SeedBox->text());
+  const std::optional<std::uint32_t> seed = seedFrom(ui_.SeedBox->text());
   if (!seed) {
-    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + SeedBox->text() +
+    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + ui_.SeedBox->text() +
                         "\" is not one.");
     return;
   }
-  const Selection selection{chosenWord(HouseBox), chosenWord(SizeBox), chosenWord(WeightBox),
-                            chosenWord(ExperienceBox), Vehicle->isChecked()};
+  const Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
+                            chosenWord(ui_.WeightBox), chosenWord(ui_.ExperienceBox),
+                            ui_.Vehicle->isChecked()};
   QStringList lines;
   try {
-    refreshTableFile();
-    generateForce(selection, *seed);
-    for (const apstring& line : listForce()) lines.append(QString::fromStdString(line.c_str()));
+    const Force force = generateForce(tables_.refresh(), selection, *seed);
+    for (const apstring& line : listForce(force))
+      lines.append(QString::fromStdString(line.c_str()));
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
@@ -118,16 +118,16 @@ void TForm1::GButtonClick() {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
-  MechBox->setPlainText(lines.join(u'\n'));
-  MechBox->updateGeometry();
-  SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
+  ui_.MechBox->setPlainText(lines.join(u'\n'));
+  ui_.MechBox->updateGeometry();
+  ui_.SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
 }
 
 void TForm1::ToFileClick() {
   try {
-    const std::string fileName = pathOf(FileName->text());
-    refuseTableFile(fileName, tableFileName());
-    saveLines(fileName, textLines(MechBox->toPlainText().toStdString()));
+    const std::string fileName = pathOf(ui_.FileName->text());
+    refuseTableFile(fileName, tables_.path());
+    saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
@@ -135,11 +135,11 @@ void TForm1::ToFileClick() {
 
 void TForm1::SaveAsClick() {
   auto* dialog = new QFileDialog(this, QStringLiteral("Save As"),
-                                 QFileInfo(FileName->text()).absoluteFilePath());
+                                 QFileInfo(ui_.FileName->text()).absoluteFilePath());
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& name) {
-    FileName->setText(name);
+    ui_.FileName->setText(name);
     ToFileClick();
   });
   dialog->open();
@@ -150,7 +150,7 @@ void TForm1::PrintClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this] {
-    MechBox->print(printer_.get());
+    ui_.MechBox->print(printer_.get());
     if (printer_->printerState() == QPrinter::Error) {
       const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                   : printer_->outputFileName();
@@ -162,7 +162,7 @@ void TForm1::PrintClick() {
 
 void TForm1::ChooseTableFile() {
   auto* dialog = new QFileDialog(this, QStringLiteral("Choose Table File"),
-                                 QString::fromStdString(tableFileName().string()),
+                                 QString::fromStdString(tables_.path().string()),
                                  QStringLiteral("Table files (*.dat);;All files (*)"));
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -173,13 +173,13 @@ void TForm1::ChooseTableFile() {
 
 void TForm1::OddsClick() {
   try {
-    refreshTableFile();
+    tables_.refresh();
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(
-      this, tableFileName(),
-      {chosenWord(HouseBox).c_str(), chosenWord(SizeBox).c_str(), chosenWord(WeightBox).c_str(),
-       chosenWord(ExperienceBox).c_str(), Vehicle->isChecked()});
+  openOddsDialog(this, tables_.path(),
+                 {chosenWord(ui_.HouseBox).c_str(), chosenWord(ui_.SizeBox).c_str(),
+                  chosenWord(ui_.WeightBox).c_str(), chosenWord(ui_.ExperienceBox).c_str(),
+                  ui_.Vehicle->isChecked()});
 }

@@ -12,11 +12,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "ui/table_source.h"
 #include "ui_TForm1.h"
 
 class QPrinter;
 
-class TForm1 : public QWidget, public Ui::TForm1 {
+class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
@@ -30,7 +31,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
 
- public slots:
+ private slots:
   // Generates a force from the chosen words (a list with nothing chosen counts as "Random")
   // and the vehicles box, with the seed in SeedBox or, while it is empty, a fresh one; lists
   // it in MechBox in place of its text and shows the seed in SeedLabel. The table file is
@@ -52,6 +53,11 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void OddsClick();
 
  private:
+  // The controls, as the form file sets them up; each keeps its object name from there, so
+  // findChild finds it.
+  Ui::TForm1 ui_;
+  // The table file generated from.
+  TableSource tables_;
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
 };

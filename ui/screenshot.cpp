@@ -3,12 +3,15 @@
 // [POINTS]
 // POINTS sets the application font's size, to show the window at a larger font.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
+#include "generator/table_text.h"
 #include "ui/TForm1.h"
-#include "ui/table_source.h"
 
 int main(int argc, char** argv) {
   const double points = argc == 4 ? std::atof(argv[3]) : 0;
@@ -24,19 +27,23 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
   }
   try {
-    useTableFile(argv[2]);
+    readTableText(argv[2]);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "musterwright-screenshot: %s\n", error.what());
     return 1;
   }
   TForm1 window;
-  window.HouseBox->setCurrentText(QStringLiteral("Davion"));
-  window.SizeBox->setCurrentText(QStringLiteral("Company"));
-  window.WeightBox->setCurrentText(QStringLiteral("Random"));
-  window.ExperienceBox->setCurrentText(QStringLiteral("Regular"));
-  window.SeedBox->setText(QStringLiteral("1"));
+  window.UseTableFile(argv[2]);
+  const auto set = [&window](const char* name, const QString& text) {
+    window.findChild<QComboBox*>(name)->setCurrentText(text);
+  };
+  set("HouseBox", QStringLiteral("Davion"));
+  set("SizeBox", QStringLiteral("Company"));
+  set("WeightBox", QStringLiteral("Random"));
+  set("ExperienceBox", QStringLiteral("Regular"));
+  window.findChild<QLineEdit*>("SeedBox")->setText(QStringLiteral("1"));
   window.show();
-  window.GButton->click();
+  window.findChild<QPushButton*>("GButton")->click();
   QApplication::processEvents();
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "musterwright-screenshot: %s: the picture could not be written\n",

@@ -1,27 +1,12 @@
 #include "ui/table_source.h"
 
-#include <optional>
 #include <system_error>
 
-#include "generator/generate.h"
 #include "tables/table_location.h"
-
-namespace {
 
 namespace fs = std::filesystem;
 
-// What tells an edited file from the one that was read.
-struct Stamp {
-  std::uintmax_t size;
-  fs::file_time_type modified;
-  bool operator==(const Stamp&) const = default;
-};
-
-std::optional<fs::path> inUse;
-// The stamp of the file in use when it was last read whole; none while it could not be.
-std::optional<Stamp> readStamp;
-
-std::optional<Stamp> stampOf(const fs::path& path) {
+std::optional<TableSource::Stamp> TableSource::stampOf(const fs::path& path) {
   std::error_code error;
   const std::uintmax_t size = fs::file_size(path, error);
   if (error) return std::nullopt;
@@ -30,20 +15,20 @@ std::optional<Stamp> stampOf(const fs::path& path) {
   return Stamp{size, modified};
 }
 
-}  // namespace
-
-void useTableFile(const fs::path& path) {
-  inUse = path;
-  readStamp.reset();
+void TableSource::use(const fs::path& path) {
+  inUse_ = true;
+  readStamp_.reset();
+  text_ = TableText{{}, path};
   const std::optional<Stamp> stamp = stampOf(path);
-  openTableFile(path);
-  readStamp = stamp;
+  text_.bytes = readTableText(path).bytes;
+  readStamp_ = stamp;
 }
 
-void refreshTableFile() {
-  if (!inUse) {
-    useTableFile(locateTableFile());
-    return;
+const TableText& TableSource::refresh() {
+  if (!inUse_) {
+    use(locateTableFile());
+  } else if (!readStamp_ || stampOf(text_.name) != readStamp_) {
+    use(text_.name);
   }
-  if (!readStamp || stampOf(*inUse) != readStamp) useTableFile(*inUse);
+  return text_;
 }

@@ -4,15 +4,40 @@
 #ifndef MUSTERWRIGHT_UI_TABLE_SOURCE_H
 #define MUSTERWRIGHT_UI_TABLE_SOURCE_H
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
-// Makes `path` the table file in use and reads it (openTableFile). Throws TableError when it
-// cannot be read; the path stays in use, and the next refresh tries it again.
-void useTableFile(const std::filesystem::path& path);
+#include "generator/table_text.h"
 
-// Before a Generate: reads the table file in use again when its size or modification time
-// differs from when it was last read, or when it could not be read then; with none in use,
-// looks one up first. Throws TableError as useTableFile and locateTableFile do.
-void refreshTableFile();
+class TableSource {
+ public:
+  // Makes `path` the table file in use and reads it. Throws TableError when it cannot be read;
+  // the path stays in use, and the next refresh tries it again.
+  void use(const std::filesystem::path& path);
+
+  // Before a Generate: reads the table file in use again when its size or modification time
+  // differs from when it was last read, or when it could not be read then; with none in use,
+  // looks one up first. Returns the text read. Throws TableError as use and locateTableFile do.
+  const TableText& refresh();
+
+  // The path of the table file in use ("Tables.dat" while none is), for dialogs and for
+  // refusing to save over it.
+  const std::filesystem::path& path() const { return text_.name; }
+
+ private:
+  // What tells an edited file from the one that was read.
+  struct Stamp {
+    std::uintmax_t size;
+    std::filesystem::file_time_type modified;
+    bool operator==(const Stamp&) const = default;
+  };
+  static std::optional<Stamp> stampOf(const std::filesystem::path& path);
+
+  bool inUse_ = false;
+  TableText text_{{}, "Tables.dat"};
+  // The stamp of the file in use when it was last read whole; none while it could not be.
+  std::optional<Stamp> readStamp_;
+};
 
 #endif

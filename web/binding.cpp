@@ -22,6 +22,7 @@
 
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "generator/table_text.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_check.h"
@@ -35,6 +36,9 @@ namespace fs = std::filesystem;
 
 const fs::path kShippedFolder = "/shipped";
 const fs::path kChosenFolder = "/chosen";
+
+// The table file every Generate draws from: the shipped one, or the user's sound one.
+TableText tablesInUse;
 
 template <typename Words>
 val arrayOf(const Words& words) {
@@ -76,11 +80,12 @@ val generateListing(const std::string& house, const std::string& size, const std
     return result;
   }
   try {
-    generateForce(
+    const Force force = generateForce(
+        tablesInUse,
         Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles},
         *seed);
     std::string listing;
-    for (const apstring& line : listForce()) listing.append(line.c_str()).push_back('\n');
+    for (const apstring& line : listForce(force)) listing.append(line.c_str()).push_back('\n');
     listing.pop_back();
     result.set("seed", static_cast<double>(*seed));
     result.set("listing", listing);
@@ -90,10 +95,11 @@ val generateListing(const std::string& house, const std::string& size, const std
   return result;
 }
 
-// Makes `name` in `folder` the table file in use. Throws TableError as openTableFile does.
+// Makes `name` in `folder` the table file in use, named by `name` alone in messages. Throws
+// TableError as readTableText does; the table file in use then stays.
 void openIn(const fs::path& folder, const fs::path& name) {
   if (chdir(folder.c_str()) != 0) throw TableError(folder.string() + ": cannot be entered");
-  openTableFile(name);
+  tablesInUse = readTableText(name);
 }
 
 // Checks `bytes`, the content of the user's file `name`, and makes it the table file in use

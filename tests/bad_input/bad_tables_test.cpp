@@ -50,8 +50,7 @@ const Choice kKuritaLance{"Kurita", "Lance", "Light", "Regular"};
 // The message of the TableError that opening `tables` and generating `choice` throws.
 std::string coreFailure(const fs::path& tables, const Choice& choice) {
   try {
-    openTableFile(tables);
-    generateForce(choice.selection(), choice.seed);
+    generateForce(readTableText(tables), choice.selection(), choice.seed);
   } catch (const TableError& error) {
     return error.what();
   }
@@ -281,8 +280,7 @@ TEST(BadTables, EveryTableCutShortFailsAtThatTable) {
       const fs::path path = folder.write("Tables.dat", cutAfter(table, entries));
       std::string error = "(no TableError)";
       try {
-        openTableFile(path);
-        generateForce(selection, highest);
+        generateForce(readTableText(path), selection, highest);
       } catch (const TableError& e) {
         error = e.what();
       }
@@ -355,10 +353,10 @@ TEST(BadTables, AnEndlessOrOversizedFileIsRefusedBeforeItExhaustsMemory) {
   const ScratchFolder folder;
   const fs::path path = folder.write("Tables.dat", std::string(1023, '-') + "\n");
   fs::resize_file(path, kMaxTableFileBytes);
-  EXPECT_NO_THROW(openTableFile(path));
+  EXPECT_NO_THROW(readTableText(path));
   EXPECT_NO_THROW(checkTableFile(path));
   fs::resize_file(path, kMaxTableFileBytes + 1);
-  EXPECT_THROW(openTableFile(path), TableError);
+  EXPECT_THROW(readTableText(path), TableError);
   EXPECT_THROW(checkTableFile(path), TableError);
 }
 

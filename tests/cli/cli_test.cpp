@@ -279,6 +279,43 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
   EXPECT_NE(full.err.find("cannot write to standard output"), std::string::npos) << full.err;
 }
 
+// A recorded list draws the same force again; it changes only the lines of what it names, and
+// JSON carries it. A list naming what the force lacks is a bad command line.
+TEST(Cli, RerollListDrawsTheSameForceAgainAndJsonRecordsIt) {
+  const std::vector<std::string> seeded = with(kCompany, {"--seed", "5"});
+  const std::vector<std::string> plain = linesOf(runCli(seeded).out);
+  const RunResult rerolled = runCli(with(seeded, {"--reroll", "2,3.1,2"}));
+  ASSERT_EQ(rerolled.status, 0) << rerolled.err;
+  EXPECT_EQ(runCli(with(seeded, {"--reroll", " 2, 3.1 ,2"})).out, rerolled.out);
+  const std::vector<std::string> lines = linesOf(rerolled.out);
+  ASSERT_EQ(lines.size(), plain.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const bool named = (i >= 10 && i <= 13) || i == 15;  // group 2's slots, slot 3.1
+    if (!named) {
+      EXPECT_EQ(lines[i], plain[i]) << "line " << i;
+    }
+  }
+  EXPECT_NE(lines, plain);
+  const auto rerollsOf = [&](const std::vector<std::string>& more) {
+    return nlohmann::json::parse(runCli(with(seeded, with({"--format", "json"}, more))).out)
+        .at("rerolls");
+  };
+  EXPECT_EQ(rerollsOf({"--reroll", "2,3.1,2"}), nlohmann::json({"2", "3.1", "2"}));
+  EXPECT_EQ(rerollsOf({}), nlohmann::json::array());
+
+  const std::pair<const char*, const char*> refused[] = {
+      {"2,9",  "musterwright-cli: --reroll: group 9: the force has groups 1 to 3\n"},
+      {"3.5",  "musterwright-cli: --reroll: slot 3.5: a lance has slots 1 to 4\n"  },
+      {"2,,3", "\"\" is no re-roll: a group number or group.slot"                  },
+  };
+  for (const auto& [list, message] : refused) {
+    const RunResult run = runCli(with(seeded, {"--reroll", list}));
+    EXPECT_EQ(run.status, 2) << list;
+    EXPECT_EQ(run.out, "") << list;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+}
+
 TEST(Cli, HelpVersionAndCheckTablesPrintOnStandardOutput) {
   const RunResult help = runCli({"--help"});
   EXPECT_EQ(help.status, 0);

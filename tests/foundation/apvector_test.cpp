@@ -96,3 +96,20 @@ TEST(ApvectorIndex, LastIndexIsAccepted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApvectorCopy, CopiesAreDeepAndAMovedFromVectorIsEmpty) {
+  apvector<Mech> force;
+  force.resize(3);
+  force[1] = record("Kept", '4', '5');
+  apvector<Mech> copy = force;
+  copy[1].name = "Changed";
+  copy = static_cast<const apvector<Mech>&>(copy);
+  EXPECT_STREQ(copy[1].name.c_str(), "Changed") << "assigned to itself";
+  const apvector<Mech> moved = std::move(force);
+  EXPECT_STREQ(moved[1].name.c_str(), "Kept");
+  EXPECT_EQ(force.length(), 0);
+}
+
+}  // namespace

@@ -56,17 +56,17 @@ bool isSkill(char c) {
   return c >= '1' && c <= '7';
 }
 
-// What is wrong with the listing of the force that the last run left, or "".
-std::string listingProblem() {
-  const std::vector<apstring> lines = listForce();
-  const std::size_t slots = static_cast<std::size_t>(roster.length());
-  const std::size_t perGroup = static_cast<std::size_t>(groupSize());
+// What is wrong with the listing of `force`, or "".
+std::string listingProblem(const Force& force) {
+  const std::vector<apstring> lines = listForce(force);
+  const std::size_t slots = static_cast<std::size_t>(force.roster.length());
+  const std::size_t perGroup = static_cast<std::size_t>(force.groupSize());
   if (slots == 0 || slots % perGroup != 0)
     return "a roster of " + std::to_string(slots) + " slots in groups of " +
            std::to_string(perGroup);
   if (lines.size() != 4 + slots + slots / perGroup)
     return std::to_string(lines.size()) + " listing lines for " + std::to_string(slots) + " slots";
-  const apstring header[] = {house, size, weight, experience};
+  const apstring header[] = {force.house, force.size, force.weight, force.experience};
   for (std::size_t k = 0; k < 4; ++k)
     if (lines[k] != header[k]) return std::string("header line \"") + lines[k].c_str() + "\"";
   std::size_t next = 4;
@@ -83,8 +83,8 @@ std::string listingProblem() {
 }
 
 // What is wrong with the odds of the same choices on the same bytes, or "": they may refuse
-// what the run refused, and must hold every design the run drew.
-std::string oddsProblem(const Selection& selection, const fs::path& file, bool runFailed) {
+// what the run refused (no `force`), and must hold every design the run drew.
+std::string oddsProblem(const Selection& selection, const fs::path& file, const Force* force) {
   OddsReport report;
   try {
     report = computeOdds({selection.house.c_str(), selection.size.c_str(), selection.weight.c_str(),
@@ -95,14 +95,14 @@ std::string oddsProblem(const Selection& selection, const fs::path& file, bool r
   } catch (const OddsError&) {
     return "";
   }
-  if (runFailed) return "the odds were given for choices whose run failed";
+  if (force == nullptr) return "the odds were given for choices whose run failed";
   const char* kinds[] = {"mech", "vehicle", "battle armour"};
   const std::vector<OddsRow>& designs = report.parts.at(report.parts.size() - 2).rows;
-  for (int k = 0; k < roster.length(); ++k) {
-    const Mech& slot = roster[k];
+  for (int k = 0; k < force->roster.length(); ++k) {
+    const Mech& slot = force->roster[k];
     const std::string kind = kinds[static_cast<int>(slot.kind)];
     const std::string weightClass =
-        slot.kind == SlotKind::battleArmour ? weight.c_str() : slot.weightClass.c_str();
+        slot.kind == SlotKind::battleArmour ? force->weight.c_str() : slot.weightClass.c_str();
     if (std::none_of(designs.begin(), designs.end(), [&](const OddsRow& row) {
           return row.source == kind && row.weightClass == weightClass &&
                  row.item == slot.name.c_str() && row.chance.numerator() > 0;
@@ -125,17 +125,17 @@ std::string generationProblem(std::string_view input) {
 
   static const MemoryTableFile memory;
   const fs::path& file = memory.write(tables);
+  Force force;
   try {
-    openTableFile(file);
-    generateForce(selection, seed);
+    force = generateForce(readTableText(file), selection, seed);
   } catch (const TableError& error) {
     const std::string message = error.what();
     if (message.rfind(file.string(), 0) != 0)
       return "the table error does not name the file: " + message;
     if (checkTableBytes(tables, file.string()).empty())
       return "the table checker passes the file, yet the run failed: " + message;
-    return oddsProblem(selection, file, true);
+    return oddsProblem(selection, file, nullptr);
   }
-  const std::string problem = listingProblem();
-  return problem.empty() ? oddsProblem(selection, file, false) : problem;
+  const std::string problem = listingProblem(force);
+  return problem.empty() ? oddsProblem(selection, file, &force) : problem;
 }

@@ -11,6 +11,22 @@
 
 namespace {
 
+// The force whose slots the rolls below fill, and the dice they roll.
+Force force;
+apstring& experience = force.experience;
+bool& isClan = force.isClan;
+apvector<Mech>& roster = force.roster;
+DiceSource dice;
+
+void useDice(DiceSource source) {
+  dice = std::move(source);
+}
+
+void rollCrewSkills(int slot) {
+  ForceRun run(force, TableText{}, dice);
+  ::rollCrewSkills(run, slot);
+}
+
 // The piloting and gunnery digits a slot gets for `die` at `level`.
 std::string skillsFor(const char* level, bool clan, int die, bool marked = false) {
   experience = level;

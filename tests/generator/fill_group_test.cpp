@@ -15,21 +15,22 @@ namespace {
 
 class FillGroupTest : public testing::Test {
  protected:
-  void SetUp() override { openTableFile(folder.write("Tables.dat", soundTables())); }
-
   // Runs a generation that leaves the faction found and the roster sized for `groups`
   // groups, every slot marked "old", with the experience "Regular".
   void prepare(const char* faction, int groups, bool vehicles = false) {
     const bool clan = std::string(faction) == "Ghost Bear";
     ScriptedDice setup({
         {10, 0},
+        {6,  0},
+        {6,  0},
         {6,  5}
     });
     for (int k = 0; k < (clan ? 5 : 4); ++k)
       setup.then({
           {6, 0}
       });
-    generateForce(Selection{faction, "Lance", "Elemental", "Regular", vehicles}, setup.source());
+    force =
+        generateForce(tables, Selection{faction, "Lance", "", "Regular", vehicles}, setup.source());
     roster.resize(groups * groupSize());
     for (int k = 0; k < roster.length(); ++k) {
       roster[k].name = "old";
@@ -37,13 +38,24 @@ class FillGroupTest : public testing::Test {
     }
   }
 
-  static std::vector<std::string> weights(int from, int count) {
+  // The dice of the next FillGroup, which fills the prepared force.
+  void useDice(DiceSource source) { dice = std::move(source); }
+  void FillGroup(const char* groupWeight, int firstSlot) {
+    ForceRun run(force, tables, dice);
+    ::FillGroup(run, groupWeight, firstSlot);
+  }
+  int groupSize() const { return force.groupSize(); }
+
+  std::vector<std::string> weights(int from, int count) const {
     std::vector<std::string> result;
     for (int k = from; k < from + count; ++k) result.push_back(roster[k].weightClass.c_str());
     return result;
   }
 
-  ScratchFolder folder;
+  const TableText tables = soundTableText();
+  Force force;
+  apvector<Mech>& roster = force.roster;
+  DiceSource dice;
 };
 
 using Slots = std::vector<std::string>;

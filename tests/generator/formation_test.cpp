@@ -55,33 +55,29 @@ void expectFormation(const Formation& f) {
     });
     for (int k = 0; k < slots; ++k) script.then(entrySlot(2, 1));
   }
-  generateForce(Selection{f.faction, f.size, "Heavy", "Regular"}, script.source());
+  const Force force = generateForce(
+      soundTableText(), Selection{f.faction, f.size, "Heavy", "Regular"}, script.source());
 
-  ASSERT_EQ(roster.length(), groups * slots) << "the groups fill the roster exactly";
+  ASSERT_EQ(force.roster.length(), groups * slots) << "the groups fill the roster exactly";
   for (int g = 0; g < groups; ++g) {
     const std::vector<std::string>& expected = dice.at(f.groupWeights[g]).slots;
     for (int k = 0; k < slots; ++k) {
       const int slot = g * slots + k;
-      EXPECT_EQ(roster[slot].weightClass.c_str(), expected[k]) << "slot " << slot + 1;
-      EXPECT_EQ(roster[slot].name.c_str(),
+      EXPECT_EQ(force.roster[slot].weightClass.c_str(), expected[k]) << "slot " << slot + 1;
+      EXPECT_EQ(force.groupWeights.at(g).c_str(), f.groupWeights[g]) << "group " << g + 1;
+      EXPECT_EQ(force.roster[slot].name.c_str(),
                 std::string(f.faction).substr(0, 3) + " " + expected[k] + " 1")
           << "slot " << slot + 1;
     }
   }
 }
 
-class FormationTest : public testing::Test {
- protected:
-  void SetUp() override { openTableFile(folder.write("Tables.dat", soundTables())); }
-  ScratchFolder folder;
-};
-
-TEST_F(FormationTest, OneGroupTakesTheSelectedWeightWithoutARoll) {
+TEST(FormationTest, OneGroupTakesTheSelectedWeightWithoutARoll) {
   expectFormation({"Kurita", "Lance", {}, {"Heavy"}});
   expectFormation({"Wolf", "Star", {}, {"Heavy"}});
 }
 
-TEST_F(FormationTest, TwoGroupTableRows) {
+TEST(FormationTest, TwoGroupTableRows) {
   struct Row {
     const char* faction;
     int total;
@@ -106,7 +102,7 @@ TEST_F(FormationTest, TwoGroupTableRows) {
   }
 }
 
-TEST_F(FormationTest, ThreeLanceTableRowsOneBlockPerCompany) {
+TEST(FormationTest, ThreeLanceTableRowsOneBlockPerCompany) {
   const std::vector<std::vector<std::string>> rows = {
       {"Light",  "Medium", "Medium" },
       {"Light",  "Medium", "Heavy"  },
@@ -120,7 +116,7 @@ TEST_F(FormationTest, ThreeLanceTableRowsOneBlockPerCompany) {
   }
 }
 
-TEST_F(FormationTest, ThreeStarTableRowsAtTheirBoundaries) {
+TEST(FormationTest, ThreeStarTableRowsAtTheirBoundaries) {
   const std::pair<int, std::vector<std::string>> rows[] = {
       {2,  {"Light", "Light", "Light"}   },
       {4,  {"Light", "Light", "Light"}   },
@@ -138,7 +134,7 @@ TEST_F(FormationTest, ThreeStarTableRowsAtTheirBoundaries) {
   }
 }
 
-TEST_F(FormationTest, LargeUnitsAreBlocksOfThreeEachWithItsOwnRoll) {
+TEST(FormationTest, LargeUnitsAreBlocksOfThreeEachWithItsOwnRoll) {
   expectFormation({
       "Kurita",
       "Batallion",

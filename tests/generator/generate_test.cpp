@@ -1,5 +1,5 @@
 // The Generate run as a whole: how the selection is resolved, in which order the dice fall,
-// and what the run leaves in the globals.
+// and what the force it returns holds.
 #include "generator/generate.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,13 @@ namespace {
 
 class Generate : public testing::Test {
  protected:
-  void SetUp() override { openTableFile(folder.write("Tables.dat", soundTables())); }
+  // A run on the sound tables; the fields below show the force it returned.
+  void generateForce(const Selection& selection, DiceSource dice) {
+    force = ::generateForce(tables, selection, std::move(dice));
+  }
+  void generateForce(const Selection& selection, std::uint32_t seed) {
+    force = ::generateForce(tables, selection, seed);
+  }
 
   static Selection choose(const char* h, const char* s, const char* w, const char* e,
                           bool vehicles = false) {
@@ -23,7 +29,12 @@ class Generate : public testing::Test {
 
   static std::string text(const apstring& s) { return s.c_str(); }
 
-  ScratchFolder folder;
+  const TableText tables = soundTableText();
+  Force force;
+  const apstring &house = force.house, &size = force.size, &weight = force.weight,
+                 &experience = force.experience;
+  const bool& isClan = force.isClan;
+  const apvector<Mech>& roster = force.roster;
 };
 
 std::vector<Draw> join(std::initializer_list<std::vector<Draw>> parts) {
@@ -219,12 +230,10 @@ TEST_F(Generate, EmptyWordsCountAsRandom) {
   EXPECT_EQ(roster.length(), 5);
 }
 
-TEST_F(Generate, UnknownSizeWordFailsBeforeTheRosterIsTouched) {
+TEST_F(Generate, UnknownSizeWordFailsBeforeAnyRollAndTheForceIsKept) {
   ScriptedDice first(join({{{10, 0}}, zeroGroup(4)}));
   generateForce(choose("Kurita", "Lance", "Light", "Green"), first.source());
-  ScriptedDice dice({
-      {10, 0}
-  });
+  ScriptedDice dice;
   try {
     generateForce(choose("Kurita", "Platoon", "Light", "Green"), dice.source());
     FAIL() << "an unknown size word must fail the run";
@@ -234,44 +243,55 @@ TEST_F(Generate, UnknownSizeWordFailsBeforeTheRosterIsTouched) {
   EXPECT_EQ(roster.length(), 4);
 }
 
-TEST_F(Generate, SameSeedSameForceAndTheRosterIsResizedNotRebuilt) {
+TEST_F(Generate, FactionWeightAndExperienceWordsInNoListAreRefusedByName) {
+  const std::pair<Selection, const char*> cases[] = {
+      {choose("Kurita",  "Lance", "Light",     "Seasoned"), "experience \"Seasoned\""},
+      {choose("Kurita",  "Lance", "Light",     "green"),    "experience \"green\""   },
+      {choose("Kurita",  "Lance", "Elemental", "Elite"),    "weight \"Elemental\""   },
+      {choose("Kurita ", "Lance", "Light",     "Elite"),    "faction \"Kurita \""    },
+  };
+  for (const auto& [selection, named] : cases) {
+    ScriptedDice none;
+    try {
+      generateForce(selection, none.source());
+      ADD_FAILURE() << named << " was taken";
+    } catch (const SelectionError& error) {
+      EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
+    }
+  }
+}
+
+TEST_F(Generate, SameSeedSameForceAndEveryRunAFreshOne) {
   generateForce(choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
   ASSERT_EQ(roster.length(), 240);
   std::vector<std::string> first;
   for (int k = 0; k < 240; ++k) first.push_back(text(roster[k].name));
-  const std::string kept[] = {text(roster[0].weightClass), text(roster[1].weightClass),
-                              text(roster[2].weightClass), text(roster[3].weightClass)};
   generateForce(choose("Wolf", "Galaxy", "Random", "Random"), 1234u);
   for (int k = 0; k < 240; ++k) EXPECT_EQ(text(roster[k].name), first[k]) << k;
 
-  // A battle-armour lance writes no slot weight class: the kept records show through.
-  ScriptedDice dice({
-      {10, 0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0},
-      {6,  0}
-  });
-  generateForce(choose("Kurita", "Lance", "Battle Armor", "Elite"), dice.source());
+  // A battle-armour lance writes no slot weight class: nothing of the last force shows through.
+  ScriptedDice dice(join({
+      {{10, 0}},
+      twoDice(2), zeroGroup(0), { {6, 0}, {6, 0}, {6, 0}, {6, 0}}
+  }));
+  generateForce(choose("Kurita", "Lance", "Random", "Elite"), dice.source());
   ASSERT_EQ(roster.length(), 4);
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(text(roster[k].weightClass), kept[k]);
+    EXPECT_EQ(text(roster[k].weightClass), "");
     EXPECT_EQ(text(roster[k].name), "Battle Suit");
     EXPECT_EQ(roster[k].kind, SlotKind::battleArmour);
   }
 }
 
-TEST(GenerateWithoutTables, ReportsWhyNoTableFileIsOpen) {
+TEST(GenerateWithoutTables, ReadingATableFileThatIsNoneFailsNamingIt) {
   ScratchFolder folder;
-  EXPECT_THROW(openTableFile(folder.path() / "missing.dat"), TableError);
   try {
-    generateForce(Selection{}, 1u);
-    FAIL() << "a run without a table file must fail";
+    readTableText(folder.path() / "missing.dat");
+    FAIL() << "a missing table file must fail";
   } catch (const TableError& error) {
     EXPECT_NE(std::string(error.what()).find("missing.dat"), std::string::npos) << error.what();
   }
-  EXPECT_THROW(openTableFile(folder.path()), TableError) << "a folder is no table file";
+  EXPECT_THROW(readTableText(folder.path()), TableError) << "a folder is no table file";
 }
 
 TEST_F(Generate, EverySlotRecordsWhereItsDesignCameFromOnEveryRun) {

@@ -27,17 +27,20 @@ struct DrawnForce {
 };
 
 // The one place that draws with the engine; the forces come back as plain records.
-DrawnForce drawForce(const OddsChoices& choices, std::uint32_t seed) {
-  generateForce(Selection{choices.faction.c_str(), choices.size.c_str(), choices.weight.c_str(),
-                          choices.experience.c_str(), choices.vehicles},
-                seed);
-  DrawnForce force{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), {}};
+DrawnForce drawForce(const TableText& tables, const OddsChoices& choices, std::uint32_t seed) {
+  const Force drawn =
+      generateForce(tables,
+                    Selection{choices.faction.c_str(), choices.size.c_str(), choices.weight.c_str(),
+                              choices.experience.c_str(), choices.vehicles},
+                    seed);
+  DrawnForce force{
+      drawn.house.c_str(), drawn.size.c_str(), drawn.weight.c_str(), drawn.experience.c_str(), {}};
   const char* kinds[] = {"mech", "vehicle", "battle armour"};
-  for (int k = 0; k < roster.length(); ++k) {
-    const Mech& slot = roster[k];
+  for (int k = 0; k < drawn.roster.length(); ++k) {
+    const Mech& slot = drawn.roster[k];
     const bool armour = slot.kind == SlotKind::battleArmour;
     force.slots.push_back({slot.name.c_str(), kinds[static_cast<int>(slot.kind)],
-                           armour ? weight.c_str() : slot.weightClass.c_str(),
+                           armour ? drawn.weight.c_str() : slot.weightClass.c_str(),
                            std::string("P: ") + slot.piloting + " G: " + slot.gunnery});
   }
   return force;
@@ -85,8 +88,8 @@ struct Check {
 };
 
 Check checkAgainstDraws(const OddsChoices& choices, long slotsWanted) {
-  openTableFile(SHIPPED_TABLES);
-  const OddsReport report = computeOdds(choices, readTableFile(SHIPPED_TABLES), SHIPPED_TABLES);
+  const TableText tables = readTableText(SHIPPED_TABLES);
+  const OddsReport report = computeOdds(choices, tables.bytes, SHIPPED_TABLES);
 
   // Shares of the forces (choice words), of the slots (force parts) and of each table's draws.
   std::map<Key, Ratio> perForce, perSlot, perTable;
@@ -94,7 +97,7 @@ Check checkAgainstDraws(const OddsChoices& choices, long slotsWanted) {
   std::map<std::pair<std::string, std::string>, Totals> tableDraws;
   Check check;
   for (std::uint32_t seed = 1; check.drawn < slotsWanted; ++seed) {
-    const DrawnForce force = drawForce(choices, seed);
+    const DrawnForce force = drawForce(tables, choices, seed);
     check.drawn += static_cast<long>(force.slots.size());
     addForce(perForce, forces,
              {

@@ -5,9 +5,15 @@
 
 #include <nlohmann/json.hpp>
 
-#include "generator/generate.h"
+#include "generator/force.h"
 
 namespace {
+
+Force force;
+apstring &house = force.house, &size = force.size, &weight = force.weight,
+         &experience = force.experience;
+bool &isClan = force.isClan, &withVehicles = force.withVehicles;
+apvector<Mech>& roster = force.roster;
 
 // A House lance of the given designs, the last one a vehicle.
 void setLance(const std::vector<const char*>& designs) {
@@ -29,15 +35,16 @@ void setLance(const std::vector<const char*>& designs) {
 
 TEST(ForceData, CsvQuotesWhatItMustAndJsonKeepsEveryNameBytesThatAreNoUtf8Replaced) {
   setLance({"Comma, Mk 2", "The \"Hound\"", " Spaced ", "Bad \xff byte"});
-  EXPECT_EQ(forceCsv(),
+  EXPECT_EQ(forceCsv(force),
             "group,slot,design,weight_class,kind,piloting,gunnery\r\n"
             "1,1,\"Comma, Mk 2\",Medium,mech,1,7\r\n"
             "1,2,\"The \"\"Hound\"\"\",Medium,mech,2,7\r\n"
             "1,3, Spaced ,Medium,mech,3,7\r\n"
             "1,4,Bad \xff byte,Medium,vehicle,4,7\r\n");
-  const nlohmann::json force = nlohmann::json::parse(forceJson(4294967295u));
-  EXPECT_EQ(force["seed"], 4294967295u);
-  const nlohmann::json& slots = force["groups"][0]["slots"];
+  force.seed = 4294967295u;
+  const nlohmann::json data = nlohmann::json::parse(forceJson(force));
+  EXPECT_EQ(data["seed"], 4294967295u);
+  const nlohmann::json& slots = data["groups"][0]["slots"];
   EXPECT_EQ(slots[0]["design"], "Comma, Mk 2");
   EXPECT_EQ(slots[1]["design"], "The \"Hound\"");
   EXPECT_EQ(slots[3]["design"], "Bad \xef\xbf\xbd byte");

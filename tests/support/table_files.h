@@ -59,6 +59,11 @@ inline std::string soundTables() {
   return padToVehicles(text) + vehicleSection();
 }
 
+// soundTables() as the text of a table file named "Tables.dat".
+inline TableText soundTableText() {
+  return TableText{soundTables(), "Tables.dat"};
+}
+
 // A scratch folder for one test, removed with its contents at the end.
 class ScratchFolder {
  public:

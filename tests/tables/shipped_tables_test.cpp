@@ -71,7 +71,7 @@ TEST(ShippedTables, EveryFactionHasFourTablesOfElevenAndVehiclesStartAtTheirOffs
 }
 
 TEST(ShippedTables, EveryChoiceOfTheWindowGeneratesAForce) {
-  openTableFile(SHIPPED_TABLES);
+  const TableText tables = readTableText(SHIPPED_TABLES);
   std::uint32_t seed = 1;
   int slots = 0;
   for (const char* faction : kFactionChoices) {
@@ -79,13 +79,14 @@ TEST(ShippedTables, EveryChoiceOfTheWindowGeneratesAForce) {
       for (const char* weight : kWeightChoices) {
         for (const char* level : kExperienceChoices) {
           for (const bool vehicles : {false, true}) {
-            generateForce(Selection{faction, size, weight, level, vehicles}, seed++);
-            for (int k = 0; k < roster.length(); ++k) {
-              ASSERT_GT(roster[k].name.length(), 0);
-              ASSERT_TRUE(roster[k].piloting >= '1' && roster[k].piloting <= '7');
-              ASSERT_TRUE(roster[k].gunnery >= '1' && roster[k].gunnery <= '7');
+            const Force force =
+                generateForce(tables, Selection{faction, size, weight, level, vehicles}, seed++);
+            for (int k = 0; k < force.roster.length(); ++k) {
+              ASSERT_GT(force.roster[k].name.length(), 0);
+              ASSERT_TRUE(force.roster[k].piloting >= '1' && force.roster[k].piloting <= '7');
+              ASSERT_TRUE(force.roster[k].gunnery >= '1' && force.roster[k].gunnery <= '7');
             }
-            slots += roster.length();
+            slots += force.roster.length();
           }
         }
       }

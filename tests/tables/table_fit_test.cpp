@@ -23,14 +23,13 @@ std::string replaced(const std::string& text, const std::string& from, const std
 // The designs of a few forces of every size, with and without vehicles, drawn from `bytes`,
 // one slot to a line.
 std::string forcesOf(const std::string& bytes) {
-  const ScratchFolder folder;
-  openTableFile(folder.write("Tables.dat", bytes));
+  const TableText tables{bytes, "Tables.dat"};
   std::string designs;
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     const Selection selection{"Random", "Random", "Random", "Random", seed % 2 == 0};
-    generateForce(selection, seed);
-    for (int k = 0; k < roster.length(); ++k)
-      designs.append(roster[k].name.c_str()).push_back('\n');
+    const Force force = generateForce(tables, selection, seed);
+    for (int k = 0; k < force.roster.length(); ++k)
+      designs.append(force.roster[k].name.c_str()).push_back('\n');
   }
   return designs;
 }

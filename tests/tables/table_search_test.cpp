@@ -114,6 +114,11 @@ TEST(EntryPick, AfterAFailureTheNextSearchStartsClean) {
 // Whole runs on crafted files: what a malformed file makes of a roll.
 class MalformedTables : public testing::Test {
  protected:
+  void openTableFile(const std::filesystem::path& path) { tables = readTableText(path); }
+  template <class Dice>
+  void generateForce(const Selection& selection, Dice dice) {
+    force = ::generateForce(tables, selection, dice);
+  }
   // A Kurita lance of one Light slot composition (die 1: all Light) with the given entry
   // rolls, on `bytes`.
   void runLightLance(const std::string& bytes, const std::vector<int>& entries) {
@@ -126,6 +131,9 @@ class MalformedTables : public testing::Test {
     generateForce(Selection{"Kurita", "Lance", "Light", "Elite"}, dice.source());
   }
   ScratchFolder folder;
+  TableText tables;
+  Force force;
+  const apvector<Mech>& roster = force.roster;
 };
 
 TEST_F(MalformedTables, EntriesThatBeginWithAHeadingWordAreNoHeadings) {

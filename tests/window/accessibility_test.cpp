@@ -6,15 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/TForm1.h"
-#include "ui/table_source.h"
+#include "window_test_support.h"
 
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { useTableFile(SHIPPED_TABLES); }
-
   void namesAndRoles_data() {
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
@@ -36,7 +33,7 @@ class AccessibilityTest : public QObject {
   void namesAndRoles() {
     QFETCH(int, role);
     QFETCH(QString, name);
-    TForm1 form;
+    TestWindow form(SHIPPED_TABLES);
     form.findChild<QLineEdit*>("SeedBox")->setText("7");
     form.findChild<QPushButton*>("GButton")->click();
     QWidget* control = form.findChild<QWidget*>(QTest::currentDataTag());

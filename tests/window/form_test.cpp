@@ -1,5 +1,9 @@
 // The window as it opens: every control's kind, place, text, items, tooltip and tab stop,
 // and the empty choices the user starts from; and how it follows a larger font and size.
+// Ahead of Qt's headers, whose `slots` keyword macro would blank the rule tables' member of
+// that name.
+#include "generator/choice_lists.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,13 +13,12 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "generator/choice_lists.h"
-#include "ui/TForm1.h"
+#include "window_test_support.h"
 
 namespace {
 
 // The form's nine controls.
-QList<QWidget*> controlsOf(const TForm1& form) {
+QList<QWidget*> controlsOf(const TestWindow& form) {
   return {form.HouseBox, form.SizeBox,  form.ExperienceBox, form.Vehicle, form.GButton,
           form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
 }
@@ -27,7 +30,7 @@ class FormTest : public QObject {
 
  private slots:
   void windowFrame() {
-    TForm1 form;
+    TestWindow form;
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Musterwright"));
     QCOMPARE(form.pos(), QPoint(192, 107));
@@ -65,7 +68,7 @@ class FormTest : public QObject {
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
     QFETCH(QString, hint);
-    TForm1 form;
+    TestWindow form;
     form.show();
     const QWidget* control = form.findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(control);
@@ -100,7 +103,7 @@ class FormTest : public QObject {
   void choiceLists() {
     QFETCH(QString, placeholder);
     QFETCH(QStringList, items);
-    TForm1 form;
+    TestWindow form;
     const auto* list = form.findChild<QComboBox*>(QTest::currentDataTag());
     QVERIFY(list);
     QStringList listed;
@@ -124,7 +127,7 @@ class FormTest : public QObject {
   void resizing() {
     QFETCH(QSize, asked);
     QFETCH(QSize, size);
-    TForm1 form;
+    TestWindow form;
     form.show();
     QHash<QWidget*, QRect> before;
     for (QWidget* control : controlsOf(form)) before[control] = control->geometry();
@@ -155,7 +158,7 @@ class FormTest : public QObject {
     const QFont original = QApplication::font();
     const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
     QApplication::setFont(font);
-    TForm1 form;
+    TestWindow form;
     form.show();
     form.resize(1, 1);
     const QRect window = form.rect();
@@ -175,7 +178,7 @@ class FormTest : public QObject {
 
   // A listing line wider than the box widens it (there is no horizontal scroll bar).
   void wideListing() {
-    TForm1 form;
+    TestWindow form;
     form.show();
     const QString line(120, u'W');
     form.MechBox->setPlainText("Kurita\n" + line);
@@ -186,7 +189,7 @@ class FormTest : public QObject {
   }
 
   void editorsAtStart() {
-    TForm1 form;
+    TestWindow form;
     QVERIFY(!form.Vehicle->isChecked());
     QVERIFY(!form.Vehicle->isTristate());
     QVERIFY(!form.MechBox->isReadOnly());
@@ -199,7 +202,7 @@ class FormTest : public QObject {
   // stands in the top row, comes after the file name; the controls below the file name come
   // after the listing.
   void tabOrder() {
-    TForm1 form;
+    TestWindow form;
     const QStringList order{"HouseBox",    "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
                             "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
                             "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};

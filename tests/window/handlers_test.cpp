@@ -15,7 +15,6 @@
 #include "generator/generate.h"
 #include "tables/table_layout.h"
 #include "ui/TForm1.h"
-#include "ui/table_source.h"
 #include "window_test_support.h"
 
 namespace {
@@ -56,10 +55,12 @@ class HandlersTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir scratch;
+  // The table file each test's window generates from.
+  std::filesystem::path tables;
 
  private slots:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
-  void init() { useTableFile(SHIPPED_TABLES); }
+  void init() { tables = SHIPPED_TABLES; }
 
   void generateChosen_data() {
     QTest::addColumn<QStringList>("header");
@@ -77,7 +78,7 @@ class HandlersTest : public QObject {
     QFETCH(QStringList, header);
     QFETCH(int, lineCount);
     QFETCH(int, groupSize);
-    TForm1 form;
+    TestWindow form(tables);
     form.MechBox->setPlainText("an earlier listing");
     choose(form, header[0], header[1], header[2], header[3]);
     form.GButton->click();
@@ -90,7 +91,7 @@ class HandlersTest : public QObject {
 
   // A list with nothing chosen is rolled as "Random"; the header shows what the rolls made.
   void generateUnchosen() {
-    TForm1 form;
+    TestWindow form(tables);
     for (int run = 0; run < 30; ++run) {
       form.GButton->click();
       QCOMPARE(dismissErrorBox(form), QString());
@@ -113,13 +114,13 @@ class HandlersTest : public QObject {
 
   // Vehicle designs appear only with the box ticked (4 slots in 5 take one then).
   void vehiclesFollowTheCheckBox() {
-    QFile tables(SHIPPED_TABLES);
-    QVERIFY(tables.open(QIODevice::ReadOnly));
-    QVERIFY(tables.seek(vehicleStart));
+    QFile file(SHIPPED_TABLES);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.seek(vehicleStart));
     QSet<QString> vehicles;
-    for (const QByteArray& line : tables.readAll().split('\n')) vehicles << QString(line);
+    for (const QByteArray& line : file.readAll().split('\n')) vehicles << QString(line);
     vehicles -= {"Vehicles", "Light", "Medium", "Heavy", "Assault", ""};
-    TForm1 form;
+    TestWindow form(tables);
     choose(form, "Steiner", "Company", "Medium", "Regular");
     for (const bool ticked : {false, true}) {
       form.Vehicle->setChecked(ticked);
@@ -142,12 +143,8 @@ class HandlersTest : public QObject {
     const QString tableFile = scratch.filePath("Broken.dat");
     QFile::remove(tableFile);
     if (!tables.isEmpty()) writeFile(tableFile, tables);
-    try {
-      useTableFile(tableFile.toStdString());
-    } catch (const std::runtime_error&) {
-      QVERIFY(tables.isEmpty());
-    }
-    TForm1 form;
+    TestWindow form(tableFile.toStdString());
+    QCOMPARE(dismissErrorBox(form).isEmpty(), !tables.isEmpty());
     form.MechBox->setPlainText("kept\nas it was\n");
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     form.GButton->click();
@@ -156,7 +153,7 @@ class HandlersTest : public QObject {
   }
 
   void saveAfterLance() {
-    TForm1 form;
+    TestWindow form(tables);
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     form.GButton->click();
     form.ToFile->click();
@@ -191,7 +188,7 @@ class HandlersTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QByteArray, saved);
     writeFile(fileName, "an older roster\r\n");
-    TForm1 form;
+    TestWindow form(tables);
     form.FileName->setText(fileName);
     form.MechBox->setPlainText(text);
     form.ToFile->click();
@@ -210,7 +207,7 @@ class HandlersTest : public QObject {
   void saveFailure() {
     QFETCH(QString, fileName);
     QVERIFY(QDir(scratch.path()).mkpath("folder"));
-    TForm1 form;
+    TestWindow form(tables);
     form.FileName->setText(fileName);
     form.MechBox->setPlainText("a roster");
     form.ToFile->click();
@@ -221,7 +218,7 @@ class HandlersTest : public QObject {
 
   // Ctrl+R and F5 generate, Ctrl+S and Enter in the file name box save.
   void keyboard() {
-    TForm1 form;
+    TestWindow form(tables);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -246,7 +243,7 @@ class HandlersTest : public QObject {
     writeFile(folder.filePath("Random.txt"), "kept\r\n");
     QFile::setPermissions(folder.filePath("Random.txt"), QFile::ReadOwner);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    TForm1 form;
+    TestWindow form(tables);
     form.FileName->setText(folder.filePath("Random.txt"));
     form.MechBox->setPlainText("a roster");
     form.ToFile->click();

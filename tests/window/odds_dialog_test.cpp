@@ -27,8 +27,7 @@ class OddsDialogTest : public QObject {
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
 
   void opensOnTheWindowsChoicesAndCopiesTheCommandLinesCsv() {
-    useTableFile(SHIPPED_TABLES);
-    TForm1 form;
+    TestWindow form(SHIPPED_TABLES);
     choose(form, "Wolf", "Star", "Random", "Green");
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -15,7 +15,6 @@
 
 #include "support/table_files.h"
 #include "tables/table_error.h"
-#include "ui/table_source.h"
 #include "window_test_support.h"
 
 namespace {
@@ -28,7 +27,7 @@ QByteArray commandLineListing(const QStringList& arguments) {
 }
 
 // Chooses `path` in the file dialog open over `form`.
-void acceptFileDialog(const TForm1& form, const QString& path) {
+void acceptFileDialog(const TestWindow& form, const QString& path) {
   auto* dialog = form.findChild<QFileDialog*>();
   QVERIFY(dialog != nullptr && dialog->isVisible());
   dialog->selectFile(path);
@@ -41,10 +40,12 @@ class ToolsTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir scratch;
+  // The table file each test's window generates from.
+  std::filesystem::path tables;
 
  private slots:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
-  void init() { useTableFile(SHIPPED_TABLES); }
+  void init() { tables = SHIPPED_TABLES; }
 
   void sameAsCommandLine_data() {
     QTest::addColumn<QString>("seed");
@@ -64,7 +65,7 @@ class ToolsTest : public QObject {
     QFETCH(QString, seed);
     QFETCH(QStringList, choices);
     QFETCH(bool, vehicles);
-    TForm1 form;
+    TestWindow form(tables);
     choose(form, choices[0], choices[1], choices[2], choices[3]);
     form.Vehicle->setChecked(vehicles);
     form.SeedBox->setText(seed);
@@ -83,7 +84,7 @@ class ToolsTest : public QObject {
   // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
   // changes nothing; an empty box draws a fresh seed for every Generate.
   void typedSeed() {
-    TForm1 form;
+    TestWindow form(tables);
     choose(form, "Kurita", "Batallion", "", "");
     form.SeedBox->setText(" 7 ");
     form.GButton->click();
@@ -114,8 +115,8 @@ class ToolsTest : public QObject {
   void neverOverTheTableFile() {
     QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
     QVERIFY(QFile::link("Tables.dat", "link.dat"));
-    useTableFile("Tables.dat");
-    TForm1 form;
+    tables = "Tables.dat";
+    TestWindow form(tables);
     form.MechBox->setPlainText("a roster");
     form.FileName->setText("link.dat");
     form.ToFile->click();
@@ -127,7 +128,7 @@ class ToolsTest : public QObject {
   // box and is saved to.
   void saveAs() {
     QVERIFY(QDir().mkpath("rosters"));
-    TForm1 form;
+    TestWindow form(tables);
     form.FileName->setText("rosters/old.txt");
     form.MechBox->setPlainText("Kurita\nmy own line");
     form.SaveAsButton->click();
@@ -142,16 +143,15 @@ class ToolsTest : public QObject {
   // Generate; one that can no longer be read is reported and the listing stays.
   void editedTableFile() {
     const QString file = scratch.filePath("edited.dat");
-    QByteArray tables = QByteArray::fromStdString(soundTables());
-    writeFile(file, tables);
-    useTableFile(file.toStdString());
-    TForm1 form;
+    QByteArray bytes = QByteArray::fromStdString(soundTables());
+    writeFile(file, bytes);
+    TestWindow form(file.toStdString());
     choose(form, "Kurita", "Lance", "Heavy", "Regular");
     form.GButton->click();
     QVERIFY(listing(form)[5].startsWith("Kur "));
 
     const auto before = std::filesystem::last_write_time(file.toStdString());
-    writeFile(file, tables.replace("\nKur ", "\nNew "));
+    writeFile(file, bytes.replace("\nKur ", "\nNew "));
     std::filesystem::last_write_time(file.toStdString(), before + std::chrono::seconds(1));
     form.GButton->click();
     QVERIFY(listing(form)[5].startsWith("New "));
@@ -166,9 +166,7 @@ class ToolsTest : public QObject {
   // A table file that cannot be read is reported with "Choose Table File…"; the file chosen
   // there is used at once.
   void chooseTableFile() {
-    QVERIFY_THROWS_EXCEPTION(TableError, useTableFile("missing.dat"));
-    TForm1 form;
-    form.GButton->click();
+    TestWindow form("missing.dat");
     QMessageBox* box = openErrorBox(form);
     QVERIFY(box != nullptr && box->text().contains("missing.dat"));
     QPushButton* choice = nullptr;
@@ -188,7 +186,7 @@ class ToolsTest : public QObject {
   void printToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
-    TForm1 form;
+    TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
     form.GButton->click();
     form.MechBox->appendPlainText("my own note");
@@ -213,7 +211,7 @@ class ToolsTest : public QObject {
 
   // Ctrl+Shift+S, Ctrl+P and Ctrl+O open their dialogs.
   void keysOpenDialogs() {
-    TForm1 form;
+    TestWindow form(tables);
     form.show();
     const std::pair<QKeyCombination, const char*> keys[] = {
         {Qt::CTRL | Qt::SHIFT | Qt::Key_S, "QFileDialog" },

@@ -3,21 +3,57 @@
 #ifndef MUSTERWRIGHT_TESTS_WINDOW_WINDOW_TEST_SUPPORT_H
 #define MUSTERWRIGHT_TESTS_WINDOW_WINDOW_TEST_SUPPORT_H
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "ui/TForm1.h"
 
-inline void choose(TForm1& form, const QString& house, const QString& size, const QString& weight,
-                   const QString& experience) {
+// The window generating from `tables` (none named: as the program looks one up), with its
+// controls found by the object names that the form file gives them: the tests' way in, the form
+// itself being the window's own.
+class TestWindow : public TForm1 {
+ public:
+  explicit TestWindow(const std::filesystem::path& tables = {}) {
+    if (!tables.empty()) UseTableFile(tables);
+  }
+
+  template <class Control>
+  Control* control(const char* name) const {
+    return findChild<Control*>(name);
+  }
+
+  QComboBox* const HouseBox = control<QComboBox>("HouseBox");
+  QComboBox* const SizeBox = control<QComboBox>("SizeBox");
+  QComboBox* const ExperienceBox = control<QComboBox>("ExperienceBox");
+  QComboBox* const WeightBox = control<QComboBox>("WeightBox");
+  QCheckBox* const Vehicle = control<QCheckBox>("Vehicle");
+  QPushButton* const GButton = control<QPushButton>("GButton");
+  QPushButton* const ToFile = control<QPushButton>("ToFile");
+  QPushButton* const SaveAsButton = control<QPushButton>("SaveAsButton");
+  QPushButton* const PrintButton = control<QPushButton>("PrintButton");
+  QLineEdit* const FileName = control<QLineEdit>("FileName");
+  QLineEdit* const SeedBox = control<QLineEdit>("SeedBox");
+  QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
+  QLabel* const SeedLabel = control<QLabel>("SeedLabel");
+};
+
+inline void choose(TestWindow& form, const QString& house, const QString& size,
+                   const QString& weight, const QString& experience) {
   form.HouseBox->setCurrentText(house);
   form.SizeBox->setCurrentText(size);
   form.WeightBox->setCurrentText(weight);
   form.ExperienceBox->setCurrentText(experience);
 }
 
-inline QStringList listing(const TForm1& form) {
+inline QStringList listing(const TestWindow& form) {
   return form.MechBox->toPlainText().split(u'\n');
 }
 

@@ -1,0 +1,7 @@
+#include "generator/table_text.h"
+
+#include "tables/table_file.h"
+
+TableText readTableText(const std::filesystem::path& path) {
+  return TableText{readTableFile(path), path};
+}

@@ -1,0 +1,156 @@
+// Re-rolls: what a group or slot re-roll changes and keeps, that a force is given in full by its
+// choices, seed and re-rolls, the short list's reading and writing, and forces drawn in threads.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "generator/generate.h"
+#include "generator/reroll_list.h"
+#include "support/scripted_dice.h"
+#include "support/table_files.h"
+
+namespace {
+
+// Each slot as "<name> <weight class> <piloting><gunnery>".
+std::vector<std::string> slotsOf(const Force& force) {
+  std::vector<std::string> slots;
+  for (int k = 0; k < force.roster.length(); ++k) {
+    const Mech& slot = force.roster[k];
+    slots.push_back(std::string(slot.name.c_str()) + " " + slot.weightClass.c_str() + " " +
+                    slot.piloting + slot.gunnery);
+  }
+  return slots;
+}
+
+// The slots (0-based) in which `a` and `b` differ.
+std::vector<int> changedSlots(const Force& a, const Force& b) {
+  const std::vector<std::string> before = slotsOf(a), after = slotsOf(b);
+  std::vector<int> changed;
+  for (std::size_t k = 0; k < before.size(); ++k)
+    if (before[k] != after[k]) changed.push_back(static_cast<int>(k));
+  return changed;
+}
+
+const TableText kTables = soundTableText();
+
+TEST(Reroll, AGroupOrSlotChangesOnlyItselfAndKeepsItsWeightClass) {
+  const Force drawn = generateForce(kTables, Selection{"Wolf", "Trinary", "", "Green", true}, 9u);
+  struct Case {
+    Reroll reroll;
+    int first, last;  // the slots that may change
+  };
+  const Case cases[] = {
+      {{2, 0}, 5,  9 },
+      {{3, 5}, 14, 14},
+      {{1, 1}, 0,  0 },
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(rerollWord(c.reroll));
+    Force force = drawn;
+    for (int attempt = 0; attempt < 8 && changedSlots(drawn, force).empty(); ++attempt)
+      rerollForce(force, kTables, c.reroll);
+    const std::vector<int> changed = changedSlots(drawn, force);
+    ASSERT_FALSE(changed.empty()) << "eight re-rolls drew the same slots every time";
+    for (const int slot : changed) {
+      EXPECT_GE(slot, c.first);
+      EXPECT_LE(slot, c.last);
+    }
+    EXPECT_EQ(force.groupWeights, drawn.groupWeights);
+    if (c.reroll.slot != 0) {
+      EXPECT_EQ(force.roster[c.first].weightClass, drawn.roster[c.first].weightClass);
+    }
+  }
+}
+
+TEST(Reroll, ABattleArmourSlotKeepsItsNameAndDrawsOnlyItsCrew) {
+  std::vector<Draw> draws(8, Draw{6, 0});  // the house roll, 2d6 2 (battle armour), then 1s
+  draws[0] = {10, 0};
+  ScriptedDice lance(draws);
+  Force force = generateForce(kTables, Selection{"Kurita", "Lance", "", "Veteran"}, lance.source());
+  ASSERT_EQ(force.roster[2].kind, SlotKind::battleArmour);
+  ScriptedDice crew({
+      {6, 5}
+  });
+  rerollForce(force, kTables, Reroll{1, 3}, crew.source());
+  EXPECT_EQ(slotsOf(force)[2], "Battle Suit  32");
+  EXPECT_EQ(slotsOf(force)[1], "Battle Suit  54");
+}
+
+TEST(Reroll, ChoicesSeedAndListGiveTheForceAgainAndTheOrderMatters) {
+  const Selection selection{"", "", "", "", true};
+  const std::vector<Reroll> list = parseRerolls("2,1,1.2");
+  Force byHand = generateForce(kTables, selection, 77u);
+  for (const Reroll& reroll : list) rerollForce(byHand, kTables, reroll);
+  const Force replayed = generateForce(kTables, selection, 77u, list);
+  EXPECT_EQ(slotsOf(replayed), slotsOf(byHand));
+  EXPECT_EQ(replayed.rerolls, list);
+  const Force reordered = generateForce(kTables, selection, 77u, parseRerolls("2,1.2,1"));
+  EXPECT_NE(slotsOf(reordered), slotsOf(replayed)) << "each re-roll draws by its place";
+}
+
+TEST(Reroll, OutsideTheForceIsRefusedAndChangesNothing) {
+  const Force drawn = generateForce(kTables, Selection{"Davion", "Company", "", ""}, 5u);
+  for (const char* list : {"0", "4", "4.1", "3.5", "1.9"}) {
+    Force force = drawn;
+    EXPECT_THROW(rerollForce(force, kTables, parseRerolls(list).at(0)), RerollError) << list;
+    EXPECT_EQ(slotsOf(force), slotsOf(drawn)) << list;
+    EXPECT_TRUE(force.rerolls.empty()) << list;
+  }
+}
+
+// A recorded list is a promise like a seed: this force was drawn once from the shipped tables,
+// and a change to how a re-roll takes its dice changes it.
+TEST(Reroll, RecordedListsStillDrawTheirForces) {
+  const Force force =
+      generateForce(readTableText(SHIPPED_TABLES), Selection{"Wolf", "Star", "", "Green", true},
+                    42u, parseRerolls("1.5,1.5"));
+  std::vector<std::string> names;
+  for (int k = 0; k < force.roster.length(); ++k) names.emplace_back(force.roster[k].name.c_str());
+  EXPECT_EQ(names, (std::vector<std::string>{"Ironsides", "Ironsides", "Siegewagon", "Groundquake",
+                                             "Kinslayer"}));
+}
+
+TEST(RerollList, ReadsAndWritesTheShortForm) {
+  const std::pair<const char*, const char*> read[] = {
+      {"2,3.1,2",      "2,3.1,2"},
+      {" 2 , 3.1 ,2 ", "2,3.1,2"},
+      {"",             ""       },
+      {"  ",           ""       },
+      {"48.5",         "48.5"   },
+      {"007",          "7"      },
+  };
+  for (const auto& [text, written] : read)
+    EXPECT_EQ(rerollList(parseRerolls(text)), written) << '"' << text << '"';
+  EXPECT_EQ(rerollList(parseRerolls("2,3.1"), ", "), "2, 3.1");
+
+  for (const char* bad : {"2,", ",2", "2,,3", "a", "3.", ".1", "3.1.2", "-1", "+2", "3 1", "1e3",
+                          "1000000", "99999999999", "3.0"}) {
+    EXPECT_THROW(parseRerolls(bad), RerollError) << '"' << bad << '"';
+  }
+}
+
+TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
+  const TableText tables = readTableText(SHIPPED_TABLES);
+  const Selection selections[] = {
+      {"Smoke Jaguar", "Galaxy",   "", "", true },
+      {"Kurita",       "Regement", "", "", false},
+  };
+  const std::vector<Reroll> rerolls = parseRerolls("3,7.2,20");
+  std::vector<std::string> alone[2], together[2];
+  for (int k = 0; k < 2; ++k)
+    alone[k] = slotsOf(generateForce(tables, selections[k], 11u, rerolls));
+  {
+    std::vector<std::jthread> threads;
+    for (int k = 0; k < 2; ++k)
+      threads.emplace_back([&, k] {
+        for (int round = 0; round < 20; ++round)
+          together[k] = slotsOf(generateForce(tables, selections[k], 11u, rerolls));
+      });
+  }
+  EXPECT_EQ(together[0], alone[0]);
+  EXPECT_EQ(together[1], alone[1]);
+}
+
+}  // namespace
