@@ -12,7 +12,7 @@ from selenium.webdriver.chrome.service import Service
 page, desktop, phone = sys.argv[1:4]
 LINK = pathlib.Path(page).resolve().as_uri() + (
     "#house=Davion&size=Company&weight=Random&experience=Regular&vehicles=0&seed=1")
-SCREENS = [(desktop, 1024, 500, False), (phone, 360, 900, True)]
+SCREENS = [(desktop, 1024, 620, False), (phone, 360, 900, True)]
 
 with tempfile.TemporaryDirectory() as profile:
     options = webdriver.ChromeOptions()

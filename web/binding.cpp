@@ -14,6 +14,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -22,6 +23,7 @@
 
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "generator/reroll_list.h"
 #include "generator/table_text.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
@@ -38,7 +40,15 @@ const fs::path kShippedFolder = "/shipped";
 const fs::path kChosenFolder = "/chosen";
 
 // The table file every Generate draws from: the shipped one, or the user's sound one.
-TableText tablesInUse;
+std::shared_ptr<const TableText> tablesInUse = std::make_shared<TableText>();
+
+// The force the listing box shows, and the table file it came from, which its re-rolls read
+// even after another table file has come into use.
+struct ShownForce {
+  Force force;
+  std::shared_ptr<const TableText> tables;
+};
+std::optional<ShownForce> shown;
 
 template <typename Words>
 val arrayOf(const Words& words) {
@@ -68,38 +78,114 @@ std::optional<std::uint32_t> seedFrom(std::string_view typed) {
   return seed;
 }
 
-// {seed, listing} for a Generate run with the chosen words (empty counts as "Random"), the
-// listing's lines joined by line feeds; or {error} with the reason, when nothing was drawn.
-val generateListing(const std::string& house, const std::string& size, const std::string& weight,
-                    const std::string& experience, bool vehicles, const std::string& seedText) {
+// Where each line of `force`'s listing lies, as listForce (roster/listing.h) lays it out:
+// `lineGroups[i]` is the group of line i, from 1, or 0 for a heading line; `lineSlots[i]` the
+// slot in that group, from 1, or 0 for the group's separator line.
+void setLinePlaces(val& result, const Force& force) {
+  val groups = val::array();
+  val slots = val::array();
+  for (int heading = 0; heading < 4; ++heading) {
+    groups.call<void>("push", 0);
+    slots.call<void>("push", 0);
+  }
+  for (int group = 1; group <= force.groupCount(); ++group) {
+    for (int slot = 0; slot <= force.groupSize(); ++slot) {
+      groups.call<void>("push", group);
+      slots.call<void>("push", slot);
+    }
+  }
+  result.set("lineGroups", groups);
+  result.set("lineSlots", slots);
+}
+
+// What the page shows of the shown force: {seed, rerolls ("2,3.1,2", for the link), seedLine
+// ("Seed: 42 · re-rolled 2, 3.1, 2"), listing (its lines joined by line feeds), clan,
+// groupCount, lineGroups, lineSlots}.
+val shownResult() {
+  const Force& force = shown->force;
   val result = val::object();
-  const std::optional<std::uint32_t> seed = seedFrom(seedText);
-  if (!seed) {
-    result.set("error",
-               "The seed is a whole number from 0 to 4294967295; \"" + seedText + "\" is not one.");
-    return result;
-  }
-  try {
-    const Force force = generateForce(
-        tablesInUse,
-        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles},
-        *seed);
-    std::string listing;
-    for (const apstring& line : listForce(force)) listing.append(line.c_str()).push_back('\n');
-    listing.pop_back();
-    result.set("seed", static_cast<double>(*seed));
-    result.set("listing", listing);
-  } catch (const std::exception& error) {
-    result.set("error", std::string(error.what()));
-  }
+  std::string listing;
+  for (const apstring& line : listForce(force)) listing.append(line.c_str()).push_back('\n');
+  listing.pop_back();
+  std::string seedLine = "Seed: " + std::to_string(force.seed);
+  if (!force.rerolls.empty()) seedLine += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+  result.set("seed", static_cast<double>(force.seed));
+  result.set("rerolls", rerollList(force.rerolls));
+  result.set("seedLine", seedLine);
+  result.set("listing", listing);
+  result.set("clan", force.isClan);
+  result.set("groupCount", force.groupCount());
+  setLinePlaces(result, force);
   return result;
+}
+
+val failure(const std::string& message) {
+  val result = val::object();
+  result.set("error", message);
+  return result;
+}
+
+// A Generate run with the chosen words (empty counts as "Random") and the seed typed, then the
+// re-rolls `rerollText` lists ("2,3.1,2"; empty for none): shownResult() of the force drawn,
+// which becomes the shown force; or {error} with the reason, when nothing was drawn.
+val generateListing(const std::string& house, const std::string& size, const std::string& weight,
+                    const std::string& experience, bool vehicles, const std::string& seedText,
+                    const std::string& rerollText) {
+  const std::optional<std::uint32_t> seed = seedFrom(seedText);
+  if (!seed)
+    return failure("The seed is a whole number from 0 to 4294967295; \"" + seedText +
+                   "\" is not one.");
+  try {
+    Force force = generateForce(
+        *tablesInUse,
+        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles}, *seed,
+        parseRerolls(rerollText));
+    shown = ShownForce{std::move(force), tablesInUse};
+  } catch (const RerollError& error) {
+    return failure(std::string("The re-rolls cannot be made (") + error.what() +
+                   "); nothing was drawn.");
+  } catch (const std::exception& error) {
+    return failure(error.what());
+  }
+  return shownResult();
+}
+
+// Rolls the shown force's group `group` again (slot 0), or slot `slot` of it; with
+// `othersToo`, rolls every other group again instead, in group order, keeping `group`.
+// Returns shownResult() of the re-rolled force, or {error} with the shown force unchanged.
+val rerollShown(int group, int slot, bool othersToo) {
+  if (!shown) return failure("There is no force to roll again: Generate one first.");
+  std::vector<Reroll> rerolls;
+  if (othersToo) {
+    const int groups = shown->force.groupCount();
+    // A kept group outside the force is refused below with the engine's own message.
+    if (group < 1 || group > groups) rerolls.push_back(Reroll{group, 0});
+    for (int other = 1; other <= groups; ++other)
+      if (other != group) rerolls.push_back(Reroll{other, 0});
+    if (rerolls.empty())
+      return failure(std::string("The force has no other ") +
+                     (shown->force.isClan ? "star" : "lance") + " to roll again.");
+  } else {
+    rerolls.push_back(Reroll{group, slot});
+  }
+  Force force = shown->force;
+  try {
+    for (const Reroll& reroll : rerolls) rerollForce(force, *shown->tables, reroll);
+  } catch (const RerollError& error) {
+    return failure(std::string("The re-roll cannot be made (") + error.what() +
+                   "); the force stays as it was.");
+  } catch (const std::exception& error) {
+    return failure(error.what());
+  }
+  shown->force = std::move(force);
+  return shownResult();
 }
 
 // Makes `name` in `folder` the table file in use, named by `name` alone in messages. Throws
 // TableError as readTableText does; the table file in use then stays.
 void openIn(const fs::path& folder, const fs::path& name) {
   if (chdir(folder.c_str()) != 0) throw TableError(folder.string() + ": cannot be entered");
-  tablesInUse = readTableText(name);
+  tablesInUse = std::make_shared<const TableText>(readTableText(name));
 }
 
 // Checks `bytes`, the content of the user's file `name`, and makes it the table file in use
@@ -145,6 +231,7 @@ std::string savedText(const std::string& text) {
 EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("choiceList", &choiceList);
   emscripten::function("generateListing", &generateListing);
+  emscripten::function("rerollShown", &rerollShown);
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShippedTables);
   emscripten::function("savedText", &savedText);

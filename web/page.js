@@ -2,9 +2,10 @@
 // Module) and keeps the address's fragment, the table file remembered in browser storage and
 // the message line. Every force, listing, table check and saved text comes from the engine.
 //
-// The fragment holds the choices and the seed of the last Generate, e.g.
-// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42". Opening a link
-// ignores keys it does not know, so later additions fit beside these.
+// The fragment holds the choices, the seed and the re-rolls of the force shown, e.g.
+// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2,3.1,2" (no r
+// before the first re-roll). Opening a link ignores keys it does not know, so later additions
+// fit beside these.
 
 const kLinkKeys = {
   HouseBox: 'house',
@@ -31,25 +32,100 @@ function lists() {
   return Object.keys(kLinkKeys).map(element);
 }
 
-// Generates with the form's choices and `seedText` (empty: a fresh seed), lists the force and
-// puts the choices and seed into the address. A refused run changes nothing but the message.
-function generate(seedText) {
-  const [house, size, weight, experience] = lists().map((list) => list.value);
-  const run = Module.generateListing(house, size, weight, experience,
-                                     element('Vehicle').checked, seedText);
+// The force in the listing box: the choices it was drawn with (the lists' values, "" for a
+// placeholder), the vehicles box, and the engine's last answer for it (binding.cpp's
+// shownResult). Null before the first force.
+let shown = null;
+
+function showForce(run, choices, vehicles) {
+  shown = {run, choices, vehicles};
+  showMessage('');
+  element('MechBox').value = run.listing;
+  element('SeedLabel').value = run.seedLine;
+  const group = run.clan ? 'Star' : 'Lance';
+  element('RollGroup').textContent = `Roll This ${group} Again`;
+  element('KeepGroup').textContent = `Keep This ${group}, Roll the Others Again`;
+  const link = new URLSearchParams();
+  Object.values(kLinkKeys).forEach((key, index) => link.set(key, choices[index] || 'Random'));
+  link.set('vehicles', vehicles ? '1' : '0');
+  link.set('seed', String(run.seed));
+  if (run.rerolls !== '') link.set('r', run.rerolls);
+  // The list's commas and dots stay readable in the address.
+  history.replaceState(null, '', '#' + link.toString().replaceAll('%2C', ','));
+  showRerollTarget();
+}
+
+// Generates with the form's choices, `seedText` (empty: a fresh seed) and the re-rolls
+// `rerollText` ("2,3.1,2"), lists the force and puts it into the address. A refused run changes
+// nothing but the message.
+function generate(seedText, rerollText = '') {
+  const choices = lists().map((list) => list.value);
+  const vehicles = element('Vehicle').checked;
+  const run = Module.generateListing(...choices, vehicles, seedText, rerollText);
   if (run.error !== undefined) {
     showMessage(run.error);
     return;
   }
-  showMessage('');
-  element('MechBox').value = run.listing;
-  element('SeedLabel').value = 'Seed: ' + run.seed;
+  showForce(run, choices, vehicles);
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
-  const link = new URLSearchParams();
-  for (const list of lists()) link.set(kLinkKeys[list.id], list.value || 'Random');
-  link.set('vehicles', element('Vehicle').checked ? '1' : '0');
-  link.set('seed', String(run.seed));
-  history.replaceState(null, '', '#' + link);
+}
+
+// The group and slot of the listing line at the cursor in MechBox ({group: 0} off the force's
+// lines); the box's lines are taken as the listing's, edits or not.
+function cursorLine() {
+  const box = element('MechBox');
+  return box.value.slice(0, box.selectionStart).split('\n').length - 1;
+}
+
+function rerollTarget() {
+  if (shown === null) return {group: 0, slot: 0};
+  const line = cursorLine();
+  return {group: shown.run.lineGroups[line] ?? 0, slot: shown.run.lineSlots[line] ?? 0};
+}
+
+function describe({group, slot}) {
+  const word = shown.run.clan ? 'star' : 'lance';
+  return slot === 0 ? `${word} ${group}` : `slot ${slot} of ${word} ${group}`;
+}
+
+// Enables the re-roll buttons for the line at the cursor and says what they act on.
+function showRerollTarget() {
+  const target = rerollTarget();
+  element('RollGroup').disabled = target.group === 0;
+  element('KeepGroup').disabled = target.group === 0 || shown.run.groupCount < 2;
+  element('RollSlot').disabled = target.slot === 0;
+  element('RerollTarget').value =
+      shown === null ? '' :
+      target.group === 0 ? "Put the cursor on a lance's or star's lines to roll it again." :
+      'At the cursor: ' + describe(target);
+}
+
+// Rolls again what the buttons name, for the line at the cursor: the group (`part` "group"),
+// the slot ("slot"), or every other group ("others"). An edited listing asks first, since the
+// new listing replaces the edits.
+function reroll(part) {
+  const target = rerollTarget();
+  if (target.group === 0 || (part === 'slot' && target.slot === 0)) return;
+  const box = element('MechBox');
+  const what = part === 'others' ? `every ${shown.run.clan ? 'star' : 'lance'} but ` +
+                                       describe({group: target.group, slot: 0}) :
+               describe({group: target.group, slot: part === 'slot' ? target.slot : 0});
+  if (box.value !== shown.run.listing &&
+      !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
+               'Roll it again anyway?'))
+    return;
+  const run = Module.rerollShown(target.group, part === 'slot' ? target.slot : 0,
+                                 part === 'others');
+  if (run.error !== undefined) {
+    showMessage(run.error);
+    return;
+  }
+  const line = cursorLine();
+  showForce(run, shown.choices, shown.vehicles);
+  const lineStart =
+      run.listing.split('\n').slice(0, line).reduce((start, text) => start + text.length + 1, 0);
+  box.setSelectionRange(lineStart, lineStart);
+  showRerollTarget();
 }
 
 // Sets the form from the address's fragment and generates with its seed; a fragment naming a
@@ -70,7 +146,7 @@ function generateFromLink() {
     showMessage('The link holds no seed; nothing was generated.');
     return;
   }
-  generate(seed);
+  generate(seed, link.get('r') ?? '');
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.
@@ -218,6 +294,12 @@ function startPage() {
     element('PrintCopy').textContent = element('MechBox').value;
   });
   element('CopyLink').addEventListener('click', copyLink);
+  element('RollGroup').addEventListener('click', () => reroll('group'));
+  element('KeepGroup').addEventListener('click', () => reroll('others'));
+  element('RollSlot').addEventListener('click', () => reroll('slot'));
+  document.addEventListener('selectionchange', showRerollTarget);
+  for (const event of ['input', 'select', 'click', 'keyup'])
+    element('MechBox').addEventListener(event, showRerollTarget);
   const fileInput = element('TableFileInput');
   element('ChooseTables').addEventListener('click', () => fileInput.click());
   fileInput.addEventListener('change', () => {

@@ -1,5 +1,5 @@
 """Drives the browser page in headless Chromium as a player would: the seeded forces, share
-links, a bad and a good table file of one's own, the saved file's bytes, and no network.
+links, re-rolls, a bad and a good table file of one's own, the saved file's bytes, and no network.
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli.
 Ends with status 77 (skipped), saying why, where emscripten, Chromium or Selenium is missing."""
 import http.server
@@ -110,7 +110,10 @@ class Page(unittest.TestCase):
         self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, "Seed: 77"))
         refusals = [("#house=Kurita&size=Lance&seed=4294967296", '"4294967296" is not one'),
                     ("#house=Atlantis&size=Lance&seed=1", '"Atlantis" is in no list'),
-                    ("#house=Kurita&size=Lance", "holds no seed")]
+                    ("#house=Kurita&size=Lance", "holds no seed"),
+                    ("#house=Kurita&size=Lance&seed=1&r=2", "group 2: the force has groups 1 to 1"),
+                    ("#house=Wolf&size=Star&seed=1&r=1.6", "slot 1.6: a star has slots 1 to 5"),
+                    ("#house=Kurita&size=Lance&seed=1&r=1,x", '"x" is no re-roll')]
         for fragment, message in refusals:
             with self.subTest(fragment):
                 self.open(PAGE.as_uri() + fragment)
@@ -125,6 +128,59 @@ class Page(unittest.TestCase):
                 self.assertIn("cannot run WebAssembly", self.value("Message", "textContent"))
             finally:
                 self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+
+    def cli_listing(self, args, seed, rerolls):
+        return subprocess.run([CLI, *args, "--seed", seed, "--reroll", rerolls, "--tables",
+                               SOURCE / "data/Tables.dat"], capture_output=True, text=True,
+                              check=True).stdout
+
+    def test_rerolls_at_the_cursor_draw_the_command_lines_force_and_its_link_again(self):
+        from selenium.webdriver.common.keys import Keys
+
+        # (link, the same choices for musterwright-cli, [(line at the cursor, the button or
+        # key, the button's label, the re-rolls made so far)])
+        cases = [("#house=Kurita&size=Company&seed=5", ["--faction", "Kurita", "--size", "Company"],
+                  [(10, "RollGroup", "Roll This Lance Again", "2"),
+                   (15, "RollSlot", "Roll This Slot Again", "2,3.1"),
+                   (11, Keys.ALT + "k", "Keep This Lance, Roll the Others Again", "2,3.1,1,3")]),
+                 ("#house=Wolf&size=Binary&vehicles=1&seed=9",
+                  ["--faction", "Wolf", "--size", "Binary", "--vehicles"],
+                  [(4, "KeepGroup", "Keep This Star, Roll the Others Again", "2"),
+                   (9, Keys.ALT + "o", "Roll This Slot Again", "2,1.5"),
+                   (6, Keys.ALT + "r", "Roll This Star Again", "2,1.5,1")])]
+        for link, args, steps in cases:
+            self.open(PAGE.as_uri() + link)
+            seed = link.rsplit("=", 1)[1]
+            box = self.driver.find_element("id", "MechBox")
+            for line, how, label, rerolls in steps:
+                with self.subTest(link=link, rerolls=rerolls):
+                    box.send_keys(Keys.CONTROL, Keys.HOME)
+                    box.send_keys(Keys.DOWN * line)
+                    if how.startswith(Keys.ALT):
+                        box.send_keys(how)
+                    else:
+                        self.assertEqual(self.value(how, "textContent"), label)
+                        self.driver.find_element("id", how).click()
+                    self.assertEqual(self.value("MechBox") + "\n",
+                                     self.cli_listing(args, seed, rerolls))
+                    self.assertTrue(self.driver.current_url.endswith("&r=" + rerolls))
+            listing, seed_line = self.value("MechBox"), self.value("SeedLabel")
+            self.assertEqual(seed_line, f"Seed: {seed} \u00b7 re-rolled " + rerolls.replace(",", ", "))
+            self.open(self.driver.current_url)
+            self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, seed_line))
+
+        with self.subTest("an edited listing asks first"):
+            box = self.driver.find_element("id", "MechBox")
+            box.send_keys(Keys.CONTROL, Keys.HOME)
+            box.send_keys(Keys.DOWN * 6, "my note")
+            edited = self.value("MechBox")
+            rerolled = self.cli_listing(args, seed, rerolls + ",1").removesuffix("\n")
+            for accept, expected in ((False, edited), (True, rerolled)):
+                self.driver.find_element("id", "RollGroup").click()
+                alert = self.driver.switch_to.alert
+                self.assertIn("rolling star 1 again", alert.text)
+                alert.accept() if accept else alert.dismiss()
+                self.assertEqual(self.value("MechBox"), expected)
 
     def test_an_own_table_file_is_checked_used_remembered_and_dropped(self):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
