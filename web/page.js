@@ -70,13 +70,14 @@ function generate(seedText, rerollText = '') {
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
 }
 
-// The group and slot of the listing line at the cursor in MechBox ({group: 0} off the force's
-// lines); the box's lines are taken as the listing's, edits or not.
+// The line at the cursor in MechBox, from 0.
 function cursorLine() {
   const box = element('MechBox');
   return box.value.slice(0, box.selectionStart).split('\n').length - 1;
 }
 
+// The group and slot of the listing line at the cursor ({group: 0} off the force's lines); the
+// box's lines are taken as the listing's, edits or not.
 function rerollTarget() {
   if (shown === null) return {group: 0, slot: 0};
   const line = cursorLine();
@@ -112,7 +113,7 @@ function reroll(part) {
                describe({group: target.group, slot: part === 'slot' ? target.slot : 0});
   if (box.value !== shown.run.listing &&
       !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
-               'Roll it again anyway?'))
+               'Roll again anyway?'))
     return;
   const run = Module.rerollShown(target.group, part === 'slot' ? target.slot : 0,
                                  part === 'others');
