@@ -13,19 +13,21 @@
 
 namespace {
 
-// The listing `musterwright-cli` prints for `house` and `size` (Regular, any weight) with `seed`
-// and the re-rolls `record`, in the window's form (no line end after the last line).
-QString commandLine(const QString& house, const QString& size, int seed, const QString& record) {
+// The listing `musterwright-cli` prints for `force`, a faction and a size ("Wolf Binary";
+// Regular, any weight), with `seed` and the re-rolls `record`, in the window's form (no line
+// end after the last line).
+QString commandLine(const QString& force, int seed, const QString& record) {
   QProcess program;
-  program.start(MUSTERWRIGHT_CLI,
-                {"--faction", house, "--size", size, "--experience", "Regular", "--seed",
-                 QString::number(seed), "--reroll", record, "--tables", SHIPPED_TABLES});
+  program.start(
+      MUSTERWRIGHT_CLI,
+      {"--faction", force.section(' ', 0, 0), "--size", force.section(' ', 1), "--experience",
+       "Regular", "--seed", QString::number(seed), "--reroll", record, "--tables", SHIPPED_TABLES});
   program.waitForFinished(30000);
   return QString::fromUtf8(program.readAllStandardOutput()).chopped(1);
 }
 
-void generate(TestWindow& form, const QString& house, const QString& size, int seed) {
-  choose(form, house, size, "", "Regular");
+void generate(TestWindow& form, const QString& force, int seed) {
+  choose(form, force.section(' ', 0, 0), force.section(' ', 1), "", "Regular");
   form.SeedBox->setText(QString::number(seed));
   form.GButton->click();
 }
@@ -66,10 +68,10 @@ class RerollTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Davion "Company": groups open at lines 4, 9 and 14; Wolf "Binary": at lines 4 and 10.
+  // A faction and a size in `force`. Davion "Company": groups open at lines 4, 9 and 14; Wolf
+  // "Binary": at lines 4 and 10.
   void keysRerollTheirOwnLines_data() {
-    QTest::addColumn<QString>("house");
-    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("force");
     QTest::addColumn<int>("line");
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<QString>("record");
@@ -77,27 +79,18 @@ class RerollTest : public QObject {
     QTest::addColumn<int>("lastChanged");
     const QKeySequence group(Qt::CTRL | Qt::Key_L), others(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
         slot(Qt::CTRL | Qt::Key_T);
-    QTest::newRow("lance, its separator") << "Davion"
-                                          << "Company" << 9 << group << "2" << 10 << 13;
-    QTest::newRow("last lance, last slot") << "Davion"
-                                           << "Company" << 18 << group << "3" << 15 << 18;
-    QTest::newRow("slot") << "Davion"
-                          << "Company" << 11 << slot << "2.2" << 11 << 11;
-    QTest::newRow("keep a lance") << "Davion"
-                                  << "Company" << 6 << others << "2,3" << 10 << 18;
-    QTest::newRow("star") << "Wolf"
-                          << "Binary" << 12 << group << "2" << 11 << 15;
-    QTest::newRow("star's last slot") << "Wolf"
-                                      << "Binary" << 15 << slot << "2.5" << 15 << 15;
-    QTest::newRow("slot key on a separator") << "Davion"
-                                             << "Company" << 9 << slot << "" << 0 << -1;
-    QTest::newRow("header line") << "Davion"
-                                 << "Company" << 3 << group << "" << 0 << -1;
+    QTest::newRow("lance, its separator") << "Davion Company" << 9 << group << "2" << 10 << 13;
+    QTest::newRow("last lance, last slot") << "Davion Company" << 18 << group << "3" << 15 << 18;
+    QTest::newRow("slot") << "Davion Company" << 11 << slot << "2.2" << 11 << 11;
+    QTest::newRow("keep a lance") << "Davion Company" << 6 << others << "2,3" << 10 << 18;
+    QTest::newRow("star") << "Wolf Binary" << 12 << group << "2" << 11 << 15;
+    QTest::newRow("star's last slot") << "Wolf Binary" << 15 << slot << "2.5" << 15 << 15;
+    QTest::newRow("slot key on a separator") << "Davion Company" << 9 << slot << "" << 0 << -1;
+    QTest::newRow("header line") << "Davion Company" << 3 << group << "" << 0 << -1;
   }
 
   void keysRerollTheirOwnLines() {
-    QFETCH(QString, house);
-    QFETCH(QString, size);
+    QFETCH(QString, force);
     QFETCH(int, line);
     QFETCH(QKeySequence, key);
     QFETCH(QString, record);
@@ -105,7 +98,7 @@ class RerollTest : public QObject {
     QFETCH(int, lastChanged);
     TestWindow form(SHIPPED_TABLES);
     showActive(form);
-    generate(form, house, size, 42);
+    generate(form, force, 42);
     const QStringList before = listing(form);
     putCursorOn(form, line);
     QTest::keySequence(form.MechBox, key);
@@ -113,7 +106,7 @@ class RerollTest : public QObject {
     QCOMPARE(after.size(), before.size());
     for (int i = 0; i < before.size(); ++i)
       if (i < firstChanged || i > lastChanged) QCOMPARE(after[i], before[i]);
-    QCOMPARE(form.MechBox->toPlainText(), commandLine(house, size, 42, record));
+    QCOMPARE(form.MechBox->toPlainText(), commandLine(force, 42, record));
     QCOMPARE(form.SeedLabel->text(), record.isEmpty()
                                          ? "Seed: 42"
                                          : "Seed: 42 · re-rolled " + record.split(',').join(", "));
@@ -121,33 +114,28 @@ class RerollTest : public QObject {
   }
 
   void menuOffersTheLinesRerolls_data() {
-    QTest::addColumn<QString>("house");
-    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("force");
     QTest::addColumn<int>("line");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("slot of a lance")
-        << "Davion"
-        << "Company" << 6
+        << "Davion Company" << 6
         << QStringList{"Roll This Lance Again Ctrl+L",
                        "Keep This Lance, Roll the Others Again Ctrl+Shift+L",
                        "Roll This Slot Again Ctrl+T"};
     QTest::newRow("separator of a star")
-        << "Wolf"
-        << "Binary" << 10
+        << "Wolf Binary" << 10
         << QStringList{"Roll This Star Again Ctrl+L",
                        "Keep This Star, Roll the Others Again Ctrl+Shift+L"};
-    QTest::newRow("header line") << "Davion"
-                                 << "Company" << 0 << QStringList{};
+    QTest::newRow("header line") << "Davion Company" << 0 << QStringList{};
   }
 
   void menuOffersTheLinesRerolls() {
-    QFETCH(QString, house);
-    QFETCH(QString, size);
+    QFETCH(QString, force);
     QFETCH(int, line);
     QFETCH(QStringList, entries);
     TestWindow form(SHIPPED_TABLES);
     showActive(form);
-    generate(form, house, size, 5);
+    generate(form, force, 5);
     putCursorOn(form, line);
     QTest::keyClick(form.MechBox, Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -160,7 +148,7 @@ class RerollTest : public QObject {
   void menuActsOnTheLineClicked() {
     TestWindow form(SHIPPED_TABLES);
     showActive(form);
-    generate(form, "Davion", "Company", 42);
+    generate(form, "Davion Company", 42);
     putCursorOn(form, 1);
     QTextCursor clicked(form.MechBox->document()->findBlockByNumber(16));
     const QPoint at = form.MechBox->cursorRect(clicked).center();
@@ -170,7 +158,7 @@ class RerollTest : public QObject {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
     menu->actions().first()->trigger();
-    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion", "Company", 42, "3"));
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "3"));
   }
 
   // An edited listing is re-rolled only once the player says yes, and Ctrl+Z brings the
@@ -178,7 +166,7 @@ class RerollTest : public QObject {
   void undoBringsTheEditedListingBack() {
     TestWindow form(SHIPPED_TABLES);
     showActive(form);
-    generate(form, "Davion", "Company", 42);
+    generate(form, "Davion Company", 42);
     putCursorOn(form, 5);
     QTest::keyClicks(form.MechBox, "My own ");
     const QString edited = form.MechBox->toPlainText();
@@ -187,14 +175,14 @@ class RerollTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), edited);
     QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
     answer(form, QMessageBox::Yes);
-    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion", "Company", 42, "1"));
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "1"));
     QTest::keyClick(form.MechBox, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.MechBox->toPlainText(), edited);
     QCOMPARE(form.SeedLabel->text(), "Seed: 42");
     putCursorOn(form, 11);
     QTest::keyClick(form.MechBox, Qt::Key_T, Qt::ControlModifier);
     answer(form, QMessageBox::Yes);
-    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion", "Company", 42, "2.2"));
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "2.2"));
     QTest::keyClick(form.GButton, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.MechBox->toPlainText(), edited);
   }
@@ -205,12 +193,12 @@ class RerollTest : public QObject {
     {
       TestWindow form(SHIPPED_TABLES);
       showActive(form);
-      for (int seed = 1; seed <= 21; ++seed) generate(form, "Davion", "Company", seed);
-      generate(form, "Wolf", "Binary", 7);
+      for (int seed = 1; seed <= 21; ++seed) generate(form, "Davion Company", seed);
+      generate(form, "Wolf Binary", 7);
       putCursorOn(form, 12);
       QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
     }
-    const QString expected = commandLine("Wolf", "Binary", 7, "2");
+    const QString expected = commandLine("Wolf Binary", 7, "2");
     TestWindow again(SHIPPED_TABLES);
     QMenu* menu = again.RecentButton->menu();
     emit menu->aboutToShow();
