@@ -113,7 +113,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
   QPlainTextEdit* listing = ui_.MechBox;
   for (const RerollEntry& entry : kRerollEntries) {
-    auto* reroll = new QAction(QString(entry.text).arg(QStringLiteral("Group")), listing);
+    auto* reroll = new QAction(
+        QString(entry.text).replace(QStringLiteral("%1"), QStringLiteral("Group")), listing);
     reroll->setShortcut(entry.key);
     connect(reroll, &QAction::triggered, this, [this, kind = entry.kind] {
       RerollLine(kind, ui_.MechBox->textCursor().blockNumber());
@@ -372,7 +373,7 @@ void TForm1::OpenListingMenu(int line, const QPoint& where) {
     const QString group = listed->isClan ? QStringLiteral("Star") : QStringLiteral("Lance");
     for (const RerollEntry& entry : kRerollEntries) {
       if (entry.kind == RerollKind::Slot && at->slot == 0) continue;
-      auto* reroll = new QAction(QString(entry.text).arg(group), menu);
+      auto* reroll = new QAction(QString(entry.text).replace(QStringLiteral("%1"), group), menu);
       reroll->setShortcut(entry.key);
       reroll->setShortcutContext(Qt::WidgetShortcut);
       reroll->setEnabled(entry.kind != RerollKind::OtherGroups || listed->groupCount() > 1);
