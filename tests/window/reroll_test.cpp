@@ -103,7 +103,6 @@ class RerollTest : public QObject {
     putCursorOn(form, line);
     QTest::keySequence(form.MechBox, key);
     const QStringList after = listing(form);
-    QCOMPARE(after.size(), before.size());
     for (int i = 0; i < before.size(); ++i)
       if (i < firstChanged || i > lastChanged) QCOMPARE(after[i], before[i]);
     QCOMPARE(form.MechBox->toPlainText(), commandLine(force, 42, record));
@@ -150,8 +149,9 @@ class RerollTest : public QObject {
     showActive(form);
     generate(form, "Davion Company", 42);
     putCursorOn(form, 1);
-    QTextCursor clicked(form.MechBox->document()->findBlockByNumber(16));
-    const QPoint at = form.MechBox->cursorRect(clicked).center();
+    const QPoint at =
+        form.MechBox->cursorRect(QTextCursor(form.MechBox->document()->findBlockByNumber(16)))
+            .center();
     QContextMenuEvent request(QContextMenuEvent::Mouse, at,
                               form.MechBox->viewport()->mapToGlobal(at));
     QApplication::sendEvent(form.MechBox->viewport(), &request);
