@@ -187,6 +187,20 @@ class RerollTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), edited);
   }
 
+  // A table file changed on disk since Generate does not mix into the force's re-rolls.
+  void rerollReadsTheTablesDrawnFrom() {
+    QTemporaryDir scratch;
+    const QString tables = scratch.filePath("Tables.dat");
+    writeFile(tables, contentOf(SHIPPED_TABLES));
+    TestWindow form(tables.toStdString());
+    showActive(form);
+    generate(form, "Wolf Binary", 3);
+    writeFile(tables, "Wolf\r\n");
+    putCursorOn(form, 5);
+    QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Wolf Binary", 3, "1"));
+  }
+
   // The next window lists the forces drawn, newest first and at most twenty, and draws the one
   // chosen again; from another table file it says that the force may differ.
   void recentDrawsTheForceAgain() {
