@@ -86,7 +86,6 @@ class RerollTest : public QObject {
     QTest::newRow("star") << "Wolf Binary" << 12 << group << "2" << 11 << 15;
     QTest::newRow("star's last slot") << "Wolf Binary" << 15 << slot << "2.5" << 15 << 15;
     QTest::newRow("slot key on a separator") << "Davion Company" << 9 << slot << "" << 0 << -1;
-    QTest::newRow("header line") << "Davion Company" << 3 << group << "" << 0 << -1;
   }
 
   void keysRerollTheirOwnLines() {
