@@ -7,7 +7,8 @@
 # type:TEXT typed, click:X,Y a click at that point of the screen (it also gives a dialog the
 # keyboard), pause:N N seconds' wait, shot:FILE.png a picture of the whole screen (dialogs included). SIZE, when
 # set (e.g. 1000x800), resizes the window first. BUILD names the build folder (build/). The
-# window runs in the current folder.
+# window runs in the current folder, with settings (its Recent list) of its own that go when
+# it ends.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh" --x11
@@ -25,6 +26,7 @@ server=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_CONFIG_HOME="$work/settings"
 
 "${BUILD:-$root/build}"/ui/musterwright "$@" &
 window=$!

@@ -1,23 +1,28 @@
 #include "ui/TForm1.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <charconv>
 #include <exception>
 #include <optional>
 #include <random>
 
-#include "generator/generate.h"
+#include "generator/reroll_list.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
 #include "ui/error_box.h"
+#include "ui/listing_lines.h"
 #include "ui/odds_dialog.h"
 #include "ui/window_layout.h"
 
@@ -49,6 +54,30 @@ std::optional<std::uint32_t> seedFrom(const QString& typed) {
   return seed;
 }
 
+QString listingText(const Force& force) {
+  QStringList lines;
+  for (const apstring& line : listForce(force)) lines.append(QString::fromStdString(line.c_str()));
+  return lines.join(u'\n');
+}
+
+void choose(QComboBox* list, const apstring& word) {
+  list->setCurrentIndex(list->findText(QString::fromStdString(word.c_str())));
+}
+
+// The listing's re-rolls, each with its entry in the listing's menu ("%1" the group's word)
+// and its key.
+struct RerollEntry {
+  RerollKind kind;
+  const char* text;
+  QKeyCombination key;
+};
+constexpr RerollEntry kRerollEntries[] = {
+    {RerollKind::Group,       "Roll This %1 Again",                  Qt::CTRL | Qt::Key_L},
+    {RerollKind::OtherGroups, "Keep This %1, Roll the Others Again",
+     Qt::CTRL | Qt::SHIFT | Qt::Key_L                                                    },
+    {RerollKind::Slot,        "Roll This Slot Again",                Qt::CTRL | Qt::Key_T},
+};
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
@@ -59,6 +88,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   parts.listing = ui_.MechBox;
   parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
                   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
+  parts.column.append(ui_.RecentButton);
   layOutWindow(this, parts);
   connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
@@ -80,6 +110,42 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  QPlainTextEdit* listing = ui_.MechBox;
+  for (const RerollEntry& entry : kRerollEntries) {
+    auto* reroll = new QAction(
+        QString(entry.text).replace(QStringLiteral("%1"), QStringLiteral("Group")), listing);
+    reroll->setShortcut(entry.key);
+    connect(reroll, &QAction::triggered, this, [this, kind = entry.kind] {
+      RerollLine(kind, ui_.MechBox->textCursor().blockNumber());
+    });
+    listing->addAction(reroll);
+  }
+  listing->installEventFilter(this);
+  listing->viewport()->installEventFilter(this);
+  auto* menuKey = new QShortcut(Qt::SHIFT | Qt::Key_F10, listing, nullptr, nullptr,
+                                Qt::WidgetWithChildrenShortcut);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    QPlainTextEdit* box = ui_.MechBox;
+    const QPoint where = box->viewport()->mapToGlobal(box->cursorRect().center());
+    OpenListingMenu(box->textCursor().blockNumber(), where);
+  });
+  connect(new QShortcut(Qt::CTRL | Qt::Key_Z, this), &QShortcut::activated, listing,
+          &QPlainTextEdit::undo);
+  QTextDocument* document = listing->document();
+  connect(document, &QTextDocument::contentsChanged, this, &TForm1::ShowSeed);
+  // An edit after undoing re-rolls drops them from redo: their steps go with them.
+  connect(document, &QTextDocument::redoAvailable, this, [this, document](bool available) {
+    if (available) return;
+    std::erase_if(rerolls_, [steps = document->availableUndoSteps()](const RerollStep& step) {
+      return step.undoSteps > steps;
+    });
+  });
+
+  recent_ = loadRecentForces();
+  auto* recentMenu = new QMenu(ui_.RecentButton);
+  ui_.RecentButton->setMenu(recentMenu);
+  connect(recentMenu, &QMenu::aboutToShow, this, &TForm1::ListRecent);
 }
 
 TForm1::~TForm1() = default;
@@ -106,21 +172,14 @@ void TForm1::GButtonClick() {
   const Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
                             chosenWord(ui_.WeightBox), chosenWord(ui_.ExperienceBox),
                             ui_.Vehicle->isChecked()};
-  QStringList lines;
   try {
-    const Force force = generateForce(tables_.refresh(), selection, *seed);
-    for (const apstring& line : listForce(force))
-      lines.append(QString::fromStdString(line.c_str()));
+    const TableText& tables = tables_.refresh();
+    ShowDrawn({selection, generateForce(tables, selection, *seed), tables});
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
-    return;
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
-    return;
   }
-  ui_.MechBox->setPlainText(lines.join(u'\n'));
-  ui_.MechBox->updateGeometry();
-  ui_.SeedLabel->setText(QStringLiteral("Seed: %1").arg(*seed));
 }
 
 void TForm1::ToFileClick() {
@@ -182,4 +241,156 @@ void TForm1::OddsClick() {
                  {chosenWord(ui_.HouseBox).c_str(), chosenWord(ui_.SizeBox).c_str(),
                   chosenWord(ui_.WeightBox).c_str(), chosenWord(ui_.ExperienceBox).c_str(),
                   ui_.Vehicle->isChecked()});
+}
+
+void TForm1::RerollLine(RerollKind kind, int line) {
+  const Force* listed = ListedForce();
+  if (listed == nullptr) return;
+  const std::optional<Reroll> at = rerollAtLine(line, listed->groupSize(), listed->groupCount());
+  if (!at || (kind == RerollKind::Slot && at->slot == 0)) return;
+  std::vector<Reroll> rerolls;
+  if (kind == RerollKind::Slot) rerolls.push_back(*at);
+  if (kind == RerollKind::Group) rerolls.push_back({at->group, 0});
+  if (kind == RerollKind::OtherGroups)
+    for (int group = 1; group <= listed->groupCount(); ++group)
+      if (group != at->group) rerolls.push_back({group, 0});
+  if (rerolls.empty()) return;
+  if (!ListingEdited()) return ApplyRerolls(rerolls, line);
+  askFirst(this,
+           QStringLiteral("The listing has been edited. Roll again and replace it? Ctrl+Z brings "
+                          "the edited listing back."),
+           [this, rerolls, line] { ApplyRerolls(rerolls, line); });
+}
+
+void TForm1::ApplyRerolls(const std::vector<Reroll>& rerolls, int line) {
+  Force force = *ListedForce();
+  try {
+    for (const Reroll& reroll : rerolls) rerollForce(force, drawn_->tables, reroll);
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
+    return;
+  }
+  QPlainTextEdit* box = ui_.MechBox;
+  QTextCursor cursor(box->document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(listingText(force));
+  cursor.endEditBlock();
+  rerolls_.push_back({box->document()->availableUndoSteps(), std::move(force)});
+  box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+  ShowSeed();
+  RememberListed();
+}
+
+void TForm1::DrawRecent(int index) {
+  const RecentForce recent = recent_.at(index);
+  const auto draw = [this, recent] {
+    try {
+      const TableText& tables = tables_.refresh();
+      Force force = generateForce(tables, recent.choices, recent.seed, recent.rerolls);
+      const QString tableName = QString::fromStdString(tables.name.filename().string());
+      const auto tableSize = qint64(tables.bytes.size());
+      choose(ui_.HouseBox, recent.choices.house);
+      choose(ui_.SizeBox, recent.choices.size);
+      choose(ui_.WeightBox, recent.choices.weight);
+      choose(ui_.ExperienceBox, recent.choices.experience);
+      ui_.Vehicle->setChecked(recent.choices.withVehicles);
+      ShowDrawn({recent.choices, std::move(force), tables});
+      if (tableName != recent.tableName || tableSize != recent.tableSize)
+        showNotice(this, QStringLiteral("This force was drawn from %1 (%2 bytes), and the table "
+                                        "file in use is %3 (%4 bytes): the force may differ.")
+                             .arg(recent.tableName)
+                             .arg(recent.tableSize)
+                             .arg(tableName)
+                             .arg(tableSize));
+    } catch (const TableError& error) {
+      ShowTableProblem(QString::fromStdString(error.what()));
+    } catch (const std::exception& error) {
+      showError(this, QString::fromStdString(error.what()));
+    }
+  };
+  if (!ListingEdited()) return draw();
+  askFirst(this, QStringLiteral("The listing has been edited. Draw the recent force in its place?"),
+           draw);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ContextMenu) return QWidget::eventFilter(watched, event);
+  const auto* request = static_cast<QContextMenuEvent*>(event);
+  QPlainTextEdit* box = ui_.MechBox;
+  const QTextCursor line =
+      watched == box->viewport() ? box->cursorForPosition(request->pos()) : box->textCursor();
+  OpenListingMenu(line.blockNumber(), request->globalPos());
+  return true;
+}
+
+const Force* TForm1::ListedForce() const {
+  const int steps = ui_.MechBox->document()->availableUndoSteps();
+  for (auto step = rerolls_.rbegin(); step != rerolls_.rend(); ++step)
+    if (step->undoSteps <= steps) return &step->force;
+  return drawn_ ? &drawn_->force : nullptr;
+}
+
+bool TForm1::ListingEdited() const {
+  const Force* listed = ListedForce();
+  return listed != nullptr && ui_.MechBox->toPlainText() != listingText(*listed);
+}
+
+void TForm1::ShowDrawn(DrawnForce drawn) {
+  rerolls_.clear();
+  drawn_ = std::move(drawn);
+  ui_.MechBox->setPlainText(listingText(drawn_->force));
+  ui_.MechBox->updateGeometry();
+  ShowSeed();
+  RememberListed();
+}
+
+void TForm1::ShowSeed() {
+  const Force* listed = ListedForce();
+  if (listed == nullptr) return;
+  QString text = QStringLiteral("Seed: %1").arg(listed->seed);
+  if (!listed->rerolls.empty())
+    text += " · re-rolled " + QString::fromStdString(rerollList(listed->rerolls, ", "));
+  ui_.SeedLabel->setText(text);
+}
+
+void TForm1::RememberListed() {
+  const Force& listed = *ListedForce();
+  addRecentForce(recent_, {drawn_->choices, listed.seed, listed.rerolls,
+                           QString::fromStdString(drawn_->tables.name.filename().string()),
+                           qint64(drawn_->tables.bytes.size())});
+  saveRecentForces(recent_);
+}
+
+void TForm1::OpenListingMenu(int line, const QPoint& where) {
+  QMenu* menu = ui_.MechBox->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const Force* listed = ListedForce();
+  const std::optional<Reroll> at =
+      listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
+  if (at) {
+    QAction* first = menu->actions().value(0);
+    const QString group = listed->isClan ? QStringLiteral("Star") : QStringLiteral("Lance");
+    for (const RerollEntry& entry : kRerollEntries) {
+      if (entry.kind == RerollKind::Slot && at->slot == 0) continue;
+      auto* reroll = new QAction(QString(entry.text).replace(QStringLiteral("%1"), group), menu);
+      reroll->setShortcut(entry.key);
+      reroll->setShortcutContext(Qt::WidgetShortcut);
+      reroll->setEnabled(entry.kind != RerollKind::OtherGroups || listed->groupCount() > 1);
+      connect(reroll, &QAction::triggered, this,
+              [this, kind = entry.kind, line] { RerollLine(kind, line); });
+      menu->insertAction(first, reroll);
+    }
+    menu->insertSeparator(first);
+  }
+  menu->popup(where);
+}
+
+void TForm1::ListRecent() {
+  QMenu* menu = ui_.RecentButton->menu();
+  menu->clear();
+  for (int index = 0; index < int(recent_.size()); ++index)
+    menu->addAction(describeRecentForce(recent_[index]), this,
+                    [this, index] { DrawRecent(index); });
+  if (recent_.empty()) menu->addAction(QStringLiteral("No forces drawn yet"))->setEnabled(false);
 }

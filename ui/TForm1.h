@@ -1,21 +1,32 @@
 // The main window: four choice lists, the vehicles box, Generate and Save To File, the save
 // file's name and the listing box, as TForm1.ui sets them up; below the file name, Save As,
-// Print, the seed box and the seed of the last Generate. At other sizes and fonts the controls
-// follow window_layout.h. Keys: Ctrl+R and F5 generate; Ctrl+S, and Enter in the file name
-// box, save; Ctrl+Shift+S saves as; Ctrl+P prints; Ctrl+O chooses the table file. A handler
-// that fails shows the reason in a message box over the window and changes nothing else in it;
-// a table file problem's box offers "Choose Table File…".
+// Print, the seed box, the seed of the listed force with its re-rolls, and Recent. At other
+// sizes and fonts the controls follow window_layout.h. Keys: Ctrl+R and F5 generate; Ctrl+S,
+// and Enter in the file name box, save; Ctrl+Shift+S saves as; Ctrl+P prints; Ctrl+O chooses
+// the table file; Ctrl+L, Ctrl+Shift+L and Ctrl+T re-roll at the listing's text cursor (its
+// group, the other groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10
+// and the Menu key open the listing's menu. A handler that fails shows the reason in a message
+// box over the window and changes nothing else in it; a table file problem's box offers
+// "Choose Table File…".
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "generator/generate.h"
+#include "ui/recent_forces.h"
 #include "ui/table_source.h"
 #include "ui_TForm1.h"
 
 class QPrinter;
+
+// What a re-roll of the listing rolls again: the group of a line, every other group, or the
+// slot of a line.
+enum class RerollKind { Group, OtherGroups, Slot };
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -51,8 +62,47 @@ class TForm1 : public QWidget {
   void ChooseTableFile();
   // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
   void OddsClick();
+  // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0): its
+  // group, every other group (in group order), or its slot. The listing becomes the new
+  // force's, as one step that Ctrl+Z undoes, and the force goes into Recent. A line that holds
+  // no such group or slot does nothing. When the listing has been edited, asks first.
+  void RerollLine(RerollKind kind, int line);
+  // Draws entry `index` of the Recent list (newest first) again from the choices, seed and
+  // re-rolls kept, into the lists and the listing, asking first when the listing has been
+  // edited; says so when the table file's name or size differs from the one drawn from.
+  void DrawRecent(int index);
+
+ protected:
+  // Opens the listing's menu on a context menu request over MechBox: at the line clicked, or
+  // at the text cursor's line when it comes from the keyboard.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A force as Generate or Recent drew it, with the choices it was drawn from and the table
+  // file read for it, which its re-rolls read too.
+  struct DrawnForce {
+    Selection choices;
+    Force force;
+    TableText tables;
+  };
+  // A re-roll made in the listing: the listing's undo steps just after it, and its force.
+  struct RerollStep {
+    int undoSteps;
+    Force force;
+  };
+
+  // The force whose listing MechBox holds, re-rolls and their undoing followed; null before
+  // the first Generate.
+  const Force* ListedForce() const;
+  // Whether MechBox's text differs from the listed force's listing.
+  bool ListingEdited() const;
+  void ShowDrawn(DrawnForce drawn);
+  void ApplyRerolls(const std::vector<Reroll>& rerolls, int line);
+  void ShowSeed();
+  void RememberListed();
+  void OpenListingMenu(int line, const QPoint& where);
+  void ListRecent();
+
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
   Ui::TForm1 ui_;
@@ -60,6 +110,10 @@ class TForm1 : public QWidget {
   TableSource tables_;
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
+  std::optional<DrawnForce> drawn_;
+  // The re-rolls since drawn_, oldest first; those undone stay until an edit replaces them.
+  std::vector<RerollStep> rerolls_;
+  std::vector<RecentForce> recent_;
 };
 
 // The window of the running program; null before start-up creates it and after it closes.

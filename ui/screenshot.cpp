@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The picture's Generate goes into a Recent list of its own, not the user's.
+  const QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   QApplication application(argc, argv);
   if (points > 0) {
     QFont font = QApplication::font();

@@ -34,7 +34,9 @@ int widestLineWidth(const QPlainTextEdit* listing) {
 // A control in the layout: its form size, or its size hint where its font outgrows the
 // form's. The listing box may grow without bound; every other control keeps that size. A
 // control that the form lets reach `overhang` pixels into the window's right margin (a label
-// whose longest text needs it) does so at any size, without widening the window.
+// whose longest text needs it) does so at any size, without widening the window. A control whose
+// text wraps (the seed line with many re-rolls) grows downwards into the room below the column
+// to show it whole, without making the window taller.
 class FormItem : public QWidgetItem {
  public:
   FormItem(QWidget* control, bool stretches, int overhang = 0)
@@ -45,32 +47,35 @@ class FormItem : public QWidgetItem {
     if (!stretches) setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 
-  QSize sizeHint() const override { return laidOutSize(); }
-  QSize minimumSize() const override { return laidOutSize(); }
+  QSize sizeHint() const override { return laidOutSize(true); }
+  QSize minimumSize() const override { return laidOutSize(false); }
   QSize maximumSize() const override {
-    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : laidOutSize();
+    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : laidOutSize(true);
   }
   Qt::Orientations expandingDirections() const override {
     return stretches_ ? Qt::Horizontal | Qt::Vertical : Qt::Orientations();
   }
   void setGeometry(const QRect& rect) override {
-    if (stretches_)
-      QWidgetItem::setGeometry(rect);
-    else
-      widget()->setGeometry(QRect(rect.topLeft(), neededSize()));
+    if (stretches_) return QWidgetItem::setGeometry(rect);
+    QSize size = neededSize(true);
+    size.setHeight(std::clamp(rect.height(), neededSize(false).height(), size.height()));
+    widget()->setGeometry(QRect(rect.topLeft(), size));
   }
 
  private:
-  QSize neededSize() const {
+  // With `wrapped`, a wrapping text's every line counts; without, the form height suffices.
+  QSize neededSize(bool wrapped) const {
     const QWidget* control = widget();
     QSize size = formSize_;
     if (largerThanFormFont(control->font())) size = size.expandedTo(control->sizeHint());
+    if (wrapped && control->hasHeightForWidth())
+      size.setHeight(std::max(size.height(), control->heightForWidth(size.width())));
     if (const auto* listing = qobject_cast<const QPlainTextEdit*>(control))
       size.setWidth(std::max(size.width(), widestLineWidth(listing)));
     return size;
   }
 
-  QSize laidOutSize() const { return neededSize() - QSize(overhang_, 0); }
+  QSize laidOutSize(bool wrapped) const { return neededSize(wrapped) - QSize(overhang_, 0); }
 
   QSize formSize_;
   bool stretches_;

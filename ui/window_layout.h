@@ -3,7 +3,8 @@
 // at Qt's default font each control keeps its form size, so the window opens exactly as the
 // form draws it. A larger font lets each control grow to its size hint, its neighbours move
 // aside and the window's minimum size grow with them; a listing line that is wider than the
-// listing box widens it.
+// listing box widens it. A wrapping label with more lines than its form height holds grows
+// downwards as far as the window's room below the column allows, moving the controls below it.
 #ifndef MUSTERWRIGHT_UI_WINDOW_LAYOUT_H
 #define MUSTERWRIGHT_UI_WINDOW_LAYOUT_H
 

@@ -203,9 +203,10 @@ class FormTest : public QObject {
   // after the listing.
   void tabOrder() {
     TestWindow form;
-    const QStringList order{"HouseBox",    "SizeBox",  "ExperienceBox", "Vehicle", "GButton",
-                            "ToFile",      "FileName", "WeightBox",     "MechBox", "SaveAsButton",
-                            "PrintButton", "SeedBox",  "SeedLabel",     "HouseBox"};
+    const QStringList order{"HouseBox",  "SizeBox",      "ExperienceBox", "Vehicle",
+                            "GButton",   "ToFile",       "FileName",      "WeightBox",
+                            "MechBox",   "SaveAsButton", "PrintButton",   "SeedBox",
+                            "SeedLabel", "RecentButton", "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {

@@ -11,10 +11,17 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 
 #include "ui/TForm1.h"
+
+// The window keeps its Recent list in the user's settings; every suite keeps them in a
+// temporary folder of its own instead, empty at the start, set before any window reads them.
+inline const QTemporaryDir settingsFolder;
+inline const bool settingsAside = qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
 
 // The window generating from `tables` (none named: as the program looks one up), with its
 // controls found by the object names that the form file gives them: the tests' way in, the form
@@ -43,6 +50,7 @@ class TestWindow : public TForm1 {
   QLineEdit* const SeedBox = control<QLineEdit>("SeedBox");
   QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
   QLabel* const SeedLabel = control<QLabel>("SeedLabel");
+  QToolButton* const RecentButton = control<QToolButton>("RecentButton");
 };
 
 inline void choose(TestWindow& form, const QString& house, const QString& size,

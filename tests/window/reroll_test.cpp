@@ -1,0 +1,241 @@
+// Re-rolls as a player makes them in the window, by key at the text cursor and from the
+// listing's menu, checked against the command line drawing the same record; undoing them over
+// edits; and the Recent list read back by the next window.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "window_test_support.h"
+
+namespace {
+
+// The listing `musterwright-cli` prints for `force`, a faction and a size ("Wolf Binary";
+// Regular, any weight), with `seed` and the re-rolls `record`, in the window's form (no line
+// end after the last line).
+QString commandLine(const QString& force, int seed, const QString& record) {
+  QProcess program;
+  program.start(
+      MUSTERWRIGHT_CLI,
+      {"--faction", force.section(' ', 0, 0), "--size", force.section(' ', 1), "--experience",
+       "Regular", "--seed", QString::number(seed), "--reroll", record, "--tables", SHIPPED_TABLES});
+  program.waitForFinished(30000);
+  return QString::fromUtf8(program.readAllStandardOutput()).chopped(1);
+}
+
+void generate(TestWindow& form, const QString& force, int seed) {
+  choose(form, force.section(' ', 0, 0), force.section(' ', 1), "", "Regular");
+  form.SeedBox->setText(QString::number(seed));
+  form.GButton->click();
+}
+
+void putCursorOn(TestWindow& form, int line) {
+  form.MechBox->setTextCursor(QTextCursor(form.MechBox->document()->findBlockByNumber(line)));
+}
+
+void showActive(TestWindow& form) {
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.MechBox->setFocus();
+}
+
+// The re-roll entries of the listing's menu with their keys, and any of Qt's own edit entries
+// missing from it.
+QStringList menuEntries(QMenu* menu) {
+  QStringList entries;
+  for (QAction* action : menu->actions())
+    if (action->text().endsWith(" Again"))
+      entries << action->text() + " " + action->shortcut().toString();
+  QStringList edits;
+  for (QAction* action : menu->actions()) edits << action->text().remove(u'&').section(u'\t', 0, 0);
+  for (const char* edit : {"Undo", "Copy", "Paste", "Select All"})
+    if (!edits.contains(edit)) entries << QStringLiteral("missing %1").arg(edit);
+  return entries;
+}
+
+void answer(TestWindow& form, QMessageBox::StandardButton button) {
+  QMessageBox* box = openErrorBox(form);
+  QVERIFY(box && box->icon() == QMessageBox::Question);
+  box->button(button)->click();
+}
+
+}  // namespace
+
+class RerollTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A faction and a size in `force`. Davion "Company": groups open at lines 4, 9 and 14; Wolf
+  // "Binary": at lines 4 and 10.
+  void keysRerollTheirOwnLines_data() {
+    QTest::addColumn<QString>("force");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<int>("firstChanged");
+    QTest::addColumn<int>("lastChanged");
+    const QKeySequence group(Qt::CTRL | Qt::Key_L), others(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+        slot(Qt::CTRL | Qt::Key_T);
+    QTest::newRow("lance, its separator") << "Davion Company" << 9 << group << "2" << 10 << 13;
+    QTest::newRow("last lance, last slot") << "Davion Company" << 18 << group << "3" << 15 << 18;
+    QTest::newRow("slot") << "Davion Company" << 11 << slot << "2.2" << 11 << 11;
+    QTest::newRow("keep a lance") << "Davion Company" << 6 << others << "2,3" << 10 << 18;
+    QTest::newRow("star") << "Wolf Binary" << 12 << group << "2" << 11 << 15;
+    QTest::newRow("star's last slot") << "Wolf Binary" << 15 << slot << "2.5" << 15 << 15;
+    QTest::newRow("slot key on a separator") << "Davion Company" << 9 << slot << "" << 0 << -1;
+  }
+
+  void keysRerollTheirOwnLines() {
+    QFETCH(QString, force);
+    QFETCH(int, line);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, record);
+    QFETCH(int, firstChanged);
+    QFETCH(int, lastChanged);
+    TestWindow form(SHIPPED_TABLES);
+    showActive(form);
+    generate(form, force, 42);
+    const QStringList before = listing(form);
+    putCursorOn(form, line);
+    QTest::keySequence(form.MechBox, key);
+    const QStringList after = listing(form);
+    for (int i = 0; i < before.size(); ++i)
+      if (i < firstChanged || i > lastChanged) QCOMPARE(after[i], before[i]);
+    QCOMPARE(form.MechBox->toPlainText(), commandLine(force, 42, record));
+    QCOMPARE(form.SeedLabel->text(), record.isEmpty()
+                                         ? "Seed: 42"
+                                         : "Seed: 42 · re-rolled " + record.split(',').join(", "));
+    QCOMPARE(form.MechBox->textCursor().blockNumber(), line);
+  }
+
+  void menuOffersTheLinesRerolls_data() {
+    QTest::addColumn<QString>("force");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("slot of a lance")
+        << "Davion Company" << 6
+        << QStringList{"Roll This Lance Again Ctrl+L",
+                       "Keep This Lance, Roll the Others Again Ctrl+Shift+L",
+                       "Roll This Slot Again Ctrl+T"};
+    QTest::newRow("separator of a star")
+        << "Wolf Binary" << 10
+        << QStringList{"Roll This Star Again Ctrl+L",
+                       "Keep This Star, Roll the Others Again Ctrl+Shift+L"};
+    QTest::newRow("header line") << "Davion Company" << 0 << QStringList{};
+  }
+
+  void menuOffersTheLinesRerolls() {
+    QFETCH(QString, force);
+    QFETCH(int, line);
+    QFETCH(QStringList, entries);
+    TestWindow form(SHIPPED_TABLES);
+    showActive(form);
+    generate(form, force, 5);
+    putCursorOn(form, line);
+    QTest::keyClick(form.MechBox, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menuEntries(menu), entries);
+    menu->close();
+  }
+
+  // A right click acts on the line clicked, wherever the text cursor is.
+  void menuActsOnTheLineClicked() {
+    TestWindow form(SHIPPED_TABLES);
+    showActive(form);
+    generate(form, "Davion Company", 42);
+    putCursorOn(form, 1);
+    const QPoint at =
+        form.MechBox->cursorRect(QTextCursor(form.MechBox->document()->findBlockByNumber(16)))
+            .center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at,
+                              form.MechBox->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form.MechBox->viewport(), &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    menu->actions().first()->trigger();
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "3"));
+  }
+
+  // An edited listing is re-rolled only once the player says yes, and Ctrl+Z brings the
+  // edits back with the force they were made on.
+  void undoBringsTheEditedListingBack() {
+    TestWindow form(SHIPPED_TABLES);
+    showActive(form);
+    generate(form, "Davion Company", 42);
+    putCursorOn(form, 5);
+    QTest::keyClicks(form.MechBox, "My own ");
+    const QString edited = form.MechBox->toPlainText();
+    QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
+    answer(form, QMessageBox::No);
+    QCOMPARE(form.MechBox->toPlainText(), edited);
+    QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
+    answer(form, QMessageBox::Yes);
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "1"));
+    QTest::keyClick(form.MechBox, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.MechBox->toPlainText(), edited);
+    QCOMPARE(form.SeedLabel->text(), "Seed: 42");
+    putCursorOn(form, 11);
+    QTest::keyClick(form.MechBox, Qt::Key_T, Qt::ControlModifier);
+    answer(form, QMessageBox::Yes);
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Company", 42, "2.2"));
+    QTest::keyClick(form.GButton, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.MechBox->toPlainText(), edited);
+  }
+
+  // A table file changed on disk since Generate does not mix into the force's re-rolls.
+  void rerollReadsTheTablesDrawnFrom() {
+    QTemporaryDir scratch;
+    const QString tables = scratch.filePath("Tables.dat");
+    writeFile(tables, contentOf(SHIPPED_TABLES));
+    TestWindow form(tables.toStdString());
+    showActive(form);
+    generate(form, "Wolf Binary", 3);
+    writeFile(tables, "Wolf\r\n");
+    putCursorOn(form, 5);
+    QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Wolf Binary", 3, "1"));
+  }
+
+  // The next window lists the forces drawn, newest first and at most twenty, and draws the one
+  // chosen again; from another table file it says that the force may differ.
+  void recentDrawsTheForceAgain() {
+    {
+      TestWindow form(SHIPPED_TABLES);
+      showActive(form);
+      for (int seed = 1; seed <= 21; ++seed) generate(form, "Davion Company", seed);
+      generate(form, "Wolf Binary", 7);
+      putCursorOn(form, 12);
+      QTest::keyClick(form.MechBox, Qt::Key_L, Qt::ControlModifier);
+    }
+    const QString expected = commandLine("Wolf Binary", 7, "2");
+    TestWindow again(SHIPPED_TABLES);
+    QMenu* menu = again.RecentButton->menu();
+    emit menu->aboutToShow();
+    QCOMPARE(menu->actions().size(), 20);
+    QCOMPARE(menu->actions()[0]->text(), "Wolf, Binary, Random, Regular · Seed: 7 · re-rolled 2");
+    QCOMPARE(menu->actions()[1]->text(), "Wolf, Binary, Random, Regular · Seed: 7");
+    QCOMPARE(menu->actions()[2]->text(), "Davion, Company, Random, Regular · Seed: 21");
+    menu->actions()[0]->trigger();
+    QCOMPARE(again.MechBox->toPlainText(), expected);
+    QCOMPARE(again.SeedLabel->text(), "Seed: 7 · re-rolled 2");
+    QCOMPARE(again.HouseBox->currentText(), "Wolf");
+    QVERIFY(!openErrorBox(again));
+
+    QTemporaryDir scratch;
+    const QString changed = scratch.filePath("Tables.dat");
+    writeFile(changed, contentOf(SHIPPED_TABLES) + "\r\n");
+    TestWindow other(changed.toStdString());
+    emit other.RecentButton->menu()->aboutToShow();
+    other.RecentButton->menu()->actions()[0]->trigger();
+    QCOMPARE(other.MechBox->toPlainText(), expected);
+    QMessageBox* notice = openErrorBox(other);
+    QVERIFY(notice && notice->text().contains("the force may differ"));
+  }
+};
+
+QTEST_MAIN(RerollTest)
+#include "reroll_test.moc"

@@ -1,0 +1,102 @@
+#include "ui/recent_forces.h"
+
+#include <QSettings>
+#include <QStringList>
+#include <algorithm>
+
+#include "generator/reroll_list.h"
+
+namespace {
+
+QSettings recentSettings() {
+  return QSettings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+}
+
+QString textOf(const apstring& word) {
+  return QString::fromStdString(word.c_str());
+}
+
+apstring wordOf(const QVariant& value) {
+  return apstring(value.toString().toStdString().c_str());
+}
+
+QString rerollText(const std::vector<Reroll>& rerolls, std::string_view separator) {
+  return QString::fromStdString(rerollList(rerolls, separator));
+}
+
+}  // namespace
+
+bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
+  const Selection& a = lhs.choices;
+  const Selection& b = rhs.choices;
+  return a.house == b.house && a.size == b.size && a.weight == b.weight &&
+         a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
+         lhs.rerolls == rhs.rerolls && lhs.tableName == rhs.tableName &&
+         lhs.tableSize == rhs.tableSize;
+}
+
+std::vector<RecentForce> loadRecentForces() {
+  QSettings settings = recentSettings();
+  std::vector<RecentForce> forces;
+  const int count = settings.beginReadArray(QStringLiteral("recent"));
+  for (int i = 0; i < count && int(forces.size()) < kRecentForcesKept; ++i) {
+    settings.setArrayIndex(i);
+    RecentForce force;
+    bool seedRead = false;
+    force.seed = settings.value(QStringLiteral("seed")).toString().toUInt(&seedRead);
+    try {
+      force.rerolls =
+          parseRerolls(settings.value(QStringLiteral("rerolls")).toString().toStdString());
+    } catch (const RerollError&) {
+      continue;
+    }
+    if (!seedRead) continue;
+    force.choices = {wordOf(settings.value(QStringLiteral("house"))),
+                     wordOf(settings.value(QStringLiteral("size"))),
+                     wordOf(settings.value(QStringLiteral("weight"))),
+                     wordOf(settings.value(QStringLiteral("experience"))),
+                     settings.value(QStringLiteral("vehicles")).toBool()};
+    force.tableName = settings.value(QStringLiteral("tableName")).toString();
+    force.tableSize = settings.value(QStringLiteral("tableSize")).toLongLong();
+    forces.push_back(force);
+  }
+  settings.endArray();
+  return forces;
+}
+
+void saveRecentForces(const std::vector<RecentForce>& forces) {
+  QSettings settings = recentSettings();
+  settings.remove(QStringLiteral("recent"));
+  settings.beginWriteArray(QStringLiteral("recent"), int(forces.size()));
+  for (int i = 0; i < int(forces.size()); ++i) {
+    const RecentForce& force = forces[i];
+    settings.setArrayIndex(i);
+    settings.setValue(QStringLiteral("house"), textOf(force.choices.house));
+    settings.setValue(QStringLiteral("size"), textOf(force.choices.size));
+    settings.setValue(QStringLiteral("weight"), textOf(force.choices.weight));
+    settings.setValue(QStringLiteral("experience"), textOf(force.choices.experience));
+    settings.setValue(QStringLiteral("vehicles"), force.choices.withVehicles);
+    settings.setValue(QStringLiteral("seed"), QString::number(force.seed));
+    settings.setValue(QStringLiteral("rerolls"), rerollText(force.rerolls, ","));
+    settings.setValue(QStringLiteral("tableName"), force.tableName);
+    settings.setValue(QStringLiteral("tableSize"), force.tableSize);
+  }
+  settings.endArray();
+}
+
+void addRecentForce(std::vector<RecentForce>& forces, const RecentForce& force) {
+  std::erase_if(forces, [&](const RecentForce& kept) { return sameRecentForce(kept, force); });
+  forces.insert(forces.begin(), force);
+  if (int(forces.size()) > kRecentForcesKept) forces.resize(kRecentForcesKept);
+}
+
+QString describeRecentForce(const RecentForce& force) {
+  QStringList words;
+  for (const apstring* word : {&force.choices.house, &force.choices.size, &force.choices.weight,
+                               &force.choices.experience})
+    words << (word->length() == 0 ? QStringLiteral("Random") : textOf(*word));
+  if (force.choices.withVehicles) words << QStringLiteral("vehicles");
+  QString text = words.join(QStringLiteral(", ")) + QStringLiteral(" · Seed: %1").arg(force.seed);
+  if (!force.rerolls.empty()) text += " · re-rolled " + rerollText(force.rerolls, ", ");
+  return text;
+}

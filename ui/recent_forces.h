@@ -1,0 +1,43 @@
+// The window's Recent list: the forces last drawn (by Generate or a re-roll), newest first,
+// each with what it takes to draw it again and the table file it was drawn from, kept across
+// runs in the user's settings (QSettings, organisation and application "musterwright").
+#ifndef MUSTERWRIGHT_UI_RECENT_FORCES_H
+#define MUSTERWRIGHT_UI_RECENT_FORCES_H
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "generator/generate.h"
+
+struct RecentForce {
+  // The choices as they stood in the lists (a word, "Random" or empty), the seed and the
+  // re-rolls since: generateForce(tables, choices, seed, rerolls) draws the force again.
+  Selection choices;
+  std::uint32_t seed = 0;
+  std::vector<Reroll> rerolls;
+  // The file name (without its folder) and size in bytes of the table file drawn from.
+  QString tableName;
+  qint64 tableSize = 0;
+};
+
+bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
+
+// How many forces the list keeps.
+constexpr int kRecentForcesKept = 20;
+
+// The list as the settings keep it; an entry that cannot be read back (a seed or a re-roll
+// list that is not one) is left out, and none kept gives an empty list.
+std::vector<RecentForce> loadRecentForces();
+// Writes `forces` to the settings in place of the list kept there.
+void saveRecentForces(const std::vector<RecentForce>& forces);
+
+// Puts `force` first in `forces`, removing an equal entry further down and the oldest beyond
+// kRecentForcesKept.
+void addRecentForce(std::vector<RecentForce>& forces, const RecentForce& force);
+
+// One line naming the force for the Recent menu: "Davion, Company, Heavy, Veteran, vehicles ·
+// Seed: 42 · re-rolled 2, 3.1" ("Random" standing for an empty choice).
+QString describeRecentForce(const RecentForce& force);
+
+#endif
