@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Front door of the build: every target installs what is missing, then drives CMake.
 BUILD ?= build
 ASAN_BUILD ?= build-asan

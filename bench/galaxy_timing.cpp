@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times whole Generate runs of a Clan Galaxy with vehicles on the shipped Tables.dat and prints
 // "galaxy: <ms> ms per run". The same source runs natively and as WebAssembly under node, so
 // scripts/web-bench.sh can set the two side by side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Generation speed on the shipped Tables.dat: one whole Generate run per iteration, and one
 // re-roll of a group or a slot of a Galaxy.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // musterwright-cli: one Generate run from the command line, printing the force as text, CSV
 // or JSON; or the exact odds of a run in the same formats; or a check of a table file, or the file
 // laid out to pass it. Standard output carries only the force (or "ok", the help, the version);

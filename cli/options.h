@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of musterwright-cli: what one run is asked to do. Parsing touches no file
 // and prints nothing; a command line that cannot be run comes back as a UsageError whose
 // message names the option and the bad word and, for a word in no list, lists the valid ones.

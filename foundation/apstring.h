@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checked string every text of the system is held in: an owning single-byte string
 // with an explicit length and capacity, deep copies, whole-string case-sensitive equality,
 // and the line reader that the table file is read with. The capacity follows fixed rules

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checked vector the roster is held in: an owning array of records whose element
 // access checks the index. A bad index writes "Illegal vector index: K max index = L" to
 // the standard error stream and ends the process with exit status 1 through std::exit, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Quoting a word in a message, as every message of the system does: "Kurita".
 #ifndef MUSTERWRIGHT_FOUNDATION_IN_QUOTES_H
 #define MUSTERWRIGHT_FOUNDATION_IN_QUOTES_H

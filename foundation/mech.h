@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One slot of the roster: the design placed in it, the slot's weight class, its crew's
 // piloting and gunnery skills, and what kind of unit fills it. A new record has empty
 // strings, both skills '-' (not yet rolled), `mark` clear and the kind `mech`; copies are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The words of the four choice lists, in list order, exactly as every front end offers
 // them. Each list ends with "Random". The factions are the table file's faction headings (the
 // six Houses, then the four Clans), the weights its weight headings, the sizes the words of

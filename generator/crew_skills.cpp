@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/crew_skills.h"
 
 #include "generator/rule_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The crew skill roll of one slot: one die on the table of the force's experience level.
 // A Clan Green crew adds 2 to the die (subtracts 2 when the slot's `mark` is set).
 #ifndef MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/dice.h"
 
 #include <random>

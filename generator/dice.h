@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dice of a run. Every roll of the generation goes through one Dice, which asks its source.
 // The seeded source is one std::mt19937, so a run's seed fixes every draw: a roll of n is
 // `engine() % n`, and 0 when n is 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/fill_group.h"
 
 #include "generator/crew_skills.h"

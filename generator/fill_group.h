@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filling one group of the roster: a lance of four slots (House) or a star of five (Clan).
 // One die picks the group's composition row, which gives every slot its weight class; then
 // slot by slot a design is picked from the table file and the crew's skills are rolled.

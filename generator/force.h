@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A generated force as one value: the choices as the run resolved them, its slots, where its
 // faction's section of the table file starts, and what it takes to draw it again (the seed and
 // the re-rolls made since). Copies are deep and independent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What one generation step works on: the force being filled, the dice, and its own reading of the
 // table file (a stream over the bytes and the line buffer every line read lands in, which starts
 // as one blank and keeps the last line read between searches). Nothing in it is shared with any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/formation.h"
 
 #include "generator/fill_group.h"

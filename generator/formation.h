@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The formation step: gives every group of the unit a weight class and hands it to
 // FillGroup with its first slot. One group takes the selected weight; two groups roll the
 // two-group table; larger units are laid out in blocks of three groups, each block with a

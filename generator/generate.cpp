@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/generate.h"
 
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Generate command without its window: turns a selection into a filled force, and rolls
 // a group or a slot of a force again. Every run works on its own values only, so runs may go
 // on side by side in several threads.

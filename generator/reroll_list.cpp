@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/reroll_list.h"
 
 #include <charconv>

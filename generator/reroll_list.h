@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The short written form of a force's re-rolls, the same in every front end: groups by number,
 // slots as group.slot, in order, "2,3.1,2". Whether each names a group or slot of the force is
 // for rerollForce (generate.h) to decide.

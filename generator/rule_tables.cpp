@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/rule_tables.h"
 
 #include <climits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed rule tables of a Generate run, all in this one place (house, size, weight and
 // experience, formation, composition and crew skills), one row per line in the printed order, each
 // row selected by an exact die range (and, in the composition tables, an exact weight word).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/table_text.h"
 
 #include "tables/table_file.h"

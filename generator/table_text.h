@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A table file as the generation reads it: every byte of it, read once, and the name it was read
 // under, for messages. A run reads from its own stream over the bytes, so one TableText may serve
 // any number of runs, in any number of threads, as long as nobody changes it meanwhile.

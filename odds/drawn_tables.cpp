@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds/drawn_tables.h"
 
 #include <algorithm>

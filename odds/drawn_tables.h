@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The weight tables that the draws reach in a table file's text, found with the generation's
 // own faction search, heading search and entry pick (tables/table_search.h), so that whatever
 // those searches make of the file (a section lacking a table lends the next one of its weight,

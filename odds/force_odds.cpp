@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds/force_odds.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact odds of a Generate run: for the given choices, the chance of every design on one
 // draw from each table the draws reach, and for the force as a whole the chance of each choice
 // word a Random choice turns into, the share and expected number of each group and slot weight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An exact fraction of two 64-bit whole numbers, always in lowest terms with a positive
 // denominator, for chances and expected counts. Arithmetic that would not fit in 64 bits throws
 // std::overflow_error instead of giving a wrong figure; a zero denominator throws

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds/odds_report.h"
 
 namespace {

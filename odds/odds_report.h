@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds of a Generate run as plain records: the choices they are for, then one part per kind
 // of figure, each a list of rows. Every front end shows and writes these records as they are.
 #ifndef MUSTERWRIGHT_ODDS_ODDS_REPORT_H

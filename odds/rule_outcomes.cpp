@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds/rule_outcomes.h"
 
 #include <algorithm>

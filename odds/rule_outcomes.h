@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rule tables (generator/rule_tables.h) as chances: what each roll of a Generate run can give
 // and how likely each result is, for the words a Random choice turns into, the weight classes of
 // a unit's groups and of a group's slots, and the crews' skills. Each figure comes from walking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two helpers of the odds: a tally of exact figures by key that keeps the keys in the order
 // they were first met, and a walk over every way some dice can fall, each with its chance.
 #ifndef MUSTERWRIGHT_ODDS_TALLY_H

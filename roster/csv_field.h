@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One CSV field as RFC 4180 has it: the text as it is, or, when it holds a comma, a double
 // quote, CR or LF, in double quotes with its own double quotes doubled.
 #ifndef MUSTERWRIGHT_ROSTER_CSV_FIELD_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/force_data.h"
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A generated force as data, for scripts and spreadsheets: what the listing
 // shows, plus each slot's group, weight class and kind ("mech", "vehicle" or "battle
 // armour", as the engine recorded it). A battle-armour slot, whose record holds no weight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/listing.h"
 
 std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,

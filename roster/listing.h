@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The listing of a generated force, as every front end shows it: four header lines (the
 // resolved house, size, weight and experience words), then for each group a separator
 // line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>".

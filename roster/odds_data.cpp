@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/odds_data.h"
 
 #include <algorithm>

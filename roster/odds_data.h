@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds of a Generate run (odds/odds_report.h) as text for people, as CSV and as JSON, in
 // the manner of the force's own formats (force_data.h). Chances are written as exact fractions
 // in lowest terms ("1/18") and as percentages; expected numbers as fractions and decimals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving a listing to a text file, every line followed by CR LF, or any bytes, written exactly.
 // A failed save is reported and never destroys what the file held before.
 #ifndef MUSTERWRIGHT_ROSTER_ROSTER_FILE_H

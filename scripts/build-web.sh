@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the browser page, <folder>/musterwright.html, and the Galaxy timing for node, with
 # Debian's emscripten: `scripts/build-web.sh [folder]` (build-web by default).
 # Debian's emscripten finds its optimiser's parser (acorn) in /usr/share/nodejs, which a node

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the Debian package that `make package` made: Debian's own checker (lintian), its fields,
 # its desktop entry, software-centre metadata and manual pages, its files, and that the unpacked
 # programs run from an unrelated folder with the packaged Tables.dat.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Formats every C++ source with the project's .clang-format, or with --check only checks it
 # (a badly formatted file fails). The sources are the files git knows of, tracked or new; in a
 # tree without git (a release tarball) every .cpp and .h outside the build folders. Finding no

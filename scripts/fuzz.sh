@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target of a fuzzing build (make fuzz) for FUZZ_SECONDS (60) each, starting
 # from the seed corpus in tests/fuzz/corpus/<target>/, which stays as it is: what the fuzzer
 # learns goes to <build>/fuzz-corpus/. A crash, a sanitizer report, a leak or one input taking

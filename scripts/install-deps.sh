@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that a make target needs, and only those that are missing.
 # Without options: what building the window and the command line needs. Each option adds the
 # tools of one target: --test (the test suites, with pdftotext for the printing test), --bench

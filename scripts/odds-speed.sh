@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times musterwright-cli --odds with every choice Random and vehicles allowed on the shipped
 # table file, as whole processes: the wall-clock time per run, and the processor time (user and
 # system) per run, which other work on the machine does not inflate. Fails when the processor

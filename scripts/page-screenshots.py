@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Takes the README's pictures of the browser page with headless Chromium: a Davion "Company"
 at a desktop width and at a phone's (360 px, emulated). Run with Debian's python3 (it has
 python3-selenium): `python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png>`."""

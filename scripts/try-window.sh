@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Tries the window as a person meets it on a desktop: starts a virtual X server (Xvfb), opens
 # the built window on it, presses keys in it and saves a picture of the window.
 #   scripts/try-window.sh OUTPUT.png [ARGUMENT...]

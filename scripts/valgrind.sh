@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a built musterwright-cli under valgrind's memory checker: one generation of every unit
 # size for a House and for a Clan, with vehicles, each saved with --out; the force as CSV and
 # JSON; a check and a fit of the shipped tables; and the failure paths (a missing or broken

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times a Clan Galaxy with vehicles natively and as WebAssembly under node, side by side, and
 # prints how many times slower the WebAssembly build is:
 # `scripts/web-bench.sh [native build] [web build]` (build and build-web by default), after

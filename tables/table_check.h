@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks a table file against the layout its searches rely on and names every breach, each
 // as "<file>, line N: <what is wrong>". One pass over the bytes with a fixed amount of state:
 // linear time and bounded memory for any input (NUL bytes, no line feeds, huge files).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one failure of reading the table file: the file cannot be found or opened, or a
 // search reached its end. The message names the file, the place (a line number where one
 // helps), what was looked for and what was found.

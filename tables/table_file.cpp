@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tables/table_file.h"
 
 #include <algorithm>

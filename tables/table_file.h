@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one reader of a table file's bytes, for the generation and the checker alike: the whole
 // file in memory, or a TableError that names the file and the system's reason.
 #ifndef MUSTERWRIGHT_TABLES_TABLE_FILE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lays out a hand-edited table file so that it passes the checker, changing only what the
 // searches of a sound file never read: CR LF line ends become LF, and the filler between the
 // last faction table and the vehicle section is lengthened or shortened so that the vehicle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout of the table file that every reader of it relies on: the faction and weight
 // headings, the length of a weight table, the byte at which the vehicle section begins and
 // the most bytes a table file may hold. The choice lists, the searches and the checker all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tables/table_location.h"
 
 #include <system_error>

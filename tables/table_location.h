@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the table file "Tables.dat" is looked for, in order: the current directory, the
 // folder of the running executable, and the installed data folder: share/musterwright beside
 // the program's bin folder (so an unpacked or moved installation works), then the one the

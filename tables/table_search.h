@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three searches of the table file: the faction search, the heading search and the
 // entry pick. Each search positions the stream itself at an explicit byte offset (clearing
 // the stream's whole state first, so an earlier failure never poisons it), tests the line

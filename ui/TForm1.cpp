@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/TForm1.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: four choice lists, the vehicles box, Generate and Save To File, the save
 // file's name and the listing box, as TForm1.ui sets them up; below the file name, Save As,
 // Print, the seed box, the seed of the listed force with its re-rolls, and Recent. At other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows a failure, a notice or a question to the user without blocking the caller: a message
 // box, modal to `window`, opened with QDialog::open(). It deletes itself once dismissed, so
 // while it is up it can be found as `window`'s QMessageBox child.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/listing_lines.h"
 
 namespace {

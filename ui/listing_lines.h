@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which group or slot of a listed force a line of the listing box holds, by the listing's
 // shape: four header lines, then for each group a separator line and one line per slot.
 #ifndef MUSTERWRIGHT_UI_LISTING_LINES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop program: runs the window until it is closed. "--help" and "--version" are
 // answered without a display. Exit status 0 once the window has run, 1 when the window system
 // could not be opened, 2 for a bad command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/odds_dialog.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Odds… dialog: the four choice lists and the Include Vehicles box, and below them one
 // table per part of the exact odds (odds/force_odds.h) with each row's design or word, its
 // source and weight class, the chance as a fraction and as a percentage drawn as a bar, and

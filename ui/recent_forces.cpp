@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/recent_forces.h"
 
 #include <QSettings>

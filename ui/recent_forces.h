@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's Recent list: the forces last drawn (by Generate or a re-roll), newest first,
 // each with what it takes to draw it again and the table file it was drawn from, kept across
 // runs in the user's settings (QSettings, organisation and application "musterwright").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/run_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The life of the main window inside a running QApplication: opens the table file, shows
 // `Form1` and runs the event loop until the window is closed. Nothing escapes: a table file
 // that cannot be read (or is found nowhere) and an exception out of the loop are shown in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the main window offscreen, as it stands after generating a Davion "Company" with
 // the seed 1, and writes the picture as PNG: musterwright-screenshot OUTPUT.png TABLES.dat
 // [POINTS]

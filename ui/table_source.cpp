@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/table_source.h"
 
 #include <system_error>

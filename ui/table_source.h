@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table file the window generates from: named by the user or looked up where
 // locateTableFile looks, and read again whenever it has changed on disk since it was read, so
 // that an edit shows at the next Generate without a restart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lays out the main window with Qt's box layouts so that it follows the window's size and the
 // font. Every margin and gap is read off the controls' geometry as the form file placed them;
 // at Qt's default font each control keeps its form size, so the window opens exactly as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/window_system.h"
 
 #include <QList>

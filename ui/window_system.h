@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting Qt's GUI on the window system. Where the window system cannot be reached (an X
 // display that does not answer, a bad WAYLAND_DISPLAY, a platform plugin that is missing or
 // fails), Qt itself would print several lines and abort; here the program instead writes one

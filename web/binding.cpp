@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's one way into the engine: every choice list, force, listing, table file check and
 // saved text the page shows comes from these functions, so a force drawn in the browser is the
 // same bytes as in the window and on the command line. Each function returns what the page

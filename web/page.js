@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's script: wires the form's controls to the engine (binding.cpp, reached through
 // Module) and keeps the address's fragment, the table file remembered in browser storage and
 // the message line. Every force, listing, table check and saved text comes from the engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Broken table files, as a hand edit or a bad copy leaves them, fed to the core and to
 // musterwright-cli: every one ends in a TableError, or exit status 1, with a message naming the
 // file and what is wrong, nothing on standard output, within seconds.

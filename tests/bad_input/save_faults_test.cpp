@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving through musterwright-cli --out when the save cannot succeed: every fault ends with
 // status 1, a message naming the file and the system's reason, nothing on standard output, and
 // the folder exactly as it was (the old roster byte for byte, no temporary file left).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built musterwright-cli as a user would and looks at exactly what it prints on
 // each stream and the status it ends with.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "foundation/apstring.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "foundation/apvector.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry: the table reader and one whole Generate on arbitrary bytes.
 #include <cstdint>
 #include <cstdio>

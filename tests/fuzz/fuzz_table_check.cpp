@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry: the table checker of --check-tables and the layout of --fit-tables on
 // arbitrary bytes.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One Generate on fuzzed bytes as the table file, with a fuzzed selection and seed.
 #include <sys/mman.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the fuzz targets check on one input, kept apart from libFuzzer so that the normal test
 // suite replays the seed corpus and every input that once failed. Each check returns "" when
 // the program behaved, or what it did wrong; a crash or a sanitizer report is a failure too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replays the fuzz targets' seed corpus and every input that once made a target fail, so the
 // normal suite keeps each found fault fixed without a fuzzing build.
 #include <gtest/gtest.h>

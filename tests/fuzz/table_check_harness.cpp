@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table checker on fuzzed bytes.
 #include <algorithm>
 #include <cstdint>

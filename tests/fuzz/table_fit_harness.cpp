@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // --fit-tables on fuzzed bytes.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The crew skill roll: every face of every level's table, the Clan Green modifier, the
 // marked Clan Green crew and an experience outside the four levels.
 #include "generator/crew_skills.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FillGroup: the composition die and rows, which roster slots a group writes, design
 // picking from the faction and vehicle sections, and the battle-armour groups.
 #include "generator/fill_group.h"

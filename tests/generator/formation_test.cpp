@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The formation step: how many groups a unit has, where each starts, which formation rolls
 // are drawn and which weight class each group gets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Generate run as a whole: how the selection is resolved, in which order the dice fall,
 // and what the force it returns holds.
 #include "generator/generate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Re-rolls: what a group or slot re-roll changes and keeps, that a force is given in full by its
 // choices, seed and re-rolls, the short list's reading and writing, and forces drawn in threads.
 #include <gtest/gtest.h>

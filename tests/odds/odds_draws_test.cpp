@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact odds against the engine's own draws: many forces drawn with every choice Random,
 // with and without vehicles, on the shipped table file, each figure within 4 standard errors of
 // what the draws give.

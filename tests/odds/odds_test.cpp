@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Odds worked out by hand on crafted table files: the chance of an entry, of a name on several
 // entries, of each weight word of a Clan star, of battle armour, of crew skills, and what a
 // missing heading or a stray weight word does to them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The force as CSV and JSON where design names hold what the formats must escape.
 #include "roster/force_data.h"
 

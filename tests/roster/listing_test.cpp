@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/listing.h"
 
 #include <gtest/gtest.h>

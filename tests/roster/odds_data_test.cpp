@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds in their three formats: exact fractions beside decimals, CSV quoting and line ends,
 // JSON that parses with the fields its readers rely on, text grouped by table.
 #include "roster/odds_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/roster_file.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seed is a promise: an organiser publishes one, so the same seed and choices must draw the
 // same force in every later version. seeded_listings.txt holds listings drawn once from the
 // shipped Tables.dat; their cases reach every reachable row of every rule table, so a change to

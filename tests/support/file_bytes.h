@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files as the tests compare them: every byte, and texts with the line ends a saved roster has.
 #ifndef MUSTERWRIGHT_TESTS_SUPPORT_FILE_BYTES_H
 #define MUSTERWRIGHT_TESTS_SUPPORT_FILE_BYTES_H

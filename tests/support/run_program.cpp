@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/run_program.h"
 
 #include <fcntl.h>

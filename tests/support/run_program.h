@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a program as a user would, for the suites that run the built programs: its standard
 // output and standard error come back whole through pipes (so a file-size limit never touches
 // them), and a run that outlives its deadline is killed and reported as hung rather than

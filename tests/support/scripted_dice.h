@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dice for tests: a script of the rolls a run is expected to ask for, in order, each with
 // the value it answers. Asking for a different n, or for more or fewer rolls than
 // scripted, fails the test.

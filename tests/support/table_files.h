@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Table files for tests: a well-formed file built from parts, written to a scratch folder
 // and opened as the table file. Entry k (1..11) of a faction table is named
 // "<first three letters of the faction> <weight> <k>", of a vehicle table "Veh <weight> <k>".

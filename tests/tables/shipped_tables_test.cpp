@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipped Tables.dat: its layout, and a force for every choice the window offers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Laying out a hand-edited table file: only line ends and the filler before the vehicle
 // section change, and the laid-out file draws the forces the edit meant.
 #include "tables/table_fit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the table file is looked for, and the message when it is found nowhere.
 #include "tables/table_location.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table searches on crafted files: whole-line matching, what a malformed table lends a
 // roll, and the errors at the end of the file.
 #include "tables/table_search.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Drives the browser page in headless Chromium as a player would: the seeded forces, share
 links, re-rolls, a bad and a good table file of one's own, the saved file's bytes, and no network.
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a screen reader meets it: every control's accessible role, name and
 // description (its hint), and Tab visiting every control in the form's order.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it opens: every control's kind, place, text, items, tooltip and tab stop,
 // and the empty choices the user starts from; and how it follows a larger font and size.
 // Ahead of Qt's headers, whose `slots` keyword macro would blank the rule tables' member of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two buttons end to end with the shipped table file: Generate lists the chosen force
 // in the listing box, Save To File writes the box's text exactly, and every failure shows a
 // message box and leaves the box and the files as they were.

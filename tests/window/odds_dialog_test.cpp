@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Odds… dialog as a person meets it: opened with Ctrl+D on the window's choices, its
 // tables sorting by a column, Copy giving the command line's CSV, and a table file that fails
 // its check showing the checker's messages instead of figures.

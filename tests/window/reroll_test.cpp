@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Re-rolls as a player makes them in the window, by key at the text cursor and from the
 // listing's menu, checked against the command line drawing the same record; undoing them over
 // edits; and the Recent list read back by the next window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting the program: without a display, or with one that cannot be reached, it says so in
 // one line and exits with status 1 rather than aborting inside Qt; --help and --version need no
 // display; without a table file the window opens all the same, says where it looked and offers

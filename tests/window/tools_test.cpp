@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's tools around a force: the seed (typed or drawn, always shown) and its
 // agreement with the command line, Save As, never saving over the table file, choosing the
 // table file and reading it again when edited, printing, and the keys that open them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window's suites share: choosing in the lists, reading the listing, the message box
 // open over the window, and files' bytes.
 #ifndef MUSTERWRIGHT_TESTS_WINDOW_WINDOW_TEST_SUPPORT_H
