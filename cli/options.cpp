@@ -3,12 +3,12 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <span>
 #include <string_view>
 
 #include "generator/choice_lists.h"
+#include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
 #include "musterwright_version.h"
@@ -97,18 +97,9 @@ CLI::Validator oneOf(std::span<const char* const> words, std::span<const Alias> 
       "");
 }
 
-// The seed that `text` spells in decimal, when it spells one from 0 to 4294967295.
-std::optional<std::uint32_t> seedOf(const std::string& text) {
-  std::uint32_t seed = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return seed;
-}
-
 const CLI::Validator kSeedCheck(
     [](std::string& value) -> std::string {
-      return seedOf(value) ? "" : "\"" + value + "\" is no whole number from 0 to 4294967295";
+      return seedFromText(value) ? "" : "\"" + value + "\" is no whole number from 0 to 4294967295";
     },
     "");
 
@@ -258,7 +249,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
     throw UsageError(error.what());
   }
   CliOptions options = values.options;
-  options.seed = seedOf(values.seed);
+  options.seed = seedFromText(values.seed);
   options.rerolls = parseRerolls(values.reroll);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "generator/dice.h"
 
+#include <charconv>
 #include <random>
 #include <stdexcept>
 
@@ -13,6 +14,14 @@ DiceSource drawingFrom(std::mt19937 engine) {
 }
 
 }  // namespace
+
+std::optional<std::uint32_t> seedFromText(std::string_view text) {
+  std::uint32_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return seed;
+}
 
 DiceSource seededDice(std::uint32_t seed) {
   return drawingFrom(std::mt19937(seed));

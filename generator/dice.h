@@ -8,9 +8,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 // Answers a roll of n with a whole number from 0 to n - 1 (0 when n is 0).
 using DiceSource = std::function<int(int n)>;
+
+// The seed `text` spells in decimal digits alone, from 0 to 4294967295; none for an empty text,
+// a sign, a blank or a larger number. Every front end reads a typed seed with it.
+std::optional<std::uint32_t> seedFromText(std::string_view text);
 
 // A source drawing from one std::mt19937 seeded with `seed`.
 DiceSource seededDice(std::uint32_t seed);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "roster/listing.h"
 
+#include "generator/reroll_list.h"
+
 std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
                                  const apstring& weightWord, const apstring& experienceWord,
                                  bool clan, const apvector<Mech>& force) {
@@ -18,4 +20,19 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
 std::vector<apstring> listForce(const Force& force) {
   return listRoster(force.house, force.size, force.weight, force.experience, force.isClan,
                     force.roster);
+}
+
+std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
+  constexpr int kHeaderLines = 4;
+  if (line < kHeaderLines || groupSize < 1) return std::nullopt;
+  const int linesPerGroup = groupSize + 1;
+  const int group = (line - kHeaderLines) / linesPerGroup + 1;
+  if (group > groupCount) return std::nullopt;
+  return Reroll{group, (line - kHeaderLines) % linesPerGroup};
+}
+
+std::string seedCaption(const Force& force) {
+  std::string caption = "Seed: " + std::to_string(force.seed);
+  if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+  return caption;
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The listing of a generated force, as every front end shows it: four header lines (the
 // resolved house, size, weight and experience words), then for each group a separator
-// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>".
+// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>";
+// which group or slot a line lists; and the caption of the seed the force was drawn with.
 #ifndef MUSTERWRIGHT_ROSTER_LISTING_H
 #define MUSTERWRIGHT_ROSTER_LISTING_H
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "foundation/apstring.h"
@@ -20,5 +23,14 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
 
 // The lines for `force`.
 std::vector<apstring> listForce(const Force& force);
+
+// The group of listing line `line` (from 0) as a group re-roll (slot 0) when it is the group's
+// separator line, or the slot it lists; none for a header line, a negative line or one past
+// the force's `groupCount` groups of `groupSize` slots.
+std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
+
+// The seed a force was drawn with and its re-rolls, as every front end shows them:
+// "Seed: 42", or "Seed: 42 · re-rolled 2, 3.1, 2".
+std::string seedCaption(const Force& force);
 
 #endif

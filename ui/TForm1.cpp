@@ -13,17 +13,15 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <charconv>
 #include <exception>
 #include <optional>
 #include <random>
 
-#include "generator/reroll_list.h"
+#include "generator/dice.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
 #include "ui/error_box.h"
-#include "ui/listing_lines.h"
 #include "ui/odds_dialog.h"
 #include "ui/window_layout.h"
 
@@ -48,11 +46,7 @@ std::filesystem::path pathOf(const QString& name) {
 std::optional<std::uint32_t> seedFrom(const QString& typed) {
   const std::string text = typed.trimmed().toStdString();
   if (text.empty()) return std::random_device{}();
-  std::uint32_t seed = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  if (error != std::errc() || stop != end) return std::nullopt;
-  return seed;
+  return seedFromText(text);
 }
 
 QString listingText(const Force& force) {
@@ -349,10 +343,7 @@ void TForm1::ShowDrawn(DrawnForce drawn) {
 void TForm1::ShowSeed() {
   const Force* listed = ListedForce();
   if (listed == nullptr) return;
-  QString text = QStringLiteral("Seed: %1").arg(listed->seed);
-  if (!listed->rerolls.empty())
-    text += " · re-rolled " + QString::fromStdString(rerollList(listed->rerolls, ", "));
-  ui_.SeedLabel->setText(text);
+  ui_.SeedLabel->setText(QString::fromStdString(seedCaption(*listed)));
 }
 
 void TForm1::RememberListed() {

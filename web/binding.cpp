@@ -11,7 +11,6 @@
 #include <emscripten/val.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "generator/choice_lists.h"
+#include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
@@ -72,28 +72,20 @@ val choiceList(const std::string& control) {
 std::optional<std::uint32_t> seedFrom(std::string_view typed) {
   const auto first = typed.find_first_not_of(" \t");
   if (first == std::string_view::npos) return std::random_device{}();
-  typed = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
-  std::uint32_t seed = 0;
-  const auto [stop, error] = std::from_chars(typed.data(), typed.data() + typed.size(), seed);
-  if (error != std::errc() || stop != typed.data() + typed.size()) return std::nullopt;
-  return seed;
+  return seedFromText(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
 }
 
-// Where each line of `force`'s listing lies, as listForce (roster/listing.h) lays it out:
-// `lineGroups[i]` is the group of line i, from 1, or 0 for a heading line; `lineSlots[i]` the
-// slot in that group, from 1, or 0 for the group's separator line.
-void setLinePlaces(val& result, const Force& force) {
+// Where each line of `force`'s listing lies (rerollAtLine, roster/listing.h): `lineGroups[i]`
+// is the group of line i, from 1, or 0 for a heading line; `lineSlots[i]` the slot in that
+// group, from 1, or 0 for the group's separator line.
+void setLinePlaces(val& result, const Force& force, int lineCount) {
   val groups = val::array();
   val slots = val::array();
-  for (int heading = 0; heading < 4; ++heading) {
-    groups.call<void>("push", 0);
-    slots.call<void>("push", 0);
-  }
-  for (int group = 1; group <= force.groupCount(); ++group) {
-    for (int slot = 0; slot <= force.groupSize(); ++slot) {
-      groups.call<void>("push", group);
-      slots.call<void>("push", slot);
-    }
+  for (int line = 0; line < lineCount; ++line) {
+    const Reroll place =
+        rerollAtLine(line, force.groupSize(), force.groupCount()).value_or(Reroll{});
+    groups.call<void>("push", place.group);
+    slots.call<void>("push", place.slot);
   }
   result.set("lineGroups", groups);
   result.set("lineSlots", slots);
@@ -105,18 +97,17 @@ void setLinePlaces(val& result, const Force& force) {
 val shownResult() {
   const Force& force = shown->force;
   val result = val::object();
+  const std::vector<apstring> lines = listForce(force);
   std::string listing;
-  for (const apstring& line : listForce(force)) listing.append(line.c_str()).push_back('\n');
+  for (const apstring& line : lines) listing.append(line.c_str()).push_back('\n');
   listing.pop_back();
-  std::string seedLine = "Seed: " + std::to_string(force.seed);
-  if (!force.rerolls.empty()) seedLine += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
   result.set("seed", static_cast<double>(force.seed));
   result.set("rerolls", rerollList(force.rerolls));
-  result.set("seedLine", seedLine);
+  result.set("seedLine", seedCaption(force));
   result.set("listing", listing);
   result.set("clan", force.isClan);
   result.set("groupCount", force.groupCount());
-  setLinePlaces(result, force);
+  setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
 }
 
