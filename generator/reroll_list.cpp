@@ -37,8 +37,8 @@ int numberOf(std::string_view digits) {
 
 RerollError notOne(std::string_view item) {
   return RerollError("\"" + std::string(item) +
-                     "\" is no re-roll: a group number, group.slot or a range of groups, as in "
-                     "2, 3.1 or 2-4");
+                     "\" is no re-roll: a group number or group.slot, as in 2 or 3.1, or a range "
+                     "of groups, as in 2-4");
 }
 
 RerollItem rangeOf(std::string_view item, std::size_t hyphen) {
