@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "generator/generate.h"
 #include "generator/rule_tables.h"
 
 const int kMostGroups =
-    std::ranges::max(kSizeWords, {}, [](const SizeWord& size) { return size.groups; }).groups;
+    std::max_element(std::begin(kSizeWords), std::end(kSizeWords),
+                     [](const SizeWord& a, const SizeWord& b) { return a.groups < b.groups; })
+        ->groups;
 
 namespace {
 
