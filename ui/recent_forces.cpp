@@ -42,8 +42,7 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   const Selection& b = rhs.choices;
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
-         lhs.rerolls == rhs.rerolls && lhs.tableName == rhs.tableName &&
-         lhs.tableChecksum == rhs.tableChecksum;
+         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum;
 }
 
 std::vector<RecentForce> loadRecentForces() {

@@ -23,6 +23,8 @@ struct RecentForce {
   QString tableChecksum;
 };
 
+// Whether both draw the same force: the same choices, seed and re-rolls from a table file of the
+// same checksum, whatever its name.
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
 
 // How many forces the list keeps.

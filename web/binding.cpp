@@ -90,10 +90,16 @@ std::uint32_t seedFrom(std::string_view typed) {
   return seed ? *seed : std::random_device{}();
 }
 
-// The checksum of the shipped table file, read once.
+// The checksum of the shipped table file, read once; "" when it cannot be read, so that every
+// link then carries the checksum of its own file.
 const std::string& shippedChecksum() {
-  static const std::string checksum =
-      tableChecksum(readTableText(kShippedFolder / "Tables.dat").bytes);
+  static const std::string checksum = [] {
+    try {
+      return tableChecksum(readTableText(kShippedFolder / "Tables.dat").bytes);
+    } catch (const TableError&) {
+      return std::string();
+    }
+  }();
   return checksum;
 }
 
@@ -107,16 +113,12 @@ std::string linkChecksum(const TableText& tables) {
 // and opened with the table file in use: "" when they are the same, else what tableChangeNotice
 // says.
 std::string linkTablesNotice(const std::string& linked) {
-  try {
-    const auto identity = [](const std::string& checksum, const std::string& yours) {
-      return checksum.empty() ? TableIdentity{"the shipped Tables.dat", shippedChecksum()}
-                              : TableIdentity{yours, checksum};
-    };
-    return tableChangeNotice(identity(linked, "the link's own table file"),
-                             identity(linkChecksum(*tablesInUse), tablesInUse->name.string()));
-  } catch (const std::exception& error) {
-    return error.what();
-  }
+  const auto identity = [](const std::string& checksum, const std::string& yours) {
+    return checksum.empty() ? TableIdentity{"the shipped Tables.dat", shippedChecksum()}
+                            : TableIdentity{yours, checksum};
+  };
+  return tableChangeNotice(identity(linked, "the link's own table file"),
+                           identity(linkChecksum(*tablesInUse), tablesInUse->name.string()));
 }
 
 // Where each line of `force`'s listing lies (rerollAtLine, roster/listing.h): `lineGroups[i]`
