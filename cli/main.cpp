@@ -61,7 +61,9 @@ int generate(const CliOptions& options) {
                             options.experience.c_str(), options.vehicles};
   Force force;
   try {
-    force = generateForce(readTableText(tables), selection, seed, options.rerolls);
+    const TableText text = readTableText(tables);
+    force = generateForce(text, selection, seed);
+    rerollForce(force, text, options.rerolls);
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
     return kBadUsage;

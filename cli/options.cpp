@@ -2,12 +2,12 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
-#include "generator/choice_lists.h"
+#include "generator/choice_words.h"
 #include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
@@ -15,31 +15,11 @@
 
 namespace {
 
-// Another spelling that a choice accepts for one of its list's words.
-struct Alias {
-  const char* spelling;
-  const char* word;
-};
-constexpr Alias kSizeAliases[] = {
-    {"Battalion", "Batallion"},
-    {"Regiment",  "Regement" },
-};
-
 constexpr const char* kFormatWords[] = {"text", "csv", "json"};
 
 // Where the descriptions of --help start, and how wide they may run.
 constexpr std::size_t kHelpColumn = 22;
 constexpr std::size_t kHelpWidth = 79;
-
-// ASCII letters only, so the match never depends on the locale.
-char lowerCase(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return lowerCase(x) == lowerCase(y); });
-}
 
 std::string wordList(std::span<const char* const> words) {
   std::string text;
@@ -75,38 +55,40 @@ std::string listed(std::span<const char* const> words, const std::string& more) 
   return wrapped(pieces);
 }
 
-// Turns a word of `words`, or an alias of one, in any letter case, into the list's own
-// spelling; any other word is refused with the list.
-CLI::Validator oneOf(std::span<const char* const> words, std::span<const Alias> aliases = {}) {
+// Turns `value` into the word of `words` that it spells in any letter case, or an alias of one
+// (`read`); any other word is refused with the list.
+template <typename Read>
+CLI::Validator oneOf(std::span<const char* const> words, Read read) {
   return CLI::Validator(
-      [words, aliases](std::string& value) -> std::string {
-        for (const char* word : words) {
-          if (sameIgnoringCase(value, word)) {
-            value = word;
-            return "";
-          }
-        }
-        for (const Alias& alias : aliases) {
-          if (sameIgnoringCase(value, alias.spelling)) {
-            value = alias.word;
-            return "";
-          }
-        }
-        return "\"" + value + "\" is none of " + wordList(words);
+      [words, read](std::string& value) -> std::string {
+        const std::optional<std::string_view> word = read(value);
+        if (!word) return "\"" + value + "\" is none of " + wordList(words);
+        value = *word;
+        return "";
       },
       "");
 }
 
+CLI::Validator oneOf(ChoiceList list) {
+  return oneOf(choiceWords(list),
+               [list](std::string_view value) { return choiceWord(list, value); });
+}
+
 const CLI::Validator kSeedCheck(
     [](std::string& value) -> std::string {
-      return seedFromText(value) ? "" : "\"" + value + "\" is no whole number from 0 to 4294967295";
+      try {
+        static_cast<void>(readSeed(value));
+      } catch (const SeedError& error) {
+        return error.what();
+      }
+      return "";
     },
     "");
 
 const CLI::Validator kRerollCheck(
     [](std::string& value) -> std::string {
       try {
-        parseRerolls(value);
+        static_cast<void>(parseRerollItems(value));
       } catch (const RerollError& error) {
         return error.what();
       }
@@ -156,29 +138,31 @@ void describe(CLI::App& app, Values& values) {
   app.set_version_flag("--version", "musterwright-cli " MUSTERWRIGHT_VERSION, "the version");
 
   CliOptions& o = values.options;
-  const auto choice = [&](const char* name, std::string& word, std::span<const char* const> words,
-                          std::span<const Alias> aliases, const std::string& more) {
-    return app.add_option(name, word, listed(words, more))
+  const auto choice = [&](const char* name, std::string& word, ChoiceList list,
+                          const std::string& more) {
+    return app.add_option(name, word, listed(choiceWords(list), more))
         ->type_name("WORD")
-        ->transform(oneOf(words, aliases));
+        ->transform(oneOf(list));
   };
   CLI::Option* seed = app.add_option("--seed", values.seed,
                                      "seeds the dice (0 to 4294967295): the same seed and\n"
-                                     "choices give the same force. Without it a fresh seed is\n"
-                                     "drawn and shown on standard error as \"seed: N\".")
+                                     "choices give the same force. Without it (or with only\n"
+                                     "white space) a fresh seed is drawn and shown on\n"
+                                     "standard error as \"seed: N\".")
                           ->type_name("N")
                           ->check(kSeedCheck);
   CLI::Option* reroll = app.add_option("--reroll", values.reroll,
-                                       "rolls groups (2) and slots (3.1) of the force again, in\n"
-                                       "order: \"2,3.1,2\". With the same seed and choices it\n"
-                                       "draws the same force again.")
+                                       "rolls groups (2), slots (3.1) and ranges of groups\n"
+                                       "(2-4, the same as 2,3,4) of the force again, in order:\n"
+                                       "\"2-4,3.1,2\". With the same seed and choices it draws\n"
+                                       "the same force again. JSON lists each group of a range.")
                             ->type_name("LIST")
                             ->check(kRerollCheck);
   std::vector<CLI::Option*> generation{
-      choice("--faction", o.faction, kFactionChoices, {}, ""),
-      choice("--size", o.size, kSizeChoices, kSizeAliases, "(also Battalion, Regiment)"),
-      choice("--weight", o.weight, kWeightChoices, {}, ""),
-      choice("--experience", o.experience, kExperienceChoices, {}, ""),
+      choice("--faction", o.faction, ChoiceList::faction, ""),
+      choice("--size", o.size, ChoiceList::size, "(also Battalion, Regiment)"),
+      choice("--weight", o.weight, ChoiceList::weight, ""),
+      choice("--experience", o.experience, ChoiceList::experience, ""),
       app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
           ->disable_flag_override(),
       seed,
@@ -192,7 +176,8 @@ void describe(CLI::App& app, Values& values) {
                      "text (the listing, the default), csv (one row per slot)\n"
                      "or json (one object)")
           ->type_name("WORD")
-          ->transform(oneOf(kFormatWords)),
+          ->transform(oneOf(kFormatWords,
+                            [](std::string_view value) { return matchWord(kFormatWords, value); })),
   };
   CLI::Option* out = app.add_option("--out", values.out,
                                     "also saves the force to FILE in the chosen format (text:\n"
@@ -249,8 +234,8 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
     throw UsageError(error.what());
   }
   CliOptions options = values.options;
-  options.seed = seedFromText(values.seed);
-  options.rerolls = parseRerolls(values.reroll);
+  options.seed = readSeed(values.seed);
+  options.rerolls = parseRerollItems(values.reroll);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
   options.format = formatOf(values.format);

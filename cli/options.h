@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/force.h"
+#include "generator/reroll_list.h"
 
 enum class Mode { generate, odds, checkTables, fitTables, help, version };
 
@@ -21,7 +21,7 @@ enum class Format { text, csv, json };
 // One run: a force, or with --odds its exact odds. The four choices hold words of their lists in
 // the lists' own spelling, "Random" when not given. `tables` is the table file of --tables,
 // --check-tables or --fit-tables, when named; `out` is never "-". `rerolls` are those of
-// --reroll, in order.
+// --reroll, in order, a range of groups as written (expandRerolls spells it out for the force).
 struct CliOptions {
   Mode mode = Mode::generate;
   std::string faction = "Random";
@@ -30,7 +30,7 @@ struct CliOptions {
   std::string experience = "Random";
   bool vehicles = false;
   std::optional<std::uint32_t> seed;
-  std::vector<Reroll> rerolls;
+  std::vector<RerollItem> rerolls;
   std::optional<std::string> tables;
   std::optional<std::string> out;
   Format format = Format::text;
@@ -41,11 +41,11 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads the arguments after the program name. Choice words match without regard to letter
-// case, and --size also takes "Battalion" and "Regiment" for the list's "Batallion" and
-// "Regement". A later option overrides an earlier one. An option's value is the next
-// argument, or follows "=" in the same one ("--seed=7"). -h, --help and --version win over
-// everything else on the line except a word that an option refuses.
+// Reads the arguments after the program name. Choice words are read as choiceWord
+// (generator/choice_words.h) reads them: in any letter case, "Battalion" and "Regiment" too. A
+// seed is read by readSeed (generator/dice.h). A later option overrides an earlier one. An option's
+// value is the next argument, or follows "=" in the same one ("--seed=7"). -h, --help and --version
+// win over everything else on the line except a word that an option refuses.
 CliOptions parseArguments(const std::vector<std::string>& args);
 
 // The synopsis, shown with every usage error.

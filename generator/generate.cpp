@@ -125,3 +125,9 @@ void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSourc
   }
   force.rerolls.push_back(reroll);
 }
+
+void rerollForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items) {
+  const std::vector<Reroll> rerolls = expandRerolls(items, force.groupCount());
+  for (const Reroll& reroll : rerolls) checkReroll(force, reroll);
+  for (const Reroll& reroll : rerolls) rerollForce(force, tables, reroll);
+}

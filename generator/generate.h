@@ -12,6 +12,7 @@
 #include "foundation/apstring.h"
 #include "generator/dice.h"
 #include "generator/force.h"
+#include "generator/reroll_list.h"
 #include "generator/table_text.h"
 
 // The choices of one run: each word as listed in its drop-down list, "Random", or empty
@@ -53,5 +54,10 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
 void rerollForce(Force& force, const TableText& tables, Reroll reroll);
 // The same with every roll answered by `dice`.
 void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice);
+
+// rerollForce for every re-roll that `items` stand for in `force` (expandRerolls,
+// reroll_list.h), in order. Throws RerollError, the force untouched, when one of them is outside
+// the force (a range before it is spelled out), and TableError as rerollForce does.
+void rerollForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items);
 
 #endif

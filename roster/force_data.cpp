@@ -35,7 +35,9 @@ std::string forceJson(const Force& force) {
   for (int i = 0; i < force.roster.length(); ++i) {
     if (i % force.groupSize() == 0)
       groups.push_back({
-          {"slots", nlohmann::ordered_json::array()}
+          {"weight_class",
+           force.groupWeights.at(static_cast<std::size_t>(i / force.groupSize())).c_str()},
+          {"slots",        nlohmann::ordered_json::array()                               },
       });
     const Mech& slot = force.roster[i];
     groups.back()["slots"].push_back({

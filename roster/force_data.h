@@ -12,9 +12,11 @@
 #include "generator/force.h"
 
 // One JSON object, ended by a line feed: "seed", "rerolls" (an array of the re-rolls as
-// written, "2" or "3.1", in order; empty when there were none), "faction", "size",
-// "weight", "experience" (the resolved words, as the listing shows them), "vehicles" and
-// "clan" (booleans) and "groups", an array of {"slots": [...]}, each slot {"design",
+// written, "2" or "3.1", in order, a range of groups as each of its groups; empty when there
+// were none), "faction", "size", "weight", "experience" (the resolved words, as the listing
+// shows them), "vehicles" and "clan" (booleans) and "groups", an array of {"weight_class" (the
+// weight word the group was filled with, "Elemental" or "Battle Armor" for battle armour),
+// "slots": [...]}, each slot {"design",
 // "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers. Bytes of a
 // design name that are no UTF-8 come out as U+FFFD.
 std::string forceJson(const Force& force);

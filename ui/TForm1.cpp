@@ -21,6 +21,7 @@
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
+#include "tables/table_identity.h"
 #include "ui/error_box.h"
 #include "ui/odds_dialog.h"
 #include "ui/window_layout.h"
@@ -41,12 +42,14 @@ std::filesystem::path pathOf(const QString& name) {
   return QFile::encodeName(name).toStdString();
 }
 
-// The seed typed in the seed box (blanks around it ignored), a fresh one while the box is
-// empty, none for a text that is not a whole number from 0 to 4294967295.
-std::optional<std::uint32_t> seedFrom(const QString& typed) {
-  const std::string text = typed.trimmed().toStdString();
-  if (text.empty()) return std::random_device{}();
-  return seedFromText(text);
+// The seed typed in the seed box, a fresh one while the box holds no seed. Throws SeedError.
+std::uint32_t seedFrom(const QString& typed) {
+  const std::optional<std::uint32_t> seed = readSeed(typed.toStdString());
+  return seed ? *seed : std::random_device{}();
+}
+
+TableIdentity identityOf(const TableText& tables) {
+  return {tables.name.filename().string(), tableChecksum(tables.bytes)};
 }
 
 QString listingText(const Force& force) {
@@ -158,10 +161,11 @@ void TForm1::ShowTableProblem(const QString& message) {
 }
 
 void TForm1::GButtonClick() {
-  const std::optional<std::uint32_t> seed = seedFrom(ui_.SeedBox->text());
-  if (!seed) {
-    showError(this, "The seed is a whole number from 0 to 4294967295; \"" + ui_.SeedBox->text() +
-                        "\" is not one.");
+  std::uint32_t seed = 0;
+  try {
+    seed = seedFrom(ui_.SeedBox->text());
+  } catch (const SeedError& error) {
+    showError(this, QString::fromStdString(error.what()));
     return;
   }
   const Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
@@ -169,7 +173,7 @@ void TForm1::GButtonClick() {
                             ui_.Vehicle->isChecked()};
   try {
     const TableText& tables = tables_.refresh();
-    ShowDrawn({selection, generateForce(tables, selection, *seed), tables});
+    ShowDrawn({selection, generateForce(tables, selection, seed), tables});
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   } catch (const std::exception& error) {
@@ -283,21 +287,15 @@ void TForm1::DrawRecent(int index) {
     try {
       const TableText& tables = tables_.refresh();
       Force force = generateForce(tables, recent.choices, recent.seed, recent.rerolls);
-      const QString tableName = QString::fromStdString(tables.name.filename().string());
-      const auto tableSize = qint64(tables.bytes.size());
       choose(ui_.HouseBox, recent.choices.house);
       choose(ui_.SizeBox, recent.choices.size);
       choose(ui_.WeightBox, recent.choices.weight);
       choose(ui_.ExperienceBox, recent.choices.experience);
       ui_.Vehicle->setChecked(recent.choices.withVehicles);
       ShowDrawn({recent.choices, std::move(force), tables});
-      if (tableName != recent.tableName || tableSize != recent.tableSize)
-        showNotice(this, QStringLiteral("This force was drawn from %1 (%2 bytes), and the table "
-                                        "file in use is %3 (%4 bytes): the force may differ.")
-                             .arg(recent.tableName)
-                             .arg(recent.tableSize)
-                             .arg(tableName)
-                             .arg(tableSize));
+      const std::string notice = tableChangeNotice(
+          {recent.tableName.toStdString(), recent.tableChecksum.toStdString()}, identityOf(tables));
+      if (!notice.empty()) showNotice(this, QString::fromStdString(notice));
     } catch (const TableError& error) {
       ShowTableProblem(QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
@@ -348,9 +346,10 @@ void TForm1::ShowSeed() {
 
 void TForm1::RememberListed() {
   const Force& listed = *ListedForce();
-  addRecentForce(recent_, {drawn_->choices, listed.seed, listed.rerolls,
-                           QString::fromStdString(drawn_->tables.name.filename().string()),
-                           qint64(drawn_->tables.bytes.size())});
+  const TableIdentity tables = identityOf(drawn_->tables);
+  addRecentForce(recent_,
+                 {drawn_->choices, listed.seed, listed.rerolls, QString::fromStdString(tables.name),
+                  QString::fromStdString(tables.checksum)});
   saveRecentForces(recent_);
 }
 

@@ -4,7 +4,11 @@
 #include <QSettings>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
 
+#include "generator/choice_words.h"
 #include "generator/reroll_list.h"
 
 namespace {
@@ -17,8 +21,14 @@ QString textOf(const apstring& word) {
   return QString::fromStdString(word.c_str());
 }
 
-apstring wordOf(const QVariant& value) {
-  return apstring(value.toString().toStdString().c_str());
+// The choice of `list` kept as `value`: the list's word, empty for Random left empty; none for a
+// word in no list.
+std::optional<apstring> wordOf(ChoiceList list, const QVariant& value) {
+  const std::string kept = value.toString().toStdString();
+  if (kept.empty()) return apstring();
+  const std::optional<std::string_view> word = choiceWord(list, kept);
+  if (!word) return std::nullopt;
+  return apstring(std::string(*word).c_str());
 }
 
 QString rerollText(const std::vector<Reroll>& rerolls, std::string_view separator) {
@@ -32,8 +42,7 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   const Selection& b = rhs.choices;
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
-         lhs.rerolls == rhs.rerolls && lhs.tableName == rhs.tableName &&
-         lhs.tableSize == rhs.tableSize;
+         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum;
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -51,14 +60,20 @@ std::vector<RecentForce> loadRecentForces() {
     } catch (const RerollError&) {
       continue;
     }
-    if (!seedRead) continue;
-    force.choices = {wordOf(settings.value(QStringLiteral("house"))),
-                     wordOf(settings.value(QStringLiteral("size"))),
-                     wordOf(settings.value(QStringLiteral("weight"))),
-                     wordOf(settings.value(QStringLiteral("experience"))),
+    const std::optional<apstring> house =
+        wordOf(ChoiceList::faction, settings.value(QStringLiteral("house")));
+    const std::optional<apstring> size =
+        wordOf(ChoiceList::size, settings.value(QStringLiteral("size")));
+    const std::optional<apstring> weight =
+        wordOf(ChoiceList::weight, settings.value(QStringLiteral("weight")));
+    const std::optional<apstring> experience =
+        wordOf(ChoiceList::experience, settings.value(QStringLiteral("experience")));
+    if (!seedRead || !house || !size || !weight || !experience) continue;
+    force.choices = {*house, *size, *weight, *experience,
                      settings.value(QStringLiteral("vehicles")).toBool()};
     force.tableName = settings.value(QStringLiteral("tableName")).toString();
-    force.tableSize = settings.value(QStringLiteral("tableSize")).toLongLong();
+    force.tableChecksum =
+        settings.value(QStringLiteral("tableChecksum"), QStringLiteral("unknown")).toString();
     forces.push_back(force);
   }
   settings.endArray();
@@ -80,7 +95,7 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("seed"), QString::number(force.seed));
     settings.setValue(QStringLiteral("rerolls"), rerollText(force.rerolls, ","));
     settings.setValue(QStringLiteral("tableName"), force.tableName);
-    settings.setValue(QStringLiteral("tableSize"), force.tableSize);
+    settings.setValue(QStringLiteral("tableChecksum"), force.tableChecksum);
   }
   settings.endArray();
 }

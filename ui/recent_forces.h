@@ -17,18 +17,22 @@ struct RecentForce {
   Selection choices;
   std::uint32_t seed = 0;
   std::vector<Reroll> rerolls;
-  // The file name (without its folder) and size in bytes of the table file drawn from.
+  // The file name (without its folder) and checksum (tableChecksum, tables/table_identity.h) of
+  // the table file drawn from; "unknown" for an entry kept before checksums were.
   QString tableName;
-  qint64 tableSize = 0;
+  QString tableChecksum;
 };
 
+// Whether both draw the same force: the same choices, seed and re-rolls from a table file of the
+// same checksum, whatever its name.
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
 
 // How many forces the list keeps.
 constexpr int kRecentForcesKept = 20;
 
-// The list as the settings keep it; an entry that cannot be read back (a seed or a re-roll
-// list that is not one) is left out, and none kept gives an empty list.
+// The list as the settings keep it, each choice read by choiceWord (generator/choice_words.h);
+// an entry that cannot be read back (a word in no list, a seed or a re-roll list that is not
+// one) is left out, and none kept gives an empty list.
 std::vector<RecentForce> loadRecentForces();
 // Writes `forces` to the settings in place of the list kept there.
 void saveRecentForces(const std::vector<RecentForce>& forces);

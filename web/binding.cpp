@@ -19,9 +19,11 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "generator/choice_lists.h"
+#include "generator/choice_words.h"
 #include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
@@ -30,6 +32,7 @@
 #include "roster/roster_file.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
+#include "tables/table_identity.h"
 
 namespace {
 
@@ -67,12 +70,55 @@ val choiceList(const std::string& control) {
   return val::array();
 }
 
-// The seed typed (blanks around it ignored), a fresh one for an empty text, none for a text
-// that is not a whole number from 0 to 4294967295.
-std::optional<std::uint32_t> seedFrom(std::string_view typed) {
-  const auto first = typed.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::random_device{}();
-  return seedFromText(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+// `word` as the list whose control is named `control` spells it (choiceWord, any letter case,
+// aliases too); "" for a word in no list.
+std::string linkWord(const std::string& control, const std::string& word) {
+  constexpr std::pair<std::string_view, ChoiceList> kLists[] = {
+      {"HouseBox",      ChoiceList::faction   },
+      {"SizeBox",       ChoiceList::size      },
+      {"WeightBox",     ChoiceList::weight    },
+      {"ExperienceBox", ChoiceList::experience},
+  };
+  for (const auto& [name, list] : kLists)
+    if (name == control) return std::string(choiceWord(list, word).value_or(""));
+  return "";
+}
+
+// The seed typed, a fresh one when only white space is typed. Throws SeedError.
+std::uint32_t seedFrom(std::string_view typed) {
+  const std::optional<std::uint32_t> seed = readSeed(typed);
+  return seed ? *seed : std::random_device{}();
+}
+
+// The checksum of the shipped table file, read once; "" when it cannot be read, so that every
+// link then carries the checksum of its own file.
+const std::string& shippedChecksum() {
+  static const std::string checksum = [] {
+    try {
+      return tableChecksum(readTableText(kShippedFolder / "Tables.dat").bytes);
+    } catch (const TableError&) {
+      return std::string();
+    }
+  }();
+  return checksum;
+}
+
+// A table file's checksum as a link carries it: "" for the shipped file's bytes.
+std::string linkChecksum(const TableText& tables) {
+  const std::string checksum = tableChecksum(tables.bytes);
+  return checksum == shippedChecksum() ? "" : checksum;
+}
+
+// The notice for a link drawn from the table file of checksum `linked` ("": the shipped one)
+// and opened with the table file in use: "" when they are the same, else what tableChangeNotice
+// says.
+std::string linkTablesNotice(const std::string& linked) {
+  const auto identity = [](const std::string& checksum, const std::string& yours) {
+    return checksum.empty() ? TableIdentity{"the shipped Tables.dat", shippedChecksum()}
+                            : TableIdentity{yours, checksum};
+  };
+  return tableChangeNotice(identity(linked, "the link's own table file"),
+                           identity(linkChecksum(*tablesInUse), tablesInUse->name.string()));
 }
 
 // Where each line of `force`'s listing lies (rerollAtLine, roster/listing.h): `lineGroups[i]`
@@ -91,8 +137,9 @@ void setLinePlaces(val& result, const Force& force, int lineCount) {
   result.set("lineSlots", slots);
 }
 
-// What the page shows of the shown force: {seed, rerolls ("2,3.1,2", for the link), seedLine
-// ("Seed: 42 · re-rolled 2, 3.1, 2"), listing (its lines joined by line feeds), clan,
+// What the page shows of the shown force: {seed, rerolls ("2-4,3.1,2", for the link), seedLine
+// ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
+// from, for the link; "" for the shipped one), listing (its lines joined by line feeds), clan,
 // groupCount, lineGroups, lineSlots}.
 val shownResult() {
   const Force& force = shown->force;
@@ -104,6 +151,7 @@ val shownResult() {
   result.set("seed", static_cast<double>(force.seed));
   result.set("rerolls", rerollList(force.rerolls));
   result.set("seedLine", seedCaption(force));
+  result.set("tables", linkChecksum(*shown->tables));
   result.set("listing", listing);
   result.set("clan", force.isClan);
   result.set("groupCount", force.groupCount());
@@ -118,20 +166,18 @@ val failure(const std::string& message) {
 }
 
 // A Generate run with the chosen words (empty counts as "Random") and the seed typed, then the
-// re-rolls `rerollText` lists ("2,3.1,2"; empty for none): shownResult() of the force drawn,
+// re-rolls `rerollText` lists ("2-4,3.1,2"; empty for none): shownResult() of the force drawn,
 // which becomes the shown force; or {error} with the reason, when nothing was drawn.
 val generateListing(const std::string& house, const std::string& size, const std::string& weight,
                     const std::string& experience, bool vehicles, const std::string& seedText,
                     const std::string& rerollText) {
-  const std::optional<std::uint32_t> seed = seedFrom(seedText);
-  if (!seed)
-    return failure("The seed is a whole number from 0 to 4294967295; \"" + seedText +
-                   "\" is not one.");
   try {
+    const std::uint32_t seed = seedFrom(seedText);
+    const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
     Force force = generateForce(
         *tablesInUse,
-        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles}, *seed,
-        parseRerolls(rerollText));
+        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles}, seed);
+    rerollForce(force, *tablesInUse, rerolls);
     shown = ShownForce{std::move(force), tablesInUse};
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
@@ -222,6 +268,8 @@ std::string savedText(const std::string& text) {
 
 EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("choiceList", &choiceList);
+  emscripten::function("linkWord", &linkWord);
+  emscripten::function("linkTablesNotice", &linkTablesNotice);
   emscripten::function("generateListing", &generateListing);
   emscripten::function("rerollShown", &rerollShown);
   emscripten::function("useTables", &useTables);

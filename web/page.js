@@ -4,9 +4,10 @@
 // the message line. Every force, listing, table check and saved text comes from the engine.
 //
 // The fragment holds the choices, the seed and the re-rolls of the force shown, e.g.
-// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2,3.1,2" (no r
-// before the first re-roll). Opening a link ignores keys it does not know, so later additions
-// fit beside these.
+// "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
+// before the first re-roll), and t, the checksum of the table file it was drawn from, when that
+// is not the shipped one. Opening a link ignores keys it does not know, so later additions fit
+// beside these.
 
 const kLinkKeys = {
   HouseBox: 'house',
@@ -51,24 +52,26 @@ function showForce(run, choices, vehicles) {
   link.set('vehicles', vehicles ? '1' : '0');
   link.set('seed', String(run.seed));
   if (run.rerolls !== '') link.set('r', run.rerolls);
+  if (run.tables !== '') link.set('t', run.tables);
   // The list's commas and dots stay readable in the address.
   history.replaceState(null, '', '#' + link.toString().replaceAll('%2C', ','));
   showRerollTarget();
 }
 
 // Generates with the form's choices, `seedText` (empty: a fresh seed) and the re-rolls
-// `rerollText` ("2,3.1,2"), lists the force and puts it into the address. A refused run changes
-// nothing but the message.
+// `rerollText` ("2-4,3.1,2"), lists the force and puts it into the address. A refused run changes
+// nothing but the message. Returns whether a force was drawn.
 function generate(seedText, rerollText = '') {
   const choices = lists().map((list) => list.value);
   const vehicles = element('Vehicle').checked;
   const run = Module.generateListing(...choices, vehicles, seedText, rerollText);
   if (run.error !== undefined) {
     showMessage(run.error);
-    return;
+    return false;
   }
   showForce(run, choices, vehicles);
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
+  return true;
 }
 
 // The line at the cursor in MechBox, from 0.
@@ -130,25 +133,29 @@ function reroll(part) {
   showRerollTarget();
 }
 
-// Sets the form from the address's fragment and generates with its seed; a fragment naming a
-// word that is in no list, or lacking the seed, is reported and generates nothing.
+// Sets the form from the address's fragment (words in any letter case) and generates with its
+// seed; a fragment naming a word that is in no list, or lacking the seed, is reported and
+// generates nothing. A force drawn from another table file than the one in use says so.
 function generateFromLink() {
   const link = new URLSearchParams(location.hash.slice(1));
+  const words = [];
   for (const list of lists()) {
     const word = link.get(kLinkKeys[list.id]) ?? '';
-    if (word !== '' && ![...list.options].some((item) => item.value === word)) {
+    words.push(word === '' ? '' : Module.linkWord(list.id, word));
+    if (word !== '' && words.at(-1) === '') {
       showMessage(`The link's ${kLinkKeys[list.id]} "${word}" is in no list; nothing was generated.`);
       return;
     }
-    list.value = word;
   }
+  lists().forEach((list, index) => (list.value = words[index]));
   element('Vehicle').checked = link.get('vehicles') === '1';
   const seed = link.get('seed');
   if (seed === null) {
     showMessage('The link holds no seed; nothing was generated.');
     return;
   }
-  generate(seed, link.get('r') ?? '');
+  const notice = Module.linkTablesNotice(link.get('t') ?? '');
+  if (generate(seed, link.get('r') ?? '') && notice !== '') showMessage(notice, 'notice');
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.

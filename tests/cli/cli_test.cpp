@@ -148,6 +148,14 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
                                           force["experience"]};
     EXPECT_EQ(header, std::vector<std::string>(lines.begin(), lines.begin() + 4)) << what;
     EXPECT_EQ(force["clan"], force["groups"][0]["slots"].size() == 5);
+    for (const nlohmann::json& group : force["groups"])
+      EXPECT_NE(std::string("Light Medium Heavy Assault Elemental Battle Armor")
+                    .find(group["weight_class"].get<std::string>()),
+                std::string::npos)
+          << what;
+    if (force["groups"].size() == 1) {
+      EXPECT_EQ(force["groups"][0]["weight_class"], header[2]) << what;
+    }
     ASSERT_EQ(rows.front(), (std::vector<std::string>{"group", "slot", "design", "weight_class",
                                                       "kind", "piloting", "gunnery"}));
 
@@ -245,8 +253,8 @@ TEST(Cli, ExitStatusTellsUsageFromFailure) {
       {{"--faction", "Atlantis"},                                                    2, "Kurita, Liao, Marik, Davion, Steiner, ComStar, Jade"       },
       {{"--size", ""},                                                               2, "Lance, Company, Batallion, Regement, Star, Binary, Trinary"},
       {{"--seed", "4294967296"},                                                     2, "from 0 to 4294967295"                                      },
-      {{"--seed", "-1"},                                                             2, "\"-1\" is no whole number"                                 },
-      {{"--seed", "7x"},                                                             2, "\"7x\" is no whole number"                                 },
+      {{"--seed", "-1"},                                                             2, "\"-1\" is not one"                                         },
+      {{"--seed", "7x"},                                                             2, "\"7x\" is not one"                                         },
       {{"--seed"},                                                                   2, "--seed: 1 required N missing"                              },
       {{"--experience", "--seed", "1"},                                              2, "\"--seed\" is none of Green, Regular"                      },
       {{"--vehicles=yes"},                                                           2, "vehicles was given a disallowed flag override"             },
@@ -302,12 +310,18 @@ TEST(Cli, RerollListDrawsTheSameForceAgainAndJsonRecordsIt) {
         .at("rerolls");
   };
   EXPECT_EQ(rerollsOf({"--reroll", "2,3.1,2"}), nlohmann::json({"2", "3.1", "2"}));
+  EXPECT_EQ(rerollsOf({"--reroll", "1-3,2"}), nlohmann::json({"1", "2", "3", "2"}));
+  EXPECT_EQ(runCli(with(seeded, {"--reroll", "2-3,1"})).out,
+            runCli(with(seeded, {"--reroll", "2,3,1"})).out);
+  EXPECT_EQ(runCli(with(seeded, {"--seed", " 5\t\n"})).out, runCli(seeded).out);
   EXPECT_EQ(rerollsOf({}), nlohmann::json::array());
 
   const std::pair<const char*, const char*> refused[] = {
-      {"2,9",  "musterwright-cli: --reroll: group 9: the force has groups 1 to 3\n"},
-      {"3.5",  "musterwright-cli: --reroll: slot 3.5: a lance has slots 1 to 4\n"  },
-      {"2,,3", "\"\" is no re-roll: a group number or group.slot"                  },
+      {"2,9",  "musterwright-cli: --reroll: group 9: the force has groups 1 to 3\n"   },
+      {"3.5",  "musterwright-cli: --reroll: slot 3.5: a lance has slots 1 to 4\n"     },
+      {"2,,3", "\"\" is no re-roll: a group number or group.slot"                     },
+      {"2-4",  "musterwright-cli: --reroll: groups 2-4: the force has groups 1 to 3\n"},
+      {"3-2",  "range 3-2: a range runs upward, as in 2-3"                            },
   };
   for (const auto& [list, message] : refused) {
     const RunResult run = runCli(with(seeded, {"--reroll", list}));

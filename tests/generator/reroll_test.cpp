@@ -155,3 +155,59 @@ TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RerollList, RangesStandForTheirGroupsAndRunsWriteAsRanges) {
+  const std::pair<const char*, const char*> read[] = {
+      {"2-4,3",     "2-4,3"    },
+      {"2,3,4,3",   "2-4,3"    },
+      {"2,3",       "2,3"      },
+      {"2-3",       "2,3"      },
+      {"3-3",       "3"        },
+      {"1-6,8-48",  "1-6,8-48" },
+      {"1,2,3.1,4", "1,2,3.1,4"},
+      {"4,3,2",     "4,3,2"    },
+      {"1-3,4-6",   "1-6"      },
+      {" 2-4 ,1",   "2-4,1"    },
+  };
+  for (const auto& [text, written] : read)
+    EXPECT_EQ(rerollList(parseRerolls(text)), written) << '"' << text << '"';
+  EXPECT_EQ(parseRerolls("2-4,3"), parseRerolls("2,3,4,3"));
+}
+
+TEST(RerollList, BadRangesAreRefusedWithWhatIsWrong) {
+  const std::pair<const char*, const char*> bad[] = {
+      {"5-3",       "range 5-3: a range runs upward, as in 3-5"                },
+      {"0-2",       "range 0-2: groups are numbered from 1"                    },
+      {"2-4",       "groups 2-4: the force has groups 1 to 3"                  },
+      {"1-999999",  "groups 1-999999: the force has groups 1 to 3"             },
+      {"2.1-3",     "range 2.1-3: a range holds whole groups, no slots"        },
+      {"2-3.1",     "range 2-3.1: a range holds whole groups, no slots"        },
+      {"1-9999999", "\"1-9999999\" is no re-roll: a group number or group.slot"},
+      {"2-",        "\"2-\" is no re-roll"                                     },
+      {"1-2-3",     "\"1-2-3\" is no re-roll"                                  },
+  };
+  for (const auto& [text, message] : bad) {
+    try {
+      static_cast<void>(parseRerolls(text, 3));
+      ADD_FAILURE() << text << " was taken";
+    } catch (const RerollError& error) {
+      EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+    }
+  }
+}
+
+TEST(RerollList, ARangeBeyondTheForceLeavesItUntouched) {
+  const Force drawn = generateForce(kTables, Selection{"Davion", "Company", "", ""}, 5u);
+  Force force = drawn;
+  EXPECT_THROW(rerollForce(force, kTables, parseRerollItems("1,2-4")), RerollError);
+  EXPECT_THROW(rerollForce(force, kTables, parseRerollItems("1,3.9")), RerollError);
+  EXPECT_EQ(slotsOf(force), slotsOf(drawn));
+  EXPECT_TRUE(force.rerolls.empty());
+  rerollForce(force, kTables, parseRerollItems("2-3,1"));
+  EXPECT_EQ(slotsOf(force), slotsOf(generateForce(kTables, Selection{"Davion", "Company", "", ""},
+                                                  5u, parseRerolls("2,3,1"))));
+}
+
+}  // namespace

@@ -25,6 +25,7 @@ void setLance(const std::vector<const char*>& designs) {
   isClan = false;
   withVehicles = true;
   roster.resize(4);
+  force.groupWeights = {"Medium"};
   for (int k = 0; k < 4; ++k) {
     roster[k].name = designs[k];
     roster[k].weightClass = "Medium";
@@ -45,6 +46,7 @@ TEST(ForceData, CsvQuotesWhatItMustAndJsonKeepsEveryNameBytesThatAreNoUtf8Replac
   force.seed = 4294967295u;
   const nlohmann::json data = nlohmann::json::parse(forceJson(force));
   EXPECT_EQ(data["seed"], 4294967295u);
+  EXPECT_EQ(data["groups"][0]["weight_class"], "Medium");
   const nlohmann::json& slots = data["groups"][0]["slots"];
   EXPECT_EQ(slots[0]["design"], "Comma, Mk 2");
   EXPECT_EQ(slots[1]["design"], "The \"Hound\"");

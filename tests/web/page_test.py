@@ -20,6 +20,14 @@ PAGE = PAGE_BUILD / "musterwright.html"
 SHIPPED = (SOURCE / "data" / "Tables.dat").read_bytes()
 
 
+def fnv1a64(data):
+    """The checksum a link carries for a table file of one's own."""
+    value = 0xCBF29CE484222325
+    for byte in data:
+        value = ((value ^ byte) * 0x100000001B3) % (1 << 64)
+    return f"{value:016x}"
+
+
 def missing_tools():
     tools = [name for name in ("emcmake", "chromium", "chromedriver") if not shutil.which(name)]
     if importlib.util.find_spec("selenium") is None:
@@ -109,12 +117,19 @@ class Page(unittest.TestCase):
         self.assertIn("seed=77", link)
         self.open(link)
         self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, "Seed: 77"))
+        self.open(PAGE.as_uri() + "#house=Davion&size=Batallion&seed=3&r=2-9")
+        listing = self.value("MechBox")
+        self.assertTrue(self.driver.current_url.endswith("&r=2-9"))
+        self.assertEqual(self.value("SeedLabel"), "Seed: 3 \u00b7 re-rolled 2-9")
+        self.open(PAGE.as_uri() + "#house=davion&size=BATTALION&seed=%203&r=2,3,4,5,6,7,8,9")
+        self.assertEqual(self.value("MechBox"), listing)
         refusals = [("#house=Kurita&size=Lance&seed=4294967296", '"4294967296" is not one'),
                     ("#house=Atlantis&size=Lance&seed=1", '"Atlantis" is in no list'),
                     ("#house=Kurita&size=Lance", "holds no seed"),
                     ("#house=Kurita&size=Lance&seed=1&r=2", "group 2: the force has groups 1 to 1"),
                     ("#house=Wolf&size=Star&seed=1&r=1.6", "slot 1.6: a star has slots 1 to 5"),
-                    ("#house=Kurita&size=Lance&seed=1&r=1,x", '"x" is no re-roll')]
+                    ("#house=Kurita&size=Lance&seed=1&r=1,x", '"x" is no re-roll'),
+                    ("#house=Kurita&size=Lance&seed=1&r=1-999999", "groups 1-999999: the force")]
         for fragment, message in refusals:
             with self.subTest(fragment):
                 self.open(PAGE.as_uri() + fragment)
@@ -211,7 +226,16 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.value("TablesInUse", "textContent"),
                                  "Table file: mine.dat (yours)")
                 self.assertEqual(self.value("MechBox"), shipped_listing.replace(design, renamed))
+        self.assertIn("drawn from the shipped Tables.dat", self.value("Message", "textContent"))
+        self.assertIn("in use is mine.dat", self.value("Message", "textContent"))
+        own_link = self.driver.current_url
+        self.assertTrue(own_link.endswith("&t=" + fnv1a64(SHIPPED.replace(design.encode(),
+                                                                          renamed.encode()))))
         self.driver.find_element("id", "ShippedTables").click()
+        self.open(own_link)
+        self.assertEqual(self.value("MechBox"), shipped_listing)
+        self.assertIn("in use is the shipped Tables.dat (checksum " + fnv1a64(SHIPPED) +
+                      "): the force may differ", self.value("Message", "textContent"))
         self.generate([], True, "42")
         self.assertEqual(self.value("MechBox"), shipped_listing)
 

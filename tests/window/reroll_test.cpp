@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -235,6 +236,36 @@ class RerollTest : public QObject {
     QCOMPARE(other.MechBox->toPlainText(), expected);
     QMessageBox* notice = openErrorBox(other);
     QVERIFY(notice && notice->text().contains("the force may differ"));
+  }
+
+  // A kept entry's words are read in any letter case, its re-rolls with ranges, and its table
+  // file known by its checksum alone.
+  void recentReadsWordsAndRangesAsTheCommandLineDoes() {
+    {
+      QSettings settings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+      settings.beginWriteArray(QStringLiteral("recent"), 1);
+      settings.setArrayIndex(0);
+      const std::pair<const char*, const char*> values[] = {
+          {"house",         "davion"          },
+          {"size",          "battalion"       },
+          {"weight",        ""                },
+          {"experience",    "REGULAR"         },
+          {"seed",          "3"               },
+          {"rerolls",       "1-3,1.2"         },
+          {"tableName",     "Other.dat"       },
+          {"tableChecksum", "4d5debb0596305c0"}
+      };
+      for (const auto& [key, value] : values) settings.setValue(key, value);
+      settings.endArray();
+    }
+    TestWindow form(SHIPPED_TABLES);
+    QMenu* menu = form.RecentButton->menu();
+    emit menu->aboutToShow();
+    QCOMPARE(menu->actions()[0]->text(),
+             "Davion, Batallion, Random, Regular · Seed: 3 · re-rolled 1-3, 1.2");
+    menu->actions()[0]->trigger();
+    QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Batallion", 3, "1,2,3,1.2"));
+    QVERIFY(!openErrorBox(form));
   }
 };
 
