@@ -11,6 +11,7 @@
 #include <ios>
 #include <istream>
 #include <string_view>
+#include <vector>
 
 #include "foundation/apstring.h"
 
@@ -35,5 +36,10 @@ void findHeading(TableReader& reader, std::streamoff start, const apstring& word
 // Reads `count` (1 to 11) further lines; the buffer then holds the chosen entry. `word` names
 // the table for messages. Fails when the file ends before the entry.
 void pickEntry(TableReader& reader, int count, const apstring& word);
+
+// The entries of the table whose heading the last findHeading found: at index k - 1 the line
+// that pickEntry(k) leaves in the buffer, k = 1 to 11, each pick from the line after the
+// heading again. Fails as pickEntry does for the first k that the file ends before.
+std::vector<apstring> readEntries(TableReader& reader, const apstring& word);
 
 #endif
