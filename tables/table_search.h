@@ -40,6 +40,6 @@ void pickEntry(TableReader& reader, int count, const apstring& word);
 // The entries of the table whose heading the last findHeading found: at index k - 1 the line
 // that pickEntry(k) leaves in the buffer, k = 1 to 11, each pick from the line after the
 // heading again. Fails as pickEntry does for the first k that the file ends before.
-std::vector<apstring> readEntries(TableReader& reader, const apstring& word);
+[[nodiscard]] std::vector<apstring> readEntries(TableReader& reader, const apstring& word);
 
 #endif
