@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The fixed rule tables of a Generate run, all in this one place (house, size, weight and
-// experience, formation, composition and crew skills), one row per line in the printed order, each
-// row selected by an exact die range (and, in the composition tables, an exact weight word).
-// `rowFor` finds the row whose range holds a roll; the tables cover every possible roll.
+// experience, battle armour, formation, composition, vehicle roll and crew skills), one row per
+// line in the printed order, each row selected by an exact die range (and, in the composition
+// tables, an exact weight word). `rowFor` finds the row whose range holds a roll; the tables
+// cover every possible roll. Beside them, the lookups that the draws and the odds share.
 #ifndef MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 #define MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 
