@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The three searches of the table file: the faction search, the heading search and the
-// entry pick. Each search positions the stream itself at an explicit byte offset (clearing
-// the stream's whole state first, so an earlier failure never poisons it), tests the line
-// buffer before every read, and reads whole lines byte for byte into it. A search that
-// reaches the end of the file ends at once with a TableError that names the file, what was
-// looked for and where.
+// entry pick, and every pick of one table at once. Each search positions the stream itself at
+// an explicit byte offset (clearing the stream's whole state first, so an earlier failure never
+// poisons it), tests the line buffer before every read, and reads whole lines byte for byte
+// into it. A search that reaches the end of the file ends at once with a TableError that names
+// the file, what was looked for and where.
 #ifndef MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
 #define MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
 
