@@ -12,12 +12,15 @@
 #include "generator/rule_tables.h"
 #include "tables/table_layout.h"
 
+// The word that leaves a choice to the dice; every list ends with it.
+inline constexpr const char* kRandomChoice = "Random";
+
 // `words` followed by "Random".
 template <std::size_t N>
 constexpr std::array<const char*, N + 1> withRandom(const std::array<const char*, N>& words) {
   std::array<const char*, N + 1> list{};
   for (std::size_t k = 0; k < N; ++k) list[k] = words[k];
-  list[N] = "Random";
+  list[N] = kRandomChoice;
   return list;
 }
 

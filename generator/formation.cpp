@@ -13,6 +13,10 @@ void fill(ForceRun& run, const char* groupWeight, int firstSlot) {
 
 }  // namespace
 
+int blockCount(int groupCount) {
+  return (groupCount + 2) / 3;
+}
+
 void formUnit(ForceRun& run, int groupCount) {
   Force& force = run.force;
   const int slotsPerGroup = force.groupSize();
@@ -27,7 +31,8 @@ void formUnit(ForceRun& run, int groupCount) {
     fill(run, row.second, 1 + slotsPerGroup);
     return;
   }
-  for (int block = 1; block <= groupCount * slotsPerGroup; block += 3 * slotsPerGroup) {
+  for (int n = 0; n < blockCount(groupCount); ++n) {
+    const int block = 1 + n * 3 * slotsPerGroup;
     const BlockRow& row =
         force.isClan ? rowFor(kThreeStars, run.dice.twoD6()) : rowFor(kThreeLances, run.dice.d6());
     fill(run, row.first, block);

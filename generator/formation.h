@@ -8,6 +8,10 @@
 
 #include "generator/force_run.h"
 
+// The blocks of three groups that a unit of `groupCount` groups, three or more, is laid out
+// in: one formation roll each.
+int blockCount(int groupCount);
+
 // Fills the force's `groupCount` groups (requires the roster sized to groupCount *
 // groupSize() and the faction's section found) and records each group's weight word in
 // `groupWeights`. Reads `isClan` and `weight`.

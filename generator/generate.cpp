@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "generator/generate.h"
 
-#include <span>
 #include <string>
+#include <string_view>
 
 #include "generator/choice_lists.h"
 #include "generator/fill_group.h"
@@ -14,33 +14,14 @@
 
 namespace {
 
-apstring orRandom(const apstring& word) {
-  return word.length() == 0 ? apstring("Random") : word;
-}
-
-// Refuses `word` unless it is one of `choices` (which end in "Random") or empty.
-void checkWord(const char* what, const apstring& word, std::span<const char* const> choices) {
-  if (word.length() == 0) return;
-  std::string expected;
-  for (const char* choice : choices) {
-    if (word == apstring(choice)) return;
-    expected.append(expected.empty() ? "" : ", ").append(choice);
-  }
-  throw SelectionError(std::string("unknown ") + what + " \"" + word.c_str() + "\": expected " +
-                       expected);
-}
-
-void checkSelection(const Selection& selection) {
-  checkWord("faction", selection.house, kFactionChoices);
-  checkWord("unit size", selection.size, kSizeChoices);
-  checkWord("weight", selection.weight, kWeightChoices);
-  checkWord("experience", selection.experience, kExperienceChoices);
+std::string_view wordOf(const apstring& word) {
+  return {word.c_str(), static_cast<std::size_t>(word.length())};
 }
 
 // Group count of a listed size word, or "Random" rolled on the force's size table.
 int resolveGroupCount(ForceRun& run) {
   Force& force = run.force;
-  if (force.size == apstring("Random")) {
+  if (force.size == apstring(kRandomChoice)) {
     const SizeRow& row = force.isClan ? rowFor(kClanSizes, run.dice.roll(5) + 1)
                                       : rowFor(kHouseSizes, run.dice.roll(4) + 1);
     force.size = row.size;
@@ -49,7 +30,7 @@ int resolveGroupCount(ForceRun& run) {
   for (const SizeWord& entry : kSizeWords) {
     if (force.size == apstring(entry.word)) return entry.groups;
   }
-  return 0;  // checkSelection has refused every other word
+  return 0;  // checkedChoices has refused every other word
 }
 
 void checkReroll(const Force& force, Reroll reroll) {
@@ -74,20 +55,19 @@ Force generateForce(const TableText& tables, const Selection& selection, std::ui
 }
 
 Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice) {
-  checkSelection(selection);
+  const ChoiceWords words = checkedChoices(wordOf(selection.house), wordOf(selection.size),
+                                           wordOf(selection.weight), wordOf(selection.experience));
   Force force;
   ForceRun run(force, tables, std::move(dice));
   force.withVehicles = selection.withVehicles;
-  force.house = orRandom(selection.house);
-  force.size = orRandom(selection.size);
-  force.experience = orRandom(selection.experience);
-  force.weight = orRandom(selection.weight);
+  force.house = words.faction.c_str();
+  force.size = words.size.c_str();
+  force.experience = words.experience.c_str();
+  force.weight = words.weight.c_str();
 
-  for (const HouseRow& row : kHouses) {
-    if (row.clan && force.house == apstring(row.house)) force.isClan = true;
-  }
+  force.isClan = isClanFaction(words.faction);
   const int houseRoll = run.dice.roll(10) + 1;
-  if (force.house == apstring("Random")) {
+  if (force.house == apstring(kRandomChoice)) {
     const HouseRow& row = rowFor(kHouses, houseRoll);
     force.house = row.house;
     force.isClan = row.clan;
@@ -96,11 +76,11 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
   const int groupCount = resolveGroupCount(run);
   force.roster.resize(groupCount * force.groupSize());
 
-  if (force.weight == apstring("Random") && groupCount == 1) {
+  if (force.weight == apstring(kRandomChoice) && groupCount == 1) {
     const WeightRow& row = rowFor(kWeights, run.dice.twoD6());
     force.weight = force.isClan ? row.clan : row.house;
   }
-  if (force.experience == apstring("Random"))
+  if (force.experience == apstring(kRandomChoice))
     force.experience = rowFor(kExperiences, run.dice.twoD6()).word;
 
   TableReader reader = run.reader();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/apstring.h"
+#include "generator/choice_check.h"
 #include "generator/dice.h"
 #include "generator/force.h"
 #include "generator/reroll_list.h"
@@ -20,13 +21,6 @@
 struct Selection {
   apstring house, size, weight, experience;
   bool withVehicles = false;
-};
-
-// A selection that cannot be generated: a faction, size, weight or experience word that is
-// in no list. The message names the word and the list's words.
-class SelectionError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
 };
 
 // A re-roll of a group or slot that the force does not have. The message names it and the

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "generator/rule_tables.h"
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
 #include "tables/table_layout.h"
 
@@ -40,6 +42,11 @@ const WeightRow kWeights[5] = {
   { 7,  8, "Medium",       "Medium"   },
   { 9, 10, "Heavy",        "Heavy"    },
   {11, 12, "Assault",      "Assault"  },
+};
+
+const BattleArmourRow kBattleArmour[2] = {
+  {"Battle Armor", "Battle Suit"},
+  {"Elemental",    "Elemental"  },
 };
 
 const WordRow kExperiences[4] = {
@@ -116,6 +123,11 @@ const StarRow kStars[16] = {
   {"Assault", 6, 6, {"Heavy",  "Heavy",  "Assault", "Assault", "Assault"}},
 };
 
+const VehicleRow kVehicleRolls[2] = {
+  {1, 4, true },
+  {5, 5, false},
+};
+
 const SkillRow kGreen[6] = {
   {INT_MIN, 0, '7', '7'},
   {1,       1, '7', '6'},
@@ -143,3 +155,43 @@ const SkillRow kElite[3] = {
   {5, 6, '2', '1'},
 };
 // clang-format on
+
+namespace {
+
+template <class Row, std::size_t N>
+std::span<const char* const> slotWeightsIn(const Row (&rows)[N], std::string_view groupWeight,
+                                           int die) {
+  for (const Row& row : rows) {
+    if (groupWeight == row.group && row.low <= die && die <= row.high) return row.slotWeights;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool isClanFaction(std::string_view faction) {
+  return std::any_of(std::begin(kHouses), std::end(kHouses),
+                     [&](const HouseRow& row) { return row.clan && faction == row.house; });
+}
+
+const char* battleArmourName(std::string_view groupWeight) {
+  for (const BattleArmourRow& row : kBattleArmour) {
+    if (groupWeight == row.groupWeight) return row.name;
+  }
+  return nullptr;
+}
+
+int weightRank(std::string_view word) {
+  const auto armour =
+      std::find_if(std::begin(kBattleArmour), std::end(kBattleArmour),
+                   [&](const BattleArmourRow& row) { return word == row.groupWeight; });
+  const int armourWords = static_cast<int>(std::size(kBattleArmour));
+  if (armour != std::end(kBattleArmour))
+    return static_cast<int>(armour - std::begin(kBattleArmour));
+  const auto heading = std::find(kWeightHeadings.begin(), kWeightHeadings.end(), word);
+  return armourWords + static_cast<int>(heading - kWeightHeadings.begin());
+}
+
+std::span<const char* const> compositionFor(bool clan, std::string_view groupWeight, int die) {
+  return clan ? slotWeightsIn(kStars, groupWeight, die) : slotWeightsIn(kLances, groupWeight, die);
+}

@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: MIT
 // The fixed rule tables of a Generate run, all in this one place (house, size, weight and
-// experience, formation, composition and crew skills), one row per line in the printed order, each
-// row selected by an exact die range (and, in the composition tables, an exact weight word).
-// `rowFor` finds the row whose range holds a roll; the tables cover every possible roll.
+// experience, battle armour, formation, composition, vehicle roll and crew skills), one row per
+// line in the printed order, each row selected by an exact die range (and, in the composition
+// tables, an exact weight word). `rowFor` finds the row whose range holds a roll; the tables
+// cover every possible roll. Beside them, the lookups that the draws and the odds share.
 #ifndef MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 #define MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 
 #include <cstddef>
+#include <span>
 #include <stdexcept>
+#include <string_view>
 
 // The row of `rows` whose range low..high holds `roll`. Throws std::logic_error when no row
 // holds it, which only a roll outside the table's dice can cause.
-template <class Row, std::size_t N>
-const Row& rowFor(const Row (&rows)[N], int roll) {
+template <class Row>
+const Row& rowFor(std::span<const Row> rows, int roll) {
   for (const Row& row : rows) {
     if (row.low <= roll && roll <= row.high) return row;
   }
   throw std::logic_error("no rule table row for a roll");
+}
+template <class Row, std::size_t N>
+const Row& rowFor(const Row (&rows)[N], int roll) {
+  return rowFor(std::span<const Row>(rows), roll);
 }
 
 // A roll that turns "Random" into a word.
@@ -33,6 +40,9 @@ struct HouseRow {
   bool clan;
 };
 extern const HouseRow kHouses[10];
+
+// Whether the faction heading `faction` is a Clan's.
+bool isClanFaction(std::string_view faction);
 
 // Size word to group count, in the order of the size list: the House sizes, then the Clan
 // sizes. Then the House and Clan size tables (a roll of 4 or 5 plus 1).
@@ -68,6 +78,22 @@ struct WeightRow {
   const char* clan;
 };
 extern const WeightRow kWeights[5];
+
+// Battle armour: the group weight words that make a battle-armour group, and the name every
+// slot of such a group takes; such a group reads no table.
+struct BattleArmourRow {
+  const char* groupWeight;
+  const char* name;
+};
+extern const BattleArmourRow kBattleArmour[2];
+
+// The name every slot of a battle-armour group of `groupWeight` takes; null for any other word.
+const char* battleArmourName(std::string_view groupWeight);
+
+// The order in which weight words are listed: the battle-armour words as kBattleArmour has
+// them, then the weight headings lightest first (0 for the first). Any other word ranks after
+// them all.
+int weightRank(std::string_view word);
 
 // Experience table (2d6).
 extern const WordRow kExperiences[4];
@@ -106,6 +132,25 @@ struct StarRow {
   const char* slotWeights[5];
 };
 extern const StarRow kStars[16];
+
+// The slot weight classes, slot 1 first, that composition die `die` gives a group of weight
+// `groupWeight`: from the star table in a Clan force, the lance table in a House force. Empty
+// when no row holds that word and die (a battle-armour group, or any other word).
+std::span<const char* const> compositionFor(bool clan, std::string_view groupWeight, int die);
+
+// The entry of a weight table, 1 to 11, that the entry roll picks: two rolls of 6 (0 to 5 each,
+// `first` drawn before `second`) plus 1.
+inline int entryPicked(int first, int second) {
+  return first + second + 1;
+}
+
+// Vehicle roll (a roll of 5 plus 1), drawn by every slot that takes a table entry when vehicles
+// are allowed: a vehicle of the slot's weight class, or a design of the faction.
+struct VehicleRow {
+  int low, high;
+  bool vehicle;
+};
+extern const VehicleRow kVehicleRolls[2];
 
 // Crew skill tables, one per experience level: a die gives piloting and gunnery. Green takes
 // the die for a House crew, the die + 2 for a Clan crew (- 2 when the slot is marked), so its

@@ -3,13 +3,15 @@
 
 #include <algorithm>
 
+#include "generator/rule_tables.h"
 #include "tables/table_search.h"
 
 const std::array<Fraction, kTableEntries>& entryChances() {
   static const std::array<Fraction, kTableEntries> chances = [] {
     std::array<Fraction, kTableEntries> sums{};
     for (int first = 0; first < 6; ++first) {
-      for (int second = 0; second < 6; ++second) sums[first + second] += Fraction(1, 36);
+      for (int second = 0; second < 6; ++second)
+        sums[entryPicked(first, second) - 1] += Fraction(1, 36);
     }
     return sums;
   }();
@@ -38,12 +40,10 @@ const DrawnTable& DrawnTables::table(std::streamoff start, const std::string& wo
   DrawnTable table;
   table.headingLine = static_cast<long>(
       std::count(bytes_.begin(), bytes_.begin() + std::max<std::streamoff>(tableStart, 0), '\n'));
-  for (int count = 1; count <= kTableEntries; ++count) {
-    file_.clear();
-    file_.seekg(tableStart);
-    pickEntry(reader, count, heading);
-    const std::string name = line_.c_str();
-    const Fraction chance = entryChances()[count - 1];
+  const std::vector<apstring> entries = readEntries(reader, heading);
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const std::string name = entries[k].c_str();
+    const Fraction chance = entryChances()[k];
     const auto same = std::find_if(table.designs.begin(), table.designs.end(),
                                    [&](const auto& design) { return design.first == name; });
     if (same == table.designs.end()) {

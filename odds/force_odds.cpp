@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "generator/choice_check.h"
 #include "generator/choice_lists.h"
+#include "generator/crew_skills.h"
+#include "generator/force.h"
 #include "odds/drawn_tables.h"
 #include "odds/rule_outcomes.h"
 #include "odds/tally.h"
@@ -17,15 +20,6 @@ namespace {
 
 bool inList(std::span<const char* const> words, const std::string& word) {
   return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
-}
-
-std::string checkedWord(const std::string& word, std::span<const char* const> list,
-                        const char* what) {
-  const std::string resolved = word.empty() ? kRandom : word;
-  if (inList(list, resolved)) return resolved;
-  std::string expected;
-  for (const char* w : list) expected += (expected.empty() ? "" : ", ") + std::string(w);
-  throw OddsError("unknown " + std::string(what) + " \"" + word + "\": expected " + expected);
 }
 
 // What one pass over every outcome of the choices adds up, each figure weighted by the chance
@@ -42,7 +36,7 @@ struct Sums {
 void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
              const std::string& weight, const Fraction& chance,
              const Tally<std::string>& experiences) {
-  const int slotsPerGroup = faction.clan ? 5 : 4;
+  const int slotsPerGroup = groupSizeFor(faction.clan);
   sums.groups += chance * Fraction(size.groups);
   sums.slots += chance * Fraction(size.groups * slotsPerGroup);
   for (const auto& [experience, share] : experiences.entries())
@@ -83,17 +77,12 @@ Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& 
   return sums;
 }
 
-// The weight classes lightest first, battle armour before them; other words after, as met.
+// The weight classes in the generator's weight order; other words after, as met.
 template <class Key>
 std::vector<std::pair<Key, Fraction>> byWeight(const Tally<Key>& tally, auto weightOf) {
-  static const std::vector<std::string> order = {"Battle Armor", "Elemental", "Light",
-                                                 "Medium",       "Heavy",     "Assault"};
   auto rows = tally.entries();
-  const auto rank = [&](const std::string& word) {
-    return std::find(order.begin(), order.end(), word) - order.begin();
-  };
   std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
-    return rank(weightOf(a.first)) < rank(weightOf(b.first));
+    return weightRank(weightOf(a.first)) < weightRank(weightOf(b.first));
   });
   return rows;
 }
@@ -131,15 +120,15 @@ struct Sources {
   DrawSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
 };
 
-// Adds the rows of one table; refuses a table with an entry that is a weight heading.
+// Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
 void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
-      throw OddsError("the " + source.label + " " + weight + " table (heading on line " +
-                      std::to_string(table.headingLine) + ") has an entry \"" + name +
-                      "\", a weight heading: the draw after it would depend on it; "
-                      "see --check-tables");
+      throw HeadingEntryError("the " + source.label + " " + weight + " table (heading on line " +
+                              std::to_string(table.headingLine) + ") has an entry \"" + name +
+                              "\", a weight heading: the draw after it would depend on it; "
+                              "see --check-tables");
     part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   }
 }
@@ -159,13 +148,13 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
   return part;
 }
 
-// Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll of 1 to 4,
-// from the vehicle table of its weight class, otherwise from the faction's.
+// Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll that gives a
+// vehicle, from the vehicle table of its weight class, otherwise from the faction's.
 OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const Sources& sources) {
   Tally<std::string> kindShares;
   if (vehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
-      kindShares.add(roll != 5 ? "vehicle" : "mech", chance);
+      kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
     });
   } else {
     kindShares.add("mech", Fraction(1));
@@ -202,7 +191,7 @@ OddsPart crewPart(const Sums& sums) {
     const std::string& experience = crew.second;
     const Fraction& slots = count;
     forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-      const SkillRow& row = skillRow(experience, clan, die);
+      const SkillRow& row = crewSkillsFor(experience, clan, false, die);
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }
@@ -215,11 +204,13 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
                        std::string_view fileName) {
   OddsReport report;
   OddsChoices& choices = report.choices;
-  choices.faction = checkedWord(given.faction, kFactionChoices, "faction");
-  choices.size = checkedWord(given.size, kSizeChoices, "unit size");
-  choices.weight = checkedWord(given.weight, kWeightChoices, "weight");
-  choices.experience = checkedWord(given.experience, kExperienceChoices, "experience");
-  choices.vehicles = given.vehicles;
+  try {
+    ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
+    choices = {std::move(words.faction), std::move(words.size), std::move(words.weight),
+               std::move(words.experience), given.vehicles};
+  } catch (const SelectionError& error) {
+    throw OddsError(error.what());
+  }
 
   DrawnTables text(tableBytes, std::string(fileName));
   const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
@@ -234,7 +225,7 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
       {choices.experience, OddsPartKind::experiences, sums.experiences},
   };
   for (const auto& [chosen, kind, chances] : choiceParts) {
-    if (chosen == kRandom) report.parts.push_back(choicePart(kind, chances));
+    if (chosen == kRandomChoice) report.parts.push_back(choicePart(kind, chances));
   }
   report.parts.push_back(
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));

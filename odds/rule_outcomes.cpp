@@ -1,56 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "odds/rule_outcomes.h"
 
-#include <algorithm>
-#include <iterator>
-
-namespace {
-
-// The weight word a battle-armour group takes, and the name each of its slots gets.
-struct BattleArmour {
-  const char* groupWeight;
-  const char* name;
-};
-constexpr BattleArmour kBattleArmour[] = {
-    {"Battle Armor", "Battle Suit"},
-    {"Elemental",    "Elemental"  },
-};
-
-template <class Row, std::size_t N>
-Tally<std::string> slotWeightsIn(const Row (&rows)[N], const std::string& groupWeight) {
-  Tally<std::string> expected;
-  forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-    for (const Row& row : rows) {
-      if (groupWeight == row.group && row.low <= die && die <= row.high) {
-        for (const char* slotWeight : row.slotWeights) expected.add(slotWeight, chance);
-      }
-    }
-  });
-  return expected;
-}
-
-}  // namespace
+#include "generator/choice_lists.h"
+#include "generator/formation.h"
 
 std::vector<FactionOutcome> factionOutcomes(const std::string& faction) {
   std::vector<FactionOutcome> outcomes;
-  if (faction == kRandom) {
+  if (faction == kRandomChoice) {
     forEachTotal(1, 10, [&](int roll, const Fraction& chance) {
       const HouseRow& row = rowFor(kHouses, roll);
       outcomes.push_back({row.house, row.clan, chance});
     });
     return outcomes;
   }
-  const bool clan = std::any_of(std::begin(kHouses), std::end(kHouses), [&](const HouseRow& row) {
-    return row.clan && faction == row.house;
-  });
   return {
-      {faction, clan, Fraction(1)}
+      {faction, isClanFaction(faction), Fraction(1)}
   };
 }
 
 std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
   std::vector<SizeOutcome> outcomes;
-  if (size == kRandom) {
+  if (size == kRandomChoice) {
     const auto take = [&](const SizeRow& row, const Fraction& chance) {
       outcomes.push_back({row.size, row.groups, chance});
     };
@@ -69,7 +39,7 @@ std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
 
 Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool clan) {
   Tally<std::string> outcomes;
-  if (weight == kRandom && groups == 1) {
+  if (weight == kRandomChoice && groups == 1) {
     forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
       const WeightRow& row = rowFor(kWeights, roll);
       outcomes.add(clan ? row.clan : row.house, chance);
@@ -82,7 +52,7 @@ Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool cl
 
 Tally<std::string> experienceOutcomes(const std::string& experience) {
   Tally<std::string> outcomes;
-  if (experience == kRandom) {
+  if (experience == kRandomChoice) {
     forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
       outcomes.add(rowFor(kExperiences, roll).word, chance);
     });
@@ -103,9 +73,7 @@ Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight
       expected.add(row.second, chance);
     });
   } else {
-    const int slotsPerGroup = clan ? 5 : 4;
-    int blocks = 0;
-    for (int block = 1; block <= groups * slotsPerGroup; block += 3 * slotsPerGroup) ++blocks;
+    const int blocks = blockCount(groups);
     const auto take = [&](const BlockRow& row, const Fraction& chance) {
       for (const char* word : {row.first, row.second, row.third})
         expected.add(word, chance * Fraction(blocks));
@@ -119,20 +87,11 @@ Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight
   return expected;
 }
 
-const char* battleArmourName(const std::string& groupWeight) {
-  for (const BattleArmour& armour : kBattleArmour) {
-    if (groupWeight == armour.groupWeight) return armour.name;
-  }
-  return nullptr;
-}
-
 Tally<std::string> slotWeights(bool clan, const std::string& groupWeight) {
-  return clan ? slotWeightsIn(kStars, groupWeight) : slotWeightsIn(kLances, groupWeight);
-}
-
-const SkillRow& skillRow(const std::string& experience, bool clan, int die) {
-  if (experience == "Green") return rowFor(kGreen, clan ? die + 2 : die);
-  if (experience == "Veteran") return rowFor(kVeteran, die);
-  if (experience == "Regular") return rowFor(kRegular, die);
-  return rowFor(kElite, die);
+  Tally<std::string> expected;
+  forEachTotal(1, 6, [&](int die, const Fraction& chance) {
+    for (const char* slotWeight : compositionFor(clan, groupWeight, die))
+      expected.add(slotWeight, chance);
+  });
+  return expected;
 }

@@ -2,7 +2,8 @@
 // The rule tables (generator/rule_tables.h) as chances: what each roll of a Generate run can give
 // and how likely each result is, for the words a Random choice turns into, the weight classes of
 // a unit's groups and of a group's slots, and the crews' skills. Each figure comes from walking
-// the dice over the table rows, never from copies of the rows.
+// the dice over the table rows and the generator's own lookups (group size, block count,
+// composition), never from copies of the rows or of the rules.
 #ifndef MUSTERWRIGHT_ODDS_RULE_OUTCOMES_H
 #define MUSTERWRIGHT_ODDS_RULE_OUTCOMES_H
 
@@ -11,12 +12,6 @@
 
 #include "generator/rule_tables.h"
 #include "odds/tally.h"
-
-inline constexpr const char* kRandom = "Random";
-
-// The battle-armour group weight `groupWeight` names ("Battle Armor", "Elemental"): the name
-// each slot of such a group gets. Null for any other word.
-const char* battleArmourName(const std::string& groupWeight);
 
 // The faction a faction choice gives: each of the ten for "Random", else the one chosen.
 struct FactionOutcome {
@@ -46,8 +41,5 @@ Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight
 
 // The expected number of slots of each weight class in one group of weight `groupWeight`.
 Tally<std::string> slotWeights(bool clan, const std::string& groupWeight);
-
-// The crew skills row that die `die` gives a crew of `experience` (one of the four words).
-const SkillRow& skillRow(const std::string& experience, bool clan, int die);
 
 #endif

@@ -110,3 +110,14 @@ void pickEntry(TableReader& reader, int count, const apstring& word) {
     }
   }
 }
+
+std::vector<apstring> readEntries(TableReader& reader, const apstring& word) {
+  const std::streamoff tableStart = reader.file.tellg();
+  std::vector<apstring> entries;
+  for (int count = 1; count <= kTableEntries; ++count) {
+    seekTo(reader.file, tableStart);
+    pickEntry(reader, count, word);
+    entries.push_back(reader.line);
+  }
+  return entries;
+}

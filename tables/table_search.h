@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The three searches of the table file: the faction search, the heading search and the
-// entry pick. Each search positions the stream itself at an explicit byte offset (clearing
-// the stream's whole state first, so an earlier failure never poisons it), tests the line
-// buffer before every read, and reads whole lines byte for byte into it. A search that
-// reaches the end of the file ends at once with a TableError that names the file, what was
-// looked for and where.
+// entry pick, and every pick of one table at once. Each search positions the stream itself at
+// an explicit byte offset (clearing the stream's whole state first, so an earlier failure never
+// poisons it), tests the line buffer before every read, and reads whole lines byte for byte
+// into it. A search that reaches the end of the file ends at once with a TableError that names
+// the file, what was looked for and where.
 #ifndef MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
 #define MUSTERWRIGHT_TABLES_TABLE_SEARCH_H
 
 #include <ios>
 #include <istream>
 #include <string_view>
+#include <vector>
 
 #include "foundation/apstring.h"
 
@@ -35,5 +36,10 @@ void findHeading(TableReader& reader, std::streamoff start, const apstring& word
 // Reads `count` (1 to 11) further lines; the buffer then holds the chosen entry. `word` names
 // the table for messages. Fails when the file ends before the entry.
 void pickEntry(TableReader& reader, int count, const apstring& word);
+
+// The entries of the table whose heading the last findHeading found: at index k - 1 the line
+// that pickEntry(k) leaves in the buffer, k = 1 to 11, each pick from the line after the
+// heading again. Fails as pickEntry does for the first k that the file ends before.
+[[nodiscard]] std::vector<apstring> readEntries(TableReader& reader, const apstring& word);
 
 #endif

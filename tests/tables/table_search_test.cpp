@@ -197,4 +197,30 @@ TEST_F(MalformedTables, VehicleEntryOnTheLastLineWithoutLineFeed) {
   EXPECT_STREQ(roster[3].name.c_str(), "Veh Assault 11");
 }
 
+TEST(ReadEntries, EachEntryIsWhatItsPickLeavesAndAShortTableFailsAsItsFirstFailingPick) {
+  const std::string eleven = "Light\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11";
+  const std::string files[] = {eleven + "\n", eleven, "Light\n1\n2\n3\n4\n5", "Light"};
+  for (const std::string& bytes : files) {
+    std::vector<apstring> picks;
+    std::string pickError;
+    for (int k = 1; k <= 11 && pickError.empty(); ++k) {
+      Fixture one(bytes);
+      findHeading(one.reader, 0, "Light", "the section");
+      try {
+        pickEntry(one.reader, k, "Light");
+        picks.push_back(one.line);
+      } catch (const TableError& error) {
+        pickError = error.what();
+      }
+    }
+    Fixture all(bytes);
+    findHeading(all.reader, 0, "Light", "the section");
+    if (pickError.empty()) {
+      EXPECT_EQ(readEntries(all.reader, "Light"), picks) << bytes;
+    } else {
+      EXPECT_EQ(errorOf([&] { (void)readEntries(all.reader, "Light"); }), pickError) << bytes;
+    }
+  }
+}
+
 }  // namespace

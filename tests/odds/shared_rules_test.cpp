@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// The odds and the draws share their rules: the odds' slot weight classes are what the
+// generator's composition rows give for each die, and the odds count the groups a force has.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "generator/generate.h"
+#include "odds/force_odds.h"
+#include "support/table_files.h"
+
+namespace {
+
+// The part of `kind` in `report`, each row's item with its expected number.
+std::map<std::string, Fraction> expectedIn(const OddsReport& report, OddsPartKind kind) {
+  std::map<std::string, Fraction> expected;
+  for (const OddsPart& part : report.parts) {
+    for (const OddsRow& row : part.rows) {
+      if (part.kind == kind) expected[row.item] = row.expected.value_or(Fraction());
+    }
+  }
+  return expected;
+}
+
+// Dice that answer `second` to the run's second draw (a single group's composition die, after
+// the faction roll) and 0 to every other.
+DiceSource secondDrawIs(int second) {
+  return [second, drawn = 0](int) mutable { return ++drawn == 2 ? second : 0; };
+}
+
+TEST(SharedRules, SlotWeightOddsAreTheGeneratorsCompositionRows) {
+  for (const auto& [faction, size] : {
+           std::pair{"Kurita", "Lance"},
+           std::pair{"Wolf",   "Star" }
+  }) {
+    for (const char* weight : kWeightHeadings) {
+      std::map<std::string, Fraction> drawn;
+      for (int die = 0; die < 6; ++die) {
+        const Force force =
+            generateForce(soundTableText(), {faction, size, weight, "Elite"}, secondDrawIs(die));
+        for (int slot = 0; slot < force.roster.length(); ++slot)
+          drawn[force.roster[slot].weightClass.c_str()] += Fraction(1, 6);
+      }
+      const OddsReport odds =
+          computeOdds({faction, size, weight, "Elite", false}, soundTables(), "Tables.dat");
+      EXPECT_EQ(expectedIn(odds, OddsPartKind::slotWeights), drawn) << faction << " " << weight;
+    }
+  }
+}
+
+TEST(SharedRules, GroupOddsCountTheGroupsOfEveryFormation) {
+  const std::pair<const char*, const char*> units[] = {
+      {"Kurita", "Company"  },
+      {"Kurita", "Batallion"},
+      {"Kurita", "Regement" },
+      {"Wolf",   "Binary"   },
+      {"Wolf",   "Cluster"  },
+      {"Wolf",   "Galaxy"   },
+  };
+  for (const auto& [faction, size] : units) {
+    const Force force = generateForce(soundTableText(), {faction, size, "Random", "Elite"}, 1);
+    Fraction groups;
+    const OddsReport odds =
+        computeOdds({faction, size, "Random", "Elite", false}, soundTables(), "Tables.dat");
+    for (const auto& [word, count] : expectedIn(odds, OddsPartKind::groupWeights)) groups += count;
+    EXPECT_EQ(groups, Fraction(static_cast<std::int64_t>(force.groupWeights.size()))) << size;
+    EXPECT_EQ(force.groupCount(), static_cast<int>(force.groupWeights.size())) << size;
+  }
+}
+
+}  // namespace
