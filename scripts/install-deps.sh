@@ -25,7 +25,8 @@ for arg in "$@"; do
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     --web) packages+=(emscripten chromium chromium-driver python3-selenium) ;;
-    --page-checks) packages+=(nodejs npm); page_checks=1 ;;
+    # A node that brings its own npm (as from nodejs.org's packages) conflicts with Debian's npm.
+    --page-checks) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm); page_checks=1 ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done
