@@ -21,6 +21,7 @@ const kLinkKeys = {
 const kStoredName = 'musterwright.tableFile.name';
 const kStoredBytes = 'musterwright.tableFile.bytes';
 const kStoredForces = 'musterwright.forces';
+const kStoredView = 'musterwright.view';
 const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'battle armour'};
 // The controls that need the engine, enabled once it runs; the rest wait for a force.
 const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'Vehicle',
@@ -382,6 +383,11 @@ function showView(view) {
   element('Rerolls').hidden = view !== 'text';
   element('RosterView').setAttribute('aria-pressed', String(view === 'roster'));
   element('TextView').setAttribute('aria-pressed', String(view === 'text'));
+  try {
+    sessionStorage.setItem(kStoredView, view);
+  } catch {
+    // The view then starts as the roster again after a reload.
+  }
 }
 
 // Sets the form from the address's fragment and generates with its seed; a fragment naming a
@@ -478,15 +484,6 @@ function onPageKey(event) {
   else if (key === 'y' || (key === 'z' && event.shiftKey)) redo();
   else return;
   event.preventDefault();
-}
-
-// Alt+R, Alt+K and Alt+O in the listing box act on its cursor's line, as the buttons do.
-function onListingKey(event) {
-  if (!event.altKey || event.metaKey) return;
-  const part = {KeyR: 'group', KeyK: 'others', KeyO: 'slot'}[event.code];
-  if (part === undefined) return;
-  event.preventDefault();
-  rollAtCursor(part);
 }
 
 function toBase64(bytes) {
@@ -642,7 +639,6 @@ function startPage() {
   element('KeepGroup').addEventListener('click', () => rollAtCursor('others'));
   element('RollSlot').addEventListener('click', () => rollAtCursor('slot'));
   const box = element('MechBox');
-  box.addEventListener('keydown', onListingKey);
   box.addEventListener('input', () => {
     if (forces.position < 0) return;
     forces.entries[forces.position].text = box.value;
@@ -666,6 +662,11 @@ function startPage() {
     if (location.hash !== shownHash) generateFromLink();
   });
   for (const id of kEngineControls) element(id).disabled = false;
+  try {
+    if (sessionStorage.getItem(kStoredView) === 'text') showView('text');
+  } catch {
+    // Storage closed to the page: the roster is shown.
+  }
   element('SeedLabel').value = '';
   if (!restoreForces() && location.hash.length > 1) generateFromLink();
 }
