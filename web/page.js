@@ -457,9 +457,10 @@ function fillPrintSheet() {
   sheet.replaceChildren(make('h1', 'Musterwright'));
   const box = element('MechBox');
   if (shown !== null) {
-    const words = shown.choices.map((word) => word || 'Random');
-    sheet.append(make('p', `Chosen: ${words.join(' · ')} · vehicles ${shown.vehicles ? 'included' :
-                                                                                  'left out'}`),
+    const names = ['Faction', 'Size', 'Weight', 'Experience'];
+    const words = shown.choices.map((word, index) => `${names[index]}: ${word || 'Random'}`);
+    sheet.append(make('p', `${words.join(' · ')} · vehicles ${shown.vehicles ? 'included' :
+                                                                              'left out'}`),
                  make('p', shown.run.seedLine), make('p', location.href));
   }
   if (shown !== null && box.value === shown.run.listing) {
