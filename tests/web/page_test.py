@@ -380,6 +380,26 @@ class Page(unittest.TestCase):
                 self.assertEqual(found, [[], []])
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
+    def test_the_printed_sheet_can_be_drawn_again_and_a_company_fits_one_page(self):
+        import base64
+
+        self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=1")
+        for edited in (False, True):
+            if edited:
+                self.driver.execute_script("document.getElementById('MechBox').value += '\\nmy note'")
+            pdf = self.folder / "sheet.pdf"
+            pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+                "Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"]))
+            text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                                  text=True, check=True).stdout
+            self.assertEqual(text.count("\f"), 1)
+            lines = [line.strip() for line in text.splitlines() if line.strip()]
+            self.assertEqual(lines[:3], ["Musterwright", "Faction: Davion \u00b7 Size: Company \u00b7 "
+                                         "Weight: Random \u00b7 Experience: Random \u00b7 vehicles left out",
+                                         "Seed: 1"])
+            self.assertEqual("my note" in text, edited)
+            self.assertEqual("Lance 1 \u00b7 " in text, not edited)
+
     def test_the_page_needs_no_network(self):
         requests = []
 
