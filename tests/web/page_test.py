@@ -307,6 +307,10 @@ class Page(unittest.TestCase):
                 self.assertEqual(listings[-1] + "\n", self.cli_listing(args, "5", rerolls))
                 self.wait_for(lambda: self.value("Announce", "textContent") == said, said)
         self.assertEqual(len(self.driver.find_elements("css selector", "#Roster [tabindex='0']")), 1)
+        for key, name in [(Keys.DOWN, "Roll slot 2.1 again"), (Keys.UP, "Roll lance 2 again"),
+                          (Keys.RIGHT, "Keep lance 2, roll the others again")]:
+            self.driver.switch_to.active_element.send_keys(key)
+            self.assertEqual(self.driver.switch_to.active_element.get_attribute("textContent"), name)
         body = self.driver.find_element("tag name", "body")
         steps = [(lambda: self.driver.find_element("id", "UndoButton").click(), 2),
                  (lambda: body.send_keys(Keys.CONTROL, "z"), 1),
