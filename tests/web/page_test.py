@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 """Drives the browser page in headless Chromium as a player would: the seeded forces, share
-links, re-rolls, a bad and a good table file of one's own, the saved file's bytes, and no network.
+links, the roster and its taps, undo and the browser's history, re-rolls, a thumb's control sizes,
+a bad and a good table file of one's own, the saved file's bytes, the printed sheet, and no
+network; axe-core and html-validate (web/node_modules) check the page where they are installed.
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli.
 Ends with status 77 (skipped), saying why, where emscripten, Chromium or Selenium is missing."""
 import http.server
