@@ -6,9 +6,7 @@
 #include "generator/reroll_list.h"
 #include "roster/csv_field.h"
 
-namespace {
-
-const char* kindWord(SlotKind kind) {
+const char* slotKindWord(SlotKind kind) {
   switch (kind) {
     case SlotKind::vehicle:
       return "vehicle";
@@ -20,9 +18,11 @@ const char* kindWord(SlotKind kind) {
   return "mech";
 }
 
-std::string weightClassOf(const Force& force, const Mech& slot) {
+std::string slotWeightClass(const Force& force, const Mech& slot) {
   return slot.kind == SlotKind::battleArmour ? force.weight.c_str() : slot.weightClass.c_str();
 }
+
+namespace {
 
 int skill(char digit) {
   return digit - '0';
@@ -41,11 +41,11 @@ std::string forceJson(const Force& force) {
       });
     const Mech& slot = force.roster[i];
     groups.back()["slots"].push_back({
-        {"design",       slot.name.c_str()  },
-        {"weight_class", weightClassOf(force, slot)},
-        {"kind",              kindWord(slot.kind)                           },
+        {"design",       slot.name.c_str()    },
+        {"weight_class", slotWeightClass(force, slot)},
+        {"kind",              slotKindWord(slot.kind)                             },
         {"piloting",              skill(slot.piloting)},
-        {"gunnery",              skill(slot.gunnery)                            },
+        {"gunnery",              skill(slot.gunnery)                              },
     });
   }
   nlohmann::ordered_json rerolls = nlohmann::ordered_json::array();
@@ -70,7 +70,7 @@ std::string forceCsv(const Force& force) {
     const Mech& slot = force.roster[i];
     csv += std::to_string(i / force.groupSize() + 1) + ',' +
            std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
-           csvField(weightClassOf(force, slot)) + ',' + kindWord(slot.kind) + ',' +
+           csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
            std::to_string(skill(slot.piloting)) + ',' + std::to_string(skill(slot.gunnery)) +
            "\r\n";
   }

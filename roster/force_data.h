@@ -11,6 +11,12 @@
 
 #include "generator/force.h"
 
+// A slot's kind as the data names it: "mech", "vehicle" or "battle armour".
+const char* slotKindWord(SlotKind kind);
+
+// A slot's weight class; for battle armour, the force's weight word (see above).
+std::string slotWeightClass(const Force& force, const Mech& slot);
+
 // One JSON object, ended by a line feed: "seed", "rerolls" (an array of the re-rolls as
 // written, "2" or "3.1", in order, a range of groups as each of its groups; empty when there
 // were none), "faction", "size", "weight", "experience" (the resolved words, as the listing

@@ -7,10 +7,12 @@
 # --package (the packaging checks: lintian, appstreamcli, mandoc), --screenshot (the fonts
 # the screenshots are drawn with), --x11 (a virtual X server and the tools
 # scripts/try-window.sh drives the window with), --web (emscripten for the browser page;
-# headless Chromium and Selenium for its tests).
+# headless Chromium and Selenium for its tests), --page-checks (node and npm, then the page's
+# checkers pinned in web/package-lock.json, axe-core and html-validate, into web/node_modules).
 # Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
+page_checks=0
 packages=(cmake make g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev)
 for arg in "$@"; do
   case "$arg" in
@@ -23,6 +25,8 @@ for arg in "$@"; do
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     --web) packages+=(emscripten chromium chromium-driver python3-selenium) ;;
+    # A node that brings its own npm (as from nodejs.org's packages) conflicts with Debian's npm.
+    --page-checks) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm); page_checks=1 ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done
@@ -31,7 +35,20 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The page's checkers, exactly as the lock file pins them; again only when the lock changed.
+install_page_checks() {
+  [ "$page_checks" -eq 1 ] || return 0
+  local web
+  web="$(dirname "$0")/../web"
+  cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" 2>/dev/null && return 0
+  (cd "$web" && npm ci --no-audit --no-fund --loglevel=error &&
+    cp package-lock.json node_modules/.installed-lock.json)
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+  install_page_checks
+  exit 0
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Musterwright needs these Debian packages: ${missing[*]}" >&2
@@ -45,3 +62,4 @@ export DEBIAN_FRONTEND=noninteractive
 # Another apt run (an unattended upgrade, a second checkout) may hold the lock: wait for it.
 apt-get -o DPkg::Lock::Timeout=600 update -q
 apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+install_page_checks

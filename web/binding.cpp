@@ -28,6 +28,7 @@
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
+#include "roster/force_data.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_check.h"
@@ -137,10 +138,38 @@ void setLinePlaces(val& result, const Force& force, int lineCount) {
   result.set("lineSlots", slots);
 }
 
+// The force's groups as the roster shows them: [{number (from 1), weightClass (the word the
+// group was filled with), clan, slots: [{design, kind ("mech", "vehicle" or "battle armour"),
+// weightClass, piloting, gunnery (numbers)}]}], in order.
+val rosterGroups(const Force& force) {
+  val groups = val::array();
+  for (int group = 0; group < force.groupCount(); ++group) {
+    val slots = val::array();
+    for (int place = 0; place < force.groupSize(); ++place) {
+      const Mech& mech = force.roster[group * force.groupSize() + place];
+      val slot = val::object();
+      slot.set("design", std::string(mech.name.c_str()));
+      slot.set("kind", std::string(slotKindWord(mech.kind)));
+      slot.set("weightClass", slotWeightClass(force, mech));
+      slot.set("piloting", mech.piloting - '0');
+      slot.set("gunnery", mech.gunnery - '0');
+      slots.call<void>("push", slot);
+    }
+    val entry = val::object();
+    entry.set("number", group + 1);
+    entry.set("weightClass", std::string(force.groupWeights[group].c_str()));
+    entry.set("clan", force.isClan);
+    entry.set("slots", slots);
+    groups.call<void>("push", entry);
+  }
+  return groups;
+}
+
 // What the page shows of the shown force: {seed, rerolls ("2-4,3.1,2", for the link), seedLine
 // ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
-// from, for the link; "" for the shipped one), listing (its lines joined by line feeds), clan,
-// groupCount, lineGroups, lineSlots}.
+// from, for the link; "" for the shipped one), listing (its lines joined by line feeds),
+// faction, size, weight, experience (the words as resolved), clan, groupCount, groups
+// (rosterGroups), lineGroups, lineSlots}.
 val shownResult() {
   const Force& force = shown->force;
   val result = val::object();
@@ -153,8 +182,13 @@ val shownResult() {
   result.set("seedLine", seedCaption(force));
   result.set("tables", linkChecksum(*shown->tables));
   result.set("listing", listing);
+  result.set("faction", std::string(force.house.c_str()));
+  result.set("size", std::string(force.size.c_str()));
+  result.set("weight", std::string(force.weight.c_str()));
+  result.set("experience", std::string(force.experience.c_str()));
   result.set("clan", force.isClan);
   result.set("groupCount", force.groupCount());
+  result.set("groups", rosterGroups(force));
   setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
 }

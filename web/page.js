@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-// The page's script: wires the form's controls to the engine (binding.cpp, reached through
-// Module) and keeps the address's fragment, the table file remembered in browser storage and
-// the message line. Every force, listing, table check and saved text comes from the engine.
+// The page's script: wires the form's controls to the engine (binding.cpp, reached through the
+// global Module), shows the force as a roster and as its listing text, and keeps the forces
+// drawn in this visit (undo, redo and the browser's Back and Forward), the address's fragment,
+// the table file remembered in browser storage and the message line. Every force, listing,
+// table check and saved text comes from the engine.
 //
 // The fragment holds the choices, the seed and the re-rolls of the force shown, e.g.
 // "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one. Opening a link ignores keys it does not know, so later additions fit
 // beside these.
+
+if (globalThis.Module === undefined) globalThis.Module = {};
 
 const kLinkKeys = {
   HouseBox: 'house',
@@ -17,9 +21,23 @@ const kLinkKeys = {
 };
 const kStoredName = 'musterwright.tableFile.name';
 const kStoredBytes = 'musterwright.tableFile.bytes';
+const kStoredForces = 'musterwright.forces';
+const kStoredView = 'musterwright.view';
+const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'battle armour'};
+// The controls that need the engine, enabled once it runs; the rest wait for a force.
+const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'Vehicle',
+                         'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
+                         'ChooseTables', 'RosterView', 'TextView'];
 
 function element(id) {
   return document.getElementById(id);
+}
+
+function make(tag, text = '', className = '') {
+  const made = document.createElement(tag);
+  made.textContent = text;
+  if (className !== '') made.className = className;
+  return made;
 }
 
 // Shows `text` in the message line ("failure" or "notice"); an empty text hides the line.
@@ -30,48 +48,165 @@ function showMessage(text, kind = 'failure') {
   line.hidden = text === '';
 }
 
+// Says `text` to screen readers once, without moving the focus.
+function announce(text) {
+  element('Announce').textContent = '';
+  setTimeout(() => { element('Announce').textContent = text; }, 50);
+}
+
+let engineFailed = false;
+
+// Disables every control and shows why the engine cannot serve the page; the first reason
+// given is the one shown.
+function pageEngineFailed(reason) {
+  if (engineFailed) return;
+  engineFailed = true;
+  for (const control of document.querySelectorAll(
+           '#Form1 button, #Form1 select, #Form1 input, #Form1 textarea'))
+    control.disabled = true;
+  element('SeedLabel').value = '';
+  element('TablesInUse').hidden = true;
+  showMessage(reason);
+}
+
 function lists() {
   return Object.keys(kLinkKeys).map(element);
 }
 
-// The force in the listing box: the choices it was drawn with (the lists' values, "" for a
-// placeholder), the vehicles box, and the engine's last answer for it (binding.cpp's
-// shownResult). Null before the first force.
+// The force shown: the choices it was drawn with (the lists' values, "" for a placeholder), the
+// vehicles box, and the engine's last answer for it (binding.cpp's shownResult). Null before
+// the first force.
 let shown = null;
 
-function showForce(run, choices, vehicles) {
-  shown = {run, choices, vehicles};
-  showMessage('');
-  element('MechBox').value = run.listing;
-  element('SeedLabel').value = run.seedLine;
-  const group = run.clan ? 'Star' : 'Lance';
-  element('RollGroup').textContent = `Roll This ${group} Again`;
-  element('KeepGroup').textContent = `Keep This ${group}, Roll the Others Again`;
-  const link = new URLSearchParams();
-  Object.values(kLinkKeys).forEach((key, index) => link.set(key, choices[index] || 'Random'));
-  link.set('vehicles', vehicles ? '1' : '0');
-  link.set('seed', String(run.seed));
-  if (run.rerolls !== '') link.set('r', run.rerolls);
-  if (run.tables !== '') link.set('t', run.tables);
-  // The list's commas and dots stay readable in the address.
-  history.replaceState(null, '', '#' + link.toString().replaceAll('%2C', ','));
-  showRerollTarget();
+function groupWord(lower = false) {
+  const word = shown.run.clan ? 'Star' : 'Lance';
+  return lower ? word.toLowerCase() : word;
 }
 
-// Generates with the form's choices, `seedText` (empty: a fresh seed) and the re-rolls
-// `rerollText` ("2-4,3.1,2"), lists the force and puts it into the address. A refused run changes
-// nothing but the message. Returns whether a force was drawn.
-function generate(seedText, rerollText = '') {
+// The forces drawn in this visit, oldest first: each {choices, vehicles, seed, rerolls, drawn
+// (the listing as drawn), text (the listing box's text, edits included)}. `position` is the
+// one shown; every entry has a browser history entry whose state is {forces: id, position}.
+let forces = {id: String(Date.now()) + Math.random(), entries: [], position: -1};
+// The fragment of the force shown, so that a change of the fragment by history is told apart
+// from a link typed into the address.
+let shownHash = '';
+
+function linkOf(entry) {
+  const link = new URLSearchParams();
+  Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.choices[index] || 'Random'));
+  link.set('vehicles', entry.vehicles ? '1' : '0');
+  link.set('seed', entry.seed);
+  if (entry.rerolls !== '') link.set('r', entry.rerolls);
+  if (entry.tables) link.set('t', entry.tables);
+  // The list's commas and dots stay readable in the address.
+  return '#' + link.toString().replaceAll('%2C', ',');
+}
+
+function keepForces() {
+  try {
+    sessionStorage.setItem(kStoredForces, JSON.stringify(forces));
+  } catch {
+    // Without session storage a reload draws the force of the address again, edits lost.
+  }
+}
+
+// Makes the shown force the newest entry, dropping those undone before, and gives it a browser
+// history entry: a new one (`how` "push"), or the current one ("replace").
+function record(how) {
+  const entry = {choices: shown.choices, vehicles: shown.vehicles, seed: String(shown.run.seed),
+                 rerolls: shown.run.rerolls, tables: shown.run.tables, drawn: shown.run.listing,
+                 text: shown.run.listing};
+  forces.entries.splice(forces.position + 1);
+  forces.entries.push(entry);
+  forces.position = forces.entries.length - 1;
+  const state = {forces: forces.id, position: forces.position};
+  if (how === 'push')
+    history.pushState(state, '', linkOf(entry));
+  else
+    history.replaceState(state, '', linkOf(entry));
+  shownHash = location.hash;
+  keepForces();
+  showStackButtons();
+}
+
+function showStackButtons() {
+  element('UndoButton').disabled = forces.position <= 0;
+  element('RedoButton').disabled = forces.position >= forces.entries.length - 1;
+  element('CopyLink').disabled = shown === null;
+  element('ShareLink').disabled = shown === null;
+}
+
+// Shows `run` as the roster and, in the listing box, as `text` (its listing unless edited).
+function showForce(run, choices, vehicles, text = run.listing) {
+  shown = {run, choices, vehicles};
+  showMessage('');
+  const box = element('MechBox');
+  box.value = text;
+  // Nothing is at the cursor until the player puts it on a lance's lines.
+  box.setSelectionRange(0, 0);
+  element('SeedLabel').value = run.seedLine;
+  element('RollGroup').textContent = `Roll This ${groupWord()} Again`;
+  element('KeepGroup').textContent = `Keep This ${groupWord()}, Roll the Others Again`;
+  showRoster();
+  showRerollTarget();
+  showStackButtons();
+}
+
+// Draws with `choices`, `vehicles`, `seedText` (empty: a fresh seed) and the re-rolls
+// `rerollText` ("2-4,3.1,2"); the engine's answer, or null after showing why nothing was drawn.
+function draw(choices, vehicles, seedText, rerollText) {
+  const run = Module.generateListing(...choices, vehicles, seedText, rerollText);
+  if (run.error === undefined) return run;
+  showMessage(run.error);
+  return null;
+}
+
+// Generates with the form's choices, `seedText` and `rerollText`, shows the force and records
+// it (`how` as record has it). A refused run changes nothing but the message. Returns whether
+// a force was drawn.
+function generate(seedText, rerollText = '', how = 'push') {
   const choices = lists().map((list) => list.value);
   const vehicles = element('Vehicle').checked;
-  const run = Module.generateListing(...choices, vehicles, seedText, rerollText);
-  if (run.error !== undefined) {
-    showMessage(run.error);
-    return false;
-  }
+  const run = draw(choices, vehicles, seedText, rerollText);
+  if (run === null) return false;
   showForce(run, choices, vehicles);
+  // The first force of a visit takes the page's own history entry, so Back leaves from there.
+  record(forces.position < 0 ? 'replace' : how);
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
   return true;
+}
+
+// Shows entry `position` of the forces again: its choices in the form, the force drawn anew
+// and its listing text as it was, edits included.
+function showEntry(position) {
+  const entry = forces.entries[position];
+  lists().forEach((list, index) => { list.value = entry.choices[index]; });
+  element('Vehicle').checked = entry.vehicles;
+  const run = draw(entry.choices, entry.vehicles, entry.seed, entry.rerolls);
+  if (run === null) return;
+  forces.position = position;
+  shownHash = location.hash;
+  showForce(run, entry.choices, entry.vehicles, entry.text);
+  keepForces();
+  if (run.listing !== entry.drawn)
+    showMessage(`${tablesInUse} differs from the table file this force was drawn from, so the ` +
+                'roster differs from its text; the text is as it was.', 'notice');
+}
+
+function undo() {
+  if (forces.position > 0) history.back();
+}
+
+function redo() {
+  if (forces.position < forces.entries.length - 1) history.forward();
+}
+
+function onHistory(event) {
+  const state = event.state;
+  if (state !== null && state.forces === forces.id && forces.entries[state.position])
+    showEntry(state.position);
+  else if (location.hash.length > 1)
+    generateFromLink();
 }
 
 // The line at the cursor in MechBox, from 0.
@@ -89,11 +224,10 @@ function rerollTarget() {
 }
 
 function describe({group, slot}) {
-  const word = shown.run.clan ? 'star' : 'lance';
-  return slot === 0 ? `${word} ${group}` : `slot ${slot} of ${word} ${group}`;
+  return slot === 0 ? `${groupWord(true)} ${group}` : `slot ${group}.${slot}`;
 }
 
-// Enables the re-roll buttons for the line at the cursor and says what they act on.
+// Enables the Text view's re-roll buttons for the line at the cursor and says what they act on.
 function showRerollTarget() {
   const target = rerollTarget();
   element('RollGroup').disabled = target.group === 0;
@@ -105,32 +239,160 @@ function showRerollTarget() {
       'At the cursor: ' + describe(target);
 }
 
-// Rolls again what the buttons name, for the line at the cursor: the group (`part` "group"),
-// the slot ("slot"), or every other group ("others"). An edited listing asks first, since the
-// new listing replaces the edits.
-function reroll(part) {
-  const target = rerollTarget();
-  if (target.group === 0 || (part === 'slot' && target.slot === 0)) return;
-  const box = element('MechBox');
-  const what = part === 'others' ? `every ${shown.run.clan ? 'star' : 'lance'} but ` +
-                                       describe({group: target.group, slot: 0}) :
-               describe({group: target.group, slot: part === 'slot' ? target.slot : 0});
-  if (box.value !== shown.run.listing &&
+// Rolls group `group` again (slot 0), or slot `slot` of it, or with `others` every group but
+// `group`. An edited listing asks first, since the new listing replaces the edits. Returns
+// whether the force changed.
+function rollAgain(group, slot, others) {
+  const what = others ? `every ${groupWord(true)} but ${describe({group, slot: 0})}` :
+                        describe({group, slot});
+  if (element('MechBox').value !== shown.run.listing &&
       !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
                'Roll again anyway?'))
-    return;
-  const run = Module.rerollShown(target.group, part === 'slot' ? target.slot : 0,
-                                 part === 'others');
+    return false;
+  const run = Module.rerollShown(group, slot, others);
   if (run.error !== undefined) {
     showMessage(run.error);
-    return;
+    return false;
   }
-  const line = cursorLine();
   showForce(run, shown.choices, shown.vehicles);
+  record('push');
+  markChanged(group, slot, others);
+  const said = what[0].toUpperCase() + what.slice(1);
+  announce(`${said} rolled again.`);
+  return true;
+}
+
+// The Text view's buttons and keys: rolls again what they name for the line at the cursor,
+// the group (`part` "group"), the slot ("slot") or every other group ("others"), and keeps the
+// cursor on its line.
+function rollAtCursor(part) {
+  const target = rerollTarget();
+  if (target.group === 0 || (part === 'slot' && target.slot === 0)) return;
+  const line = cursorLine();
+  if (!rollAgain(target.group, part === 'slot' ? target.slot : 0, part === 'others')) return;
+  const box = element('MechBox');
   const lineStart =
-      run.listing.split('\n').slice(0, line).reduce((start, text) => start + text.length + 1, 0);
+      box.value.split('\n').slice(0, line).reduce((start, text) => start + text.length + 1, 0);
+  box.focus();
   box.setSelectionRange(lineStart, lineStart);
   showRerollTarget();
+}
+
+// A button of the roster that does `action` ("2", "2.1" or "keep 2"), its label made of
+// `parts`: a visible word, then words only screen readers say, then visible, and so on.
+function rosterButton(action, ...parts) {
+  const button = make('button');
+  button.type = 'button';
+  button.tabIndex = -1;
+  button.append(...parts.map((part, index) => index % 2 === 0 ? part : make('span', part, 'hidden')));
+  button.dataset.action = action;
+  return button;
+}
+
+function showRoster() {
+  const run = shown.run;
+  const roster = element('Roster');
+  const focused = roster.contains(document.activeElement) ? document.activeElement : null;
+  const focusedAction = focused === null ? rosterFocus : focused.dataset.action;
+  roster.replaceChildren(
+      make('h2', [run.faction, run.size, run.weight, run.experience].join(' · ')));
+  for (const group of run.groups) {
+    const section = make('section');
+    section.dataset.group = group.number;
+    const head = make('div', '', 'group-head row');
+    const title = make('h3', `${groupWord()} ${group.number} · ${group.weightClass}`);
+    title.id = `Group${group.number}`;
+    section.setAttribute('aria-labelledby', title.id);
+    const word = ` ${groupWord(true)} ${group.number}`;
+    head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
+    if (run.groupCount > 1)
+      head.append(rosterButton(`keep ${group.number}`, 'Keep', word, ', roll the others', ' again'));
+    const rows = make('ol');
+    group.slots.forEach((slot, index) => {
+      const row = make('li', '', 'slot row');
+      row.dataset.slot = index + 1;
+      const piloting = make('span', ` ${slot.piloting}`, 'skill');
+      piloting.prepend(Object.assign(make('abbr', 'P'), {title: 'Piloting'}));
+      const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
+      gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
+      const facts = make('span', '', 'facts');
+      facts.append(make('span', kKindWords[slot.kind], 'kind'),
+                   make('span', slot.weightClass, 'class'), piloting, gunnery);
+      row.append(make('span', slot.design, 'design'), facts,
+                 rosterButton(`${group.number}.${index + 1}`, 'Roll',
+                              ` slot ${group.number}.${index + 1}`, ' again'));
+      rows.append(row);
+    });
+    section.append(head, rows);
+    roster.append(section);
+  }
+  const buttons = [...roster.querySelectorAll('button')];
+  const current = buttons.find((button) => button.dataset.action === focusedAction) ?? buttons[0];
+  if (current === undefined) return;
+  current.tabIndex = 0;
+  rosterFocus = current.dataset.action;
+  if (focused !== null) current.focus();
+}
+
+// The action of the roster's button that takes the roster's one tab stop.
+let rosterFocus = '';
+
+function markChanged(group, slot, others) {
+  const sections = [...element('Roster').querySelectorAll('section')];
+  const marked = others ? sections.filter((section) => section.dataset.group !== String(group)) :
+                 slot === 0 ? [sections[group - 1]] :
+                              [sections[group - 1].querySelectorAll('.slot')[slot - 1]];
+  for (const part of marked) part.classList.add('changed');
+  setTimeout(() => marked.forEach((part) => part.classList.remove('changed')), 1500);
+}
+
+function onRosterClick(event) {
+  const button = event.target.closest('button');
+  if (button === null) return;
+  const action = button.dataset.action;
+  const [group, slot] = action.replace('keep ', '').split('.').map(Number);
+  rosterFocus = action;
+  rollAgain(group, slot ?? 0, action.startsWith('keep '));
+}
+
+// The roster is one tab stop: the arrow keys move between its rows (up, down) and the buttons
+// of a row (left, right), Home and End to the first and last.
+function onRosterKey(event) {
+  const buttons = [...element('Roster').querySelectorAll('button')];
+  const at = buttons.indexOf(document.activeElement);
+  if (at < 0) return;
+  const rows = [...element('Roster').querySelectorAll('.row')];
+  const row = rows.indexOf(document.activeElement.closest('.row'));
+  const firstOfRow = (index) => rows[index].querySelector('button');
+  const next = {
+    ArrowDown: () => row + 1 < rows.length ? firstOfRow(row + 1) : null,
+    ArrowUp: () => row > 0 ? firstOfRow(row - 1) : null,
+    ArrowRight: () => buttons[at + 1] ?? null,
+    ArrowLeft: () => buttons[at - 1] ?? null,
+    Home: () => buttons[0],
+    End: () => buttons[buttons.length - 1],
+  }[event.key];
+  if (next === undefined) return;
+  event.preventDefault();
+  const target = next();
+  if (target === null) return;
+  buttons[at].tabIndex = -1;
+  target.tabIndex = 0;
+  rosterFocus = target.dataset.action;
+  target.focus();
+}
+
+function showView(view) {
+  element('Roster').hidden = view !== 'roster';
+  element('MechBox').hidden = view !== 'text';
+  element('Rerolls').hidden = view !== 'text';
+  element('RosterView').setAttribute('aria-pressed', String(view === 'roster'));
+  element('TextView').setAttribute('aria-pressed', String(view === 'text'));
+  try {
+    sessionStorage.setItem(kStoredView, view);
+  } catch {
+    // The view then starts as the roster again after a reload.
+  }
 }
 
 // Sets the form from the address's fragment (words in any letter case) and generates with its
@@ -155,7 +417,8 @@ function generateFromLink() {
     return;
   }
   const notice = Module.linkTablesNotice(link.get('t') ?? '');
-  if (generate(seed, link.get('r') ?? '') && notice !== '') showMessage(notice, 'notice');
+  // The address already holds the link: its history entry becomes the force's.
+  if (generate(seed, link.get('r') ?? '', 'replace') && notice !== '') showMessage(notice, 'notice');
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.
@@ -174,6 +437,7 @@ function saveToFile() {
 }
 
 async function copyLink() {
+  if (shown === null) return;
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
@@ -182,6 +446,54 @@ async function copyLink() {
     showMessage(`The browser would not copy the link (${error.message}); copy it from the ` +
                 `address bar: ${link}`);
   }
+}
+
+async function shareLink() {
+  if (shown === null) return;
+  try {
+    await navigator.share({title: 'Musterwright: ' + element('Roster').firstChild.textContent,
+                           url: location.href});
+  } catch (error) {
+    if (error.name !== 'AbortError')
+      showMessage(`The browser would not share the link (${error.message}); use Copy Link.`);
+  }
+}
+
+// The printed sheet: the title, the choices, the seed line and the link, then the roster, or
+// the listing's text where it has edits.
+function fillPrintSheet() {
+  const sheet = element('PrintSheet');
+  sheet.replaceChildren(make('h1', 'Musterwright'));
+  const box = element('MechBox');
+  if (shown !== null) {
+    const names = ['Faction', 'Size', 'Weight', 'Experience'];
+    const words = shown.choices.map((word, index) => `${names[index]}: ${word || 'Random'}`);
+    sheet.append(make('p', `${words.join(' · ')} · vehicles ${shown.vehicles ? 'included' :
+                                                                              'left out'}`),
+                 make('p', shown.run.seedLine), make('p', location.href));
+  }
+  if (shown !== null && box.value === shown.run.listing) {
+    const roster = element('Roster').cloneNode(true);
+    for (const named of roster.querySelectorAll('[id]')) named.removeAttribute('id');
+    sheet.append(...roster.childNodes);
+  } else {
+    sheet.append(make('pre', box.value));
+  }
+}
+
+function isTextBox(target) {
+  return target instanceof HTMLTextAreaElement ||
+         (target instanceof HTMLInputElement && target.type === 'text');
+}
+
+// Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (Cmd on a Mac), outside text boxes.
+function onPageKey(event) {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey || isTextBox(event.target)) return;
+  const key = event.key.toLowerCase();
+  if (key === 'z' && !event.shiftKey) undo();
+  else if (key === 'y' || (key === 'z' && event.shiftKey)) redo();
+  else return;
+  event.preventDefault();
 }
 
 function toBase64(bytes) {
@@ -202,6 +514,7 @@ function showTablesInUse(name, shipped) {
   tablesInUse = `${name} (${shipped ? 'shipped' : 'yours'})`;
   element('TablesInUse').textContent = 'Table file: ' + tablesInUse;
   element('ShippedTables').hidden = shipped;
+  element('ShippedTables').disabled = shipped;
 }
 
 function forgetTables() {
@@ -280,6 +593,23 @@ function restoreTables() {
   useShippedTables();
 }
 
+// The forces of this visit kept over a reload, when the history entry shown is one of theirs.
+function restoreForces() {
+  let kept = null;
+  try {
+    kept = JSON.parse(sessionStorage.getItem(kStoredForces));
+  } catch {
+    return false;
+  }
+  const state = history.state;
+  if (kept === null || state === null || state.forces !== kept.id ||
+      !Array.isArray(kept.entries) || !kept.entries[state.position])
+    return false;
+  forces = kept;
+  showEntry(state.position);
+  return true;
+}
+
 function onEnter(control, action) {
   control.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey) return;
@@ -289,8 +619,12 @@ function onEnter(control, action) {
 }
 
 function startPage() {
-  for (const list of lists())
-    for (const word of Module.choiceList(list.id)) list.add(new Option(word, word));
+  if (engineFailed) return;
+  for (const list of lists()) {
+    const placeholder = list.querySelector('option[value=""]');
+    list.replaceChildren(...(placeholder ? [placeholder] : []),
+                         ...Module.choiceList(list.id).map((word) => new Option(word, word)));
+  }
   restoreTables();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   element('GButton').addEventListener('click', generateWithSeedBox);
@@ -299,16 +633,30 @@ function startPage() {
   element('ToFile').addEventListener('click', saveToFile);
   onEnter(element('FileName'), saveToFile);
   element('PrintButton').addEventListener('click', () => window.print());
-  window.addEventListener('beforeprint', () => {
-    element('PrintCopy').textContent = element('MechBox').value;
-  });
+  window.addEventListener('beforeprint', fillPrintSheet);
   element('CopyLink').addEventListener('click', copyLink);
-  element('RollGroup').addEventListener('click', () => reroll('group'));
-  element('KeepGroup').addEventListener('click', () => reroll('others'));
-  element('RollSlot').addEventListener('click', () => reroll('slot'));
+  element('ShareLink').addEventListener('click', shareLink);
+  element('ShareLink').hidden =
+      navigator.share === undefined || !['http:', 'https:'].includes(location.protocol);
+  element('UndoButton').addEventListener('click', undo);
+  element('RedoButton').addEventListener('click', redo);
+  document.addEventListener('keydown', onPageKey);
+  element('RosterView').addEventListener('click', () => showView('roster'));
+  element('TextView').addEventListener('click', () => showView('text'));
+  element('Roster').addEventListener('click', onRosterClick);
+  element('Roster').addEventListener('keydown', onRosterKey);
+  element('RollGroup').addEventListener('click', () => rollAtCursor('group'));
+  element('KeepGroup').addEventListener('click', () => rollAtCursor('others'));
+  element('RollSlot').addEventListener('click', () => rollAtCursor('slot'));
+  const box = element('MechBox');
+  box.addEventListener('input', () => {
+    if (forces.position < 0) return;
+    forces.entries[forces.position].text = box.value;
+    keepForces();
+  });
   document.addEventListener('selectionchange', showRerollTarget);
   for (const event of ['input', 'select', 'click', 'keyup'])
-    element('MechBox').addEventListener(event, showRerollTarget);
+    box.addEventListener(event, showRerollTarget);
   const fileInput = element('TableFileInput');
   element('ChooseTables').addEventListener('click', () => fileInput.click());
   fileInput.addEventListener('change', () => {
@@ -319,17 +667,28 @@ function startPage() {
     useShippedTables();
     showMessage('');
   });
-  window.addEventListener('hashchange', generateFromLink);
-  element('GButton').disabled = false;
-  if (location.hash.length > 1) generateFromLink();
+  window.addEventListener('popstate', onHistory);
+  window.addEventListener('hashchange', () => {
+    if (location.hash !== shownHash) generateFromLink();
+  });
+  for (const id of kEngineControls) element(id).disabled = false;
+  try {
+    if (sessionStorage.getItem(kStoredView) === 'text') showView('text');
+  } catch {
+    // Storage closed to the page: the roster is shown.
+  }
+  element('SeedLabel').value = '';
+  if (!restoreForces() && location.hash.length > 1) generateFromLink();
 }
 
-// Without WebAssembly the runtime fails at once; the reason why is the one message to show.
-if (typeof WebAssembly === 'object') {
-  window.addEventListener('error', (event) => showMessage('Musterwright failed: ' + event.message));
-  Module.onAbort = (what) => showMessage(`Musterwright stopped (${what}). Reload the page.`);
+if (typeof WebAssembly === 'undefined') {
+  pageEngineFailed('This browser cannot run WebAssembly, which Musterwright needs: turn it on, ' +
+                   'or open the page in a current browser.');
 } else {
-  showMessage('This browser cannot run WebAssembly, which Musterwright needs: turn it on, or ' +
-              'open the page in a current browser.');
+  window.addEventListener('error', (event) => showMessage('Musterwright failed: ' + event.message));
 }
+Module.onAbort = (what) => pageEngineFailed(
+    tablesInUse !== '' ? `Musterwright stopped (${what}). Reload the page.` :
+                         `The engine could not be loaded (${what}). Reload the page, or open ` +
+                             'it in a current browser.');
 Module.onRuntimeInitialized = startPage;

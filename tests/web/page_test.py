@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 """Drives the browser page in headless Chromium as a player would: the seeded forces, share
-links, re-rolls, a bad and a good table file of one's own, the saved file's bytes, and no network.
+links, the roster and its taps, undo and the browser's history, re-rolls, a thumb's control sizes,
+a bad and a good table file of one's own, the saved file's bytes, the printed sheet, and no
+network; axe-core and html-validate (web/node_modules) check the page where they are installed.
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli.
 Ends with status 77 (skipped), saying why, where emscripten, Chromium or Selenium is missing."""
 import http.server
@@ -142,6 +144,9 @@ class Page(unittest.TestCase):
                 self.driver.get("about:blank")
                 self.driver.get(link)
                 self.assertIn("cannot run WebAssembly", self.value("Message", "textContent"))
+                self.assertEqual(self.driver.execute_script(
+                    "return [...document.querySelectorAll('button, select, input, textarea')]"
+                    ".filter((control) => !control.disabled).length"), 0)
             finally:
                 self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
 
@@ -166,6 +171,7 @@ class Page(unittest.TestCase):
                    (6, Keys.ALT + "r", "Roll This Star Again", "2,1.5,1")])]
         for link, args, steps in cases:
             self.open(PAGE.as_uri() + link)
+            self.driver.find_element("id", "TextView").click()
             seed = link.rsplit("=", 1)[1]
             box = self.driver.find_element("id", "MechBox")
             for line, how, label, rerolls in steps:
@@ -244,6 +250,7 @@ class Page(unittest.TestCase):
 
         self.open(PAGE.as_uri() + "#house=Kurita&size=Lance&seed=5")
         listing = self.value("MechBox")
+        self.driver.find_element("id", "TextView").click()
         box = self.driver.find_element("id", "MechBox")
         box.send_keys(Keys.CONTROL, Keys.END)
         box.send_keys("\nmy note")
@@ -260,6 +267,168 @@ class Page(unittest.TestCase):
         name.clear()
         name.send_keys(Keys.ENTER)
         self.assertIn("Nothing was saved", self.value("Message", "textContent"))
+
+    def wait_for(self, condition, what):
+        for _ in range(100):
+            if condition():
+                return
+            time.sleep(0.05)
+        self.fail(what)
+
+    def roster(self):
+        """The roster as shown: [heading, [[design, kind, weight class, "P n", "G n"], ...]] per
+        group, after the force's own heading."""
+        return self.driver.execute_script(
+            "const text = (part) => part.textContent;"
+            "return [text(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
+            "'#Roster section')].map((section) => [text(section.querySelector('h3')), "
+            "[...section.querySelectorAll('.slot')].map((row) => [...row.querySelectorAll("
+            "'.design, .kind, .class, .skill')].map(text))])]")
+
+    def test_the_roster_shows_the_command_lines_data(self):
+        import json
+
+        kinds = {"mech": "Mech", "vehicle": "vehicle", "battle armour": "battle armour"}
+        cases = [["--faction", "Kurita", "--size", "Company", "--vehicles", "--seed", "3"],
+                 ["--faction", "Wolf", "--size", "Star", "--seed", "61"],
+                 ["--faction", "Jade Falcon", "--size", "Galaxy", "--vehicles", "--seed", "8"]]
+        for args in cases:
+            with self.subTest(args):
+                data = json.loads(subprocess.run(
+                    [CLI, *args, "--format", "json", "--tables", SOURCE / "data/Tables.dat"],
+                    capture_output=True, text=True, check=True).stdout)
+                self.open(PAGE.as_uri() + f"#house={args[1]}&size={args[3]}&seed={args[-1]}" +
+                          ("&vehicles=1" if "--vehicles" in args else ""))
+                heading, *groups = self.roster()
+                self.assertEqual(heading, " \u00b7 ".join(
+                    data[key] for key in ("faction", "size", "weight", "experience")))
+                word = "Star" if data["clan"] else "Lance"
+                for number, (shown, group) in enumerate(zip(groups, data["groups"]), 1):
+                    self.assertTrue(shown[0].startswith(f"{word} {number} \u00b7 "), shown[0])
+                    if "weight_class" in group:
+                        self.assertEqual(shown[0], f"{word} {number} \u00b7 {group['weight_class']}")
+                    self.assertEqual(shown[1], [
+                        [slot["design"], kinds[slot["kind"]], slot["weight_class"],
+                         f"P {slot['piloting']}", f"G {slot['gunnery']}"] for slot in group["slots"]])
+                self.assertEqual(len(groups), len(data["groups"]))
+
+    def test_taps_roll_again_and_undo_redo_back_and_reload_bring_forces_back(self):
+        from selenium.webdriver.common.keys import Keys
+
+        self.open(PAGE.as_uri() + "#house=Kurita&size=Company&seed=5")
+        self.driver.find_element("id", "RosterView").click()
+        args = ["--faction", "Kurita", "--size", "Company"]
+        self.assertEqual(self.value("UndoButton", "disabled"), "true")
+        listings = [self.value("MechBox")]
+        # (the button's name to a screen reader, the re-rolls made so far, the line announced)
+        for name, rerolls, said in [("Roll slot 3.1 again", "3.1", "Slot 3.1 rolled again."),
+                                    ("Keep lance 2, roll the others again", "3.1,1,3",
+                                     "Every lance but lance 2 rolled again."),
+                                    ("Roll lance 2 again", "3.1,1,3,2", "Lance 2 rolled again.")]:
+            with self.subTest(name):
+                button = self.driver.find_element("xpath", f"//button[.='{name}']")
+                self.assertEqual(button.get_attribute("tabindex"), "-1")
+                button.click()
+                listings.append(self.value("MechBox"))
+                self.assertEqual(listings[-1] + "\n", self.cli_listing(args, "5", rerolls))
+                self.wait_for(lambda: self.value("Announce", "textContent") == said, said)
+        self.assertEqual(len(self.driver.find_elements("css selector", "#Roster [tabindex='0']")), 1)
+        for key, name in [(Keys.DOWN, "Roll slot 2.1 again"), (Keys.UP, "Roll lance 2 again"),
+                          (Keys.RIGHT, "Keep lance 2, roll the others again")]:
+            self.driver.switch_to.active_element.send_keys(key)
+            self.assertEqual(self.driver.switch_to.active_element.get_attribute("textContent"), name)
+        body = self.driver.find_element("tag name", "body")
+        steps = [(lambda: self.driver.find_element("id", "UndoButton").click(), 2),
+                 (lambda: body.send_keys(Keys.CONTROL, "z"), 1),
+                 (lambda: self.driver.back(), 0),
+                 (lambda: self.driver.forward(), 1),
+                 (lambda: body.send_keys(Keys.CONTROL, Keys.SHIFT, "z"), 2),
+                 (lambda: self.driver.find_element("id", "RedoButton").click(), 3)]
+        for step, (act, shown) in enumerate(steps):
+            with self.subTest(step=step):
+                act()
+                self.wait_for(lambda: self.value("MechBox") == listings[shown], f"step {step}")
+        self.assertEqual(self.value("RedoButton", "disabled"), "true")
+        self.driver.find_element("id", "TextView").click()
+        box = self.driver.find_element("id", "MechBox")
+        box.send_keys(Keys.CONTROL, Keys.END)
+        box.send_keys("\nmy note")
+        self.driver.refresh()
+        self.wait_for(lambda: self.value("MechBox") == listings[3] + "\nmy note", "the reload")
+        self.driver.find_element("id", "UndoButton").click()
+        self.wait_for(lambda: self.value("MechBox") == listings[2], "the undo after the reload")
+
+    def test_a_thumb_reaches_every_control_and_the_first_screen_holds_the_force(self):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 1, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        try:
+            self.open(PAGE.as_uri() + "#house=Wolf&size=Binary&seed=9")
+            self.driver.find_element("id", "RosterView").click()
+            self.assertTrue(self.driver.execute_script("return matchMedia('(pointer: coarse)').matches"))
+            small = self.driver.execute_script(
+                "return [...document.querySelectorAll('button, select, input, label')]"
+                ".filter((control) => control.getClientRects().length > 0 && !control.closest('.hidden'))"
+                ".map((control) => [control.id || control.textContent, control.getBoundingClientRect()])"
+                ".filter(([, box]) => box.height < 44 || box.width < 44)")
+            self.assertEqual(small, [])
+            self.assertFalse(self.driver.find_element("id", "Keys").is_displayed())
+            bottoms = self.driver.execute_script(
+                "return ['WeightBox', 'GButton', 'SeedLabel', 'Roster'].map((id) => "
+                "document.getElementById(id).getBoundingClientRect().top + 20)")
+            self.assertLess(max(bottoms), 740)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_axe_and_html_validate_find_nothing(self):
+        checkers = SOURCE / "web/node_modules"
+        if not checkers.is_dir():
+            print("skipped: axe-core and html-validate are not installed "
+                  "(scripts/install-deps.sh --page-checks installs them)")
+            self.skipTest("axe-core and html-validate are not installed")
+        checked = subprocess.run([checkers / ".bin/html-validate", "web/page.html", PAGE],
+                                 cwd=SOURCE, capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
+        axe = (checkers / "axe-core/axe.min.js").read_text()
+        states = [("empty", ""), ("a Company", "#house=Davion&size=Company&seed=1"),
+                  ("a Galaxy", "#house=Wolf&size=Galaxy&vehicles=1&seed=4"),
+                  ("an error", "#house=Kurita&size=Lance&seed=x"),
+                  ("dark", "#house=Davion&size=Company&seed=1")]
+        for name, fragment in states:
+            with self.subTest(name):
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+                    {"name": "prefers-color-scheme", "value": "dark" if name == "dark" else "light"}]})
+                self.open(PAGE.as_uri() + fragment)
+                self.driver.execute_script(axe)
+                found = self.driver.execute_async_script(
+                    "const done = arguments[0];"
+                    "axe.run(document, {resultTypes: ['violations', 'incomplete']}).then((result) =>"
+                    " done([result.violations, result.incomplete.filter((rule) => rule.id === "
+                    "'color-contrast')].map((rules) => rules.map((rule) => rule.id + ': ' + "
+                    "rule.nodes.map((node) => node.target).join(' ')))))")
+                self.assertEqual(found, [[], []])
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+    def test_the_printed_sheet_can_be_drawn_again_and_a_company_fits_one_page(self):
+        import base64
+
+        self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=1")
+        for edited in (False, True):
+            if edited:
+                self.driver.execute_script("document.getElementById('MechBox').value += '\\nmy note'")
+            pdf = self.folder / "sheet.pdf"
+            pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+                "Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"]))
+            text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                                  text=True, check=True).stdout
+            self.assertEqual(text.count("\f"), 1)
+            lines = [line.strip() for line in text.splitlines() if line.strip()]
+            self.assertEqual(lines[:3], ["Musterwright", "Faction: Davion \u00b7 Size: Company \u00b7 "
+                                         "Weight: Random \u00b7 Experience: Random \u00b7 vehicles left out",
+                                         "Seed: 1"])
+            self.assertEqual("my note" in text, edited)
+            self.assertEqual("Lance 1 \u00b7 " in text, not edited)
 
     def test_the_page_needs_no_network(self):
         requests = []
