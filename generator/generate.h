@@ -6,6 +6,7 @@
 #define MUSTERWRIGHT_GENERATOR_GENERATE_H
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -18,9 +19,12 @@
 
 // The choices of one run: each word as listed in its drop-down list, "Random", or empty
 // (empty counts as "Random").
+// `collection` and `unique` limit the designs drawn (Force).
 struct Selection {
   apstring house, size, weight, experience;
   bool withVehicles = false;
+  std::optional<Collection> collection = std::nullopt;
+  bool unique = false;
 };
 
 // A re-roll of a group or slot that the force does not have. The message names it and the

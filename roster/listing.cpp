@@ -3,6 +3,13 @@
 
 #include "generator/reroll_list.h"
 
+namespace {
+
+// The leading hex digits of a collection's identity that the caption shows.
+constexpr std::size_t kShortIdentity = 8;
+
+}  // namespace
+
 std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
                                  const apstring& weightWord, const apstring& experienceWord,
                                  bool clan, const apvector<Mech>& force) {
@@ -12,7 +19,12 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
   for (int i = 0; i < force.length(); ++i) {
     const Mech& slot = force[i];
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
-    lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery);
+    if (slot.kind == SlotKind::open) {
+      lines.push_back(apstring("(open: no ") + slot.weightClass + apstring(" design left)"));
+    } else {
+      lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") +
+                      slot.gunnery);
+    }
   }
   return lines;
 }
@@ -33,6 +45,10 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
 
 std::string seedCaption(const Force& force) {
   std::string caption = "Seed: " + std::to_string(force.seed);
+  if (force.collection)
+    caption += " \u00b7 collection " + force.collection->name + " (" +
+               force.collection->identity.substr(0, kShortIdentity) + ")";
+  if (force.unique) caption += " \u00b7 each design once";
   if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
   return caption;
 }

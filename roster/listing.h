@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The listing of a generated force, as every front end shows it: four header lines (the
 // resolved house, size, weight and experience words), then for each group a separator
-// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>";
+// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>"
+// ("(open: no Heavy design left)" for an open slot, naming its weight class);
 // which group or slot a line lists; and the caption of the seed the force was drawn with.
 #ifndef MUSTERWRIGHT_ROSTER_LISTING_H
 #define MUSTERWRIGHT_ROSTER_LISTING_H
@@ -30,7 +31,8 @@ std::vector<apstring> listForce(const Force& force);
 std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 
 // The seed a force was drawn with and its re-rolls, as every front end shows them:
-// "Seed: 42", or "Seed: 42 · re-rolled 2, 3.1, 2".
+// "Seed: 42", or "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1, 2"
+// (the collection's name and the first 8 digits of its identity, where drawn from one).
 std::string seedCaption(const Force& force);
 
 #endif
