@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -22,10 +23,12 @@
 #include "roster/listing.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
+#include "tables/collection.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
 #include "tables/table_fit.h"
 #include "tables/table_location.h"
+#include "tables/table_names.h"
 
 namespace {
 
@@ -47,6 +50,18 @@ std::filesystem::path tablePath(const CliOptions& options) {
   return options.tables ? std::filesystem::path(*options.tables) : locateTableFile();
 }
 
+// The collection of --collection, its names matched against the table file's `bytes`; each
+// warning goes to standard error. None without the option. Throws CollectionError.
+std::optional<Collection> collectionOf(const CliOptions& options, const std::string& bytes,
+                                       const std::filesystem::path& tables) {
+  if (!options.collection) return std::nullopt;
+  CollectionRead read =
+      readCollectionFile(*options.collection, tableDesignNames(bytes, tables.string()));
+  for (const std::string& warning : read.warnings)
+    std::cerr << "musterwright-cli: warning: " << warning << '\n';
+  return std::move(read.collection);
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -57,11 +72,13 @@ int generate(const CliOptions& options) {
   }
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
-  const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
-                            options.experience.c_str(), options.vehicles};
+  Selection selection{options.faction.c_str(),    options.size.c_str(), options.weight.c_str(),
+                      options.experience.c_str(), options.vehicles};
+  selection.unique = options.unique;
   Force force;
   try {
     const TableText text = readTableText(tables);
+    selection.collection = collectionOf(options, text.bytes, tables);
     force = generateForce(text, selection, seed);
     rerollForce(force, text, options.rerolls);
   } catch (const RerollError& error) {
@@ -71,6 +88,8 @@ int generate(const CliOptions& options) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
     return kBadUsage;
   }
+  if (const std::string notice = openSlotsNotice(force); !notice.empty())
+    std::cerr << "musterwright-cli: " << notice << '\n';
   if (options.format == Format::text) {
     const std::vector<apstring> lines = listForce(force);
     if (options.out) saveLines(*options.out, lines);
@@ -89,9 +108,11 @@ int generate(const CliOptions& options) {
 // what its searches make of it is what the odds show.
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
-  const OddsChoices choices{options.faction, options.size, options.weight, options.experience,
-                            options.vehicles};
-  const OddsReport report = computeOdds(choices, readTableFile(tables), tables.string());
+  const std::string bytes = readTableFile(tables);
+  const OddsChoices choices{options.faction,    options.size,     options.weight,
+                            options.experience, options.vehicles, collectionOf(options, bytes, tables),
+                            options.unique};
+  const OddsReport report = computeOdds(choices, bytes, tables.string());
   print(options.format == Format::json  ? oddsJson(report)
         : options.format == Format::csv ? oddsCsv(report)
                                         : oddsText(report));
@@ -155,6 +176,9 @@ int main(int argc, char** argv) {
       case Mode::odds:
         return odds(options);
     }
+  } catch (const CollectionError& error) {
+    std::cerr << error.what() << "\nmusterwright-cli: the collection " << *options.collection
+              << " was refused; nothing drawn\n";
   } catch (const std::exception& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
   }

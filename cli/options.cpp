@@ -119,7 +119,7 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, reroll, tables, out, checkTables, fitTables, format = "text";
+  std::string seed, reroll, tables, out, checkTables, fitTables, collection, format = "text";
   bool odds = false;
 };
 
@@ -167,6 +167,15 @@ void describe(CLI::App& app, Values& values) {
           ->disable_flag_override(),
       seed,
       reroll,
+      app.add_option("--collection", values.collection,
+                     "draws only designs of the collection FILE, each copy\n"
+                     "at most once per force (musterwright-collection(5)); a\n"
+                     "slot whose table has none left stays open")
+          ->type_name("FILE"),
+      app.add_flag("--unique", o.unique,
+                   "each design at most once per force (with --collection:\n"
+                   "at most one of each owned design)")
+          ->disable_flag_override(),
       app.add_option("--tables", values.tables,
                      "the table file; by default Tables.dat in the current\n"
                      "folder, beside the program, or in the installed data\n"
@@ -238,6 +247,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   options.rerolls = parseRerollItems(values.reroll);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
+  if (app.count("--collection") > 0) options.collection = values.collection;
   options.format = formatOf(values.format);
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
@@ -254,11 +264,11 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
 std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
-         "                        [--reroll LIST] [--tables PATH]\n"
-         "                        [--format text|csv|json] [--out FILE]\n"
+         "                        [--reroll LIST] [--collection FILE] [--unique]\n"
+         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
-         "                        [--experience WORD] [--vehicles] [--tables PATH]\n"
-         "                        [--format text|csv|json]\n"
+         "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
+         "                        [--unique] [--tables PATH] [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli -h | --help | --version\n";

@@ -34,6 +34,9 @@ struct CliOptions {
   std::optional<std::string> tables;
   std::optional<std::string> out;
   Format format = Format::text;
+  // The collection file of --collection, and --unique: the designs the draws may take.
+  std::optional<std::string> collection;
+  bool unique = false;
 };
 
 class UsageError : public std::runtime_error {

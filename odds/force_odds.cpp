@@ -12,6 +12,7 @@
 #include "generator/choice_lists.h"
 #include "generator/crew_skills.h"
 #include "generator/force.h"
+#include "generator/owned_draw.h"
 #include "odds/drawn_tables.h"
 #include "odds/rule_outcomes.h"
 #include "odds/tally.h"
@@ -120,8 +121,28 @@ struct Sources {
   DrawSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
 };
 
+// The designs of `table` with their chance on one draw: as the table has them, or, drawing from
+// owned copies, each owned design's weight over the owned weight (none when nothing is owned).
+std::vector<std::pair<std::string, Fraction>> drawChances(const DrawnTable& table,
+                                                          const OddsChoices& choices) {
+  if (!drawsFromOwned(choices.collection, choices.unique)) return table.designs;
+  std::vector<std::pair<std::string, Fraction>> owned;
+  Fraction ownedWeight;
+  for (const auto& [name, chance] : table.designs) {
+    if (copiesOwned(choices.collection, choices.unique, name) == 0) continue;
+    owned.emplace_back(name, chance);
+    ownedWeight += chance;
+  }
+  for (auto& design : owned) design.second /= ownedWeight;
+  return owned;
+}
+
+// Shown in place of the designs of a table that owns none.
+constexpr const char* kNoneOwned = "(none owned: a slot stays open)";
+
 // Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
-void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight) {
+void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight,
+              const OddsChoices& choices) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
@@ -129,30 +150,38 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
                               std::to_string(table.headingLine) + ") has an entry \"" + name +
                               "\", a weight heading: the draw after it would depend on it; "
                               "see --check-tables");
-    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   }
+  const auto chances = drawChances(table, choices);
+  for (const auto& [name, chance] : chances)
+    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
+  if (chances.empty())
+    part.rows.push_back({source.label, weight, table.headingLine, kNoneOwned, Fraction(1),
+                         std::nullopt});
 }
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
-OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions, bool vehicles,
-                   Sources& sources) {
+OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions,
+                   const OddsChoices& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
     const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
     sources.factions.emplace(faction.word, source);
-    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight);
+    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }
-  if (vehicles) {
-    for (const char* weight : kWeightHeadings) addTable(part, text, sources.vehicles, weight);
+  if (choices.vehicles) {
+    for (const char* weight : kWeightHeadings)
+      addTable(part, text, sources.vehicles, weight, choices);
   }
   return part;
 }
 
 // Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll that gives a
-// vehicle, from the vehicle table of its weight class, otherwise from the faction's.
-OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const Sources& sources) {
+// vehicle, from the vehicle table of its weight class, otherwise from the faction's. A slot
+// whose table owns no design is counted as "open".
+OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& text,
+                    const Sources& sources) {
   Tally<std::string> kindShares;
-  if (vehicles) {
+  if (choices.vehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
       kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
     });
@@ -172,8 +201,10 @@ OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const So
     for (const auto& [kind, share] : kindShares.entries()) {
       const DrawSource& source =
           kind == "vehicle" ? sources.vehicles : sources.factions.at(faction);
-      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
+      const auto chances = drawChances(text.table(source.start, weight, source.section), choices);
+      for (const auto& [name, chance] : chances)
         designs.add({kind, weight, name}, slots * share * chance);
+      if (chances.empty()) designs.add({"open", weight, "(open)"}, slots * share);
     }
   }
   for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
@@ -207,7 +238,7 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
   try {
     ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
     choices = {std::move(words.faction), std::move(words.size), std::move(words.weight),
-               std::move(words.experience), given.vehicles};
+               std::move(words.experience), given.vehicles, given.collection, given.unique};
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }
@@ -215,7 +246,7 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
   DrawnTables text(tableBytes, std::string(fileName));
   const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
   Sources sources;
-  report.parts.push_back(tablePart(text, factions, choices.vehicles, sources));
+  report.parts.push_back(tablePart(text, factions, choices, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
   const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
@@ -231,7 +262,12 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
       countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
-  report.parts.push_back(designPart(sums, choices.vehicles, text, sources));
+  report.parts.push_back(designPart(sums, choices, text, sources));
+  if (drawsFromOwned(choices.collection, choices.unique)) {
+    report.openSlots = Fraction(0);
+    for (const OddsRow& row : report.parts.back().rows)
+      if (row.source == "open") *report.openSlots += *row.expected;
+  }
   report.parts.push_back(crewPart(sums));
   return report;
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "roster/listing.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "generator/reroll_list.h"
 
 namespace {
@@ -51,4 +54,29 @@ std::string seedCaption(const Force& force) {
   if (force.unique) caption += " \u00b7 each design once";
   if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
   return caption;
+}
+
+std::string openSlotsNotice(const Force& force) {
+  std::vector<std::pair<std::string, int>> tables;
+  int open = 0;
+  for (int i = 0; i < force.roster.length(); ++i) {
+    const Mech& slot = force.roster[i];
+    if (slot.kind != SlotKind::open) continue;
+    ++open;
+    const std::string table = std::string(slot.openVehicle ? "vehicle" : force.house.c_str()) +
+                              " " + slot.weightClass.c_str();
+    const auto known = std::find_if(tables.begin(), tables.end(),
+                                    [&](const auto& entry) { return entry.first == table; });
+    if (known == tables.end()) {
+      tables.emplace_back(table, 1);
+    } else {
+      ++known->second;
+    }
+  }
+  if (open == 0) return "";
+  std::string notice = std::to_string(open) + (open == 1 ? " slot" : " slots") +
+                       " stayed open (no design left): ";
+  for (std::size_t k = 0; k < tables.size(); ++k)
+    notice += (k == 0 ? "" : ", ") + tables[k].first + " " + std::to_string(tables[k].second);
+  return notice;
 }

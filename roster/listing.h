@@ -35,4 +35,9 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 // (the collection's name and the first 8 digits of its identity, where drawn from one).
 std::string seedCaption(const Force& force);
 
+// What to tell the player about the force's open slots: "" when none; else how many stayed open
+// and from which tables, "3 slots stayed open (no design left): Kurita Heavy 2, vehicle
+// Assault 1", tables in the order their first open slot is listed.
+std::string openSlotsNotice(const Force& force);
+
 #endif

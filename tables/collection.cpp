@@ -2,6 +2,7 @@
 #include "tables/collection.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <numeric>
@@ -69,18 +70,20 @@ struct Entry {
   std::size_t line;
 };
 
-// The entry on line `text`, none for a blank or comment line; adds a problem to `errors`.
+// The entry on line `text` (leading blanks removed), none for a blank or comment line or one
+// with a problem, which goes to `errors`.
 std::optional<Entry> entryOf(std::string_view text, std::size_t line, const std::string& where,
                              std::vector<std::string>& errors) {
   if (text.empty() || text.front() == '#') return std::nullopt;
   const std::size_t digits = text.find_first_not_of("0123456789");
   if (digits == 0 || digits == std::string_view::npos || text[digits] != ' ')
-    return Entry{1, std::string(text), line};
+    return Entry{1, std::string(trimmed(text)), line};
   const std::string_view name = trimmed(text.substr(digits + 1));
   const std::string_view count = text.substr(0, digits);
-  const std::string_view significant = count.substr(std::min(count.find_first_not_of('0'), count.size()));
+  int copies = 0;
+  const auto [stop, error] = std::from_chars(count.data(), count.data() + count.size(), copies);
   bool bad = false;
-  if (significant.size() > 2 || (significant.size() == 2 && std::stoi(std::string(significant)) > kMostCopies)) {
+  if (error != std::errc() || copies > kMostCopies) {
     errors.push_back(where + std::to_string(line) + ": the count " + std::string(count) +
                      " is more than " + std::to_string(kMostCopies) + " copies");
     bad = true;
@@ -91,7 +94,7 @@ std::optional<Entry> entryOf(std::string_view text, std::size_t line, const std:
     bad = true;
   }
   if (bad) return std::nullopt;
-  return Entry{significant.empty() ? 0 : std::stoi(std::string(significant)), std::string(name), line};
+  return Entry{copies, std::string(name), line};
 }
 
 }  // namespace
@@ -124,7 +127,9 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
     std::string_view text = bytes.substr(start, end - start);
     if (text.ends_with('\r')) text.remove_suffix(1);
     start = end + 1;
-    const std::optional<Entry> entry = entryOf(trimmed(text), ++line, where, errors);
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    const std::optional<Entry> entry =
+        entryOf(text.substr(std::min(first, text.size())), ++line, where, errors);
     if (!entry) continue;
     const std::string folded = foldedName(entry->name);
     if (const auto [first, added] = lineOf.emplace(folded, entry->line); !added) {
