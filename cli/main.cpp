@@ -72,7 +72,7 @@ int generate(const CliOptions& options) {
   }
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
-  Selection selection{options.faction.c_str(),    options.size.c_str(), options.weight.c_str(),
+  Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
                       options.experience.c_str(), options.vehicles};
   selection.unique = options.unique;
   Force force;
@@ -109,8 +109,9 @@ int generate(const CliOptions& options) {
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
   const std::string bytes = readTableFile(tables);
-  const OddsChoices choices{options.faction,    options.size,     options.weight,
-                            options.experience, options.vehicles, collectionOf(options, bytes, tables),
+  const OddsChoices choices{options.faction,  options.size,
+                            options.weight,   options.experience,
+                            options.vehicles, collectionOf(options, bytes, tables),
                             options.unique};
   const OddsReport report = computeOdds(choices, bytes, tables.string());
   print(options.format == Format::json  ? oddsJson(report)

@@ -155,8 +155,8 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
   for (const auto& [name, chance] : chances)
     part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   if (chances.empty())
-    part.rows.push_back({source.label, weight, table.headingLine, kNoneOwned, Fraction(1),
-                         std::nullopt});
+    part.rows.push_back(
+        {source.label, weight, table.headingLine, kNoneOwned, Fraction(1), std::nullopt});
 }
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
@@ -237,8 +237,13 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
   OddsChoices& choices = report.choices;
   try {
     ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
-    choices = {std::move(words.faction), std::move(words.size), std::move(words.weight),
-               std::move(words.experience), given.vehicles, given.collection, given.unique};
+    choices = {std::move(words.faction),
+               std::move(words.size),
+               std::move(words.weight),
+               std::move(words.experience),
+               given.vehicles,
+               given.collection,
+               given.unique};
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }

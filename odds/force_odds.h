@@ -37,8 +37,8 @@ class HeadingEntryError : public OddsError {
 // are allowed. Drawing from owned copies (a collection or `unique` in `choices`), each table
 // lists its owned designs, each with its weight over the owned weight, or one row "(none owned:
 // a slot stays open)" of chance 1; the designs part counts such slots as kind "open", and
-// `openSlots` adds them up. Throws TableError, as the draws would, when a search reaches the end of the
-// file; OddsError and HeadingEntryError as above.
+// `openSlots` adds them up. Throws TableError, as the draws would, when a search reaches the end of
+// the file; OddsError and HeadingEntryError as above.
 OddsReport computeOdds(const OddsChoices& choices, const std::string& tableBytes,
                        std::string_view fileName);
 

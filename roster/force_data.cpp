@@ -48,11 +48,11 @@ std::string forceJson(const Force& force) {
       });
     const Mech& slot = force.roster[i];
     groups.back()["slots"].push_back({
-        {"design",       slot.name.c_str()    },
-        {"weight_class", slotWeightClass(force, slot)},
-        {"kind",              slotKindWord(slot.kind)                             },
-        {"piloting",              skill(slot, slot.piloting)},
-        {"gunnery",              skill(slot, slot.gunnery)                              },
+        {"design",                 slot.name.c_str()},
+        {          "weight_class",   slotWeightClass(force,             slot)},
+        {          "kind", slotKindWord(slot.kind)                 },
+        { "piloting",          skill(slot,                           slot.piloting)},
+        {  "gunnery",           skill(slot,                            slot.gunnery)},
     });
   }
   nlohmann::ordered_json rerolls = nlohmann::ordered_json::array();
@@ -87,8 +87,7 @@ std::string forceCsv(const Force& force) {
     csv += std::to_string(i / force.groupSize() + 1) + ',' +
            std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
            csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
-           skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) +
-           "\r\n";
+           skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + "\r\n";
   }
   return csv;
 }

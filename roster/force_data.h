@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A generated force as data, for scripts and spreadsheets: what the listing
 // shows, plus each slot's group, weight class and kind ("mech", "vehicle" or "battle
-// armour", or "open" for a slot left open, as the engine recorded it). A battle-armour slot, whose record holds no weight
-// class, gives the force's weight word ("Elemental" or "Battle Armor"): battle armour only
-// ever fills the one group of a single-group force, whose weight that word is.
+// armour", or "open" for a slot left open, as the engine recorded it). A battle-armour slot, whose
+// record holds no weight class, gives the force's weight word ("Elemental" or "Battle Armor"):
+// battle armour only ever fills the one group of a single-group force, whose weight that word is.
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 #define MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 
@@ -31,8 +31,8 @@ std::string forceJson(const Force& force);
 
 // CSV as RFC 4180 has it: the header "group,slot,design,weight_class,kind,piloting,gunnery",
 // then one row per slot, group and slot numbered from 1 (the slot within its group); every
-// line ends in CR LF (an open slot: kind "open", design and skills empty), and a field holding a comma, a double quote, CR or LF is quoted with
-// its double quotes doubled.
+// line ends in CR LF (an open slot: kind "open", design and skills empty), and a field holding a
+// comma, a double quote, CR or LF is quoted with its double quotes doubled.
 std::string forceCsv(const Force& force);
 
 #endif

@@ -74,8 +74,8 @@ std::string openSlotsNotice(const Force& force) {
     }
   }
   if (open == 0) return "";
-  std::string notice = std::to_string(open) + (open == 1 ? " slot" : " slots") +
-                       " stayed open (no design left): ";
+  std::string notice =
+      std::to_string(open) + (open == 1 ? " slot" : " slots") + " stayed open (no design left): ";
   for (std::size_t k = 0; k < tables.size(); ++k)
     notice += (k == 0 ? "" : ", ") + tables[k].first + " " + std::to_string(tables[k].second);
   return notice;

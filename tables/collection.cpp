@@ -28,7 +28,12 @@ bool isText(std::string_view bytes) {
   for (std::size_t k = 0; k < bytes.size();) {
     const auto lead = static_cast<unsigned char>(bytes[k]);
     if (lead == 0) return false;
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF5 ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC2 ? 2
+                                              : 0;
     if (length == 0 || k + length > bytes.size()) return false;
     for (std::size_t c = 1; c < length; ++c)
       if ((static_cast<unsigned char>(bytes[k + c]) & 0xC0) != 0x80) return false;
@@ -107,8 +112,7 @@ std::string foldedName(std::string_view name) {
 }
 
 CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
-                              const std::string& name,
-                              std::span<const std::string> designNames) {
+                              const std::string& name, std::span<const std::string> designNames) {
   if (!isText(bytes))
     throw CollectionError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
@@ -147,7 +151,8 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
                          (known == spelling.end() ? entry->name : known->second));
   }
   if (errors.empty() && normalised.empty())
-    errors.push_back(fileName + ": the collection names no design; write one a line, \"3 Mailfist\"");
+    errors.push_back(fileName +
+                     ": the collection names no design; write one a line, \"3 Mailfist\"");
   if (!errors.empty()) {
     std::string message;
     for (const std::string& error : errors) message += (message.empty() ? "" : "\n") + error;

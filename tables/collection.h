@@ -55,8 +55,7 @@ std::string foldedName(std::string_view name);
 // hold a NUL, a count over kMostCopies, a count with no name, one design on two lines (naming
 // both), no design at all.
 CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
-                              const std::string& name,
-                              std::span<const std::string> designNames);
+                              const std::string& name, std::span<const std::string> designNames);
 
 // The same for the file at `path`. Throws CollectionError as well when the file cannot be
 // read or holds more than kMaxCollectionBytes.

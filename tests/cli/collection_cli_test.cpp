@@ -45,10 +45,10 @@ TEST(CollectionCli, DrawsOnlyOwnedCopiesAndTheSeedGivesTheSameForce) {
   const std::string file = folder.write("mine.txt", text).string();
   for (const char* vehicles : {"--vehicles", "--unique"}) {
     for (int seed = 1; seed <= 20; ++seed) {
-      const std::vector<std::string> args = {
-          "--faction", "kurita", "--size",         "company",     "--collection", file,
-          vehicles,    "--seed", std::to_string(seed), "--format", "json", "--tables",
-          SHIPPED_TABLES};
+      const std::vector<std::string> args = {"--faction",          "kurita",   "--size", "company",
+                                             "--collection",       file,       vehicles, "--seed",
+                                             std::to_string(seed), "--format", "json",   "--tables",
+                                             SHIPPED_TABLES};
       const RunResult run = runCli(args);
       ASSERT_EQ(run.status, 0) << run.err;
       EXPECT_EQ(runCli(args).out, run.out);
@@ -79,8 +79,8 @@ TEST(CollectionCli, RerollsOddsAndRefusals) {
   shelf(text);
   ScratchFolder folder;
   const std::string file = folder.write("mine.txt", text).string();
-  const std::vector<std::string> lance = {"--faction", "kurita",     "--size",  "lance",
-                                          "--weight",  "light",      "--tables", SHIPPED_TABLES,
+  const std::vector<std::string> lance = {"--faction",    "kurita", "--size",   "lance",
+                                          "--weight",     "light",  "--tables", SHIPPED_TABLES,
                                           "--collection", file};
   std::vector<std::string> args = lance;
   args.insert(args.end(), {"--seed", "3", "--reroll", "1.2,1"});

@@ -28,13 +28,13 @@ TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
   choices.collection = Collection{"shelf", "0", {}};
   for (const char* weight : {"Light", "Medium", "Heavy"})
     for (int entry : {2, 5, 7, 11})
-      choices.collection->copies[foldedName(std::string("Kur ") + weight + " " +
-                                            std::to_string(entry))] = 99;
+      choices.collection
+          ->copies[foldedName(std::string("Kur ") + weight + " " + std::to_string(entry))] = 99;
   const TableText tables = soundTableText();
   const OddsReport report = computeOdds(choices, tables.bytes, "Tables.dat");
 
-  std::map<std::string, double> slots;                              // weight class: slots drawn
-  std::map<std::pair<std::string, std::string>, double> designs;    // (weight, design): slots
+  std::map<std::string, double> slots;                            // weight class: slots drawn
+  std::map<std::pair<std::string, std::string>, double> designs;  // (weight, design): slots
   double open = 0;
   Selection selection{"Kurita", "Lance", "Random", "Regular", false};
   selection.collection = choices.collection;
@@ -45,8 +45,8 @@ TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
       slots[slot.weightClass.c_str()] += 1;
       const bool isOpen = slot.kind == SlotKind::open;
       open += isOpen;
-      designs[{slot.weightClass.c_str(), isOpen ? "(none owned: a slot stays open)"
-                                                : slot.name.c_str()}] += 1;
+      designs[{slot.weightClass.c_str(),
+               isOpen ? "(none owned: a slot stays open)" : slot.name.c_str()}] += 1;
     }
   }
   double largest = 0;
@@ -62,8 +62,8 @@ TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
   const double openPerForce = open / kForces;
   EXPECT_NEAR(openPerForce, report.openSlots->value(), 0.05);
   std::cout << "largest deviation of a drawn share from its owned chance: " << largest
-            << "; open slots per force " << openPerForce << " against "
-            << report.openSlots->value() << '\n';
+            << "; open slots per force " << openPerForce << " against " << report.openSlots->value()
+            << '\n';
 }
 
 }  // namespace

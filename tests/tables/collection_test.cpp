@@ -32,10 +32,15 @@ TEST(Collection, LinesGiveCountsAndNames) {
     const char* folded;
     int copies;
   } rows[] = {
-      {"3 Mailfist\n", "mailfist", 3},     {"Mailfist\n", "mailfist", 1},
-      {"1 2 Fast\n", "2 fast", 1},         {"0 mailfist", "mailfist", 0},
-      {"  99   gale regent  \r\n", "gale regent", 99}, {"# mine\n\n\t\n7 Mailfist\n", "mailfist", 7},
-      {"\xEF\xBB\xBF" "2 Mailfist\r\n", "mailfist", 2}, {"05 Mailfist", "mailfist", 5},
+      {"3 Mailfist\n",               "mailfist",    3 },
+      {"Mailfist\n",                 "mailfist",    1 },
+      {"1 2 Fast\n",                 "2 fast",      1 },
+      {"0 mailfist",                 "mailfist",    0 },
+      {"  99   gale regent  \r\n",   "gale regent", 99},
+      {"# mine\n\n\t\n7 Mailfist\n", "mailfist",    7 },
+      {"\xEF\xBB\xBF"
+       "2 Mailfist\r\n",      "mailfist",    2 },
+      {"05 Mailfist",                "mailfist",    5 },
   };
   for (const auto& row : rows) {
     const Collection collection = read(row.text).collection;
@@ -50,15 +55,17 @@ TEST(Collection, EveryProblemIsListedWithItsLineAndTheWholeFileRefused) {
     const char* text;
     const char* problems;
   } rows[] = {
-      {"100 Mailfist\n", "mine.txt, line 1: the count 100 is more than 99 copies"},
-      {"3 \n", "mine.txt, line 1: the count 3 names no design; write \"3 Mailfist\""},
-      {"Mailfist\n# again\nMAILFIST\n", "mine.txt, line 3: \"MAILFIST\" is already on line 1"},
-      {"# nothing\n\n", "mine.txt: the collection names no design; write one a line, \"3 Mailfist\""},
-      {"", "mine.txt: the collection names no design; write one a line, \"3 Mailfist\""},
-      {"Mail\xFF" "fist\n", "mine.txt: the file is not text (UTF-8 without NUL bytes)"},
+      {"100 Mailfist\n",                                        "mine.txt, line 1: the count 100 is more than 99 copies"                    },
+      {"3 \n",                                                  "mine.txt, line 1: the count 3 names no design; write \"3 Mailfist\""       },
+      {"Mailfist\n# again\nMAILFIST\n",                         "mine.txt, line 3: \"MAILFIST\" is already on line 1"                       },
+      {"# nothing\n\n",
+       "mine.txt: the collection names no design; write one a line, \"3 Mailfist\""                                                         },
+      {"",                                                      "mine.txt: the collection names no design; write one a line, \"3 Mailfist\""},
+      {"Mail\xFF"
+       "fist\n",                                         "mine.txt: the file is not text (UTF-8 without NUL bytes)"                  },
       {"123456789012345678901 A\nGale Regent\n2 Gale Regent\n",
        "mine.txt, line 1: the count 123456789012345678901 is more than 99 copies\n"
-       "mine.txt, line 3: \"Gale Regent\" is already on line 2"},
+       "mine.txt, line 3: \"Gale Regent\" is already on line 2"                                                                             },
   };
   for (const auto& row : rows) EXPECT_EQ(refusal(row.text), row.problems) << row.text;
   EXPECT_EQ(refusal(std::string("Mail\0fist\n", 10)),
