@@ -20,7 +20,8 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
   Force& force = run.force;
   Mech& record = force.roster[slot];
   const std::vector<apstring> entries = readEntries(reader, record.weightClass);
-  const std::map<std::string, int> used = copiesInUse(force);
+  if (!run.copiesInUse) run.copiesInUse = copiesInUse(force);
+  std::map<std::string, int>& used = *run.copiesInUse;
   const std::vector<int> weights = ownedWeights(entries, [&](const std::string& name) {
     const auto inUse = used.find(foldedName(name));
     return copiesOwned(force.collection, force.unique, name) >
@@ -36,6 +37,7 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
   }
   const int entry = ownedEntry(weights, run.dice.roll(total) + 1);
   run.tableLine = entries[static_cast<std::size_t>(entry - 1)];
+  ++used[foldedName(run.tableLine.c_str())];
   return true;
 }
 
