@@ -282,8 +282,10 @@ function onEnter(control, action) {
 }
 
 function startPage() {
-  for (const list of lists())
+  for (const list of lists()) {
+    list.length = 1;
     for (const word of Module.choiceList(list.id)) list.add(new Option(word, word));
+  }
   restoreTables();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   element('GButton').addEventListener('click', generateWithSeedBox);
@@ -315,6 +317,12 @@ function startPage() {
   window.addEventListener('hashchange', generateFromLink);
   element('GButton').disabled = false;
   if (location.hash.length > 1) generateFromLink();
+}
+
+// The engine could not be loaded (the site's loader says why): nothing can be drawn.
+function pageEngineFailed(reason) {
+  element('GButton').disabled = true;
+  showMessage(reason);
 }
 
 // Without WebAssembly the runtime fails at once; the reason why is the one message to show.
