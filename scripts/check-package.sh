@@ -47,7 +47,9 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 doc=usr/share/doc/musterwright
 for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwright/Tables.dat \
-  usr/share/musterwright/musterwright.html \
+  usr/share/musterwright/musterwright.html usr/share/musterwright/site/index.html \
+  usr/share/musterwright/site/sw.js usr/share/musterwright/site/musterwright.wasm \
+  usr/share/musterwright/site/manifest.webmanifest \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/metainfo/org.example.musterwright.metainfo.xml \
