@@ -8,8 +8,10 @@ const kCache = kCachePrefix + '@CHECKSUM@';
 const kFiles = [@FILES@];
 
 self.addEventListener('install', (event) => {
+  // Past the browser's own cache, which may still hold a file of the site it replaces.
+  const requests = kFiles.map((file) => new Request(file, {cache: 'reload'}));
   event.waitUntil(caches.open(kCache)
-                      .then((cache) => cache.addAll(kFiles))
+                      .then((cache) => cache.addAll(requests))
                       .then(() => self.skipWaiting()));
 });
 

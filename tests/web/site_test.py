@@ -1,0 +1,208 @@
+# SPDX-License-Identifier: MIT
+"""Drives the page's site folder in headless Chromium, served on 127.0.0.1: it installs, its
+service worker takes control, and with the server gone a reload and a link still draw the forces
+musterwright-cli draws; a copy with one file changed replaces the old cache; a file that cannot
+be fetched is reported. The seeded listings come out of the site, and the single file paints its
+form before its engine starts. Arguments: the source folder, a folder to build the page in, the
+built musterwright-cli. Ends with status 77 (skipped), saying why, where a tool is missing."""
+import functools
+import http.server
+import importlib.util
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
+SITE = PAGE_BUILD / "site"
+TABLES = SOURCE / "data" / "Tables.dat"
+LINK = "#house=Davion&size=Company&vehicles=1&seed=3&r=2,1.4"
+
+
+def missing_tools():
+    tools = [name for name in ("emcmake", "rsvg-convert", "pngquant", "chromium", "chromedriver")
+             if not shutil.which(name)]
+    return tools + ["python3-selenium"] * (importlib.util.find_spec("selenium") is None)
+
+
+def cli_listing(tables=TABLES):
+    args = ["--faction", "Davion", "--size", "Company", "--vehicles", "--seed", "3", "--reroll",
+            "2,1.4", "--tables", tables]
+    return subprocess.run([CLI, *args], capture_output=True, text=True, check=True).stdout
+
+
+class Server:
+    """Serves `folder` on 127.0.0.1 (on `port`, or a free one) until stop()."""
+
+    def __init__(self, folder, port=0):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+        handler = functools.partial(Quiet, directory=str(folder))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        self.url = f"http://127.0.0.1:{self.server.server_port}/"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Site(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+
+        cls.folder = pathlib.Path(tempfile.mkdtemp())
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium")
+        for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", f"--user-data-dir={cls.folder / 'profile'}"):
+            options.add_argument(flag)
+        cls.driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
+                                      options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        shutil.rmtree(cls.folder)
+
+    def value(self, element_id, attribute="value"):
+        return self.driver.find_element("id", element_id).get_attribute(attribute)
+
+    def until(self, script, what):
+        for _ in range(200):
+            if self.driver.execute_script(script):
+                return
+            time.sleep(0.05)
+        self.fail(f"{what} did not happen: {self.value('Message', 'textContent')}")
+
+    def open(self, url):
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        self.until("return !document.getElementById('GButton').disabled", f"{url} starting")
+
+    def copy_of_site(self, name, changes={}):
+        """A copy of the site in the test's folder, `changes` (file: bytes) made, its service
+        worker written again as the build writes it."""
+        copy = self.folder / name
+        shutil.copytree(SITE, copy)
+        for file, content in changes.items():
+            (copy / file).write_bytes(content)
+        subprocess.run(["cmake", f"-DSITE={copy}", f"-DWORKER={SOURCE}/web/service_worker.js",
+                        "-P", SOURCE / "web/site_worker.cmake"], check=True)
+        return copy
+
+    def cache_names(self):
+        return self.driver.execute_async_script("caches.keys().then(arguments[0])")
+
+    def test_the_site_installs_and_works_offline_and_a_changed_site_replaces_its_cache(self):
+        server = Server(self.copy_of_site("first"))
+        port = server.server.server_port
+        try:
+            self.open(server.url)
+            self.until("return navigator.serviceWorker.controller !== null", "control")
+            errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+            self.assertEqual(errors["installabilityErrors"], [])
+            old_caches = self.cache_names()
+        finally:
+            server.stop()
+        for url in (server.url, server.url + "index.html" + LINK):
+            with self.subTest(f"offline: {url}"):
+                self.open(url)
+                if url.endswith(LINK):
+                    self.assertEqual(self.value("MechBox") + "\n", cli_listing())
+
+        listing = cli_listing()
+        design = listing.splitlines()[6].split(" P: ")[0]
+        changed = TABLES.read_bytes().replace(design.encode(), design[::-1].encode())
+        (self.folder / "changed.dat").write_bytes(changed)
+        server = Server(self.copy_of_site("changed", {"Tables.dat": changed}), port)
+        try:
+            self.open(server.url)
+            for _ in range(100):
+                names = self.cache_names()
+                if len(names) == 1 and names != old_caches:
+                    break
+                time.sleep(0.1)
+            self.assertEqual(len(names), 1)
+            self.assertNotEqual(names, old_caches)
+        finally:
+            server.stop()
+        self.open(server.url + LINK)
+        self.assertEqual(self.value("MechBox") + "\n", cli_listing(self.folder / "changed.dat"))
+
+    def test_a_file_that_cannot_be_fetched_is_reported(self):
+        for missing, message in (("musterwright.js", "engine could not be loaded"),
+                                 ("Tables.dat", "Tables.dat, could not be loaded (404"),
+                                 ("musterwright.wasm", "Musterwright stopped")):
+            with self.subTest(missing):
+                copy = self.copy_of_site("without " + missing)
+                (copy / missing).unlink()
+                server = Server(copy)
+                try:
+                    self.driver.get(server.url)
+                    self.until(f"return document.getElementById('Message').textContent"
+                               f".includes({message!r})", "the report")
+                    self.assertEqual(self.value("GButton", "disabled"), "true")
+                finally:
+                    server.stop()
+
+    def test_the_seeded_listings_come_out_of_the_site(self):
+        from selenium.webdriver.support.select import Select
+
+        server = Server(SITE)
+        try:
+            self.open(server.url)
+            cases = (SOURCE / "tests/roster/seeded_listings.txt").read_text().split("\n@@ ")[1:]
+            for case in cases:
+                header, listing = case.split("\n", 1)
+                *words, vehicles, seed = header.split("; ")
+                with self.subTest(header):
+                    for list_id, word in zip(("HouseBox", "SizeBox", "WeightBox",
+                                              "ExperienceBox"), words):
+                        Select(self.driver.find_element("id", list_id)).select_by_value(word)
+                    box = self.driver.find_element("id", "Vehicle")
+                    if box.is_selected() != (vehicles == "vehicles"):
+                        box.click()
+                    self.driver.execute_script(
+                        "document.getElementById('SeedBox').value = arguments[0];"
+                        "document.getElementById('GButton').click()", seed.split()[1])
+                    self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))
+        finally:
+            server.stop()
+
+    def test_the_form_paints_before_the_engine_starts_on_a_slow_processor(self):
+        self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        server = Server(SITE)
+        try:
+            for name, url in (("single file", (PAGE_BUILD / "musterwright.html").as_uri()),
+                              ("site", server.url)):
+                self.open(url + LINK)
+                paint, start, force = self.driver.execute_script(
+                    "const [paint] = performance.getEntriesByName('first-contentful-paint');"
+                    "const [start] = performance.getEntriesByName('engine start');"
+                    "const [force] = performance.getEntriesByName('first force');"
+                    "return [paint.startTime, start ? start.startTime : null, force.startTime]")
+                print(f"{name}, processor 4x slower: form painted at {paint:.0f} ms, "
+                      f"first force from the link at {force:.0f} ms")
+                if name == "single file":
+                    self.assertLess(paint, start)
+        finally:
+            server.stop()
+            self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+
+
+if __name__ == "__main__":
+    if missing_tools():
+        print("skipped: the site's tests need " + ", ".join(missing_tools()))
+        sys.exit(77)
+    subprocess.run(["bash", SOURCE / "scripts/build-web.sh", PAGE_BUILD], check=True)
+    sys.exit(not unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful())
