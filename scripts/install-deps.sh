@@ -8,11 +8,13 @@
 # the screenshots are drawn with), --x11 (a virtual X server and the tools
 # scripts/try-window.sh drives the window with), --web (emscripten for the browser page,
 # rsvg-convert and pngquant for the site's icons, wabt to see what weighs in its WebAssembly;
-# headless Chromium and Selenium for its tests).
+# headless Chromium and Selenium for its tests), --page-checks (node and the npm packages pinned
+# in web/package.json and its lock file, Lighthouse among them, installed into web/node_modules).
 # Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev)
+page_checks=false
 for arg in "$@"; do
   case "$arg" in
     --test) packages+=(libgtest-dev libgmock-dev poppler-utils) ;;
@@ -24,6 +26,7 @@ for arg in "$@"; do
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     --web) packages+=(emscripten librsvg2-bin pngquant wabt chromium chromium-driver python3-selenium) ;;
+    --page-checks) packages+=(nodejs npm); page_checks=true ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done
@@ -32,7 +35,15 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The npm packages, exactly as the lock file pins them, once the Debian ones are in.
+npm_packages() {
+  if $page_checks && ! npm ci --prefix "$(dirname "$0")/../web" --no-audit --no-fund --quiet; then
+    echo "install-deps.sh: npm could not install web/package.json's packages" >&2
+    exit 1
+  fi
+  exit 0
+}
+[ ${#missing[@]} -eq 0 ] && npm_packages
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Musterwright needs these Debian packages: ${missing[*]}" >&2
@@ -46,3 +57,4 @@ export DEBIAN_FRONTEND=noninteractive
 # Another apt run (an unattended upgrade, a second checkout) may hold the lock: wait for it.
 apt-get -o DPkg::Lock::Timeout=600 update -q
 apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+npm_packages
