@@ -5,7 +5,6 @@ musterwright-cli draws; a copy with one file changed replaces the old cache; a f
 be fetched is reported. The seeded listings come out of the site, and the single file paints its
 form before its engine starts. Arguments: the source folder, a folder to build the page in, the
 built musterwright-cli. Ends with status 77 (skipped), saying why, where a tool is missing."""
-import functools
 import http.server
 import importlib.util
 import pathlib
@@ -35,22 +34,24 @@ def cli_listing(tables=TABLES):
     return subprocess.run([CLI, *args], capture_output=True, text=True, check=True).stdout
 
 
-class Server:
-    """Serves `folder` on 127.0.0.1 (on `port`, or a free one) until stop()."""
+class Server(http.server.ThreadingHTTPServer):
+    """Serves `folder` on 127.0.0.1 (on `port`, or a free one) within a `with` block."""
 
     def __init__(self, folder, port=0):
         class Quiet(http.server.SimpleHTTPRequestHandler):
+            def __init__(self, *args):
+                super().__init__(*args, directory=str(folder))
+
             def log_message(self, *args):
                 pass
 
-        handler = functools.partial(Quiet, directory=str(folder))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_port}/"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        super().__init__(("127.0.0.1", port), Quiet)
+        self.url = f"http://127.0.0.1:{self.server_port}/"
+        threading.Thread(target=self.serve_forever, daemon=True).start()
 
-    def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
+    def __exit__(self, *error):
+        self.shutdown()
+        super().__exit__(*error)
 
 
 class Site(unittest.TestCase):
@@ -63,8 +64,7 @@ class Site(unittest.TestCase):
         options = webdriver.ChromeOptions()
         options.binary_location = shutil.which("chromium")
         for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", f"--user-data-dir={cls.folder / 'profile'}"):
+                     f"--user-data-dir={cls.folder / 'profile'}"):
             options.add_argument(flag)
         cls.driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
                                       options=options)
@@ -90,8 +90,8 @@ class Site(unittest.TestCase):
         self.until("return !document.getElementById('GButton').disabled", f"{url} starting")
 
     def copy_of_site(self, name, changes={}):
-        """A copy of the site in the test's folder, `changes` (file: bytes) made, its service
-        worker written again as the build writes it."""
+        """A copy of the site with `changes` (file: bytes), its service worker written again as
+        the build writes it."""
         copy = self.folder / name
         shutil.copytree(SITE, copy)
         for file, content in changes.items():
@@ -104,38 +104,29 @@ class Site(unittest.TestCase):
         return self.driver.execute_async_script("caches.keys().then(arguments[0])")
 
     def test_the_site_installs_and_works_offline_and_a_changed_site_replaces_its_cache(self):
-        server = Server(self.copy_of_site("first"))
-        port = server.server.server_port
-        try:
+        with Server(self.copy_of_site("first")) as server:
             self.open(server.url)
             self.until("return navigator.serviceWorker.controller !== null", "control")
             errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
             self.assertEqual(errors["installabilityErrors"], [])
-            old_caches = self.cache_names()
-        finally:
-            server.stop()
+            first_cache = self.cache_names()
         for url in (server.url, server.url + "index.html" + LINK):
             with self.subTest(f"offline: {url}"):
                 self.open(url)
-                if url.endswith(LINK):
-                    self.assertEqual(self.value("MechBox") + "\n", cli_listing())
+        self.assertEqual(self.value("MechBox") + "\n", cli_listing())
 
-        listing = cli_listing()
-        design = listing.splitlines()[6].split(" P: ")[0]
-        changed = TABLES.read_bytes().replace(design.encode(), design[::-1].encode())
-        (self.folder / "changed.dat").write_bytes(changed)
-        server = Server(self.copy_of_site("changed", {"Tables.dat": changed}), port)
-        try:
+        design = cli_listing().splitlines()[6].split(" P: ")[0]
+        (self.folder / "changed.dat").write_bytes(
+            TABLES.read_bytes().replace(design.encode(), design[::-1].encode()))
+        changed = {"Tables.dat": (self.folder / "changed.dat").read_bytes()}
+        with Server(self.copy_of_site("changed", changed), server.server_port) as server:
             self.open(server.url)
             for _ in range(100):
-                names = self.cache_names()
-                if len(names) == 1 and names != old_caches:
+                if len(self.cache_names()) == 1 and self.cache_names() != first_cache:
                     break
                 time.sleep(0.1)
-            self.assertEqual(len(names), 1)
-            self.assertNotEqual(names, old_caches)
-        finally:
-            server.stop()
+            self.assertEqual(len(self.cache_names()), 1)
+            self.assertNotEqual(self.cache_names(), first_cache)
         self.open(server.url + LINK)
         self.assertEqual(self.value("MechBox") + "\n", cli_listing(self.folder / "changed.dat"))
 
@@ -146,58 +137,44 @@ class Site(unittest.TestCase):
             with self.subTest(missing):
                 copy = self.copy_of_site("without " + missing)
                 (copy / missing).unlink()
-                server = Server(copy)
-                try:
+                with Server(copy) as server:
                     self.driver.get(server.url)
-                    self.until(f"return document.getElementById('Message').textContent"
+                    self.until("return document.getElementById('Message').textContent"
                                f".includes({message!r})", "the report")
                     self.assertEqual(self.value("GButton", "disabled"), "true")
-                finally:
-                    server.stop()
 
     def test_the_seeded_listings_come_out_of_the_site(self):
-        from selenium.webdriver.support.select import Select
-
-        server = Server(SITE)
-        try:
+        cases = (SOURCE / "tests/roster/seeded_listings.txt").read_text().split("\n@@ ")[1:]
+        with Server(SITE) as server:
             self.open(server.url)
-            cases = (SOURCE / "tests/roster/seeded_listings.txt").read_text().split("\n@@ ")[1:]
             for case in cases:
                 header, listing = case.split("\n", 1)
                 *words, vehicles, seed = header.split("; ")
                 with self.subTest(header):
-                    for list_id, word in zip(("HouseBox", "SizeBox", "WeightBox",
-                                              "ExperienceBox"), words):
-                        Select(self.driver.find_element("id", list_id)).select_by_value(word)
-                    box = self.driver.find_element("id", "Vehicle")
-                    if box.is_selected() != (vehicles == "vehicles"):
-                        box.click()
                     self.driver.execute_script(
-                        "document.getElementById('SeedBox').value = arguments[0];"
-                        "document.getElementById('GButton').click()", seed.split()[1])
+                        "const [words, vehicles, seed] = arguments;"
+                        "['HouseBox', 'SizeBox', 'WeightBox', 'ExperienceBox'].forEach("
+                        "  (id, k) => document.getElementById(id).value = words[k]);"
+                        "document.getElementById('Vehicle').checked = vehicles;"
+                        "document.getElementById('SeedBox').value = seed;"
+                        "document.getElementById('GButton').click()",
+                        words, vehicles == "vehicles", seed.split()[1])
                     self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))
-        finally:
-            server.stop()
 
     def test_the_form_paints_before_the_engine_starts_on_a_slow_processor(self):
         self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
-        server = Server(SITE)
-        try:
+        with Server(SITE) as server:
             for name, url in (("single file", (PAGE_BUILD / "musterwright.html").as_uri()),
                               ("site", server.url)):
                 self.open(url + LINK)
                 paint, start, force = self.driver.execute_script(
-                    "const [paint] = performance.getEntriesByName('first-contentful-paint');"
-                    "const [start] = performance.getEntriesByName('engine start');"
-                    "const [force] = performance.getEntriesByName('first force');"
-                    "return [paint.startTime, start ? start.startTime : null, force.startTime]")
+                    "return ['first-contentful-paint', 'engine start', 'first force'].map("
+                    "  (name) => performance.getEntriesByName(name)[0]?.startTime)")
                 print(f"{name}, processor 4x slower: form painted at {paint:.0f} ms, "
                       f"first force from the link at {force:.0f} ms")
                 if name == "single file":
                     self.assertLess(paint, start)
-        finally:
-            server.stop()
-            self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+        self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
 
 
 if __name__ == "__main__":
