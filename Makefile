@@ -74,11 +74,12 @@ web:
 site: web
 
 # docs/page.png and docs/page-phone.png: the browser page after a Davion "Company" with the
-# seed 1, at a desktop width and at a phone's; Debian's python3 is the one with Selenium.
+# seed 1, at a desktop width and at a phone's; docs/site-phone.png: the site on a phone's
+# screen. Debian's python3 is the one with Selenium.
 .PHONY: page-screenshot
 page-screenshot: web
 	/usr/bin/python3 scripts/page-screenshots.py $(WEB_BUILD)/musterwright.html \
-	  docs/page.png docs/page-phone.png
+	  docs/page.png docs/page-phone.png $(WEB_BUILD)/site docs/site-phone.png
 
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).
