@@ -31,7 +31,8 @@ allowed_tags=(
   spelling-error-in-binary
   # CPack strips with plain strip, which keeps the compiler's version note (.comment).
   binary-has-unneeded-section
-  # musterwright.html is the browser page, the program itself, not documentation about it.
+  # musterwright.html and site/index.html are the browser page, the program itself, not
+  # documentation about it.
   package-contains-documentation-outside-usr-share-doc
 )
 tags=$(lintian --allow-root --display-info --pedantic "$deb" 2>&1 || true)
