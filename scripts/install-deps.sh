@@ -26,7 +26,8 @@ for arg in "$@"; do
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
     --web) packages+=(emscripten librsvg2-bin pngquant wabt chromium chromium-driver python3-selenium) ;;
-    --page-checks) packages+=(nodejs npm); page_checks=true ;;
+    # A node from elsewhere (nodesource's) carries its own npm, which Debian's npm conflicts with.
+    --page-checks) command -v npm >/dev/null || packages+=(nodejs npm); page_checks=true ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
 done
