@@ -6,7 +6,7 @@
 // the site for offline use.
 var Module = globalThis.Module || {};
 
-function engineFailed(what, reason) {
+function siteFileMissing(what, reason) {
   pageEngineFailed(`${what} could not be loaded (${reason}). Musterwright needs it once, while ` +
                    'online; after that first visit it works offline.');
 }
@@ -22,11 +22,11 @@ Module.preRun = [() => {
     Module.FS_createPath('/', 'shipped', true, true);
     Module.FS_createDataFile('/shipped', 'Tables.dat', new Uint8Array(bytes), true, false, false);
     Module.removeRunDependency('Tables.dat');
-  }, (error) => engineFailed('The shipped table file, Tables.dat,', error.message));
+  }, (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
 }];
 
 document.querySelector('script[src="musterwright.js"]').addEventListener('error', () => {
-  engineFailed("Musterwright's engine", 'musterwright.js did not arrive');
+  siteFileMissing("Musterwright's engine", 'musterwright.js did not arrive');
 });
 
 if ('serviceWorker' in navigator) {

@@ -118,7 +118,7 @@ class Site(unittest.TestCase):
     def test_a_file_that_cannot_be_fetched_is_reported(self):
         for missing, message in (("musterwright.js", "engine could not be loaded"),
                                  ("Tables.dat", "Tables.dat, could not be loaded (404"),
-                                 ("musterwright.wasm", "Musterwright stopped")):
+                                 ("musterwright.wasm", "The engine could not be loaded")):
             with self.subTest(missing):
                 copy = self.copy_of_site("without " + missing)
                 (copy / missing).unlink()
