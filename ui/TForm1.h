@@ -8,7 +8,8 @@
 // group, the other groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10
 // and the Menu key open the listing's menu. A handler that fails shows the reason in a message
 // box over the window and changes nothing else in it; a table file problem's box offers
-// "Choose Table File…".
+// "Choose Table File…". "Draw from my collection" and "Each design once" limit the draws to the
+// designs owned (generator/force.h); the seed line then says how many slots stayed open.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -63,6 +64,9 @@ class TForm1 : public QWidget {
   void ChooseTableFile();
   // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
   void OddsClick();
+  // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
+  // collection file in use; a file it opens or saves becomes the one in use.
+  void CollectionClick();
   // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0): its
   // group, every other group (in group order), or its slot. The listing becomes the new
   // force's, as one step that Ctrl+Z undoes, and the force goes into Recent. A line that holds
@@ -103,6 +107,11 @@ class TForm1 : public QWidget {
   void RememberListed();
   void OpenListingMenu(int line, const QPoint& where);
   void ListRecent();
+  // The collection file in use read against `tables` when "Draw from my collection" is ticked,
+  // none otherwise. Throws CollectionError with the reader's messages, or when no file is set.
+  std::optional<Collection> CollectionInUse(const TableText& tables) const;
+  // Keeps the collection file and the two boxes in the settings.
+  void RememberCollectionChoice() const;
 
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
@@ -115,6 +124,8 @@ class TForm1 : public QWidget {
   // The re-rolls since drawn_, oldest first; those undone stay until an edit replaces them.
   std::vector<RerollStep> rerolls_;
   std::vector<RecentForce> recent_;
+  // The collection file in use; empty before one is opened or saved.
+  QString collectionFile_;
 };
 
 // The window of the running program; null before start-up creates it and after it closes.

@@ -42,7 +42,8 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   const Selection& b = rhs.choices;
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
-         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum;
+         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum &&
+         lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique;
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -71,6 +72,9 @@ std::vector<RecentForce> loadRecentForces() {
     if (!seedRead || !house || !size || !weight || !experience) continue;
     force.choices = {*house, *size, *weight, *experience,
                      settings.value(QStringLiteral("vehicles")).toBool()};
+    force.choices.unique = settings.value(QStringLiteral("unique")).toBool();
+    force.collectionName = settings.value(QStringLiteral("collectionName")).toString();
+    force.collectionIdentity = settings.value(QStringLiteral("collectionIdentity")).toString();
     force.tableName = settings.value(QStringLiteral("tableName")).toString();
     force.tableChecksum =
         settings.value(QStringLiteral("tableChecksum"), QStringLiteral("unknown")).toString();
@@ -96,6 +100,9 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("rerolls"), rerollText(force.rerolls, ","));
     settings.setValue(QStringLiteral("tableName"), force.tableName);
     settings.setValue(QStringLiteral("tableChecksum"), force.tableChecksum);
+    settings.setValue(QStringLiteral("unique"), force.choices.unique);
+    settings.setValue(QStringLiteral("collectionName"), force.collectionName);
+    settings.setValue(QStringLiteral("collectionIdentity"), force.collectionIdentity);
   }
   settings.endArray();
 }
@@ -113,6 +120,8 @@ QString describeRecentForce(const RecentForce& force) {
     words << (word->length() == 0 ? QStringLiteral("Random") : textOf(*word));
   if (force.choices.withVehicles) words << QStringLiteral("vehicles");
   QString text = words.join(QStringLiteral(", ")) + QStringLiteral(" · Seed: %1").arg(force.seed);
+  if (!force.collectionIdentity.isEmpty()) text += " · collection " + force.collectionName;
+  if (force.choices.unique) text += QStringLiteral(" · each design once");
   if (!force.rerolls.empty()) text += " · re-rolled " + rerollText(force.rerolls, ", ");
   return text;
 }

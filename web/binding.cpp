@@ -34,6 +34,7 @@
 #include "tables/table_check.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
+#include "web/page_engine.h"
 
 namespace {
 
@@ -167,7 +168,8 @@ val rosterGroups(const Force& force) {
 
 // What the page shows of the shown force: {seed, rerolls ("2-4,3.1,2", for the link), seedLine
 // ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
-// from, for the link; "" for the shipped one), listing (its lines joined by line feeds),
+// from, for the link; "" for the shipped one), collection (the identity of the collection drawn
+// from, "" for none), unique, listing (its lines joined by line feeds),
 // faction, size, weight, experience (the words as resolved), clan, groupCount, groups
 // (rosterGroups), lineGroups, lineSlots}.
 val shownResult() {
@@ -181,6 +183,8 @@ val shownResult() {
   result.set("rerolls", rerollList(force.rerolls));
   result.set("seedLine", seedCaption(force));
   result.set("tables", linkChecksum(*shown->tables));
+  result.set("collection", force.collection ? force.collection->identity : std::string());
+  result.set("unique", force.unique);
   result.set("listing", listing);
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
@@ -208,9 +212,9 @@ val generateListing(const std::string& house, const std::string& size, const std
   try {
     const std::uint32_t seed = seedFrom(seedText);
     const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
-    Force force = generateForce(
-        *tablesInUse,
-        Selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles}, seed);
+    Selection selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles};
+    applyPageCollection(selection, *tablesInUse);
+    Force force = generateForce(*tablesInUse, selection, seed);
     rerollForce(force, *tablesInUse, rerolls);
     shown = ShownForce{std::move(force), tablesInUse};
   } catch (const RerollError& error) {
@@ -299,6 +303,10 @@ std::string savedText(const std::string& text) {
 }
 
 }  // namespace
+
+const TableText& pageTables() {
+  return *tablesInUse;
+}
 
 EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("choiceList", &choiceList);
