@@ -184,9 +184,8 @@ void TForm1::GButtonClick() {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
-  Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
-                      chosenWord(ui_.WeightBox), chosenWord(ui_.ExperienceBox),
-                      ui_.Vehicle->isChecked()};
+  Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
+                      chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()};
   selection.unique = ui_.UniqueBox->isChecked();
   try {
     const TableText& tables = tables_.refresh();
@@ -276,8 +275,9 @@ void TForm1::CollectionClick() {
 std::optional<Collection> TForm1::CollectionInUse(const TableText& tables) const {
   if (!ui_.OwnedBox->isChecked()) return std::nullopt;
   if (collectionFile_.isEmpty())
-    throw CollectionError("No collection is in use: open or save one with Collection…, or untick "
-                          "\"Draw from my collection\".");
+    throw CollectionError(
+        "No collection is in use: open or save one with Collection…, or untick "
+        "\"Draw from my collection\".");
   return readCollectionFile(pathOf(collectionFile_),
                             tableDesignNames(tables.bytes, tables.name.string()))
       .collection;
@@ -358,7 +358,8 @@ void TForm1::DrawRecent(int index) {
       std::string notice = tableChangeNotice(
           {recent.tableName.toStdString(), recent.tableChecksum.toStdString()}, identityOf(tables));
       if (inUse && inUse->identity != recent.collectionIdentity.toStdString())
-        notice += (notice.empty() ? "" : "\n") + std::string("This force was drawn from the collection ") +
+        notice += (notice.empty() ? "" : "\n") +
+                  std::string("This force was drawn from the collection ") +
                   recent.collectionName.toStdString() + " (" +
                   recent.collectionIdentity.left(8).toStdString() +
                   "); it is drawn now from the one in use, " + inUse->name + " (" +

@@ -48,8 +48,8 @@ CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
   filter_->setClearButtonEnabled(true);
   rows_ = new QTableWidget(int(designs_.size()), 3, this);
   rows_->setObjectName(QStringLiteral("CollectionDesigns"));
-  rows_->setHorizontalHeaderLabels({QStringLiteral("Design"), QStringLiteral("Tables"),
-                                    QStringLiteral("Copies")});
+  rows_->setHorizontalHeaderLabels(
+      {QStringLiteral("Design"), QStringLiteral("Tables"), QStringLiteral("Copies")});
   rows_->verticalHeader()->hide();
   rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   rows_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -160,8 +160,9 @@ bool CollectionDialog::setCopies(const QString& name, int copies) {
 
 void CollectionDialog::applyFilter(const QString& text) {
   for (int row = 0; row < rows_->rowCount(); ++row)
-    rows_->setRowHidden(row, !rows_->item(row, kDesign)->text().contains(text, Qt::CaseInsensitive) &&
-                                 !rows_->item(row, kTables)->text().contains(text, Qt::CaseInsensitive));
+    rows_->setRowHidden(row,
+                        !rows_->item(row, kDesign)->text().contains(text, Qt::CaseInsensitive) &&
+                            !rows_->item(row, kTables)->text().contains(text, Qt::CaseInsensitive));
 }
 
 void CollectionDialog::showTotals() {
@@ -172,9 +173,10 @@ void CollectionDialog::showTotals() {
     designs += owned > 0 ? 1 : 0;
     copies += owned;
   }
-  const QString where = file_.isEmpty() ? QStringLiteral("not saved yet")
-                                        : QFileInfo(file_).fileName();
-  totals_->setText(QStringLiteral("%1 designs, %2 copies · %3").arg(designs).arg(copies).arg(where));
+  const QString where =
+      file_.isEmpty() ? QStringLiteral("not saved yet") : QFileInfo(file_).fileName();
+  totals_->setText(
+      QStringLiteral("%1 designs, %2 copies · %3").arg(designs).arg(copies).arg(where));
   QStringList kept;
   for (const CollectionEntry& entry : kept_)
     kept << QStringLiteral("%1 %2").arg(entry.count).arg(QString::fromStdString(entry.name));
@@ -193,9 +195,9 @@ void CollectionDialog::openAsked() {
 }
 
 void CollectionDialog::saveAsAsked() {
-  auto* dialog = new QFileDialog(this, QStringLiteral("Save Collection As"),
-                                 file_.isEmpty() ? QStringLiteral("collection.txt") : file_,
-                                 kFileTypes);
+  auto* dialog =
+      new QFileDialog(this, QStringLiteral("Save Collection As"),
+                      file_.isEmpty() ? QStringLiteral("collection.txt") : file_, kFileTypes);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, &CollectionDialog::saveFile);

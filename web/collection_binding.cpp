@@ -138,8 +138,8 @@ std::string linkCollectionNotice(const std::string& linked) {
   if (linked.empty())
     return "The link's force was drawn from every design; it is drawn here from your collection " +
            inUse->name + ", and may differ.";
-  const std::string from = "The link's force was drawn from a collection (" +
-                           linked.substr(0, 8) + ") that the link does not carry; ";
+  const std::string from = "The link's force was drawn from a collection (" + linked.substr(0, 8) +
+                           ") that the link does not carry; ";
   if (!inUse) return from + "it is drawn here from every design, and may differ.";
   return from + "it is drawn here from yours, " + inUse->name + " (" +
          inUse->identity.substr(0, 8) + "), and may differ.";
@@ -151,8 +151,9 @@ void applyPageCollection(Selection& selection, const TableText& tables) {
   selection.unique = eachOnce;
   if (!drawOwned) return;
   if (!held)
-    throw CollectionError("No collection is in use: import one or pick designs under My "
-                          "collection, or untick \"Draw from my collection\".");
+    throw CollectionError(
+        "No collection is in use: import one or pick designs under My "
+        "collection, or untick \"Draw from my collection\".");
   selection.collection = readHeld(*held, tables).collection;
 }
 
