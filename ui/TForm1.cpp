@@ -403,6 +403,8 @@ void TForm1::ShowDrawn(DrawnForce drawn) {
   drawn_ = std::move(drawn);
   ui_.MechBox->setPlainText(listingText(drawn_->force));
   ui_.MechBox->updateGeometry();
+  if (const std::string open = openSlotsNotice(drawn_->force); !open.empty())
+    showNotice(this, QString::fromStdString(open));
   ShowSeed();
   RememberListed();
 }
@@ -410,9 +412,7 @@ void TForm1::ShowDrawn(DrawnForce drawn) {
 void TForm1::ShowSeed() {
   const Force* listed = ListedForce();
   if (listed == nullptr) return;
-  std::string caption = seedCaption(*listed);
-  if (const std::string open = openSlotsNotice(*listed); !open.empty()) caption += "\n" + open;
-  ui_.SeedLabel->setText(QString::fromStdString(caption));
+  ui_.SeedLabel->setText(QString::fromStdString(seedCaption(*listed)));
 }
 
 void TForm1::RememberListed() {

@@ -8,8 +8,8 @@
 // group, the other groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10
 // and the Menu key open the listing's menu. A handler that fails shows the reason in a message
 // box over the window and changes nothing else in it; a table file problem's box offers
-// "Choose Table File…". "Draw from my collection" and "Each design once" limit the draws to the
-// designs owned (generator/force.h); the seed line then says how many slots stayed open.
+// "Choose Table File…". "Draw from my collection" and "One of each" (each design once) limit the
+// draws to the designs owned (generator/force.h); a notice then says how many slots stayed open.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 

@@ -28,13 +28,13 @@
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
+#include "page_engine.h"
 #include "roster/force_data.h"
 #include "roster/listing.h"
 #include "roster/roster_file.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
-#include "web/page_engine.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "odds/collection_designs.h"
+#include "page_engine.h"
 #include "tables/collection.h"
 #include "tables/table_identity.h"
 #include "tables/table_names.h"
-#include "web/page_engine.h"
 
 namespace {
 

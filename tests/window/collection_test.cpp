@@ -55,7 +55,8 @@ class CollectionTest : public QObject {
         form.Vehicle->setChecked(true);
         form.SeedBox->setText(seed);
         form.GButton->click();
-        QCOMPARE(dismissErrorBox(form), QString());
+        const QString box = dismissErrorBox(form);
+        QVERIFY2(box.isEmpty() || box == "not critical", qPrintable(box));
         QStringList arguments{"--seed",     seed,           "--tables", SHIPPED_TABLES,
                               "--faction",  "Kurita",       "--size",   "Batallion",
                               "--vehicles", "--collection", file};
@@ -103,6 +104,7 @@ class CollectionTest : public QObject {
     shown->close();
     form.SeedBox->setText("5");
     form.GButton->click();
+    dismissErrorBox(form);
     const QString drawn = form.MechBox->toPlainText();
     QVERIFY(!drawn.isEmpty());
     QFile::remove(saved);
