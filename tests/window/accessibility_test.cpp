@@ -56,11 +56,10 @@ class AccessibilityTest : public QObject {
       visited << QApplication::focusWidget()->objectName();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited,
-             QStringList({"HouseBox", "SizeBox", "ExperienceBox", "Vehicle", "GButton", "ToFile",
-                          "FileName", "WeightBox", "MechBox", "SaveAsButton", "PrintButton",
-                          "SeedBox", "SeedLabel", "RecentButton", "CollectionButton", "OwnedBox",
-                          "UniqueBox", "HouseBox"}));
+    QCOMPARE(visited, QStringList({"HouseBox", "SizeBox", "ExperienceBox", "Vehicle", "GButton",
+                                   "ToFile", "FileName", "WeightBox", "MechBox", "SaveAsButton",
+                                   "PrintButton", "SeedBox", "SeedLabel", "RecentButton",
+                                   "CollectionButton", "OwnedBox", "UniqueBox", "HouseBox"}));
   }
 };
 
