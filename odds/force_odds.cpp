@@ -177,9 +177,10 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
 
 // Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll that gives a
 // vehicle, from the vehicle table of its weight class, otherwise from the faction's. A slot
-// whose table owns no design is counted as "open".
+// whose table owns no design is counted as "open", and added to `openSlots` by Clan (true) and
+// House.
 OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& text,
-                    const Sources& sources) {
+                    const Sources& sources, Tally<bool>& openSlots) {
   Tally<std::string> kindShares;
   if (choices.vehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
@@ -204,7 +205,10 @@ OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& t
       const auto chances = drawChances(text.table(source.start, weight, source.section), choices);
       for (const auto& [name, chance] : chances)
         designs.add({kind, weight, name}, slots * share * chance);
-      if (chances.empty()) designs.add({"open", weight, "(open)"}, slots * share);
+      if (chances.empty()) {
+        designs.add({"open", weight, "(open)"}, slots * share);
+        openSlots.add(isClanFaction(faction), slots * share);
+      }
     }
   }
   for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
@@ -215,18 +219,26 @@ OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& t
   return part;
 }
 
-OddsPart crewPart(const Sums& sums) {
+// The crews of the slots that take one: an open slot rolls none, and whether a slot stays open
+// does not depend on the experience word, so each word loses its share of `openSlots`.
+OddsPart crewPart(const Sums& sums, const Tally<bool>& openSlots) {
   Tally<std::string> crews;
+  Fraction crewed = sums.slots;
+  for (const auto& [clan, open] : openSlots.entries()) crewed += open * Fraction(-1);
   for (const auto& [crew, count] : sums.crewSlots.entries()) {
     const bool clan = crew.first;
     const std::string& experience = crew.second;
-    const Fraction& slots = count;
+    Fraction slots = count;
+    for (const auto& [openClan, open] : openSlots.entries())
+      for (const auto& [word, chance] : sums.experiences.entries())
+        if (openClan == clan && word == experience) slots += open * chance * Fraction(-1);
     forEachTotal(1, 6, [&](int die, const Fraction& chance) {
       const SkillRow& row = crewSkillsFor(experience, clan, false, die);
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }
-  return countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots);
+  if (crewed == Fraction(0)) return {OddsPartKind::crewSkills, {}};  // every slot stays open
+  return countPart(OddsPartKind::crewSkills, crews.entries(), crewed);
 }
 
 }  // namespace
@@ -267,12 +279,12 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
       countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
-  report.parts.push_back(designPart(sums, choices, text, sources));
+  Tally<bool> openSlots;
+  report.parts.push_back(designPart(sums, choices, text, sources, openSlots));
   if (drawsFromOwned(choices.collection, choices.unique)) {
     report.openSlots = Fraction(0);
-    for (const OddsRow& row : report.parts.back().rows)
-      if (row.source == "open") *report.openSlots += *row.expected;
+    for (const auto& [clan, open] : openSlots.entries()) *report.openSlots += open;
   }
-  report.parts.push_back(crewPart(sums));
+  report.parts.push_back(crewPart(sums, openSlots));
   return report;
 }

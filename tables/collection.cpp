@@ -148,7 +148,7 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
                               "); kept");
     read.collection.copies.emplace(folded, entry->count);
     normalised.push_back(std::to_string(entry->count) + " " +
-                         (known == spelling.end() ? entry->name : known->second));
+                         (known == spelling.end() ? folded : known->second));
   }
   if (errors.empty() && normalised.empty())
     errors.push_back(fileName +

@@ -59,6 +59,9 @@ TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
     largest = std::max(largest, std::abs(seen - p));
   }
   ASSERT_TRUE(report.openSlots);
+  Fraction crews;  // an open slot rolls no crew
+  for (const OddsRow& row : report.parts.back().rows) crews += *row.expected;
+  EXPECT_EQ(crews + *report.openSlots, Fraction(4));
   const double openPerForce = open / kForces;
   EXPECT_NEAR(openPerForce, report.openSlots->value(), 0.05);
   std::cout << "largest deviation of a drawn share from its owned chance: " << largest

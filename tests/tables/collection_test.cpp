@@ -81,8 +81,9 @@ TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
 }
 
 TEST(Collection, OneCollectionWrittenDifferentlyHasOneIdentity) {
-  const std::string identity = read("2 Mailfist\nGale Regent\n").collection.identity;
-  EXPECT_EQ(read("\xEF\xBB\xBF# mine\r\n1 GALE REGENT\r\n\r\n02 mailfist\r\n").collection.identity,
+  const std::string identity = read("2 Mailfist\nGale Regent\nNew One\n").collection.identity;
+  EXPECT_EQ(read("\xEF\xBB\xBF# mine\r\nnew one\r\n1 GALE REGENT\r\n\r\n02 mailfist\r\n")
+                .collection.identity,
             identity);
   EXPECT_NE(read("3 Mailfist\nGale Regent\n").collection.identity, identity);
 }
