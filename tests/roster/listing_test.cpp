@@ -14,6 +14,19 @@ std::vector<std::string> texts(const std::vector<apstring>& lines) {
   return result;
 }
 
+// The listing of a force of the given words and roster.
+std::vector<apstring> listRoster(const char* house, const char* size, const char* weight,
+                                 const char* experience, bool clan, const apvector<Mech>& roster) {
+  Force force;
+  force.house = house;
+  force.size = size;
+  force.weight = weight;
+  force.experience = experience;
+  force.isClan = clan;
+  force.roster = roster;
+  return listForce(force);
+}
+
 // A roster of `slots` records named "Design k", with skills counting up from '1'.
 void fillRoster(apvector<Mech>& force, int slots) {
   force.resize(slots);
