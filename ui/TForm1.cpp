@@ -152,10 +152,7 @@ void TForm1::UseTableFile(const std::filesystem::path& path) {
     tables_.use(path);
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
-    return;
   }
-  const QString warning = FreshTableWarning();
-  if (!warning.isEmpty()) showNotice(this, warning);
 }
 
 void TForm1::ShowTableProblem(const QString& message) {

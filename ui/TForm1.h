@@ -9,7 +9,7 @@
 // and the Menu key open the listing's menu. A handler that fails shows the reason in a message
 // box over the window and changes nothing else in it; a table file problem's box offers
 // "Choose Table File…". A table file that fails its check is drawn from as it stands, its
-// problems shown once in a notice each time it is read.
+// problems shown in a notice beside the first force drawn after each time it is read.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -37,8 +37,8 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Makes `path` the table file (table_source.h); one that cannot be read is reported, one that
-  // fails its check is used with a notice of its problems.
+  // Makes `path` the table file (table_source.h); one that cannot be read is reported. One that
+  // fails its check is used, its problems shown in a notice beside the next force drawn.
   void UseTableFile(const std::filesystem::path& path);
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
