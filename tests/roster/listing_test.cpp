@@ -83,4 +83,20 @@ TEST(Listing, OneSeparatorBeforeEveryGroup) {
   }
 }
 
+TEST(Listing, SeedCaptionNamesTheSeedAndTheRerollsWithRanges) {
+  const std::pair<std::vector<Reroll>, const char*> cases[] = {
+      {{},                                       "Seed: 4294967295"                             },
+      {{{2, 0}},                                 "Seed: 4294967295 \u00b7 re-rolled 2"          },
+      {{{2, 0}, {3, 0}, {4, 0}, {3, 1}, {2, 0}}, "Seed: 4294967295 \u00b7 re-rolled 2-4, 3.1, 2"},
+      {{{1, 0}, {2, 0}, {1, 2}},                 "Seed: 4294967295 \u00b7 re-rolled 1, 2, 1.2"  },
+  };
+  for (const auto& [rerolls, caption] : cases) {
+    Force force;
+    force.seed = 4294967295u;
+    force.rerolls = rerolls;
+    EXPECT_EQ(seedCaption(force), caption);
+    EXPECT_EQ(seedCaption(force.seed, rerolls), caption);
+  }
+}
+
 }  // namespace
