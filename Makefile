@@ -63,19 +63,23 @@ screenshot: build
 	$(BUILD)/ui/musterwright-screenshot docs/screenshot-large.png data/Tables.dat 15
 
 # The browser page, $(WEB_BUILD)/musterwright.html: one self-contained file (open it from disk or
-# any web server), and the Galaxy timing that scripts/web-bench.sh runs under node.
+# any web server); the same page as a folder for a static web host, installable and offline
+# after one visit, $(WEB_BUILD)/site/; and the Galaxy timing that scripts/web-bench.sh runs under
+# node. `make site` is another name for it.
 WEB_BUILD ?= build-web
-.PHONY: web
+.PHONY: web site
 web:
 	@bash scripts/install-deps.sh --web
 	JOBS=$(JOBS) bash scripts/build-web.sh $(WEB_BUILD)
+site: web
 
 # docs/page.png and docs/page-phone.png: the browser page after a Davion "Company" with the
-# seed 1, at 1280 x 900 and on a 360 x 740 touch screen; Debian's python3 has Selenium.
+# seed 1, at 1280 x 900 and on a 360 x 740 touch screen; docs/site-phone.png: the site on a
+# phone's screen. Debian's python3 has Selenium.
 .PHONY: page-screenshot
 page-screenshot: web
 	/usr/bin/python3 scripts/page-screenshots.py $(WEB_BUILD)/musterwright.html \
-	  docs/page.png docs/page-phone.png
+	  docs/page.png docs/page-phone.png $(WEB_BUILD)/site docs/site-phone.png
 
 # Installs the programs, Tables.dat, the desktop entry, the icon and the manual page under
 # PREFIX (bin/, share/...).
@@ -95,7 +99,8 @@ package: deps web
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	  -DMUSTERWRIGHT_TESTS=OFF -DMUSTERWRIGHT_BENCH=OFF \
-	  -DMUSTERWRIGHT_WEB_PAGE=$(abspath $(WEB_BUILD))/musterwright.html $(CMAKE_FLAGS)
+	  -DMUSTERWRIGHT_WEB_PAGE=$(abspath $(WEB_BUILD))/musterwright.html \
+	  -DMUSTERWRIGHT_WEB_SITE=$(abspath $(WEB_BUILD))/site $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB

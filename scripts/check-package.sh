@@ -31,7 +31,8 @@ allowed_tags=(
   spelling-error-in-binary
   # CPack strips with plain strip, which keeps the compiler's version note (.comment).
   binary-has-unneeded-section
-  # musterwright.html is the browser page, the program itself, not documentation about it.
+  # musterwright.html and site/index.html are the browser page, the program itself, not
+  # documentation about it.
   package-contains-documentation-outside-usr-share-doc
 )
 tags=$(lintian --allow-root --display-info --pedantic "$deb" 2>&1 || true)
@@ -47,7 +48,9 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 doc=usr/share/doc/musterwright
 for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwright/Tables.dat \
-  usr/share/musterwright/musterwright.html \
+  usr/share/musterwright/musterwright.html usr/share/musterwright/site/index.html \
+  usr/share/musterwright/site/sw.js usr/share/musterwright/site/musterwright.wasm \
+  usr/share/musterwright/site/manifest.webmanifest \
   usr/share/applications/musterwright.desktop \
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/metainfo/org.example.musterwright.metainfo.xml \

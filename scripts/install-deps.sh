@@ -6,9 +6,11 @@
 # (the benchmark), --format (clang-format), --valgrind, --fuzz (clang and its fuzzer runtime),
 # --package (the packaging checks: lintian, appstreamcli, mandoc), --screenshot (the fonts
 # the screenshots are drawn with), --x11 (a virtual X server and the tools
-# scripts/try-window.sh drives the window with), --web (emscripten for the browser page;
+# scripts/try-window.sh drives the window with), --web (emscripten for the browser page,
+# rsvg-convert and pngquant for the site's icons, wabt to see what weighs in its WebAssembly;
 # headless Chromium and Selenium for its tests), --page-checks (node and npm, then the page's
-# checkers pinned in web/package-lock.json, axe-core and html-validate, into web/node_modules).
+# checkers pinned in web/package-lock.json, axe-core, html-validate and Lighthouse, into
+# web/node_modules).
 # Package names carry no compiler version, so the same list serves Debian 12 and 13.
 set -euo pipefail
 
@@ -24,7 +26,7 @@ for arg in "$@"; do
     --package) packages+=(desktop-file-utils dpkg-dev file lintian appstream mandoc) ;;
     --screenshot) packages+=(fonts-dejavu-core) ;;
     --x11) packages+=(xvfb xdotool x11-utils imagemagick fonts-dejavu-core) ;;
-    --web) packages+=(emscripten chromium chromium-driver python3-selenium) ;;
+    --web) packages+=(emscripten librsvg2-bin pngquant wabt chromium chromium-driver python3-selenium) ;;
     # A node that brings its own npm (as from nodejs.org's packages) conflicts with Debian's npm.
     --page-checks) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm); page_checks=1 ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;

@@ -1,0 +1,166 @@
+# SPDX-License-Identifier: MIT
+"""The page's site folder served on 127.0.0.1, in headless Chromium: installable, offline after
+one visit, replaced by a changed copy; and the single file painting before its engine starts.
+Arguments: the source folder, a folder to build the page in, the built musterwright-cli. Ends
+with status 77 (skipped), saying why, where a tool is missing."""
+import functools
+import http.server
+import importlib.util
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
+SITE = PAGE_BUILD / "site"
+TABLES = SOURCE / "data" / "Tables.dat"
+LINK = "#house=Davion&size=Company&vehicles=1&seed=3&r=2,1.4"
+
+
+def missing_tools():
+    tools = [name for name in ("emcmake", "rsvg-convert", "pngquant", "chromium", "chromedriver")
+             if not shutil.which(name)]
+    return tools + ["python3-selenium"] * (importlib.util.find_spec("selenium") is None)
+
+
+def cli_listing(tables=TABLES):
+    args = ["--faction", "Davion", "--size", "Company", "--vehicles", "--seed", "3", "--reroll",
+            "2,1.4", "--tables", tables]
+    return subprocess.run([CLI, *args], capture_output=True, text=True, check=True).stdout
+
+
+class Server(http.server.ThreadingHTTPServer):
+    """Serves `folder` on 127.0.0.1 (on `port`, or a free one) within a `with` block."""
+
+    def __init__(self, folder, port=0):
+        quiet = type("Quiet", (http.server.SimpleHTTPRequestHandler,),
+                     {"log_message": lambda *args: None})
+        super().__init__(("127.0.0.1", port), functools.partial(quiet, directory=str(folder)))
+        self.url = f"http://127.0.0.1:{self.server_port}/"
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+
+    def __exit__(self, *error):
+        self.shutdown()
+        super().__exit__(*error)
+
+
+class Site(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+
+        cls.folder = pathlib.Path(tempfile.mkdtemp())
+        options = webdriver.ChromeOptions()
+        options.binary_location = shutil.which("chromium")
+        for flag in ("--headless", "--no-sandbox", f"--user-data-dir={cls.folder / 'profile'}"):
+            options.add_argument(flag)
+        service = Service(shutil.which("chromedriver"))
+        cls.driver = webdriver.Chrome(options=options, service=service)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        shutil.rmtree(cls.folder)
+
+    def value(self, element_id, attribute="value"):
+        return self.driver.find_element("id", element_id).get_attribute(attribute)
+
+    def until(self, condition, what):
+        """Waits for the page's `condition`, a JavaScript expression or a promise of one."""
+        for _ in range(200):
+            if self.driver.execute_async_script(f"Promise.resolve({condition}).then(arguments[0])"):
+                return
+            time.sleep(0.05)
+        self.fail(f"{what} did not happen: {self.value('Message', 'textContent')}")
+
+    def open(self, url):
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        self.until("!document.getElementById('GButton').disabled", f"{url} starting")
+
+    def copy_of_site(self, name, changes={}):
+        """A copy of the site with `changes` (file: bytes), its sw.js written as the build does."""
+        copy = self.folder / name
+        shutil.copytree(SITE, copy)
+        for file, content in changes.items():
+            (copy / file).write_bytes(content)
+        subprocess.run(["cmake", f"-DSITE={copy}", f"-DWORKER={SOURCE}/web/service_worker.js",
+                        "-P", SOURCE / "web/site_worker.cmake"], check=True)
+        return copy
+
+    def test_the_site_installs_and_works_offline_and_a_changed_site_replaces_its_cache(self):
+        with Server(self.copy_of_site("first")) as server:
+            self.open(server.url)
+            self.until("navigator.serviceWorker.controller !== null", "control")
+            errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+            self.assertEqual(errors["installabilityErrors"], [])
+            [first_cache] = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+        for url in (server.url, server.url + "index.html" + LINK):
+            with self.subTest(f"offline: {url}"):
+                self.open(url)
+        self.assertEqual(self.value("MechBox") + "\n", cli_listing())
+
+        design = cli_listing().splitlines()[6].split(" P: ")[0].encode()
+        (self.folder / "changed.dat").write_bytes(TABLES.read_bytes().replace(design, design[::-1]))
+        changed = {"Tables.dat": (self.folder / "changed.dat").read_bytes()}
+        with Server(self.copy_of_site("changed", changed), server.server_port) as server:
+            self.open(server.url)
+            self.until(f"caches.keys().then((names) => names.length === 1 && "
+                       f"names[0] !== {first_cache!r})", "the old cache's replacement")
+        self.open(server.url + LINK)
+        self.assertEqual(self.value("MechBox") + "\n", cli_listing(self.folder / "changed.dat"))
+
+    def test_a_file_that_cannot_be_fetched_is_reported(self):
+        for missing, message in (("musterwright.js", "engine could not be loaded"),
+                                 ("Tables.dat", "Tables.dat, could not be loaded (404"),
+                                 ("musterwright.wasm", "The engine could not be loaded")):
+            with self.subTest(missing):
+                copy = self.copy_of_site("without " + missing)
+                (copy / missing).unlink()
+                with Server(copy) as server:
+                    self.driver.get(server.url)
+                    self.until("document.getElementById('Message').textContent"
+                               f".includes({message!r})", "the report")
+                    self.assertEqual(self.value("GButton", "disabled"), "true")
+
+    def test_the_seeded_listings_come_out_of_the_site(self):
+        cases = (SOURCE / "tests/roster/seeded_listings.txt").read_text().split("\n@@ ")[1:]
+        with Server(SITE) as server:
+            self.open(server.url)
+            for case in cases:
+                header, listing = case.split("\n", 1)
+                *words, vehicles, seed = header.split("; ")
+                with self.subTest(header):
+                    self.driver.execute_script(
+                        "const [words, vehicles, seed] = arguments;"
+                        "['HouseBox', 'SizeBox', 'WeightBox', 'ExperienceBox'].forEach("
+                        "  (id, k) => document.getElementById(id).value = words[k]);"
+                        "document.getElementById('Vehicle').checked = vehicles;"
+                        "document.getElementById('SeedBox').value = seed;"
+                        "document.getElementById('GButton').click()",
+                        words, vehicles == "vehicles", seed.split()[1])
+                    self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))
+
+    def test_the_single_file_paints_before_its_engine_starts_on_a_slow_processor(self):
+        self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        self.open((PAGE_BUILD / "musterwright.html").as_uri() + LINK)
+        paint, start, force = self.driver.execute_script(
+            "return ['first-contentful-paint', 'engine start', 'first force'].map("
+            "  (name) => performance.getEntriesByName(name)[0].startTime)")
+        print(f"single file, processor 4x slower: form painted at {paint:.0f} ms, engine "
+              f"started at {start:.0f} ms, first force from the link at {force:.0f} ms")
+        self.assertLess(paint, start)
+        self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+
+
+if __name__ == "__main__":
+    if missing_tools():
+        print("skipped: the site's tests need " + ", ".join(missing_tools()))
+        sys.exit(77)
+    subprocess.run(["bash", SOURCE / "scripts/build-web.sh", PAGE_BUILD], check=True)
+    sys.exit(not unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful())

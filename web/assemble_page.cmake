@@ -1,0 +1,73 @@
+# SPDX-License-Identifier: MIT
+# Writes one of the page's two HTML files from page.html (run with cmake -P):
+#   -DKIND=single  OUT is the self-contained page: page.js, then ENGINE, the glue with the
+#                  engine inside it, which waits as text until the form is painted
+#                  (start_engine.js);
+#   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files.
+# Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
+# lines), so that the form paints complete before any script. SOURCE is the web/ folder.
+# Fails, saying which, when page.html lacks a place this script fills.
+
+function(read_file name variable)
+  file(READ ${name} content)
+  set(${variable} "${content}" PARENT_SCOPE)
+endfunction()
+
+# Replaces the one `place` in `html` by `text`.
+function(fill place text)
+  string(FIND "${html}" "${place}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "page.html lacks ${place}")
+  endif()
+  string(REPLACE "${place}" "${text}" html "${html}")
+  set(html "${html}" PARENT_SCOPE)
+endfunction()
+
+read_file(${SOURCE}/page.html html)
+read_file(${SOURCE}/page.css css)
+fill("@MUSTERWRIGHT_PAGE_CSS@" "${css}")
+
+# Each list's items go before the end of its <select>, after its placeholder.
+file(STRINGS ${OPTIONS} lists)
+foreach(list IN LISTS lists)
+  string(FIND "${list}" " " space)
+  string(SUBSTRING "${list}" 0 ${space} id)
+  math(EXPR space "${space} + 1")
+  string(SUBSTRING "${list}" ${space} -1 items)
+  string(FIND "${html}" "<select id=\"${id}\"" start)
+  if(start EQUAL -1)
+    message(FATAL_ERROR "page.html lacks the list ${id}")
+  endif()
+  string(SUBSTRING "${html}" ${start} -1 rest)
+  string(FIND "${rest}" "</select>" end)
+  math(EXPR end "${start} + ${end}")
+  string(SUBSTRING "${html}" 0 ${end} before)
+  string(SUBSTRING "${html}" ${end} -1 after)
+  set(html "${before}${items}${after}")
+endforeach()
+
+if(KIND STREQUAL "single")
+  read_file(${ENGINE} engine)
+  read_file(${SOURCE}/page.js page)
+  read_file(${SOURCE}/start_engine.js start)
+  string(FIND "${engine}" "</script" closing)
+  if(NOT closing EQUAL -1)
+    message(FATAL_ERROR "${ENGINE} holds </script and cannot be held in the page")
+  endif()
+  fill("{{{ SCRIPT }}}" "<script>
+var Module = {};
+${page}</script>
+<script type=\"text/plain\" id=\"Engine\">${engine}</script>
+<script>
+${start}</script>")
+else()
+  string(REPLACE "<link rel=\"icon\" href=\"data:,\">\n" "" html "${html}")
+  fill("</head>" "<link rel=\"manifest\" href=\"manifest.webmanifest\">
+<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">
+<link rel=\"apple-touch-icon\" href=\"icon-192.png\">
+</head>")
+  fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
+<script src=\"page.js\" defer></script>
+<script src=\"musterwright.js\" defer></script>")
+endif()
+file(WRITE ${OUT} "${html}")

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The site's loader, run before page.js and the glue (musterwright.js): gives them the Module
+// they share, puts the shipped Tables.dat into the engine's file system before the engine
+// starts, says so on the page when the glue or Tables.dat cannot be fetched (the engine's own
+// .wasm failing ends in Module.onAbort), and registers the service worker (sw.js) that keeps
+// the site for offline use.
+var Module = globalThis.Module || {};
+
+function siteFileMissing(what, reason) {
+  pageEngineFailed(`${what} could not be loaded (${reason}). Musterwright needs it once, while ` +
+                   'online; after that first visit it works offline.');
+}
+
+const shippedTables = fetch('Tables.dat').then((response) => {
+  if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+  return response.arrayBuffer();
+});
+
+Module.preRun = [() => {
+  Module.addRunDependency('Tables.dat');
+  shippedTables.then((bytes) => {
+    Module.FS_createPath('/', 'shipped', true, true);
+    Module.FS_createDataFile('/shipped', 'Tables.dat', new Uint8Array(bytes), true, false, false);
+    Module.removeRunDependency('Tables.dat');
+  }, (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
+}];
+
+document.querySelector('script[src="musterwright.js"]').addEventListener('error', () => {
+  siteFileMissing("Musterwright's engine", 'musterwright.js did not arrive');
+});
+
+if ('serviceWorker' in navigator) {
+  addEventListener('load', () => {
+    navigator.serviceWorker.register('sw.js').catch((error) => {
+      console.warn(`Musterwright will not work offline: ${error.message}`);
+    });
+  });
+}
