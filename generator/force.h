@@ -19,8 +19,9 @@ inline int groupSizeFor(bool clan) {
 }
 
 // The word for a group, as every front end names it: "Star" in a Clan force, "Lance" in a
-// House force.
-inline const char* groupWord(bool clan) {
+// House force; with `lowerCase`, "star" and "lance", as a sentence uses it.
+inline const char* groupWord(bool clan, bool lowerCase = false) {
+  if (lowerCase) return clan ? "star" : "lance";
   return clan ? "Star" : "Lance";
 }
 

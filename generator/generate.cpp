@@ -37,12 +37,9 @@ void checkReroll(const Force& force, Reroll reroll) {
   if (reroll.group < 1 || reroll.group > groups)
     throw RerollError((reroll.slot == 0 ? "group " : "slot ") + name +
                       ": the force has groups 1 to " + std::to_string(groups));
-  if (reroll.slot < 0 || reroll.slot > force.groupSize()) {
-    std::string group = groupWord(force.isClan);
-    group.front() = static_cast<char>(group.front() - 'A' + 'a');
-    throw RerollError("slot " + name + ": a " + group + " has slots 1 to " +
+  if (reroll.slot < 0 || reroll.slot > force.groupSize())
+    throw RerollError("slot " + name + ": a " + groupWord(force.isClan, true) + " has slots 1 to " +
                       std::to_string(force.groupSize()));
-  }
 }
 
 Force generateForce(const TableText& tables, const Selection& selection, std::uint32_t seed,

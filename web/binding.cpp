@@ -206,11 +206,9 @@ val rerollShown(int group, int slot, bool othersToo) {
   try {
     const std::vector<Reroll> rerolls =
         rerollRequest(force, kind, Reroll{group, othersToo ? 0 : slot});
-    if (rerolls.empty()) {
-      std::string word = groupWord(force.isClan);
-      word.front() = static_cast<char>(word.front() - 'A' + 'a');
-      return failure("The force has no other " + word + " to roll again.");
-    }
+    if (rerolls.empty())
+      return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
+                     " to roll again.");
     for (const Reroll& reroll : rerolls) rerollForce(force, *shown->tables, reroll);
   } catch (const RerollError& error) {
     return failure(std::string("The re-roll cannot be made (") + error.what() +
