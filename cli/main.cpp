@@ -20,8 +20,10 @@
 #include "odds/force_odds.h"
 #include "roster/force_data.h"
 #include "roster/listing.h"
+#include "roster/listing_text.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
 #include "tables/table_fit.h"
@@ -47,6 +49,16 @@ std::filesystem::path tablePath(const CliOptions& options) {
   return options.tables ? std::filesystem::path(*options.tables) : locateTableFile();
 }
 
+// The table file at `path` as the engine reads it; a file that fails its check is drawn from as
+// it stands, its warning (tableWarning) on standard error.
+TableText readWarned(const std::filesystem::path& path) {
+  TableText text = readTableText(path);
+  const std::vector<std::string> warning = tableWarning(text.bytes, path.string());
+  for (std::size_t k = 0; k < warning.size(); ++k)
+    std::cerr << (k == 0 ? "musterwright-cli: warning: " : "") << warning[k] << '\n';
+  return text;
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -57,12 +69,10 @@ int generate(const CliOptions& options) {
   }
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
-  const Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
-                            options.experience.c_str(), options.vehicles};
+  const TableText text = readWarned(tables);
   Force force;
   try {
-    const TableText text = readTableText(tables);
-    force = generateForce(text, selection, seed);
+    force = generateForce(text, options.choices, seed);
     rerollForce(force, text, options.rerolls);
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
@@ -74,9 +84,7 @@ int generate(const CliOptions& options) {
   if (options.format == Format::text) {
     const std::vector<apstring> lines = listForce(force);
     if (options.out) saveLines(*options.out, lines);
-    std::string text;
-    for (const apstring& line : lines) text.append(line.c_str()).append("\n");
-    print(text);
+    print(boxText(lines) + "\n");
     return 0;
   }
   const std::string data = options.format == Format::json ? forceJson(force) : forceCsv(force);
@@ -86,12 +94,10 @@ int generate(const CliOptions& options) {
 }
 
 // The exact odds of the choices on the table file, whether or not it passes --check-tables:
-// what its searches make of it is what the odds show.
+// what its searches make of it is what the odds show, with the warning as a force has it.
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
-  const OddsChoices choices{options.faction, options.size, options.weight, options.experience,
-                            options.vehicles};
-  const OddsReport report = computeOdds(choices, readTableFile(tables), tables.string());
+  const OddsReport report = computeOdds(options.choices, readWarned(tables).bytes, tables.string());
   print(options.format == Format::json  ? oddsJson(report)
         : options.format == Format::csv ? oddsCsv(report)
                                         : oddsText(report));

@@ -58,7 +58,7 @@ void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
   }
 }
 
-Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& factions) {
+Sums sumOutcomes(const Selection& choices, const std::vector<FactionOutcome>& factions) {
   Sums sums;
   const Tally<std::string> experiences = experienceOutcomes(choices.experience);
   for (const auto& [word, chance] : experiences.entries()) sums.experiences.add(word, chance);
@@ -200,26 +200,24 @@ OddsPart crewPart(const Sums& sums) {
 
 }  // namespace
 
-OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
+OddsReport computeOdds(const Selection& given, const std::string& tableBytes,
                        std::string_view fileName) {
   OddsReport report;
-  OddsChoices& choices = report.choices;
+  Selection& choices = report.choices;
   try {
-    ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
-    choices = {std::move(words.faction), std::move(words.size), std::move(words.weight),
-               std::move(words.experience), given.vehicles};
+    choices = checkedChoices(given);
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }
 
   DrawnTables text(tableBytes, std::string(fileName));
-  const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
+  const std::vector<FactionOutcome> factions = factionOutcomes(choices.house);
   Sources sources;
-  report.parts.push_back(tablePart(text, factions, choices.vehicles, sources));
+  report.parts.push_back(tablePart(text, factions, choices.withVehicles, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
   const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
-      {choices.faction,    OddsPartKind::factions,    sums.factions   },
+      {choices.house,      OddsPartKind::factions,    sums.factions   },
       {choices.size,       OddsPartKind::sizes,       sums.sizes      },
       {choices.weight,     OddsPartKind::weights,     sums.weights    },
       {choices.experience, OddsPartKind::experiences, sums.experiences},
@@ -231,7 +229,7 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
       countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
-  report.parts.push_back(designPart(sums, choices.vehicles, text, sources));
+  report.parts.push_back(designPart(sums, choices.withVehicles, text, sources));
   report.parts.push_back(crewPart(sums));
   return report;
 }

@@ -36,7 +36,7 @@ class HeadingEntryError : public OddsError {
 // tables, or every faction's when the faction is Random, and the vehicle tables when vehicles
 // are allowed. Throws TableError, as the draws would, when a search reaches the end of the
 // file; OddsError and HeadingEntryError as above.
-OddsReport computeOdds(const OddsChoices& choices, const std::string& tableBytes,
+OddsReport computeOdds(const Selection& choices, const std::string& tableBytes,
                        std::string_view fileName);
 
 #endif

@@ -8,14 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/choices.h"
 #include "odds/fraction.h"
-
-// The four choice words, each a word of its list or "Random" (an empty word counts as
-// "Random"), and the Include Vehicles box.
-struct OddsChoices {
-  std::string faction, size, weight, experience;
-  bool vehicles = false;
-};
 
 // The kinds of figure, in the order a report holds them. The four choice parts come only for a
 // choice left Random.
@@ -52,7 +46,7 @@ struct OddsPart {
 };
 
 struct OddsReport {
-  OddsChoices choices;  // as given, empty words made "Random"
+  Selection choices;  // as given, empty words made "Random"
   std::vector<OddsPart> parts;
 };
 

@@ -3,23 +3,17 @@
 
 #include "generator/reroll_list.h"
 
-std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
-                                 const apstring& weightWord, const apstring& experienceWord,
-                                 bool clan, const apvector<Mech>& force) {
-  const int slotsPerGroup = groupSizeFor(clan);
-  std::vector<apstring> lines{houseWord, sizeWord, weightWord, experienceWord};
-  lines.reserve(4 + force.length() + force.length() / slotsPerGroup + 1);
-  for (int i = 0; i < force.length(); ++i) {
-    const Mech& slot = force[i];
+std::vector<apstring> listForce(const Force& force) {
+  const int slotsPerGroup = force.groupSize();
+  const apvector<Mech>& roster = force.roster;
+  std::vector<apstring> lines{force.house, force.size, force.weight, force.experience};
+  lines.reserve(4 + roster.length() + roster.length() / slotsPerGroup + 1);
+  for (int i = 0; i < roster.length(); ++i) {
+    const Mech& slot = roster[i];
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
     lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery);
   }
   return lines;
-}
-
-std::vector<apstring> listForce(const Force& force) {
-  return listRoster(force.house, force.size, force.weight, force.experience, force.isClan,
-                    force.roster);
 }
 
 std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
@@ -31,8 +25,12 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
   return Reroll{group, (line - kHeaderLines) % linesPerGroup};
 }
 
-std::string seedCaption(const Force& force) {
-  std::string caption = "Seed: " + std::to_string(force.seed);
-  if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls) {
+  std::string caption = "Seed: " + std::to_string(seed);
+  if (!rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(rerolls, ", ");
   return caption;
+}
+
+std::string seedCaption(const Force& force) {
+  return seedCaption(force.seed, force.rerolls);
 }

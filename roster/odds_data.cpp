@@ -25,10 +25,10 @@ std::string label(OddsPartKind kind, const OddsRow& row) {
   return row.item + " (" + row.source + ", " + row.weightClass + ")";
 }
 
-std::string choicesLine(const OddsChoices& choices) {
-  return "Odds for faction " + choices.faction + ", size " + choices.size + ", weight " +
+std::string choicesLine(const Selection& choices) {
+  return "Odds for faction " + choices.house + ", size " + choices.size + ", weight " +
          choices.weight + ", experience " + choices.experience +
-         (choices.vehicles ? ", vehicles allowed" : ", no vehicles") + ".\n";
+         (choices.withVehicles ? ", vehicles allowed" : ", no vehicles") + ".\n";
 }
 
 void appendPart(std::string& text, const OddsPart& part) {
@@ -109,12 +109,12 @@ std::string oddsJson(const OddsReport& report) {
     });
   }
   const nlohmann::ordered_json odds = {
-      {"faction",    report.choices.faction   },
-      {"size",       report.choices.size      },
-      {"weight",     report.choices.weight    },
-      {"experience", report.choices.experience},
-      {"vehicles",   report.choices.vehicles  },
-      {"parts",      std::move(parts)         },
+      {"faction",    report.choices.house       },
+      {"size",       report.choices.size        },
+      {"weight",     report.choices.weight      },
+      {"experience", report.choices.experience  },
+      {"vehicles",   report.choices.withVehicles},
+      {"parts",      std::move(parts)           },
   };
   return odds.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
