@@ -59,7 +59,7 @@ void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
   }
 }
 
-Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& factions) {
+Sums sumOutcomes(const Selection& choices, const std::vector<FactionOutcome>& factions) {
   Sums sums;
   const Tally<std::string> experiences = experienceOutcomes(choices.experience);
   for (const auto& [word, chance] : experiences.entries()) sums.experiences.add(word, chance);
@@ -124,7 +124,7 @@ struct Sources {
 // The designs of `table` with their chance on one draw: as the table has them, or, drawing from
 // owned copies, each owned design's weight over the owned weight (none when nothing is owned).
 std::vector<std::pair<std::string, Fraction>> drawChances(const DrawnTable& table,
-                                                          const OddsChoices& choices) {
+                                                          const Selection& choices) {
   if (!drawsFromOwned(choices.collection, choices.unique)) return table.designs;
   std::vector<std::pair<std::string, Fraction>> owned;
   Fraction ownedWeight;
@@ -142,7 +142,7 @@ constexpr const char* kNoneOwned = "(none owned: a slot stays open)";
 
 // Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
 void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight,
-              const OddsChoices& choices) {
+              const Selection& choices) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
@@ -161,14 +161,14 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
 OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions,
-                   const OddsChoices& choices, Sources& sources) {
+                   const Selection& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
     const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
     sources.factions.emplace(faction.word, source);
     for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }
-  if (choices.vehicles) {
+  if (choices.withVehicles) {
     for (const char* weight : kWeightHeadings)
       addTable(part, text, sources.vehicles, weight, choices);
   }
@@ -179,10 +179,10 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
 // vehicle, from the vehicle table of its weight class, otherwise from the faction's. A slot
 // whose table owns no design is counted as "open", and added to `openSlots` by Clan (true) and
 // House.
-OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& text,
+OddsPart designPart(const Sums& sums, const Selection& choices, DrawnTables& text,
                     const Sources& sources, Tally<bool>& openSlots) {
   Tally<std::string> kindShares;
-  if (choices.vehicles) {
+  if (choices.withVehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
       kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
     });
@@ -243,31 +243,24 @@ OddsPart crewPart(const Sums& sums, const Tally<bool>& openSlots) {
 
 }  // namespace
 
-OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
+OddsReport computeOdds(const Selection& given, const std::string& tableBytes,
                        std::string_view fileName) {
   OddsReport report;
-  OddsChoices& choices = report.choices;
+  Selection& choices = report.choices;
   try {
-    ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
-    choices = {std::move(words.faction),
-               std::move(words.size),
-               std::move(words.weight),
-               std::move(words.experience),
-               given.vehicles,
-               given.collection,
-               given.unique};
+    choices = checkedChoices(given);
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }
 
   DrawnTables text(tableBytes, std::string(fileName));
-  const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
+  const std::vector<FactionOutcome> factions = factionOutcomes(choices.house);
   Sources sources;
   report.parts.push_back(tablePart(text, factions, choices, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
   const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
-      {choices.faction,    OddsPartKind::factions,    sums.factions   },
+      {choices.house,      OddsPartKind::factions,    sums.factions   },
       {choices.size,       OddsPartKind::sizes,       sums.sizes      },
       {choices.weight,     OddsPartKind::weights,     sums.weights    },
       {choices.experience, OddsPartKind::experiences, sums.experiences},

@@ -15,15 +15,18 @@
 #include <QTextCursor>
 #include <exception>
 #include <optional>
-#include <random>
 
-#include "generator/dice.h"
+#include "generator/seed_text.h"
 #include "roster/listing.h"
+#include "roster/listing_text.h"
 #include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
 #include "ui/error_box.h"
+#include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
+#include "ui/question_box.h"
 #include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
@@ -34,18 +37,12 @@ namespace {
 // window's position, only its size.
 constexpr QPoint kFramePosition{192, 107};
 
-apstring chosenWord(const QComboBox* list) {
-  return apstring(list->currentText().toStdString().c_str());
+std::string chosenWord(const QComboBox* list) {
+  return list->currentText().toStdString();
 }
 
 std::filesystem::path pathOf(const QString& name) {
   return QFile::encodeName(name).toStdString();
-}
-
-// The seed typed in the seed box, a fresh one while the box holds no seed. Throws SeedError.
-std::uint32_t seedFrom(const QString& typed) {
-  const std::optional<std::uint32_t> seed = readSeed(typed.toStdString());
-  return seed ? *seed : std::random_device{}();
 }
 
 TableIdentity identityOf(const TableText& tables) {
@@ -53,13 +50,11 @@ TableIdentity identityOf(const TableText& tables) {
 }
 
 QString listingText(const Force& force) {
-  QStringList lines;
-  for (const apstring& line : listForce(force)) lines.append(QString::fromStdString(line.c_str()));
-  return lines.join(u'\n');
+  return QString::fromStdString(boxText(listForce(force)));
 }
 
-void choose(QComboBox* list, const apstring& word) {
-  list->setCurrentIndex(list->findText(QString::fromStdString(word.c_str())));
+void choose(QComboBox* list, const std::string& word) {
+  list->setCurrentIndex(list->findText(QString::fromStdString(word)));
 }
 
 // The listing's re-rolls, each with its entry in the listing's menu ("%1" the group's word)
@@ -70,10 +65,10 @@ struct RerollEntry {
   QKeyCombination key;
 };
 constexpr RerollEntry kRerollEntries[] = {
-    {RerollKind::Group,       "Roll This %1 Again",                  Qt::CTRL | Qt::Key_L},
-    {RerollKind::OtherGroups, "Keep This %1, Roll the Others Again",
+    {RerollKind::group,       "Roll This %1 Again",                  Qt::CTRL | Qt::Key_L},
+    {RerollKind::otherGroups, "Keep This %1, Roll the Others Again",
      Qt::CTRL | Qt::SHIFT | Qt::Key_L                                                    },
-    {RerollKind::Slot,        "Roll This Slot Again",                Qt::CTRL | Qt::Key_T},
+    {RerollKind::slot,        "Roll This Slot Again",                Qt::CTRL | Qt::Key_T},
 };
 
 }  // namespace
@@ -88,6 +83,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
   parts.column.append(ui_.RecentButton);
   layOutWindow(this, parts);
+  WireButtonsAndKeys();
+  WireListing();
+
+  recent_ = loadRecentForces();
+  auto* recentMenu = new QMenu(ui_.RecentButton);
+  ui_.RecentButton->setMenu(recentMenu);
+  connect(recentMenu, &QMenu::aboutToShow, this, &TForm1::ListRecent);
+}
+
+void TForm1::WireButtonsAndKeys() {
   connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
@@ -108,7 +113,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
+void TForm1::WireListing() {
   QPlainTextEdit* listing = ui_.MechBox;
   for (const RerollEntry& entry : kRerollEntries) {
     auto* reroll = new QAction(
@@ -134,16 +141,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(document, &QTextDocument::contentsChanged, this, &TForm1::ShowSeed);
   // An edit after undoing re-rolls drops them from redo: their steps go with them.
   connect(document, &QTextDocument::redoAvailable, this, [this, document](bool available) {
-    if (available) return;
-    std::erase_if(rerolls_, [steps = document->availableUndoSteps()](const RerollStep& step) {
-      return step.undoSteps > steps;
-    });
+    if (!available) history_.dropUndone(document->availableUndoSteps());
   });
-
-  recent_ = loadRecentForces();
-  auto* recentMenu = new QMenu(ui_.RecentButton);
-  ui_.RecentButton->setMenu(recentMenu);
-  connect(recentMenu, &QMenu::aboutToShow, this, &TForm1::ListRecent);
 }
 
 TForm1::~TForm1() = default;
@@ -163,7 +162,7 @@ void TForm1::ShowTableProblem(const QString& message) {
 void TForm1::GButtonClick() {
   std::uint32_t seed = 0;
   try {
-    seed = seedFrom(ui_.SeedBox->text());
+    seed = seedOrFresh(ui_.SeedBox->text().toStdString());
   } catch (const SeedError& error) {
     showError(this, QString::fromStdString(error.what()));
     return;
@@ -173,7 +172,9 @@ void TForm1::GButtonClick() {
                             ui_.Vehicle->isChecked()};
   try {
     const TableText& tables = tables_.refresh();
-    ShowDrawn({selection, generateForce(tables, selection, seed), tables});
+    ShowDrawn({selection, tables}, generateForce(tables, selection, seed));
+    const QString warning = FreshTableWarning();
+    if (!warning.isEmpty()) showNotice(this, warning);
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   } catch (const std::exception& error) {
@@ -237,22 +238,14 @@ void TForm1::OddsClick() {
     return;
   }
   openOddsDialog(this, tables_.path(),
-                 {chosenWord(ui_.HouseBox).c_str(), chosenWord(ui_.SizeBox).c_str(),
-                  chosenWord(ui_.WeightBox).c_str(), chosenWord(ui_.ExperienceBox).c_str(),
-                  ui_.Vehicle->isChecked()});
+                 {chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
+                  chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()});
 }
 
 void TForm1::RerollLine(RerollKind kind, int line) {
   const Force* listed = ListedForce();
   if (listed == nullptr) return;
-  const std::optional<Reroll> at = rerollAtLine(line, listed->groupSize(), listed->groupCount());
-  if (!at || (kind == RerollKind::Slot && at->slot == 0)) return;
-  std::vector<Reroll> rerolls;
-  if (kind == RerollKind::Slot) rerolls.push_back(*at);
-  if (kind == RerollKind::Group) rerolls.push_back({at->group, 0});
-  if (kind == RerollKind::OtherGroups)
-    for (int group = 1; group <= listed->groupCount(); ++group)
-      if (group != at->group) rerolls.push_back({group, 0});
+  const std::vector<Reroll> rerolls = rerollRequestAtLine(*listed, kind, line);
   if (rerolls.empty()) return;
   if (!ListingEdited()) return ApplyRerolls(rerolls, line);
   askFirst(this,
@@ -275,7 +268,7 @@ void TForm1::ApplyRerolls(const std::vector<Reroll>& rerolls, int line) {
   cursor.select(QTextCursor::Document);
   cursor.insertText(listingText(force));
   cursor.endEditBlock();
-  rerolls_.push_back({box->document()->availableUndoSteps(), std::move(force)});
+  history_.add(box->document()->availableUndoSteps(), std::move(force));
   box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
   ShowSeed();
   RememberListed();
@@ -292,10 +285,13 @@ void TForm1::DrawRecent(int index) {
       choose(ui_.WeightBox, recent.choices.weight);
       choose(ui_.ExperienceBox, recent.choices.experience);
       ui_.Vehicle->setChecked(recent.choices.withVehicles);
-      ShowDrawn({recent.choices, std::move(force), tables});
-      const std::string notice = tableChangeNotice(
-          {recent.tableName.toStdString(), recent.tableChecksum.toStdString()}, identityOf(tables));
-      if (!notice.empty()) showNotice(this, QString::fromStdString(notice));
+      ShowDrawn({recent.choices, tables}, std::move(force));
+      QStringList notices{QString::fromStdString(tableChangeNotice(
+                              {recent.tableName.toStdString(), recent.tableChecksum.toStdString()},
+                              identityOf(tables))),
+                          FreshTableWarning()};
+      notices.removeAll(QString());
+      if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
     } catch (const TableError& error) {
       ShowTableProblem(QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
@@ -318,10 +314,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 const Force* TForm1::ListedForce() const {
-  const int steps = ui_.MechBox->document()->availableUndoSteps();
-  for (auto step = rerolls_.rbegin(); step != rerolls_.rend(); ++step)
-    if (step->undoSteps <= steps) return &step->force;
-  return drawn_ ? &drawn_->force : nullptr;
+  return history_.listed(ui_.MechBox->document()->availableUndoSteps());
 }
 
 bool TForm1::ListingEdited() const {
@@ -329,10 +322,11 @@ bool TForm1::ListingEdited() const {
   return listed != nullptr && ui_.MechBox->toPlainText() != listingText(*listed);
 }
 
-void TForm1::ShowDrawn(DrawnForce drawn) {
-  rerolls_.clear();
-  drawn_ = std::move(drawn);
-  ui_.MechBox->setPlainText(listingText(drawn_->force));
+void TForm1::ShowDrawn(DrawnFrom from, Force force) {
+  drawn_ = std::move(from);
+  const QString listing = listingText(force);
+  history_.start(std::move(force));
+  ui_.MechBox->setPlainText(listing);
   ui_.MechBox->updateGeometry();
   ShowSeed();
   RememberListed();
@@ -361,13 +355,13 @@ void TForm1::OpenListingMenu(int line, const QPoint& where) {
       listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
   if (at) {
     QAction* first = menu->actions().value(0);
-    const QString group = listed->isClan ? QStringLiteral("Star") : QStringLiteral("Lance");
+    const QString group = QString::fromUtf8(groupWord(listed->isClan));
     for (const RerollEntry& entry : kRerollEntries) {
-      if (entry.kind == RerollKind::Slot && at->slot == 0) continue;
+      if (entry.kind == RerollKind::slot && !rerollApplies(*listed, entry.kind, *at)) continue;
       auto* reroll = new QAction(QString(entry.text).replace(QStringLiteral("%1"), group), menu);
       reroll->setShortcut(entry.key);
       reroll->setShortcutContext(Qt::WidgetShortcut);
-      reroll->setEnabled(entry.kind != RerollKind::OtherGroups || listed->groupCount() > 1);
+      reroll->setEnabled(rerollApplies(*listed, entry.kind, *at));
       connect(reroll, &QAction::triggered, this,
               [this, kind = entry.kind, line] { RerollLine(kind, line); });
       menu->insertAction(first, reroll);
@@ -384,4 +378,10 @@ void TForm1::ListRecent() {
     menu->addAction(describeRecentForce(recent_[index]), this,
                     [this, index] { DrawRecent(index); });
   if (recent_.empty()) menu->addAction(QStringLiteral("No forces drawn yet"))->setEnabled(false);
+}
+
+QString TForm1::FreshTableWarning() {
+  QStringList lines;
+  for (const std::string& line : tables_.takeWarning()) lines.append(QString::fromStdString(line));
+  return lines.join(u'\n');
 }

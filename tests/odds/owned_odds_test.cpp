@@ -24,7 +24,7 @@ constexpr int kForces = 20000 / ODDS_DRAWS_DIVISOR;
 TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
   // 99 copies of entries 2, 5, 7 and 11 of the Kurita Light, Medium and Heavy tables (a lance
   // uses at most four); no Assault design, so an Assault slot stays open.
-  OddsChoices choices{"Kurita", "Lance", "Random", "Regular", false};
+  Selection choices{"Kurita", "Lance", "Random", "Regular", false};
   choices.collection = Collection{"shelf", "0", {}};
   for (const char* weight : {"Light", "Medium", "Heavy"})
     for (int entry : {2, 5, 7, 11})
@@ -36,8 +36,7 @@ TEST(OwnedOdds, DrawsFromACollectionMatchTheOwnedChances) {
   std::map<std::string, double> slots;                            // weight class: slots drawn
   std::map<std::pair<std::string, std::string>, double> designs;  // (weight, design): slots
   double open = 0;
-  Selection selection{"Kurita", "Lance", "Random", "Regular", false};
-  selection.collection = choices.collection;
+  const Selection& selection = choices;
   for (int seed = 1; seed <= kForces; ++seed) {
     const Force force = generateForce(tables, selection, static_cast<std::uint32_t>(seed));
     for (int k = 0; k < force.roster.length(); ++k) {
