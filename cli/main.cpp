@@ -21,8 +21,10 @@
 #include "odds/force_odds.h"
 #include "roster/force_data.h"
 #include "roster/listing.h"
+#include "roster/listing_text.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/collection.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
@@ -50,6 +52,16 @@ std::filesystem::path tablePath(const CliOptions& options) {
   return options.tables ? std::filesystem::path(*options.tables) : locateTableFile();
 }
 
+// The table file at `path` as the engine reads it; a file that fails its check is drawn from as
+// it stands, its warning (tableWarning) on standard error.
+TableText readWarned(const std::filesystem::path& path) {
+  TableText text = readTableText(path);
+  const std::vector<std::string> warning = tableWarning(text.bytes, path.string());
+  for (std::size_t k = 0; k < warning.size(); ++k)
+    std::cerr << (k == 0 ? "musterwright-cli: warning: " : "") << warning[k] << '\n';
+  return text;
+}
+
 // The collection of --collection, its names matched against the table file's `bytes`; each
 // warning goes to standard error. None without the option. Throws CollectionError.
 std::optional<Collection> collectionOf(const CliOptions& options, const std::string& bytes,
@@ -72,14 +84,12 @@ int generate(const CliOptions& options) {
   }
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
-  Selection selection{options.faction.c_str(), options.size.c_str(), options.weight.c_str(),
-                      options.experience.c_str(), options.vehicles};
-  selection.unique = options.unique;
+  const TableText text = readWarned(tables);
+  Selection choices = options.choices;
+  choices.collection = collectionOf(options, text.bytes, tables);
   Force force;
   try {
-    const TableText text = readTableText(tables);
-    selection.collection = collectionOf(options, text.bytes, tables);
-    force = generateForce(text, selection, seed);
+    force = generateForce(text, choices, seed);
     rerollForce(force, text, options.rerolls);
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
@@ -93,9 +103,7 @@ int generate(const CliOptions& options) {
   if (options.format == Format::text) {
     const std::vector<apstring> lines = listForce(force);
     if (options.out) saveLines(*options.out, lines);
-    std::string text;
-    for (const apstring& line : lines) text.append(line.c_str()).append("\n");
-    print(text);
+    print(boxText(lines) + "\n");
     return 0;
   }
   const std::string data = options.format == Format::json ? forceJson(force) : forceCsv(force);
@@ -105,14 +113,12 @@ int generate(const CliOptions& options) {
 }
 
 // The exact odds of the choices on the table file, whether or not it passes --check-tables:
-// what its searches make of it is what the odds show.
+// what its searches make of it is what the odds show, with the warning as a force has it.
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
-  const std::string bytes = readTableFile(tables);
-  const OddsChoices choices{options.faction,  options.size,
-                            options.weight,   options.experience,
-                            options.vehicles, collectionOf(options, bytes, tables),
-                            options.unique};
+  const std::string bytes = readWarned(tables).bytes;
+  Selection choices = options.choices;
+  choices.collection = collectionOf(options, bytes, tables);
   const OddsReport report = computeOdds(choices, bytes, tables.string());
   print(options.format == Format::json  ? oddsJson(report)
         : options.format == Format::csv ? oddsCsv(report)

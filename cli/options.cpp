@@ -8,9 +8,8 @@
 #include <string_view>
 
 #include "generator/choice_words.h"
-#include "generator/dice.h"
-#include "generator/generate.h"
 #include "generator/reroll_list.h"
+#include "generator/seed_text.h"
 #include "musterwright_version.h"
 
 namespace {
@@ -123,8 +122,8 @@ struct Values {
   bool odds = false;
 };
 
-// The options of musterwright-cli on `app`, writing to `values`.
-void describe(CLI::App& app, Values& values) {
+// The help's opening, its footer, and how every option is read.
+void describeProgram(CLI::App& app) {
   auto formatter = std::make_shared<HelpFormatter>();
   formatter->column_width(kHelpColumn);
   app.formatter(formatter);
@@ -136,58 +135,95 @@ void describe(CLI::App& app, Values& values) {
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.set_help_flag("-h,--help", "this text");
   app.set_version_flag("--version", "musterwright-cli " MUSTERWRIGHT_VERSION, "the version");
+  app.footer("Exit status: 0 done, 1 a table, file or save failure, 2 a bad command line.");
+}
 
-  CliOptions& o = values.options;
+// The four choice lists and --vehicles.
+std::vector<CLI::Option*> describeChoices(CLI::App& app, Selection& choices) {
   const auto choice = [&](const char* name, std::string& word, ChoiceList list,
                           const std::string& more) {
     return app.add_option(name, word, listed(choiceWords(list), more))
         ->type_name("WORD")
         ->transform(oneOf(list));
   };
-  CLI::Option* seed = app.add_option("--seed", values.seed,
-                                     "seeds the dice (0 to 4294967295): the same seed and\n"
-                                     "choices give the same force. Without it (or with only\n"
-                                     "white space) a fresh seed is drawn and shown on\n"
-                                     "standard error as \"seed: N\".")
-                          ->type_name("N")
-                          ->check(kSeedCheck);
-  CLI::Option* reroll = app.add_option("--reroll", values.reroll,
-                                       "rolls groups (2), slots (3.1) and ranges of groups\n"
-                                       "(2-4, the same as 2,3,4) of the force again, in order:\n"
-                                       "\"2-4,3.1,2\". With the same seed and choices it draws\n"
-                                       "the same force again. JSON lists each group of a range.")
-                            ->type_name("LIST")
-                            ->check(kRerollCheck);
-  std::vector<CLI::Option*> generation{
-      choice("--faction", o.faction, ChoiceList::faction, ""),
-      choice("--size", o.size, ChoiceList::size, "(also Battalion, Regiment)"),
-      choice("--weight", o.weight, ChoiceList::weight, ""),
-      choice("--experience", o.experience, ChoiceList::experience, ""),
-      app.add_flag("--vehicles", o.vehicles, "vehicles may fill slots (Include Vehicles)")
+  return {
+      choice("--faction", choices.house, ChoiceList::faction, ""),
+      choice("--size", choices.size, ChoiceList::size, "(also Battalion, Regiment)"),
+      choice("--weight", choices.weight, ChoiceList::weight, ""),
+      choice("--experience", choices.experience, ChoiceList::experience, ""),
+      app.add_flag("--vehicles", choices.withVehicles, "vehicles may fill slots (Include Vehicles)")
           ->disable_flag_override(),
-      seed,
-      reroll,
-      app.add_option("--collection", values.collection,
+  };
+}
+
+CLI::Option* describeSeed(CLI::App& app, std::string& seed) {
+  return app
+      .add_option("--seed", seed,
+                  "seeds the dice (0 to 4294967295): the same seed and\n"
+                  "choices give the same force. Without it (or with only\n"
+                  "white space) a fresh seed is drawn and shown on\n"
+                  "standard error as \"seed: N\".")
+      ->type_name("N")
+      ->check(kSeedCheck);
+}
+
+CLI::Option* describeReroll(CLI::App& app, std::string& reroll) {
+  return app
+      .add_option("--reroll", reroll,
+                  "rolls groups (2), slots (3.1) and ranges of groups\n"
+                  "(2-4, the same as 2,3,4) of the force again, in order:\n"
+                  "\"2-4,3.1,2\". With the same seed and choices it draws\n"
+                  "the same force again. JSON lists each group of a range.")
+      ->type_name("LIST")
+      ->check(kRerollCheck);
+}
+
+CLI::Option* describeTables(CLI::App& app, std::string& tables) {
+  return app
+      .add_option("--tables", tables,
+                  "the table file; by default Tables.dat in the current\n"
+                  "folder, beside the program, or in the installed data\n"
+                  "folder")
+      ->type_name("PATH");
+}
+
+CLI::Option* describeFormat(CLI::App& app, std::string& format) {
+  return app
+      .add_option("--format", format,
+                  "text (the listing, the default), csv (one row per slot)\n"
+                  "or json (one object)")
+      ->type_name("WORD")
+      ->transform(oneOf(kFormatWords,
+                        [](std::string_view value) { return matchWord(kFormatWords, value); }));
+}
+
+// --collection and --unique, writing to `file` and `unique`.
+std::vector<CLI::Option*> describeCollection(CLI::App& app, std::string& file, bool& unique) {
+  return {
+      app.add_option("--collection", file,
                      "draws only designs of the collection FILE, each copy\n"
                      "at most once per force (musterwright-collection(5)); a\n"
                      "slot whose table has none left stays open")
           ->type_name("FILE"),
-      app.add_flag("--unique", o.unique,
+      app.add_flag("--unique", unique,
                    "each design at most once per force (with --collection:\n"
                    "at most one of each owned design)")
           ->disable_flag_override(),
-      app.add_option("--tables", values.tables,
-                     "the table file; by default Tables.dat in the current\n"
-                     "folder, beside the program, or in the installed data\n"
-                     "folder")
-          ->type_name("PATH"),
-      app.add_option("--format", values.format,
-                     "text (the listing, the default), csv (one row per slot)\n"
-                     "or json (one object)")
-          ->type_name("WORD")
-          ->transform(oneOf(kFormatWords,
-                            [](std::string_view value) { return matchWord(kFormatWords, value); })),
   };
+}
+
+// The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
+void describe(CLI::App& app, Values& values) {
+  describeProgram(app);
+  CLI::Option* seed = describeSeed(app, values.seed);
+  CLI::Option* reroll = describeReroll(app, values.reroll);
+  std::vector<CLI::Option*> generation = describeChoices(app, values.options.choices);
+  generation.insert(generation.end(), {seed, reroll});
+  for (CLI::Option* option :
+       describeCollection(app, values.collection, values.options.choices.unique))
+    generation.push_back(option);
+  generation.insert(generation.end(),
+                    {describeTables(app, values.tables), describeFormat(app, values.format)});
   CLI::Option* out = app.add_option("--out", values.out,
                                     "also saves the force to FILE in the chosen format (text:\n"
                                     "lines ended by CR LF); never the table file in use")
@@ -197,9 +233,7 @@ void describe(CLI::App& app, Values& values) {
                                    "prints the exact odds of the choices instead of a force:\n"
                                    "each design's chance per table, and the force's make-up")
                           ->disable_flag_override();
-  odds->excludes(seed);
-  odds->excludes(reroll);
-  odds->excludes(out);
+  for (CLI::Option* excluded : {seed, reroll, out}) odds->excludes(excluded);
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
                                       "line; prints \"ok\" for a sound file")
@@ -213,11 +247,8 @@ void describe(CLI::App& app, Values& values) {
     check->excludes(option);
     fit->excludes(option);
   }
-  check->excludes(odds);
+  for (CLI::Option* excluded : {odds, out, fit}) check->excludes(excluded);
   fit->excludes(odds);
-  check->excludes(out);
-  check->excludes(fit);
-  app.footer("Exit status: 0 done, 1 a table, file or save failure, 2 a bad command line.");
 }
 
 Format formatOf(const std::string& word) {

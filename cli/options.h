@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/choices.h"
 #include "generator/reroll_list.h"
 
 enum class Mode { generate, odds, checkTables, fitTables, help, version };
@@ -18,25 +19,22 @@ enum class Mode { generate, odds, checkTables, fitTables, help, version };
 // How the force is written: the listing, one CSV row per slot, or one JSON object.
 enum class Format { text, csv, json };
 
-// One run: a force, or with --odds its exact odds. The four choices hold words of their lists in
-// the lists' own spelling, "Random" when not given. `tables` is the table file of --tables,
+// One run: a force, or with --odds its exact odds. The four choice words are words of their
+// lists in the lists' own spelling, "Random" when not given. `tables` is the table file of
+// --tables,
 // --check-tables or --fit-tables, when named; `out` is never "-". `rerolls` are those of
 // --reroll, in order, a range of groups as written (expandRerolls spells it out for the force).
 struct CliOptions {
   Mode mode = Mode::generate;
-  std::string faction = "Random";
-  std::string size = "Random";
-  std::string weight = "Random";
-  std::string experience = "Random";
-  bool vehicles = false;
+  Selection choices{"Random", "Random", "Random", "Random"};
   std::optional<std::uint32_t> seed;
   std::vector<RerollItem> rerolls;
   std::optional<std::string> tables;
   std::optional<std::string> out;
   Format format = Format::text;
-  // The collection file of --collection, and --unique: the designs the draws may take.
+  // The collection file of --collection; the run reads it into `choices.collection`. --unique
+  // sets `choices.unique`.
   std::optional<std::string> collection;
-  bool unique = false;
 };
 
 class UsageError : public std::runtime_error {
@@ -46,9 +44,9 @@ class UsageError : public std::runtime_error {
 
 // Reads the arguments after the program name. Choice words are read as choiceWord
 // (generator/choice_words.h) reads them: in any letter case, "Battalion" and "Regiment" too. A
-// seed is read by readSeed (generator/dice.h). A later option overrides an earlier one. An option's
-// value is the next argument, or follows "=" in the same one ("--seed=7"). -h, --help and --version
-// win over everything else on the line except a word that an option refuses.
+// seed is read by readSeed (generator/seed_text.h). A later option overrides an earlier one. An
+// option's value is the next argument, or follows "=" in the same one ("--seed=7"). -h, --help and
+// --version win over everything else on the line except a word that an option refuses.
 CliOptions parseArguments(const std::vector<std::string>& args);
 
 // The synopsis, shown with every usage error.

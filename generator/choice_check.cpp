@@ -2,6 +2,7 @@
 #include "generator/choice_check.h"
 
 #include <span>
+#include <string>
 
 #include "generator/choice_lists.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 std::string checkedWord(std::string_view word, std::span<const char* const> choices,
                         const char* what) {
-  if (word.empty()) return kRandomChoice;
+  word = randomIfEmpty(word);
   std::string expected;
   for (const char* choice : choices) {
     if (word == choice) return std::string(word);
@@ -21,12 +22,11 @@ std::string checkedWord(std::string_view word, std::span<const char* const> choi
 
 }  // namespace
 
-ChoiceWords checkedChoices(std::string_view faction, std::string_view size, std::string_view weight,
-                           std::string_view experience) {
-  ChoiceWords words;
-  words.faction = checkedWord(faction, kFactionChoices, "faction");
-  words.size = checkedWord(size, kSizeChoices, "unit size");
-  words.weight = checkedWord(weight, kWeightChoices, "weight");
-  words.experience = checkedWord(experience, kExperienceChoices, "experience");
+Selection checkedChoices(const Selection& choices) {
+  Selection words = choices;
+  words.house = checkedWord(choices.house, kFactionChoices, "faction");
+  words.size = checkedWord(choices.size, kSizeChoices, "unit size");
+  words.weight = checkedWord(choices.weight, kWeightChoices, "weight");
+  words.experience = checkedWord(choices.experience, kExperienceChoices, "experience");
   return words;
 }

@@ -5,8 +5,8 @@
 #define MUSTERWRIGHT_GENERATOR_CHOICE_CHECK_H
 
 #include <stdexcept>
-#include <string>
-#include <string_view>
+
+#include "generator/choices.h"
 
 // A selection that cannot be generated: a faction, size, weight or experience word that is
 // in no list. The message names the word and the list's words.
@@ -15,15 +15,9 @@ class SelectionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The four choice words as a run takes them.
-struct ChoiceWords {
-  std::string faction, size, weight, experience;
-};
-
-// The four words, each as given or "Random" when empty. Checks them in the order given and
-// throws SelectionError for the first that is in no list ("unknown unit size "Platoon":
-// expected Lance, Company, ..., Random").
-ChoiceWords checkedChoices(std::string_view faction, std::string_view size, std::string_view weight,
-                           std::string_view experience);
+// `choices` with each word as given or "Random" when empty (randomIfEmpty). Checks the faction,
+// size, weight and experience in that order and throws SelectionError for the first that is in
+// no list ("unknown unit size "Platoon": expected Lance, Company, ..., Random").
+Selection checkedChoices(const Selection& choices);
 
 #endif

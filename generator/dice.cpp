@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "generator/dice.h"
 
-#include <charconv>
 #include <random>
 #include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -15,21 +13,6 @@ DiceSource drawingFrom(std::mt19937 engine) {
 }
 
 }  // namespace
-
-std::optional<std::uint32_t> readSeed(std::string_view text) {
-  constexpr std::string_view kWhiteSpace = " \t\r\n";
-  const std::size_t first = text.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return std::nullopt;
-  const std::string_view digits =
-      text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-  std::uint32_t seed = 0;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, error] = std::from_chars(digits.data(), end, seed);
-  if (error != std::errc() || stop != end)
-    throw SeedError("The seed is a whole number from 0 to 4294967295; \"" + std::string(text) +
-                    "\" is not one.");
-  return seed;
-}
 
 DiceSource seededDice(std::uint32_t seed) {
   return drawingFrom(std::mt19937(seed));

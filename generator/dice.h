@@ -8,25 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <stdexcept>
-#include <string_view>
 
 // Answers a roll of n with a whole number from 0 to n - 1 (0 when n is 0).
 using DiceSource = std::function<int(int n)>;
-
-// A typed seed that is not one. The message is the one every front end shows:
-// The seed is a whole number from 0 to 4294967295; "7x" is not one.
-class SeedError : public std::invalid_argument {
- public:
-  using std::invalid_argument::invalid_argument;
-};
-
-// The seed typed in `text`, every front end's one reader of it: white space around it (blanks,
-// tabs, line ends) is ignored, and what is left spells a number from 0 to 4294967295 in decimal
-// digits alone. None when nothing but white space is typed: the caller then draws a fresh seed.
-// Throws SeedError for anything else (a sign, a blank inside, a larger number).
-std::optional<std::uint32_t> readSeed(std::string_view text);
 
 // A source drawing from one std::mt19937 seeded with `seed`.
 DiceSource seededDice(std::uint32_t seed);

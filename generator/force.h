@@ -20,6 +20,13 @@ inline int groupSizeFor(bool clan) {
   return clan ? 5 : 4;
 }
 
+// The word for a group, as every front end names it: "Star" in a Clan force, "Lance" in a
+// House force; with `lowerCase`, "star" and "lance", as a sentence uses it.
+inline const char* groupWord(bool clan, bool lowerCase = false) {
+  if (lowerCase) return clan ? "star" : "lance";
+  return clan ? "Star" : "Lance";
+}
+
 // One re-roll: group `group` (from 1) as a whole while `slot` is 0, else slot `slot` (from 1)
 // of that group.
 struct Reroll {

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::string_view wordOf(const apstring& word) {
-  return {word.c_str(), static_cast<std::size_t>(word.length())};
-}
-
 // Group count of a listed size word, or "Random" rolled on the force's size table.
 int resolveGroupCount(ForceRun& run) {
   Force& force = run.force;
@@ -33,6 +29,8 @@ int resolveGroupCount(ForceRun& run) {
   return 0;  // checkedChoices has refused every other word
 }
 
+}  // namespace
+
 void checkReroll(const Force& force, Reroll reroll) {
   const int groups = force.groupCount();
   const std::string name = rerollWord(reroll);
@@ -40,11 +38,9 @@ void checkReroll(const Force& force, Reroll reroll) {
     throw RerollError((reroll.slot == 0 ? "group " : "slot ") + name +
                       ": the force has groups 1 to " + std::to_string(groups));
   if (reroll.slot < 0 || reroll.slot > force.groupSize())
-    throw RerollError("slot " + name + ": a " + (force.isClan ? "star" : "lance") +
-                      " has slots 1 to " + std::to_string(force.groupSize()));
+    throw RerollError("slot " + name + ": a " + groupWord(force.isClan, true) + " has slots 1 to " +
+                      std::to_string(force.groupSize()));
 }
-
-}  // namespace
 
 Force generateForce(const TableText& tables, const Selection& selection, std::uint32_t seed,
                     const std::vector<Reroll>& rerolls) {
@@ -55,19 +51,18 @@ Force generateForce(const TableText& tables, const Selection& selection, std::ui
 }
 
 Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice) {
-  const ChoiceWords words = checkedChoices(wordOf(selection.house), wordOf(selection.size),
-                                           wordOf(selection.weight), wordOf(selection.experience));
+  const Selection words = checkedChoices(selection);
   Force force;
   ForceRun run(force, tables, std::move(dice));
-  force.withVehicles = selection.withVehicles;
+  force.withVehicles = words.withVehicles;
   force.collection = selection.collection;
   force.unique = selection.unique;
-  force.house = words.faction.c_str();
+  force.house = words.house.c_str();
   force.size = words.size.c_str();
   force.experience = words.experience.c_str();
   force.weight = words.weight.c_str();
 
-  force.isClan = isClanFaction(words.faction);
+  force.isClan = isClanFaction(words.house);
   const int houseRoll = run.dice.roll(10) + 1;
   if (force.house == apstring(kRandomChoice)) {
     const HouseRow& row = rowFor(kHouses, houseRoll);

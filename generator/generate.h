@@ -6,33 +6,14 @@
 #define MUSTERWRIGHT_GENERATOR_GENERATE_H
 
 #include <cstdint>
-#include <optional>
-#include <stdexcept>
 #include <vector>
 
-#include "foundation/apstring.h"
 #include "generator/choice_check.h"
+#include "generator/choices.h"
 #include "generator/dice.h"
 #include "generator/force.h"
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
-
-// The choices of one run: each word as listed in its drop-down list, "Random", or empty
-// (empty counts as "Random").
-// `collection` and `unique` limit the designs drawn (Force).
-struct Selection {
-  apstring house, size, weight, experience;
-  bool withVehicles = false;
-  std::optional<Collection> collection = std::nullopt;
-  bool unique = false;
-};
-
-// A re-roll of a group or slot that the force does not have. The message names it and the
-// valid range ("group 9: the force has groups 1 to 3").
-class RerollError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // One Generate run on `tables` with the dice seeded by `seed`, then the re-rolls of `rerolls`
 // in order (rerollForce): the same arguments always give the same force. Throws
@@ -52,6 +33,10 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
 void rerollForce(Force& force, const TableText& tables, Reroll reroll);
 // The same with every roll answered by `dice`.
 void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice);
+
+// Throws RerollError, naming it and the valid range ("group 9: the force has groups 1 to 3"),
+// when `reroll` is a group or slot that `force` does not have.
+void checkReroll(const Force& force, Reroll reroll);
 
 // rerollForce for every re-roll that `items` stand for in `force` (expandRerolls,
 // reroll_list.h), in order. Throws RerollError, the force untouched, when one of them is outside

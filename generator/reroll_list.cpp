@@ -5,7 +5,6 @@
 #include <charconv>
 #include <iterator>
 
-#include "generator/generate.h"
 #include "generator/rule_tables.h"
 
 const int kMostGroups =

@@ -7,11 +7,19 @@
 #ifndef MUSTERWRIGHT_GENERATOR_REROLL_LIST_H
 #define MUSTERWRIGHT_GENERATOR_REROLL_LIST_H
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "generator/force.h"
+
+// A re-roll that cannot be read or made: not written as one, or a group or slot that the
+// force does not have. The message names it and what is expected.
+class RerollError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // One written item: `reroll` alone while `last` is 0, else every whole group from
 // `reroll.group` to `last`.
@@ -25,7 +33,7 @@ struct RerollItem {
 extern const int kMostGroups;
 
 // The items that `text` lists, separated by commas; blanks around an item are allowed, and an
-// empty (or blank) text lists none. Throws RerollError (generate.h) naming the first item that
+// empty (or blank) text lists none. Throws RerollError naming the first item that
 // is not a whole number, two joined by one dot (a slot, from 1), or two joined by one hyphen (a
 // range of groups, from 1, not downward), each number below 1000000.
 std::vector<RerollItem> parseRerollItems(std::string_view text);

@@ -9,8 +9,8 @@
 
 std::vector<CollectionDesign> collectionDesigns(const std::string& tableBytes,
                                                 std::string_view fileName) {
-  OddsChoices everything;
-  everything.vehicles = true;
+  Selection everything;
+  everything.withVehicles = true;
   const OddsReport report = computeOdds(everything, tableBytes, fileName);
   std::map<std::string, CollectionDesign> designs;
   for (const OddsPart& part : report.parts) {

@@ -59,7 +59,7 @@ void addUnit(Sums& sums, const FactionOutcome& faction, const SizeOutcome& size,
   }
 }
 
-Sums sumOutcomes(const OddsChoices& choices, const std::vector<FactionOutcome>& factions) {
+Sums sumOutcomes(const Selection& choices, const std::vector<FactionOutcome>& factions) {
   Sums sums;
   const Tally<std::string> experiences = experienceOutcomes(choices.experience);
   for (const auto& [word, chance] : experiences.entries()) sums.experiences.add(word, chance);
@@ -124,7 +124,7 @@ struct Sources {
 // The designs of `table` with their chance on one draw: as the table has them, or, drawing from
 // owned copies, each owned design's weight over the owned weight (none when nothing is owned).
 std::vector<std::pair<std::string, Fraction>> drawChances(const DrawnTable& table,
-                                                          const OddsChoices& choices) {
+                                                          const Selection& choices) {
   if (!drawsFromOwned(choices.collection, choices.unique)) return table.designs;
   std::vector<std::pair<std::string, Fraction>> owned;
   Fraction ownedWeight;
@@ -142,7 +142,7 @@ constexpr const char* kNoneOwned = "(none owned: a slot stays open)";
 
 // Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
 void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight,
-              const OddsChoices& choices) {
+              const Selection& choices) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
@@ -161,14 +161,14 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
 OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions,
-                   const OddsChoices& choices, Sources& sources) {
+                   const Selection& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
     const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
     sources.factions.emplace(faction.word, source);
     for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }
-  if (choices.vehicles) {
+  if (choices.withVehicles) {
     for (const char* weight : kWeightHeadings)
       addTable(part, text, sources.vehicles, weight, choices);
   }
@@ -177,11 +177,12 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
 
 // Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll that gives a
 // vehicle, from the vehicle table of its weight class, otherwise from the faction's. A slot
-// whose table owns no design is counted as "open".
-OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& text,
-                    const Sources& sources) {
+// whose table owns no design is counted as "open", and added to `openSlots` by Clan (true) and
+// House.
+OddsPart designPart(const Sums& sums, const Selection& choices, DrawnTables& text,
+                    const Sources& sources, Tally<bool>& openSlots) {
   Tally<std::string> kindShares;
-  if (choices.vehicles) {
+  if (choices.withVehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
       kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
     });
@@ -204,7 +205,10 @@ OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& t
       const auto chances = drawChances(text.table(source.start, weight, source.section), choices);
       for (const auto& [name, chance] : chances)
         designs.add({kind, weight, name}, slots * share * chance);
-      if (chances.empty()) designs.add({"open", weight, "(open)"}, slots * share);
+      if (chances.empty()) {
+        designs.add({"open", weight, "(open)"}, slots * share);
+        openSlots.add(isClanFaction(faction), slots * share);
+      }
     }
   }
   for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
@@ -215,47 +219,48 @@ OddsPart designPart(const Sums& sums, const OddsChoices& choices, DrawnTables& t
   return part;
 }
 
-OddsPart crewPart(const Sums& sums) {
+// The crews of the slots that take one: an open slot rolls none, and whether a slot stays open
+// does not depend on the experience word, so each word loses its share of `openSlots`.
+OddsPart crewPart(const Sums& sums, const Tally<bool>& openSlots) {
   Tally<std::string> crews;
+  Fraction crewed = sums.slots;
+  for (const auto& [clan, open] : openSlots.entries()) crewed += open * Fraction(-1);
   for (const auto& [crew, count] : sums.crewSlots.entries()) {
     const bool clan = crew.first;
     const std::string& experience = crew.second;
-    const Fraction& slots = count;
+    Fraction slots = count;
+    for (const auto& [openClan, open] : openSlots.entries())
+      for (const auto& [word, chance] : sums.experiences.entries())
+        if (openClan == clan && word == experience) slots += open * chance * Fraction(-1);
     forEachTotal(1, 6, [&](int die, const Fraction& chance) {
       const SkillRow& row = crewSkillsFor(experience, clan, false, die);
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }
-  return countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots);
+  if (crewed == Fraction(0)) return {OddsPartKind::crewSkills, {}};  // every slot stays open
+  return countPart(OddsPartKind::crewSkills, crews.entries(), crewed);
 }
 
 }  // namespace
 
-OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
+OddsReport computeOdds(const Selection& given, const std::string& tableBytes,
                        std::string_view fileName) {
   OddsReport report;
-  OddsChoices& choices = report.choices;
+  Selection& choices = report.choices;
   try {
-    ChoiceWords words = checkedChoices(given.faction, given.size, given.weight, given.experience);
-    choices = {std::move(words.faction),
-               std::move(words.size),
-               std::move(words.weight),
-               std::move(words.experience),
-               given.vehicles,
-               given.collection,
-               given.unique};
+    choices = checkedChoices(given);
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }
 
   DrawnTables text(tableBytes, std::string(fileName));
-  const std::vector<FactionOutcome> factions = factionOutcomes(choices.faction);
+  const std::vector<FactionOutcome> factions = factionOutcomes(choices.house);
   Sources sources;
   report.parts.push_back(tablePart(text, factions, choices, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
   const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
-      {choices.faction,    OddsPartKind::factions,    sums.factions   },
+      {choices.house,      OddsPartKind::factions,    sums.factions   },
       {choices.size,       OddsPartKind::sizes,       sums.sizes      },
       {choices.weight,     OddsPartKind::weights,     sums.weights    },
       {choices.experience, OddsPartKind::experiences, sums.experiences},
@@ -267,12 +272,12 @@ OddsReport computeOdds(const OddsChoices& given, const std::string& tableBytes,
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
       countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
-  report.parts.push_back(designPart(sums, choices, text, sources));
+  Tally<bool> openSlots;
+  report.parts.push_back(designPart(sums, choices, text, sources, openSlots));
   if (drawsFromOwned(choices.collection, choices.unique)) {
     report.openSlots = Fraction(0);
-    for (const OddsRow& row : report.parts.back().rows)
-      if (row.source == "open") *report.openSlots += *row.expected;
+    for (const auto& [clan, open] : openSlots.entries()) *report.openSlots += open;
   }
-  report.parts.push_back(crewPart(sums));
+  report.parts.push_back(crewPart(sums, openSlots));
   return report;
 }

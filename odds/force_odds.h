@@ -39,7 +39,7 @@ class HeadingEntryError : public OddsError {
 // a slot stays open)" of chance 1; the designs part counts such slots as kind "open", and
 // `openSlots` adds them up. Throws TableError, as the draws would, when a search reaches the end of
 // the file; OddsError and HeadingEntryError as above.
-OddsReport computeOdds(const OddsChoices& choices, const std::string& tableBytes,
+OddsReport computeOdds(const Selection& choices, const std::string& tableBytes,
                        std::string_view fileName);
 
 #endif

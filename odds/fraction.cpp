@@ -77,7 +77,3 @@ Fraction operator*(Fraction lhs, const Fraction& rhs) {
 Fraction operator/(Fraction lhs, const Fraction& rhs) {
   return lhs /= rhs;
 }
-
-bool operator<(const Fraction& lhs, const Fraction& rhs) {
-  return times(lhs.numerator(), rhs.denominator()) < times(rhs.numerator(), lhs.denominator());
-}

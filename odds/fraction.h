@@ -38,7 +38,5 @@ class Fraction {
 Fraction operator+(Fraction lhs, const Fraction& rhs);
 Fraction operator*(Fraction lhs, const Fraction& rhs);
 Fraction operator/(Fraction lhs, const Fraction& rhs);
-// Compares the exact values.
-bool operator<(const Fraction& lhs, const Fraction& rhs);
 
 #endif

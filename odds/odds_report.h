@@ -8,17 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/choices.h"
 #include "odds/fraction.h"
-#include "tables/collection.h"
-
-// The four choice words, each a word of its list or "Random" (an empty word counts as
-// "Random"), the Include Vehicles box, and the designs the draws may take (generator/force.h).
-struct OddsChoices {
-  std::string faction, size, weight, experience;
-  bool vehicles = false;
-  std::optional<Collection> collection = std::nullopt;
-  bool unique = false;
-};
 
 // The kinds of figure, in the order a report holds them. The four choice parts come only for a
 // choice left Random.
@@ -55,7 +46,7 @@ struct OddsPart {
 };
 
 struct OddsReport {
-  OddsChoices choices;  // as given, empty words made "Random"
+  Selection choices;  // as given, empty words made "Random"
   std::vector<OddsPart> parts;
   // Drawing from owned copies: the expected open slots of one force while copies never run
   // out. The table chances are then each owned design's weight over the owned weight, for a

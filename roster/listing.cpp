@@ -13,14 +13,13 @@ constexpr std::size_t kShortIdentity = 8;
 
 }  // namespace
 
-std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
-                                 const apstring& weightWord, const apstring& experienceWord,
-                                 bool clan, const apvector<Mech>& force) {
-  const int slotsPerGroup = groupSizeFor(clan);
-  std::vector<apstring> lines{houseWord, sizeWord, weightWord, experienceWord};
-  lines.reserve(4 + force.length() + force.length() / slotsPerGroup + 1);
-  for (int i = 0; i < force.length(); ++i) {
-    const Mech& slot = force[i];
+std::vector<apstring> listForce(const Force& force) {
+  const int slotsPerGroup = force.groupSize();
+  const apvector<Mech>& roster = force.roster;
+  std::vector<apstring> lines{force.house, force.size, force.weight, force.experience};
+  lines.reserve(4 + roster.length() + roster.length() / slotsPerGroup + 1);
+  for (int i = 0; i < roster.length(); ++i) {
+    const Mech& slot = roster[i];
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
     if (slot.kind == SlotKind::open) {
       lines.push_back(apstring("(open: no ") + slot.weightClass + apstring(" design left)"));
@@ -32,11 +31,6 @@ std::vector<apstring> listRoster(const apstring& houseWord, const apstring& size
   return lines;
 }
 
-std::vector<apstring> listForce(const Force& force) {
-  return listRoster(force.house, force.size, force.weight, force.experience, force.isClan,
-                    force.roster);
-}
-
 std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
   constexpr int kHeaderLines = 4;
   if (line < kHeaderLines || groupSize < 1) return std::nullopt;
@@ -46,8 +40,14 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
   return Reroll{group, (line - kHeaderLines) % linesPerGroup};
 }
 
+std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls) {
+  std::string caption = "Seed: " + std::to_string(seed);
+  if (!rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(rerolls, ", ");
+  return caption;
+}
+
 std::string seedCaption(const Force& force) {
-  std::string caption = "Seed: " + std::to_string(force.seed);
+  std::string caption = seedCaption(force.seed, {});
   if (force.collection)
     caption += " \u00b7 collection " + force.collection->name + " (" +
                force.collection->identity.substr(0, kShortIdentity) + ")";

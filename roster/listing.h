@@ -7,22 +7,15 @@
 #ifndef MUSTERWRIGHT_ROSTER_LISTING_H
 #define MUSTERWRIGHT_ROSTER_LISTING_H
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "foundation/apstring.h"
-#include "foundation/apvector.h"
-#include "foundation/mech.h"
 #include "generator/force.h"
 
-// The lines for the given selection words and roster; groups are 5 slots when `clan` is
-// set and 4 otherwise. 4 + slots + groups lines in all.
-std::vector<apstring> listRoster(const apstring& houseWord, const apstring& sizeWord,
-                                 const apstring& weightWord, const apstring& experienceWord,
-                                 bool clan, const apvector<Mech>& force);
-
-// The lines for `force`.
+// The lines for `force`: 4 + slots + groups lines in all, groups of force.groupSize() slots.
 std::vector<apstring> listForce(const Force& force);
 
 // The group of listing line `line` (from 0) as a group re-roll (slot 0) when it is the group's
@@ -30,9 +23,12 @@ std::vector<apstring> listForce(const Force& force);
 // the force's `groupCount` groups of `groupSize` slots.
 std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 
-// The seed a force was drawn with and its re-rolls, as every front end shows them:
-// "Seed: 42", or "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1, 2"
-// (the collection's name and the first 8 digits of its identity, where drawn from one).
+// The seed a force was drawn with and its re-rolls, as every front end shows them (the window's
+// Recent list too): "Seed: 42", or "Seed: 42 · re-rolled 2-4, 3.1, 2".
+std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls);
+// The same for `force`, with the collection it was drawn from and "each design once" before
+// the re-rolls: "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2" (the
+// collection's name and the first 8 digits of its identity).
 std::string seedCaption(const Force& force);
 
 // What to tell the player about the force's open slots: "" when none; else how many stayed open

@@ -25,10 +25,10 @@ std::string label(OddsPartKind kind, const OddsRow& row) {
   return row.item + " (" + row.source + ", " + row.weightClass + ")";
 }
 
-std::string choicesLine(const OddsChoices& choices) {
-  return "Odds for faction " + choices.faction + ", size " + choices.size + ", weight " +
+std::string choicesLine(const Selection& choices) {
+  return "Odds for faction " + choices.house + ", size " + choices.size + ", weight " +
          choices.weight + ", experience " + choices.experience +
-         (choices.vehicles ? ", vehicles allowed" : ", no vehicles") + ".\n";
+         (choices.withVehicles ? ", vehicles allowed" : ", no vehicles") + ".\n";
 }
 
 void appendPart(std::string& text, const OddsPart& part) {
@@ -62,7 +62,7 @@ void appendPart(std::string& text, const OddsPart& part) {
 
 // The collection and the limits of the figures, for odds drawn from owned copies.
 std::string ownedLines(const OddsReport& report) {
-  const OddsChoices& choices = report.choices;
+  const Selection& choices = report.choices;
   std::string text = "Drawn from ";
   if (choices.collection)
     text += "collection " + choices.collection->name + " (" + choices.collection->identity + ")" +
@@ -126,15 +126,15 @@ std::string oddsJson(const OddsReport& report) {
     });
   }
   nlohmann::ordered_json odds = {
-      {"faction",    report.choices.faction   },
-      {"size",       report.choices.size      },
-      {"weight",     report.choices.weight    },
-      {"experience", report.choices.experience},
-      {"vehicles",   report.choices.vehicles  },
-      {"parts",      std::move(parts)         },
+      {"faction",    report.choices.house       },
+      {"size",       report.choices.size        },
+      {"weight",     report.choices.weight      },
+      {"experience", report.choices.experience  },
+      {"vehicles",   report.choices.withVehicles},
+      {"parts",      std::move(parts)           },
   };
   if (report.openSlots) {
-    const OddsChoices& choices = report.choices;
+    const Selection& choices = report.choices;
     odds["collection"] = nullptr;
     if (choices.collection)
       odds["collection"] = {

@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "foundation/in_quotes.h"
+#include "roster/listing_text.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ constexpr int kMaxLinks = 40;
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what, int error) {
   throw SaveError(inQuotes(fileName) + " was not saved: " + what + ": " + std::strerror(error));
-}
-
-std::string content(const std::vector<apstring>& lines) {
-  std::string bytes;
-  for (const apstring& line : lines) {
-    bytes.append(line.c_str(), static_cast<std::size_t>(line.length()));
-    bytes += "\r\n";
-  }
-  return bytes;
 }
 
 // Follows symbolic links until `name` leads to something that is not one (or to nothing),
@@ -148,28 +140,8 @@ void rewriteInPlace(const std::string& fileName, const fs::path& target, bool re
 
 }  // namespace
 
-std::vector<apstring> textLines(const std::string& text) {
-  std::vector<apstring> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.emplace_back(text.substr(start, end - start).c_str());
-    start = end + 1;
-  }
-  return lines;
-}
-
-void refuseTableFile(const fs::path& target, const fs::path& tableFile) {
-  std::error_code unknown;
-  if (fs::equivalent(target, tableFile, unknown)) {
-    throw SaveError(inQuotes(target.string()) + " was not saved: it is the table file in use, " +
-                    inQuotes(fs::absolute(tableFile, unknown).string()) + "; choose another name");
-  }
-}
-
 void saveLines(const std::string& fileName, const std::vector<apstring>& lines) {
-  saveBytes(fileName, content(lines));
+  saveBytes(fileName, savedText(lines));
 }
 
 void saveBytes(const std::string& fileName, std::string_view bytes) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Saving a listing to a text file, every line followed by CR LF, or any bytes, written exactly.
-// A failed save is reported and never destroys what the file held before.
+// A failed save is reported and never destroys what the file held before. SaveError is the
+// failure of every save, the refusal of table_guard.h included.
 #ifndef MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 #define MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,10 +17,6 @@ class SaveError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// Splits an edited text into lines at each line feed: a final line break adds no empty
-// line, and an empty text gives no line.
-std::vector<apstring> textLines(const std::string& text);
 
 // Writes `lines`, each followed by CR LF, to `fileName` taken unchanged (no lines give an
 // empty file). The content goes to a temporary file in the same folder that then replaces
@@ -36,10 +32,5 @@ void saveLines(const std::string& fileName, const std::vector<apstring>& lines);
 
 // The same for `bytes`, written exactly as they are.
 void saveBytes(const std::string& fileName, std::string_view bytes);
-
-// Refuses to save over the table file: throws SaveError when `target` is `tableFile` by any
-// name (a relative path, a symbolic or hard link), as the file system decides. A target that
-// does not exist yet, or a table file that no longer does, is never the same file.
-void refuseTableFile(const std::filesystem::path& target, const std::filesystem::path& tableFile);
 
 #endif

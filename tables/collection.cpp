@@ -150,7 +150,7 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
     read.entries.push_back({known == spelling.end() ? entry->name : known->second, entry->count,
                             known != spelling.end()});
     normalised.push_back(std::to_string(entry->count) + " " +
-                         (known == spelling.end() ? entry->name : known->second));
+                         (known == spelling.end() ? folded : known->second));
   }
   if (errors.empty() && normalised.empty())
     errors.push_back(fileName +

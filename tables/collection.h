@@ -31,8 +31,8 @@ struct Collection {
   // The file's name without its folder and extension ("mine" for mine.txt).
   std::string name;
   // tableChecksum (table_identity.h) of the entries as "count name" lines in the table's
-  // spelling, sorted by byte, joined by line feeds: the same collection written differently
-  // (case, order, comments, line ends) has the same identity.
+  // spelling (a name in no table in lower case), sorted by byte, joined by line feeds: the same
+  // collection written differently (case, order, comments, line ends) has the same identity.
   std::string identity;
   // Copies owned, by folded name (foldedName). A design absent here is not owned.
   std::map<std::string, int> copies;

@@ -312,3 +312,12 @@ std::vector<std::string> checkTableBytes(std::string_view bytes, const std::stri
 std::vector<std::string> checkTableFile(const std::filesystem::path& path) {
   return checkTableBytes(readTableFile(path), path.string());
 }
+
+std::vector<std::string> tableWarning(std::string_view bytes, const std::string& name) {
+  std::vector<std::string> warning = checkTableBytes(bytes, name);
+  if (warning.empty()) return warning;
+  warning.insert(warning.begin(), name + " fails its check; what is drawn from it follows its " +
+                                      "searches as they read it. musterwright-cli --fit-tables " +
+                                      name + " --out FILE lays it out to pass:");
+  return warning;
+}

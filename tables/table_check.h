@@ -22,4 +22,10 @@ std::vector<std::string> checkTableBytes(std::string_view bytes, const std::stri
 // (table_file.h): throws TableError exactly where the generation would refuse the file.
 std::vector<std::string> checkTableFile(const std::filesystem::path& path);
 
+// What every front end shows beside a force (or odds) drawn from a table file that the engine
+// reads but that fails the check above: first "<name> fails its check; what is drawn from it
+// follows its searches as they read it. musterwright-cli --fit-tables <name> --out FILE lays it
+// out to pass:", then the problems of checkTableBytes. None for a sound file.
+std::vector<std::string> tableWarning(std::string_view bytes, const std::string& name);
+
 #endif

@@ -16,17 +16,20 @@
 #include <QTextCursor>
 #include <exception>
 #include <optional>
-#include <random>
 
-#include "generator/dice.h"
+#include "generator/seed_text.h"
 #include "roster/listing.h"
+#include "roster/listing_text.h"
 #include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
 #include "tables/table_names.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
+#include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
+#include "ui/question_box.h"
 #include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
@@ -41,18 +44,12 @@ QSettings windowSettings() {
   return QSettings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
 }
 
-apstring chosenWord(const QComboBox* list) {
-  return apstring(list->currentText().toStdString().c_str());
+std::string chosenWord(const QComboBox* list) {
+  return list->currentText().toStdString();
 }
 
 std::filesystem::path pathOf(const QString& name) {
   return QFile::encodeName(name).toStdString();
-}
-
-// The seed typed in the seed box, a fresh one while the box holds no seed. Throws SeedError.
-std::uint32_t seedFrom(const QString& typed) {
-  const std::optional<std::uint32_t> seed = readSeed(typed.toStdString());
-  return seed ? *seed : std::random_device{}();
 }
 
 TableIdentity identityOf(const TableText& tables) {
@@ -60,13 +57,11 @@ TableIdentity identityOf(const TableText& tables) {
 }
 
 QString listingText(const Force& force) {
-  QStringList lines;
-  for (const apstring& line : listForce(force)) lines.append(QString::fromStdString(line.c_str()));
-  return lines.join(u'\n');
+  return QString::fromStdString(boxText(listForce(force)));
 }
 
-void choose(QComboBox* list, const apstring& word) {
-  list->setCurrentIndex(list->findText(QString::fromStdString(word.c_str())));
+void choose(QComboBox* list, const std::string& word) {
+  list->setCurrentIndex(list->findText(QString::fromStdString(word)));
 }
 
 // The listing's re-rolls, each with its entry in the listing's menu ("%1" the group's word)
@@ -77,10 +72,10 @@ struct RerollEntry {
   QKeyCombination key;
 };
 constexpr RerollEntry kRerollEntries[] = {
-    {RerollKind::Group,       "Roll This %1 Again",                  Qt::CTRL | Qt::Key_L},
-    {RerollKind::OtherGroups, "Keep This %1, Roll the Others Again",
+    {RerollKind::group,       "Roll This %1 Again",                  Qt::CTRL | Qt::Key_L},
+    {RerollKind::otherGroups, "Keep This %1, Roll the Others Again",
      Qt::CTRL | Qt::SHIFT | Qt::Key_L                                                    },
-    {RerollKind::Slot,        "Roll This Slot Again",                Qt::CTRL | Qt::Key_T},
+    {RerollKind::slot,        "Roll This Slot Again",                Qt::CTRL | Qt::Key_T},
 };
 
 }  // namespace
@@ -95,6 +90,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
   parts.column << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
   layOutWindow(this, parts);
+  WireButtonsAndKeys();
+  WireListing();
+
+  recent_ = loadRecentForces();
+  auto* recentMenu = new QMenu(ui_.RecentButton);
+  ui_.RecentButton->setMenu(recentMenu);
+  connect(recentMenu, &QMenu::aboutToShow, this, &TForm1::ListRecent);
+}
+
+void TForm1::WireButtonsAndKeys() {
   connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
@@ -124,7 +129,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
+void TForm1::WireListing() {
   QPlainTextEdit* listing = ui_.MechBox;
   for (const RerollEntry& entry : kRerollEntries) {
     auto* reroll = new QAction(
@@ -150,16 +157,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   connect(document, &QTextDocument::contentsChanged, this, &TForm1::ShowSeed);
   // An edit after undoing re-rolls drops them from redo: their steps go with them.
   connect(document, &QTextDocument::redoAvailable, this, [this, document](bool available) {
-    if (available) return;
-    std::erase_if(rerolls_, [steps = document->availableUndoSteps()](const RerollStep& step) {
-      return step.undoSteps > steps;
-    });
+    if (!available) history_.dropUndone(document->availableUndoSteps());
   });
-
-  recent_ = loadRecentForces();
-  auto* recentMenu = new QMenu(ui_.RecentButton);
-  ui_.RecentButton->setMenu(recentMenu);
-  connect(recentMenu, &QMenu::aboutToShow, this, &TForm1::ListRecent);
 }
 
 TForm1::~TForm1() = default;
@@ -179,7 +178,7 @@ void TForm1::ShowTableProblem(const QString& message) {
 void TForm1::GButtonClick() {
   std::uint32_t seed = 0;
   try {
-    seed = seedFrom(ui_.SeedBox->text());
+    seed = seedOrFresh(ui_.SeedBox->text().toStdString());
   } catch (const SeedError& error) {
     showError(this, QString::fromStdString(error.what()));
     return;
@@ -190,7 +189,9 @@ void TForm1::GButtonClick() {
   try {
     const TableText& tables = tables_.refresh();
     selection.collection = CollectionInUse(tables);
-    ShowDrawn({selection, generateForce(tables, selection, seed), tables});
+    ShowDrawn({selection, tables}, generateForce(tables, selection, seed));
+    const QString warning = FreshTableWarning();
+    if (!warning.isEmpty()) showNotice(this, warning);
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   } catch (const std::exception& error) {
@@ -254,9 +255,8 @@ void TForm1::OddsClick() {
     return;
   }
   openOddsDialog(this, tables_.path(),
-                 {chosenWord(ui_.HouseBox).c_str(), chosenWord(ui_.SizeBox).c_str(),
-                  chosenWord(ui_.WeightBox).c_str(), chosenWord(ui_.ExperienceBox).c_str(),
-                  ui_.Vehicle->isChecked()});
+                 {chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
+                  chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()});
 }
 
 void TForm1::CollectionClick() {
@@ -293,14 +293,7 @@ void TForm1::RememberCollectionChoice() const {
 void TForm1::RerollLine(RerollKind kind, int line) {
   const Force* listed = ListedForce();
   if (listed == nullptr) return;
-  const std::optional<Reroll> at = rerollAtLine(line, listed->groupSize(), listed->groupCount());
-  if (!at || (kind == RerollKind::Slot && at->slot == 0)) return;
-  std::vector<Reroll> rerolls;
-  if (kind == RerollKind::Slot) rerolls.push_back(*at);
-  if (kind == RerollKind::Group) rerolls.push_back({at->group, 0});
-  if (kind == RerollKind::OtherGroups)
-    for (int group = 1; group <= listed->groupCount(); ++group)
-      if (group != at->group) rerolls.push_back({group, 0});
+  const std::vector<Reroll> rerolls = rerollRequestAtLine(*listed, kind, line);
   if (rerolls.empty()) return;
   if (!ListingEdited()) return ApplyRerolls(rerolls, line);
   askFirst(this,
@@ -323,7 +316,7 @@ void TForm1::ApplyRerolls(const std::vector<Reroll>& rerolls, int line) {
   cursor.select(QTextCursor::Document);
   cursor.insertText(listingText(force));
   cursor.endEditBlock();
-  rerolls_.push_back({box->document()->availableUndoSteps(), std::move(force)});
+  history_.add(box->document()->availableUndoSteps(), std::move(force));
   box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
   ShowSeed();
   RememberListed();
@@ -354,17 +347,19 @@ void TForm1::DrawRecent(int index) {
       ui_.Vehicle->setChecked(recent.choices.withVehicles);
       ui_.OwnedBox->setChecked(inUse.has_value());
       ui_.UniqueBox->setChecked(choices.unique);
-      ShowDrawn({choices, std::move(force), tables});
-      std::string notice = tableChangeNotice(
-          {recent.tableName.toStdString(), recent.tableChecksum.toStdString()}, identityOf(tables));
+      ShowDrawn({choices, tables}, std::move(force));
+      QStringList notices{QString::fromStdString(tableChangeNotice(
+                              {recent.tableName.toStdString(), recent.tableChecksum.toStdString()},
+                              identityOf(tables))),
+                          FreshTableWarning()};
       if (inUse && inUse->identity != recent.collectionIdentity.toStdString())
-        notice += (notice.empty() ? "" : "\n") +
-                  std::string("This force was drawn from the collection ") +
-                  recent.collectionName.toStdString() + " (" +
-                  recent.collectionIdentity.left(8).toStdString() +
-                  "); it is drawn now from the one in use, " + inUse->name + " (" +
-                  inUse->identity.substr(0, 8) + "), and may differ.";
-      if (!notice.empty()) showNotice(this, QString::fromStdString(notice));
+        notices << "This force was drawn from the collection " + recent.collectionName + " (" +
+                       recent.collectionIdentity.left(8) +
+                       "); it is drawn now from the one in use, " +
+                       QString::fromStdString(inUse->name + " (" + inUse->identity.substr(0, 8)) +
+                       "), and may differ.";
+      notices.removeAll(QString());
+      if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
     } catch (const TableError& error) {
       ShowTableProblem(QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
@@ -387,10 +382,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 const Force* TForm1::ListedForce() const {
-  const int steps = ui_.MechBox->document()->availableUndoSteps();
-  for (auto step = rerolls_.rbegin(); step != rerolls_.rend(); ++step)
-    if (step->undoSteps <= steps) return &step->force;
-  return drawn_ ? &drawn_->force : nullptr;
+  return history_.listed(ui_.MechBox->document()->availableUndoSteps());
 }
 
 bool TForm1::ListingEdited() const {
@@ -398,13 +390,14 @@ bool TForm1::ListingEdited() const {
   return listed != nullptr && ui_.MechBox->toPlainText() != listingText(*listed);
 }
 
-void TForm1::ShowDrawn(DrawnForce drawn) {
-  rerolls_.clear();
-  drawn_ = std::move(drawn);
-  ui_.MechBox->setPlainText(listingText(drawn_->force));
+void TForm1::ShowDrawn(DrawnFrom from, Force force) {
+  drawn_ = std::move(from);
+  const QString listing = listingText(force);
+  const std::string open = openSlotsNotice(force);
+  history_.start(std::move(force));
+  ui_.MechBox->setPlainText(listing);
   ui_.MechBox->updateGeometry();
-  if (const std::string open = openSlotsNotice(drawn_->force); !open.empty())
-    showNotice(this, QString::fromStdString(open));
+  if (!open.empty()) showNotice(this, QString::fromStdString(open));
   ShowSeed();
   RememberListed();
 }
@@ -435,13 +428,13 @@ void TForm1::OpenListingMenu(int line, const QPoint& where) {
       listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
   if (at) {
     QAction* first = menu->actions().value(0);
-    const QString group = listed->isClan ? QStringLiteral("Star") : QStringLiteral("Lance");
+    const QString group = QString::fromUtf8(groupWord(listed->isClan));
     for (const RerollEntry& entry : kRerollEntries) {
-      if (entry.kind == RerollKind::Slot && at->slot == 0) continue;
+      if (entry.kind == RerollKind::slot && !rerollApplies(*listed, entry.kind, *at)) continue;
       auto* reroll = new QAction(QString(entry.text).replace(QStringLiteral("%1"), group), menu);
       reroll->setShortcut(entry.key);
       reroll->setShortcutContext(Qt::WidgetShortcut);
-      reroll->setEnabled(entry.kind != RerollKind::OtherGroups || listed->groupCount() > 1);
+      reroll->setEnabled(rerollApplies(*listed, entry.kind, *at));
       connect(reroll, &QAction::triggered, this,
               [this, kind = entry.kind, line] { RerollLine(kind, line); });
       menu->insertAction(first, reroll);
@@ -458,4 +451,10 @@ void TForm1::ListRecent() {
     menu->addAction(describeRecentForce(recent_[index]), this,
                     [this, index] { DrawRecent(index); });
   if (recent_.empty()) menu->addAction(QStringLiteral("No forces drawn yet"))->setEnabled(false);
+}
+
+QString TForm1::FreshTableWarning() {
+  QStringList lines;
+  for (const std::string& line : tables_.takeWarning()) lines.append(QString::fromStdString(line));
+  return lines.join(u'\n');
 }

@@ -8,8 +8,10 @@
 // group, the other groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10
 // and the Menu key open the listing's menu. A handler that fails shows the reason in a message
 // box over the window and changes nothing else in it; a table file problem's box offers
-// "Choose Table File…". "Draw from my collection" and "One of each" (each design once) limit the
-// draws to the designs owned (generator/force.h); a notice then says how many slots stayed open.
+// "Choose Table File…". A table file that fails its check is drawn from as it stands, its
+// problems shown in a notice beside the first force drawn after each time it is read.
+// "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
+// owned (generator/force.h); a notice then says how many slots stayed open.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -20,15 +22,13 @@
 #include <vector>
 
 #include "generator/generate.h"
+#include "roster/reroll_request.h"
 #include "ui/recent_forces.h"
+#include "ui/reroll_history.h"
 #include "ui/table_source.h"
 #include "ui_TForm1.h"
 
 class QPrinter;
-
-// What a re-roll of the listing rolls again: the group of a line, every other group, or the
-// slot of a line.
-enum class RerollKind { Group, OtherGroups, Slot };
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -39,7 +39,8 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Makes `path` the table file (table_source.h); one that cannot be read is reported.
+  // Makes `path` the table file (table_source.h); one that cannot be read is reported. One that
+  // fails its check is used, its problems shown in a notice beside the next force drawn.
   void UseTableFile(const std::filesystem::path& path);
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
@@ -67,10 +68,11 @@ class TForm1 : public QWidget {
   // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
   // collection file in use; a file it opens or saves becomes the one in use.
   void CollectionClick();
-  // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0): its
-  // group, every other group (in group order), or its slot. The listing becomes the new
-  // force's, as one step that Ctrl+Z undoes, and the force goes into Recent. A line that holds
-  // no such group or slot does nothing. When the listing has been edited, asks first.
+  // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0):
+  // its group, every other group (in group order), or its slot (rerollRequestAtLine,
+  // roster/reroll_request.h). The listing becomes the new force's, as one step that Ctrl+Z
+  // undoes, and the force goes into Recent. Where the request asks for nothing, does nothing.
+  // When the listing has been edited, asks first.
   void RerollLine(RerollKind kind, int line);
   // Draws entry `index` of the Recent list (newest first) again from the choices, seed and
   // re-rolls kept, into the lists and the listing, asking first when the listing has been
@@ -83,25 +85,21 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // A force as Generate or Recent drew it, with the choices it was drawn from and the table
-  // file read for it, which its re-rolls read too.
-  struct DrawnForce {
+  // What Generate or Recent drew the listed force from: the choices and the table file read
+  // for it, which its re-rolls read too.
+  struct DrawnFrom {
     Selection choices;
-    Force force;
     TableText tables;
   };
-  // A re-roll made in the listing: the listing's undo steps just after it, and its force.
-  struct RerollStep {
-    int undoSteps;
-    Force force;
-  };
 
+  void WireButtonsAndKeys();
+  void WireListing();
   // The force whose listing MechBox holds, re-rolls and their undoing followed; null before
   // the first Generate.
   const Force* ListedForce() const;
   // Whether MechBox's text differs from the listed force's listing.
   bool ListingEdited() const;
-  void ShowDrawn(DrawnForce drawn);
+  void ShowDrawn(DrawnFrom from, Force force);
   void ApplyRerolls(const std::vector<Reroll>& rerolls, int line);
   void ShowSeed();
   void RememberListed();
@@ -112,6 +110,9 @@ class TForm1 : public QWidget {
   std::optional<Collection> CollectionInUse(const TableText& tables) const;
   // Keeps the collection file and the two boxes in the settings.
   void RememberCollectionChoice() const;
+  // The table file's problems, when it was read since they were last shown, joined for a
+  // notice; "" otherwise.
+  QString FreshTableWarning();
 
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
@@ -120,9 +121,8 @@ class TForm1 : public QWidget {
   TableSource tables_;
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
-  std::optional<DrawnForce> drawn_;
-  // The re-rolls since drawn_, oldest first; those undone stay until an edit replaces them.
-  std::vector<RerollStep> rerolls_;
+  std::optional<DrawnFrom> drawn_;
+  RerollHistory history_;
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include "odds/force_odds.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
 #include "ui/error_box.h"
@@ -58,7 +60,7 @@ class BarDelegate : public QStyledItemDelegate {
 QComboBox* choiceList(std::span<const char* const> words, const std::string& chosen) {
   auto* list = new QComboBox;
   for (const char* word : words) list->addItem(QString::fromUtf8(word));
-  const int at = list->findText(QString::fromStdString(chosen.empty() ? "Random" : chosen));
+  const int at = list->findText(QString::fromStdString(std::string(randomIfEmpty(chosen))));
   list->setCurrentIndex(at >= 0 ? at : list->count() - 1);
   return list;
 }
@@ -127,15 +129,15 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
 
 }  // namespace
 
-OddsDialog::OddsDialog(std::filesystem::path tables, const OddsChoices& choices, QWidget* parent)
+OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent)
     : QDialog(parent), tables_(std::move(tables)) {
   setWindowTitle(QStringLiteral("Odds"));
-  faction_ = choiceList(kFactionChoices, choices.faction);
+  faction_ = choiceList(kFactionChoices, choices.house);
   size_ = choiceList(kSizeChoices, choices.size);
   weight_ = choiceList(kWeightChoices, choices.weight);
   experience_ = choiceList(kExperienceChoices, choices.experience);
   vehicles_ = new QCheckBox(QStringLiteral("Include Vehicles"));
-  vehicles_->setChecked(choices.vehicles);
+  vehicles_->setChecked(choices.withVehicles);
   auto* choiceRow = new QHBoxLayout;
   for (QComboBox* list : {faction_, size_, experience_, weight_}) {
     choiceRow->addWidget(list);
@@ -145,6 +147,10 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const OddsChoices& choices,
   choiceRow->addStretch();
   connect(vehicles_, &QCheckBox::toggled, this, &OddsDialog::refresh);
 
+  warning_ = new QLabel;
+  warning_->setWordWrap(true);
+  warning_->setTextFormat(Qt::PlainText);
+  warning_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   parts_ = new QTabWidget;
   messages_ = new QPlainTextEdit;
   messages_->setReadOnly(true);
@@ -161,6 +167,7 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const OddsChoices& choices,
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(choiceRow);
+  layout->addWidget(warning_);
   layout->addWidget(pages_, 1);
   layout->addWidget(buttons);
   resize(1040, 640);
@@ -171,28 +178,30 @@ QString OddsDialog::csv() const {
   return report_ ? QString::fromStdString(oddsCsv(*report_)) : QString();
 }
 
+QString OddsDialog::warning() const {
+  return warning_->text();
+}
+
 void OddsDialog::refresh() {
   report_.reset();
+  warning_->clear();
   const std::string name = tables_.string();
   try {
     const std::string bytes = readTableFile(tables_);
-    QStringList problems;
-    for (const std::string& problem : checkTableBytes(bytes, name))
-      problems.append(QString::fromStdString(problem));
-    if (!problems.isEmpty()) {
-      showMessages("The table file fails its check, so no odds are shown:\n\n" +
-                   problems.join(u'\n'));
-      return;
-    }
-    const OddsChoices choices{faction_->currentText().toStdString(),
-                              size_->currentText().toStdString(),
-                              weight_->currentText().toStdString(),
-                              experience_->currentText().toStdString(), vehicles_->isChecked()};
+    QStringList warning;
+    for (const std::string& line : tableWarning(bytes, name))
+      warning.append(QString::fromStdString(line));
+    warning_->setText(warning.join(u'\n'));
+    const Selection choices{faction_->currentText().toStdString(),
+                            size_->currentText().toStdString(),
+                            weight_->currentText().toStdString(),
+                            experience_->currentText().toStdString(), vehicles_->isChecked()};
     report_ = computeOdds(choices, bytes, name);
   } catch (const std::exception& error) {
     showMessages(QString::fromStdString(error.what()));
     return;
   }
+  warning_->setVisible(!warning_->text().isEmpty());
   const int shown = parts_->currentIndex();
   while (parts_->count() > 0) {
     QWidget* page = parts_->widget(0);
@@ -208,7 +217,9 @@ void OddsDialog::refresh() {
 }
 
 void OddsDialog::showMessages(const QString& messages) {
-  messages_->setPlainText(messages);
+  warning_->hide();
+  messages_->setPlainText(warning_->text().isEmpty() ? messages
+                                                     : messages + "\n\n" + warning_->text());
   pages_->setCurrentWidget(messages_);
   copy_->setEnabled(false);
   saveAs_->setEnabled(false);
@@ -223,18 +234,22 @@ void OddsDialog::saveCsvAs() {
                                  QStringLiteral("CSV files (*.csv);;All files (*)"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
-    try {
-      saveBytes(QFile::encodeName(file).toStdString(), csv().toStdString());
-    } catch (const std::exception& error) {
-      showError(this, QString::fromStdString(error.what()));
-    }
-  });
+  connect(dialog, &QFileDialog::fileSelected, this, &OddsDialog::saveCsv);
   dialog->open();
 }
 
+void OddsDialog::saveCsv(const QString& file) {
+  try {
+    const std::string target = QFile::encodeName(file).toStdString();
+    refuseTableFile(target, tables_);
+    saveBytes(target, csv().toStdString());
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
+  }
+}
+
 void openOddsDialog(QWidget* parent, const std::filesystem::path& tables,
-                    const OddsChoices& choices) {
+                    const Selection& choices) {
   auto* dialog = new OddsDialog(tables, choices, parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();

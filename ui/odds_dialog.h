@@ -4,8 +4,9 @@
 // source and weight class, the chance as a fraction and as a percentage drawn as a bar, and
 // the expected number in the force. Every column sorts. The figures follow each change of the
 // choices, read from the table file as it stands on disk. Copy puts the odds on the clipboard
-// as CSV; Save As writes them to a CSV file. A table file that fails its check, or that cannot
-// be read, shows the messages instead of figures.
+// as CSV; Save As writes them to a CSV file, never over the table file in use. A table file
+// that fails its check gives its odds as the searches read it, its problems shown above them;
+// one that cannot be read, or whose odds cannot be given, shows the reason instead of figures.
 #ifndef MUSTERWRIGHT_UI_ODDS_DIALOG_H
 #define MUSTERWRIGHT_UI_ODDS_DIALOG_H
 
@@ -17,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
@@ -27,16 +29,20 @@ class OddsDialog : public QDialog {
 
  public:
   // Opens on the odds of `choices` for the table file at `tables`.
-  OddsDialog(std::filesystem::path tables, const OddsChoices& choices, QWidget* parent = nullptr);
+  OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent = nullptr);
 
   // The CSV of the odds shown, or "" while messages stand in their place.
   QString csv() const;
+  // The table file's problems shown above the odds; "" for a sound file.
+  QString warning() const;
 
  public slots:
   // Works the odds out again for the choices as they stand.
   void refresh();
   void copyCsv();
   void saveCsvAs();
+  // Writes csv() to `file`; a failure, or `file` being the table file, is shown in a box.
+  void saveCsv(const QString& file);
 
  private:
   void showMessages(const QString& messages);
@@ -44,6 +50,7 @@ class OddsDialog : public QDialog {
   std::filesystem::path tables_;
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
+  QLabel* warning_;
   QStackedWidget* pages_;
   QTabWidget* parts_;
   QPlainTextEdit* messages_;
@@ -52,7 +59,6 @@ class OddsDialog : public QDialog {
 };
 
 // Opens the dialog over `parent`, modeless; it deletes itself when closed.
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables,
-                    const OddsChoices& choices);
+void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices);
 
 #endif

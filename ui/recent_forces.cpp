@@ -10,6 +10,7 @@
 
 #include "generator/choice_words.h"
 #include "generator/reroll_list.h"
+#include "roster/listing.h"
 
 namespace {
 
@@ -17,22 +18,18 @@ QSettings recentSettings() {
   return QSettings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
 }
 
-QString textOf(const apstring& word) {
-  return QString::fromStdString(word.c_str());
+QString textOf(std::string_view word) {
+  return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
 // The choice of `list` kept as `value`: the list's word, empty for Random left empty; none for a
 // word in no list.
-std::optional<apstring> wordOf(ChoiceList list, const QVariant& value) {
+std::optional<std::string> wordOf(ChoiceList list, const QVariant& value) {
   const std::string kept = value.toString().toStdString();
-  if (kept.empty()) return apstring();
+  if (kept.empty()) return std::string();
   const std::optional<std::string_view> word = choiceWord(list, kept);
   if (!word) return std::nullopt;
-  return apstring(std::string(*word).c_str());
-}
-
-QString rerollText(const std::vector<Reroll>& rerolls, std::string_view separator) {
-  return QString::fromStdString(rerollList(rerolls, separator));
+  return std::string(*word);
 }
 
 }  // namespace
@@ -61,13 +58,13 @@ std::vector<RecentForce> loadRecentForces() {
     } catch (const RerollError&) {
       continue;
     }
-    const std::optional<apstring> house =
+    const std::optional<std::string> house =
         wordOf(ChoiceList::faction, settings.value(QStringLiteral("house")));
-    const std::optional<apstring> size =
+    const std::optional<std::string> size =
         wordOf(ChoiceList::size, settings.value(QStringLiteral("size")));
-    const std::optional<apstring> weight =
+    const std::optional<std::string> weight =
         wordOf(ChoiceList::weight, settings.value(QStringLiteral("weight")));
-    const std::optional<apstring> experience =
+    const std::optional<std::string> experience =
         wordOf(ChoiceList::experience, settings.value(QStringLiteral("experience")));
     if (!seedRead || !house || !size || !weight || !experience) continue;
     force.choices = {*house, *size, *weight, *experience,
@@ -97,7 +94,7 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("experience"), textOf(force.choices.experience));
     settings.setValue(QStringLiteral("vehicles"), force.choices.withVehicles);
     settings.setValue(QStringLiteral("seed"), QString::number(force.seed));
-    settings.setValue(QStringLiteral("rerolls"), rerollText(force.rerolls, ","));
+    settings.setValue(QStringLiteral("rerolls"), QString::fromStdString(rerollList(force.rerolls)));
     settings.setValue(QStringLiteral("tableName"), force.tableName);
     settings.setValue(QStringLiteral("tableChecksum"), force.tableChecksum);
     settings.setValue(QStringLiteral("unique"), force.choices.unique);
@@ -115,13 +112,13 @@ void addRecentForce(std::vector<RecentForce>& forces, const RecentForce& force) 
 
 QString describeRecentForce(const RecentForce& force) {
   QStringList words;
-  for (const apstring* word : {&force.choices.house, &force.choices.size, &force.choices.weight,
-                               &force.choices.experience})
-    words << (word->length() == 0 ? QStringLiteral("Random") : textOf(*word));
+  for (const std::string* word : {&force.choices.house, &force.choices.size, &force.choices.weight,
+                                  &force.choices.experience})
+    words << textOf(randomIfEmpty(*word));
   if (force.choices.withVehicles) words << QStringLiteral("vehicles");
-  QString text = words.join(QStringLiteral(", ")) + QStringLiteral(" · Seed: %1").arg(force.seed);
-  if (!force.collectionIdentity.isEmpty()) text += " · collection " + force.collectionName;
-  if (force.choices.unique) text += QStringLiteral(" · each design once");
-  if (!force.rerolls.empty()) text += " · re-rolled " + rerollText(force.rerolls, ", ");
-  return text;
+  QString owned;
+  if (!force.collectionIdentity.isEmpty()) owned += " · collection " + force.collectionName;
+  if (force.choices.unique) owned += QStringLiteral(" · each design once");
+  return words.join(QStringLiteral(", ")) + owned + QStringLiteral(" · ") +
+         QString::fromStdString(seedCaption(force.seed, force.rerolls));
 }

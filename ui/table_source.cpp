@@ -2,7 +2,9 @@
 #include "ui/table_source.h"
 
 #include <system_error>
+#include <utility>
 
+#include "tables/table_check.h"
 #include "tables/table_location.h"
 
 namespace fs = std::filesystem;
@@ -19,10 +21,16 @@ std::optional<TableSource::Stamp> TableSource::stampOf(const fs::path& path) {
 void TableSource::use(const fs::path& path) {
   inUse_ = true;
   readStamp_.reset();
+  warning_.clear();
   text_ = TableText{{}, path};
   const std::optional<Stamp> stamp = stampOf(path);
   text_.bytes = readTableText(path).bytes;
   readStamp_ = stamp;
+  warning_ = tableWarning(text_.bytes, path.string());
+}
+
+std::vector<std::string> TableSource::takeWarning() {
+  return std::exchange(warning_, {});
 }
 
 const TableText& TableSource::refresh() {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "generator/table_text.h"
 
@@ -21,6 +23,10 @@ class TableSource {
   // differs from when it was last read, or when it could not be read then; with none in use,
   // looks one up first. Returns the text read. Throws TableError as use and locateTableFile do.
   const TableText& refresh();
+
+  // The file's tableWarning (tables/table_check.h) once after each time it was read whole, then
+  // none until it is read again.
+  std::vector<std::string> takeWarning();
 
   // The path of the table file in use ("Tables.dat" while none is), for dialogs and for
   // refusing to save over it.
@@ -39,6 +45,7 @@ class TableSource {
   TableText text_{{}, "Tables.dat"};
   // The stamp of the file in use when it was last read whole; none while it could not be.
   std::optional<Stamp> readStamp_;
+  std::vector<std::string> warning_;
 };
 
 #endif

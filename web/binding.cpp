@@ -2,21 +2,14 @@
 // The page's one way into the engine: every choice list, force, listing, table file check and
 // saved text the page shows comes from these functions, so a force drawn in the browser is the
 // same bytes as in the window and on the command line. Each function returns what the page
-// shows; none throws into the page. Failures come back as the texts the page shows.
-//
-// The shipped table file lies in the module's file system at /shipped/Tables.dat; a table file
-// the user chooses is written to /chosen/ under its own name, so that every message names the
-// file as the user knows it.
+// shows; none throws into the page. Failures come back as the texts the page shows. The table
+// files themselves are page_tables.h's.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-#include <unistd.h>
 
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,34 +17,26 @@
 
 #include "generator/choice_lists.h"
 #include "generator/choice_words.h"
-#include "generator/dice.h"
 #include "generator/generate.h"
 #include "generator/reroll_list.h"
-#include "generator/table_text.h"
-#include "page_engine.h"
+#include "generator/seed_text.h"
 #include "roster/force_data.h"
 #include "roster/listing.h"
-#include "roster/roster_file.h"
-#include "tables/table_check.h"
-#include "tables/table_error.h"
+#include "roster/listing_text.h"
+#include "roster/reroll_request.h"
 #include "tables/table_identity.h"
+#include "web/page_engine.h"
+#include "web/page_tables.h"
 
 namespace {
 
 using emscripten::val;
 
-namespace fs = std::filesystem;
-
-const fs::path kShippedFolder = "/shipped";
-const fs::path kChosenFolder = "/chosen";
-
-// The table file every Generate draws from: the shipped one, or the user's sound one.
-std::shared_ptr<const TableText> tablesInUse = std::make_shared<TableText>();
-
-// The force the listing box shows, and the table file it came from, which its re-rolls read
-// even after another table file has come into use.
+// The force the listing box shows, the choices it was drawn with, and the table file it came
+// from, which its re-rolls read even after another table file has come into use.
 struct ShownForce {
   Force force;
+  Selection choices;
   std::shared_ptr<const TableText> tables;
 };
 std::optional<ShownForce> shown;
@@ -86,26 +71,8 @@ std::string linkWord(const std::string& control, const std::string& word) {
   return "";
 }
 
-// The seed typed, a fresh one when only white space is typed. Throws SeedError.
-std::uint32_t seedFrom(std::string_view typed) {
-  const std::optional<std::uint32_t> seed = readSeed(typed);
-  return seed ? *seed : std::random_device{}();
-}
-
-// The checksum of the shipped table file, read once; "" when it cannot be read, so that every
-// link then carries the checksum of its own file.
-const std::string& shippedChecksum() {
-  static const std::string checksum = [] {
-    try {
-      return tableChecksum(readTableText(kShippedFolder / "Tables.dat").bytes);
-    } catch (const TableError&) {
-      return std::string();
-    }
-  }();
-  return checksum;
-}
-
-// A table file's checksum as a link carries it: "" for the shipped file's bytes.
+// A table file's checksum as a link carries it: "" for the shipped file's bytes (and every
+// file's own checksum when the shipped one cannot be read).
 std::string linkChecksum(const TableText& tables) {
   const std::string checksum = tableChecksum(tables.bytes);
   return checksum == shippedChecksum() ? "" : checksum;
@@ -120,7 +87,7 @@ std::string linkTablesNotice(const std::string& linked) {
                             : TableIdentity{yours, checksum};
   };
   return tableChangeNotice(identity(linked, "the link's own table file"),
-                           identity(linkChecksum(*tablesInUse), tablesInUse->name.string()));
+                           identity(linkChecksum(*pageTables()), pageTables()->name.string()));
 }
 
 // Where each line of `force`'s listing lies (rerollAtLine, roster/listing.h): `lineGroups[i]`
@@ -170,28 +137,33 @@ val rosterGroups(const Force& force) {
 // ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
 // from, for the link; "" for the shipped one), collection (the identity of the collection drawn
 // from, "" for none), unique, listing (its lines joined by line feeds),
-// faction, size, weight, experience (the words as resolved), clan, groupCount, groups
-// (rosterGroups), lineGroups, lineSlots}.
+// chosen (the four choice words it was drawn with, "Random" for an empty one), faction, size,
+// weight, experience (the words as resolved), clan, groupWord ("Lance" or "Star"), groupCount,
+// keepApplies (whether "keep this group, roll the others" applies), groups (rosterGroups),
+// lineGroups, lineSlots}.
 val shownResult() {
   const Force& force = shown->force;
   val result = val::object();
   const std::vector<apstring> lines = listForce(force);
-  std::string listing;
-  for (const apstring& line : lines) listing.append(line.c_str()).push_back('\n');
-  listing.pop_back();
+  const Selection& choices = shown->choices;
+  result.set("chosen", arrayOf(std::vector<std::string_view>{
+                           randomIfEmpty(choices.house), randomIfEmpty(choices.size),
+                           randomIfEmpty(choices.weight), randomIfEmpty(choices.experience)}));
   result.set("seed", static_cast<double>(force.seed));
   result.set("rerolls", rerollList(force.rerolls));
   result.set("seedLine", seedCaption(force));
   result.set("tables", linkChecksum(*shown->tables));
   result.set("collection", force.collection ? force.collection->identity : std::string());
   result.set("unique", force.unique);
-  result.set("listing", listing);
+  result.set("listing", boxText(lines));
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
   result.set("weight", std::string(force.weight.c_str()));
   result.set("experience", std::string(force.experience.c_str()));
   result.set("clan", force.isClan);
+  result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
+  result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
   result.set("groups", rosterGroups(force));
   setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
@@ -210,13 +182,14 @@ val generateListing(const std::string& house, const std::string& size, const std
                     const std::string& experience, bool vehicles, const std::string& seedText,
                     const std::string& rerollText) {
   try {
-    const std::uint32_t seed = seedFrom(seedText);
+    const std::uint32_t seed = seedOrFresh(seedText);
     const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
-    Selection selection{house.c_str(), size.c_str(), weight.c_str(), experience.c_str(), vehicles};
-    applyPageCollection(selection, *tablesInUse);
-    Force force = generateForce(*tablesInUse, selection, seed);
-    rerollForce(force, *tablesInUse, rerolls);
-    shown = ShownForce{std::move(force), tablesInUse};
+    const std::shared_ptr<const TableText> tables = pageTables();
+    Selection choices{house, size, weight, experience, vehicles};
+    applyPageCollection(choices, *tables);
+    Force force = generateForce(*tables, choices, seed);
+    rerollForce(force, *tables, rerolls);
+    shown = ShownForce{std::move(force), choices, tables};
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
                    "); nothing was drawn.");
@@ -231,21 +204,16 @@ val generateListing(const std::string& house, const std::string& size, const std
 // Returns shownResult() of the re-rolled force, or {error} with the shown force unchanged.
 val rerollShown(int group, int slot, bool othersToo) {
   if (!shown) return failure("There is no force to roll again: Generate one first.");
-  std::vector<Reroll> rerolls;
-  if (othersToo) {
-    const int groups = shown->force.groupCount();
-    // A kept group outside the force is refused below with the engine's own message.
-    if (group < 1 || group > groups) rerolls.push_back(Reroll{group, 0});
-    for (int other = 1; other <= groups; ++other)
-      if (other != group) rerolls.push_back(Reroll{other, 0});
-    if (rerolls.empty())
-      return failure(std::string("The force has no other ") +
-                     (shown->force.isClan ? "star" : "lance") + " to roll again.");
-  } else {
-    rerolls.push_back(Reroll{group, slot});
-  }
+  const RerollKind kind = othersToo   ? RerollKind::otherGroups
+                          : slot == 0 ? RerollKind::group
+                                      : RerollKind::slot;
   Force force = shown->force;
   try {
+    const std::vector<Reroll> rerolls =
+        rerollRequest(force, kind, Reroll{group, othersToo ? 0 : slot});
+    if (rerolls.empty())
+      return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
+                     " to roll again.");
     for (const Reroll& reroll : rerolls) rerollForce(force, *shown->tables, reroll);
   } catch (const RerollError& error) {
     return failure(std::string("The re-roll cannot be made (") + error.what() +
@@ -257,36 +225,23 @@ val rerollShown(int group, int slot, bool othersToo) {
   return shownResult();
 }
 
-// Makes `name` in `folder` the table file in use, named by `name` alone in messages. Throws
-// TableError as readTableText does; the table file in use then stays.
-void openIn(const fs::path& folder, const fs::path& name) {
-  if (chdir(folder.c_str()) != 0) throw TableError(folder.string() + ": cannot be entered");
-  tablesInUse = std::make_shared<const TableText>(readTableText(name));
-}
-
-// Checks `bytes`, the content of the user's file `name`, and makes it the table file in use
-// when it is sound. Returns its problems, each "<name>, line N: ..." or "<name>: ...", in order;
-// none when it is now in use. A file with problems changes nothing.
+// Makes the user's file (`bytes`, named `name`) the table file in use when the engine can read
+// it, quirks included: {warning: its tableWarning lines, none for a sound file}; or {error: the
+// reason} for a file that cannot be read, the table file in use staying.
 val useTables(const std::string& bytes, const std::string& name) {
-  std::vector<std::string> problems;
-  fs::path fileName = fs::path(name).filename();
-  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
   try {
-    fs::create_directories(kChosenFolder);
-    std::ofstream(kChosenFolder / fileName, std::ios::binary | std::ios::trunc) << bytes;
-    if (chdir(kChosenFolder.c_str()) != 0) throw TableError(name + ": cannot be stored");
-    problems = checkTableFile(fileName);
-    if (problems.empty()) openIn(kChosenFolder, fileName);
+    val result = val::object();
+    result.set("warning", arrayOf(useChosenTables(bytes, name)));
+    return result;
   } catch (const std::exception& error) {
-    problems.assign(1, error.what());
+    return failure(error.what());
   }
-  return arrayOf(problems);
 }
 
 // Makes the shipped table file the one in use; returns "" or the reason it could not be.
-std::string useShippedTables() {
+std::string useShipped() {
   try {
-    openIn(kShippedFolder, "Tables.dat");
+    useShippedTables();
   } catch (const std::exception& error) {
     return error.what();
   }
@@ -295,18 +250,11 @@ std::string useShippedTables() {
 
 // The text a save writes for the listing box's `text`, edits included: every line followed
 // by CR LF, as the window saves it.
-std::string savedText(const std::string& text) {
-  std::string saved;
-  for (const apstring& line : textLines(text))
-    saved.append(line.c_str(), static_cast<std::size_t>(line.length())).append("\r\n");
-  return saved;
+std::string savedBoxText(const std::string& text) {
+  return savedText(textLines(text));
 }
 
 }  // namespace
-
-const TableText& pageTables() {
-  return *tablesInUse;
-}
 
 EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("choiceList", &choiceList);
@@ -315,6 +263,6 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("generateListing", &generateListing);
   emscripten::function("rerollShown", &rerollShown);
   emscripten::function("useTables", &useTables);
-  emscripten::function("useShippedTables", &useShippedTables);
-  emscripten::function("savedText", &savedText);
+  emscripten::function("useShippedTables", &useShipped);
+  emscripten::function("savedText", &savedBoxText);
 }

@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "odds/collection_designs.h"
-#include "page_engine.h"
 #include "tables/collection.h"
 #include "tables/table_identity.h"
 #include "tables/table_names.h"
+#include "web/page_engine.h"
+#include "web/page_tables.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ val designList() {
   val list = val::array();
   try {
     for (const CollectionDesign& design :
-         collectionDesigns(pageTables().bytes, pageTables().name.string())) {
+         collectionDesigns(pageTables()->bytes, pageTables()->name.string())) {
       val tables = val::array();
       for (const std::string& table : design.tables) tables.call<void>("push", table);
       val entry = val::object();
@@ -70,7 +71,7 @@ val useCollection(const std::string& bytes, const std::string& fileName) {
   val result = val::object();
   try {
     const HeldCollection file{bytes, fileName};
-    const CollectionRead read = readHeld(file, pageTables());
+    const CollectionRead read = readHeld(file, *pageTables());
     held = file;
     result.set("name", read.collection.name);
     result.set("identity", read.collection.identity);
@@ -128,7 +129,7 @@ std::string linkCollectionNotice(const std::string& linked) {
   std::optional<Collection> inUse;
   if (drawOwned && held) {
     try {
-      inUse = readHeld(*held, pageTables()).collection;
+      inUse = readHeld(*held, *pageTables()).collection;
     } catch (const CollectionError&) {
       // Generate reports it.
     }

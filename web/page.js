@@ -81,12 +81,13 @@ function lists() {
 let shown = null;
 
 function groupWord(lower = false) {
-  const word = shown.run.clan ? 'Star' : 'Lance';
+  const word = shown.run.groupWord;
   return lower ? word.toLowerCase() : word;
 }
 
-// The forces drawn in this visit, oldest first: each {choices, vehicles, seed, rerolls, drawn
-// (the listing as drawn), text (the listing box's text, edits included)}. `position` is the
+// The forces drawn in this visit, oldest first: each {choices, chosen (the engine's words for
+// them, "Random" for an empty one), vehicles, seed, rerolls, drawn (the listing as drawn), text
+// (the listing box's text, edits included)}. `position` is the
 // one shown; every entry has a browser history entry whose state is {forces: id, position}.
 let forces = {id: String(Date.now()) + Math.random(), entries: [], position: -1};
 // The fragment of the force shown, so that a change of the fragment by history is told apart
@@ -95,7 +96,7 @@ let shownHash = '';
 
 function linkOf(entry) {
   const link = new URLSearchParams();
-  Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.choices[index] || 'Random'));
+  Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.chosen[index]));
   link.set('vehicles', entry.vehicles ? '1' : '0');
   link.set('seed', entry.seed);
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
@@ -116,8 +117,8 @@ function keepForces() {
 // Makes the shown force the newest entry, dropping those undone before, and gives it a browser
 // history entry: a new one (`how` "push"), or the current one ("replace").
 function record(how) {
-  const entry = {choices: shown.choices, vehicles: shown.vehicles, seed: String(shown.run.seed),
-                 rerolls: shown.run.rerolls, tables: shown.run.tables,
+  const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
+                 seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique, drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
@@ -143,7 +144,7 @@ function showStackButtons() {
 // Shows `run` as the roster and, in the listing box, as `text` (its listing unless edited).
 function showForce(run, choices, vehicles, text = run.listing) {
   shown = {run, choices, vehicles};
-  showMessage('');
+  showMessage(tablesWarning, 'notice');
   const box = element('MechBox');
   box.value = text;
   // Nothing is at the cursor until the player puts it on a lance's lines.
@@ -236,7 +237,7 @@ function describe({group, slot}) {
 function showRerollTarget() {
   const target = rerollTarget();
   element('RollGroup').disabled = target.group === 0;
-  element('KeepGroup').disabled = target.group === 0 || shown.run.groupCount < 2;
+  element('KeepGroup').disabled = target.group === 0 || !shown.run.keepApplies;
   element('RollSlot').disabled = target.slot === 0;
   element('RerollTarget').value =
       shown === null ? '' :
@@ -310,7 +311,7 @@ function showRoster() {
     section.setAttribute('aria-labelledby', title.id);
     const word = ` ${groupWord(true)} ${group.number}`;
     head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
-    if (run.groupCount > 1)
+    if (run.keepApplies)
       head.append(rosterButton(`keep ${group.number}`, 'Keep', word, ', roll the others', ' again'));
     const rows = make('ol');
     group.slots.forEach((slot, index) => {
@@ -410,7 +411,8 @@ function generateFromLink() {
     const word = link.get(kLinkKeys[list.id]) ?? '';
     words.push(word === '' ? '' : Module.linkWord(list.id, word));
     if (word !== '' && words.at(-1) === '') {
-      showMessage(`The link's ${kLinkKeys[list.id]} "${word}" is in no list; nothing was generated.`);
+      const what = list.id === 'HouseBox' ? 'faction' : kLinkKeys[list.id];
+      showMessage(`The link's ${what} "${word}" is in no list; nothing was generated.`);
       return;
     }
   }
@@ -477,7 +479,7 @@ function fillPrintSheet() {
   const box = element('MechBox');
   if (shown !== null) {
     const names = ['Faction', 'Size', 'Weight', 'Experience'];
-    const words = shown.choices.map((word, index) => `${names[index]}: ${word || 'Random'}`);
+    const words = shown.run.chosen.map((word, index) => `${names[index]}: ${word}`);
     sheet.append(make('p', `${words.join(' · ')} · vehicles ${shown.vehicles ? 'included' :
                                                                               'left out'}`),
                  make('p', shown.run.seedLine), make('p', location.href));
@@ -519,9 +521,13 @@ function fromBase64(text) {
 
 // The table file in use, as messages name it: "Tables.dat (shipped)" or "<name> (yours)".
 let tablesInUse = '';
+// The engine's warning for a table file in use that fails its check, shown beside every force
+// drawn from it; '' for a sound file.
+let tablesWarning = '';
 
-function showTablesInUse(name, shipped) {
+function showTablesInUse(name, shipped, warning = '') {
   tablesInUse = `${name} (${shipped ? 'shipped' : 'yours'})`;
+  tablesWarning = warning;
   element('TablesInUse').textContent = 'Table file: ' + tablesInUse;
   element('ShippedTables').hidden = shipped;
   element('ShippedTables').disabled = shipped;
@@ -547,15 +553,16 @@ function useShippedTables() {
   showTablesInUse('Tables.dat', true);
 }
 
-// Checks the user's table file and uses it when it is sound, else shows its problems and keeps
-// the file in use. Returns whether it is now in use.
+// Uses the user's table file when the engine can read it, showing its warning when it fails its
+// check; else shows why and keeps the file in use. Returns whether it is now in use.
 function useOwnTables(name, bytes, refusal) {
-  const problems = Module.useTables(bytes, name);
-  if (problems.length > 0) {
-    showMessage(refusal + '\n' + problems.join('\n'));
+  const result = Module.useTables(bytes, name);
+  if (result.error !== undefined) {
+    showMessage(refusal + '\n' + result.error);
     return false;
   }
-  showTablesInUse(name, false);
+  showTablesInUse(name, false, result.warning.join('\n'));
+  showMessage(tablesWarning, 'notice');
   return true;
 }
 
@@ -570,7 +577,6 @@ async function chooseTables(file) {
   }
   if (!useOwnTables(file.name, bytes, `${file.name} was not taken; ${inUse} stays in use.`))
     return;
-  showMessage('');
   try {
     localStorage.setItem(kStoredBytes, toBase64(bytes));
     localStorage.setItem(kStoredName, file.name);
@@ -599,7 +605,7 @@ function restoreTables() {
     showMessage(`${keptFrom} could not be read back; the shipped one is in use.`);
   }
   if (bytes !== null &&
-      useOwnTables(name, bytes, `${keptFrom} is no longer sound; the shipped one is in use.`))
+      useOwnTables(name, bytes, `${keptFrom} can no longer be read; the shipped one is in use.`))
     return;
   useShippedTables();
 }

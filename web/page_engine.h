@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
-// What the page's binding files share: the table file in use, and the owned draw the
-// collection panel has set up for the next Generate.
+// The owned draw the page's collection panel has set up for the next Generate.
 #ifndef MUSTERWRIGHT_WEB_PAGE_ENGINE_H
 #define MUSTERWRIGHT_WEB_PAGE_ENGINE_H
 
 #include "generator/generate.h"
 #include "generator/table_text.h"
-
-// The table file every Generate draws from now.
-const TableText& pageTables();
 
 // Sets `selection`'s collection (the one in use, read against `tables`, when the page draws
 // from it) and its "each design once" box as the page's boxes stand. Throws CollectionError

@@ -359,4 +359,33 @@ TEST(Cli, TheTableFileInTheCurrentFolderComesFirst) {
   EXPECT_EQ(runCli({"--check-tables"}, folder.path()).status, 1);
 }
 
+// A table file that fails its check is drawn from as it stands, force and odds alike: here the
+// Kurita heading is misspelt, which a Wolf force never reads, so both are the sound file's, and
+// the checker's findings go to standard error with the way to lay the file out.
+TEST(Cli, AQuirkyTableFileDrawsTheSameForceWithAWarning) {
+  const ScratchFolder folder;
+  std::string quirky = bytesOf(SHIPPED_TABLES);
+  quirky.replace(quirky.find("\nKurita\n"), 8, "\nKurota\n");
+  const fs::path path = folder.write("Quirky.dat", quirky);
+  for (const std::vector<std::string>& args : {
+           std::vector<std::string>{"--faction", "Wolf", "--size", "Binary", "--vehicles", "--seed",
+                                    "9", "--reroll", "2,1.3"},
+           std::vector<std::string>{"--odds",         "--faction",     "Wolf",      "--format",              "csv"                  }
+  }) {
+    SCOPED_TRACE(args.front());
+    const RunResult sound = runCli(with(args, {"--tables", SHIPPED_TABLES}));
+    const RunResult drawn = runCli(with(args, {"--tables", path.string()}));
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.out, sound.out);
+    EXPECT_EQ(sound.err, "");
+    const std::vector<std::string> warning = linesOf(drawn.err);
+    ASSERT_EQ(warning.size(), 2u) << drawn.err;
+    EXPECT_EQ(
+        warning[0].rfind("musterwright-cli: warning: " + path.string() + " fails its check", 0),
+        0u);
+    EXPECT_NE(warning[0].find("--fit-tables " + path.string()), std::string::npos);
+    EXPECT_EQ(warning[1].rfind(path.string() + ", line ", 0), 0u);
+  }
+}
+
 }  // namespace

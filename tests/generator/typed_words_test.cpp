@@ -7,7 +7,7 @@
 #include <string>
 
 #include "generator/choice_words.h"
-#include "generator/dice.h"
+#include "generator/seed_text.h"
 
 namespace {
 

@@ -28,11 +28,11 @@ struct DrawnForce {
 };
 
 // The one place that draws with the engine; the forces come back as plain records.
-DrawnForce drawForce(const TableText& tables, const OddsChoices& choices, std::uint32_t seed) {
+DrawnForce drawForce(const TableText& tables, const Selection& choices, std::uint32_t seed) {
   const Force drawn =
       generateForce(tables,
-                    Selection{choices.faction.c_str(), choices.size.c_str(), choices.weight.c_str(),
-                              choices.experience.c_str(), choices.vehicles},
+                    Selection{choices.house.c_str(), choices.size.c_str(), choices.weight.c_str(),
+                              choices.experience.c_str(), choices.withVehicles},
                     seed);
   DrawnForce force{
       drawn.house.c_str(), drawn.size.c_str(), drawn.weight.c_str(), drawn.experience.c_str(), {}};
@@ -88,7 +88,7 @@ struct Check {
   long drawn = 0;
 };
 
-Check checkAgainstDraws(const OddsChoices& choices, long slotsWanted) {
+Check checkAgainstDraws(const Selection& choices, long slotsWanted) {
   const TableText tables = readTableText(SHIPPED_TABLES);
   const OddsReport report = computeOdds(choices, tables.bytes, SHIPPED_TABLES);
 
@@ -162,13 +162,13 @@ Check checkAgainstDraws(const OddsChoices& choices, long slotsWanted) {
 #endif
 
 TEST(OddsAgainstDraws, EveryFigureLiesWithinFourStandardErrors) {
-  const std::pair<OddsChoices, long> series[] = {
+  const std::pair<Selection, long> series[] = {
       {{"Random", "Random", "Random", "Random", false}, 300000},
       {{"Random", "Random", "Random", "Random", true},  100000},
   };
   for (const auto& [choices, slots] : series) {
     const Check check = checkAgainstDraws(choices, slots / ODDS_DRAWS_DIVISOR);
-    std::cout << (choices.vehicles ? "with" : "without") << " vehicles: " << check.figures
+    std::cout << (choices.withVehicles ? "with" : "without") << " vehicles: " << check.figures
               << " figures over " << check.drawn << " slots; largest deviation " << check.largest
               << " standard errors; " << check.fine
               << " figures would lie 6 or more away if wrong by 1/36\n";

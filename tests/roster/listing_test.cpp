@@ -14,6 +14,19 @@ std::vector<std::string> texts(const std::vector<apstring>& lines) {
   return result;
 }
 
+// The listing of a force of the given words and roster.
+std::vector<apstring> listRoster(const char* house, const char* size, const char* weight,
+                                 const char* experience, bool clan, const apvector<Mech>& roster) {
+  Force force;
+  force.house = house;
+  force.size = size;
+  force.weight = weight;
+  force.experience = experience;
+  force.isClan = clan;
+  force.roster = roster;
+  return listForce(force);
+}
+
 // A roster of `slots` records named "Design k", with skills counting up from '1'.
 void fillRoster(apvector<Mech>& force, int slots) {
   force.resize(slots);
@@ -67,6 +80,22 @@ TEST(Listing, OneSeparatorBeforeEveryGroup) {
       }
     }
     EXPECT_EQ(separators, c.separators);
+  }
+}
+
+TEST(Listing, SeedCaptionNamesTheSeedAndTheRerollsWithRanges) {
+  const std::pair<std::vector<Reroll>, const char*> cases[] = {
+      {{},                                       "Seed: 4294967295"                             },
+      {{{2, 0}},                                 "Seed: 4294967295 \u00b7 re-rolled 2"          },
+      {{{2, 0}, {3, 0}, {4, 0}, {3, 1}, {2, 0}}, "Seed: 4294967295 \u00b7 re-rolled 2-4, 3.1, 2"},
+      {{{1, 0}, {2, 0}, {1, 2}},                 "Seed: 4294967295 \u00b7 re-rolled 1, 2, 1.2"  },
+  };
+  for (const auto& [rerolls, caption] : cases) {
+    Force force;
+    force.seed = 4294967295u;
+    force.rerolls = rerolls;
+    EXPECT_EQ(seedCaption(force), caption);
+    EXPECT_EQ(seedCaption(force.seed, rerolls), caption);
   }
 }
 

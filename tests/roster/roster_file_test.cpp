@@ -16,6 +16,8 @@
 #include <set>
 #include <sstream>
 
+#include "roster/listing_text.h"
+#include "roster/table_guard.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"

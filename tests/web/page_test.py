@@ -259,18 +259,33 @@ class Page(unittest.TestCase):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
         shipped_listing = self.value("MechBox")
         design = shipped_listing.splitlines()[5].split(" P: ")[0]
-        bad = SHIPPED.replace(b"\nWolf\n", b"\nWolves\n")
-        (self.folder / "bad.dat").write_bytes(bad)
-        checked = subprocess.run([CLI, "--check-tables", "bad.dat"], cwd=self.folder,
-                                 capture_output=True, text=True)
-        self.assertIn("bad.dat, line ", checked.stderr)
         link = self.driver.current_url
-        self.choose_tables("bad.dat", bad)
-        message = self.value("Message", "textContent")
-        self.assertIn("bad.dat was not taken; Tables.dat (shipped) stays in use.", message)
-        self.assertTrue(message.endswith(checked.stderr.rstrip("\n")), message)
-        self.generate([], True, "42")
-        self.assertEqual(self.value("MechBox"), shipped_listing)
+
+        # A file that fails its check is drawn from as the command line draws from it, the
+        # checker's findings beside the force; one the engine cannot read is not taken.
+        quirky = SHIPPED.replace(b"\nKurita\n", b"\nKurota\n")
+        (self.folder / "quirky.dat").write_bytes(quirky)
+        checked = subprocess.run([CLI, "--check-tables", "quirky.dat"], cwd=self.folder,
+                                 capture_output=True, text=True)
+        self.assertIn("quirky.dat, line ", checked.stderr)
+        drawn = subprocess.run([CLI, "--faction", "Wolf", "--size", "Star", "--weight", "Light",
+                                "--vehicles", "--seed", "42", "--tables", "quirky.dat"],
+                               cwd=self.folder, capture_output=True, text=True, check=True)
+        self.assertIn("--fit-tables quirky.dat", drawn.stderr)
+        self.choose_tables("quirky.dat", quirky)
+        self.assertEqual(self.value("TablesInUse", "textContent"),
+                         "Table file: quirky.dat (yours)")
+        for step in ("chosen", "drawn from"):
+            with self.subTest(step):
+                if step == "drawn from":
+                    self.generate([], True, "42")
+                    self.assertEqual(self.value("MechBox"), drawn.stdout.removesuffix("\n"))
+                message = self.value("Message", "textContent")
+                self.assertIn("--fit-tables quirky.dat", message)
+                self.assertTrue(message.endswith(checked.stderr.rstrip("\n")), message)
+        self.choose_tables("empty.dat", b"")
+        self.assertIn("empty.dat was not taken; quirky.dat (yours) stays in use.",
+                      self.value("Message", "textContent"))
 
         renamed = design[:-1] + ("x" if design[-1] != "x" else "y")
         self.choose_tables("mine.dat", SHIPPED.replace(design.encode(), renamed.encode()))

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Odds… dialog as a person meets it: opened with Ctrl+D on the window's choices, its
-// tables sorting by a column, Copy giving the command line's CSV, and a table file that fails
-// its check showing the checker's messages instead of figures.
+// tables sorting by a column, Copy giving the command line's CSV, a table file that fails its
+// check giving its odds beside the checker's findings, and Save As keeping off the table file.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -52,14 +53,39 @@ class OddsDialogTest : public QObject {
     QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/6"));
   }
 
-  void aTableFileThatFailsItsCheckShowsTheMessages() {
+  // A table file that fails its check gives the odds the command line gives, the checker's
+  // findings above them; one whose odds cannot be given shows why, the findings below.
+  void aTableFileThatFailsItsCheckGivesItsOddsWithTheFindings() {
     ScratchFolder folder;
     const auto path = folder.write("NoWolf.dat", soundTables().substr(0, 5000));
     OddsDialog dialog(path, {"Wolf", "Star", "", "", false});
-    auto* messages = dialog.findChild<QPlainTextEdit*>();
-    QVERIFY(messages->isVisibleTo(&dialog));
-    QVERIFY(messages->toPlainText().contains("NoWolf.dat, line "));
-    QVERIFY(dialog.csv().isEmpty());
+    QVERIFY(!dialog.findChild<QPlainTextEdit*>()->isVisibleTo(&dialog));
+    QVERIFY(dialog.warning().contains("NoWolf.dat, line "));
+    QVERIFY(dialog.warning().contains("--fit-tables"));
+    QProcess cli;
+    cli.start(MUSTERWRIGHT_CLI, {"--odds", "--faction", "Wolf", "--size", "Star", "--format", "csv",
+                                 "--tables", QString::fromStdString(path.string())});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(dialog.csv(), QString::fromUtf8(cli.readAllStandardOutput()));
+    QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("NoWolf.dat, line "));
+
+    const auto cut = folder.write("Cut.dat", soundTables().substr(0, 200));
+    OddsDialog none(cut, {"Kurita", "Lance", "", "", false});
+    auto* messages = none.findChild<QPlainTextEdit*>();
+    QVERIFY(messages->isVisibleTo(&none));
+    QVERIFY(messages->toPlainText().contains("Cut.dat, line "));
+    QVERIFY(none.csv().isEmpty());
+  }
+
+  void saveAsRefusesTheTableFileInUse() {
+    ScratchFolder folder;
+    const auto path = folder.write("Tables.dat", soundTables());
+    OddsDialog dialog(path, {"Kurita", "Lance", "", "", false});
+    dialog.saveCsv(QString::fromStdString((folder.path() / "." / "Tables.dat").string()));
+    auto* box = dialog.findChild<QMessageBox*>();
+    QVERIFY(box != nullptr && box->text().contains("the table file in use"));
+    QCOMPARE(contentOf(QString::fromStdString(path.string())),
+             QByteArray::fromStdString(soundTables()));
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -265,6 +266,31 @@ class RerollTest : public QObject {
              "Davion, Batallion, Random, Regular · Seed: 3 · re-rolled 1-3, 1.2");
     menu->actions()[0]->trigger();
     QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Batallion", 3, "1,2,3,1.2"));
+    QVERIFY(!openErrorBox(form));
+  }
+
+  // A table file that fails its check draws the force the command line draws from it, the
+  // checker's findings in a notice beside the first force drawn after it was read.
+  void aQuirkyTableFileDrawsTheSameForceWithANotice() {
+    QTemporaryDir scratch;
+    const QString quirky = scratch.filePath("Quirky.dat");
+    writeFile(quirky, contentOf(SHIPPED_TABLES).replace("\nKurita\n", "\nKurota\n"));
+    TestWindow form(quirky.toStdString());
+    generate(form, "Wolf Binary", 11);
+    QProcess program;
+    program.start(MUSTERWRIGHT_CLI, {"--faction", "Wolf", "--size", "Binary", "--experience",
+                                     "Regular", "--seed", "11", "--tables", quirky});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(form.MechBox->toPlainText(),
+             QString::fromUtf8(program.readAllStandardOutput()).chopped(1));
+    const QString findings = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY(findings.contains("Quirky.dat, line "));
+    QMessageBox* notice = openErrorBox(form);
+    QVERIFY(notice && notice->icon() == QMessageBox::Information);
+    QVERIFY(notice->text().contains("--fit-tables") &&
+            notice->text().contains("Quirky.dat, line "));
+    notice->close();
+    generate(form, "Wolf Binary", 12);
     QVERIFY(!openErrorBox(form));
   }
 };
