@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Generation speed on the shipped Tables.dat: one whole Generate run per iteration, and one
-// re-roll of a group or a slot of a Galaxy.
+// re-roll of a group or a slot of a Galaxy; and runs drawing from a collection that owns 2 copies
+// of every design of the file (the copies of a Galaxy run out, leaving open slots).
 #include <benchmark/benchmark.h>
 
 #include "generator/generate.h"
+#include "tables/table_names.h"
 
 namespace {
 
@@ -20,6 +22,19 @@ void generate(benchmark::State& state, const char* faction, const char* size) {
   state.counters["slots"] = slots;
 }
 
+void generateOwned(benchmark::State& state, const char* faction, const char* size) {
+  const TableText tables = readTableText(SHIPPED_TABLES);
+  Selection selection{faction, size, "Random", "Random", state.range(0) != 0};
+  selection.collection = Collection{"all", "", {}};
+  for (const std::string& name : tableDesignNames(tables.bytes, "Tables.dat"))
+    selection.collection->copies[foldedName(name)] = 2;
+  std::uint32_t seed = 1;
+  for (auto _ : state) {
+    const Force force = generateForce(tables, selection, seed++);
+    benchmark::DoNotOptimize(force.roster.length());
+  }
+}
+
 // Arg 0 re-rolls group 24 of the Galaxy, arg 1 slot 24.3; each re-roll goes on from the last.
 void reroll(benchmark::State& state) {
   const TableText tables = readTableText(SHIPPED_TABLES);
@@ -34,6 +49,8 @@ void reroll(benchmark::State& state) {
 BENCHMARK_CAPTURE(generate, Lance, "Kurita", "Lance")->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(generate, Company, "Davion", "Company")->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(generate, Galaxy, "Smoke Jaguar", "Galaxy")->Arg(0)->Arg(1);
+BENCHMARK_CAPTURE(generateOwned, Company, "Davion", "Company")->Arg(0)->Arg(1);
+BENCHMARK_CAPTURE(generateOwned, Galaxy, "Smoke Jaguar", "Galaxy")->Arg(0)->Arg(1);
 BENCHMARK(reroll)->Arg(0)->Arg(1);
 
 }  // namespace

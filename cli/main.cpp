@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,10 +25,12 @@
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
 #include "roster/table_guard.h"
+#include "tables/collection.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
 #include "tables/table_fit.h"
 #include "tables/table_location.h"
+#include "tables/table_names.h"
 
 namespace {
 
@@ -59,6 +62,18 @@ TableText readWarned(const std::filesystem::path& path) {
   return text;
 }
 
+// The collection of --collection, its names matched against the table file's `bytes`; each
+// warning goes to standard error. None without the option. Throws CollectionError.
+std::optional<Collection> collectionOf(const CliOptions& options, const std::string& bytes,
+                                       const std::filesystem::path& tables) {
+  if (!options.collection) return std::nullopt;
+  CollectionRead read =
+      readCollectionFile(*options.collection, tableDesignNames(bytes, tables.string()));
+  for (const std::string& warning : read.warnings)
+    std::cerr << "musterwright-cli: warning: " << warning << '\n';
+  return std::move(read.collection);
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -70,9 +85,11 @@ int generate(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
   if (options.out) refuseTableFile(*options.out, tables);
   const TableText text = readWarned(tables);
+  Selection choices = options.choices;
+  choices.collection = collectionOf(options, text.bytes, tables);
   Force force;
   try {
-    force = generateForce(text, options.choices, seed);
+    force = generateForce(text, choices, seed);
     rerollForce(force, text, options.rerolls);
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
@@ -81,6 +98,8 @@ int generate(const CliOptions& options) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
     return kBadUsage;
   }
+  if (const std::string notice = openSlotsNotice(force); !notice.empty())
+    std::cerr << "musterwright-cli: " << notice << '\n';
   if (options.format == Format::text) {
     const std::vector<apstring> lines = listForce(force);
     if (options.out) saveLines(*options.out, lines);
@@ -97,7 +116,10 @@ int generate(const CliOptions& options) {
 // what its searches make of it is what the odds show, with the warning as a force has it.
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
-  const OddsReport report = computeOdds(options.choices, readWarned(tables).bytes, tables.string());
+  const std::string bytes = readWarned(tables).bytes;
+  Selection choices = options.choices;
+  choices.collection = collectionOf(options, bytes, tables);
+  const OddsReport report = computeOdds(choices, bytes, tables.string());
   print(options.format == Format::json  ? oddsJson(report)
         : options.format == Format::csv ? oddsCsv(report)
                                         : oddsText(report));
@@ -161,6 +183,9 @@ int main(int argc, char** argv) {
       case Mode::odds:
         return odds(options);
     }
+  } catch (const CollectionError& error) {
+    std::cerr << error.what() << "\nmusterwright-cli: the collection " << *options.collection
+              << " was refused; nothing drawn\n";
   } catch (const std::exception& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
   }

@@ -118,7 +118,7 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, reroll, tables, out, checkTables, fitTables, format = "text";
+  std::string seed, reroll, tables, out, checkTables, fitTables, collection, format = "text";
   bool odds = false;
 };
 
@@ -197,14 +197,33 @@ CLI::Option* describeFormat(CLI::App& app, std::string& format) {
                         [](std::string_view value) { return matchWord(kFormatWords, value); }));
 }
 
+// --collection and --unique, writing to `file` and `unique`.
+std::vector<CLI::Option*> describeCollection(CLI::App& app, std::string& file, bool& unique) {
+  return {
+      app.add_option("--collection", file,
+                     "draws only designs of the collection FILE, each copy\n"
+                     "at most once per force (musterwright-collection(5)); a\n"
+                     "slot whose table has none left stays open")
+          ->type_name("FILE"),
+      app.add_flag("--unique", unique,
+                   "each design at most once per force (with --collection:\n"
+                   "at most one of each owned design)")
+          ->disable_flag_override(),
+  };
+}
+
 // The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
 void describe(CLI::App& app, Values& values) {
   describeProgram(app);
   CLI::Option* seed = describeSeed(app, values.seed);
   CLI::Option* reroll = describeReroll(app, values.reroll);
   std::vector<CLI::Option*> generation = describeChoices(app, values.options.choices);
-  generation.insert(generation.end(), {seed, reroll, describeTables(app, values.tables),
-                                       describeFormat(app, values.format)});
+  generation.insert(generation.end(), {seed, reroll});
+  for (CLI::Option* option :
+       describeCollection(app, values.collection, values.options.choices.unique))
+    generation.push_back(option);
+  generation.insert(generation.end(),
+                    {describeTables(app, values.tables), describeFormat(app, values.format)});
   CLI::Option* out = app.add_option("--out", values.out,
                                     "also saves the force to FILE in the chosen format (text:\n"
                                     "lines ended by CR LF); never the table file in use")
@@ -259,6 +278,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   options.rerolls = parseRerollItems(values.reroll);
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
+  if (app.count("--collection") > 0) options.collection = values.collection;
   options.format = formatOf(values.format);
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
@@ -275,11 +295,11 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
 std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
-         "                        [--reroll LIST] [--tables PATH]\n"
-         "                        [--format text|csv|json] [--out FILE]\n"
+         "                        [--reroll LIST] [--collection FILE] [--unique]\n"
+         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
-         "                        [--experience WORD] [--vehicles] [--tables PATH]\n"
-         "                        [--format text|csv|json]\n"
+         "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
+         "                        [--unique] [--tables PATH] [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli -h | --help | --version\n";

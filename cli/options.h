@@ -32,6 +32,9 @@ struct CliOptions {
   std::optional<std::string> tables;
   std::optional<std::string> out;
   Format format = Format::text;
+  // The collection file of --collection; the run reads it into `choices.collection`. --unique
+  // sets `choices.unique`.
+  std::optional<std::string> collection;
 };
 
 class UsageError : public std::runtime_error {

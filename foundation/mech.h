@@ -8,9 +8,10 @@
 
 #include "foundation/apstring.h"
 
-// What fills a slot: a design of the faction's tables, a vehicle of the vehicle section, or
-// the battle armour of a battle-armour group.
-enum class SlotKind : unsigned char { mech, vehicle, battleArmour };
+// What fills a slot: a design of the faction's tables, a vehicle of the vehicle section, the
+// battle armour of a battle-armour group, or nothing: an open slot, whose table had no design
+// with a copy left (its name empty, its skills not rolled).
+enum class SlotKind : unsigned char { mech, vehicle, battleArmour, open };
 
 struct Mech {
   apstring name;                   // the design (or unit) name
@@ -19,6 +20,7 @@ struct Mech {
   char gunnery = '-';              // a digit '1' to '7' once rolled
   bool mark = false;               // a Clan Green crew with `mark` set rolls at -2 instead of +2
   SlotKind kind = SlotKind::mech;  // set with the name by every fill of the slot
+  bool openVehicle = false;        // an open slot: the vehicle table, not the faction's, ran out
 };
 
 #endif

@@ -23,11 +23,10 @@ std::string checkedWord(std::string_view word, std::span<const char* const> choi
 }  // namespace
 
 Selection checkedChoices(const Selection& choices) {
-  Selection words;
+  Selection words = choices;
   words.house = checkedWord(choices.house, kFactionChoices, "faction");
   words.size = checkedWord(choices.size, kSizeChoices, "unit size");
   words.weight = checkedWord(choices.weight, kWeightChoices, "weight");
   words.experience = checkedWord(choices.experience, kExperienceChoices, "experience");
-  words.withVehicles = choices.withVehicles;
   return words;
 }

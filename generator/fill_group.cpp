@@ -1,17 +1,50 @@
 // SPDX-License-Identifier: MIT
 #include "generator/fill_group.h"
 
+#include <map>
+#include <numeric>
+#include <string>
+#include <vector>
+
 #include "generator/crew_skills.h"
+#include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
 #include "tables/table_layout.h"
 #include "tables/table_search.h"
 
 namespace {
 
+// Picks the entry of the table whose heading the reader just found, among the entries whose
+// design has a copy left, with one roll (owned_draw.h). False, the slot made open, when none has.
+bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
+  Force& force = run.force;
+  Mech& record = force.roster[slot];
+  const std::vector<apstring> entries = readEntries(reader, record.weightClass);
+  if (!run.copiesInUse) run.copiesInUse = copiesInUse(force);
+  std::map<std::string, int>& used = *run.copiesInUse;
+  const std::vector<int> weights = ownedWeights(entries, [&](const std::string& name) {
+    const auto inUse = used.find(foldedName(name));
+    return copiesOwned(force.collection, force.unique, name) >
+           (inUse == used.end() ? 0 : inUse->second);
+  });
+  const int total = std::accumulate(weights.begin(), weights.end(), 0);
+  if (total == 0) {
+    record.name = "";
+    record.kind = SlotKind::open;
+    record.openVehicle = kind == SlotKind::vehicle;
+    record.piloting = record.gunnery = '-';
+    return false;
+  }
+  const int entry = ownedEntry(weights, run.dice.roll(total) + 1);
+  run.tableLine = entries[static_cast<std::size_t>(entry - 1)];
+  ++used[foldedName(run.tableLine.c_str())];
+  return true;
+}
+
 // Names slot `slot` after a design of the faction or, with vehicles allowed and a vehicle
 // roll that gives a vehicle, after a vehicle of the slot's weight class; records which of the
-// two.
-void pickDesign(ForceRun& run, int slot) {
+// two. False when the slot stays open.
+bool pickDesign(ForceRun& run, int slot) {
   Force& force = run.force;
   std::streamoff start = force.houseStart;
   const char* section = "the faction's section";
@@ -24,11 +57,16 @@ void pickDesign(ForceRun& run, int slot) {
   TableReader reader = run.reader();
   const apstring slotWeight = force.roster[slot].weightClass;
   findHeading(reader, start, slotWeight, section);
-  const int first = run.dice.roll(6);
-  const int second = run.dice.roll(6);
-  pickEntry(reader, entryPicked(first, second), slotWeight);
+  if (drawsFromOwned(force.collection, force.unique)) {
+    if (!pickOwned(run, reader, slot, kind)) return false;
+  } else {
+    const int first = run.dice.roll(6);
+    const int second = run.dice.roll(6);
+    pickEntry(reader, entryPicked(first, second), slotWeight);
+  }
   force.roster[slot].name = run.tableLine;
   force.roster[slot].kind = kind;
+  return true;
 }
 
 }  // namespace
@@ -40,20 +78,25 @@ void FillGroup(ForceRun& run, apstring groupWeight, int firstSlot) {
   int composed = first;
   for (const char* slotWeight : compositionFor(force.isClan, groupWeight.c_str(), die))
     force.roster[composed++].weightClass = slotWeight;
+  for (int k = 0; k < force.groupSize(); ++k) force.roster[first + k].kind = SlotKind::open;
   const char* armourName = battleArmourName(groupWeight.c_str());
   for (int k = 0; k < force.groupSize(); ++k) {
     const int slot = first + k;
     if (armourName) {
       force.roster[slot].name = armourName;
       force.roster[slot].kind = SlotKind::battleArmour;
-    } else {
-      pickDesign(run, slot);
+    } else if (!pickDesign(run, slot)) {
+      continue;
     }
     rollCrewSkills(run, slot);
   }
 }
 
 void FillSlot(ForceRun& run, int slot) {
-  if (run.force.roster[slot].kind != SlotKind::battleArmour) pickDesign(run, slot);
+  Mech& record = run.force.roster[slot];
+  if (record.kind != SlotKind::battleArmour) {
+    record.kind = SlotKind::open;
+    if (!pickDesign(run, slot)) return;
+  }
   rollCrewSkills(run, slot);
 }

@@ -11,12 +11,16 @@
 // Fills slots `firstSlot` .. `firstSlot` + groupSize() - 1 (1-based) of the run's roster. A
 // `groupWeight` that is no weight word writes no slot weight class; "Elemental" and
 // "Battle Armor" name every slot "Elemental" or "Battle Suit" and read no table. Every slot's
-// `kind` records where its name came from. Requires the roster sized and `houseStart` found;
+// `kind` records where its name came from. A force that draws from owned copies
+// (generator/owned_draw.h) frees the group's own copies first, then draws each design among
+// the entries with a copy left; a slot whose table has none stays open, rolling nothing more.
+// Requires the roster sized and `houseStart` found;
 // throws TableError when a table search fails.
 void FillGroup(ForceRun& run, apstring groupWeight, int firstSlot);
 
 // Fills slot `slot` (0-based) again as FillGroup fills it, keeping its weight class: a design
-// and crew drawn afresh, or, for a battle-armour slot, the crew alone.
+// and crew drawn afresh (its own copy freed first), or, for a battle-armour slot, the crew
+// alone.
 void FillSlot(ForceRun& run, int slot);
 
 #endif

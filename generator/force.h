@@ -7,11 +7,13 @@
 
 #include <cstdint>
 #include <ios>
+#include <optional>
 #include <vector>
 
 #include "foundation/apstring.h"
 #include "foundation/apvector.h"
 #include "foundation/mech.h"
+#include "tables/collection.h"
 
 // The slots of a group: 5 per star in a Clan force, 4 per lance in a House force.
 inline int groupSizeFor(bool clan) {
@@ -48,6 +50,10 @@ struct Force {
   // The seed of the run (0 for a run on other dice), and the re-rolls since, in order.
   std::uint32_t seed = 0;
   std::vector<Reroll> rerolls;
+  // The designs the draws may take: the copies of `collection`, at most one of each with
+  // `unique`, every design of the table file once with `unique` alone; any with neither.
+  std::optional<Collection> collection;
+  bool unique = false;
 
   int groupSize() const { return groupSizeFor(isClan); }
   int groupCount() const { return roster.length() / groupSize(); }

@@ -6,6 +6,8 @@
 #ifndef MUSTERWRIGHT_GENERATOR_FORCE_RUN_H
 #define MUSTERWRIGHT_GENERATOR_FORCE_RUN_H
 
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -25,6 +27,9 @@ struct ForceRun {
   std::istringstream file;
   apstring tableLine{" "};
   std::string fileName;
+  // A force drawing from owned copies: the copies its slots hold by folded name, counted at the
+  // run's first draw of a design (after the slots it fills again are freed) and kept up to date.
+  std::optional<std::map<std::string, int>> copiesInUse;
 };
 
 #endif

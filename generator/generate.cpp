@@ -55,6 +55,8 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
   Force force;
   ForceRun run(force, tables, std::move(dice));
   force.withVehicles = words.withVehicles;
+  force.collection = selection.collection;
+  force.unique = selection.unique;
   force.house = words.house.c_str();
   force.size = words.size.c_str();
   force.experience = words.experience.c_str();
@@ -70,6 +72,7 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
 
   const int groupCount = resolveGroupCount(run);
   force.roster.resize(groupCount * force.groupSize());
+  for (int k = 0; k < force.roster.length(); ++k) force.roster[k].kind = SlotKind::open;
 
   if (force.weight == apstring(kRandomChoice) && groupCount == 1) {
     const WeightRow& row = rowFor(kWeights, run.dice.twoD6());

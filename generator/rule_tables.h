@@ -144,6 +144,14 @@ inline int entryPicked(int first, int second) {
   return first + second + 1;
 }
 
+// How many of the 36 outcomes of the entry roll pick entry `entry` (1 to 11): its weight.
+inline int entryOutcomes(int entry) {
+  int outcomes = 0;
+  for (int first = 0; first < 6; ++first)
+    for (int second = 0; second < 6; ++second) outcomes += entryPicked(first, second) == entry;
+  return outcomes;
+}
+
 // Vehicle roll (a roll of 5 plus 1), drawn by every slot that takes a table entry when vehicles
 // are allowed: a vehicle of the slot's weight class, or a design of the faction.
 struct VehicleRow {

@@ -12,6 +12,7 @@
 #include "generator/choice_lists.h"
 #include "generator/crew_skills.h"
 #include "generator/force.h"
+#include "generator/owned_draw.h"
 #include "odds/drawn_tables.h"
 #include "odds/rule_outcomes.h"
 #include "odds/tally.h"
@@ -120,8 +121,28 @@ struct Sources {
   DrawSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
 };
 
+// The designs of `table` with their chance on one draw: as the table has them, or, drawing from
+// owned copies, each owned design's weight over the owned weight (none when nothing is owned).
+std::vector<std::pair<std::string, Fraction>> drawChances(const DrawnTable& table,
+                                                          const Selection& choices) {
+  if (!drawsFromOwned(choices.collection, choices.unique)) return table.designs;
+  std::vector<std::pair<std::string, Fraction>> owned;
+  Fraction ownedWeight;
+  for (const auto& [name, chance] : table.designs) {
+    if (copiesOwned(choices.collection, choices.unique, name) == 0) continue;
+    owned.emplace_back(name, chance);
+    ownedWeight += chance;
+  }
+  for (auto& design : owned) design.second /= ownedWeight;
+  return owned;
+}
+
+// Shown in place of the designs of a table that owns none.
+constexpr const char* kNoneOwned = "(none owned: a slot stays open)";
+
 // Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
-void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight) {
+void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight,
+              const Selection& choices) {
   const DrawnTable& table = text.table(source.start, weight, source.section);
   for (const auto& [name, chance] : table.designs) {
     if (inList(kWeightHeadings, name))
@@ -129,30 +150,39 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
                               std::to_string(table.headingLine) + ") has an entry \"" + name +
                               "\", a weight heading: the draw after it would depend on it; "
                               "see --check-tables");
-    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   }
+  const auto chances = drawChances(table, choices);
+  for (const auto& [name, chance] : chances)
+    part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
+  if (chances.empty())
+    part.rows.push_back(
+        {source.label, weight, table.headingLine, kNoneOwned, Fraction(1), std::nullopt});
 }
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.
-OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions, bool vehicles,
-                   Sources& sources) {
+OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& factions,
+                   const Selection& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
     const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
     sources.factions.emplace(faction.word, source);
-    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight);
+    for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }
-  if (vehicles) {
-    for (const char* weight : kWeightHeadings) addTable(part, text, sources.vehicles, weight);
+  if (choices.withVehicles) {
+    for (const char* weight : kWeightHeadings)
+      addTable(part, text, sources.vehicles, weight, choices);
   }
   return part;
 }
 
 // Each slot that takes a table entry draws, with vehicles allowed and a vehicle roll that gives a
-// vehicle, from the vehicle table of its weight class, otherwise from the faction's.
-OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const Sources& sources) {
+// vehicle, from the vehicle table of its weight class, otherwise from the faction's. A slot
+// whose table owns no design is counted as "open", and added to `openSlots` by Clan (true) and
+// House.
+OddsPart designPart(const Sums& sums, const Selection& choices, DrawnTables& text,
+                    const Sources& sources, Tally<bool>& openSlots) {
   Tally<std::string> kindShares;
-  if (vehicles) {
+  if (choices.withVehicles) {
     forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
       kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
     });
@@ -172,8 +202,13 @@ OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const So
     for (const auto& [kind, share] : kindShares.entries()) {
       const DrawSource& source =
           kind == "vehicle" ? sources.vehicles : sources.factions.at(faction);
-      for (const auto& [name, chance] : text.table(source.start, weight, source.section).designs)
+      const auto chances = drawChances(text.table(source.start, weight, source.section), choices);
+      for (const auto& [name, chance] : chances)
         designs.add({kind, weight, name}, slots * share * chance);
+      if (chances.empty()) {
+        designs.add({"open", weight, "(open)"}, slots * share);
+        openSlots.add(isClanFaction(faction), slots * share);
+      }
     }
   }
   for (const auto& [groupWeight, slots] : sums.battleArmourSlots.entries())
@@ -184,18 +219,26 @@ OddsPart designPart(const Sums& sums, bool vehicles, DrawnTables& text, const So
   return part;
 }
 
-OddsPart crewPart(const Sums& sums) {
+// The crews of the slots that take one: an open slot rolls none, and whether a slot stays open
+// does not depend on the experience word, so each word loses its share of `openSlots`.
+OddsPart crewPart(const Sums& sums, const Tally<bool>& openSlots) {
   Tally<std::string> crews;
+  Fraction crewed = sums.slots;
+  for (const auto& [clan, open] : openSlots.entries()) crewed += open * Fraction(-1);
   for (const auto& [crew, count] : sums.crewSlots.entries()) {
     const bool clan = crew.first;
     const std::string& experience = crew.second;
-    const Fraction& slots = count;
+    Fraction slots = count;
+    for (const auto& [openClan, open] : openSlots.entries())
+      for (const auto& [word, chance] : sums.experiences.entries())
+        if (openClan == clan && word == experience) slots += open * chance * Fraction(-1);
     forEachTotal(1, 6, [&](int die, const Fraction& chance) {
       const SkillRow& row = crewSkillsFor(experience, clan, false, die);
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }
-  return countPart(OddsPartKind::crewSkills, crews.entries(), sums.slots);
+  if (crewed == Fraction(0)) return {OddsPartKind::crewSkills, {}};  // every slot stays open
+  return countPart(OddsPartKind::crewSkills, crews.entries(), crewed);
 }
 
 }  // namespace
@@ -213,7 +256,7 @@ OddsReport computeOdds(const Selection& given, const std::string& tableBytes,
   DrawnTables text(tableBytes, std::string(fileName));
   const std::vector<FactionOutcome> factions = factionOutcomes(choices.house);
   Sources sources;
-  report.parts.push_back(tablePart(text, factions, choices.withVehicles, sources));
+  report.parts.push_back(tablePart(text, factions, choices, sources));
 
   const Sums sums = sumOutcomes(choices, factions);
   const std::tuple<const std::string&, OddsPartKind, const Tally<std::string>&> choiceParts[] = {
@@ -229,7 +272,12 @@ OddsReport computeOdds(const Selection& given, const std::string& tableBytes,
       countPart(OddsPartKind::groupWeights, byWeight(sums.groupWeights, sameWord), sums.groups));
   report.parts.push_back(
       countPart(OddsPartKind::slotWeights, byWeight(sums.slotWeights, sameWord), sums.slots));
-  report.parts.push_back(designPart(sums, choices.withVehicles, text, sources));
-  report.parts.push_back(crewPart(sums));
+  Tally<bool> openSlots;
+  report.parts.push_back(designPart(sums, choices, text, sources, openSlots));
+  if (drawsFromOwned(choices.collection, choices.unique)) {
+    report.openSlots = Fraction(0);
+    for (const auto& [clan, open] : openSlots.entries()) *report.openSlots += open;
+  }
+  report.parts.push_back(crewPart(sums, openSlots));
   return report;
 }

@@ -34,8 +34,11 @@ class HeadingEntryError : public OddsError {
 // The report for `choices` on the table file whose bytes are `tableBytes` (as readTableFile
 // gives them), named `fileName` in messages. The table part holds the chosen faction's four
 // tables, or every faction's when the faction is Random, and the vehicle tables when vehicles
-// are allowed. Throws TableError, as the draws would, when a search reaches the end of the
-// file; OddsError and HeadingEntryError as above.
+// are allowed. Drawing from owned copies (a collection or `unique` in `choices`), each table
+// lists its owned designs, each with its weight over the owned weight, or one row "(none owned:
+// a slot stays open)" of chance 1; the designs part counts such slots as kind "open", and
+// `openSlots` adds them up. Throws TableError, as the draws would, when a search reaches the end of
+// the file; OddsError and HeadingEntryError as above.
 OddsReport computeOdds(const Selection& choices, const std::string& tableBytes,
                        std::string_view fileName);
 

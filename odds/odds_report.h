@@ -48,6 +48,11 @@ struct OddsPart {
 struct OddsReport {
   Selection choices;  // as given, empty words made "Random"
   std::vector<OddsPart> parts;
+  // Drawing from owned copies: the expected open slots of one force while copies never run
+  // out. The table chances are then each owned design's weight over the owned weight, for a
+  // slot drawn while every copy is still there; copy limits lower later chances, and no figure
+  // counts them.
+  std::optional<Fraction> openSlots;
 };
 
 // A short name of the part for data files ("tables", "group_weights", ...).

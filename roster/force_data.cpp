@@ -12,6 +12,8 @@ const char* slotKindWord(SlotKind kind) {
       return "vehicle";
     case SlotKind::battleArmour:
       return "battle armour";
+    case SlotKind::open:
+      return "open";
     case SlotKind::mech:
       break;
   }
@@ -24,8 +26,13 @@ std::string slotWeightClass(const Force& force, const Mech& slot) {
 
 namespace {
 
-int skill(char digit) {
+nlohmann::ordered_json skill(const Mech& slot, char digit) {
+  if (slot.kind == SlotKind::open) return nullptr;
   return digit - '0';
+}
+
+std::string skillField(const Mech& slot, char digit) {
+  return slot.kind == SlotKind::open ? "" : std::to_string(digit - '0');
 }
 
 }  // namespace
@@ -41,16 +48,16 @@ std::string forceJson(const Force& force) {
       });
     const Mech& slot = force.roster[i];
     groups.back()["slots"].push_back({
-        {"design",       slot.name.c_str()    },
-        {"weight_class", slotWeightClass(force, slot)},
-        {"kind",              slotKindWord(slot.kind)                             },
-        {"piloting",              skill(slot.piloting)},
-        {"gunnery",              skill(slot.gunnery)                              },
+        {"design",                 slot.name.c_str()},
+        {          "weight_class",   slotWeightClass(force,             slot)},
+        {          "kind", slotKindWord(slot.kind)                 },
+        { "piloting",          skill(slot,                           slot.piloting)},
+        {  "gunnery",           skill(slot,                            slot.gunnery)},
     });
   }
   nlohmann::ordered_json rerolls = nlohmann::ordered_json::array();
   for (const Reroll& reroll : force.rerolls) rerolls.push_back(rerollWord(reroll));
-  const nlohmann::ordered_json data = {
+  nlohmann::ordered_json data = {
       {"seed",       force.seed              },
       {"rerolls",    rerolls                 },
       {"faction",    force.house.c_str()     },
@@ -61,6 +68,15 @@ std::string forceJson(const Force& force) {
       {"clan",       force.isClan            },
       {"groups",     groups                  },
   };
+  if (force.collection || force.unique) {
+    data["collection"] = nullptr;
+    if (force.collection)
+      data["collection"] = {
+          {"name",     force.collection->name    },
+          {"identity", force.collection->identity},
+      };
+    data["unique"] = force.unique;
+  }
   return data.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
@@ -71,8 +87,7 @@ std::string forceCsv(const Force& force) {
     csv += std::to_string(i / force.groupSize() + 1) + ',' +
            std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
            csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
-           std::to_string(skill(slot.piloting)) + ',' + std::to_string(skill(slot.gunnery)) +
-           "\r\n";
+           skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + "\r\n";
   }
   return csv;
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A generated force as data, for scripts and spreadsheets: what the listing
 // shows, plus each slot's group, weight class and kind ("mech", "vehicle" or "battle
-// armour", as the engine recorded it). A battle-armour slot, whose record holds no weight
-// class, gives the force's weight word ("Elemental" or "Battle Armor"): battle armour only
-// ever fills the one group of a single-group force, whose weight that word is.
+// armour", or "open" for a slot left open, as the engine recorded it). A battle-armour slot, whose
+// record holds no weight class, gives the force's weight word ("Elemental" or "Battle Armor"):
+// battle armour only ever fills the one group of a single-group force, whose weight that word is.
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 #define MUSTERWRIGHT_ROSTER_FORCE_DATA_H
 
@@ -11,7 +11,7 @@
 
 #include "generator/force.h"
 
-// A slot's kind as the data names it: "mech", "vehicle" or "battle armour".
+// A slot's kind as the data names it: "mech", "vehicle", "battle armour" or "open".
 const char* slotKindWord(SlotKind kind);
 
 // A slot's weight class; for battle armour, the force's weight word (see above).
@@ -23,14 +23,16 @@ std::string slotWeightClass(const Force& force, const Mech& slot);
 // shows them), "vehicles" and "clan" (booleans) and "groups", an array of {"weight_class" (the
 // weight word the group was filled with, "Elemental" or "Battle Armor" for battle armour),
 // "slots": [...]}, each slot {"design",
-// "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers. Bytes of a
-// design name that are no UTF-8 come out as U+FFFD.
+// "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers (an open
+// slot: kind "open", design "", skills null). A force drawn from owned copies adds
+// "collection" ({"name", "identity"}, or null) and "unique". Bytes of a design name that are no
+// UTF-8 come out as U+FFFD.
 std::string forceJson(const Force& force);
 
 // CSV as RFC 4180 has it: the header "group,slot,design,weight_class,kind,piloting,gunnery",
 // then one row per slot, group and slot numbered from 1 (the slot within its group); every
-// line ends in CR LF, and a field holding a comma, a double quote, CR or LF is quoted with
-// its double quotes doubled.
+// line ends in CR LF (an open slot: kind "open", design and skills empty), and a field holding a
+// comma, a double quote, CR or LF is quoted with its double quotes doubled.
 std::string forceCsv(const Force& force);
 
 #endif

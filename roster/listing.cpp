@@ -1,7 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "roster/listing.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "generator/reroll_list.h"
+
+namespace {
+
+// The leading hex digits of a collection's identity that the caption shows.
+constexpr std::size_t kShortIdentity = 8;
+
+}  // namespace
 
 std::vector<apstring> listForce(const Force& force) {
   const int slotsPerGroup = force.groupSize();
@@ -11,7 +21,12 @@ std::vector<apstring> listForce(const Force& force) {
   for (int i = 0; i < roster.length(); ++i) {
     const Mech& slot = roster[i];
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
-    lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") + slot.gunnery);
+    if (slot.kind == SlotKind::open) {
+      lines.push_back(apstring("(open: no ") + slot.weightClass + apstring(" design left)"));
+    } else {
+      lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") +
+                      slot.gunnery);
+    }
   }
   return lines;
 }
@@ -32,5 +47,36 @@ std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls) 
 }
 
 std::string seedCaption(const Force& force) {
-  return seedCaption(force.seed, force.rerolls);
+  std::string caption = seedCaption(force.seed, {});
+  if (force.collection)
+    caption += " \u00b7 collection " + force.collection->name + " (" +
+               force.collection->identity.substr(0, kShortIdentity) + ")";
+  if (force.unique) caption += " \u00b7 each design once";
+  if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+  return caption;
+}
+
+std::string openSlotsNotice(const Force& force) {
+  std::vector<std::pair<std::string, int>> tables;
+  int open = 0;
+  for (int i = 0; i < force.roster.length(); ++i) {
+    const Mech& slot = force.roster[i];
+    if (slot.kind != SlotKind::open) continue;
+    ++open;
+    const std::string table = std::string(slot.openVehicle ? "vehicle" : force.house.c_str()) +
+                              " " + slot.weightClass.c_str();
+    const auto known = std::find_if(tables.begin(), tables.end(),
+                                    [&](const auto& entry) { return entry.first == table; });
+    if (known == tables.end()) {
+      tables.emplace_back(table, 1);
+    } else {
+      ++known->second;
+    }
+  }
+  if (open == 0) return "";
+  std::string notice =
+      std::to_string(open) + (open == 1 ? " slot" : " slots") + " stayed open (no design left): ";
+  for (std::size_t k = 0; k < tables.size(); ++k)
+    notice += (k == 0 ? "" : ", ") + tables[k].first + " " + std::to_string(tables[k].second);
+  return notice;
 }

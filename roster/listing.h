@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The listing of a generated force, as every front end shows it: four header lines (the
 // resolved house, size, weight and experience words), then for each group a separator
-// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>";
+// line holding one blank followed by one line per slot, "<name> P: <piloting> G: <gunnery>"
+// ("(open: no Heavy design left)" for an open slot, naming its weight class);
 // which group or slot a line lists; and the caption of the seed the force was drawn with.
 #ifndef MUSTERWRIGHT_ROSTER_LISTING_H
 #define MUSTERWRIGHT_ROSTER_LISTING_H
@@ -25,7 +26,14 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 // The seed a force was drawn with and its re-rolls, as every front end shows them (the window's
 // Recent list too): "Seed: 42", or "Seed: 42 · re-rolled 2-4, 3.1, 2".
 std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls);
-// The same for `force`'s seed and re-rolls.
+// The same for `force`, with the collection it was drawn from and "each design once" before
+// the re-rolls: "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2" (the
+// collection's name and the first 8 digits of its identity).
 std::string seedCaption(const Force& force);
+
+// What to tell the player about the force's open slots: "" when none; else how many stayed open
+// and from which tables, "3 slots stayed open (no design left): Kurita Heavy 2, vehicle
+// Assault 1", tables in the order their first open slot is listed.
+std::string openSlotsNotice(const Force& force);
 
 #endif

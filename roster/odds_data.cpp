@@ -60,10 +60,27 @@ void appendPart(std::string& text, const OddsPart& part) {
   }
 }
 
+// The collection and the limits of the figures, for odds drawn from owned copies.
+std::string ownedLines(const OddsReport& report) {
+  const Selection& choices = report.choices;
+  std::string text = "Drawn from ";
+  if (choices.collection)
+    text += "collection " + choices.collection->name + " (" + choices.collection->identity + ")" +
+            (choices.unique ? ", each design once" : "");
+  else
+    text += "every design of the table file once";
+  return text +
+         ".\nEach table's chances are for a slot drawn while every copy is still there; copy\n"
+         "limits lower later chances and are not counted. Expected open slots in the force,\n"
+         "copies never running out: " +
+         report.openSlots->text() + " (" + decimal(report.openSlots->value(), "%.2f") + ").\n";
+}
+
 }  // namespace
 
 std::string oddsText(const OddsReport& report) {
   std::string text = choicesLine(report.choices);
+  if (report.openSlots) text += ownedLines(report);
   for (const OddsPart& part : report.parts) appendPart(text, part);
   return text;
 }
@@ -108,7 +125,7 @@ std::string oddsJson(const OddsReport& report) {
         {"rows",  std::move(rows)     },
     });
   }
-  const nlohmann::ordered_json odds = {
+  nlohmann::ordered_json odds = {
       {"faction",    report.choices.house       },
       {"size",       report.choices.size        },
       {"weight",     report.choices.weight      },
@@ -116,5 +133,17 @@ std::string oddsJson(const OddsReport& report) {
       {"vehicles",   report.choices.withVehicles},
       {"parts",      std::move(parts)           },
   };
+  if (report.openSlots) {
+    const Selection& choices = report.choices;
+    odds["collection"] = nullptr;
+    if (choices.collection)
+      odds["collection"] = {
+          {"name",     choices.collection->name    },
+          {"identity", choices.collection->identity},
+      };
+    odds["unique"] = choices.unique;
+    odds["open_slots"] = report.openSlots->text();
+    odds["open_slots_value"] = report.openSlots->value();
+  }
   return odds.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

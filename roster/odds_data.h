@@ -11,7 +11,9 @@
 
 // A line naming the choices, then each part under its title, one row per line with the
 // chance, the percentage and, where counted, the expected number in the force. The tables
-// part names each table's section, weight and heading line above its designs.
+// part names each table's section, weight and heading line above its designs. Odds drawn from
+// owned copies add, below the choices, the collection, what the chances leave out and the
+// expected open slots.
 std::string oddsText(const OddsReport& report);
 
 // The header "part,source,weight_class,line,item,chance,percent,expected,expected_value", then
@@ -22,7 +24,9 @@ std::string oddsCsv(const OddsReport& report);
 // One JSON object, ended by a line feed: "faction", "size", "weight", "experience",
 // "vehicles", then "parts", an array of {"part", "title", "rows"}; each row holds "item",
 // "chance" (the fraction as a string) and "percent", and where it has them "source",
-// "weight_class", "line", "expected" (a fraction string) and "expected_value".
+// "weight_class", "line", "expected" (a fraction string) and "expected_value". Odds drawn from
+// owned copies add "collection" ({"name", "identity"} or null), "unique", "open_slots" (a
+// fraction string) and "open_slots_value".
 std::string oddsJson(const OddsReport& report);
 
 #endif

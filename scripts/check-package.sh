@@ -55,6 +55,7 @@ for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwr
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/metainfo/org.example.musterwright.metainfo.xml \
   usr/share/man/man1/musterwright-cli.1.gz usr/share/man/man5/musterwright-tables.5.gz \
+  usr/share/man/man5/musterwright-collection.5.gz \
   usr/share/man/man6/musterwright.6.gz $doc/copyright $doc/changelog.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done

@@ -8,17 +8,21 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <system_error>
 #include <vector>
 
 #include "fuzz/harness.h"
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
+#include "generator/owned_draw.h"
 #include "odds/force_odds.h"
 #include "roster/listing.h"
+#include "tables/collection.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
 #include "tables/table_file.h"
+#include "tables/table_names.h"
 
 namespace {
 
@@ -36,6 +40,7 @@ class MemoryTableFile {
   MemoryTableFile(const MemoryTableFile&) = delete;
   MemoryTableFile& operator=(const MemoryTableFile&) = delete;
 
+  const fs::path& path() const { return path_; }
   const fs::path& write(std::string_view bytes) const {
     if (::ftruncate(fd_, 0) != 0 ||
         ::pwrite(fd_, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
@@ -75,6 +80,12 @@ std::string listingProblem(const Force& force) {
     if (slot % perGroup == 0 && lines[next++] != apstring(" "))
       return "no separator before slot " + std::to_string(slot + 1);
     const std::string line = lines[next++].c_str();
+    const Mech& record = force.roster[static_cast<int>(slot)];
+    if (record.kind == SlotKind::open) {
+      if (line != std::string("(open: no ") + record.weightClass.c_str() + " design left)")
+        return "open slot line \"" + line + "\"";
+      continue;
+    }
     const std::size_t n = line.size();
     if (n < 10 || line.compare(n - 10, 4, " P: ") != 0 || !isSkill(line[n - 6]) ||
         line.compare(n - 5, 4, " G: ") != 0 || !isSkill(line[n - 1]))
@@ -89,7 +100,8 @@ std::string oddsProblem(const Selection& selection, const fs::path& file, const 
   OddsReport report;
   try {
     report = computeOdds({selection.house.c_str(), selection.size.c_str(), selection.weight.c_str(),
-                          selection.experience.c_str(), selection.withVehicles},
+                          selection.experience.c_str(), selection.withVehicles,
+                          selection.collection, selection.unique},
                          readTableFile(file), file.string());
   } catch (const TableError&) {
     return "";
@@ -101,6 +113,7 @@ std::string oddsProblem(const Selection& selection, const fs::path& file, const 
   const std::vector<OddsRow>& designs = report.parts.at(report.parts.size() - 2).rows;
   for (int k = 0; k < force->roster.length(); ++k) {
     const Mech& slot = force->roster[k];
+    if (slot.kind == SlotKind::open) continue;  // copies ran out: no one-draw figure counts that
     const std::string kind = kinds[static_cast<int>(slot.kind)];
     const std::string weightClass =
         slot.kind == SlotKind::battleArmour ? force->weight.c_str() : slot.weightClass.c_str();
@@ -113,23 +126,54 @@ std::string oddsProblem(const Selection& selection, const fs::path& file, const 
   return "";
 }
 
+// What is wrong with the copies `force` holds, or "": a design it does not own, or more
+// copies of one than owned.
+std::string copiesProblem(const Force& force) {
+  if (!force.collection && !force.unique) return "";
+  std::map<std::string, int> used;
+  for (int k = 0; k < force.roster.length(); ++k) {
+    const Mech& slot = force.roster[k];
+    if (slot.kind != SlotKind::mech && slot.kind != SlotKind::vehicle) continue;
+    const std::string name = slot.name.c_str();
+    if (++used[foldedName(name)] > copiesOwned(force.collection, force.unique, name))
+      return "more copies of \"" + name + "\" than owned";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string generationProblem(std::string_view input) {
   if (input.size() < kSelectionBytes) return "";
   const auto byte = [input](std::size_t k) { return static_cast<unsigned char>(input[k]); };
-  const Selection selection{pick(kFactionChoices, byte(0)), pick(kSizeChoices, byte(1)),
-                            pick(kWeightChoices, byte(2)), pick(kExperienceChoices, byte(3)),
-                            (byte(4) & 1) != 0};
+  Selection selection{pick(kFactionChoices, byte(0)), pick(kSizeChoices, byte(1)),
+                      pick(kWeightChoices, byte(2)), pick(kExperienceChoices, byte(3)),
+                      (byte(4) & 1) != 0};
+  selection.unique = (byte(4) & 2) != 0;
   const std::uint32_t seed = byte(5) | byte(6) << 8 | byte(7) << 16 | std::uint32_t{byte(8)} << 24;
-  const std::string_view tables = input.substr(kSelectionBytes);
+  std::string_view tables = input.substr(kSelectionBytes);
+  const std::size_t marker = tables.find(kCollectionMarker);
 
   static const MemoryTableFile memory;
-  const fs::path& file = memory.write(tables);
   Force force;
   try {
-    force = generateForce(readTableText(file), selection, seed);
+    if (marker != std::string_view::npos) {
+      const std::string_view owned = tables.substr(marker + kCollectionMarker.size());
+      tables = tables.substr(0, marker);
+      try {
+        selection.collection = readCollection(owned, "mine.txt", "mine",
+                                              tableDesignNames(std::string(tables), "Tables.dat"))
+                                   .collection;
+      } catch (const CollectionError& error) {
+        if (std::string(error.what()).rfind("mine.txt", 0) != 0)
+          return std::string("the collection error does not name the file: ") + error.what();
+        return "";
+      }
+    }
+    memory.write(tables);
+    force = generateForce(readTableText(memory.path()), selection, seed);
   } catch (const TableError& error) {
+    const fs::path& file = memory.path();
     const std::string message = error.what();
     if (message.rfind(file.string(), 0) != 0)
       return "the table error does not name the file: " + message;
@@ -137,6 +181,7 @@ std::string generationProblem(std::string_view input) {
       return "the table checker passes the file, yet the run failed: " + message;
     return oddsProblem(selection, file, nullptr);
   }
-  const std::string problem = listingProblem(force);
-  return problem.empty() ? oddsProblem(selection, file, &force) : problem;
+  std::string problem = listingProblem(force);
+  if (problem.empty()) problem = copiesProblem(force);
+  return problem.empty() ? oddsProblem(selection, memory.path(), &force) : problem;
 }

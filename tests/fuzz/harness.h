@@ -9,15 +9,20 @@
 #include <string_view>
 
 // Bytes 0 to 3 pick the faction, size, weight and experience words from the window's lists
-// (each byte modulo the list's length), bit 0 of byte 4 ticks vehicles, bytes 5 to 8 are the
-// seed (least significant first); the rest is the table file. Shorter inputs check nothing.
+// (each byte modulo the list's length), bit 0 of byte 4 ticks vehicles and bit 1 asks for each
+// design once, bytes 5 to 8 are the seed (least significant first); the rest is the table file,
+// up to kCollectionMarker where it holds one, the collection file after it. Shorter inputs check
+// nothing.
 inline constexpr std::size_t kSelectionBytes = 9;
+inline constexpr std::string_view kCollectionMarker = "\n@@collection@@\n";
 
 // Opens the table part as the table file (a file in memory, named /proc/self/fd/N) and runs
 // one Generate. Wrong: a failure other than a TableError, a
 // TableError that does not open with the file's name, a failure on a file that the table
 // checker passes, or a listing that is not four header lines and per group a separator and
-// one "<design> P: <digit> G: <digit>" line per slot; or odds of the same choices on the same
+// one "<design> P: <digit> G: <digit>" line per slot ("(open: no <weight> design left)" for an
+// open slot); more copies of a design than the collection or each-design-once allow; a
+// collection error that does not open with the file's name; or odds of the same choices on the same
 // bytes that fail otherwise than by TableError or OddsError, that are given where the run
 // failed, or that lack a design the run drew.
 std::string generationProblem(std::string_view input);

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+#include "tables/collection.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <numeric>
+#include <optional>
+#include <system_error>
+
+#include "tables/table_identity.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+constexpr std::size_t kNearestNames = 3;
+
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// Whether `bytes` are UTF-8 text: well-formed sequences, no NUL.
+bool isText(std::string_view bytes) {
+  for (std::size_t k = 0; k < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[k]);
+    if (lead == 0) return false;
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF5 ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC2 ? 2
+                                              : 0;
+    if (length == 0 || k + length > bytes.size()) return false;
+    for (std::size_t c = 1; c < length; ++c)
+      if ((static_cast<unsigned char>(bytes[k + c]) & 0xC0) != 0x80) return false;
+    k += length;
+  }
+  return true;
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  std::iota(row.begin(), row.end(), std::size_t{0});
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+std::string nearestNames(const std::string& folded, std::span<const std::string> designNames) {
+  std::vector<std::pair<std::size_t, std::string>> ranked;
+  for (const std::string& name : designNames)
+    ranked.emplace_back(editDistance(folded, foldedName(name)), name);
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::string list;
+  for (std::size_t k = 0; k < std::min(kNearestNames, ranked.size()); ++k)
+    list += (list.empty() ? "" : ", ") + ranked[k].second;
+  return list.empty() ? "the table file names no design" : "nearest: " + list;
+}
+
+struct Entry {
+  int count;
+  std::string name;
+  std::size_t line;
+};
+
+// The entry on line `text` (leading blanks removed), none for a blank or comment line or one
+// with a problem, which goes to `errors`.
+std::optional<Entry> entryOf(std::string_view text, std::size_t line, const std::string& where,
+                             std::vector<std::string>& errors) {
+  if (text.empty() || text.front() == '#') return std::nullopt;
+  const std::size_t digits = text.find_first_not_of("0123456789");
+  if (digits == 0 || digits == std::string_view::npos || text[digits] != ' ')
+    return Entry{1, std::string(trimmed(text)), line};
+  const std::string_view name = trimmed(text.substr(digits + 1));
+  const std::string_view count = text.substr(0, digits);
+  int copies = 0;
+  const auto [stop, error] = std::from_chars(count.data(), count.data() + count.size(), copies);
+  bool bad = false;
+  if (error != std::errc() || copies > kMostCopies) {
+    errors.push_back(where + std::to_string(line) + ": the count " + std::string(count) +
+                     " is more than " + std::to_string(kMostCopies) + " copies");
+    bad = true;
+  }
+  if (name.empty()) {
+    errors.push_back(where + std::to_string(line) + ": the count " + std::string(count) +
+                     " names no design; write \"3 Mailfist\"");
+    bad = true;
+  }
+  if (bad) return std::nullopt;
+  return Entry{copies, std::string(name), line};
+}
+
+}  // namespace
+
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return folded;
+}
+
+CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
+                              const std::string& name, std::span<const std::string> designNames) {
+  if (!isText(bytes))
+    throw CollectionError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  std::map<std::string, std::string> spelling;
+  for (const std::string& design : designNames) spelling.emplace(foldedName(design), design);
+
+  const std::string where = fileName + ", line ";
+  CollectionRead read;
+  read.collection.name = name;
+  std::vector<std::string> errors;
+  std::map<std::string, std::size_t> lineOf;
+  std::vector<std::string> normalised;
+  std::size_t line = 0;
+  for (std::size_t start = 0; start <= bytes.size();) {
+    const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+    std::string_view text = bytes.substr(start, end - start);
+    if (text.ends_with('\r')) text.remove_suffix(1);
+    start = end + 1;
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    const std::optional<Entry> entry =
+        entryOf(text.substr(std::min(first, text.size())), ++line, where, errors);
+    if (!entry) continue;
+    const std::string folded = foldedName(entry->name);
+    if (const auto [first, added] = lineOf.emplace(folded, entry->line); !added) {
+      errors.push_back(where + std::to_string(entry->line) + ": \"" + entry->name +
+                       "\" is already on line " + std::to_string(first->second));
+      continue;
+    }
+    const auto known = spelling.find(folded);
+    if (known == spelling.end())
+      read.warnings.push_back(where + std::to_string(entry->line) + ": \"" + entry->name +
+                              "\" is in no table (" + nearestNames(folded, designNames) +
+                              "); kept");
+    read.collection.copies.emplace(folded, entry->count);
+    normalised.push_back(std::to_string(entry->count) + " " +
+                         (known == spelling.end() ? folded : known->second));
+  }
+  if (errors.empty() && normalised.empty())
+    errors.push_back(fileName +
+                     ": the collection names no design; write one a line, \"3 Mailfist\"");
+  if (!errors.empty()) {
+    std::string message;
+    for (const std::string& error : errors) message += (message.empty() ? "" : "\n") + error;
+    throw CollectionError(message);
+  }
+  std::sort(normalised.begin(), normalised.end());
+  std::string joined;
+  for (const std::string& entry : normalised) joined += (joined.empty() ? "" : "\n") + entry;
+  read.collection.identity = tableChecksum(joined);
+  return read;
+}
+
+CollectionRead readCollectionFile(const std::filesystem::path& path,
+                                  std::span<const std::string> designNames) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error))
+    throw CollectionError(path.string() + ": is a folder, not a collection file");
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw CollectionError(path.string() + ": cannot be opened");
+  std::string bytes;
+  char buffer[4096];
+  while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
+    if (bytes.size() > kMaxCollectionBytes)
+      throw CollectionError(path.string() + ": the file is too large for a collection (over " +
+                            std::to_string(kMaxCollectionBytes >> 20) + " MiB)");
+  }
+  if (file.bad()) throw CollectionError(path.string() + ": cannot be read");
+  return readCollection(bytes, path.string(), path.stem().string(), designNames);
+}
