@@ -427,7 +427,8 @@ function generateFromLink() {
   const notice = [Module.linkTablesNotice(link.get('t') ?? ''),
                   Module.linkCollectionNotice(link.get('c') ?? '')].filter((text) => text !== '');
   // A link from a collection draws from the one in use, or from every design without one.
-  if (element('OwnedBox').checked && !Module.holdsCollection()) setOwnedBoxes('', link.get('unique') === '1');
+  if (element('OwnedBox').checked && !Module.holdsCollection())
+    setOwnedBoxes('', link.get('unique') === '1');
   // The address already holds the link: its history entry becomes the force's.
   if (generate(seed, link.get('r') ?? '', 'replace') && notice.length > 0)
     showMessage(notice.join('\n'), 'notice');
