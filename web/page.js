@@ -119,7 +119,8 @@ function keepForces() {
 function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
-                 collection: shown.run.collection, unique: shown.run.unique, drawn: shown.run.listing,
+                 collection: shown.run.collection, unique: shown.run.unique,
+                 drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
