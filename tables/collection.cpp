@@ -147,6 +147,8 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
                               "\" is in no table (" + nearestNames(folded, designNames) +
                               "); kept");
     read.collection.copies.emplace(folded, entry->count);
+    read.entries.push_back({known == spelling.end() ? entry->name : known->second, entry->count,
+                            known != spelling.end()});
     normalised.push_back(std::to_string(entry->count) + " " +
                          (known == spelling.end() ? folded : known->second));
   }
@@ -182,4 +184,11 @@ CollectionRead readCollectionFile(const std::filesystem::path& path,
   }
   if (file.bad()) throw CollectionError(path.string() + ": cannot be read");
   return readCollection(bytes, path.string(), path.stem().string(), designNames);
+}
+
+std::string collectionText(std::span<const CollectionEntry> entries) {
+  std::string text;
+  for (const CollectionEntry& entry : entries)
+    if (entry.count > 0) text += std::to_string(entry.count) + " " + entry.name + "\n";
+  return text;
 }

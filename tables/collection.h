@@ -38,9 +38,19 @@ struct Collection {
   std::map<std::string, int> copies;
 };
 
+// One line's design as read: its name in the table file's spelling (as written when no table
+// names it), its copies, and whether a table names it.
+struct CollectionEntry {
+  std::string name;
+  int count = 0;
+  bool known = false;
+};
+
 // What a read collection holds and what the player should be told about it.
 struct CollectionRead {
   Collection collection;
+  // Every design of the file, in the file's order.
+  std::vector<CollectionEntry> entries;
   // "<file>, line N: "Mailfsit" is in no table (nearest: Mailfist, Mailfury)", one per name.
   std::vector<std::string> warnings;
 };
@@ -61,5 +71,10 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
 // read or holds more than kMaxCollectionBytes.
 CollectionRead readCollectionFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames);
+
+// The text of a collection file holding `entries` with a count above 0, one "3 Mailfist" a
+// line in the given order, each ended by a line feed; readCollection reads it back to the same
+// entries. Empty when no entry has a copy, which readCollection refuses.
+std::string collectionText(std::span<const CollectionEntry> entries);
 
 #endif

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QShortcut>
 #include <QStringList>
 #include <QTextBlock>
@@ -23,6 +24,8 @@
 #include "roster/table_guard.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
+#include "tables/table_names.h"
+#include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
@@ -36,6 +39,10 @@ namespace {
 // Where the window's frame opens on the screen. A form file cannot hold a top-level
 // window's position, only its size.
 constexpr QPoint kFramePosition{192, 107};
+
+QSettings windowSettings() {
+  return QSettings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+}
 
 std::string chosenWord(const QComboBox* list) {
   return list->currentText().toStdString();
@@ -81,7 +88,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   parts.listing = ui_.MechBox;
   parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
                   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
-  parts.column.append(ui_.RecentButton);
+  parts.column << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
   layOutWindow(this, parts);
   WireButtonsAndKeys();
   WireListing();
@@ -98,6 +105,15 @@ void TForm1::WireButtonsAndKeys() {
   connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
   connect(ui_.SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
   connect(ui_.PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
+  connect(ui_.CollectionButton, &QPushButton::clicked, this, &TForm1::CollectionClick);
+  {
+    const QSettings settings = windowSettings();
+    collectionFile_ = settings.value(QStringLiteral("collection/file")).toString();
+    ui_.OwnedBox->setChecked(settings.value(QStringLiteral("collection/draw")).toBool());
+    ui_.UniqueBox->setChecked(settings.value(QStringLiteral("collection/unique")).toBool());
+  }
+  connect(ui_.OwnedBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
+  connect(ui_.UniqueBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
   const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
       {Qt::CTRL | Qt::Key_R,             &TForm1::GButtonClick   },
       {Qt::Key_F5,                       &TForm1::GButtonClick   },
@@ -167,11 +183,12 @@ void TForm1::GButtonClick() {
     showError(this, QString::fromStdString(error.what()));
     return;
   }
-  const Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox),
-                            chosenWord(ui_.WeightBox), chosenWord(ui_.ExperienceBox),
-                            ui_.Vehicle->isChecked()};
+  Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
+                      chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()};
+  selection.unique = ui_.UniqueBox->isChecked();
   try {
     const TableText& tables = tables_.refresh();
+    selection.collection = CollectionInUse(tables);
     ShowDrawn({selection, tables}, generateForce(tables, selection, seed));
     const QString warning = FreshTableWarning();
     if (!warning.isEmpty()) showNotice(this, warning);
@@ -242,6 +259,37 @@ void TForm1::OddsClick() {
                   chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()});
 }
 
+void TForm1::CollectionClick() {
+  try {
+    const TableText& tables = tables_.refresh();
+    openCollectionDialog(this, tables.bytes, tables.name.filename().string(), collectionFile_,
+                         [this](const QString& path) {
+                           collectionFile_ = path;
+                           RememberCollectionChoice();
+                         });
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  }
+}
+
+std::optional<Collection> TForm1::CollectionInUse(const TableText& tables) const {
+  if (!ui_.OwnedBox->isChecked()) return std::nullopt;
+  if (collectionFile_.isEmpty())
+    throw CollectionError(
+        "No collection is in use: open or save one with Collection…, or untick "
+        "\"Draw from my collection\".");
+  return readCollectionFile(pathOf(collectionFile_),
+                            tableDesignNames(tables.bytes, tables.name.string()))
+      .collection;
+}
+
+void TForm1::RememberCollectionChoice() const {
+  QSettings settings = windowSettings();
+  settings.setValue(QStringLiteral("collection/file"), collectionFile_);
+  settings.setValue(QStringLiteral("collection/draw"), ui_.OwnedBox->isChecked());
+  settings.setValue(QStringLiteral("collection/unique"), ui_.UniqueBox->isChecked());
+}
+
 void TForm1::RerollLine(RerollKind kind, int line) {
   const Force* listed = ListedForce();
   if (listed == nullptr) return;
@@ -279,17 +327,37 @@ void TForm1::DrawRecent(int index) {
   const auto draw = [this, recent] {
     try {
       const TableText& tables = tables_.refresh();
-      Force force = generateForce(tables, recent.choices, recent.seed, recent.rerolls);
+      Selection choices = recent.choices;
+      std::optional<Collection> inUse;
+      if (!recent.collectionIdentity.isEmpty()) {
+        if (collectionFile_.isEmpty())
+          throw CollectionError("This force was drawn from the collection " +
+                                recent.collectionName.toStdString() +
+                                ", and no collection is in use: open one with Collection….");
+        inUse = readCollectionFile(pathOf(collectionFile_),
+                                   tableDesignNames(tables.bytes, tables.name.string()))
+                    .collection;
+        choices.collection = inUse;
+      }
+      Force force = generateForce(tables, choices, recent.seed, recent.rerolls);
       choose(ui_.HouseBox, recent.choices.house);
       choose(ui_.SizeBox, recent.choices.size);
       choose(ui_.WeightBox, recent.choices.weight);
       choose(ui_.ExperienceBox, recent.choices.experience);
       ui_.Vehicle->setChecked(recent.choices.withVehicles);
-      ShowDrawn({recent.choices, tables}, std::move(force));
+      ui_.OwnedBox->setChecked(inUse.has_value());
+      ui_.UniqueBox->setChecked(choices.unique);
+      ShowDrawn({choices, tables}, std::move(force));
       QStringList notices{QString::fromStdString(tableChangeNotice(
                               {recent.tableName.toStdString(), recent.tableChecksum.toStdString()},
                               identityOf(tables))),
                           FreshTableWarning()};
+      if (inUse && inUse->identity != recent.collectionIdentity.toStdString())
+        notices << "This force was drawn from the collection " + recent.collectionName + " (" +
+                       recent.collectionIdentity.left(8) +
+                       "); it is drawn now from the one in use, " +
+                       QString::fromStdString(inUse->name + " (" + inUse->identity.substr(0, 8)) +
+                       "), and may differ.";
       notices.removeAll(QString());
       if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
     } catch (const TableError& error) {
@@ -325,9 +393,11 @@ bool TForm1::ListingEdited() const {
 void TForm1::ShowDrawn(DrawnFrom from, Force force) {
   drawn_ = std::move(from);
   const QString listing = listingText(force);
+  const std::string open = openSlotsNotice(force);
   history_.start(std::move(force));
   ui_.MechBox->setPlainText(listing);
   ui_.MechBox->updateGeometry();
+  if (!open.empty()) showNotice(this, QString::fromStdString(open));
   ShowSeed();
   RememberListed();
 }
@@ -341,9 +411,12 @@ void TForm1::ShowSeed() {
 void TForm1::RememberListed() {
   const Force& listed = *ListedForce();
   const TableIdentity tables = identityOf(drawn_->tables);
+  const std::optional<Collection>& collection = drawn_->choices.collection;
   addRecentForce(recent_,
                  {drawn_->choices, listed.seed, listed.rerolls, QString::fromStdString(tables.name),
-                  QString::fromStdString(tables.checksum)});
+                  QString::fromStdString(tables.checksum),
+                  QString::fromStdString(collection ? collection->name : std::string()),
+                  QString::fromStdString(collection ? collection->identity : std::string())});
   saveRecentForces(recent_);
 }
 

@@ -10,6 +10,8 @@
 // box over the window and changes nothing else in it; a table file problem's box offers
 // "Choose Table File…". A table file that fails its check is drawn from as it stands, its
 // problems shown in a notice beside the first force drawn after each time it is read.
+// "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
+// owned (generator/force.h); a notice then says how many slots stayed open.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -63,6 +65,9 @@ class TForm1 : public QWidget {
   void ChooseTableFile();
   // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
   void OddsClick();
+  // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
+  // collection file in use; a file it opens or saves becomes the one in use.
+  void CollectionClick();
   // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0):
   // its group, every other group (in group order), or its slot (rerollRequestAtLine,
   // roster/reroll_request.h). The listing becomes the new force's, as one step that Ctrl+Z
@@ -100,6 +105,11 @@ class TForm1 : public QWidget {
   void RememberListed();
   void OpenListingMenu(int line, const QPoint& where);
   void ListRecent();
+  // The collection file in use read against `tables` when "Draw from my collection" is ticked,
+  // none otherwise. Throws CollectionError with the reader's messages, or when no file is set.
+  std::optional<Collection> CollectionInUse(const TableText& tables) const;
+  // Keeps the collection file and the two boxes in the settings.
+  void RememberCollectionChoice() const;
   // The table file's problems, when it was read since they were last shown, joined for a
   // notice; "" otherwise.
   QString FreshTableWarning();
@@ -114,6 +124,8 @@ class TForm1 : public QWidget {
   std::optional<DrawnFrom> drawn_;
   RerollHistory history_;
   std::vector<RecentForce> recent_;
+  // The collection file in use; empty before one is opened or saved.
+  QString collectionFile_;
 };
 
 // The window of the running program; null before start-up creates it and after it closes.

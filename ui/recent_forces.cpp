@@ -39,7 +39,8 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   const Selection& b = rhs.choices;
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
-         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum;
+         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum &&
+         lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique;
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -68,6 +69,9 @@ std::vector<RecentForce> loadRecentForces() {
     if (!seedRead || !house || !size || !weight || !experience) continue;
     force.choices = {*house, *size, *weight, *experience,
                      settings.value(QStringLiteral("vehicles")).toBool()};
+    force.choices.unique = settings.value(QStringLiteral("unique")).toBool();
+    force.collectionName = settings.value(QStringLiteral("collectionName")).toString();
+    force.collectionIdentity = settings.value(QStringLiteral("collectionIdentity")).toString();
     force.tableName = settings.value(QStringLiteral("tableName")).toString();
     force.tableChecksum =
         settings.value(QStringLiteral("tableChecksum"), QStringLiteral("unknown")).toString();
@@ -93,6 +97,9 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("rerolls"), QString::fromStdString(rerollList(force.rerolls)));
     settings.setValue(QStringLiteral("tableName"), force.tableName);
     settings.setValue(QStringLiteral("tableChecksum"), force.tableChecksum);
+    settings.setValue(QStringLiteral("unique"), force.choices.unique);
+    settings.setValue(QStringLiteral("collectionName"), force.collectionName);
+    settings.setValue(QStringLiteral("collectionIdentity"), force.collectionIdentity);
   }
   settings.endArray();
 }
@@ -109,6 +116,9 @@ QString describeRecentForce(const RecentForce& force) {
                                   &force.choices.experience})
     words << textOf(randomIfEmpty(*word));
   if (force.choices.withVehicles) words << QStringLiteral("vehicles");
-  return words.join(QStringLiteral(", ")) + QStringLiteral(" · ") +
+  QString owned;
+  if (!force.collectionIdentity.isEmpty()) owned += " · collection " + force.collectionName;
+  if (force.choices.unique) owned += QStringLiteral(" · each design once");
+  return words.join(QStringLiteral(", ")) + owned + QStringLiteral(" · ") +
          QString::fromStdString(seedCaption(force.seed, force.rerolls));
 }

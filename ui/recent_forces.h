@@ -21,10 +21,14 @@ struct RecentForce {
   // the table file drawn from; "unknown" for an entry kept before checksums were.
   QString tableName;
   QString tableChecksum;
+  // The collection drawn from (its name and identity, tables/collection.h), both empty when the
+  // force was drawn from every design; `choices.unique` keeps the "each design once" box.
+  QString collectionName;
+  QString collectionIdentity;
 };
 
 // Whether both draw the same force: the same choices, seed and re-rolls from a table file of the
-// same checksum, whatever its name.
+// same checksum, whatever its name, and the same collection identity and "once" box.
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
 
 // How many forces the list keeps.
@@ -42,7 +46,8 @@ void saveRecentForces(const std::vector<RecentForce>& forces);
 void addRecentForce(std::vector<RecentForce>& forces, const RecentForce& force);
 
 // One line naming the force for the Recent menu: "Davion, Company, Heavy, Veteran, vehicles ·
-// Seed: 42 · re-rolled 2, 3.1" ("Random" standing for an empty choice).
+// Seed: 42 · re-rolled 2, 3.1" ("Random" standing for an empty choice), with " · collection mine"
+// and " · each design once" where drawn so.
 QString describeRecentForce(const RecentForce& force);
 
 #endif

@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Writes one of the page's two HTML files from page.html (run with cmake -P):
-#   -DKIND=single  OUT is the self-contained page: page.js, then ENGINE, the glue with the
-#                  engine inside it, which waits as text until the form is painted
-#                  (start_engine.js);
+#   -DKIND=single  OUT is the self-contained page: page.js and collection_panel.js, then ENGINE,
+#                  the glue with the engine inside it, which waits as text until the form is
+#                  painted (start_engine.js);
 #   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files.
 # Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
 # lines), so that the form paints complete before any script. SOURCE is the web/ folder.
@@ -49,6 +49,7 @@ endforeach()
 if(KIND STREQUAL "single")
   read_file(${ENGINE} engine)
   read_file(${SOURCE}/page.js page)
+  read_file(${SOURCE}/collection_panel.js panel)
   read_file(${SOURCE}/start_engine.js start)
   string(FIND "${engine}" "</script" closing)
   if(NOT closing EQUAL -1)
@@ -56,7 +57,7 @@ if(KIND STREQUAL "single")
   endif()
   fill("{{{ SCRIPT }}}" "<script>
 var Module = {};
-${page}</script>
+${page}${panel}</script>
 <script type=\"text/plain\" id=\"Engine\">${engine}</script>
 <script>
 ${start}</script>")
@@ -68,6 +69,7 @@ else()
 </head>")
   fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
 <script src=\"page.js\" defer></script>
+<script src=\"collection_panel.js\" defer></script>
 <script src=\"musterwright.js\" defer></script>")
 endif()
 file(WRITE ${OUT} "${html}")

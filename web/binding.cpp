@@ -25,6 +25,7 @@
 #include "roster/listing_text.h"
 #include "roster/reroll_request.h"
 #include "tables/table_identity.h"
+#include "web/page_engine.h"
 #include "web/page_tables.h"
 
 namespace {
@@ -134,7 +135,8 @@ val rosterGroups(const Force& force) {
 
 // What the page shows of the shown force: {seed, rerolls ("2-4,3.1,2", for the link), seedLine
 // ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
-// from, for the link; "" for the shipped one), listing (its lines joined by line feeds),
+// from, for the link; "" for the shipped one), collection (the identity of the collection drawn
+// from, "" for none), unique, listing (its lines joined by line feeds),
 // chosen (the four choice words it was drawn with, "Random" for an empty one), faction, size,
 // weight, experience (the words as resolved), clan, groupWord ("Lance" or "Star"), groupCount,
 // keepApplies (whether "keep this group, roll the others" applies), groups (rosterGroups),
@@ -151,6 +153,8 @@ val shownResult() {
   result.set("rerolls", rerollList(force.rerolls));
   result.set("seedLine", seedCaption(force));
   result.set("tables", linkChecksum(*shown->tables));
+  result.set("collection", force.collection ? force.collection->identity : std::string());
+  result.set("unique", force.unique);
   result.set("listing", boxText(lines));
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
@@ -181,7 +185,8 @@ val generateListing(const std::string& house, const std::string& size, const std
     const std::uint32_t seed = seedOrFresh(seedText);
     const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
     const std::shared_ptr<const TableText> tables = pageTables();
-    const Selection choices{house, size, weight, experience, vehicles};
+    Selection choices{house, size, weight, experience, vehicles};
+    applyPageCollection(choices, *tables);
     Force force = generateForce(*tables, choices, seed);
     rerollForce(force, *tables, rerolls);
     shown = ShownForce{std::move(force), choices, tables};

@@ -8,7 +8,8 @@
 // The fragment holds the choices, the seed and the re-rolls of the force shown, e.g.
 // "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
-// is not the shipped one. Opening a link ignores keys it does not know, so later additions fit
+// is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
+// design once (collection_panel.js), where the force was drawn so. Opening a link ignores keys it does not know, so later additions fit
 // beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
@@ -27,7 +28,8 @@ const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'batt
 // The controls that need the engine, enabled once it runs; the rest wait for a force.
 const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'Vehicle',
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
-                         'ChooseTables', 'RosterView', 'TextView'];
+                         'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
+                         'ImportCollection', 'ExportCollection', 'CollectionFilter'];
 
 function element(id) {
   return document.getElementById(id);
@@ -99,6 +101,7 @@ function linkOf(entry) {
   link.set('seed', entry.seed);
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
   if (entry.tables) link.set('t', entry.tables);
+  addCollectionToLink(link, entry);
   // The list's commas and dots stay readable in the address.
   return '#' + link.toString().replaceAll('%2C', ',');
 }
@@ -115,8 +118,9 @@ function keepForces() {
 // history entry: a new one (`how` "push"), or the current one ("replace").
 function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
-                 seed: String(shown.run.seed),
-                 rerolls: shown.run.rerolls, tables: shown.run.tables, drawn: shown.run.listing,
+                 seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
+                 collection: shown.run.collection, unique: shown.run.unique,
+                 drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
@@ -184,6 +188,7 @@ function showEntry(position) {
   const entry = forces.entries[position];
   lists().forEach((list, index) => { list.value = entry.choices[index]; });
   element('Vehicle').checked = entry.vehicles;
+  setOwnedBoxes(entry.collection ?? '', entry.unique === true);
   const run = draw(entry.choices, entry.vehicles, entry.seed, entry.rerolls);
   if (run === null) return;
   forces.position = position;
@@ -419,9 +424,15 @@ function generateFromLink() {
     showMessage('The link holds no seed; nothing was generated.');
     return;
   }
-  const notice = Module.linkTablesNotice(link.get('t') ?? '');
+  setOwnedBoxes(link.get('c') ?? '', link.get('unique') === '1');
+  const notice = [Module.linkTablesNotice(link.get('t') ?? ''),
+                  Module.linkCollectionNotice(link.get('c') ?? '')].filter((text) => text !== '');
+  // A link from a collection draws from the one in use, or from every design without one.
+  if (element('OwnedBox').checked && !Module.holdsCollection())
+    setOwnedBoxes('', link.get('unique') === '1');
   // The address already holds the link: its history entry becomes the force's.
-  if (generate(seed, link.get('r') ?? '', 'replace') && notice !== '') showMessage(notice, 'notice');
+  if (generate(seed, link.get('r') ?? '', 'replace') && notice.length > 0)
+    showMessage(notice.join('\n'), 'notice');
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.
@@ -522,6 +533,7 @@ function showTablesInUse(name, shipped, warning = '') {
   element('TablesInUse').textContent = 'Table file: ' + tablesInUse;
   element('ShippedTables').hidden = shipped;
   element('ShippedTables').disabled = shipped;
+  tablesChangedForCollection();
 }
 
 function forgetTables() {
@@ -633,6 +645,7 @@ function startPage() {
                          ...Module.choiceList(list.id).map((word) => new Option(word, word)));
   }
   restoreTables();
+  startCollectionPanel();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   element('GButton').addEventListener('click', generateWithSeedBox);
   for (const list of lists()) onEnter(list, generateWithSeedBox);

@@ -204,6 +204,57 @@ class Page(unittest.TestCase):
                 alert.accept() if accept else alert.dismiss()
                 self.assertEqual(self.value("MechBox"), expected)
 
+    def test_a_collection_picked_by_hand_draws_the_command_lines_force(self):
+        from selenium.webdriver.common.keys import Keys
+
+        self.open(PAGE.as_uri())
+        stored = "return localStorage.getItem('musterwright.collection.text')"
+        try:
+            self.driver.find_element("css selector", "#CollectionPanel summary").click()
+            boxes = self.driver.find_elements("css selector", "#CollectionDesigns input")
+            self.assertGreater(len(boxes), 90)
+            for k in range(30):
+                boxes[k * 3].send_keys(Keys.BACKSPACE, str(k % 3 + 1))
+            self.assertIn("30 designs", self.value("CollectionState", "textContent"))
+            (self.folder / "shelf.txt").write_text(self.driver.execute_script(stored))
+            self.driver.find_element("id", "OwnedBox").click()
+            for unique, seed in ((False, "1"), (True, "77"), (True, "4000000000")):
+                if self.driver.find_element("id", "UniqueBox").is_selected() != unique:
+                    self.driver.find_element("id", "UniqueBox").click()
+                self.generate(["Kurita", "Batallion", None, None], True, seed)
+                args = ["--faction", "Kurita", "--size", "Batallion", "--vehicles",
+                        "--collection", self.folder / "shelf.txt"] + (["--unique"] if unique else [])
+                self.assertEqual(self.value("MechBox") + "\n", self.cli_listing(args, seed, ""))
+                self.assertIn("&c=", self.driver.current_url)
+                self.assertEqual("&unique=1" in self.driver.current_url, unique)
+            link, listing = self.driver.current_url, self.value("MechBox")
+            self.open(link)
+            self.assertEqual(self.value("MechBox"), listing)
+            self.driver.find_element("css selector", "#CollectionPanel summary").click()
+            boxes = self.driver.find_elements("css selector", "#CollectionDesigns input")
+            boxes[1].send_keys(Keys.BACKSPACE, "5")
+            self.open(link)
+            self.assertIn("drawn here from yours, collection", self.value("Message", "textContent"))
+
+            kept = self.driver.execute_script(stored)
+            (self.folder / "bad.txt").write_text("100 Mailfist\n3 \n")
+            refused = subprocess.run([CLI, "--collection", "bad.txt", "--seed", "1", "--tables",
+                                      SOURCE / "data/Tables.dat"], cwd=self.folder,
+                                     capture_output=True, text=True)
+            self.driver.find_element("id", "CollectionFileInput").send_keys(
+                str(self.folder / "bad.txt"))
+            time.sleep(0.3)
+            message = self.value("Message", "textContent")
+            self.assertTrue(message.startswith("bad.txt was not imported; nothing changed.\n"))
+            for line in ("bad.txt, line 1: the count 100", "bad.txt, line 2: the count 3"):
+                self.assertIn(line, message)
+                self.assertIn(line, refused.stderr)
+            self.assertEqual(self.driver.execute_script(stored), kept)
+        finally:
+            self.driver.execute_script(
+                "for (const key of ['name', 'text', 'boxes'])"
+                "  localStorage.removeItem('musterwright.collection.' + key)")
+
     def test_an_own_table_file_is_checked_used_remembered_and_dropped(self):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
         shipped_listing = self.value("MechBox")

@@ -67,7 +67,7 @@ inline QStringList listing(const TestWindow& form) {
 }
 
 // The message box open over `form`, or null.
-inline QMessageBox* openErrorBox(const TForm1& form) {
+inline QMessageBox* openErrorBox(const QWidget& form) {
   for (auto* box : form.findChildren<QMessageBox*>())
     if (box->isVisible()) return box;
   return nullptr;
@@ -75,7 +75,7 @@ inline QMessageBox* openErrorBox(const TForm1& form) {
 
 // The message of the error box open over `form`, which is then dismissed; empty when none
 // is open.
-inline QString dismissErrorBox(TForm1& form) {
+inline QString dismissErrorBox(QWidget& form) {
   QMessageBox* box = openErrorBox(form);
   if (box == nullptr) return {};
   const QString message = box->icon() == QMessageBox::Critical ? box->text() : "not critical";

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// The designs a player may own for a table file: every design that a draw can reach, vehicles
+// included, once per name, with the tables that list it. Front ends offer these for a collection.
+#ifndef MUSTERWRIGHT_ODDS_COLLECTION_DESIGNS_H
+#define MUSTERWRIGHT_ODDS_COLLECTION_DESIGNS_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct CollectionDesign {
+  // The name as the first table listing it spells it; names that differ only in ASCII letter
+  // case are one design (foldedName, tables/collection.h).
+  std::string name;
+  // Each table listing it, "Davion Heavy" or "vehicles Light", in the order the odds list them.
+  std::vector<std::string> tables;
+};
+
+// The designs of the table file whose bytes are `tableBytes` (as readTableFile gives them),
+// named `fileName` in messages, sorted by folded name. Throws TableError or OddsError as
+// computeOdds does for every faction with vehicles.
+std::vector<CollectionDesign> collectionDesigns(const std::string& tableBytes,
+                                                std::string_view fileName);
+
+#endif

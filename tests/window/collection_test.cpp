@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// The collection in the window: designs picked by hand in the Collection… dialog draw the
+// command line's forces, the dialog keeps names the table file lacks, and a bad collection
+// file changes nothing.
+#include <QProcess>
+
+#include "odds/collection_designs.h"
+#include "support/file_bytes.h"
+#include "support/table_files.h"
+#include "tables/table_names.h"
+#include "ui/collection_dialog.h"
+#include "window_test_support.h"
+
+namespace {
+
+QByteArray commandLineListing(const QStringList& arguments) {
+  QProcess program;
+  program.start(MUSTERWRIGHT_CLI, arguments);
+  program.waitForFinished(30000);
+  return program.readAllStandardOutput();
+}
+
+CollectionDialog* openDialog(TestWindow& form) {
+  form.control<QPushButton>("CollectionButton")->click();
+  return form.findChild<CollectionDialog*>();
+}
+
+}  // namespace
+
+class CollectionTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir scratch;
+
+ private slots:
+  // 30 designs picked in the dialog, saved, then drawn with and without "each design once":
+  // the listing is the command line's for the same seed and collection file.
+  void pickedByHandDrawsTheCommandLinesForce() {
+    TestWindow form(SHIPPED_TABLES);
+    CollectionDialog* dialog = openDialog(form);
+    QVERIFY(dialog != nullptr);
+    const std::vector<CollectionDesign> designs =
+        collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
+    QVERIFY(designs.size() > 90);
+    for (std::size_t k = 0; k < 30; ++k)
+      QVERIFY(dialog->setCopies(QString::fromStdString(designs[k * 3].name), int(k % 3) + 1));
+    const QString file = scratch.filePath("shelf.txt");
+    QVERIFY(dialog->saveFile(file));
+    dialog->close();
+    form.control<QCheckBox>("OwnedBox")->setChecked(true);
+    for (const bool unique : {false, true}) {
+      form.control<QCheckBox>("UniqueBox")->setChecked(unique);
+      for (const char* seed : {"1", "77", "4000000000"}) {
+        choose(form, "Kurita", "Batallion", "", "");
+        form.Vehicle->setChecked(true);
+        form.SeedBox->setText(seed);
+        form.GButton->click();
+        const QString box = dismissErrorBox(form);
+        QVERIFY2(box.isEmpty() || box == "not critical", qPrintable(box));
+        QStringList arguments{"--seed",     seed,           "--tables", SHIPPED_TABLES,
+                              "--faction",  "Kurita",       "--size",   "Batallion",
+                              "--vehicles", "--collection", file};
+        if (unique) arguments << "--unique";
+        QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+        QVERIFY(form.SeedLabel->text().contains("collection shelf"));
+      }
+    }
+  }
+
+  // Names the table file lacks are shown apart and written back; a file with errors is refused
+  // whole with its lines, the dialog and the window drawing as before.
+  void keepsUnknownNamesAndRefusesBadFiles() {
+    const QString file = scratch.filePath("mine.txt");
+    writeFile(file, "2 Not A Design\n# a comment\n3 Also Missing\n");
+    TestWindow form(SHIPPED_TABLES);
+    const std::vector<CollectionDesign> designs =
+        collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
+    const QString known = QString::fromStdString(designs.front().name);
+    CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"),
+                            QString());
+    QVERIFY(dialog.openFile(file));
+    QVERIFY(dialog.findChild<QLabel*>("KeptNames")->text().contains("2 Not A Design"));
+    QVERIFY(dialog.setCopies(known.toLower(), 4));
+    const QString saved = scratch.filePath("saved.txt");
+    QVERIFY(dialog.saveFile(saved));
+    const QByteArray text = contentOf(saved);
+    QCOMPARE(text, "4 " + known.toUtf8() + "\n2 Not A Design\n3 Also Missing\n");
+
+    const QString bad = scratch.filePath("bad.txt");
+    const QByteArray name = known.toUtf8();
+    writeFile(bad, "100 " + name + "\n3 \n" + name + "\n" + name + "\n");
+    QVERIFY(!dialog.openFile(bad));
+    const QString message = dismissErrorBox(dialog);
+    QVERIFY2(message.contains("bad.txt, line 1: the count 100") && message.contains("line 2") &&
+                 message.contains("line 4"),
+             qPrintable(message));
+    QVERIFY(dialog.saveFile(saved));
+    QCOMPARE(contentOf(saved), text);
+
+    form.control<QCheckBox>("OwnedBox")->setChecked(true);
+    CollectionDialog* shown = openDialog(form);
+    QVERIFY(shown != nullptr);
+    QVERIFY(shown->openFile(saved));
+    shown->close();
+    form.SeedBox->setText("5");
+    form.GButton->click();
+    dismissErrorBox(form);
+    const QString drawn = form.MechBox->toPlainText();
+    QVERIFY(!drawn.isEmpty());
+    QFile::remove(saved);
+    QVERIFY(QFile::copy(bad, saved));
+    form.SeedBox->setText("6");
+    form.GButton->click();
+    QVERIFY(dismissErrorBox(form).contains("line 1: the count 100"));
+    QCOMPARE(form.MechBox->toPlainText(), drawn);
+  }
+};
+
+QTEST_MAIN(CollectionTest)
+#include "collection_test.moc"
