@@ -17,6 +17,8 @@ import threading
 import time
 import unittest
 
+from chromium import start_chromium
+
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 PAGE = PAGE_BUILD / "musterwright.html"
 SHIPPED = (SOURCE / "data" / "Tables.dat").read_bytes()
@@ -52,18 +54,8 @@ def seeded_cases():
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-
         cls.folder = pathlib.Path(tempfile.mkdtemp())
-        options = webdriver.ChromeOptions()
-        options.binary_location = shutil.which("chromium")
-        for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", f"--user-data-dir={cls.folder / 'profile'}"):
-            options.add_argument(flag)
-        cls.driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
-                                      options=options)
+        cls.driver = start_chromium(cls.folder)
         cls.driver.execute_cdp_cmd("Page.setDownloadBehavior",
                                    {"behavior": "allow", "downloadPath": str(cls.folder)})
 

@@ -15,6 +15,8 @@ import threading
 import time
 import unittest
 
+from chromium import start_chromium
+
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 SITE = PAGE_BUILD / "site"
 TABLES = SOURCE / "data" / "Tables.dat"
@@ -51,16 +53,8 @@ class Server(http.server.ThreadingHTTPServer):
 class Site(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-
         cls.folder = pathlib.Path(tempfile.mkdtemp())
-        options = webdriver.ChromeOptions()
-        options.binary_location = shutil.which("chromium")
-        for flag in ("--headless", "--no-sandbox", f"--user-data-dir={cls.folder / 'profile'}"):
-            options.add_argument(flag)
-        service = Service(shutil.which("chromedriver"))
-        cls.driver = webdriver.Chrome(options=options, service=service)
+        cls.driver = start_chromium(cls.folder)
 
     @classmethod
     def tearDownClass(cls):

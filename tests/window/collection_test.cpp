@@ -13,13 +13,6 @@
 
 namespace {
 
-QByteArray commandLineListing(const QStringList& arguments) {
-  QProcess program;
-  program.start(MUSTERWRIGHT_CLI, arguments);
-  program.waitForFinished(30000);
-  return program.readAllStandardOutput();
-}
-
 CollectionDialog* openDialog(TestWindow& form) {
   form.control<QPushButton>("CollectionButton")->click();
   return form.findChild<CollectionDialog*>();

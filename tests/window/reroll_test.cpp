@@ -20,13 +20,11 @@ namespace {
 // Regular, any weight), with `seed` and the re-rolls `record`, in the window's form (no line
 // end after the last line).
 QString commandLine(const QString& force, int seed, const QString& record) {
-  QProcess program;
-  program.start(
-      MUSTERWRIGHT_CLI,
-      {"--faction", force.section(' ', 0, 0), "--size", force.section(' ', 1), "--experience",
-       "Regular", "--seed", QString::number(seed), "--reroll", record, "--tables", SHIPPED_TABLES});
-  program.waitForFinished(30000);
-  return QString::fromUtf8(program.readAllStandardOutput()).chopped(1);
+  return QString::fromUtf8(commandLineListing({"--faction", force.section(' ', 0, 0), "--size",
+                                               force.section(' ', 1), "--experience", "Regular",
+                                               "--seed", QString::number(seed), "--reroll", record,
+                                               "--tables", SHIPPED_TABLES}))
+      .chopped(1);
 }
 
 void generate(TestWindow& form, const QString& force, int seed) {

@@ -20,13 +20,6 @@
 
 namespace {
 
-QByteArray commandLineListing(const QStringList& arguments) {
-  QProcess program;
-  program.start(MUSTERWRIGHT_CLI, arguments);
-  program.waitForFinished(30000);
-  return program.readAllStandardOutput();
-}
-
 // Chooses `path` in the file dialog open over `form`.
 void acceptFileDialog(const TestWindow& form, const QString& path) {
   auto* dialog = form.findChild<QFileDialog*>();

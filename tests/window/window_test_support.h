@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +83,17 @@ inline QString dismissErrorBox(QWidget& form) {
   box->close();
   return message;
 }
+
+#ifdef MUSTERWRIGHT_CLI
+// What musterwright-cli prints on standard output with `arguments`, for the suites that compare
+// the window with it.
+inline QByteArray commandLineListing(const QStringList& arguments) {
+  QProcess program;
+  program.start(MUSTERWRIGHT_CLI, arguments);
+  program.waitForFinished(30000);
+  return program.readAllStandardOutput();
+}
+#endif
 
 inline QByteArray contentOf(const QString& fileName) {
   QFile file(fileName);
