@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The collection in the window: designs picked by hand in the Collection… dialog draw the
-// command line's forces, the dialog keeps names the table file lacks, and a bad collection
-// file changes nothing.
+// command line's forces, the dialog keeps names the table file lacks, a bad collection file
+// changes nothing, and no save goes over the table file or loses the file it aimed at.
+#include <QFileDialog>
 #include <QProcess>
 
 #include "odds/collection_designs.h"
@@ -16,6 +17,17 @@ namespace {
 CollectionDialog* openDialog(TestWindow& form) {
   form.control<QPushButton>("CollectionButton")->click();
   return form.findChild<CollectionDialog*>();
+}
+
+// Chooses `path` in the dialog's Save As, answering Yes were it asked to replace the file.
+void saveAsChosen(CollectionDialog& dialog, const QString& path) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == "Save As…") button->click();
+  auto* files = dialog.findChild<QFileDialog*>();
+  QVERIFY(files != nullptr && files->isVisible());
+  files->setOption(QFileDialog::DontConfirmOverwrite);
+  files->selectFile(path);
+  static_cast<QDialog*>(files)->accept();
 }
 
 }  // namespace
@@ -70,7 +82,7 @@ class CollectionTest : public QObject {
         collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
     const QString known = QString::fromStdString(designs.front().name);
     CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"),
-                            QString());
+                            SHIPPED_TABLES, QString());
     QVERIFY(dialog.openFile(file));
     QVERIFY(dialog.findChild<QLabel*>("KeptNames")->text().contains("2 Not A Design"));
     QVERIFY(dialog.setCopies(known.toLower(), 4));
@@ -106,6 +118,50 @@ class CollectionTest : public QObject {
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("line 1: the count 100"));
     QCOMPARE(form.MechBox->toPlainText(), drawn);
+  }
+
+  // Save As onto the table file in use, or a save to it by a link, is refused and leaves its
+  // bytes; a save that cannot be written leaves the collection file and the one in use as they
+  // were.
+  void noSaveOverTheTableFileOrTheOldCollection() {
+    const QString tables = scratch.filePath("Tables.dat");
+    QVERIFY(QFile::copy(SHIPPED_TABLES, tables));
+    QVERIFY(QFile::link(tables, scratch.filePath("link.dat")));
+    TestWindow form(tables.toStdString());
+    CollectionDialog* dialog = openDialog(form);
+    QVERIFY(dialog != nullptr);
+    dismissErrorBox(*dialog);  // the test before left a bad collection in use
+    const QString design = QString::fromStdString(
+        collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat").front().name);
+    QVERIFY(dialog->setCopies(design, 2));
+    const QString shelf = scratch.filePath("shelf.txt");
+    QVERIFY(dialog->saveFile(shelf));
+    const QByteArray saved = contentOf(shelf);
+    QVERIFY(dialog->setCopies(design, 3));
+
+    saveAsChosen(*dialog, tables);
+    QVERIFY(dismissErrorBox(*dialog).contains("it is the table file in use"));
+    const struct {
+      QString path;
+      const char* says;
+    } refused[] = {
+        {scratch.filePath("link.dat"),          "it is the table file in use"},
+        {shelf + "/inside.txt",                 "Not a directory"            },
+        {scratch.filePath("missing/shelf.txt"), "No such file or directory"  },
+    };
+    for (const auto& [path, says] : refused) {
+      QVERIFY(!dialog->saveFile(path));
+      const QString message = dismissErrorBox(*dialog);
+      QVERIFY2(message.contains("was not saved") && message.contains(says), qPrintable(message));
+    }
+    QCOMPARE(contentOf(tables), contentOf(SHIPPED_TABLES));
+    QCOMPARE(contentOf(shelf), saved);
+    QVERIFY(dialog->findChild<QLabel*>("CollectionTotals")->text().endsWith("shelf.txt"));
+    dialog->close();
+    form.control<QCheckBox>("OwnedBox")->setChecked(true);
+    form.GButton->click();
+    dismissErrorBox(form);
+    QVERIFY(form.SeedLabel->text().contains("collection shelf"));
   }
 };
 
