@@ -84,6 +84,7 @@ CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
   QPushButton* save = buttons->addButton(QDialogButtonBox::Save);
   QPushButton* saveAs =
       buttons->addButton(QStringLiteral("Save As…"), QDialogButtonBox::ActionRole);
+  saveAs->setObjectName(QStringLiteral("CollectionSaveAs"));
   connect(open, &QPushButton::clicked, this, &CollectionDialog::openAsked);
   connect(save, &QPushButton::clicked, this, [this] {
     if (file_.isEmpty()) return saveAsAsked();
