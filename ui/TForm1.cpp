@@ -262,7 +262,7 @@ void TForm1::OddsClick() {
 void TForm1::CollectionClick() {
   try {
     const TableText& tables = tables_.refresh();
-    openCollectionDialog(this, tables.bytes, tables.name.filename().string(), collectionFile_,
+    openCollectionDialog(this, tables.bytes, tables.name, collectionFile_,
                          [this](const QString& path) {
                            collectionFile_ = path;
                            RememberCollectionChoice();

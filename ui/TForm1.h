@@ -76,7 +76,8 @@ class TForm1 : public QWidget {
   void RerollLine(RerollKind kind, int line);
   // Draws entry `index` of the Recent list (newest first) again from the choices, seed and
   // re-rolls kept, into the lists and the listing, asking first when the listing has been
-  // edited; says so when the table file's name or size differs from the one drawn from.
+  // edited; says so when the table file in use has another checksum than the one drawn from
+  // (whatever either is called), or the collection in use another identity.
   void DrawRecent(int index);
 
  protected:

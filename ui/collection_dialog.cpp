@@ -14,9 +14,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <exception>
-#include <fstream>
 #include <map>
 
+#include "roster/roster_file.h"
+#include "roster/table_guard.h"
 #include "tables/table_names.h"
 #include "ui/error_box.h"
 
@@ -37,9 +38,13 @@ QSpinBox* copiesBox(const QTableWidget* rows, int row) {
 }  // namespace
 
 CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
-                                   std::vector<std::string> designNames, const QString& file,
+                                   std::vector<std::string> designNames,
+                                   std::filesystem::path tableFile, const QString& file,
                                    QWidget* parent)
-    : QDialog(parent), designs_(std::move(designs)), designNames_(std::move(designNames)) {
+    : QDialog(parent),
+      designs_(std::move(designs)),
+      designNames_(std::move(designNames)),
+      tableFile_(std::move(tableFile)) {
   setWindowTitle(QStringLiteral("Collection"));
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("CollectionFilter"));
@@ -79,6 +84,7 @@ CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
   QPushButton* save = buttons->addButton(QDialogButtonBox::Save);
   QPushButton* saveAs =
       buttons->addButton(QStringLiteral("Save As…"), QDialogButtonBox::ActionRole);
+  saveAs->setObjectName(QStringLiteral("CollectionSaveAs"));
   connect(open, &QPushButton::clicked, this, &CollectionDialog::openAsked);
   connect(save, &QPushButton::clicked, this, [this] {
     if (file_.isEmpty()) return saveAsAsked();
@@ -135,11 +141,12 @@ bool CollectionDialog::saveFile(const QString& path) {
                                    "least one design a count."));
     return false;
   }
-  std::ofstream out(pathOf(path), std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  if (!out) {
-    showError(this, "The collection could not be written to \"" + path + "\".");
+  try {
+    const std::string target = pathOf(path).string();
+    refuseTableFile(target, tableFile_);
+    saveBytes(target, text);
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
     return false;
   }
   file_ = path;
@@ -205,8 +212,9 @@ void CollectionDialog::saveAsAsked() {
 }
 
 void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
-                          const std::string& tableName, const QString& file,
+                          const std::filesystem::path& tableFile, const QString& file,
                           const std::function<void(const QString&)>& chosen) {
+  const std::string tableName = tableFile.filename().string();
   std::vector<CollectionDesign> designs;
   std::vector<std::string> names;
   try {
@@ -216,7 +224,8 @@ void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
     showError(parent, QString::fromStdString(error.what()));
     return;
   }
-  auto* dialog = new CollectionDialog(std::move(designs), std::move(names), QString(), parent);
+  auto* dialog =
+      new CollectionDialog(std::move(designs), std::move(names), tableFile, QString(), parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(dialog, &CollectionDialog::collectionChosen, parent, chosen);
   if (!file.isEmpty()) dialog->openFile(file);

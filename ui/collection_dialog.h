@@ -3,13 +3,16 @@
 // (odds/collection_designs.h), one row each with the tables listing it and the copies owned
 // (0 to 99), a filter box over names and tables, and Open, Save and Save As for the collection
 // file. Names of an opened file that no row holds are shown apart and written back on saving.
-// A file with errors is refused whole with its messages, the dialog unchanged; a save that
-// fails says why. Each file opened or saved becomes the collection in use (collectionChosen).
+// A file with errors is refused whole with its messages, the dialog unchanged. Saves write
+// aside and then replace (roster/roster_file.h) and never write over the table file in use; a
+// save that fails says why and leaves the file it aimed at as it was. Each file opened or saved
+// becomes the collection in use (collectionChosen).
 #ifndef MUSTERWRIGHT_UI_COLLECTION_DIALOG_H
 #define MUSTERWRIGHT_UI_COLLECTION_DIALOG_H
 
 #include <QDialog>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,15 +28,18 @@ class CollectionDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Lists `designs`; `designNames` are the table file's names (tableDesignNames) that a file is
-  // read against. Opens `file` when it is not empty, showing its errors if it has any.
+  // Lists `designs`; `designNames` are the names (tableDesignNames) of the table file
+  // `tableFile` that a file is read against; no save goes to `tableFile`, by any name. Opens
+  // `file` when it is not empty, showing its errors if it has any.
   CollectionDialog(std::vector<CollectionDesign> designs, std::vector<std::string> designNames,
-                   const QString& file, QWidget* parent = nullptr);
+                   std::filesystem::path tableFile, const QString& file, QWidget* parent = nullptr);
 
   // Reads the collection at `path` into the rows; returns whether it was taken.
   bool openFile(const QString& path);
   // Writes the rows' copies, then the kept names, to `path` (collectionText); returns whether
-  // it was written. A collection of no copies is refused, as a reader would refuse the file.
+  // it was written. A collection of no copies is refused, as a reader would refuse the file,
+  // and so is the table file in use (refuseTableFile, roster/table_guard.h); either refusal or
+  // a failed write shows its message, and `path` and the collection in use stay as they were.
   bool saveFile(const QString& path);
   // Sets the copies of the row named `name` (any letter case); false when no row has it.
   bool setCopies(const QString& name, int copies);
@@ -50,6 +56,7 @@ class CollectionDialog : public QDialog {
 
   std::vector<CollectionDesign> designs_;
   std::vector<std::string> designNames_;
+  std::filesystem::path tableFile_;
   // The opened file's entries that no row holds, in the file's order.
   std::vector<CollectionEntry> kept_;
   QString file_;
@@ -59,12 +66,12 @@ class CollectionDialog : public QDialog {
   QLabel* totals_;
 };
 
-// Opens the dialog over `parent`, modeless, on the table file whose bytes are `tableBytes`
-// (named `tableName` in messages) and the collection file `file` (may be empty); it deletes
-// itself when closed. A table file whose designs cannot be worked out is reported instead.
-// `chosen` is called with each file that becomes the collection in use.
+// Opens the dialog over `parent`, modeless, on the table file `tableFile` whose bytes are
+// `tableBytes` (messages name it by its file name) and the collection file `file` (may be
+// empty); it deletes itself when closed. A table file whose designs cannot be worked out is
+// reported instead. `chosen` is called with each file that becomes the collection in use.
 void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
-                          const std::string& tableName, const QString& file,
+                          const std::filesystem::path& tableFile, const QString& file,
                           const std::function<void(const QString&)>& chosen);
 
 #endif

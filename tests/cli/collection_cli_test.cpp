@@ -72,7 +72,12 @@ TEST(CollectionCli, OnlyOwnedCopiesTheSameForceForASeedRerollsOddsAndRefusals) {
     }
   }
   const auto rerolled = with({"--size", "lance", "--seed", "3", "--reroll", "1.2,1"});
-  EXPECT_EQ(runCli(rerolled).out, runCli(rerolled).out);
+  const RunResult first = runCli(rerolled);
+  const RunResult again = runCli(rerolled);
+  ASSERT_EQ(first.status, 0) << first.err;
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_FALSE(first.out.empty());
+  EXPECT_EQ(again.out, first.out);
   const nlohmann::json odds = nlohmann::json::parse(
       runCli(with({"--size", "lance", "--weight", "light", "--odds", "--unique"})).out);
   EXPECT_EQ(odds.at("open_slots"), "1/6") << "the Heavy slot of composition 6, none owned";

@@ -13,6 +13,7 @@
 
 #include "generator/generate.h"
 #include "odds/force_odds.h"
+#include "roster/force_data.h"
 #include "tables/table_file.h"
 
 namespace {
@@ -36,11 +37,10 @@ DrawnForce drawForce(const TableText& tables, const Selection& choices, std::uin
                     seed);
   DrawnForce force{
       drawn.house.c_str(), drawn.size.c_str(), drawn.weight.c_str(), drawn.experience.c_str(), {}};
-  const char* kinds[] = {"mech", "vehicle", "battle armour"};
   for (int k = 0; k < drawn.roster.length(); ++k) {
     const Mech& slot = drawn.roster[k];
     const bool armour = slot.kind == SlotKind::battleArmour;
-    force.slots.push_back({slot.name.c_str(), kinds[static_cast<int>(slot.kind)],
+    force.slots.push_back({slot.name.c_str(), slotKindWord(slot.kind),
                            armour ? drawn.weight.c_str() : slot.weightClass.c_str(),
                            std::string("P: ") + slot.piloting + " G: " + slot.gunnery});
   }

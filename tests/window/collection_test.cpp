@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The collection in the window: designs picked by hand in the Collection… dialog draw the
-// command line's forces, the dialog keeps names the table file lacks, and a bad collection
-// file changes nothing.
+// command line's forces, the dialog keeps names the table file lacks, a bad collection file
+// changes nothing, and no save goes over the table file or loses the file it aimed at.
+#include <QFileDialog>
 #include <QProcess>
 
 #include "odds/collection_designs.h"
@@ -70,7 +71,7 @@ class CollectionTest : public QObject {
         collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
     const QString known = QString::fromStdString(designs.front().name);
     CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"),
-                            QString());
+                            SHIPPED_TABLES, QString());
     QVERIFY(dialog.openFile(file));
     QVERIFY(dialog.findChild<QLabel*>("KeptNames")->text().contains("2 Not A Design"));
     QVERIFY(dialog.setCopies(known.toLower(), 4));
@@ -106,6 +107,30 @@ class CollectionTest : public QObject {
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("line 1: the count 100"));
     QCOMPARE(form.MechBox->toPlainText(), drawn);
+  }
+
+  // Save As onto the table file in use is refused, its bytes kept; a save that cannot be written
+  // leaves the collection file, and the one in use, as they were.
+  void noSaveOverTheTableFileOrTheOldCollection() {
+    const QString tables = scratch.filePath("Tables.dat"), shelf = scratch.filePath("shelf.txt");
+    QVERIFY(QFile::copy(SHIPPED_TABLES, tables));
+    TestWindow form(tables.toStdString());
+    CollectionDialog* dialog = openDialog(form);
+    dismissErrorBox(*dialog);  // the test before left a bad collection in use
+    QVERIFY(dialog->setCopies("Abyss Regent", 2) && dialog->saveFile(shelf));
+    const QByteArray saved = contentOf(shelf);
+    QVERIFY(dialog->setCopies("Abyss Regent", 3));
+    dialog->findChild<QPushButton*>("CollectionSaveAs")->click();
+    auto* files = dialog->findChild<QFileDialog*>();
+    files->setOption(QFileDialog::DontConfirmOverwrite);  // as Yes to "replace?"
+    files->selectFile(tables);
+    static_cast<QDialog*>(files)->accept();
+    QVERIFY(dismissErrorBox(*dialog).contains("it is the table file in use"));
+    QVERIFY(!dialog->saveFile(shelf + "/inside.txt"));
+    QVERIFY(dismissErrorBox(*dialog).contains("was not saved: looking up the file failed"));
+    QCOMPARE(contentOf(tables), contentOf(SHIPPED_TABLES));
+    QCOMPARE(contentOf(shelf), saved);
+    QVERIFY(dialog->findChild<QLabel*>("CollectionTotals")->text().endsWith("shelf.txt"));
   }
 };
 
