@@ -84,7 +84,7 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
                                     const std::filesystem::path& tables) {
   if (options.designs == "none") return std::nullopt;
   if (!options.designs) {
-    FoundDesignList found = foundDesignList(tables, bytes);
+    FoundDesignList found = foundDesignList(tables);
     if (!found.notice.empty()) std::cerr << "musterwright-cli: warning: " << found.notice << '\n';
     if (!found.read) return std::nullopt;
     return std::move(found.read->list);

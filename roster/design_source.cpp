@@ -11,14 +11,11 @@ std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::str
   return names;
 }
 
-FoundDesignList foundDesignList(const std::filesystem::path& tables,
-                                const std::string& tableBytes) {
+FoundDesignList foundDesignList(const std::filesystem::path& tables) {
   const std::optional<std::filesystem::path> path = locateDesignList(tables);
   if (!path) return {};
   try {
-    return {readDesignListFile(*path, slotDesignNames(tableBytes, tables.string()),
-                               UnknownNames::quiet),
-            ""};
+    return {readDesignListFile(*path, {}, UnknownNames::quiet), ""};
   } catch (const DesignListError& error) {
     return {std::nullopt, path->string() + " is not used:\n" + error.what()};
   }

@@ -16,16 +16,17 @@
 // in messages: the tables' names (tableDesignNames), then the battle armour's.
 std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName);
 
-// The list found for the table file at `tables`, read quietly (UnknownNames::quiet), and what to
-// tell the player when it cannot be used.
+// The list found for the table file at `tables`, read quietly (UnknownNames::quiet) and without
+// the table file's names, so no table is searched; and what to tell the player when it cannot be
+// used.
 struct FoundDesignList {
   std::optional<DesignListRead> read;  // none when no list was found or it was refused
   std::string notice;  // "<file> is not used: <every problem>" for a refused list, else ""
 };
 
-// The list locateDesignList finds beside `tables` (whose bytes are `tableBytes`). A missing list
-// is no fault, and a refused one only a notice: the totals then say the numbers are unknown.
-// Never throws but for lack of memory.
-FoundDesignList foundDesignList(const std::filesystem::path& tables, const std::string& tableBytes);
+// The list locateDesignList finds beside `tables`. A missing list is no fault, and a refused one
+// only a notice: the totals then say the numbers are unknown. Never throws but for lack of
+// memory.
+FoundDesignList foundDesignList(const std::filesystem::path& tables);
 
 #endif

@@ -166,7 +166,7 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
     if (known == spelling.end() && unknown == UnknownNames::warn)
       read.warnings.push_back(where + "\"" + written + "\" is in no table (" +
                               nearestNames(folded, designNames) + "); kept");
-    normalised.push_back((known == spelling.end() ? folded : known->second) + "\t" +
+    normalised.push_back(folded + "\t" +
                          (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") + "\t" +
                          (numbers.points ? std::to_string(*numbers.points) : ""));
   }

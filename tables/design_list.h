@@ -38,7 +38,8 @@ class DesignListError : public std::runtime_error {
 
 // One row of the list. A number left empty in the row is unknown.
 struct DesignNumbers {
-  // The name in the table file's spelling; as written when no table names it.
+  // The name in the table file's spelling; as written when no table names it or no names
+  // were given.
   std::string name;
   // Tons in hundredths of a ton (3750 for 37.5 tons), exact: above 0, at most kMostTonsHundredths.
   std::optional<std::int64_t> tonsHundredths;
@@ -51,10 +52,10 @@ struct DesignNumbers {
 struct DesignList {
   // The file's name without its folder and extension ("Designs" for Designs.csv).
   std::string name;
-  // tableChecksum (table_identity.h) of the rows as "name<TAB>tons<TAB>points" lines (name in the
-  // table's spelling, a name in no table in lower case; tons as tonsText, points in digits, an
-  // unknown number empty), sorted by byte and joined by line feeds: the same list written
-  // differently (case, column order, other columns, line ends, quotes) has the same identity.
+  // tableChecksum (table_identity.h) of the rows as "name<TAB>tons<TAB>points" lines (the name
+  // folded, tons as tonsText, points in digits, an unknown number empty), sorted by byte and
+  // joined by line feeds: the same list written differently (case, row and column order, other
+  // columns, line ends, quotes) has the same identity, whatever table file it is read with.
   std::string identity;
   // The rows by folded name (foldedName).
   std::map<std::string, DesignNumbers> designs;
