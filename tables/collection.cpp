@@ -58,14 +58,9 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 std::string nearestNames(const std::string& folded, std::span<const std::string> designNames) {
-  std::vector<std::pair<std::size_t, std::string>> ranked;
-  for (const std::string& name : designNames)
-    ranked.emplace_back(editDistance(folded, foldedName(name)), name);
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
   std::string list;
-  for (std::size_t k = 0; k < std::min(kNearestNames, ranked.size()); ++k)
-    list += (list.empty() ? "" : ", ") + ranked[k].second;
+  for (const std::string& name : nearestDesignNames(folded, designNames))
+    list += (list.empty() ? "" : ", ") + name;
   return list.empty() ? "the table file names no design" : "nearest: " + list;
 }
 
@@ -191,4 +186,18 @@ std::string collectionText(std::span<const CollectionEntry> entries) {
   for (const CollectionEntry& entry : entries)
     if (entry.count > 0) text += std::to_string(entry.count) + " " + entry.name + "\n";
   return text;
+}
+
+std::vector<std::string> nearestDesignNames(std::string_view name,
+                                            std::span<const std::string> designNames) {
+  const std::string folded = foldedName(name);
+  std::vector<std::pair<std::size_t, std::string>> ranked;
+  for (const std::string& design : designNames)
+    ranked.emplace_back(editDistance(folded, foldedName(design)), design);
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> nearest;
+  for (std::size_t k = 0; k < std::min(kNearestNames, ranked.size()); ++k)
+    nearest.push_back(ranked[k].second);
+  return nearest;
 }

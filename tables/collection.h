@@ -72,6 +72,11 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
 CollectionRead readCollectionFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames);
 
+// The three design names of `designNames` (fewer when it holds fewer) nearest to `name` in
+// spelling, letter case aside, nearest first; among names as near, the earlier one first.
+std::vector<std::string> nearestDesignNames(std::string_view name,
+                                            std::span<const std::string> designNames);
+
 // The text of a collection file holding `entries` with a count above 0, one "3 Mailfist" a
 // line in the given order, each ended by a line feed; readCollection reads it back to the same
 // entries. Empty when no entry has a copy, which readCollection refuses.

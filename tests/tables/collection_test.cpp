@@ -60,6 +60,10 @@ TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
   EXPECT_EQ(got.warnings,
             (std::vector<std::string>{"mine.txt, line 2: \"Mailfsit\" is in no table "
                                       "(nearest: Mailfist, Malachite, 2 Fast); kept"}));
+  EXPECT_EQ(nearestDesignNames("GALE REGNET", kNames),
+            (std::vector<std::string>{"Gale Regent", "Malachite", "Mailfist"}));
+  EXPECT_EQ(nearestDesignNames("x", std::vector<std::string>{"Mailfist"}),
+            std::vector<std::string>{"Mailfist"});
 }
 
 TEST(Collection, OneCollectionWrittenDifferentlyHasOneIdentity) {
