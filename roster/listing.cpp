@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generator/reroll_list.h"
+#include "roster/roster_words.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::vector<apstring> listForce(const Force& force) {
     const Mech& slot = roster[i];
     if (i % slotsPerGroup == 0) lines.emplace_back(" ");
     if (slot.kind == SlotKind::open) {
-      lines.push_back(apstring("(open: no ") + slot.weightClass + apstring(" design left)"));
+      lines.emplace_back(("(" + openSlotWords(slot) + ")").c_str());
     } else {
       lines.push_back(slot.name + apstring(" P: ") + slot.piloting + apstring(" G: ") +
                       slot.gunnery);

@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: MIT
 """Takes the README's pictures of the browser page with headless Chromium: a Davion "Company"
 at a desktop's 1280 x 900 and on a phone's 360 x 740 screen, touch emulated, and the site on a
-phone's screen. Run with Debian's python3 (it has python3-selenium):
+phone's screen; beside the phone's picture, on the same screen, the collection panel showing
+only what a small collection owns (page-phone-collection.png), a force drawn from it with open
+slots (page-phone-open-slots.png) and a Galaxy at its thirtieth star under the force's bar
+(page-phone-galaxy.png). Run with Debian's python3 (it has python3-selenium):
 `python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png> <site folder> <site.png>`."""
 import functools
 import http.server
@@ -13,6 +16,7 @@ import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
 
 page, desktop, phone, site, site_phone = sys.argv[1:6]
@@ -44,5 +48,31 @@ with tempfile.TemporaryDirectory() as profile:
                 lambda driver: driver.find_element("id", "MechBox").get_attribute("value"))
             driver.execute_script("return document.fonts.ready")
             driver.save_screenshot(path)
+        folder = pathlib.Path(phone).parent
+        shelf = pathlib.Path(profile) / "shelf.txt"
+        shelf.write_text("2 Sleetfang\n1 Tidecaller\n1 Gale Regent\n2 Mailfist\n1 Kaito Runner\n")
+        driver.get("about:blank")
+        driver.get(pathlib.Path(page).resolve().as_uri())
+        WebDriverWait(driver, 10).until(lambda driver: driver.find_element("id", "GButton").is_enabled())
+        driver.find_element("id", "CollectionFileInput").send_keys(str(shelf))
+        driver.find_element("id", "OpenCollection").click()
+        WebDriverWait(driver, 10).until(lambda driver: len(driver.find_elements(
+            "css selector", "#CollectionDesigns tbody tr")) == 5)
+        driver.save_screenshot(str(folder / "page-phone-collection.png"))
+        driver.find_element("css selector", "#CollectionPanel summary").click()
+        driver.find_element("id", "OwnedBox").click()
+        for list_id, word in (("HouseBox", "Kurita"), ("SizeBox", "Company")):
+            Select(driver.find_element("id", list_id)).select_by_value(word)
+        driver.find_element("id", "SeedBox").send_keys("1")
+        driver.find_element("id", "GButton").click()
+        driver.execute_script("scrollTo({top: document.getElementById('Roster').offsetTop - "
+                              "document.getElementById('ForceBar').offsetHeight - 8})")
+        driver.save_screenshot(str(folder / "page-phone-open-slots.png"))
+        driver.get("about:blank")
+        driver.get(pathlib.Path(page).resolve().as_uri() + "#house=Wolf&size=Galaxy&vehicles=1&seed=4")
+        WebDriverWait(driver, 10).until(
+            lambda driver: driver.find_element("id", "MechBox").get_attribute("value"))
+        Select(driver.find_element("id", "JumpTo")).select_by_value("30")
+        driver.save_screenshot(str(folder / "page-phone-galaxy.png"))
     finally:
         driver.quit()

@@ -68,14 +68,23 @@ std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t ma
   return bytes;
 }
 
-std::string nearestNames(const std::string& folded, std::span<const std::string> designNames) {
+std::vector<std::string> nearestDesignNames(std::string_view name,
+                                            std::span<const std::string> designNames) {
+  const std::string folded = foldedName(name);
   std::vector<std::pair<std::size_t, std::string>> ranked;
-  for (const std::string& name : designNames)
-    ranked.emplace_back(editDistance(folded, foldedName(name)), name);
+  for (const std::string& design : designNames)
+    ranked.emplace_back(editDistance(folded, foldedName(design)), design);
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::string list;
+  std::vector<std::string> nearest;
   for (std::size_t k = 0; k < std::min(kNearestNames, ranked.size()); ++k)
-    list += (list.empty() ? "" : ", ") + ranked[k].second;
+    nearest.push_back(ranked[k].second);
+  return nearest;
+}
+
+std::string nearestNames(const std::string& folded, std::span<const std::string> designNames) {
+  std::string list;
+  for (const std::string& name : nearestDesignNames(folded, designNames))
+    list += (list.empty() ? "" : ", ") + name;
   return list.empty() ? "the table file names no design" : "nearest: " + list;
 }

@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A player's file that cannot be read: its message names the file and what went wrong.
 class PlayerFileError : public std::runtime_error {
@@ -26,6 +27,11 @@ bool isUtf8Text(std::string_view bytes);
 // <kind> (over 1 MiB)"); reading stops at the bound, so an endless stream ends too.
 std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes,
                             const std::string& kind);
+
+// The three design names of `designNames` (fewer when it holds fewer) nearest to `name` in
+// spelling, letter case aside, nearest first; among names as near, the earlier one first.
+std::vector<std::string> nearestDesignNames(std::string_view name,
+                                            std::span<const std::string> designNames);
 
 // "nearest: A, B, C": the three names of `designNames` closest to the folded name `folded` by
 // edit distance, ties in the given order; "the table file names no design" when there is none.

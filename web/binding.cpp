@@ -24,6 +24,7 @@
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/reroll_request.h"
+#include "roster/roster_words.h"
 #include "tables/table_identity.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
@@ -107,8 +108,9 @@ void setLinePlaces(val& result, const Force& force, int lineCount) {
 }
 
 // The force's groups as the roster shows them: [{number (from 1), weightClass (the word the
-// group was filled with), clan, slots: [{design, kind ("mech", "vehicle" or "battle armour"),
-// weightClass, piloting, gunnery (numbers)}]}], in order.
+// group was filled with), clan, slots: [{design, kind ("mech", "vehicle", "battle armour" or
+// "open"), weightClass, piloting, gunnery (numbers)}]}], in order; an open slot has the words
+// it shows, `open` ("open: no Heavy design left"), in place of the skills.
 val rosterGroups(const Force& force) {
   val groups = val::array();
   for (int group = 0; group < force.groupCount(); ++group) {
@@ -119,8 +121,12 @@ val rosterGroups(const Force& force) {
       slot.set("design", std::string(mech.name.c_str()));
       slot.set("kind", std::string(slotKindWord(mech.kind)));
       slot.set("weightClass", slotWeightClass(force, mech));
-      slot.set("piloting", mech.piloting - '0');
-      slot.set("gunnery", mech.gunnery - '0');
+      if (mech.kind == SlotKind::open) {
+        slot.set("open", openSlotWords(mech));
+      } else {
+        slot.set("piloting", mech.piloting - '0');
+        slot.set("gunnery", mech.gunnery - '0');
+      }
       slots.call<void>("push", slot);
     }
     val entry = val::object();
@@ -140,7 +146,7 @@ val rosterGroups(const Force& force) {
 // chosen (the four choice words it was drawn with, "Random" for an empty one), faction, size,
 // weight, experience (the words as resolved), clan, groupWord ("Lance" or "Star"), groupCount,
 // keepApplies (whether "keep this group, roll the others" applies), groups (rosterGroups),
-// lineGroups, lineSlots}.
+// openNotice (openSlotsNotice: how many slots stayed open, "" for none), lineGroups, lineSlots}.
 val shownResult() {
   const Force& force = shown->force;
   val result = val::object();
@@ -165,6 +171,7 @@ val shownResult() {
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
   result.set("groups", rosterGroups(force));
+  result.set("openNotice", openSlotsNotice(force));
   setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
 }
@@ -201,7 +208,9 @@ val generateListing(const std::string& house, const std::string& size, const std
 
 // Rolls the shown force's group `group` again (slot 0), or slot `slot` of it; with
 // `othersToo`, rolls every other group again instead, in group order, keeping `group`.
-// Returns shownResult() of the re-rolled force, or {error} with the shown force unchanged.
+// Returns shownResult() of the re-rolled force with `said`, what the re-roll did
+// (rerollOutcome), and `same`, whether it drew what was there (rerollKeptAll); or {error} with
+// the shown force unchanged.
 val rerollShown(int group, int slot, bool othersToo) {
   if (!shown) return failure("There is no force to roll again: Generate one first.");
   const RerollKind kind = othersToo   ? RerollKind::otherGroups
@@ -221,8 +230,13 @@ val rerollShown(int group, int slot, bool othersToo) {
   } catch (const std::exception& error) {
     return failure(error.what());
   }
+  const std::string said = rerollOutcome(shown->force, force, kind, Reroll{group, slot});
+  const bool same = rerollKeptAll(shown->force, force, kind, Reroll{group, slot});
   shown->force = std::move(force);
-  return shownResult();
+  val result = shownResult();
+  result.set("said", said);
+  result.set("same", same);
+  return result;
 }
 
 // Makes the user's file (`bytes`, named `name`) the table file in use when the engine can read
@@ -254,6 +268,11 @@ std::string savedBoxText(const std::string& text) {
   return savedText(textLines(text));
 }
 
+// What the seed box's `text` makes of every Generate (seedBoxNotice).
+std::string seedNotice(const std::string& text) {
+  return seedBoxNotice(text);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(musterwright) {
@@ -265,4 +284,5 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShipped);
   emscripten::function("savedText", &savedBoxText);
+  emscripten::function("seedBoxNotice", &seedNotice);
 }

@@ -12,6 +12,7 @@
 
 #include "odds/collection_designs.h"
 #include "tables/collection.h"
+#include "tables/player_file.h"
 #include "tables/table_identity.h"
 #include "tables/table_names.h"
 #include "web/page_engine.h"
@@ -146,6 +147,21 @@ std::string linkCollectionNotice(const std::string& linked) {
          inUse->identity.substr(0, 8) + "), and may differ.";
 }
 
+// The design names of the table file in use nearest to `name` (nearestDesignNames), for a
+// kept name that no table knows; none when the table file's names cannot be read.
+val nearestDesigns(const std::string& name) {
+  val list = val::array();
+  try {
+    const TableText& tables = *pageTables();
+    for (const std::string& design :
+         nearestDesignNames(name, tableDesignNames(tables.bytes, tables.name.string())))
+      list.call<void>("push", design);
+  } catch (const std::exception&) {
+    // The panel's rows then say why (designList).
+  }
+  return list;
+}
+
 }  // namespace
 
 void applyPageCollection(Selection& selection, const TableText& tables) {
@@ -166,4 +182,5 @@ EMSCRIPTEN_BINDINGS(musterwright_collection) {
   emscripten::function("collectionFileText", &collectionFileText);
   emscripten::function("setOwnedDraw", &setOwnedDraw);
   emscripten::function("linkCollectionNotice", &linkCollectionNotice);
+  emscripten::function("nearestDesigns", &nearestDesigns);
 }

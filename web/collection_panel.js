@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The page's collection panel: the designs the draws can reach in the table file in use, each
-// with the copies owned, a filter, and import and export of the collection file; the boxes
-// "Draw from my collection" and "Each design once". The collection's text and the boxes are
+// with the copies owned, a filter, "only what I own", import and export of the collection file,
+// and the names kept from a file that no table knows, each offered as its nearest designs; the
+// boxes "Draw from my collection" and "Each design once". The panel shows a page of rows at a
+// time, so it opens at once however many designs the table file holds. The collection's text and the boxes are
 // kept in browser storage. The engine (collection_binding.cpp) reads, checks and writes every
 // collection; a file with errors is refused whole, and nothing changes.
 
 const kStoredCollectionName = 'musterwright.collection.name';
 const kStoredCollectionText = 'musterwright.collection.text';
 const kStoredOwnedBoxes = 'musterwright.collection.boxes';
+// The rows the panel adds at a time.
+const kRowPage = 100;
 
 // The collection's name ("collection" until a file is imported), its designs' copies by folded
 // name, the imported names that no row holds, and the design rows, filled when first needed.
 const collection = {name: 'collection', copies: new Map(), kept: [], designs: null};
+// The rows shown: how many of the designs that pass the filter.
+let rowsShown = kRowPage;
 
 function foldedName(name) {
   return name.replace(/[A-Z]/g, (letter) => letter.toLowerCase());
@@ -51,20 +57,54 @@ function collectionFileText() {
   return Module.collectionFileText(entries.concat(collection.kept));
 }
 
-function showCollectionState() {
+function ownedDesigns() {
   let designs = 0;
   let copies = 0;
   for (const count of collection.copies.values()) {
     if (count > 0) designs += 1;
     copies += count;
   }
+  return {designs, copies};
+}
+
+function showCollectionState() {
+  const {designs, copies} = ownedDesigns();
   element('CollectionState').textContent = designs === 0 ?
       'No design picked yet: give each design you own its number of copies.' :
       `${collection.name}: ${designs} designs, ${copies} copies.`;
+  element('OwnedOnlyLabel').hidden = designs === 0;
+  showKeptNames();
+}
+
+// Each kept name with its copies and the designs nearest to it, a button each: picking one
+// adds the copies to that design's and drops the kept name.
+function showKeptNames() {
   const kept = element('KeptNames');
   kept.hidden = collection.kept.length === 0;
-  kept.textContent = 'Kept from the file, in no table of this table file: ' +
-      collection.kept.map(({name, count}) => `${count} ${name}`).join(', ');
+  const lines = collection.kept.map(({name, count}, index) => {
+    const line = make('li', `${count} ${name}: add to `);
+    for (const design of Module.nearestDesigns(name)) {
+      const button = make('button', design);
+      button.type = 'button';
+      button.dataset.kept = index;
+      button.dataset.design = design;
+      line.append(button, ' ');
+    }
+    return line;
+  });
+  const list = make('ul');
+  list.append(...lines);
+  kept.replaceChildren(make('p', 'Kept from the file, in no table of this table file:'), list);
+}
+
+function onKeptPicked(event) {
+  const button = event.target.closest('button');
+  if (button === null) return;
+  const [{count}] = collection.kept.splice(Number(button.dataset.kept), 1);
+  const key = foldedName(button.dataset.design);
+  collection.copies.set(key, Math.min(99, (collection.copies.get(key) ?? 0) + count));
+  useCopies();
+  showCollectionRows();
 }
 
 // Makes the copies as they stand the collection in use and keeps it.
@@ -74,38 +114,62 @@ function useCopies() {
     Module.forgetCollection();
   } else {
     const read = Module.useCollection(text, collection.name + '.txt');
-    if (read.errors !== undefined) showMessage(read.errors.join('\n'));
+    if (read.errors !== undefined)
+      showMessage(read.errors.join('\n'), 'failure', element('CollectionTools'));
   }
   storeCollection(text);
   showCollectionState();
 }
 
-function fillCollectionRows() {
-  const body = element('CollectionDesigns').tBodies[0];
-  if (body.rows.length > 0) return;
-  for (const {name, tables} of collectionDesigns()) {
-    const count = document.createElement('input');
-    count.type = 'number';
-    count.min = '0';
-    count.max = '99';
-    count.inputMode = 'numeric';
-    count.value = String(collection.copies.get(foldedName(name)) ?? 0);
-    count.setAttribute('aria-label', `${name} copies`);
-    count.dataset.design = foldedName(name);
-    const row = document.createElement('tr');
-    const cell = make('td');
-    cell.append(count);
-    row.append(make('th', name), make('td', tables.join(', '), 'tables'), cell);
-    row.firstChild.scope = 'row';
-    body.append(row);
-  }
-  filterCollectionRows();
+function designRow({name, tables}) {
+  const count = document.createElement('input');
+  count.type = 'number';
+  count.min = '0';
+  count.max = '99';
+  count.inputMode = 'numeric';
+  count.value = String(collection.copies.get(foldedName(name)) ?? 0);
+  count.setAttribute('aria-label', `${name} copies`);
+  count.dataset.design = foldedName(name);
+  const row = document.createElement('tr');
+  const heading = make('th', name);
+  heading.scope = 'row';
+  const cell = make('td');
+  cell.append(count);
+  row.append(heading, make('td', tables.join(', '), 'tables'), cell);
+  return row;
 }
 
-function filterCollectionRows() {
+// The designs that pass the filter and, while "Only what I own" is ticked, are owned.
+function passingDesigns() {
   const typed = element('CollectionFilter').value.trim().toLowerCase();
-  for (const row of element('CollectionDesigns').tBodies[0].rows)
-    row.hidden = typed !== '' && !row.textContent.toLowerCase().includes(typed);
+  const ownedOnly = element('OwnedOnly').checked && !element('OwnedOnlyLabel').hidden;
+  return collectionDesigns().filter(({name, tables}) =>
+    (!ownedOnly || (collection.copies.get(foldedName(name)) ?? 0) > 0) &&
+    (typed === '' || `${name} ${tables.join(' ')}`.toLowerCase().includes(typed)));
+}
+
+// Shows the first page of the designs that pass; `more` adds the next page to those shown.
+function showCollectionRows(more = false) {
+  const passing = passingDesigns();
+  const body = element('CollectionDesigns').tBodies[0];
+  rowsShown = more ? rowsShown + kRowPage : kRowPage;
+  const shownBefore = more ? body.rows.length : 0;
+  const rows = passing.slice(shownBefore, rowsShown).map(designRow);
+  if (more)
+    body.append(...rows);
+  else
+    body.replaceChildren(...rows);
+  const left = passing.length - Math.min(rowsShown, passing.length);
+  element('MoreDesigns').hidden = left === 0;
+  element('MoreDesigns').textContent = `Show ${Math.min(left, kRowPage)} more of ${left}`;
+}
+
+// Opens the panel on what is owned, when something is, and brings it into view.
+function openCollectionPanel() {
+  const panel = element('CollectionPanel');
+  if (!panel.open) panel.open = true;
+  panel.scrollIntoView({block: 'start'});
+  panel.querySelector('summary').focus({preventScroll: true});
 }
 
 function onCopiesTyped(event) {
@@ -129,34 +193,38 @@ function takeCollection(read, name) {
     else
       collection.kept.push({name: entry.name, count: entry.count});
   }
-  for (const box of element('CollectionDesigns').querySelectorAll('input'))
-    box.value = String(collection.copies.get(box.dataset.design) ?? 0);
   showCollectionState();
 }
 
 // Imports the collection file `file`; one with errors is refused with them, nothing changed.
 async function importCollection(file) {
+  const tools = element('CollectionTools');
   let text;
   try {
     text = await file.text();
   } catch (error) {
-    showMessage(`${file.name} could not be read (${error.message}); nothing changed.`);
+    showMessage(`${file.name} could not be read (${error.message}); nothing changed.`, 'failure',
+                tools);
     return;
   }
   const read = Module.useCollection(text, file.name);
   if (read.errors !== undefined) {
-    showMessage(`${file.name} was not imported; nothing changed.\n` + read.errors.join('\n'));
+    showMessage(`${file.name} was not imported; nothing changed.\n` + read.errors.join('\n'),
+                'failure', tools);
     return;
   }
   takeCollection(read, read.name);
   storeCollection(collectionFileText());
-  showMessage(read.warnings.join('\n'), 'notice');
+  element('OwnedOnly').checked = true;
+  showCollectionRows();
+  showMessage(read.warnings.join('\n'), 'notice', tools);
 }
 
 function exportCollection() {
   const text = collectionFileText();
   if (text === '') {
-    showMessage('Nothing was exported: the collection owns no copy yet.');
+    showMessage('Nothing was exported: the collection owns no copy yet.', 'failure',
+                element('CollectionTools'));
     return;
   }
   const anchor = document.createElement('a');
@@ -194,9 +262,8 @@ function addCollectionToLink(link, entry) {
 // A new table file changes the designs to pick from and how the collection reads.
 function tablesChangedForCollection() {
   collection.designs = null;
-  element('CollectionDesigns').tBodies[0].replaceChildren();
   restoreCollection();
-  if (element('CollectionPanel').open) fillCollectionRows();
+  if (element('CollectionPanel').open) showCollectionRows();
 }
 
 // The collection kept from an earlier visit, read against the table file in use.
@@ -236,9 +303,15 @@ function startCollectionPanel() {
   element('OwnedBox').addEventListener('change', ownedBoxesChanged);
   element('UniqueBox').addEventListener('change', ownedBoxesChanged);
   element('CollectionPanel').addEventListener('toggle', () => {
-    if (element('CollectionPanel').open) fillCollectionRows();
+    if (!element('CollectionPanel').open) return;
+    element('OwnedOnly').checked = ownedDesigns().designs > 0;
+    showCollectionRows();
   });
-  element('CollectionFilter').addEventListener('input', filterCollectionRows);
+  element('OpenCollection').addEventListener('click', openCollectionPanel);
+  element('CollectionFilter').addEventListener('input', () => showCollectionRows());
+  element('OwnedOnly').addEventListener('change', () => showCollectionRows());
+  element('MoreDesigns').addEventListener('click', () => showCollectionRows(true));
+  element('KeptNames').addEventListener('click', onKeptPicked);
   const rows = element('CollectionDesigns');
   rows.addEventListener('input', onCopiesTyped);
   rows.addEventListener('change', onCopiesTyped);

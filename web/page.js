@@ -29,7 +29,8 @@ const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'batt
 const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'Vehicle',
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
                          'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
-                         'ImportCollection', 'ExportCollection', 'CollectionFilter'];
+                         'ImportCollection', 'ExportCollection', 'CollectionFilter',
+                         'OpenCollection'];
 
 function element(id) {
   return document.getElementById(id);
@@ -42,12 +43,17 @@ function make(tag, text = '', className = '') {
   return made;
 }
 
-// Shows `text` in the message line ("failure" or "notice"); an empty text hides the line.
-function showMessage(text, kind = 'failure') {
+// Shows `text` in the message line ("failure" or "notice"); an empty text hides the line. A
+// message caused by the control `near` that would show out of sight, away from it, shows in
+// a bar at the bottom of the screen instead, until the next message or a tap on it.
+function showMessage(text, kind = 'failure', near = null) {
   const line = element('Message');
   line.textContent = text;
   line.className = kind;
   line.hidden = text === '';
+  if (line.hidden || near === null) return;
+  const box = line.getBoundingClientRect();
+  if (box.top < 0 || box.bottom > innerHeight) line.classList.add('floating');
 }
 
 // Says `text` to screen readers once, without moving the focus.
@@ -106,12 +112,22 @@ function linkOf(entry) {
   return '#' + link.toString().replaceAll('%2C', ',');
 }
 
-function keepForces() {
+function keepForcesNow() {
+  keepPending = false;
   try {
     sessionStorage.setItem(kStoredForces, JSON.stringify(forces));
   } catch {
     // Without session storage a reload draws the force of the address again, edits lost.
   }
+}
+
+// Keeps the forces once the screen has been painted (and at the latest when the page is
+// left), so that writing them never delays what a tap shows.
+let keepPending = false;
+function keepForces() {
+  if (keepPending) return;
+  keepPending = true;
+  requestAnimationFrame(() => setTimeout(() => { if (keepPending) keepForcesNow(); }));
 }
 
 // Makes the shown force the newest entry, dropping those undone before, and gives it a browser
@@ -142,8 +158,15 @@ function showStackButtons() {
   element('ShareLink').disabled = shown === null;
 }
 
+function forceTitle(run) {
+  return [run.faction, run.size, run.weight, run.experience].join(' \u00b7 ');
+}
+
 // Shows `run` as the roster and, in the listing box, as `text` (its listing unless edited).
-function showForce(run, choices, vehicles, text = run.listing) {
+// With `rerolled`, `run` is the shown force re-rolled, and the roster changes only the rows
+// and headings that differ.
+function showForce(run, choices, vehicles, text = run.listing, rerolled = false) {
+  const before = shown;
   shown = {run, choices, vehicles};
   showMessage(tablesWarning, 'notice');
   const box = element('MechBox');
@@ -151,9 +174,14 @@ function showForce(run, choices, vehicles, text = run.listing) {
   // Nothing is at the cursor until the player puts it on a lance's lines.
   box.setSelectionRange(0, 0);
   element('SeedLabel').value = run.seedLine;
+  element('ForceTitle').textContent = forceTitle(run);
+  element('ForceTitle').hidden = false;
   element('RollGroup').textContent = `Roll This ${groupWord()} Again`;
   element('KeepGroup').textContent = `Keep This ${groupWord()}, Roll the Others Again`;
-  showRoster();
+  if (rerolled)
+    updateRoster(before.run);
+  else
+    showRoster();
   showRerollTarget();
   showStackButtons();
 }
@@ -178,6 +206,8 @@ function generate(seedText, rerollText = '', how = 'push') {
   showForce(run, choices, vehicles);
   // The first force of a visit takes the page's own history entry, so Back leaves from there.
   record(forces.position < 0 ? 'replace' : how);
+  // The force's first row comes into sight, the form scrolling up as little as it takes.
+  element('Roster').querySelector('.slot')?.scrollIntoView({block: 'nearest'});
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
   return true;
 }
@@ -261,11 +291,14 @@ function rollAgain(group, slot, others) {
     showMessage(run.error);
     return false;
   }
-  showForce(run, shown.choices, shown.vehicles);
+  showForce(run, shown.choices, shown.vehicles, run.listing, true);
   record('push');
-  markChanged(group, slot, others);
-  const said = what[0].toUpperCase() + what.slice(1);
-  announce(`${said} rolled again.`);
+  if (run.same) {
+    showMessage(run.said, 'notice', element('Roster'));
+  } else {
+    markChanged(group, slot, others);
+    announce(run.said);
+  }
   return true;
 }
 
@@ -296,49 +329,134 @@ function rosterButton(action, ...parts) {
   return button;
 }
 
+// A slot's row: its design (or the words of an open slot), kind, weight class and skills, and
+// its Roll again.
+function slotRow(group, number, slot) {
+  const row = make('li', '', 'slot row');
+  row.dataset.slot = number;
+  const facts = make('span', '', 'facts');
+  if (slot.open === undefined) {
+    const piloting = make('span', ` ${slot.piloting}`, 'skill');
+    piloting.prepend(Object.assign(make('abbr', 'P'), {title: 'Piloting'}));
+    const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
+    gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
+    facts.append(make('span', kKindWords[slot.kind], 'kind'),
+                 make('span', slot.weightClass, 'class'), piloting, gunnery);
+    row.append(make('span', slot.design, 'design'), facts);
+  } else {
+    row.classList.add('open');
+    row.append(make('span', slot.open, 'design'), facts);
+  }
+  row.append(rosterButton(`${group}.${number}`, 'Roll', ` slot ${group}.${number}`, ' again'));
+  return row;
+}
+
+function groupHead(run, group) {
+  const head = make('div', '', 'group-head row');
+  const title = make('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`);
+  title.id = `Group${group.number}`;
+  const word = ` ${groupWord(true)} ${group.number}`;
+  head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
+  if (run.keepApplies) {
+    const keep = rosterButton(`keep ${group.number}`, 'Keep', word, ', roll the others', ' again');
+    keep.className = 'secondary';
+    head.append(keep);
+  }
+  return head;
+}
+
+function groupSection(run, group) {
+  const section = make('section');
+  section.dataset.group = group.number;
+  section.setAttribute('aria-labelledby', `Group${group.number}`);
+  const rows = make('ol');
+  rows.append(...group.slots.map((slot, index) => slotRow(group.number, index + 1, slot)));
+  section.append(groupHead(run, group), rows);
+  return section;
+}
+
+// Builds the roster for the shown force in one go, off the page, then puts it in.
 function showRoster() {
   const run = shown.run;
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
-  const focusedAction = focused === null ? rosterFocus : focused.dataset.action;
-  roster.replaceChildren(
-      make('h2', [run.faction, run.size, run.weight, run.experience].join(' · ')));
-  for (const group of run.groups) {
-    const section = make('section');
-    section.dataset.group = group.number;
-    const head = make('div', '', 'group-head row');
-    const title = make('h3', `${groupWord()} ${group.number} · ${group.weightClass}`);
-    title.id = `Group${group.number}`;
-    section.setAttribute('aria-labelledby', title.id);
-    const word = ` ${groupWord(true)} ${group.number}`;
-    head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
-    if (run.keepApplies)
-      head.append(rosterButton(`keep ${group.number}`, 'Keep', word, ', roll the others', ' again'));
-    const rows = make('ol');
-    group.slots.forEach((slot, index) => {
-      const row = make('li', '', 'slot row');
-      row.dataset.slot = index + 1;
-      const piloting = make('span', ` ${slot.piloting}`, 'skill');
-      piloting.prepend(Object.assign(make('abbr', 'P'), {title: 'Piloting'}));
-      const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
-      gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
-      const facts = make('span', '', 'facts');
-      facts.append(make('span', kKindWords[slot.kind], 'kind'),
-                   make('span', slot.weightClass, 'class'), piloting, gunnery);
-      row.append(make('span', slot.design, 'design'), facts,
-                 rosterButton(`${group.number}.${index + 1}`, 'Roll',
-                              ` slot ${group.number}.${index + 1}`, ' again'));
-      rows.append(row);
-    });
-    section.append(head, rows);
-    roster.append(section);
+  const built = document.createDocumentFragment();
+  built.append(make('h2', forceTitle(run)), make('p', run.openNotice, 'open-notice'),
+               ...run.groups.map((group) => groupSection(run, group)));
+  built.children[1].hidden = run.openNotice === '';
+  roster.replaceChildren(built);
+  showJumps(run);
+  takeRosterFocus(focused === null ? rosterFocus : focused.dataset.action, focused !== null);
+}
+
+function sameSlot(a, b) {
+  return ['design', 'kind', 'weightClass', 'piloting', 'gunnery', 'open'].every(
+      (fact) => a[fact] === b[fact]);
+}
+
+// Changes the roster from `before`'s to the shown force's: only the rows, headings and notice
+// whose words differ are made anew; every other element stays as it was.
+function updateRoster(before) {
+  const run = shown.run;
+  const roster = element('Roster');
+  const focused = roster.contains(document.activeElement) ? document.activeElement : null;
+  const notice = roster.querySelector('.open-notice');
+  if (notice.textContent !== run.openNotice) {
+    notice.textContent = run.openNotice;
+    notice.hidden = run.openNotice === '';
   }
-  const buttons = [...roster.querySelectorAll('button')];
-  const current = buttons.find((button) => button.dataset.action === focusedAction) ?? buttons[0];
-  if (current === undefined) return;
+  const sections = roster.querySelectorAll('section');
+  run.groups.forEach((group, index) => {
+    const old = before.groups[index];
+    const section = sections[index];
+    if (old.weightClass !== group.weightClass)
+      section.firstChild.replaceWith(groupHead(run, group));
+    const rows = section.lastChild.children;
+    group.slots.forEach((slot, place) => {
+      if (!sameSlot(slot, old.slots[place]))
+        rows[place].replaceWith(slotRow(group.number, place + 1, slot));
+    });
+  });
+  takeRosterFocus(focused === null ? rosterFocus : focused.dataset.action, focused !== null);
+}
+
+// Gives the roster's one tab stop to the button of `action` (the first button when it is
+// gone), focused with `focus`.
+function takeRosterFocus(action, focus) {
+  const roster = element('Roster');
+  for (const stop of roster.querySelectorAll('button[tabindex="0"]')) stop.tabIndex = -1;
+  const current = roster.querySelector(`button[data-action="${action}"]`) ??
+                  roster.querySelector('button');
+  if (current === null) return;
   current.tabIndex = 0;
   rosterFocus = current.dataset.action;
-  if (focused !== null) current.focus();
+  if (focus) current.focus();
+}
+
+// The bar's list of places to go to, for a force of more than four groups: the form, then each
+// group.
+function showJumps(run) {
+  const jump = element('JumpTo');
+  jump.hidden = run.groups.length <= 4;
+  if (jump.hidden) return;
+  const places = run.groups.map((group) =>
+    new Option(`${groupWord()} ${group.number} \u00b7 ${group.weightClass}`, group.number));
+  jump.replaceChildren(jump.options[0], new Option('The form', 'form'), ...places);
+  jump.value = '';
+}
+
+function onJump() {
+  const jump = element('JumpTo');
+  const place = jump.value;
+  jump.value = '';
+  if (place === 'form') {
+    scrollTo({top: 0});
+    element('HouseBox').focus({preventScroll: true});
+  } else {
+    const section = element('Roster').querySelector(`section[data-group="${place}"]`);
+    scrollTo({top: section.getBoundingClientRect().top + scrollY - element('ForceBar').offsetHeight});
+    takeRosterFocus(place, true);
+  }
 }
 
 // The action of the roster's button that takes the roster's one tab stop.
@@ -439,7 +557,8 @@ function generateFromLink() {
 function saveToFile() {
   const name = element('FileName').value;
   if (name.trim() === '') {
-    showMessage('Nothing was saved: type the name of the file to save to.');
+    showMessage('Nothing was saved: type the name of the file to save to.', 'failure',
+                element('ToFile'));
     return;
   }
   const text = Module.savedText(element('MechBox').value);
@@ -455,10 +574,10 @@ async function copyLink() {
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
-    showMessage('Link copied: ' + link, 'notice');
+    showMessage('Link copied: ' + link, 'notice', element('CopyLink'));
   } catch (error) {
     showMessage(`The browser would not copy the link (${error.message}); copy it from the ` +
-                `address bar: ${link}`);
+                `address bar: ${link}`, 'failure', element('CopyLink'));
   }
 }
 
@@ -469,7 +588,8 @@ async function shareLink() {
                            url: location.href});
   } catch (error) {
     if (error.name !== 'AbortError')
-      showMessage(`The browser would not share the link (${error.message}); use Copy Link.`);
+      showMessage(`The browser would not share the link (${error.message}); use Copy Link.`,
+                  'failure', element('ShareLink'));
   }
 }
 
@@ -485,10 +605,12 @@ function fillPrintSheet() {
     sheet.append(make('p', `${words.join(' · ')} · vehicles ${shown.vehicles ? 'included' :
                                                                               'left out'}`),
                  make('p', shown.run.seedLine), make('p', location.href));
+    if (shown.run.openNotice !== '') sheet.append(make('p', shown.run.openNotice));
   }
   if (shown !== null && box.value === shown.run.listing) {
     const roster = element('Roster').cloneNode(true);
     for (const named of roster.querySelectorAll('[id]')) named.removeAttribute('id');
+    roster.querySelector('.open-notice').remove();
     sheet.append(...roster.childNodes);
   } else {
     sheet.append(make('pre', box.value));
@@ -557,14 +679,14 @@ function useShippedTables() {
 
 // Uses the user's table file when the engine can read it, showing its warning when it fails its
 // check; else shows why and keeps the file in use. Returns whether it is now in use.
-function useOwnTables(name, bytes, refusal) {
+function useOwnTables(name, bytes, refusal, near = null) {
   const result = Module.useTables(bytes, name);
   if (result.error !== undefined) {
-    showMessage(refusal + '\n' + result.error);
+    showMessage(refusal + '\n' + result.error, 'failure', near);
     return false;
   }
   showTablesInUse(name, false, result.warning.join('\n'));
-  showMessage(tablesWarning, 'notice');
+  showMessage(tablesWarning, 'notice', near);
   return true;
 }
 
@@ -574,10 +696,12 @@ async function chooseTables(file) {
   try {
     bytes = new Uint8Array(await file.arrayBuffer());
   } catch (error) {
-    showMessage(`${file.name} could not be read (${error.message}). ${inUse} stays in use.`);
+    showMessage(`${file.name} could not be read (${error.message}). ${inUse} stays in use.`,
+                'failure', element('ChooseTables'));
     return;
   }
-  if (!useOwnTables(file.name, bytes, `${file.name} was not taken; ${inUse} stays in use.`))
+  if (!useOwnTables(file.name, bytes, `${file.name} was not taken; ${inUse} stays in use.`,
+                    element('ChooseTables')))
     return;
   try {
     localStorage.setItem(kStoredBytes, toBase64(bytes));
@@ -647,6 +771,15 @@ function startPage() {
   restoreTables();
   startCollectionPanel();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
+  const showSeedNote = () => {
+    const note = element('SeedNote');
+    note.value = Module.seedBoxNotice(element('SeedBox').value);
+    note.hidden = note.value === '';
+  };
+  element('SeedBox').addEventListener('input', showSeedNote);
+  showSeedNote();
+  element('JumpTo').addEventListener('change', onJump);
+  element('Message').addEventListener('click', () => element('Message').classList.remove('floating'));
   element('GButton').addEventListener('click', generateWithSeedBox);
   for (const list of lists()) onEnter(list, generateWithSeedBox);
   onEnter(element('SeedBox'), generateWithSeedBox);
@@ -688,6 +821,7 @@ function startPage() {
     showMessage('');
   });
   window.addEventListener('popstate', onHistory);
+  window.addEventListener('pagehide', () => { if (keepPending) keepForcesNow(); });
   window.addEventListener('hashchange', () => {
     if (location.hash !== shownHash) generateFromLink();
   });

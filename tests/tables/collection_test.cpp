@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tables/player_file.h"
+
 namespace {
 
 const std::vector<std::string> kNames{"Mailfist", "2 Fast", "Gale Regent", "Malachite"};
@@ -60,6 +62,10 @@ TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
   EXPECT_EQ(got.warnings,
             (std::vector<std::string>{"mine.txt, line 2: \"Mailfsit\" is in no table "
                                       "(nearest: Mailfist, Malachite, 2 Fast); kept"}));
+  EXPECT_EQ(nearestDesignNames("GALE REGNET", kNames),
+            (std::vector<std::string>{"Gale Regent", "Malachite", "Mailfist"}));
+  EXPECT_EQ(nearestDesignNames("x", std::vector<std::string>{"Mailfist"}),
+            std::vector<std::string>{"Mailfist"});
 }
 
 TEST(Collection, OneCollectionWrittenDifferentlyHasOneIdentity) {

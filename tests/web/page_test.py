@@ -5,6 +5,7 @@ a bad and a good table file of one's own, the saved file's bytes, the printed sh
 network; axe-core and html-validate (web/node_modules) check the page where they are installed.
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli.
 Ends with status 77 (skipped), saying why, where emscripten, Chromium or Selenium is missing."""
+import contextlib
 import http.server
 import importlib.util
 import os
@@ -438,6 +439,122 @@ class Page(unittest.TestCase):
         finally:
             self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    @contextlib.contextmanager
+    def phone(self):
+        """A phone's 360 x 740 screen with touch, as the page's phone tests use."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 1, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        try:
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def in_view(self, selector):
+        """Whether the element of `selector` is on screen and not covered by another."""
+        return self.driver.execute_script(
+            "const box = document.querySelector(arguments[0]).getBoundingClientRect();"
+            "const hit = document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);"
+            "return box.top >= 0 && box.bottom <= innerHeight && box.height > 0 &&"
+            " hit !== null && hit.closest(arguments[0]) !== null", selector)
+
+    def test_a_collection_on_a_phone_shows_what_is_owned_and_its_open_slots(self):
+        stored = "return localStorage.getItem('musterwright.collection.text')"
+        shelf = self.folder / "shelf.txt"
+        shelf.write_text("2 Sleetfang\n1 Tidecaller\n1 Gale Regent\n3 Mailfsit\n")
+        (self.folder / "bad.txt").write_text("100 Mailfist\n")
+        rows = "return [...document.querySelectorAll('#CollectionDesigns tbody th')].map(th => th.textContent)"
+        with self.phone():
+            try:
+                self.open(PAGE.as_uri())
+                self.driver.find_element("id", "OpenCollection").click()
+                self.assertTrue(self.in_view("#CollectionPanel summary"))
+                self.driver.find_element("id", "CollectionFileInput").send_keys(str(shelf))
+                self.wait_for(lambda: self.driver.execute_script(rows) ==
+                              ["Gale Regent", "Sleetfang", "Tidecaller"], "only the owned rows")
+                self.driver.find_element("id", "Message").click()  # the import's notice
+                self.driver.find_element("id", "OwnedOnly").click()
+                self.assertGreater(len(self.driver.execute_script(rows)), 90)
+                self.driver.find_element("xpath", "//*[@id='KeptNames']//button[.='Mailfist']").click()
+                self.assertIn("3 Mailfist\n", self.driver.execute_script(stored))
+                self.assertNotIn("Mailfsit", self.driver.execute_script(stored))
+                self.assertFalse(self.driver.find_element("id", "KeptNames").is_displayed())
+                shelf.write_text(self.driver.execute_script(stored))
+                self.driver.find_element("id", "CollectionFileInput").send_keys(
+                    str(self.folder / "bad.txt"))
+                self.wait_for(lambda: "bad.txt was not imported" in
+                              self.value("Message", "textContent"), "the refusal")
+                self.assertTrue(self.in_view("#Message"))
+                self.driver.find_element("id", "Message").click()
+                self.driver.find_element("id", "OwnedBox").click()
+                self.generate(["Kurita", "Company", None, None], False, "1")
+                notice = subprocess.run(
+                    [CLI, "--faction", "Kurita", "--size", "Company", "--seed", "1", "--collection",
+                     shelf, "--tables", SOURCE / "data/Tables.dat"], capture_output=True, text=True)
+                self.assertEqual(notice.returncode, 0, notice.stderr)
+                self.assertIn("slots stayed open", notice.stderr)
+                self.assertEqual(self.value("MechBox") + "\n", notice.stdout)
+                open_rows = self.driver.find_elements("css selector", "#Roster .slot.open")
+                self.assertEqual(len(open_rows), notice.stdout.count("(open: no "))
+                for row in open_rows:
+                    self.assertRegex(row.text, r"^open: no \w+ design left")
+                skills = self.driver.execute_script(
+                    "return [...document.querySelectorAll('#Roster .skill')].map(s => s.textContent)")
+                self.assertTrue(all(skill[-1] in "1234567" for skill in skills), skills)
+                said = self.value("Roster", "textContent")
+                self.assertIn(notice.stderr.strip().split(": ", 1)[1], said)
+                sheet = self.print_text()
+                self.assertIn("open: no ", sheet)
+                self.assertIn("slots stayed open", sheet)
+            finally:
+                self.driver.execute_script(
+                    "for (const key of ['name', 'text', 'boxes'])"
+                    "  localStorage.removeItem('musterwright.collection.' + key)")
+
+    def test_a_galaxy_on_a_phone_redraws_one_row_and_keeps_its_bar_in_reach(self):
+        from selenium.webdriver.support.select import Select
+
+        with self.phone():
+            self.open(PAGE.as_uri())
+            self.driver.execute_script("document.getElementById('ShareLink').hidden = false")
+            self.generate(["Wolf", "Galaxy", None, None], True, "4")
+            self.assertIn("every generate uses seed 4", self.value("SeedNote").lower())
+            self.assertTrue(self.in_view("#SeedNote"))
+            self.assertTrue(self.in_view("#ForceTitle"))
+            self.assertTrue(self.in_view("#Roster .slot"))
+            nodes = "return [...document.querySelectorAll('#Roster h2, #Roster .row')]"
+            before = self.driver.execute_script(nodes)
+            row = before.index(self.driver.find_element(
+                "css selector", "#Roster section[data-group='2'] .slot:nth-child(3)"))
+            self.driver.find_element("css selector", "#Roster [data-action='2.3']").click()
+            self.assertEqual(self.value("MechBox") + "\n", self.cli_listing(
+                ["--faction", "Wolf", "--size", "Galaxy", "--vehicles"], "4", "2.3"))
+            after = self.driver.execute_script(nodes)
+            self.assertEqual(len(after), len(before))
+            changed = [k for k, (old, new) in enumerate(zip(before, after)) if old != new]
+            self.assertIn(changed, ([row], []))
+            Select(self.driver.find_element("id", "JumpTo")).select_by_value("30")
+            self.assertTrue(self.in_view("#Roster section[data-group='30'] h3"))
+            for control in ("#UndoButton", "#CopyLink", "#ForceTitle"):
+                self.assertTrue(self.in_view(control), control)
+            Select(self.driver.find_element("id", "JumpTo")).select_by_value("form")
+            self.assertEqual(self.driver.execute_script("return scrollY"), 0)
+        # Slot 1.1 of this Star draws the same design and crew again.
+        self.open(PAGE.as_uri() + "#house=Wolf&size=Star&seed=79")
+        self.driver.find_element("css selector", "#Roster [data-action='1.1']").click()
+        self.assertEqual(self.value("Message", "textContent"), "Slot 1.1 rolled again: the same")
+
+    def print_text(self):
+        """The printed sheet's text, as pdftotext reads it."""
+        import base64
+
+        pdf = self.folder / "sheet.pdf"
+        pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+            "Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"]))
+        return subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                              text=True, check=True).stdout
 
     def test_axe_and_html_validate_find_nothing(self):
         checkers = SOURCE / "web/node_modules"

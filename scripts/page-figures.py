@@ -1,0 +1,82 @@
+# SPDX-License-Identifier: MIT
+"""Times the page in headless Chromium as a phone meets it (360 x 740, touch), with the CPU
+slowed four times and unthrottled, and prints the median of 10 of each, with the machine's load:
+a Clan Galaxy with vehicles from the tap on Generate to the painted roster, one slot's Roll
+again to the painted row, and the collection panel from the tap to its painted rows (and, once,
+its first opening in a visit, which asks the engine for the designs).
+A figure, not a check: `python3 scripts/page-figures.py <build>/musterwright.html`."""
+import os
+import pathlib
+import shutil
+import statistics
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.select import Select
+from selenium.webdriver.support.wait import WebDriverWait
+
+PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
+RUNS = 10
+# Each measure: the script that taps and calls `painted` once the tap's work is on screen.
+PAINTED = "requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));"
+TAPS = {
+    "Galaxy with vehicles, Generate": "document.getElementById('GButton').click();" + PAINTED,
+    "one slot's Roll again": "document.querySelector('#Roster [data-action=\"2.3\"]').click();" +
+                             PAINTED,
+    "collection panel, open": "const panel = document.getElementById('CollectionPanel');"
+                              "panel.addEventListener('toggle', () => {" + PAINTED + "},"
+                              "{once: true}); panel.querySelector('summary').click();",
+}
+CLOSE_PANEL = "document.getElementById('CollectionPanel').open = false;"
+FIRST_OPEN = "collection panel, first open of the visit (one run)"
+
+
+def median_ms(driver, tap, after=""):
+    times = []
+    for _ in range(RUNS):
+        times.append(driver.execute_async_script(
+            "const done = arguments[0]; const start = performance.now();" + tap))
+        driver.execute_script(after)
+    return statistics.median(times)
+
+
+with tempfile.TemporaryDirectory() as profile:
+    options = webdriver.ChromeOptions()
+    options.binary_location = shutil.which("chromium")
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", f"--user-data-dir={profile}"):
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    try:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 1, "mobile": True})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        figures = {}
+        for rate in (4, 1):
+            driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+            driver.get("about:blank")
+            driver.get(PAGE)
+            WebDriverWait(driver, 20).until(
+                lambda driver: driver.find_element("id", "GButton").is_enabled())
+            Select(driver.find_element("id", "HouseBox")).select_by_value("Wolf")
+            Select(driver.find_element("id", "SizeBox")).select_by_value("Galaxy")
+            driver.find_element("id", "Vehicle").click()
+            driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": rate})
+            figures[FIRST_OPEN, rate] = driver.execute_async_script(
+                "const done = arguments[0]; const start = performance.now();" +
+                TAPS["collection panel, open"])
+            driver.execute_script(CLOSE_PANEL)
+            for name, tap in TAPS.items():
+                figures[name, rate] = median_ms(driver, tap, CLOSE_PANEL)
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+    finally:
+        driver.quit()
+
+load = ", ".join(f"{value:.2f}" for value in os.getloadavg())
+print(f"page at 360 x 740, median of {RUNS}, CPU slowed 4x / unthrottled "
+      f"(load average {load} on {os.cpu_count()} cores):")
+for name in [*TAPS, FIRST_OPEN]:
+    print(f"  {name}: {figures[name, 4]:.0f} ms / {figures[name, 1]:.0f} ms")
