@@ -201,7 +201,9 @@ std::string drawn(const std::function<Force()>& draw) {
 
 }  // namespace
 
-std::string generationProblem(std::string_view input, bool withOdds) {
+namespace {
+
+std::string checkGeneration(std::string_view input, bool withOdds) {
   if (input.size() < kSelectionBytes) return "";
   const auto read = readInput(input);
   if (const std::string* problem = std::get_if<std::string>(&read)) return *problem;
@@ -226,6 +228,16 @@ std::string generationProblem(std::string_view input, bool withOdds) {
   if (problem.empty()) problem = copiesProblem(force);
   if (problem.empty() && withOdds) problem = oddsProblem(run.selection, memory.path(), &force);
   return problem;
+}
+
+}  // namespace
+
+std::string generationProblem(std::string_view input) {
+  return checkGeneration(input, false);
+}
+
+std::string generationAndOddsProblem(std::string_view input) {
+  return checkGeneration(input, true);
 }
 
 std::string readingProblem(std::string_view input) {
