@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "tables/collection.h"
 #include "tables/table_error.h"
 #include "tables/table_layout.h"
 #include "tables/table_search.h"
@@ -78,5 +79,18 @@ ReachableTables reachableTables(const TableIndex& index) {
   reachable.vehicles.label = "vehicles";
   reachable.vehicles.start = static_cast<std::size_t>(vehicleStart);
   addTables(index, reachable.vehicles, kVehicleSectionName);
+  const auto numberDesigns = [&](ReachedSection& section) {
+    for (ReachedTable& table : section.tables) {
+      for (const apstring& entry : table.entries) {
+        std::string folded = foldedName(entry.c_str());
+        const auto [known, added] =
+            reachable.designIds.try_emplace(folded, static_cast<int>(reachable.designs.size()));
+        if (added) reachable.designs.push_back(std::move(folded));
+        table.designIds.push_back(known->second);
+      }
+    }
+  };
+  for (ReachedSection& faction : reachable.factions) numberDesigns(faction);
+  numberDesigns(reachable.vehicles);
   return reachable;
 }
