@@ -8,8 +8,8 @@
 #include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
 #include "tables/reachable_tables.h"
-#include "tables/table_layout.h"
 #include "tables/table_error.h"
+#include "tables/table_layout.h"
 
 namespace {
 

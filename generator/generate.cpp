@@ -54,9 +54,9 @@ namespace {
 // One Generate run of `run`, whose force is empty, for `selection`.
 void generateInto(ForceRun& run, const Selection& selection) {
   // The words alone are checked: the collection is copied once, into the force.
-  const Selection words = checkedChoices(Selection{selection.house, selection.size,
-                                                   selection.weight, selection.experience,
-                                                   selection.withVehicles});
+  const Selection words =
+      checkedChoices(Selection{selection.house, selection.size, selection.weight,
+                               selection.experience, selection.withVehicles});
   Force& force = run.force;
   force.withVehicles = words.withVehicles;
   force.collection = selection.collection;

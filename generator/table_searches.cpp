@@ -12,8 +12,7 @@ std::size_t IndexSearches::findFaction(const apstring& faction) {
   return ::findFaction(reader_, faction);
 }
 
-void IndexSearches::findHeading(std::size_t start, const apstring& word,
-                                std::string_view section) {
+void IndexSearches::findHeading(std::size_t start, const apstring& word, std::string_view section) {
   ::findHeading(reader_, start, word, section);
 }
 
@@ -24,4 +23,3 @@ void IndexSearches::pickEntry(int count, const apstring& word) {
 std::vector<apstring> IndexSearches::readEntries(const apstring& word) {
   return ::readEntries(reader_, word);
 }
-

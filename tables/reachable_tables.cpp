@@ -18,23 +18,24 @@ void addTables(const TableIndex& index, ReachedSection& section, const char* nam
 }  // namespace
 
 const ReachedTable* ReachedSection::table(std::string_view weight) const {
-  const auto found = std::find_if(tables.begin(), tables.end(),
-                                  [&](const ReachedTable& table) { return table.weight == weight; });
+  const auto found = std::find_if(tables.begin(), tables.end(), [&](const ReachedTable& table) {
+    return table.weight == weight;
+  });
   return found == tables.end() ? nullptr : &*found;
 }
 
 const ReachedSection* ReachableTables::section(std::string_view label) const {
   if (label == vehicles.label) return &vehicles;
-  const auto found = std::find_if(factions.begin(), factions.end(),
-                                  [&](const ReachedSection& faction) {
-                                    return faction.label == label;
-                                  });
+  const auto found =
+      std::find_if(factions.begin(), factions.end(),
+                   [&](const ReachedSection& faction) { return faction.label == label; });
   return found == factions.end() ? nullptr : &*found;
 }
 
 const ReachedTable* ReachableTables::table(std::size_t start, std::string_view weight,
                                            std::string_view section) const {
-  if (section == kVehicleSectionName) return start == vehicles.start ? vehicles.table(weight) : nullptr;
+  if (section == kVehicleSectionName)
+    return start == vehicles.start ? vehicles.table(weight) : nullptr;
   if (section != kFactionSectionName) return nullptr;
   for (const ReachedSection& faction : factions)
     if (faction.error.empty() && faction.start == start) return faction.table(weight);

@@ -56,15 +56,14 @@ std::vector<std::pair<std::string, std::string>> quirkyTableFiles() {
   const std::string sound = soundTables();
   const std::size_t kuritaHeavy = sound.find("Heavy\n");
   std::vector<std::pair<std::string, std::string>> files = {
-      {"sound",                        sound                                            },
-      {"shipped",                      bytesOf(SHIPPED_TABLES)                          },
-      {"CR LF",                        withCrLf(sound)                                  },
-      {"no Kurita Heavy table",        sound.substr(0, kuritaHeavy) +
-                                           sound.substr(kuritaHeavy + 6)                },
-      {"vehicles 5 bytes late",        "Filler\nFill\n" + sound.substr(7)              },
-      {"entries that are headings",    headingEntries(sound)                            },
-      {"NUL bytes inside lines",       std::string("Kur\0ita\n", 8) + sound          },
-      {"empty",                        ""                                               },
+      {"sound",                 sound                  },
+      {"shipped",               bytesOf(SHIPPED_TABLES)},
+      {"CR LF",                 withCrLf(sound)        },
+      {"no Kurita Heavy table", sound.substr(0,          kuritaHeavy) + sound.substr(kuritaHeavy + 6)},
+      {"vehicles 5 bytes late",                       "Filler\nFill\n" + sound.substr(7)                       },
+      {"entries that are headings",                       headingEntries(sound)},
+      {"NUL bytes inside lines",                       std::string("Kur\0ita\n",                           8) + sound},
+      {"empty",             ""         },
   };
   for (std::size_t cut = 5; cut < sound.size(); cut += 613)
     files.emplace_back("cut short at byte " + std::to_string(cut), sound.substr(0, cut));
@@ -86,8 +85,15 @@ TEST(FuzzReplay, IndexAndStreamDrawTheSameFromEverySavedInputAndQuirkyFile) {
                                             [&](const char* w) { return std::string(w) == word; }) -
                                list.begin());
     };
-    return std::string{at(kFactionChoices, faction), at(kSizeChoices, size),
-                       at(kWeightChoices, weight), 4, flags, 7, 0, 0, 0};
+    return std::string{at(kFactionChoices, faction),
+                       at(kSizeChoices, size),
+                       at(kWeightChoices, weight),
+                       4,
+                       flags,
+                       7,
+                       0,
+                       0,
+                       0};
   };
   const std::string choices[] = {
       choice("Random", "Random", "Random", 1),  // vehicles
