@@ -1,34 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "generator/fill_group.h"
 
-#include <map>
-#include <numeric>
-#include <string>
+#include <array>
 #include <vector>
 
 #include "generator/crew_skills.h"
 #include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
+#include "tables/reachable_tables.h"
+#include "tables/table_error.h"
 #include "tables/table_layout.h"
-#include "tables/table_search.h"
 
 namespace {
 
-// Picks the entry of the table whose heading the reader just found, among the entries whose
-// design has a copy left, with one roll (owned_draw.h). False, the slot made open, when none has.
-bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
+// Picks an entry of `entries`, the table the slot's search reached (`designIds` numbering its
+// designs when the table was walked), among the entries whose design has a copy left, with one
+// roll (owned_draw.h); the buffer then holds it, as a pick would leave it. False, the slot made
+// open and the buffer holding the last entry as the reading of the whole table left it, when
+// none has a copy left.
+bool pickOwned(ForceRun& run, const std::vector<apstring>& entries,
+               const std::vector<int>* designIds, int slot, SlotKind kind) {
   Force& force = run.force;
   Mech& record = force.roster[slot];
-  const std::vector<apstring> entries = readEntries(reader, record.weightClass);
-  if (!run.copiesInUse) run.copiesInUse = copiesInUse(force);
-  std::map<std::string, int>& used = *run.copiesInUse;
-  const std::vector<int> weights = ownedWeights(entries, [&](const std::string& name) {
-    const auto inUse = used.find(foldedName(name));
-    return copiesOwned(force.collection, force.unique, name) >
-           (inUse == used.end() ? 0 : inUse->second);
-  });
-  const int total = std::accumulate(weights.begin(), weights.end(), 0);
+  if (!run.copiesLeft) run.copiesLeft.emplace(force, run.table.walk());
+  CopiesLeft& copies = *run.copiesLeft;
+  std::array<int, kTableEntries> designs{};
+  std::array<int, kTableEntries> weights{};
+  int total = 0;
+  for (std::size_t k = 0; k < kTableEntries; ++k) {
+    designs[k] = designIds ? (*designIds)[k] : copies.designId(entries[k].c_str());
+    weights[k] = copies.left(designs[k]) > 0 ? entryOutcomes(static_cast<int>(k) + 1) : 0;
+    total += weights[k];
+  }
   if (total == 0) {
+    run.table.line = entries.back();
     record.name = "";
     record.kind = SlotKind::open;
     record.openVehicle = kind == SlotKind::vehicle;
@@ -36,9 +41,21 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
     return false;
   }
   const int entry = ownedEntry(weights, run.dice.roll(total) + 1);
-  run.tableLine = entries[static_cast<std::size_t>(entry - 1)];
-  ++used[foldedName(run.tableLine.c_str())];
+  run.table.line = entries[static_cast<std::size_t>(entry - 1)];
+  copies.take(designs[static_cast<std::size_t>(entry - 1)]);
   return true;
+}
+
+// Draws slot `slot` from the table that a search for `word` from `start` reaches: the walked
+// table when the search would find it, else the search's own reading.
+bool drawOwned(ForceRun& run, std::size_t start, const apstring& word, const char* section,
+               int slot, SlotKind kind) {
+  if (const ReachedTable* table = run.table.reached(start, word, section)) {
+    if (!table->error.empty()) throw TableError(table->error);
+    return pickOwned(run, table->entries, &table->designIds, slot, kind);
+  }
+  run.table.findHeading(start, word, section);
+  return pickOwned(run, run.table.readEntries(word), nullptr, slot, kind);
 }
 
 // Names slot `slot` after a design of the faction or, with vehicles allowed and a vehicle
@@ -46,25 +63,24 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
 // two. False when the slot stays open.
 bool pickDesign(ForceRun& run, int slot) {
   Force& force = run.force;
-  std::streamoff start = force.houseStart;
-  const char* section = "the faction's section";
+  std::size_t start = force.houseStart;
+  const char* section = kFactionSectionName;
   SlotKind kind = SlotKind::mech;
   if (force.withVehicles && rowFor(kVehicleRolls, run.dice.roll(5) + 1).vehicle) {
-    start = vehicleStart;
-    section = "the vehicle section";
+    start = static_cast<std::size_t>(vehicleStart);
+    section = kVehicleSectionName;
     kind = SlotKind::vehicle;
   }
-  TableReader reader = run.reader();
-  const apstring slotWeight = force.roster[slot].weightClass;
-  findHeading(reader, start, slotWeight, section);
+  const apstring& slotWeight = force.roster[slot].weightClass;
   if (drawsFromOwned(force.collection, force.unique)) {
-    if (!pickOwned(run, reader, slot, kind)) return false;
+    if (!drawOwned(run, start, slotWeight, section, slot, kind)) return false;
   } else {
+    run.table.findHeading(start, slotWeight, section);
     const int first = run.dice.roll(6);
     const int second = run.dice.roll(6);
-    pickEntry(reader, entryPicked(first, second), slotWeight);
+    run.table.pickEntry(entryPicked(first, second), slotWeight);
   }
-  force.roster[slot].name = run.tableLine;
+  force.roster[slot].name = run.table.line;
   force.roster[slot].kind = kind;
   return true;
 }
