@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -37,19 +39,13 @@ std::int64_t leastByTryingAll(const std::vector<std::int64_t>& rarities) {
 }
 
 TEST(EntryLayout, NoAssignmentComesCloserOnSmallLists) {
-  const std::vector<std::vector<std::int64_t>> lists = {
-      {800   },
-      {               800,   100              },
-      {             800,     800},
-      {                 400,  200,            100},
-      {                  800,     400,                     200},
-      {             100, 100,     800},
-      {              250,                333,                               700},
-      { 800,   400,                         200, 100},
-      {       800,         800,                            800, 800},
-      {                             1,     10000,                                                        37, 512},
-  };
-  for (const std::vector<std::int64_t>& rarities : lists) {
+  // One, two, three and four designs of mixed rarity, equal ones among them.
+  const char* lists[] = {
+      "800",         "800 100",     "800 800",         "400 200 100",     "800 400 200",
+      "100 100 800", "250 333 700", "800 400 200 100", "800 800 800 800", "1 10000 37 512"};
+  for (const char* list : lists) {
+    std::istringstream words(list);
+    const std::vector<std::int64_t> rarities{std::istream_iterator<std::int64_t>(words), {}};
     SCOPED_TRACE(::testing::PrintToString(rarities));
     const EntryLayout layout = layoutEntries(rarities);
     std::vector<int> fromEntries(rarities.size(), 0);
@@ -61,30 +57,30 @@ TEST(EntryLayout, NoAssignmentComesCloserOnSmallLists) {
 }
 
 TEST(EntryLayout, TiesGoToTheFirstListedAndTheRarestLastListedAreLeftOut) {
+  // Designs are written as letters, A the first listed: the design on each entry in roll
+  // order, then the designs left out.
   struct Case {
     std::vector<std::int64_t> rarities;
-    std::array<std::size_t, kTableEntries> entries;
-    std::vector<std::size_t> leftOut;
+    std::string entries, leftOut;
   };
   const Case cases[] = {
   // Equal designs: the first takes the likeliest entries (6, 5, 5, 2 over 6, 5, 4, 3), and of
   // two entries of one chance the lower roll.
-      {{800, 800},                                                        {1, 0, 1, 1, 0, 0, 0, 1, 1, 1, 1}, {}},
-      {{800, 800, 800},                                                   {0, 2, 1, 1, 0, 0, 1, 2, 2, 2, 2}, {}},
-      {{800},                                                             {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}},
+      {{800, 800},                                                        "BABBAAABBBB", ""  },
+      {{800, 800, 800},                                                   "ACBBAABCCCC", ""  },
+      {{800},                                                             "AAAAAAAAAAA", ""  },
  // Twelve and thirteen designs: the rarest go, of equal rarity the last listed.
-      {{800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800},
-       {9, 7, 5, 3, 1, 0, 2, 4, 6, 8, 10},
-       {11}                                                                                                    },
-      {{100, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 100, 800},
-       {10, 8, 6, 4, 2, 1, 3, 5, 7, 9, 12},
-       {0, 11}                                                                                                 },
+      {{800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800},      "JHFDBACEGIK", "L" },
+      {{100, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 100, 800}, "KIGECBDFHJM", "AL"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.rarities));
     const EntryLayout layout = layoutEntries(c.rarities);
-    EXPECT_EQ(layout.entryDesign, c.entries);
-    EXPECT_EQ(layout.leftOut, c.leftOut);
+    std::string entries, leftOut;
+    for (const std::size_t k : layout.entryDesign) entries += static_cast<char>('A' + k);
+    for (const std::size_t k : layout.leftOut) leftOut += static_cast<char>('A' + k);
+    EXPECT_EQ(entries, c.entries);
+    EXPECT_EQ(leftOut, c.leftOut);
   }
 }
 
