@@ -47,7 +47,8 @@ fuzz:
 	@bash scripts/install-deps.sh --test --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DMUSTERWRIGHT_FUZZ=ON -DMUSTERWRIGHT_WINDOW=OFF -DMUSTERWRIGHT_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_generate fuzz_table_check
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_generate fuzz_table_check \
+	  fuzz_design_list
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh $(FUZZ_BUILD)
 
 # The window, with the shipped Tables.dat that the build places beside the program.

@@ -19,13 +19,16 @@
 #include "generator/generate.h"
 #include "musterwright_version.h"
 #include "odds/force_odds.h"
+#include "roster/design_source.h"
 #include "roster/force_data.h"
+#include "roster/force_totals.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
 #include "roster/table_guard.h"
 #include "tables/collection.h"
+#include "tables/design_list.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
 #include "tables/table_fit.h"
@@ -74,6 +77,26 @@ std::optional<Collection> collectionOf(const CliOptions& options, const std::str
   return std::move(read.collection);
 }
 
+// The design list of --designs, its notices and warnings on standard error; without the option
+// the list found beside the table file, which a refusal only leaves out. None for "none".
+// Throws DesignListError for a named list.
+std::optional<DesignList> designsOf(const CliOptions& options, const std::string& bytes,
+                                    const std::filesystem::path& tables) {
+  if (options.designs == "none") return std::nullopt;
+  if (!options.designs) {
+    FoundDesignList found = foundDesignList(tables, bytes);
+    if (!found.notice.empty()) std::cerr << "musterwright-cli: warning: " << found.notice << '\n';
+    if (!found.read) return std::nullopt;
+    return std::move(found.read->list);
+  }
+  DesignListRead read = readDesignListFile(*options.designs, slotDesignNames(bytes, tables.string()),
+                                           UnknownNames::warn);
+  for (const std::string& notice : read.notices) std::cerr << "musterwright-cli: " << notice << '\n';
+  for (const std::string& warning : read.warnings)
+    std::cerr << "musterwright-cli: warning: " << warning << '\n';
+  return std::move(read.list);
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -87,6 +110,8 @@ int generate(const CliOptions& options) {
   const TableText text = readWarned(tables);
   Selection choices = options.choices;
   choices.collection = collectionOf(options, text.bytes, tables);
+  const std::optional<DesignList> designs = designsOf(options, text.bytes, tables);
+  const DesignList* list = designs ? &*designs : nullptr;
   Force force;
   try {
     force = generateForce(text, choices, seed);
@@ -101,12 +126,17 @@ int generate(const CliOptions& options) {
   if (const std::string notice = openSlotsNotice(force); !notice.empty())
     std::cerr << "musterwright-cli: " << notice << '\n';
   if (options.format == Format::text) {
-    const std::vector<apstring> lines = listForce(force);
+    std::vector<apstring> lines = listForce(force);
+    if (options.totals) {
+      lines.emplace_back("");
+      lines.emplace_back(totalsLine(forceTotals(force, list).force).c_str());
+    }
     if (options.out) saveLines(*options.out, lines);
     print(boxText(lines) + "\n");
     return 0;
   }
-  const std::string data = options.format == Format::json ? forceJson(force) : forceCsv(force);
+  const std::string data =
+      options.format == Format::json ? forceJson(force, list) : forceCsv(force, list);
   if (options.out) saveBytes(*options.out, data);
   print(data);
   return 0;
@@ -119,7 +149,9 @@ int odds(const CliOptions& options) {
   const std::string bytes = readWarned(tables).bytes;
   Selection choices = options.choices;
   choices.collection = collectionOf(options, bytes, tables);
-  const OddsReport report = computeOdds(choices, bytes, tables.string());
+  const std::optional<DesignList> designs = designsOf(options, bytes, tables);
+  OddsReport report = computeOdds(choices, bytes, tables.string());
+  if (designs) report.numbers = expectedNumbers(report, *designs);
   print(options.format == Format::json  ? oddsJson(report)
         : options.format == Format::csv ? oddsCsv(report)
                                         : oddsText(report));
@@ -185,6 +217,9 @@ int main(int argc, char** argv) {
     }
   } catch (const CollectionError& error) {
     std::cerr << error.what() << "\nmusterwright-cli: the collection " << *options.collection
+              << " was refused; nothing drawn\n";
+  } catch (const DesignListError& error) {
+    std::cerr << error.what() << "\nmusterwright-cli: the design list " << *options.designs
               << " was refused; nothing drawn\n";
   } catch (const std::exception& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';

@@ -118,7 +118,8 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, reroll, tables, out, checkTables, fitTables, collection, format = "text";
+  std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs,
+      format = "text";
   bool odds = false;
 };
 
@@ -212,6 +213,22 @@ std::vector<CLI::Option*> describeCollection(CLI::App& app, std::string& file, b
   };
 }
 
+// --designs and --totals, writing to `file` and `totals`.
+std::vector<CLI::Option*> describeDesigns(CLI::App& app, std::string& file, bool& totals) {
+  return {
+      app.add_option("--designs", file,
+                     "the tons and points of designs, a CSV file\n"
+                     "(musterwright-designs(5)); by default Designs.csv beside\n"
+                     "the table file or where Tables.dat is looked for;\n"
+                     "\"none\" for none. JSON and CSV give each slot's numbers")
+          ->type_name("FILE"),
+      app.add_flag("--totals", totals,
+                   "adds a blank line and the force's total tons and points\n"
+                   "under the listing (text only)")
+          ->disable_flag_override(),
+  };
+}
+
 // The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
 void describe(CLI::App& app, Values& values) {
   describeProgram(app);
@@ -222,6 +239,9 @@ void describe(CLI::App& app, Values& values) {
   for (CLI::Option* option :
        describeCollection(app, values.collection, values.options.choices.unique))
     generation.push_back(option);
+  const std::vector<CLI::Option*> designs =
+      describeDesigns(app, values.designs, values.options.totals);
+  generation.insert(generation.end(), designs.begin(), designs.end());
   generation.insert(generation.end(),
                     {describeTables(app, values.tables), describeFormat(app, values.format)});
   CLI::Option* out = app.add_option("--out", values.out,
@@ -233,7 +253,7 @@ void describe(CLI::App& app, Values& values) {
                                    "prints the exact odds of the choices instead of a force:\n"
                                    "each design's chance per table, and the force's make-up")
                           ->disable_flag_override();
-  for (CLI::Option* excluded : {seed, reroll, out}) odds->excludes(excluded);
+  for (CLI::Option* excluded : {seed, reroll, out, designs[1]}) odds->excludes(excluded);
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
                                       "line; prints \"ok\" for a sound file")
@@ -279,6 +299,7 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   if (app.count("--tables") > 0) options.tables = values.tables;
   if (app.count("--out") > 0) options.out = values.out;
   if (app.count("--collection") > 0) options.collection = values.collection;
+  if (app.count("--designs") > 0) options.designs = values.designs;
   options.format = formatOf(values.format);
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
@@ -296,10 +317,12 @@ std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
          "                        [--reroll LIST] [--collection FILE] [--unique]\n"
-         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
+         "                        [--designs FILE|none] [--totals] [--tables PATH]\n"
+         "                        [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
-         "                        [--unique] [--tables PATH] [--format text|csv|json]\n"
+         "                        [--unique] [--designs FILE|none] [--tables PATH]\n"
+         "                        [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli -h | --help | --version\n";

@@ -35,6 +35,10 @@ struct CliOptions {
   // The collection file of --collection; the run reads it into `choices.collection`. --unique
   // sets `choices.unique`.
   std::optional<std::string> collection;
+  // The design list of --designs ("none" for none); without it the list found beside the table
+  // file (locateDesignList). --totals adds the totals line under a text listing.
+  std::optional<std::string> designs;
+  bool totals = false;
 };
 
 class UsageError : public std::runtime_error {

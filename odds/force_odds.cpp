@@ -137,9 +137,6 @@ std::vector<std::pair<std::string, Fraction>> drawChances(const DrawnTable& tabl
   return owned;
 }
 
-// Shown in place of the designs of a table that owns none.
-constexpr const char* kNoneOwned = "(none owned: a slot stays open)";
-
 // Adds the rows of one table; throws HeadingEntryError for an entry that is a weight heading.
 void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const char* weight,
               const Selection& choices) {
@@ -156,7 +153,7 @@ void addTable(OddsPart& part, DrawnTables& text, const DrawSource& source, const
     part.rows.push_back({source.label, weight, table.headingLine, name, chance, std::nullopt});
   if (chances.empty())
     part.rows.push_back(
-        {source.label, weight, table.headingLine, kNoneOwned, Fraction(1), std::nullopt});
+        {source.label, weight, table.headingLine, kNoneOwnedItem, Fraction(1), std::nullopt});
 }
 
 // Every faction's four tables, then with vehicles the vehicle tables; finds the sections.

@@ -10,6 +10,7 @@
 
 #include "generator/choices.h"
 #include "odds/fraction.h"
+#include "tables/design_list.h"
 
 // The kinds of figure, in the order a report holds them. The four choice parts come only for a
 // choice left Random.
@@ -40,6 +41,33 @@ struct OddsRow {
   std::optional<Fraction> expected;
 };
 
+// The item of the one row of a table that owns no design, drawing from owned copies.
+inline constexpr const char* kNoneOwnedItem = "(none owned: a slot stays open)";
+
+// The expected tons and points of the force, or of one draw from a table, over the designs that
+// have them: a design without a number, and an open slot, count as nothing.
+struct ExpectedNumbers {
+  // A table's section ("Kurita", "vehicles"), weight class and heading line; "" and 0 for the
+  // force.
+  std::string source;
+  std::string weightClass;
+  long line = 0;
+  Fraction tons;
+  Fraction points;
+  // How many of the designs the draws can give lack tons, or points.
+  int withoutTons = 0;
+  int withoutPoints = 0;
+};
+
+// The expected numbers of a report from a design list: the force's, then each table's in the
+// order of the tables part.
+struct OddsNumbers {
+  std::string listName;
+  std::string listIdentity;
+  ExpectedNumbers force;
+  std::vector<ExpectedNumbers> tables;
+};
+
 struct OddsPart {
   OddsPartKind kind;
   std::vector<OddsRow> rows;
@@ -53,7 +81,14 @@ struct OddsReport {
   // slot drawn while every copy is still there; copy limits lower later chances, and no figure
   // counts them.
   std::optional<Fraction> openSlots;
+  // The expected tons and points, when a design list was given (expectedNumbers).
+  std::optional<OddsNumbers> numbers;
 };
+
+// The expected numbers of the tables and designs parts of `report` from `designs`. With owned
+// copies, copy limits are not counted, as in the chances. Throws std::overflow_error when a
+// figure does not fit an exact fraction of 64-bit numbers.
+OddsNumbers expectedNumbers(const OddsReport& report, const DesignList& designs);
 
 // A short name of the part for data files ("tables", "group_weights", ...).
 const char* partKey(OddsPartKind kind);

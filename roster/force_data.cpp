@@ -5,6 +5,7 @@
 
 #include "generator/reroll_list.h"
 #include "roster/csv_field.h"
+#include "roster/force_totals.h"
 
 const char* slotKindWord(SlotKind kind) {
   switch (kind) {
@@ -35,9 +36,36 @@ std::string skillField(const Mech& slot, char digit) {
   return slot.kind == SlotKind::open ? "" : std::to_string(digit - '0');
 }
 
+// Tons as JSON writes them: a whole number while there are no hundredths.
+nlohmann::ordered_json tonsValue(std::int64_t hundredths) {
+  if (hundredths % 100 == 0) return hundredths / 100;
+  return static_cast<double>(hundredths) / 100;
+}
+
+template <class Number, class Write>
+nlohmann::ordered_json orNull(const std::optional<Number>& number, Write write) {
+  if (!number) return nullptr;
+  return write(*number);
+}
+
+nlohmann::ordered_json totalsValue(const Totals& totals) {
+  return {
+      {"tons",           tonsValue(totals.tonsHundredths)},
+      {"points",         totals.points                   },
+      {"without_tons",   totals.withoutTons              },
+      {"without_points", totals.withoutPoints            },
+      {"open",           totals.open                     },
+  };
+}
+
+nlohmann::ordered_json sameNumber(std::int64_t number) {
+  return number;
+}
+
 }  // namespace
 
-std::string forceJson(const Force& force) {
+std::string forceJson(const Force& force, const DesignList* designs) {
+  const ForceTotals totals = forceTotals(force, designs);
   nlohmann::ordered_json groups = nlohmann::ordered_json::array();
   for (int i = 0; i < force.roster.length(); ++i) {
     if (i % force.groupSize() == 0)
@@ -54,7 +82,12 @@ std::string forceJson(const Force& force) {
         { "piloting",          skill(slot,                           slot.piloting)},
         {  "gunnery",           skill(slot,                            slot.gunnery)},
     });
+    const SlotNumbers& numbers = totals.slots.at(static_cast<std::size_t>(i));
+    groups.back()["slots"].back()["tons"] = orNull(numbers.tonsHundredths, tonsValue);
+    groups.back()["slots"].back()["points"] = orNull(numbers.points, sameNumber);
   }
+  for (std::size_t g = 0; g < groups.size(); ++g)
+    groups[g]["totals"] = totalsValue(totals.groups.at(g));
   nlohmann::ordered_json rerolls = nlohmann::ordered_json::array();
   for (const Reroll& reroll : force.rerolls) rerolls.push_back(rerollWord(reroll));
   nlohmann::ordered_json data = {
@@ -77,17 +110,28 @@ std::string forceJson(const Force& force) {
       };
     data["unique"] = force.unique;
   }
+  data["totals"] = totalsValue(totals.force);
+  data["designs"] = nullptr;
+  if (designs)
+    data["designs"] = {
+        {"name",     designs->name    },
+        {"identity", designs->identity},
+    };
   return data.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
-std::string forceCsv(const Force& force) {
-  std::string csv = "group,slot,design,weight_class,kind,piloting,gunnery\r\n";
+std::string forceCsv(const Force& force, const DesignList* designs) {
+  const ForceTotals totals = forceTotals(force, designs);
+  std::string csv = "group,slot,design,weight_class,kind,piloting,gunnery,tons,points\r\n";
   for (int i = 0; i < force.roster.length(); ++i) {
     const Mech& slot = force.roster[i];
+    const SlotNumbers& numbers = totals.slots.at(static_cast<std::size_t>(i));
     csv += std::to_string(i / force.groupSize() + 1) + ',' +
            std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
            csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
-           skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + "\r\n";
+           skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + ',' +
+           (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") + ',' +
+           (numbers.points ? std::to_string(*numbers.points) : "") + "\r\n";
   }
   return csv;
 }

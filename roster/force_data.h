@@ -10,6 +10,7 @@
 #include <string>
 
 #include "generator/force.h"
+#include "tables/design_list.h"
 
 // A slot's kind as the data names it: "mech", "vehicle", "battle armour" or "open".
 const char* slotKindWord(SlotKind kind);
@@ -27,12 +28,18 @@ std::string slotWeightClass(const Force& force, const Mech& slot);
 // slot: kind "open", design "", skills null). A force drawn from owned copies adds
 // "collection" ({"name", "identity"}, or null) and "unique". Bytes of a design name that are no
 // UTF-8 come out as U+FFFD.
-std::string forceJson(const Force& force);
+// The numbers of `designs` (force_totals.h) follow: each slot gains "tons" and "points" (null
+// where unknown; tons a whole number or one with its decimals), each group and the force gain
+// "totals": {"tons", "points", "without_tons", "without_points", "open"}, and the force
+// "designs": {"name", "identity"} of the list, or null without one.
+std::string forceJson(const Force& force, const DesignList* designs = nullptr);
 
-// CSV as RFC 4180 has it: the header "group,slot,design,weight_class,kind,piloting,gunnery",
-// then one row per slot, group and slot numbered from 1 (the slot within its group); every
-// line ends in CR LF (an open slot: kind "open", design and skills empty), and a field holding a
-// comma, a double quote, CR or LF is quoted with its double quotes doubled.
-std::string forceCsv(const Force& force);
+// CSV as RFC 4180 has it: the header
+// "group,slot,design,weight_class,kind,piloting,gunnery,tons,points", then one row per slot,
+// group and slot numbered from 1 (the slot within its group); every line ends in CR LF (an open
+// slot: kind "open", design and skills empty), and a field holding a comma, a double quote, CR
+// or LF is quoted with its double quotes doubled. Tons (as tonsText) and points (digits) come
+// from `designs`, empty where unknown.
+std::string forceCsv(const Force& force, const DesignList* designs = nullptr);
 
 #endif

@@ -76,12 +76,57 @@ std::string ownedLines(const OddsReport& report) {
          report.openSlots->text() + " (" + decimal(report.openSlots->value(), "%.2f") + ").\n";
 }
 
+std::string exact(const Fraction& figure) {
+  return figure.text() + " (" + decimal(figure.value(), "%.2f") + ")";
+}
+
+std::string lacking(const ExpectedNumbers& figures) {
+  std::string text;
+  if (figures.withoutTons > 0)
+    text += std::to_string(figures.withoutTons) +
+            (figures.withoutTons == 1 ? " design without tons" : " designs without tons");
+  if (figures.withoutPoints > 0)
+    text += (text.empty() ? "" : ", ") + std::to_string(figures.withoutPoints) +
+            (figures.withoutPoints == 1 ? " design without points" : " designs without points");
+  return text;
+}
+
+// The label of a table's figures, or of the force's.
+std::string numbersLabel(const ExpectedNumbers& figures) {
+  return figures.source.empty() ? "The force" : figures.source + " " + figures.weightClass;
+}
+
 }  // namespace
+
+std::string oddsNumbersText(const OddsReport& report) {
+  if (!report.numbers) return "";
+  const OddsNumbers& numbers = *report.numbers;
+  std::string text = "Expected tons and points from design list " + numbers.listName + " (" +
+                     numbers.listIdentity +
+                     "); a design without a number counts as nothing, as an open slot does\n";
+  std::vector<const ExpectedNumbers*> rows{&numbers.force};
+  for (const ExpectedNumbers& table : numbers.tables) rows.push_back(&table);
+  std::size_t labelWidth = 0, tonsWidth = 0;
+  for (const ExpectedNumbers* row : rows) {
+    labelWidth = std::max(labelWidth, numbersLabel(*row).size());
+    tonsWidth = std::max(tonsWidth, exact(row->tons).size());
+  }
+  for (const ExpectedNumbers* row : rows) {
+    if (row == rows[1]) text += "  One draw from each table:\n";
+    const std::string more = lacking(*row);
+    text += std::string(row == rows[0] ? 2 : 4, ' ') +
+            padded(numbersLabel(*row), labelWidth + (row == rows[0] ? 2 : 0)) + "  " +
+            padded(exact(row->tons), tonsWidth) + " tons  " + exact(row->points) + " points" +
+            (more.empty() ? "" : "; " + more) + "\n";
+  }
+  return text;
+}
 
 std::string oddsText(const OddsReport& report) {
   std::string text = choicesLine(report.choices);
   if (report.openSlots) text += ownedLines(report);
   for (const OddsPart& part : report.parts) appendPart(text, part);
+  if (report.numbers) text += "\n" + oddsNumbersText(report);
   return text;
 }
 
@@ -96,6 +141,20 @@ std::string oddsCsv(const OddsReport& report) {
              (row.expected ? row.expected->text() + ',' + decimal(row.expected->value(), "%.4f")
                            : std::string(",")) +
              "\r\n";
+    }
+  }
+  if (report.numbers) {
+    std::vector<const ExpectedNumbers*> rows{&report.numbers->force};
+    for (const ExpectedNumbers& table : report.numbers->tables) rows.push_back(&table);
+    for (const ExpectedNumbers* row : rows) {
+      const std::string place = "tons_points," + csvField(row->source.empty() ? "force" : row->source) +
+                                ',' + csvField(row->weightClass) + ',' +
+                                (row->line > 0 ? std::to_string(row->line) : "") + ',';
+      for (const auto& [item, figure] : {std::pair{"tons", row->tons}, {"points", row->points},
+                                         {"designs without tons", Fraction(row->withoutTons)},
+                                         {"designs without points", Fraction(row->withoutPoints)}})
+        csv += place + item + ",,," + figure.text() + ',' + decimal(figure.value(), "%.4f") +
+               "\r\n";
     }
   }
   return csv;
@@ -144,6 +203,30 @@ std::string oddsJson(const OddsReport& report) {
     odds["unique"] = choices.unique;
     odds["open_slots"] = report.openSlots->text();
     odds["open_slots_value"] = report.openSlots->value();
+  }
+  if (report.numbers) {
+    const auto figures = [](const ExpectedNumbers& row) {
+      nlohmann::ordered_json entry;
+      if (!row.source.empty()) {
+        entry["source"] = row.source;
+        entry["weight_class"] = row.weightClass;
+        entry["line"] = row.line;
+      }
+      entry["tons"] = row.tons.text();
+      entry["tons_value"] = row.tons.value();
+      entry["points"] = row.points.text();
+      entry["points_value"] = row.points.value();
+      entry["without_tons"] = row.withoutTons;
+      entry["without_points"] = row.withoutPoints;
+      return entry;
+    };
+    nlohmann::ordered_json tables = nlohmann::ordered_json::array();
+    for (const ExpectedNumbers& table : report.numbers->tables) tables.push_back(figures(table));
+    odds["tons_points"] = {
+        {"designs", {{"name", report.numbers->listName}, {"identity", report.numbers->listIdentity}}},
+        {"force",   figures(report.numbers->force)                                                 },
+        {"tables",  std::move(tables)                                                              },
+    };
   }
   return odds.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

@@ -48,6 +48,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 doc=usr/share/doc/musterwright
 for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwright/Tables.dat \
+  usr/share/musterwright/Designs.csv \
   usr/share/musterwright/musterwright.html usr/share/musterwright/site/index.html \
   usr/share/musterwright/site/sw.js usr/share/musterwright/site/musterwright.wasm \
   usr/share/musterwright/site/manifest.webmanifest \
@@ -55,7 +56,7 @@ for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwr
   usr/share/icons/hicolor/scalable/apps/musterwright.svg \
   usr/share/metainfo/org.example.musterwright.metainfo.xml \
   usr/share/man/man1/musterwright-cli.1.gz usr/share/man/man5/musterwright-tables.5.gz \
-  usr/share/man/man5/musterwright-collection.5.gz \
+  usr/share/man/man5/musterwright-collection.5.gz usr/share/man/man5/musterwright-designs.5.gz \
   usr/share/man/man6/musterwright.6.gz $doc/copyright $doc/changelog.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
@@ -68,6 +69,8 @@ changelog_version=$(zcat "$root/$doc/changelog.gz" | sed -n '1s/^musterwright (\
 [ "$changelog_version" = "$version" ] ||
   fail "the changelog's latest entry is version '$changelog_version', the package $version"
 cmp -s data/Tables.dat "$root/usr/share/musterwright/Tables.dat" || fail "packaged Tables.dat differs"
+cmp -s data/Designs.csv "$root/usr/share/musterwright/Designs.csv" ||
+  fail "packaged Designs.csv differs"
 
 [ "$("$root/usr/games/musterwright-cli" --version)" = "musterwright-cli $version" ] ||
   fail "musterwright-cli --version does not report $version"

@@ -14,14 +14,16 @@ artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
 
 failed=0
-for target in generate table_check; do
+for target in generate table_check design_list; do
   program="$build/tests/fuzz/fuzz_$target"
+  dict=tests/fuzz/tables.dict
+  [ ! -f "tests/fuzz/$target.dict" ] || dict="tests/fuzz/$target.dict"
   work="$build/fuzz-corpus/$target"
   log="$artifacts/fuzz_$target.log"
   mkdir -p "$work"
   echo "fuzz_$target: ${seconds}s from tests/fuzz/corpus/$target"
   if ! "$program" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -max_len=16384 \
-      -dict=tests/fuzz/tables.dict -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
+      -dict="$dict" -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
       "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
     failed=1
     echo "fuzz_$target FAILED; the end of $log:"

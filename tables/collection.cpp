@@ -3,70 +3,20 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
-#include <numeric>
 #include <optional>
-#include <system_error>
 
+#include "tables/player_file.h"
 #include "tables/table_identity.h"
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
-constexpr std::size_t kNearestNames = 3;
 
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// Whether `bytes` are UTF-8 text: well-formed sequences, no NUL.
-bool isText(std::string_view bytes) {
-  for (std::size_t k = 0; k < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[k]);
-    if (lead == 0) return false;
-    const std::size_t length = lead < 0x80    ? 1
-                               : lead >= 0xF5 ? 0
-                               : lead >= 0xF0 ? 4
-                               : lead >= 0xE0 ? 3
-                               : lead >= 0xC2 ? 2
-                                              : 0;
-    if (length == 0 || k + length > bytes.size()) return false;
-    for (std::size_t c = 1; c < length; ++c)
-      if ((static_cast<unsigned char>(bytes[k + c]) & 0xC0) != 0x80) return false;
-    k += length;
-  }
-  return true;
-}
-
-std::size_t editDistance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  std::iota(row.begin(), row.end(), std::size_t{0});
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-std::string nearestNames(const std::string& folded, std::span<const std::string> designNames) {
-  std::vector<std::pair<std::size_t, std::string>> ranked;
-  for (const std::string& name : designNames)
-    ranked.emplace_back(editDistance(folded, foldedName(name)), name);
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::string list;
-  for (std::size_t k = 0; k < std::min(kNearestNames, ranked.size()); ++k)
-    list += (list.empty() ? "" : ", ") + ranked[k].second;
-  return list.empty() ? "the table file names no design" : "nearest: " + list;
 }
 
 struct Entry {
@@ -113,7 +63,7 @@ std::string foldedName(std::string_view name) {
 
 CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames) {
-  if (!isText(bytes))
+  if (!isUtf8Text(bytes))
     throw CollectionError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   std::map<std::string, std::string> spelling;
@@ -169,20 +119,12 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
 
 CollectionRead readCollectionFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error))
-    throw CollectionError(path.string() + ": is a folder, not a collection file");
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw CollectionError(path.string() + ": cannot be opened");
   std::string bytes;
-  char buffer[4096];
-  while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-    bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
-    if (bytes.size() > kMaxCollectionBytes)
-      throw CollectionError(path.string() + ": the file is too large for a collection (over " +
-                            std::to_string(kMaxCollectionBytes >> 20) + " MiB)");
+  try {
+    bytes = playerFileBytes(path, kMaxCollectionBytes, "collection");
+  } catch (const PlayerFileError& error) {
+    throw CollectionError(error.what());
   }
-  if (file.bad()) throw CollectionError(path.string() + ": cannot be read");
   return readCollection(bytes, path.string(), path.stem().string(), designNames);
 }
 

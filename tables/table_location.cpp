@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "tables/design_list.h"
 #include "tables/table_error.h"
 
 namespace {
@@ -36,4 +37,15 @@ std::filesystem::path locateTableFile() {
     tried += "\n  " + std::filesystem::absolute(candidate, ignored).string();
   }
   throw TableError("Tables.dat was found nowhere; looked in:" + tried);
+}
+
+std::optional<std::filesystem::path> locateDesignList(const std::filesystem::path& tableFile) {
+  std::vector<std::filesystem::path> candidates{tableFile.parent_path() / kDesignListFileName};
+  for (const std::filesystem::path& table : tableFileCandidates())
+    candidates.push_back(table.parent_path() / kDesignListFileName);
+  for (const std::filesystem::path& candidate : candidates) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(candidate, ignored)) return candidate;
+  }
+  return std::nullopt;
 }

@@ -37,4 +37,10 @@ std::string tableCheckProblem(std::string_view input);
 // nor the one that says how far the faction tables must shrink.
 std::string tableFitProblem(std::string_view input);
 
+// Reads the input as CSV and as the design list "Designs.csv". Wrong: a CSV fault or a record
+// placed on a line outside the input, records out of line order, records that read otherwise
+// once written back with RFC 4180 quoting; a refusal of the list whose every line does not open
+// with the file's name, or tons or points kept out of their range.
+std::string designListProblem(std::string_view input);
+
 #endif

@@ -40,4 +40,8 @@ TEST(FuzzReplay, TableFitOnEverySavedInput) {
   replay("table_check", tableFitProblem);
 }
 
+TEST(FuzzReplay, DesignListOnEverySavedInput) {
+  replay("design_list", designListProblem);
+}
+
 }  // namespace

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// Which design list a front end uses with a table file, and the names its rows are matched to:
+// a list the player names, or else the one found beside the table file (table_location.h).
+#ifndef MUSTERWRIGHT_ROSTER_DESIGN_SOURCE_H
+#define MUSTERWRIGHT_ROSTER_DESIGN_SOURCE_H
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tables/design_list.h"
+
+// Every name a slot can hold with the table file whose bytes are `tableBytes`, named `fileName`
+// in messages: the tables' names (tableDesignNames), then the battle armour's.
+std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName);
+
+// The list found for the table file at `tables`, read quietly (UnknownNames::quiet), and what to
+// tell the player when it cannot be used.
+struct FoundDesignList {
+  std::optional<DesignListRead> read;  // none when no list was found or it was refused
+  std::string notice;  // "<file> is not used: <every problem>" for a refused list, else ""
+};
+
+// The list locateDesignList finds beside `tables` (whose bytes are `tableBytes`). A missing list
+// is no fault, and a refused one only a notice: the totals then say the numbers are unknown.
+// Never throws but for lack of memory.
+FoundDesignList foundDesignList(const std::filesystem::path& tables, const std::string& tableBytes);
+
+#endif

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// The tons and points of a generated force, as every front end shows them: each slot's numbers
+// from a design list, each group's totals and the force's, how many slots lack a number, and
+// the open slots, which count as nothing. The totals line under a listing is written here too.
+#ifndef MUSTERWRIGHT_ROSTER_FORCE_TOTALS_H
+#define MUSTERWRIGHT_ROSTER_FORCE_TOTALS_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generator/force.h"
+#include "tables/design_list.h"
+
+// A slot's numbers: none where the list lacks the design or its number, and for an open slot.
+struct SlotNumbers {
+  std::optional<std::int64_t> tonsHundredths;
+  std::optional<std::int64_t> points;
+};
+
+// What some slots add up to: the numbers that are known, how many filled slots lack tons or
+// points (counted as nothing), and how many slots are open (nothing, and lacking no number).
+struct Totals {
+  std::int64_t tonsHundredths = 0;
+  std::int64_t points = 0;
+  int withoutTons = 0;
+  int withoutPoints = 0;
+  int open = 0;
+};
+
+struct ForceTotals {
+  std::vector<SlotNumbers> slots;  // one per slot, in the roster's order
+  std::vector<Totals> groups;      // one per group, in order
+  Totals force;
+};
+
+// The numbers of `force` from `designs`; with no list every filled slot lacks both numbers.
+// Never throws but for lack of memory.
+ForceTotals forceTotals(const Force& force, const DesignList* designs);
+
+// Points with a comma every three digits: "5,230", "99,999", "120".
+std::string pointsText(std::int64_t points);
+
+// "Total: 240 tons, 5,230 points", then ", N slot(s) without tons", ", M slot(s) without
+// points" and ", K open slot(s)" where there are any (tons as tonsText).
+std::string totalsLine(const Totals& totals);
+
+#endif

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "tables/csv_reader.h"
+
+#include <algorithm>
+
+#include "tables/collection.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// Reads one quoted field whose opening quote is at `at`; returns the index after its closing
+// quote. Counts the line breaks inside it into `line`.
+std::size_t readQuoted(std::string_view bytes, std::size_t at, std::size_t& line,
+                       std::string& field) {
+  const std::size_t opened = line;
+  for (std::size_t k = at + 1; k < bytes.size(); ++k) {
+    if (bytes[k] == '"') {
+      if (k + 1 < bytes.size() && bytes[k + 1] == '"') {
+        field += '"';
+        ++k;
+        continue;
+      }
+      return k + 1;
+    }
+    if (bytes[k] == '\n') ++line;
+    field += bytes[k];
+  }
+  throw CsvError(opened, "a quoted field is never closed (a double quote is missing)");
+}
+
+}  // namespace
+
+std::vector<CsvRecord> readCsvRecords(std::string_view bytes) {
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  std::vector<CsvRecord> records;
+  std::size_t line = 1;
+  std::size_t k = 0;
+  while (k < bytes.size()) {
+    CsvRecord& record = records.emplace_back(CsvRecord{line, {std::string()}});
+    while (true) {
+      std::string& field = record.fields.back();
+      if (k < bytes.size() && bytes[k] == '"' && field.empty()) {
+        k = readQuoted(bytes, k, line, field);
+        const std::string_view rest = bytes.substr(k);
+        if (!rest.empty() && rest[0] != ',' && rest[0] != '\n' && rest != "\r" &&
+            !rest.starts_with("\r\n"))
+          throw CsvError(line, "a quoted field is followed by more than a comma or a line end");
+      } else {
+        const std::size_t end = std::min(bytes.find_first_of(",\n", k), bytes.size());
+        field.append(bytes.substr(k, end - k));
+        k = end;
+        if ((k == bytes.size() || bytes[k] == '\n') && field.ends_with('\r')) field.pop_back();
+      }
+      if (k >= bytes.size()) break;
+      if (bytes[k] == '\r' && ++k == bytes.size()) break;  // a quoted field's CR (LF)
+      if (bytes[k] == '\n') {
+        ++k;
+        ++line;
+        break;
+      }
+      ++k;  // the comma
+      record.fields.emplace_back();
+    }
+  }
+  return records;
+}
+
+std::optional<std::size_t> CsvTable::column(std::string_view name) const {
+  const std::string wanted = foldedName(name);
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    if (foldedName(columns[k]) == wanted) return k;
+  return std::nullopt;
+}
+
+std::string_view CsvTable::field(const CsvRecord& row, std::optional<std::size_t> column) {
+  if (!column || *column >= row.fields.size()) return {};
+  return trimmed(row.fields[*column]);
+}
+
+CsvTable readCsvTable(std::string_view bytes) {
+  std::vector<CsvRecord> records = readCsvRecords(bytes);
+  CsvTable table;
+  const auto header = std::find_if(records.begin(), records.end(),
+                                   [](const CsvRecord& record) { return !isBlankRecord(record); });
+  if (header == records.end()) return table;
+  table.headerLine = header->line;
+  for (const std::string& name : header->fields) table.columns.emplace_back(trimmed(name));
+  table.rows.assign(std::make_move_iterator(header + 1), std::make_move_iterator(records.end()));
+  return table;
+}
+
+bool isBlankRecord(const CsvRecord& record) {
+  return std::all_of(record.fields.begin(), record.fields.end(),
+                     [](const std::string& field) { return trimmed(field).empty(); });
+}

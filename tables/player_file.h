@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// What the files a player writes by hand (a collection, a design list) share: the test that
+// their bytes are text, their reading with a bound on size, and the names suggested for a
+// design that no table names.
+#ifndef MUSTERWRIGHT_TABLES_PLAYER_FILE_H
+#define MUSTERWRIGHT_TABLES_PLAYER_FILE_H
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A player's file that cannot be read: its message names the file and what went wrong.
+class PlayerFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Whether `bytes` are UTF-8 text: well-formed sequences, no NUL. Never throws.
+bool isUtf8Text(std::string_view bytes);
+
+// The bytes of the file at `path`. Throws PlayerFileError naming the file when it is a folder,
+// cannot be opened or read, or holds more than `maxBytes` ("the file is too large for a
+// <kind> (over 1 MiB)"); reading stops at the bound, so an endless stream ends too.
+std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                            const std::string& kind);
+
+// "nearest: A, B, C": the three names of `designNames` closest to the folded name `folded` by
+// edit distance, ties in the given order; "the table file names no design" when there is none.
+std::string nearestNames(const std::string& folded, std::span<const std::string> designNames);
+
+#endif
