@@ -71,18 +71,18 @@ std::optional<std::int64_t> rarityOf(const std::string& text) {
 
 }  // namespace
 
-LayoutRead readLayoutCells(const std::string& name, std::size_t row, const LayoutCells& cells,
+LayoutRead readLayoutCells(const std::string& name, std::size_t line, const LayoutCells& cells,
                            const std::string& listName) {
   LayoutRead read;
   const std::string weightText = trimmed(cells.weightClass);
   if (weightText.empty()) return read;
   const auto problem = [&](const std::string& text) {
-    read.problems.push_back(listName + ", row " + std::to_string(row) + ": " + text);
+    read.problems.push_back(listName + ", line " + std::to_string(line) + ": " + text);
   };
 
   ListedDesign design;
   design.name = name;
-  design.row = row;
+  design.line = line;
   const std::optional<int> weight = indexOf(kWeightHeadings, weightText);
   if (!weight)
     problem("the weight class " + inQuotes(weightText) + " is none of " + listed(kWeightHeadings));
@@ -127,4 +127,25 @@ LayoutRead readLayoutCells(const std::string& name, std::size_t row, const Layou
   design.rarity = rarity.value_or(0);
   if (read.problems.empty()) read.design = std::move(design);
   return read;
+}
+
+std::vector<ListedDesign> layoutDesigns(const DesignList& list, const std::string& listName) {
+  std::vector<const DesignNumbers*> rows;
+  for (const auto& [folded, row] : list.designs) rows.push_back(&row);
+  std::sort(rows.begin(), rows.end(),
+            [](const DesignNumbers* a, const DesignNumbers* b) { return a->line < b->line; });
+  std::vector<ListedDesign> designs;
+  std::string problems;
+  for (const DesignNumbers* row : rows) {
+    LayoutRead read = readLayoutCells(row->written, row->line, row->layout, listName);
+    for (const std::string& problem : read.problems)
+      problems += (problems.empty() ? "" : "\n") + problem;
+    if (read.design) designs.push_back(std::move(*read.design));
+  }
+  if (problems.empty() && designs.empty())
+    problems = listName +
+               ": no row has a weight_class; the tables are laid out from the rows "
+               "that have one";
+  if (!problems.empty()) throw DesignListError(problems);
+  return designs;
 }

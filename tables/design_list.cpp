@@ -17,8 +17,8 @@ std::string at(const std::string& fileName, std::size_t line) {
 }
 
 bool allDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(),
-                                      [](char c) { return c >= '0' && c <= '9'; });
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Whole digits as a number; none when there are more than fit the bounds of a list.
@@ -153,10 +153,17 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
     }
     const std::string folded = foldedName(written);
     const auto known = spelling.find(folded);
-    DesignNumbers numbers{known == spelling.end() ? written : known->second,
-                          numberIn(row, tons, "tons", tonsOf, written, where, errors),
-                          numberIn(row, points, "points", pointsOf, written, where, errors),
-                          row.line};
+    DesignNumbers numbers{
+        known == spelling.end() ? written : known->second,
+        numberIn(row, tons, "tons", tonsOf, written, where, errors),
+        numberIn(row, points, "points", pointsOf, written, where, errors),
+        row.line,
+        written,
+        {std::string(CsvTable::field(row, table.column("weight_class"))),
+          std::string(CsvTable::field(row, table.column("kind"))),
+          std::string(CsvTable::field(row, table.column("factions"))),
+          std::string(CsvTable::field(row, table.column("rarity")))}
+    };
     const auto [first, added] = read.list.designs.emplace(folded, numbers);
     if (!added) {
       errors.push_back(where + "\"" + written + "\" is already on line " +
@@ -167,8 +174,8 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
       read.warnings.push_back(where + "\"" + written + "\" is in no table (" +
                               nearestNames(folded, designNames) + "); kept");
     normalised.push_back((known == spelling.end() ? folded : known->second) + "\t" +
-                         (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") +
-                         "\t" + (numbers.points ? std::to_string(*numbers.points) : ""));
+                         (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") + "\t" +
+                         (numbers.points ? std::to_string(*numbers.points) : ""));
   }
   if (!errors.empty()) refuse(errors);
   std::sort(normalised.begin(), normalised.end());

@@ -61,7 +61,7 @@ std::pair<std::size_t, std::size_t> entryBytes(const std::string& base, const st
 }
 
 MadeEntry entryOf(const ListedDesign& design, int chance) {
-  return {design.name, design.row, design.rarity, chance, {}};
+  return {design.name, design.line, design.rarity, chance, {}};
 }
 
 // Lays out the table of `faction` and `weight` from its designs in list order.
@@ -101,8 +101,8 @@ std::string overflowProblem(const std::string& baseName, std::size_t used,
   names.resize(std::min(names.size(), kLongestNamesShown));
   std::string longest;
   for (const MadeEntry* entry : names)
-    longest += (longest.empty() ? "" : ", ") + inQuotes(entry->name) + " (row " +
-               std::to_string(entry->row) + ", " + std::to_string(entry->name.size()) + " bytes)";
+    longest += (longest.empty() ? "" : ", ") + inQuotes(entry->name) + " (line " +
+               std::to_string(entry->line) + ", " + std::to_string(entry->name.size()) + " bytes)";
   const auto limit = static_cast<std::size_t>(vehicleStart);
   return baseName + ": the faction tables laid out take " + std::to_string(used) +
          " bytes, but the vehicle section begins at byte " + std::to_string(limit) + "; " +
@@ -118,7 +118,8 @@ TableMaking makeTableFile(std::string_view base, const std::string& baseName,
   TableMaking making;
   for (const ListedDesign& design : designs)
     if (const std::string problem = nameProblem(design.name); !problem.empty())
-      making.problems.push_back(listName + ", row " + std::to_string(design.row) + ": " + problem);
+      making.problems.push_back(listName + ", line " + std::to_string(design.line) + ": " +
+                                problem);
   if (!making.problems.empty()) return making;
   making.problems = checkTableBytes(base, baseName);
   if (!making.problems.empty()) return making;

@@ -28,13 +28,13 @@ struct ListedDesign {
   DesignKind kind = DesignKind::mech;
   FactionSet factions;        // the factions whose tables hold a mech; unused for a vehicle
   std::int64_t rarity = 800;  // the rarity weight in hundredths, above 0 (common: 800)
-  std::size_t row = 0;        // the list's row, for messages
+  std::size_t line = 0;       // the line of its row in the list, for messages
 };
 
 // A design's place in one table made.
 struct MadeEntry {
   std::string name;
-  std::size_t row = 0;
+  std::size_t line = 0;      // of its row in the list
   std::int64_t rarity = 0;   // in hundredths
   int chance = 0;            // the chance given, in 36ths; 0 for a design left out
   std::vector<int> entries;  // its entries, 1 to 11 in roll order
@@ -62,7 +62,7 @@ struct TableMaking {
 // Makes the table file from `base` (named `baseName` in messages) and `designs`. The entry
 // lines of each table made are written in roll order, each design's name as given. Problems,
 // each opening with `listName` or `baseName`: a design whose name is empty, holds a line feed,
-// carriage return or NUL byte, or equals a faction or weight heading (with its row); a base
+// carriage return or NUL byte, or equals a faction or weight heading (with its line); a base
 // file that fails its check (the checker's messages); faction tables that end past
 // vehicleStart (how many bytes must go, and the longest names laid out). Never throws but for
 // lack of memory.
