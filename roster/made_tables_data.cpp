@@ -30,7 +30,7 @@ std::string rarityText(std::int64_t hundredths) {
 }
 
 std::string sectionOf(const MadeTable& table) {
-  return table.faction < 0 ? "Vehicles" : kFactionHeadings[static_cast<std::size_t>(table.faction)];
+  return table.faction < 0 ? "vehicles" : kFactionHeadings[static_cast<std::size_t>(table.faction)];
 }
 
 Fraction asked(const MadeTable& table, const MadeEntry& entry) {

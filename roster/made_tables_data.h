@@ -17,9 +17,9 @@ std::string madeTablesText(const TableMaking& making, const std::string& listNam
                            const std::string& baseName);
 
 // One JSON object ended by a line feed: "list", "base", "bytes_used", "bytes_left",
-// "vehicle_section" (the byte), and "tables", each {"section" (a faction, or "Vehicles"),
-// "weight_class", "designs", "left_out"}; a design is {"design", "line", "rarity" (the weight,
-// a number), "asked", "asked_percent", "given", "given_percent", "entries"}, a design left
+// "vehicle_section" (the byte), and "tables", each {"section" (a faction, or "vehicles" as the odds
+// name it), "weight_class", "designs", "left_out"}; a design is {"design", "line", "rarity" (the
+// weight, a number), "asked", "asked_percent", "given", "given_percent", "entries"}, a design left
 // out {"design", "line", "rarity"}.
 std::string madeTablesJson(const TableMaking& making, const std::string& listName,
                            const std::string& baseName);
