@@ -122,7 +122,13 @@ TableMaking makeTableFile(std::string_view base, const std::string& baseName,
                                 problem);
   if (!making.problems.empty()) return making;
   making.problems = checkTableBytes(base, baseName);
-  if (!making.problems.empty()) return making;
+  if (!making.problems.empty()) {
+    making.problems.push_back(baseName +
+                              " fails its check, so no table can be laid out over it; mend what "
+                              "the check names (musterwright-cli --fit-tables mends line ends "
+                              "and the filler)");
+    return making;
+  }
 
   const std::string text(base);
   std::vector<Splice> splices;
