@@ -63,9 +63,9 @@ struct TableMaking {
 // lines of each table made are written in roll order, each design's name as given. Problems,
 // each opening with `listName` or `baseName`: a design whose name is empty, holds a line feed,
 // carriage return or NUL byte, or equals a faction or weight heading (with its line); a base
-// file that fails its check (the checker's messages, then a line saying the base must be mended); faction tables
-// that end past vehicleStart (how many bytes must go, and the longest names laid out). Never throws
-// but for lack of memory.
+// file that fails its check (the checker's messages, then a line saying the base must be
+// mended); faction tables that end past vehicleStart (how many bytes must go, and the longest
+// names laid out). Never throws but for lack of memory.
 [[nodiscard]] TableMaking makeTableFile(std::string_view base, const std::string& baseName,
                                         std::span<const ListedDesign> designs,
                                         const std::string& listName);
