@@ -90,9 +90,10 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
     if (!found.read) return std::nullopt;
     return std::move(found.read->list);
   }
-  DesignListRead read = readDesignListFile(*options.designs, slotDesignNames(bytes, tables.string()),
-                                           UnknownNames::warn);
-  for (const std::string& notice : read.notices) std::cerr << "musterwright-cli: " << notice << '\n';
+  DesignListRead read = readDesignListFile(
+      *options.designs, slotDesignNames(bytes, tables.string()), UnknownNames::warn);
+  for (const std::string& notice : read.notices)
+    std::cerr << "musterwright-cli: " << notice << '\n';
   for (const std::string& warning : read.warnings)
     std::cerr << "musterwright-cli: warning: " << warning << '\n';
   return std::move(read.list);
