@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <span>
 
 #include "foundation/in_quotes.h"
@@ -95,27 +94,24 @@ LayoutRead readLayoutCells(const std::string& name, std::size_t line, const Layo
 
   if (design.kind == DesignKind::mech) {
     const std::string factions = trimmed(cells.factions);
-    if (matchWord(std::array<const char*, 1>{"all"}, factions)) {
-      design.factions.set();
-    } else {
-      for (std::size_t start = 0; start <= factions.size();) {
-        const std::size_t end = std::min(factions.find(';', start), factions.size());
-        const std::string word = trimmed(std::string_view(factions).substr(start, end - start));
-        start = end + 1;
-        if (word.empty()) continue;
-        const auto faction = choiceWord(ChoiceList::faction, word);
-        const std::optional<int> index =
-            faction ? indexOf(kFactionHeadings, *faction) : std::nullopt;
-        if (index) {
-          design.factions.set(static_cast<std::size_t>(*index));
-        } else {
-          problem("the faction " + inQuotes(word) + " is none of " + listed(kFactionHeadings) +
-                  ", all");
-        }
+    for (std::size_t start = 0; start <= factions.size();) {
+      const std::size_t end = std::min(factions.find(';', start), factions.size());
+      const std::string word = trimmed(std::string_view(factions).substr(start, end - start));
+      start = end + 1;
+      if (word.empty()) continue;
+      const auto faction = choiceWord(ChoiceList::faction, word);
+      const std::optional<int> index = faction ? indexOf(kFactionHeadings, *faction) : std::nullopt;
+      if (index) {
+        design.factions.set(static_cast<std::size_t>(*index));
+      } else if (matchWord(std::array<const char*, 1>{"all"}, word)) {
+        design.factions.set();
+      } else {
+        problem("the faction " + inQuotes(word) + " is none of " + listed(kFactionHeadings) +
+                ", all");
       }
-      if (design.factions.none() && factions.find_first_not_of("; \t") == std::string::npos)
-        problem("a mech needs its factions: faction words separated by \";\", or all");
     }
+    if (factions.find_first_not_of("; \t") == std::string::npos)
+      problem("a mech needs its factions: faction words separated by \";\", or all");
   }
 
   const std::string rarityText = trimmed(cells.rarity);
