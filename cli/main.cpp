@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/make_tables.h"
 #include "cli/options.h"
 #include "generator/generate.h"
 #include "musterwright_version.h"
@@ -211,6 +212,8 @@ int main(int argc, char** argv) {
         return checkTables(options);
       case Mode::fitTables:
         return fitTables(options);
+      case Mode::makeTables:
+        return makeTables(options);
       case Mode::generate:
         return generate(options);
       case Mode::odds:

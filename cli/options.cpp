@@ -118,7 +118,7 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs,
+  std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs, makeTables,
       format = "text";
   bool odds = false;
 };
@@ -229,6 +229,21 @@ std::vector<CLI::Option*> describeDesigns(CLI::App& app, std::string& file, bool
   };
 }
 
+// --make-tables, which takes --tables, --out and --format and no other option of a force.
+void describeMakeTables(CLI::App& app, std::string& list,
+                        const std::vector<CLI::Option*>& excluded) {
+  CLI::Option* make = app.add_option("--make-tables", list,
+                                     "lays out the tables of the design list LIST over the\n"
+                                     "table file (--tables) and writes the file to --out FILE\n"
+                                     "or standard output, its report to standard error;\n"
+                                     "with --format json the report as JSON on standard output")
+                          ->type_name("LIST");
+  for (CLI::Option* option : excluded) {
+    const std::string name = option->get_name();
+    if (name != "--tables" && name != "--format" && name != "--out") make->excludes(option);
+  }
+}
+
 // The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
 void describe(CLI::App& app, Values& values) {
   describeProgram(app);
@@ -269,6 +284,8 @@ void describe(CLI::App& app, Values& values) {
   }
   for (CLI::Option* excluded : {odds, out, fit}) check->excludes(excluded);
   fit->excludes(odds);
+  generation.insert(generation.end(), {odds, check, fit});
+  describeMakeTables(app, values.makeTables, generation);
 }
 
 Format formatOf(const std::string& word) {
@@ -307,6 +324,15 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   } else if (app.count("--fit-tables") > 0) {
     options.mode = Mode::fitTables;
     options.tables = values.fitTables;
+  } else if (app.count("--make-tables") > 0) {
+    options.mode = Mode::makeTables;
+    options.designs = values.makeTables;
+    if (options.format == Format::csv)
+      throw UsageError("--make-tables: --format is text or json; the table file is no CSV");
+    if (options.format == Format::json && !options.out)
+      throw UsageError(
+          "--make-tables: --format json writes the report on standard output, so the table "
+          "file needs --out FILE");
   } else if (values.odds) {
     options.mode = Mode::odds;
   }
@@ -325,6 +351,8 @@ std::string usageSynopsis() {
          "                        [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
+         "       musterwright-cli --make-tables LIST [--tables PATH] [--out FILE]\n"
+         "                        [--format text|json]\n"
          "       musterwright-cli -h | --help | --version\n";
 }
 

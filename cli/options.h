@@ -14,7 +14,7 @@
 #include "generator/choices.h"
 #include "generator/reroll_list.h"
 
-enum class Mode { generate, odds, checkTables, fitTables, help, version };
+enum class Mode { generate, odds, checkTables, fitTables, makeTables, help, version };
 
 // How the force is written: the listing, one CSV row per slot, or one JSON object.
 enum class Format { text, csv, json };
@@ -36,7 +36,8 @@ struct CliOptions {
   // sets `choices.unique`.
   std::optional<std::string> collection;
   // The design list of --designs ("none" for none); without it the list found beside the table
-  // file (locateDesignList). --totals adds the totals line under a text listing.
+  // file (locateDesignList). With --make-tables, the list its tables are laid out from. --totals
+  // adds the totals line under a text listing.
   std::optional<std::string> designs;
   bool totals = false;
 };

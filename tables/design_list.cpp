@@ -101,6 +101,13 @@ std::vector<std::string> unusedColumns(const CsvTable& table, const std::string&
   return {notice};
 }
 
+LayoutCells layoutCellsOf(const CsvTable& table, const CsvRecord& row) {
+  const auto cell = [&](const char* column) {
+    return std::string(CsvTable::field(row, table.column(column)));
+  };
+  return {cell("weight_class"), cell("kind"), cell("factions"), cell("rarity")};
+}
+
 [[noreturn]] void refuse(const std::vector<std::string>& errors) {
   std::string message;
   for (const std::string& error : errors) message += (message.empty() ? "" : "\n") + error;
@@ -156,7 +163,9 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
     DesignNumbers numbers{known == spelling.end() ? written : known->second,
                           numberIn(row, tons, "tons", tonsOf, written, where, errors),
                           numberIn(row, points, "points", pointsOf, written, where, errors),
-                          row.line};
+                          row.line,
+                          written,
+                          layoutCellsOf(table, row)};
     const auto [first, added] = read.list.designs.emplace(folded, numbers);
     if (!added) {
       errors.push_back(where + "\"" + written + "\" is already on line " +

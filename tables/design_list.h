@@ -26,14 +26,24 @@ inline constexpr std::uintmax_t kMaxDesignListBytes = std::uintmax_t{1} << 20;
 inline constexpr std::int64_t kMostTonsHundredths = 20000;
 // The most points of a design.
 inline constexpr std::int64_t kMostPoints = 99999;
-// The columns a design list reads, in the order the manual page lists them.
-inline constexpr std::array<const char*, 3> kDesignListColumns = {"design", "tons", "points"};
+// The columns a design list reads, in the order the manual page lists them: the numbers, then
+// where the design goes in tables laid out from the list.
+inline constexpr std::array<const char*, 7> kDesignListColumns = {
+    "design", "tons", "points", "weight_class", "kind", "factions", "rarity"};
 
 // A design list refused whole: every problem, one a line, each "<file>, line N: ..." where it
 // has a line.
 class DesignListError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// Where a row puts its design in tables laid out from the list: its cells as written.
+struct LayoutCells {
+  std::string weightClass;  // Light, Medium, Heavy or Assault; empty: the row gives numbers only
+  std::string kind;         // mech or vehicle; empty is mech
+  std::string factions;     // faction words separated by ";", or all; unused for a vehicle
+  std::string rarity;       // common, uncommon, rare, very rare, or a number; empty is common
 };
 
 // One row of the list. A number left empty in the row is unknown.
@@ -47,6 +57,10 @@ struct DesignNumbers {
   std::optional<std::int64_t> points;
   // The line (from 1) of the row.
   std::size_t line = 0;
+  // The name as the row writes it.
+  std::string written;
+  // The layout cells as written, blanks around them removed (read by layout_columns.h).
+  LayoutCells layout;
 };
 
 struct DesignList {

@@ -150,3 +150,9 @@ TableFit fitTableBytes(std::string_view bytes, const std::string& name) {
   if (!checkTableBytes(fitted, name).empty()) return {"", checkTableBytes(bytes, name)};
   return {std::move(fitted), {}};
 }
+
+std::optional<std::size_t> fillerStart(const std::string& text) {
+  const auto filler = Layout(text).filler();
+  if (!filler) return std::nullopt;
+  return filler->first;
+}

@@ -9,6 +9,8 @@
 #ifndef MUSTERWRIGHT_TABLES_TABLE_FIT_H
 #define MUSTERWRIGHT_TABLES_TABLE_FIT_H
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +28,11 @@ struct TableFit {
 // the checker (a missing heading, a short table), the problems are the checker's messages on
 // `bytes` as given.
 TableFit fitTableBytes(std::string_view bytes, const std::string& name);
+
+// The byte of `text` (LF line ends) at which the filler begins, which is where the faction
+// tables and whatever stands before the filler end: the bytes that the vehicle section's fixed
+// byte leaves the factions. None when the faction headings, the last faction's tables or a
+// vehicle table cannot be found.
+std::optional<std::size_t> fillerStart(const std::string& text);
 
 #endif

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "cli/make_tables.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "foundation/in_quotes.h"
+#include "generator/layout_columns.h"
+#include "roster/made_tables_data.h"
+#include "roster/roster_file.h"
+#include "roster/table_guard.h"
+#include "tables/table_error.h"
+#include "tables/table_file.h"
+#include "tables/table_location.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Refuses an --out that would overwrite the base, the table file in use or the list itself.
+void refuseInputs(const fs::path& out, const fs::path& base, const fs::path& list) {
+  refuseTableFile(out, base);
+  try {
+    refuseTableFile(out, locateTableFile());
+  } catch (const TableError&) {
+    // no table file in use but the base
+  }
+  std::error_code unknown;
+  if (fs::equivalent(out, list, unknown))
+    throw SaveError(inQuotes(out.string()) + " was not saved: it is the design list read; " +
+                    "choose another name");
+}
+
+void write(const std::string& text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    throw SaveError(std::string("cannot write to standard output: ") + std::strerror(errno));
+}
+
+}  // namespace
+
+int makeTables(const CliOptions& options) {
+  const fs::path list = *options.designs;
+  const fs::path base = options.tables ? fs::path(*options.tables) : locateTableFile();
+  if (options.out) refuseInputs(*options.out, base, list);
+
+  std::vector<ListedDesign> designs;
+  try {
+    const DesignListRead read = readDesignListFile(list, {}, UnknownNames::quiet);
+    for (const std::string& notice : read.notices)
+      std::cerr << "musterwright-cli: " << notice << '\n';
+    designs = layoutDesigns(read.list, list.string());
+  } catch (const DesignListError& error) {
+    std::cerr << error.what() << "\nmusterwright-cli: the design list " << list.string()
+              << " was refused; nothing written\n";
+    return 1;
+  }
+  const TableMaking making =
+      makeTableFile(readTableFile(base), base.string(), designs, list.string());
+  if (!making.problems.empty()) {
+    for (const std::string& problem : making.problems) std::cerr << problem << '\n';
+    std::cerr << "musterwright-cli: the tables of " << list.string()
+              << " were not laid out; nothing written\n";
+    return 1;
+  }
+  if (options.out) {
+    saveBytes(*options.out, making.bytes);
+  } else {
+    write(making.bytes);
+  }
+  if (options.format == Format::json) {
+    write(madeTablesJson(making, list.string(), base.string()));
+  } else {
+    std::cerr << madeTablesText(making, list.string(), base.string());
+  }
+  return 0;
+}

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "roster/made_tables_data.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "odds/fraction.h"
+#include "tables/design_list.h"
+
+namespace {
+
+constexpr int kDiceOutcomes = 36;
+
+struct RarityName {
+  std::int64_t hundredths;
+  const char* word;
+};
+constexpr RarityName kRarityNames[] = {
+    {800, "common"   },
+    {400, "uncommon" },
+    {200, "rare"     },
+    {100, "very rare"},
+};
+
+std::string rarityText(std::int64_t hundredths) {
+  for (const RarityName& name : kRarityNames)
+    if (name.hundredths == hundredths) return name.word;
+  return tonsText(hundredths);
+}
+
+std::string sectionOf(const MadeTable& table) {
+  return table.faction < 0 ? "vehicles" : kFactionHeadings[static_cast<std::size_t>(table.faction)];
+}
+
+Fraction asked(const MadeTable& table, const MadeEntry& entry) {
+  return Fraction(entry.rarity, table.raritySum);
+}
+
+std::string percent(const Fraction& chance) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f%%", chance.value() * 100);
+  return text;
+}
+
+std::string padded(std::string text, std::size_t width) {
+  text.resize(std::max(width, text.size()), ' ');
+  return text;
+}
+
+std::string entriesText(const std::vector<int>& entries) {
+  std::string text;
+  for (const int entry : entries) text += (text.empty() ? "" : ", ") + std::to_string(entry);
+  return text;
+}
+
+std::string withThousands(std::size_t number) {
+  const std::string digits = std::to_string(number);
+  std::string text;
+  for (std::size_t k = 0; k < digits.size(); ++k) {
+    if (k > 0 && (digits.size() - k) % 3 == 0) text += ',';
+    text += digits[k];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string madeTablesText(const TableMaking& making, const std::string& listName,
+                           const std::string& baseName) {
+  std::string text = "Tables laid out from " + listName + " over " + baseName + ".\n";
+  for (const MadeTable& table : making.tables) {
+    std::size_t width = 6;
+    for (const MadeEntry& entry : table.designs) width = std::max(width, entry.name.size());
+    text += "\n" + sectionOf(table) + " " +
+            kWeightHeadings[static_cast<std::size_t>(table.weight)] + "\n  " +
+            padded("Design", width) + "  Line  Rarity     Asked            Given" +
+            "            Entries\n";
+    for (const MadeEntry& entry : table.designs) {
+      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      char line[16];
+      std::snprintf(line, sizeof line, "%4zu", entry.line);
+      text += "  " + padded(entry.name, width) + "  " + line + "  " +
+              padded(rarityText(entry.rarity), 9) + "  " +
+              padded(want.text() + " " + percent(want), 15) + "  " +
+              padded(given.text() + " " + percent(given), 15) + "  " + entriesText(entry.entries) +
+              "\n";
+    }
+    for (const MadeEntry& entry : table.leftOut)
+      text += "  Left out (eleven entries at most): " + entry.name + " (line " +
+              std::to_string(entry.line) + ", " + rarityText(entry.rarity) + ")\n";
+  }
+  return text + "\nThe faction tables take " + withThousands(making.bytesUsed) + " bytes of the " +
+         withThousands(static_cast<std::size_t>(vehicleStart)) + " before the vehicle section; " +
+         withThousands(making.bytesLeft) + " are left.\n";
+}
+
+std::string madeTablesJson(const TableMaking& making, const std::string& listName,
+                           const std::string& baseName) {
+  nlohmann::ordered_json tables = nlohmann::ordered_json::array();
+  for (const MadeTable& table : making.tables) {
+    nlohmann::ordered_json designs = nlohmann::ordered_json::array();
+    for (const MadeEntry& entry : table.designs) {
+      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      designs.push_back({
+          {"design",        entry.name          },
+          {"line",          entry.line          },
+          {"rarity",        entry.rarity / 100.0},
+          {"asked",         want.text()         },
+          {"asked_percent", want.value() * 100  },
+          {"given",         given.text()        },
+          {"given_percent", given.value() * 100 },
+          {"entries",       entry.entries       },
+      });
+    }
+    nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
+    for (const MadeEntry& entry : table.leftOut)
+      leftOut.push_back({
+          {"design", entry.name          },
+          {"line",   entry.line          },
+          {"rarity", entry.rarity / 100.0}
+      });
+    tables.push_back({
+        {"section",      sectionOf(table)                                       },
+        {"weight_class", kWeightHeadings[static_cast<std::size_t>(table.weight)]},
+        {"designs",      std::move(designs)                                     },
+        {"left_out",     std::move(leftOut)                                     },
+    });
+  }
+  const nlohmann::ordered_json report = {
+      {"list",            listName         },
+      {"base",            baseName         },
+      {"bytes_used",      making.bytesUsed },
+      {"bytes_left",      making.bytesLeft },
+      {"vehicle_section", vehicleStart     },
+      {"tables",          std::move(tables)},
+  };
+  return report.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
