@@ -3,8 +3,8 @@
 // "Draw from my collection" and "each design once" choices, and the force shown with its
 // re-rolls. Every operation answers with what a front end shows (ForceView): the force, its
 // listing, the seed caption and the notices, or the reason nothing changed, all as texts. A
-// question that the window and the page both ask is answered here once. Nothing in it throws
-// but for lack of memory.
+// question that the window and the page both ask is answered here once. Only holdCollection
+// throws, as it says.
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 #define MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 
@@ -89,7 +89,6 @@ class ForceModel {
   // Holds the collection file at `path`, read again at every draw, so an edit shows at once.
   void holdCollectionFile(std::filesystem::path path);
   void forgetCollection();
-  bool holdsCollection() const { return held_.has_value(); }
   // Sets "Draw from my collection" and "each design once" for the draws that follow.
   void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
 
@@ -119,8 +118,8 @@ class ForceModel {
   ForceView undoTo(int mark);
   void dropUndone(int mark);
 
-  // The force shown and what a front end shows with it (no notices); error "There is no
-  // force…" before the first draw.
+  // The force shown and what a front end shows with it (no notices); no force before the
+  // first draw.
   ForceView shown() const;
   // What it takes to draw the force shown again; its words as the lists held them.
   std::optional<ForceRecord> shownRecord() const;
