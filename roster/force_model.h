@@ -36,7 +36,6 @@ struct ForceRecord {
   // both "" for a force drawn from every design.
   std::string collectionName;
   std::string collectionIdentity;
-  bool operator==(const ForceRecord&) const = default;
 };
 
 // What a front end shows after an operation.
