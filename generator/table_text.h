@@ -28,4 +28,9 @@ struct TableText {
 // The table file at `path`. Throws TableError as readTableFile (tables/table_file.h) does.
 TableText readTableText(const std::filesystem::path& path);
 
+// A table file handed over as its bytes (a page's upload), named `name` in messages. Throws
+// TableError "<name>: <reason>" as readTableText does for bytes over kMaxTableFileBytes, empty
+// or not text.
+TableText tableTextOf(std::string bytes, const std::filesystem::path& name);
+
 #endif

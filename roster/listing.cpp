@@ -7,13 +7,6 @@
 #include "generator/reroll_list.h"
 #include "roster/roster_words.h"
 
-namespace {
-
-// The leading hex digits of a collection's identity that the caption shows.
-constexpr std::size_t kShortIdentity = 8;
-
-}  // namespace
-
 std::vector<apstring> listForce(const Force& force) {
   const int slotsPerGroup = force.groupSize();
   const apvector<Mech>& roster = force.roster;
@@ -47,14 +40,25 @@ std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls) 
   return caption;
 }
 
-std::string seedCaption(const Force& force) {
-  std::string caption = seedCaption(force.seed, {});
-  if (force.collection)
-    caption += " \u00b7 collection " + force.collection->name + " (" +
-               force.collection->identity.substr(0, kShortIdentity) + ")";
-  if (force.unique) caption += " \u00b7 each design once";
-  if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls,
+                        const std::string& collectionName, const std::string& identity,
+                        bool unique) {
+  std::string caption = seedCaption(seed, {});
+  if (!identity.empty())
+    caption += " \u00b7 collection " + collectionName + " (" + shortIdentity(identity) + ")";
+  if (unique) caption += " \u00b7 each design once";
+  if (!rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(rerolls, ", ");
   return caption;
+}
+
+std::string seedCaption(const Force& force) {
+  const std::optional<Collection>& collection = force.collection;
+  return seedCaption(force.seed, force.rerolls, collection ? collection->name : "",
+                     collection ? collection->identity : "", force.unique);
+}
+
+std::string shortIdentity(const std::string& identity) {
+  return identity.substr(0, 8);
 }
 
 std::string openSlotsNotice(const Force& force) {

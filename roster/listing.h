@@ -26,10 +26,18 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 // The seed a force was drawn with and its re-rolls, as every front end shows them (the window's
 // Recent list too): "Seed: 42", or "Seed: 42 · re-rolled 2-4, 3.1, 2".
 std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls);
+// The same with the collection drawn from (its name and identity; none when `identity` is
+// empty) and "each design once" before the re-rolls: "Seed: 42 · collection mine (3fa9c1d2) ·
+// each design once · re-rolled 2".
+std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls,
+                        const std::string& collectionName, const std::string& identity,
+                        bool unique);
 // The same for `force`, with the collection it was drawn from and "each design once" before
-// the re-rolls: "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2" (the
-// collection's name and the first 8 digits of its identity).
+// the re-rolls, as above.
 std::string seedCaption(const Force& force);
+
+// The leading digits of a collection's identity that captions and notices show: "3fa9c1d2".
+std::string shortIdentity(const std::string& identity);
 
 // What to tell the player about the force's open slots: "" when none; else how many stayed open
 // and from which tables, "3 slots stayed open (no design left): Kurita Heavy 2, vehicle

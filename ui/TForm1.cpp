@@ -17,14 +17,11 @@
 #include <exception>
 #include <optional>
 
-#include "generator/seed_text.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/roster_file.h"
 #include "roster/table_guard.h"
 #include "tables/table_error.h"
-#include "tables/table_identity.h"
-#include "tables/table_names.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/notice_box.h"
@@ -52,12 +49,10 @@ std::filesystem::path pathOf(const QString& name) {
   return QFile::encodeName(name).toStdString();
 }
 
-TableIdentity identityOf(const TableText& tables) {
-  return {tables.name.filename().string(), tableChecksum(tables.bytes)};
-}
-
-QString listingText(const Force& force) {
-  return QString::fromStdString(boxText(listForce(force)));
+// The words chosen in the lists (a list with nothing chosen gives "") and the vehicles box.
+Selection chosenWords(const Ui::TForm1& ui) {
+  return {chosenWord(ui.HouseBox), chosenWord(ui.SizeBox), chosenWord(ui.WeightBox),
+          chosenWord(ui.ExperienceBox), ui.Vehicle->isChecked()};
 }
 
 void choose(QComboBox* list, const std::string& word) {
@@ -112,6 +107,7 @@ void TForm1::WireButtonsAndKeys() {
     ui_.OwnedBox->setChecked(settings.value(QStringLiteral("collection/draw")).toBool());
     ui_.UniqueBox->setChecked(settings.value(QStringLiteral("collection/unique")).toBool());
   }
+  RememberCollectionChoice();
   connect(ui_.OwnedBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
   connect(ui_.UniqueBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
   const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
@@ -157,7 +153,7 @@ void TForm1::WireListing() {
   connect(document, &QTextDocument::contentsChanged, this, &TForm1::ShowSeed);
   // An edit after undoing re-rolls drops them from redo: their steps go with them.
   connect(document, &QTextDocument::redoAvailable, this, [this, document](bool available) {
-    if (!available) history_.dropUndone(document->availableUndoSteps());
+    if (!available) model_.dropUndone(document->availableUndoSteps());
   });
 }
 
@@ -175,28 +171,19 @@ void TForm1::ShowTableProblem(const QString& message) {
   showError(this, message, QStringLiteral("Choose Table File…"), [this] { ChooseTableFile(); });
 }
 
+void TForm1::RefreshTables() {
+  const TableText& tables = tables_.refresh();
+  if (tables_.takeFresh()) model_.useTables(tables);
+}
+
 void TForm1::GButtonClick() {
-  std::uint32_t seed = 0;
   try {
-    seed = seedOrFresh(ui_.SeedBox->text().toStdString());
-  } catch (const SeedError& error) {
-    showError(this, QString::fromStdString(error.what()));
-    return;
-  }
-  Selection selection{chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
-                      chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()};
-  selection.unique = ui_.UniqueBox->isChecked();
-  try {
-    const TableText& tables = tables_.refresh();
-    selection.collection = CollectionInUse(tables);
-    ShowDrawn({selection, tables}, generateForce(tables, selection, seed));
-    const QString warning = FreshTableWarning();
-    if (!warning.isEmpty()) showNotice(this, warning);
+    RefreshTables();
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
-  } catch (const std::exception& error) {
-    showError(this, QString::fromStdString(error.what()));
+    return;
   }
+  ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
 void TForm1::ToFileClick() {
@@ -254,9 +241,7 @@ void TForm1::OddsClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(this, tables_.path(),
-                 {chosenWord(ui_.HouseBox), chosenWord(ui_.SizeBox), chosenWord(ui_.WeightBox),
-                  chosenWord(ui_.ExperienceBox), ui_.Vehicle->isChecked()});
+  openOddsDialog(this, tables_.path(), chosenWords(ui_));
 }
 
 void TForm1::CollectionClick() {
@@ -272,18 +257,13 @@ void TForm1::CollectionClick() {
   }
 }
 
-std::optional<Collection> TForm1::CollectionInUse(const TableText& tables) const {
-  if (!ui_.OwnedBox->isChecked()) return std::nullopt;
-  if (collectionFile_.isEmpty())
-    throw CollectionError(
-        "No collection is in use: open or save one with Collection…, or untick "
-        "\"Draw from my collection\".");
-  return readCollectionFile(pathOf(collectionFile_),
-                            tableDesignNames(tables.bytes, tables.name.string()))
-      .collection;
-}
-
-void TForm1::RememberCollectionChoice() const {
+void TForm1::RememberCollectionChoice() {
+  if (collectionFile_.isEmpty()) {
+    model_.forgetCollection();
+  } else {
+    model_.holdCollectionFile(pathOf(collectionFile_));
+  }
+  model_.setCollectionChoice(ui_.OwnedBox->isChecked(), ui_.UniqueBox->isChecked());
   QSettings settings = windowSettings();
   settings.setValue(QStringLiteral("collection/file"), collectionFile_);
   settings.setValue(QStringLiteral("collection/draw"), ui_.OwnedBox->isChecked());
@@ -291,32 +271,27 @@ void TForm1::RememberCollectionChoice() const {
 }
 
 void TForm1::RerollLine(RerollKind kind, int line) {
-  const Force* listed = ListedForce();
-  if (listed == nullptr) return;
-  const std::vector<Reroll> rerolls = rerollRequestAtLine(*listed, kind, line);
-  if (rerolls.empty()) return;
-  if (!ListingEdited()) return ApplyRerolls(rerolls, line);
+  const Force* listed = model_.shown().force;
+  if (listed == nullptr || rerollRequestAtLine(*listed, kind, line).empty()) return;
+  if (!ListingEdited()) return ApplyReroll(kind, line);
   askFirst(this,
            QStringLiteral("The listing has been edited. Roll again and replace it? Ctrl+Z brings "
                           "the edited listing back."),
-           [this, rerolls, line] { ApplyRerolls(rerolls, line); });
+           [this, kind, line] { ApplyReroll(kind, line); });
 }
 
-void TForm1::ApplyRerolls(const std::vector<Reroll>& rerolls, int line) {
-  Force force = *ListedForce();
-  try {
-    for (const Reroll& reroll : rerolls) rerollForce(force, drawn_->tables, reroll);
-  } catch (const std::exception& error) {
-    showError(this, QString::fromStdString(error.what()));
-    return;
-  }
+void TForm1::ApplyReroll(RerollKind kind, int line) {
+  const Force& listed = *model_.shown().force;
+  const std::optional<Reroll> at = rerollAtLine(line, listed.groupSize(), listed.groupCount());
+  const ForceView view = model_.reroll(kind, at.value_or(Reroll{}));
+  if (!view.drew()) return ShowFailure(view);
   QPlainTextEdit* box = ui_.MechBox;
   QTextCursor cursor(box->document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
-  cursor.insertText(listingText(force));
+  cursor.insertText(QString::fromStdString(view.listing));
   cursor.endEditBlock();
-  history_.add(box->document()->availableUndoSteps(), std::move(force));
+  model_.placeStep(box->document()->availableUndoSteps());
   box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
   ShowSeed();
   RememberListed();
@@ -326,45 +301,21 @@ void TForm1::DrawRecent(int index) {
   const RecentForce recent = recent_.at(index);
   const auto draw = [this, recent] {
     try {
-      const TableText& tables = tables_.refresh();
-      Selection choices = recent.choices;
-      std::optional<Collection> inUse;
-      if (!recent.collectionIdentity.isEmpty()) {
-        if (collectionFile_.isEmpty())
-          throw CollectionError("This force was drawn from the collection " +
-                                recent.collectionName.toStdString() +
-                                ", and no collection is in use: open one with Collection….");
-        inUse = readCollectionFile(pathOf(collectionFile_),
-                                   tableDesignNames(tables.bytes, tables.name.string()))
-                    .collection;
-        choices.collection = inUse;
-      }
-      Force force = generateForce(tables, choices, recent.seed, recent.rerolls);
-      choose(ui_.HouseBox, recent.choices.house);
-      choose(ui_.SizeBox, recent.choices.size);
-      choose(ui_.WeightBox, recent.choices.weight);
-      choose(ui_.ExperienceBox, recent.choices.experience);
-      ui_.Vehicle->setChecked(recent.choices.withVehicles);
-      ui_.OwnedBox->setChecked(inUse.has_value());
-      ui_.UniqueBox->setChecked(choices.unique);
-      ShowDrawn({choices, tables}, std::move(force));
-      QStringList notices{QString::fromStdString(tableChangeNotice(
-                              {recent.tableName.toStdString(), recent.tableChecksum.toStdString()},
-                              identityOf(tables))),
-                          FreshTableWarning()};
-      if (inUse && inUse->identity != recent.collectionIdentity.toStdString())
-        notices << "This force was drawn from the collection " + recent.collectionName + " (" +
-                       recent.collectionIdentity.left(8) +
-                       "); it is drawn now from the one in use, " +
-                       QString::fromStdString(inUse->name + " (" + inUse->identity.substr(0, 8)) +
-                       "), and may differ.";
-      notices.removeAll(QString());
-      if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
+      RefreshTables();
     } catch (const TableError& error) {
       ShowTableProblem(QString::fromStdString(error.what()));
-    } catch (const std::exception& error) {
-      showError(this, QString::fromStdString(error.what()));
+      return;
     }
+    const ForceView view = model_.redraw(recent);
+    if (!view.drew()) return ShowFailure(view);
+    choose(ui_.HouseBox, recent.choices.house);
+    choose(ui_.SizeBox, recent.choices.size);
+    choose(ui_.WeightBox, recent.choices.weight);
+    choose(ui_.ExperienceBox, recent.choices.experience);
+    ui_.Vehicle->setChecked(recent.choices.withVehicles);
+    ui_.OwnedBox->setChecked(view.drawFromCollection);
+    ui_.UniqueBox->setChecked(view.eachDesignOnce);
+    ShowDrawn(view);
   };
   if (!ListingEdited()) return draw();
   askFirst(this, QStringLiteral("The listing has been edited. Draw the recent force in its place?"),
@@ -381,49 +332,49 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-const Force* TForm1::ListedForce() const {
-  return history_.listed(ui_.MechBox->document()->availableUndoSteps());
-}
-
 bool TForm1::ListingEdited() const {
-  const Force* listed = ListedForce();
-  return listed != nullptr && ui_.MechBox->toPlainText() != listingText(*listed);
+  const ForceView listed = model_.shown();
+  return listed.force != nullptr &&
+         ui_.MechBox->toPlainText() != QString::fromStdString(listed.listing);
 }
 
-void TForm1::ShowDrawn(DrawnFrom from, Force force) {
-  drawn_ = std::move(from);
-  const QString listing = listingText(force);
-  const std::string open = openSlotsNotice(force);
-  history_.start(std::move(force));
-  ui_.MechBox->setPlainText(listing);
+void TForm1::ShowFailure(const ForceView& view) {
+  const QString message = QString::fromStdString(view.error);
+  if (view.tablesFailed) return ShowTableProblem(message);
+  showError(this, message);
+}
+
+void TForm1::ShowDrawn(const ForceView& view) {
+  if (!view.drew()) return ShowFailure(view);
+  ui_.MechBox->setPlainText(QString::fromStdString(view.listing));
   ui_.MechBox->updateGeometry();
-  if (!open.empty()) showNotice(this, QString::fromStdString(open));
   ShowSeed();
   RememberListed();
+  QStringList notices;
+  for (const std::string& notice : view.notices) notices << QString::fromStdString(notice);
+  QStringList findings;
+  for (const std::string& line : view.tableFindings) findings << QString::fromStdString(line);
+  if (!findings.isEmpty()) notices << findings.join(u'\n');
+  if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
 }
 
 void TForm1::ShowSeed() {
-  const Force* listed = ListedForce();
-  if (listed == nullptr) return;
-  ui_.SeedLabel->setText(QString::fromStdString(seedCaption(*listed)));
+  const ForceView listed = model_.undoTo(ui_.MechBox->document()->availableUndoSteps());
+  if (listed.force == nullptr) return;
+  ui_.SeedLabel->setText(QString::fromStdString(listed.caption));
 }
 
 void TForm1::RememberListed() {
-  const Force& listed = *ListedForce();
-  const TableIdentity tables = identityOf(drawn_->tables);
-  const std::optional<Collection>& collection = drawn_->choices.collection;
-  addRecentForce(recent_,
-                 {drawn_->choices, listed.seed, listed.rerolls, QString::fromStdString(tables.name),
-                  QString::fromStdString(tables.checksum),
-                  QString::fromStdString(collection ? collection->name : std::string()),
-                  QString::fromStdString(collection ? collection->identity : std::string())});
-  saveRecentForces(recent_);
+  if (const std::optional<ForceRecord> listed = model_.shownRecord()) {
+    addRecentForce(recent_, *listed);
+    saveRecentForces(recent_);
+  }
 }
 
 void TForm1::OpenListingMenu(int line, const QPoint& where) {
   QMenu* menu = ui_.MechBox->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  const Force* listed = ListedForce();
+  const Force* listed = model_.shown().force;
   const std::optional<Reroll> at =
       listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
   if (at) {
@@ -451,10 +402,4 @@ void TForm1::ListRecent() {
     menu->addAction(describeRecentForce(recent_[index]), this,
                     [this, index] { DrawRecent(index); });
   if (recent_.empty()) menu->addAction(QStringLiteral("No forces drawn yet"))->setEnabled(false);
-}
-
-QString TForm1::FreshTableWarning() {
-  QStringList lines;
-  for (const std::string& line : tables_.takeWarning()) lines.append(QString::fromStdString(line));
-  return lines.join(u'\n');
 }

@@ -21,10 +21,9 @@
 #include <optional>
 #include <vector>
 
-#include "generator/generate.h"
+#include "roster/force_model.h"
 #include "roster/reroll_request.h"
 #include "ui/recent_forces.h"
-#include "ui/reroll_history.h"
 #include "ui/table_source.h"
 #include "ui_TForm1.h"
 
@@ -76,8 +75,8 @@ class TForm1 : public QWidget {
   void RerollLine(RerollKind kind, int line);
   // Draws entry `index` of the Recent list (newest first) again from the choices, seed and
   // re-rolls kept, into the lists and the listing, asking first when the listing has been
-  // edited; says so when the table file in use has another checksum than the one drawn from
-  // (whatever either is called), or the collection in use another identity.
+  // edited; the model (roster/force_model.h) ticks the collection boxes to match the entry and
+  // says when the table file or the collection differs from the one drawn from.
   void DrawRecent(int index);
 
  protected:
@@ -86,44 +85,35 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // What Generate or Recent drew the listed force from: the choices and the table file read
-  // for it, which its re-rolls read too.
-  struct DrawnFrom {
-    Selection choices;
-    TableText tables;
-  };
-
   void WireButtonsAndKeys();
   void WireListing();
-  // The force whose listing MechBox holds, re-rolls and their undoing followed; null before
-  // the first Generate.
-  const Force* ListedForce() const;
+  // Hands the table file to the model when it was read since it was last handed on. Throws
+  // TableError as TableSource::refresh does.
+  void RefreshTables();
   // Whether MechBox's text differs from the listed force's listing.
   bool ListingEdited() const;
-  void ShowDrawn(DrawnFrom from, Force force);
-  void ApplyRerolls(const std::vector<Reroll>& rerolls, int line);
+  // Shows a drawn force: its listing in MechBox as a fresh text (no undo step), its caption,
+  // and the model's notices in one box; or the model's error.
+  void ShowDrawn(const ForceView& view);
+  void ShowFailure(const ForceView& view);
+  void ApplyReroll(RerollKind kind, int line);
   void ShowSeed();
   void RememberListed();
   void OpenListingMenu(int line, const QPoint& where);
   void ListRecent();
-  // The collection file in use read against `tables` when "Draw from my collection" is ticked,
-  // none otherwise. Throws CollectionError with the reader's messages, or when no file is set.
-  std::optional<Collection> CollectionInUse(const TableText& tables) const;
-  // Keeps the collection file and the two boxes in the settings.
-  void RememberCollectionChoice() const;
-  // The table file's problems, when it was read since they were last shown, joined for a
-  // notice; "" otherwise.
-  QString FreshTableWarning();
+  // Tells the model of the collection file and the two boxes, and keeps them in the settings.
+  void RememberCollectionChoice();
 
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
   Ui::TForm1 ui_;
-  // The table file generated from.
+  // The table file generated from, read again when it changes on disk.
   TableSource tables_;
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
-  std::optional<DrawnFrom> drawn_;
-  RerollHistory history_;
+  // The table file, the collection and the force listed, its re-rolls tied to MechBox's undo
+  // steps.
+  ForceModel model_;
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;

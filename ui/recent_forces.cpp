@@ -2,7 +2,6 @@
 #include "ui/recent_forces.h"
 
 #include <QSettings>
-#include <QStringList>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -10,7 +9,7 @@
 
 #include "generator/choice_words.h"
 #include "generator/reroll_list.h"
-#include "roster/listing.h"
+#include "generator/seed_text.h"
 
 namespace {
 
@@ -20,6 +19,10 @@ QSettings recentSettings() {
 
 QString textOf(std::string_view word) {
   return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+std::string stringOf(const QVariant& value) {
+  return value.toString().toStdString();
 }
 
 // The choice of `list` kept as `value`: the list's word, empty for Random left empty; none for a
@@ -39,7 +42,7 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   const Selection& b = rhs.choices;
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
-         lhs.rerolls == rhs.rerolls && lhs.tableChecksum == rhs.tableChecksum &&
+         lhs.rerolls == rhs.rerolls && lhs.tablesChecksum == rhs.tablesChecksum &&
          lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique;
 }
 
@@ -50,11 +53,12 @@ std::vector<RecentForce> loadRecentForces() {
   for (int i = 0; i < count && int(forces.size()) < kRecentForcesKept; ++i) {
     settings.setArrayIndex(i);
     RecentForce force;
-    bool seedRead = false;
-    force.seed = settings.value(QStringLiteral("seed")).toString().toUInt(&seedRead);
+    std::optional<std::uint32_t> seed;
     try {
-      force.rerolls =
-          parseRerolls(settings.value(QStringLiteral("rerolls")).toString().toStdString());
+      seed = readSeed(stringOf(settings.value(QStringLiteral("seed"))));
+      force.rerolls = rerollList(parseRerolls(stringOf(settings.value(QStringLiteral("rerolls")))));
+    } catch (const SeedError&) {
+      continue;
     } catch (const RerollError&) {
       continue;
     }
@@ -66,15 +70,17 @@ std::vector<RecentForce> loadRecentForces() {
         wordOf(ChoiceList::weight, settings.value(QStringLiteral("weight")));
     const std::optional<std::string> experience =
         wordOf(ChoiceList::experience, settings.value(QStringLiteral("experience")));
-    if (!seedRead || !house || !size || !weight || !experience) continue;
+    if (!seed || !house || !size || !weight || !experience) continue;
+    force.seed = std::to_string(*seed);
     force.choices = {*house, *size, *weight, *experience,
                      settings.value(QStringLiteral("vehicles")).toBool()};
     force.choices.unique = settings.value(QStringLiteral("unique")).toBool();
-    force.collectionName = settings.value(QStringLiteral("collectionName")).toString();
-    force.collectionIdentity = settings.value(QStringLiteral("collectionIdentity")).toString();
-    force.tableName = settings.value(QStringLiteral("tableName")).toString();
-    force.tableChecksum =
-        settings.value(QStringLiteral("tableChecksum"), QStringLiteral("unknown")).toString();
+    force.collectionName = stringOf(settings.value(QStringLiteral("collectionName")));
+    force.collectionIdentity = stringOf(settings.value(QStringLiteral("collectionIdentity")));
+    force.tablesName =
+        stringOf(settings.value(QStringLiteral("tableName"), QStringLiteral("unknown")));
+    force.tablesChecksum =
+        stringOf(settings.value(QStringLiteral("tableChecksum"), QStringLiteral("unknown")));
     forces.push_back(force);
   }
   settings.endArray();
@@ -93,13 +99,13 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("weight"), textOf(force.choices.weight));
     settings.setValue(QStringLiteral("experience"), textOf(force.choices.experience));
     settings.setValue(QStringLiteral("vehicles"), force.choices.withVehicles);
-    settings.setValue(QStringLiteral("seed"), QString::number(force.seed));
-    settings.setValue(QStringLiteral("rerolls"), QString::fromStdString(rerollList(force.rerolls)));
-    settings.setValue(QStringLiteral("tableName"), force.tableName);
-    settings.setValue(QStringLiteral("tableChecksum"), force.tableChecksum);
+    settings.setValue(QStringLiteral("seed"), textOf(force.seed));
+    settings.setValue(QStringLiteral("rerolls"), textOf(force.rerolls));
+    settings.setValue(QStringLiteral("tableName"), textOf(force.tablesName));
+    settings.setValue(QStringLiteral("tableChecksum"), textOf(force.tablesChecksum));
     settings.setValue(QStringLiteral("unique"), force.choices.unique);
-    settings.setValue(QStringLiteral("collectionName"), force.collectionName);
-    settings.setValue(QStringLiteral("collectionIdentity"), force.collectionIdentity);
+    settings.setValue(QStringLiteral("collectionName"), textOf(force.collectionName));
+    settings.setValue(QStringLiteral("collectionIdentity"), textOf(force.collectionIdentity));
   }
   settings.endArray();
 }
@@ -111,14 +117,5 @@ void addRecentForce(std::vector<RecentForce>& forces, const RecentForce& force) 
 }
 
 QString describeRecentForce(const RecentForce& force) {
-  QStringList words;
-  for (const std::string* word : {&force.choices.house, &force.choices.size, &force.choices.weight,
-                                  &force.choices.experience})
-    words << textOf(randomIfEmpty(*word));
-  if (force.choices.withVehicles) words << QStringLiteral("vehicles");
-  QString owned;
-  if (!force.collectionIdentity.isEmpty()) owned += " · collection " + force.collectionName;
-  if (force.choices.unique) owned += QStringLiteral(" · each design once");
-  return words.join(QStringLiteral(", ")) + owned + QStringLiteral(" · ") +
-         QString::fromStdString(seedCaption(force.seed, force.rerolls));
+  return QString::fromStdString(describeRecord(force));
 }

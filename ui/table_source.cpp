@@ -4,7 +4,6 @@
 #include <system_error>
 #include <utility>
 
-#include "tables/table_check.h"
 #include "tables/table_location.h"
 
 namespace fs = std::filesystem;
@@ -21,16 +20,15 @@ std::optional<TableSource::Stamp> TableSource::stampOf(const fs::path& path) {
 void TableSource::use(const fs::path& path) {
   inUse_ = true;
   readStamp_.reset();
-  warning_.clear();
   text_ = TableText{{}, path};
   const std::optional<Stamp> stamp = stampOf(path);
   text_ = readTableText(path);
   readStamp_ = stamp;
-  warning_ = tableWarning(text_.bytes, path.string());
+  fresh_ = true;
 }
 
-std::vector<std::string> TableSource::takeWarning() {
-  return std::exchange(warning_, {});
+bool TableSource::takeFresh() {
+  return std::exchange(fresh_, false);
 }
 
 const TableText& TableSource::refresh() {

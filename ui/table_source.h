@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "generator/table_text.h"
 
@@ -24,9 +22,9 @@ class TableSource {
   // looks one up first. Returns the text read. Throws TableError as use and locateTableFile do.
   const TableText& refresh();
 
-  // The file's tableWarning (tables/table_check.h) once after each time it was read whole, then
-  // none until it is read again.
-  std::vector<std::string> takeWarning();
+  // Whether the file was read whole since the last call: true once after each read, so that
+  // the caller hands the new text on.
+  bool takeFresh();
 
   // The path of the table file in use ("Tables.dat" while none is), for dialogs and for
   // refusing to save over it.
@@ -45,7 +43,7 @@ class TableSource {
   TableText text_{{}, "Tables.dat"};
   // The stamp of the file in use when it was last read whole; none while it could not be.
   std::optional<Stamp> readStamp_;
-  std::vector<std::string> warning_;
+  bool fresh_ = false;
 };
 
 #endif

@@ -2,13 +2,12 @@
 // The page's one way into the engine: every choice list, force, listing, table file check and
 // saved text the page shows comes from these functions, so a force drawn in the browser is the
 // same bytes as in the window and on the command line. Each function returns what the page
-// shows; none throws into the page. Failures come back as the texts the page shows. The table
-// files themselves are page_tables.h's.
+// shows; none throws into the page. Failures come back as the texts the page shows. Each draw
+// is the page's model's (page_engine.h); the table files themselves are page_tables.h's.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <exception>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,30 +16,19 @@
 
 #include "generator/choice_lists.h"
 #include "generator/choice_words.h"
-#include "generator/generate.h"
 #include "generator/reroll_list.h"
-#include "generator/seed_text.h"
 #include "roster/force_data.h"
+#include "roster/force_model.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/reroll_request.h"
 #include "roster/roster_words.h"
-#include "tables/table_identity.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
 
 namespace {
 
 using emscripten::val;
-
-// The force the listing box shows, the choices it was drawn with, and the table file it came
-// from, which its re-rolls read even after another table file has come into use.
-struct ShownForce {
-  Force force;
-  Selection choices;
-  std::shared_ptr<const TableText> tables;
-};
-std::optional<ShownForce> shown;
 
 template <typename Words>
 val arrayOf(const Words& words) {
@@ -70,25 +58,6 @@ std::string linkWord(const std::string& control, const std::string& word) {
   for (const auto& [name, list] : kLists)
     if (name == control) return std::string(choiceWord(list, word).value_or(""));
   return "";
-}
-
-// A table file's checksum as a link carries it: "" for the shipped file's bytes (and every
-// file's own checksum when the shipped one cannot be read).
-std::string linkChecksum(const TableText& tables) {
-  const std::string checksum = tableChecksum(tables.bytes);
-  return checksum == shippedChecksum() ? "" : checksum;
-}
-
-// The notice for a link drawn from the table file of checksum `linked` ("": the shipped one)
-// and opened with the table file in use: "" when they are the same, else what tableChangeNotice
-// says.
-std::string linkTablesNotice(const std::string& linked) {
-  const auto identity = [](const std::string& checksum, const std::string& yours) {
-    return checksum.empty() ? TableIdentity{"the shipped Tables.dat", shippedChecksum()}
-                            : TableIdentity{yours, checksum};
-  };
-  return tableChangeNotice(identity(linked, "the link's own table file"),
-                           identity(linkChecksum(*pageTables()), pageTables()->name.string()));
 }
 
 // Where each line of `force`'s listing lies (rerollAtLine, roster/listing.h): `lineGroups[i]`
@@ -139,29 +108,41 @@ val rosterGroups(const Force& force) {
   return groups;
 }
 
-// What the page shows of the shown force: {seed, rerolls ("2-4,3.1,2", for the link), seedLine
-// ("Seed: 42 · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn
-// from, for the link; "" for the shipped one), collection (the identity of the collection drawn
-// from, "" for none), unique, listing (its lines joined by line feeds),
-// chosen (the four choice words it was drawn with, "Random" for an empty one), faction, size,
-// weight, experience (the words as resolved), clan, groupWord ("Lance" or "Star"), groupCount,
-// keepApplies (whether "keep this group, roll the others" applies), groups (rosterGroups),
-// openNotice (openSlotsNotice: how many slots stayed open, "" for none), lineGroups, lineSlots}.
-val shownResult() {
-  const Force& force = shown->force;
+val failure(const std::string& message) {
+  val result = val::object();
+  result.set("error", message);
+  return result;
+}
+
+// What the page shows of `view`: {seed, rerolls ("2-4,3.1,2", for the link), seedLine ("Seed: 42
+// · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn from, for the
+// link; "" for the shipped one), collection (the identity of the collection drawn from, "" for
+// none), unique, drawOwned (the "Draw from my collection" box as it now stands), notices (the
+// model's, in order), listing (its lines joined by line feeds), chosen (the four choice words it
+// was drawn with, "Random" for an empty one), faction, size, weight, experience (the words as
+// resolved), clan, groupWord ("Lance" or "Star"), groupCount, keepApplies (whether "keep this
+// group, roll the others" applies), groups (rosterGroups), openNotice (openSlotsNotice: how many
+// slots stayed open, "" for none), lineGroups, lineSlots}; or {error}
+// with the reason nothing changed.
+val shownResult(const ForceView& view) {
+  if (!view.drew()) return failure(view.error);
+  const Force& force = *view.force;
+  const ForceRecord record = *pageModel().shownRecord();
   val result = val::object();
   const std::vector<apstring> lines = listForce(force);
-  const Selection& choices = shown->choices;
+  const Selection& choices = view.choices;
   result.set("chosen", arrayOf(std::vector<std::string_view>{
                            randomIfEmpty(choices.house), randomIfEmpty(choices.size),
                            randomIfEmpty(choices.weight), randomIfEmpty(choices.experience)}));
   result.set("seed", static_cast<double>(force.seed));
-  result.set("rerolls", rerollList(force.rerolls));
-  result.set("seedLine", seedCaption(force));
-  result.set("tables", linkChecksum(*shown->tables));
-  result.set("collection", force.collection ? force.collection->identity : std::string());
+  result.set("rerolls", record.rerolls);
+  result.set("seedLine", view.caption);
+  result.set("tables", record.tablesChecksum);
+  result.set("collection", record.collectionIdentity);
   result.set("unique", force.unique);
-  result.set("listing", boxText(lines));
+  result.set("drawOwned", view.drawFromCollection);
+  result.set("notices", arrayOf(view.notices));
+  result.set("listing", view.listing);
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
   result.set("weight", std::string(force.weight.c_str()));
@@ -176,34 +157,40 @@ val shownResult() {
   return result;
 }
 
-val failure(const std::string& message) {
-  val result = val::object();
-  result.set("error", message);
-  return result;
+std::string field(const val& object, const char* name) {
+  const val value = object[name];
+  return value.isString() ? value.as<std::string>() : std::string();
 }
 
-// A Generate run with the chosen words (empty counts as "Random") and the seed typed, then the
-// re-rolls `rerollText` lists ("2-4,3.1,2"; empty for none): shownResult() of the force drawn,
-// which becomes the shown force; or {error} with the reason, when nothing was drawn.
-val generateListing(const std::string& house, const std::string& size, const std::string& weight,
-                    const std::string& experience, bool vehicles, const std::string& seedText,
-                    const std::string& rerollText) {
-  try {
-    const std::uint32_t seed = seedOrFresh(seedText);
-    const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
-    const std::shared_ptr<const TableText> tables = pageTables();
-    Selection choices{house, size, weight, experience, vehicles};
-    applyPageCollection(choices, *tables);
-    Force force = generateForce(*tables, choices, seed);
-    rerollForce(force, *tables, rerolls);
-    shown = ShownForce{std::move(force), choices, tables};
-  } catch (const RerollError& error) {
-    return failure(std::string("The re-rolls cannot be made (") + error.what() +
-                   "); nothing was drawn.");
-  } catch (const std::exception& error) {
-    return failure(error.what());
-  }
-  return shownResult();
+// The four words (house, size, weight, experience: "" counts as "Random") and vehicles of
+// `request`.
+Selection choicesOf(const val& request) {
+  return {field(request, "house"), field(request, "size"), field(request, "weight"),
+          field(request, "experience"), request["vehicles"].isTrue()};
+}
+
+// A Generate run: `request` holds the chosen words and vehicles (choicesOf), seed (the seed
+// typed; empty for a fresh one) and rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
+// absent for none). shownResult() of the force drawn, which becomes the shown force.
+val generateListing(const val& request) {
+  return shownResult(
+      pageModel().generate(choicesOf(request), field(request, "seed"), field(request, "rerolls")));
+}
+
+// Draws a force of a link or of the page's history again: `record` holds what generateListing
+// takes and tables (the table file's checksum, "" for the shipped one), collection (the
+// identity of the collection drawn from, "" for none) and unique. The boxes "Draw from my
+// collection" and "Each design once" are set to match it (drawOwned and unique in the
+// result), and the notices say what differs from where it was drawn.
+val redrawRecord(const val& record) {
+  ForceRecord kept;
+  kept.choices = choicesOf(record);
+  kept.choices.unique = record["unique"].isTrue();
+  kept.seed = field(record, "seed");
+  kept.rerolls = field(record, "rerolls");
+  kept.tablesChecksum = field(record, "tables");
+  kept.collectionIdentity = field(record, "collection");
+  return shownResult(pageModel().redraw(kept));
 }
 
 // Rolls the shown force's group `group` again (slot 0), or slot `slot` of it; with
@@ -212,30 +199,18 @@ val generateListing(const std::string& house, const std::string& size, const std
 // (rerollOutcome), and `same`, whether it drew what was there (rerollKeptAll); or {error} with
 // the shown force unchanged.
 val rerollShown(int group, int slot, bool othersToo) {
-  if (!shown) return failure("There is no force to roll again: Generate one first.");
   const RerollKind kind = othersToo   ? RerollKind::otherGroups
                           : slot == 0 ? RerollKind::group
                                       : RerollKind::slot;
-  Force force = shown->force;
-  try {
-    const std::vector<Reroll> rerolls =
-        rerollRequest(force, kind, Reroll{group, othersToo ? 0 : slot});
-    if (rerolls.empty())
-      return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
-                     " to roll again.");
-    for (const Reroll& reroll : rerolls) rerollForce(force, *shown->tables, reroll);
-  } catch (const RerollError& error) {
-    return failure(std::string("The re-roll cannot be made (") + error.what() +
-                   "); the force stays as it was.");
-  } catch (const std::exception& error) {
-    return failure(error.what());
+  std::optional<Force> before;
+  if (const ForceView shown = pageModel().shown(); shown.force) before = *shown.force;
+  const Reroll at{group, othersToo ? 0 : slot};
+  const ForceView view = pageModel().reroll(kind, at);
+  val result = shownResult(view);
+  if (view.drew() && before) {
+    result.set("said", rerollOutcome(*before, *view.force, kind, at));
+    result.set("same", rerollKeptAll(*before, *view.force, kind, at));
   }
-  const std::string said = rerollOutcome(shown->force, force, kind, Reroll{group, slot});
-  const bool same = rerollKeptAll(shown->force, force, kind, Reroll{group, slot});
-  shown->force = std::move(force);
-  val result = shownResult();
-  result.set("said", said);
-  result.set("same", same);
   return result;
 }
 
@@ -278,8 +253,8 @@ std::string seedNotice(const std::string& text) {
 EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("choiceList", &choiceList);
   emscripten::function("linkWord", &linkWord);
-  emscripten::function("linkTablesNotice", &linkTablesNotice);
   emscripten::function("generateListing", &generateListing);
+  emscripten::function("redrawRecord", &redrawRecord);
   emscripten::function("rerollShown", &rerollShown);
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShipped);

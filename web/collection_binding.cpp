@@ -1,55 +1,36 @@
 // SPDX-License-Identifier: MIT
 // The page's collection: the designs to pick from, the collection file it reads, writes and
-// holds, and the two boxes that make Generate draw from it. The page keeps the file's text in
-// browser storage and hands it over here; every check and every byte written is the engine's.
+// holds in the page's model, and the two boxes that make Generate draw from it. The page keeps
+// the file's text in browser storage and hands it over here; every check and every byte written
+// is the engine's.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <exception>
-#include <optional>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "odds/collection_designs.h"
 #include "tables/collection.h"
 #include "tables/player_file.h"
-#include "tables/table_identity.h"
 #include "tables/table_names.h"
 #include "web/page_engine.h"
-#include "web/page_tables.h"
 
 namespace {
 
 using emscripten::val;
-
-// The collection file the page holds, as the user gave it.
-struct HeldCollection {
-  std::string bytes;
-  std::string fileName;
-};
-std::optional<HeldCollection> held;
-bool drawOwned = false;
-bool eachOnce = false;
-
-std::string stemOf(const std::string& fileName) {
-  const std::size_t slash = fileName.find_last_of('/');
-  std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-  const std::size_t dot = name.find_last_of('.');
-  return dot == 0 || dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-CollectionRead readHeld(const HeldCollection& file, const TableText& tables) {
-  return readCollection(file.bytes, file.fileName, stemOf(file.fileName),
-                        tableDesignNames(tables.bytes, tables.name.string()));
-}
 
 // [{name, tables: ["Davion Heavy", ...]}] for the table file in use, sorted by name; {error}
 // when its designs cannot be worked out.
 val designList() {
   val list = val::array();
   try {
-    for (const CollectionDesign& design :
-         collectionDesigns(pageTables()->bytes, pageTables()->name.string())) {
+    const std::shared_ptr<const TableText> tables = pageModel().tables();
+    if (!tables) throw std::runtime_error("No table file is in use.");
+    for (const CollectionDesign& design : collectionDesigns(tables->bytes, tables->name.string())) {
       val tables = val::array();
       for (const std::string& table : design.tables) tables.call<void>("push", table);
       val entry = val::object();
@@ -71,9 +52,7 @@ val designList() {
 val useCollection(const std::string& bytes, const std::string& fileName) {
   val result = val::object();
   try {
-    const HeldCollection file{bytes, fileName};
-    const CollectionRead read = readHeld(file, *pageTables());
-    held = file;
+    const CollectionRead read = pageModel().holdCollection(bytes, fileName);
     result.set("name", read.collection.name);
     result.set("identity", read.collection.identity);
     val entries = val::array();
@@ -102,11 +81,7 @@ val useCollection(const std::string& bytes, const std::string& fileName) {
 }
 
 void forgetCollection() {
-  held.reset();
-}
-
-bool holdsCollection() {
-  return held.has_value();
+  pageModel().forgetCollection();
 }
 
 // The file text for `entries`, [{name, count}] (collectionText).
@@ -120,31 +95,7 @@ std::string collectionFileText(const val& entries) {
 
 // Sets the boxes "Draw from my collection" and "Each design once" for the next Generate.
 void setOwnedDraw(bool owned, bool unique) {
-  drawOwned = owned;
-  eachOnce = unique;
-}
-
-// The notice for a link drawn from the collection of identity `linked` ("": from none) and
-// opened while drawing from the collection in use: "" when they are the same.
-std::string linkCollectionNotice(const std::string& linked) {
-  std::optional<Collection> inUse;
-  if (drawOwned && held) {
-    try {
-      inUse = readHeld(*held, *pageTables()).collection;
-    } catch (const CollectionError&) {
-      // Generate reports it.
-    }
-  }
-  const std::string ours = inUse ? inUse->identity : "";
-  if (linked == ours) return "";
-  if (linked.empty())
-    return "The link's force was drawn from every design; it is drawn here from your collection " +
-           inUse->name + ", and may differ.";
-  const std::string from = "The link's force was drawn from a collection (" + linked.substr(0, 8) +
-                           ") that the link does not carry; ";
-  if (!inUse) return from + "it is drawn here from every design, and may differ.";
-  return from + "it is drawn here from yours, " + inUse->name + " (" +
-         inUse->identity.substr(0, 8) + "), and may differ.";
+  pageModel().setCollectionChoice(owned, unique);
 }
 
 // The design names of the table file in use nearest to `name` (nearestDesignNames), for a
@@ -152,9 +103,10 @@ std::string linkCollectionNotice(const std::string& linked) {
 val nearestDesigns(const std::string& name) {
   val list = val::array();
   try {
-    const TableText& tables = *pageTables();
+    const std::shared_ptr<const TableText> tables = pageModel().tables();
+    if (!tables) return list;
     for (const std::string& design :
-         nearestDesignNames(name, tableDesignNames(tables.bytes, tables.name.string())))
+         nearestDesignNames(name, tableDesignNames(tables->bytes, tables->name.string())))
       list.call<void>("push", design);
   } catch (const std::exception&) {
     // The panel's rows then say why (designList).
@@ -164,23 +116,11 @@ val nearestDesigns(const std::string& name) {
 
 }  // namespace
 
-void applyPageCollection(Selection& selection, const TableText& tables) {
-  selection.unique = eachOnce;
-  if (!drawOwned) return;
-  if (!held)
-    throw CollectionError(
-        "No collection is in use: import one or pick designs under My "
-        "collection, or untick \"Draw from my collection\".");
-  selection.collection = readHeld(*held, tables).collection;
-}
-
 EMSCRIPTEN_BINDINGS(musterwright_collection) {
   emscripten::function("designList", &designList);
   emscripten::function("useCollection", &useCollection);
   emscripten::function("forgetCollection", &forgetCollection);
-  emscripten::function("holdsCollection", &holdsCollection);
   emscripten::function("collectionFileText", &collectionFileText);
   emscripten::function("setOwnedDraw", &setOwnedDraw);
-  emscripten::function("linkCollectionNotice", &linkCollectionNotice);
   emscripten::function("nearestDesigns", &nearestDesigns);
 }

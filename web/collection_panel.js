@@ -245,10 +245,10 @@ function ownedBoxesChanged() {
   }
 }
 
-// Ticks the boxes as a force was drawn: from a collection (identity `drawnFrom`, "" for none)
-// and each design once or not. A force from a collection is drawn from the one in use.
-function setOwnedBoxes(drawnFrom, unique) {
-  element('OwnedBox').checked = drawnFrom !== '';
+// Ticks the boxes as the engine set them to draw a force again: "Draw from my collection"
+// (`owned`) and "Each design once" (`unique`).
+function setOwnedBoxes(owned, unique) {
+  element('OwnedBox').checked = owned;
   element('UniqueBox').checked = unique;
   ownedBoxesChanged();
 }

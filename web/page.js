@@ -162,13 +162,14 @@ function forceTitle(run) {
   return [run.faction, run.size, run.weight, run.experience].join(' \u00b7 ');
 }
 
-// Shows `run` as the roster and, in the listing box, as `text` (its listing unless edited).
+// Shows `run` as the roster and, in the listing box, as `text` (its listing unless edited), with
+// the engine's notices for it.
 // With `rerolled`, `run` is the shown force re-rolled, and the roster changes only the rows
 // and headings that differ.
 function showForce(run, choices, vehicles, text = run.listing, rerolled = false) {
   const before = shown;
   shown = {run, choices, vehicles};
-  showMessage(tablesWarning, 'notice');
+  showMessage([...run.notices, tablesWarning].filter((line) => line !== '').join('\n'), 'notice');
   const box = element('MechBox');
   box.value = text;
   // Nothing is at the cursor until the player puts it on a lance's lines.
@@ -186,30 +187,48 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
   showStackButtons();
 }
 
-// Draws with `choices`, `vehicles`, `seedText` (empty: a fresh seed) and the re-rolls
-// `rerollText` ("2-4,3.1,2"); the engine's answer, or null after showing why nothing was drawn.
-function draw(choices, vehicles, seedText, rerollText) {
-  const run = Module.generateListing(...choices, vehicles, seedText, rerollText);
+// What the engine draws from: the lists' `choices` by their link keys, and `vehicles`.
+function drawRequest(choices, vehicles) {
+  const request = {vehicles};
+  Object.values(kLinkKeys).forEach((key, index) => { request[key] = choices[index]; });
+  return request;
+}
+
+// The engine's answer `run` to a draw, or null after showing why nothing was drawn.
+function drawn(run) {
   if (run.error === undefined) return run;
   showMessage(run.error);
   return null;
 }
 
-// Generates with the form's choices, `seedText` and `rerollText`, shows the force and records
-// it (`how` as record has it). A refused run changes nothing but the message. Returns whether
-// a force was drawn.
-function generate(seedText, rerollText = '', how = 'push') {
-  const choices = lists().map((list) => list.value);
-  const vehicles = element('Vehicle').checked;
-  const run = draw(choices, vehicles, seedText, rerollText);
-  if (run === null) return false;
+// Draws a force of a link or of this visit again from what `request` holds (drawRequest's
+// fields, seed, rerolls, tables, collection, unique): the engine ticks the collection boxes to
+// match it and says what differs from where it was drawn. The engine's answer, or null.
+function redraw(request) {
+  const run = drawn(Module.redrawRecord(request));
+  if (run !== null) setOwnedBoxes(run.drawOwned, run.unique);
+  return run;
+}
+
+// Shows the force `run` drawn with `choices` and `vehicles` and records it (`how` as record has
+// it).
+function showDrawn(run, choices, vehicles, how) {
   showForce(run, choices, vehicles);
   // The first force of a visit takes the page's own history entry, so Back leaves from there.
   record(forces.position < 0 ? 'replace' : how);
   // The force's first row comes into sight, the form scrolling up as little as it takes.
   element('Roster').querySelector('.slot')?.scrollIntoView({block: 'nearest'});
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
-  return true;
+}
+
+// Generates with the form's choices and `seedText`, shows the force and records it. A refused
+// run changes nothing but the message.
+function generate(seedText) {
+  const choices = lists().map((list) => list.value);
+  const vehicles = element('Vehicle').checked;
+  const run =
+      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText}));
+  if (run !== null) showDrawn(run, choices, vehicles, 'push');
 }
 
 // Shows entry `position` of the forces again: its choices in the form, the force drawn anew
@@ -218,16 +237,14 @@ function showEntry(position) {
   const entry = forces.entries[position];
   lists().forEach((list, index) => { list.value = entry.choices[index]; });
   element('Vehicle').checked = entry.vehicles;
-  setOwnedBoxes(entry.collection ?? '', entry.unique === true);
-  const run = draw(entry.choices, entry.vehicles, entry.seed, entry.rerolls);
+  const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
+                      rerolls: entry.rerolls, tables: entry.tables ?? '',
+                      collection: entry.collection ?? '', unique: entry.unique === true});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
   showForce(run, entry.choices, entry.vehicles, entry.text);
   keepForces();
-  if (run.listing !== entry.drawn)
-    showMessage(`${tablesInUse} differs from the table file this force was drawn from, so the ` +
-                'roster differs from its text; the text is as it was.', 'notice');
 }
 
 function undo() {
@@ -522,7 +539,7 @@ function showView(view) {
 
 // Sets the form from the address's fragment (words in any letter case) and generates with its
 // seed; a fragment naming a word that is in no list, or lacking the seed, is reported and
-// generates nothing. A force drawn from another table file than the one in use says so.
+// generates nothing. The engine says when the table file or the collection differs.
 function generateFromLink() {
   const link = new URLSearchParams(location.hash.slice(1));
   const words = [];
@@ -542,15 +559,12 @@ function generateFromLink() {
     showMessage('The link holds no seed; nothing was generated.');
     return;
   }
-  setOwnedBoxes(link.get('c') ?? '', link.get('unique') === '1');
-  const notice = [Module.linkTablesNotice(link.get('t') ?? ''),
-                  Module.linkCollectionNotice(link.get('c') ?? '')].filter((text) => text !== '');
-  // A link from a collection draws from the one in use, or from every design without one.
-  if (element('OwnedBox').checked && !Module.holdsCollection())
-    setOwnedBoxes('', link.get('unique') === '1');
+  const vehicles = element('Vehicle').checked;
+  const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
+                      tables: link.get('t') ?? '', collection: link.get('c') ?? '',
+                      unique: link.get('unique') === '1'});
   // The address already holds the link: its history entry becomes the force's.
-  if (generate(seed, link.get('r') ?? '', 'replace') && notice.length > 0)
-    showMessage(notice.join('\n'), 'notice');
+  if (run !== null) showDrawn(run, words, vehicles, 'replace');
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.

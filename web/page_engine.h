@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The owned draw the page's collection panel has set up for the next Generate.
+// The model the page holds (roster/force_model.h): the table file in use, the collection in use
+// and the force shown, shared by the page's bindings. It starts with the shipped table file in
+// use and knows its checksum, so that a link from it carries none.
 #ifndef MUSTERWRIGHT_WEB_PAGE_ENGINE_H
 #define MUSTERWRIGHT_WEB_PAGE_ENGINE_H
 
-#include "generator/generate.h"
-#include "generator/table_text.h"
+#include "roster/force_model.h"
 
-// Sets `selection`'s collection (the one in use, read against `tables`, when the page draws
-// from it) and its "each design once" box as the page's boxes stand. Throws CollectionError
-// when the collection in use no longer reads, or when the page draws from a collection and
-// holds none.
-void applyPageCollection(Selection& selection, const TableText& tables);
+ForceModel& pageModel();
 
 #endif

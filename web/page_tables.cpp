@@ -1,58 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "web/page_tables.h"
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
+#include <utility>
 
-#include "tables/table_check.h"
+#include "generator/table_text.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
+#include "web/page_engine.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kShippedFolder = "/shipped";
-const fs::path kChosenFolder = "/chosen";
-
-std::shared_ptr<const TableText> tablesInUse = std::make_shared<TableText>();
-
-// Makes `name` in `folder` the table file in use, named by `name` alone in messages. Throws
-// TableError as readTableText does; the table file in use then stays.
-void openIn(const fs::path& folder, const fs::path& name) {
-  if (chdir(folder.c_str()) != 0) throw TableError(folder.string() + ": cannot be entered");
-  tablesInUse = std::make_shared<const TableText>(readTableText(name));
+// The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
+// does.
+TableText shippedTables() {
+  TableText shipped = readTableText("/shipped/Tables.dat");
+  shipped.name = "Tables.dat";
+  return shipped;
 }
 
 }  // namespace
 
-std::shared_ptr<const TableText> pageTables() {
-  return tablesInUse;
+ForceModel& pageModel() {
+  static ForceModel model = [] {
+    ForceModel started;
+    try {
+      TableText shipped = shippedTables();
+      started.setShippedChecksum(tableChecksum(shipped.bytes));
+      started.useTables(std::move(shipped));
+    } catch (const TableError&) {
+      // The page says so when it puts the shipped file in use.
+    }
+    return started;
+  }();
+  return model;
 }
 
 std::vector<std::string> useChosenTables(const std::string& bytes, const std::string& name) {
   fs::path fileName = fs::path(name).filename();
   if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
-  std::error_code error;
-  fs::create_directories(kChosenFolder, error);
-  std::ofstream(kChosenFolder / fileName, std::ios::binary | std::ios::trunc) << bytes;
-  openIn(kChosenFolder, fileName);
-  return tableWarning(tablesInUse->bytes, fileName.string());
+  return pageModel().useTables(tableTextOf(bytes, fileName));
 }
 
 void useShippedTables() {
-  openIn(kShippedFolder, "Tables.dat");
-}
-
-const std::string& shippedChecksum() {
-  static const std::string checksum = [] {
-    try {
-      return tableChecksum(readTableText(kShippedFolder / "Tables.dat").bytes);
-    } catch (const TableError&) {
-      return std::string();
-    }
-  }();
-  return checksum;
+  pageModel().useTables(shippedTables());
 }

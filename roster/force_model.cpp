@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+#include "roster/force_model.h"
+
+#include <algorithm>
+#include <exception>
+#include <tuple>
+#include <utility>
+
+#include "generator/seed_text.h"
+#include "roster/listing.h"
+#include "roster/listing_text.h"
+#include "tables/table_check.h"
+#include "tables/table_error.h"
+#include "tables/table_identity.h"
+#include "tables/table_names.h"
+
+namespace {
+
+constexpr int kDrawnMark = std::numeric_limits<int>::min();
+
+ForceView failure(std::string message, bool tablesFailed = false) {
+  ForceView view;
+  view.error = std::move(message);
+  view.tablesFailed = tablesFailed;
+  return view;
+}
+
+// What to tell the player who draws again, from the collection `now` (none: every design), a
+// record first drawn from the collection of `record`.
+std::string collectionChangeNotice(const ForceRecord& record,
+                                   const std::optional<Collection>& now) {
+  const std::string& identity = record.collectionIdentity;
+  const std::string from =
+      identity.empty() ? "every design"
+      : record.collectionName.empty()
+          ? "a collection (" + shortIdentity(identity) + ") that the link does not carry"
+          : "the collection " + record.collectionName + " (" + shortIdentity(identity) + ")";
+  const std::string here =
+      now ? "yours, " + now->name + " (" + shortIdentity(now->identity) + ")" : "every design";
+  return "This force was drawn from " + from + "; it is drawn here from " + here +
+         ", and may differ.";
+}
+
+}  // namespace
+
+std::vector<std::string> ForceModel::useTables(TableText tables) {
+  tables_ = std::make_shared<const TableText>(std::move(tables));
+  findings_ = tableWarning(tables_->bytes, tables_->name.string());
+  findingsShown_ = false;
+  return findings_;
+}
+
+CollectionRead ForceModel::readHeld(const TableText& tables) const {
+  const std::vector<std::string> names = tableDesignNames(tables.bytes, tables.name.string());
+  if (!held_->file.empty()) return readCollectionFile(held_->file, names);
+  const std::filesystem::path name = std::filesystem::path(held_->fileName).filename();
+  return readCollection(held_->bytes, held_->fileName, name.stem().string(), names);
+}
+
+CollectionRead ForceModel::holdCollection(std::string bytes, std::string fileName) {
+  if (!tables_) throw CollectionError("No table file is in use to read the collection against.");
+  std::optional<Held> before =
+      std::exchange(held_, Held{{}, std::move(bytes), std::move(fileName)});
+  try {
+    return readHeld(*tables_);
+  } catch (...) {
+    held_ = std::move(before);
+    throw;
+  }
+}
+
+void ForceModel::holdCollectionFile(std::filesystem::path path) {
+  held_ = Held{std::move(path), {}, {}};
+}
+
+void ForceModel::forgetCollection() {
+  held_.reset();
+}
+
+void ForceModel::setCollectionChoice(bool drawFromCollection, bool eachDesignOnce) {
+  drawFromCollection_ = drawFromCollection;
+  eachDesignOnce_ = eachDesignOnce;
+}
+
+std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& seedText,
+                                          const std::string& rerollText) {
+  if (!tables_) return failure("No table file is in use.", true);
+  try {
+    const std::uint32_t seed = seedOrFresh(seedText);
+    const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
+    choices.unique = eachDesignOnce_;
+    choices.collection.reset();
+    if (drawFromCollection_) {
+      if (!held_)
+        throw CollectionError(
+            "No collection is in use: pick the designs you own, or untick \"Draw from my "
+            "collection\".");
+      choices.collection = readHeld(*tables_).collection;
+    }
+    Force force = generateForce(*tables_, choices, seed);
+    rerollForce(force, *tables_, rerolls);
+    drawn_ = Drawn{std::move(choices), tables_, {}, 0};
+    drawn_->steps.push_back({kDrawnMark, std::move(force)});
+  } catch (const RerollError& error) {
+    return failure(std::string("The re-rolls cannot be made (") + error.what() +
+                   "); nothing was drawn.");
+  } catch (const TableError& error) {
+    return failure(error.what(), true);
+  } catch (const std::exception& error) {
+    return failure(error.what());
+  }
+  return std::nullopt;
+}
+
+ForceView ForceModel::generate(const Selection& choices, const std::string& seedText,
+                               const std::string& rerollText) {
+  if (std::optional<ForceView> failed = draw(choices, seedText, rerollText)) return *failed;
+  return drawnView({});
+}
+
+ForceView ForceModel::redraw(const ForceRecord& record) {
+  const std::pair<bool, bool> before{drawFromCollection_, eachDesignOnce_};
+  drawFromCollection_ = !record.collectionIdentity.empty() && held_.has_value();
+  eachDesignOnce_ = record.choices.unique;
+  if (std::optional<ForceView> failed = draw(record.choices, record.seed, record.rerolls)) {
+    std::tie(drawFromCollection_, eachDesignOnce_) = before;
+    failed->drawFromCollection = drawFromCollection_;
+    failed->eachDesignOnce = eachDesignOnce_;
+    return *failed;
+  }
+  const TableIdentity drawnFrom =
+      record.tablesChecksum.empty()
+          ? TableIdentity{"the shipped Tables.dat", shippedChecksum_}
+          : TableIdentity{
+                record.tablesName.empty() ? "the link's own table file" : record.tablesName,
+                record.tablesChecksum};
+  std::vector<std::string> notices{
+      tableChangeNotice(drawnFrom, {tablesNameInUse(), tableChecksum(tables_->bytes)})};
+  const std::optional<Collection>& now = drawn_->choices.collection;
+  if (record.collectionIdentity != (now ? now->identity : ""))
+    notices.push_back(collectionChangeNotice(record, now));
+  std::erase(notices, std::string());
+  return drawnView(std::move(notices));
+}
+
+ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
+  if (!drawn_) return failure("There is no force to roll again: Generate one first.");
+  Force force = drawn_->steps[drawn_->current].force;
+  try {
+    const std::vector<Reroll> rerolls = rerollRequest(force, kind, at);
+    if (rerolls.empty())
+      return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
+                     " to roll again.");
+    for (const Reroll& reroll : rerolls) rerollForce(force, *drawn_->tables, reroll);
+  } catch (const RerollError& error) {
+    return failure(std::string("The re-roll cannot be made (") + error.what() +
+                   "); the force stays as it was.");
+  } catch (const std::exception& error) {
+    return failure(error.what());
+  }
+  std::erase_if(drawn_->steps, [](const Step& step) { return step.mark == kUnplaced; });
+  drawn_->steps.push_back({kUnplaced, std::move(force)});
+  drawn_->current = drawn_->steps.size() - 1;
+  return viewOf();
+}
+
+ForceView ForceModel::placeStep(int mark) {
+  if (drawn_ && drawn_->steps.back().mark == kUnplaced) {
+    drawn_->steps.back().mark = mark;
+    drawn_->current = drawn_->steps.size() - 1;
+  }
+  return viewOf();
+}
+
+ForceView ForceModel::undoTo(int mark) {
+  if (drawn_) {
+    std::size_t step = drawn_->steps.size() - 1;
+    while (drawn_->steps[step].mark > mark) --step;
+    drawn_->current = step;
+  }
+  return viewOf();
+}
+
+void ForceModel::dropUndone(int mark) {
+  if (!drawn_) return;
+  const int shownMark = drawn_->steps[drawn_->current].mark;
+  std::erase_if(drawn_->steps,
+                [mark](const Step& step) { return step.mark > mark && step.mark != kUnplaced; });
+  undoTo(shownMark);
+}
+
+ForceView ForceModel::shown() const {
+  return viewOf();
+}
+
+std::optional<ForceRecord> ForceModel::shownRecord() const {
+  if (!drawn_) return std::nullopt;
+  const Force& force = drawn_->steps[drawn_->current].force;
+  ForceRecord record;
+  record.choices = drawn_->choices;
+  record.choices.collection.reset();
+  record.seed = std::to_string(force.seed);
+  record.rerolls = rerollList(force.rerolls);
+  record.tablesName = drawn_->tables->name.filename().string();
+  record.tablesChecksum = tableChecksum(drawn_->tables->bytes);
+  if (record.tablesChecksum == shippedChecksum_) record.tablesChecksum.clear();
+  if (const std::optional<Collection>& collection = drawn_->choices.collection) {
+    record.collectionName = collection->name;
+    record.collectionIdentity = collection->identity;
+  }
+  return record;
+}
+
+ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const {
+  ForceView view;
+  view.drawFromCollection = drawFromCollection_;
+  view.eachDesignOnce = eachDesignOnce_;
+  if (!drawn_) return view;
+  const Force& force = drawn_->steps[drawn_->current].force;
+  view.force = &force;
+  view.listing = boxText(listForce(force));
+  view.caption = seedCaption(force);
+  view.choices = drawn_->choices;
+  view.notices = std::move(notices);
+  if (drawn) {
+    if (std::string open = openSlotsNotice(force); !open.empty())
+      view.notices.push_back(std::move(open));
+  }
+  return view;
+}
+
+ForceView ForceModel::drawnView(std::vector<std::string> notices) {
+  ForceView view = viewOf(std::move(notices), true);
+  if (!findingsShown_) view.tableFindings = findings_;
+  findingsShown_ = true;
+  return view;
+}
+
+std::string ForceModel::tablesNameInUse() const {
+  const bool shipped =
+      !shippedChecksum_.empty() && tableChecksum(tables_->bytes) == shippedChecksum_;
+  return shipped ? "the shipped Tables.dat" : tables_->name.filename().string();
+}
+
+std::string describeRecord(const ForceRecord& record) {
+  const Selection& choices = record.choices;
+  std::string line;
+  for (const std::string* word :
+       {&choices.house, &choices.size, &choices.weight, &choices.experience})
+    line += (line.empty() ? "" : ", ") + std::string(randomIfEmpty(*word));
+  if (choices.withVehicles) line += ", vehicles";
+  std::string caption;
+  try {
+    caption = seedCaption(readSeed(record.seed).value_or(0), parseRerolls(record.rerolls),
+                          record.collectionName, record.collectionIdentity, choices.unique);
+  } catch (const std::exception&) {
+    caption = "Seed: " + record.seed;
+  }
+  return line + " \u00b7 " + caption;
+}

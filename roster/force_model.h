@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// The one object a front end holds: the table file in use, the collection in use with the
+// "Draw from my collection" and "each design once" choices, and the force shown with its
+// re-rolls. Every operation answers with what a front end shows (ForceView): the force, its
+// listing, the seed caption and the notices, or the reason nothing changed, all as texts. A
+// question that the window and the page both ask is answered here once. Only holdCollection
+// throws, as it says.
+#ifndef MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
+#define MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
+
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generator/generate.h"
+#include "roster/reroll_request.h"
+#include "tables/collection.h"
+
+// What it takes to draw a force again, as the window's Recent list keeps it and a page's link
+// carries it.
+struct ForceRecord {
+  // The four words as the lists stood (a word, "Random" or empty), the vehicles box and
+  // "each design once"; the collection itself is the record's identity below.
+  Selection choices;
+  // The seed and the re-rolls, written as a player or a link writes them ("42", "2-4,3.1,2").
+  std::string seed;
+  std::string rerolls;
+  // The table file drawn from: its name without the folder ("" where the record does not carry
+  // it, as a link does not) and its checksum (tableChecksum; "" for the shipped file).
+  std::string tablesName;
+  std::string tablesChecksum;
+  // The collection drawn from: its name ("" where the record does not carry it) and identity,
+  // both "" for a force drawn from every design.
+  std::string collectionName;
+  std::string collectionIdentity;
+};
+
+// What a front end shows after an operation.
+struct ForceView {
+  // Empty when the operation drew a force; else why nothing changed, one or more lines, and
+  // whether the table file is at fault (a front end may then offer another).
+  std::string error;
+  bool tablesFailed = false;
+  // The force shown (null while none is), its listing (lines joined by line feeds) and its
+  // seed caption (seedCaption, listing.h). The pointer lasts until the next operation.
+  const Force* force = nullptr;
+  std::string listing;
+  std::string caption;
+  // The choices the force was drawn with, words as given, and the two collection boxes as they
+  // stand after the operation (a redrawn record sets them to match it).
+  Selection choices;
+  bool drawFromCollection = false;
+  bool eachDesignOnce = false;
+  // What the player should be told beside the force, in this order: the record's table file
+  // differs from the one in use, its collection differs from the one drawn from, slots stayed
+  // open (generate and redraw only).
+  std::vector<std::string> notices;
+  // The check findings (tableWarning) of the table file in use, for the first force drawn
+  // from it since it came into use; none after that, and none for a sound file.
+  std::vector<std::string> tableFindings;
+
+  bool drew() const { return error.empty(); }
+};
+
+class ForceModel {
+ public:
+  // A step of a front end's undo stack that the model has not been told of yet (placeStep).
+  static constexpr int kUnplaced = std::numeric_limits<int>::max();
+
+  // Makes `tables` the table file in use for the draws that follow; a force shown keeps
+  // re-rolling from the file it was drawn from. Returns the file's check findings
+  // (tableWarning), none for a sound file.
+  std::vector<std::string> useTables(TableText tables);
+  // The table file in use; null before useTables.
+  std::shared_ptr<const TableText> tables() const { return tables_; }
+  // Tells the model the checksum of the table file shipped with the program: a record that
+  // names no checksum was drawn from it, and the file in use is named after it when its bytes
+  // are the same.
+  void setShippedChecksum(std::string checksum) { shippedChecksum_ = std::move(checksum); }
+
+  // Holds the collection file `fileName` whose content is `bytes`, read against the table file
+  // in use: returns what it holds and the warnings for it. Throws CollectionError, holding what
+  // was held before, for a file that does not read (and when no table file is in use).
+  CollectionRead holdCollection(std::string bytes, std::string fileName);
+  // Holds the collection file at `path`, read again at every draw, so an edit shows at once.
+  void holdCollectionFile(std::filesystem::path path);
+  void forgetCollection();
+  // Sets "Draw from my collection" and "each design once" for the draws that follow.
+  void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
+
+  // Draws a force from the table file in use: `choices`' words and vehicles box, the seed
+  // typed in `seedText` (a fresh one for none), then the re-rolls `rerollText` lists. The
+  // collection is the one in use when one is held and "Draw from my collection" is ticked;
+  // ticked with none held, nothing is drawn. The force becomes the one shown, with no step to
+  // undo.
+  ForceView generate(const Selection& choices, const std::string& seedText,
+                     const std::string& rerollText = "");
+  // Draws `record` again from the table file in use, after setting the two boxes to match it:
+  // "Draw from my collection" ticked when it was drawn from a collection and one is held, so
+  // that a record from a collection is drawn from every design while none is. Says so when the
+  // table file or the collection differs from the record's, as it may change the force. When
+  // nothing can be drawn the boxes stay as they were.
+  ForceView redraw(const ForceRecord& record);
+  // Rolls again, in the force shown, what `kind` asks for at `at` (rerollRequest,
+  // reroll_request.h), from the table file that force was drawn from. The new force is shown
+  // as an unplaced step; the force before it stays for undo.
+  ForceView reroll(RerollKind kind, Reroll at);
+
+  // A front end whose text box keeps its own undo stack ties each re-roll to the number of
+  // steps the box holds once the new listing is in place: placeStep gives the newest unplaced
+  // step that number, undoTo shows the newest step at or below a number (the force drawn when
+  // none is), and dropUndone forgets placed steps above a number (an edit after undoing them).
+  ForceView placeStep(int mark);
+  ForceView undoTo(int mark);
+  void dropUndone(int mark);
+
+  // The force shown and what a front end shows with it (no notices); no force before the
+  // first draw.
+  ForceView shown() const;
+  // What it takes to draw the force shown again; its words as the lists held them.
+  std::optional<ForceRecord> shownRecord() const;
+
+ private:
+  struct Held {
+    std::filesystem::path file;  // read at each draw when set, else `bytes` below
+    std::string bytes;
+    std::string fileName;
+  };
+  struct Step {
+    int mark;
+    Force force;
+  };
+  struct Drawn {
+    Selection choices;
+    std::shared_ptr<const TableText> tables;
+    std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
+    std::size_t current = 0;
+  };
+
+  CollectionRead readHeld(const TableText& tables) const;
+  std::optional<ForceView> draw(Selection choices, const std::string& seedText,
+                                const std::string& rerollText);
+  // What a front end shows of the force shown, with `notices`, and after a draw (`drawn`) the
+  // open slots' notice.
+  ForceView viewOf(std::vector<std::string> notices = {}, bool drawn = false) const;
+  // viewOf after a draw, with the table file's findings when not shown yet.
+  ForceView drawnView(std::vector<std::string> notices);
+  std::string tablesNameInUse() const;
+
+  std::shared_ptr<const TableText> tables_;
+  std::vector<std::string> findings_;
+  bool findingsShown_ = false;
+  std::string shippedChecksum_;
+  std::optional<Held> held_;
+  bool drawFromCollection_ = false;
+  bool eachDesignOnce_ = false;
+  std::optional<Drawn> drawn_;
+};
+
+// One line naming `record` for a list of forces: "Davion, Company, Heavy, Veteran, vehicles ·
+// Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1" ("Random" for
+// an empty word; the seed part as seedCaption words it).
+std::string describeRecord(const ForceRecord& record);
+
+#endif

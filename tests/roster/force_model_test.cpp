@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The model both front ends hold: when a collection is in use, how a kept or linked force is
+// drawn again and what the player is told, undoing re-rolls, and failures that change nothing.
+#include "roster/force_model.h"
+
+#include <gtest/gtest.h>
+
+#include "roster/listing.h"
+#include "support/table_files.h"
+#include "tables/table_identity.h"
+
+namespace {
+
+// Every Kurita design, `copies` of each: enough that no slot of a lance stays open.
+std::string everyKuritaDesign(int copies) {
+  std::string text;
+  for (const std::string& weight : kWeightWords)
+    for (int k = 1; k <= 11; ++k)
+      text += std::to_string(copies) + " Kur " + weight + " " + std::to_string(k) + "\n";
+  return text;
+}
+const std::string kMine = everyKuritaDesign(1);
+const std::string kOther = everyKuritaDesign(2);
+const Selection kLance{"Kurita", "Lance", "Light", "Regular", false};
+
+bool mentions(const std::vector<std::string>& notices, const std::string& text) {
+  for (const std::string& notice : notices)
+    if (notice.find(text) != std::string::npos) return true;
+  return false;
+}
+
+ForceModel modelWith(const std::string* collection, bool ticked) {
+  ForceModel model;
+  static_cast<void>(model.useTables(soundTableText()));
+  if (collection) static_cast<void>(model.holdCollection(*collection, "mine.txt"));
+  model.setCollectionChoice(ticked, false);
+  return model;
+}
+
+TEST(ForceModel, ACollectionIsInUseWhenHeldAndTicked) {
+  const struct {
+    bool held, ticked;
+    const char* error;
+    bool fromCollection;
+  } cases[] = {
+      {false, false, "",                         false},
+      {true,  false, "",                         false},
+      {false, true,  "No collection is in use:", false},
+      {true,  true,  "",                         true },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.held) + std::to_string(c.ticked));
+    ForceModel model = modelWith(c.held ? &kMine : nullptr, c.ticked);
+    const ForceView view = model.generate(kLance, "7");
+    EXPECT_EQ(view.error.substr(0, std::string(c.error).size()), c.error);
+    if (!view.drew()) continue;
+    EXPECT_EQ(view.force->collection.has_value(), c.fromCollection);
+    EXPECT_EQ(view.caption.find("collection mine (") != std::string::npos, c.fromCollection);
+  }
+}
+
+// A record drawn again ticks "Draw from my collection" to match it, and says what differs: a
+// record from a collection while none is held is drawn from every design.
+TEST(ForceModel, ARecordIsDrawnAgainFromWhatIsHeldWithANotice) {
+  const std::string mine =
+      modelWith(&kMine, true).generate(kLance, "1").force->collection->identity;
+  const struct {
+    const std::string* held;
+    const char* recordName;  // "" for a link
+    bool ticked;
+    std::string notice;  // "" for none
+  } cases[] = {
+      {&kMine,  "mine", true,  ""                                                                 },
+      {&kOther, "mine", true,  "drawn from the collection mine (" + shortIdentity(mine) + "); "   },
+      {&kOther, "",     true,  "that the link does not carry; it is drawn here from yours, mine ("},
+      {nullptr, "mine", false, "; it is drawn here from every design, and may differ."            },
+      {nullptr, "",     false, "a collection (" + shortIdentity(mine) + ") that the link"         },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.notice);
+    ForceModel model = modelWith(c.held, false);
+    ForceRecord record{kLance, "5", "1", "", tableChecksum(soundTables()), c.recordName, mine};
+    record.choices.unique = true;
+    const ForceView view = model.redraw(record);
+    ASSERT_TRUE(view.drew()) << view.error;
+    EXPECT_EQ(view.drawFromCollection, c.ticked);
+    EXPECT_TRUE(view.eachDesignOnce);
+    EXPECT_EQ(view.force->collection.has_value(), c.ticked);
+    EXPECT_EQ(view.notices.empty(), c.notice.empty());
+    EXPECT_TRUE(c.notice.empty() || mentions(view.notices, c.notice));
+  }
+}
+
+TEST(ForceModel, AKeptForceIsDrawnAgainByteForByteOrSaysTheTablesDiffer) {
+  ForceModel first = modelWith(&kMine, true);
+  ASSERT_TRUE(first.generate(kLance, "9").drew());
+  ASSERT_TRUE(first.reroll(RerollKind::slot, {1, 2}).drew());
+  const ForceRecord kept = *first.shownRecord();
+  EXPECT_EQ(kept.rerolls, "1.2");
+  const ForceView drawn = first.shown();
+
+  ForceModel again = modelWith(&kMine, false);
+  const ForceView view = again.redraw(kept);
+  EXPECT_EQ(view.listing, drawn.listing);
+  EXPECT_EQ(view.caption, drawn.caption);
+  EXPECT_TRUE(view.notices.empty());
+
+  static_cast<void>(again.useTables({soundTables() + "\n", "Edited.dat"}));
+  const ForceView edited = again.redraw(kept);
+  EXPECT_TRUE(mentions(edited.notices, "the table file in use is Edited.dat"));
+  again.setShippedChecksum(kept.tablesChecksum);
+  ForceRecord linked = kept;
+  linked.tablesChecksum.clear();
+  EXPECT_TRUE(mentions(again.redraw(linked).notices, "drawn from the shipped Tables.dat"));
+}
+
+// Re-rolls tied to a text box's undo steps: a step in place shows at its mark and above, the
+// force before it below; an edit after undoing drops the steps above.
+TEST(ForceModel, UndoStepsFollowTheMarksTheyWerePlacedAt) {
+  ForceModel model = modelWith(nullptr, false);
+  const std::string drawn = model.generate({"Kurita", "Company", "", "", false}, "3").listing;
+  const std::string second = model.reroll(RerollKind::group, {2, 0}).listing;
+  EXPECT_EQ(model.undoTo(0).listing, drawn);  // not placed yet
+  EXPECT_EQ(model.placeStep(1).listing, second);
+  const std::string third = model.reroll(RerollKind::group, {3, 0}).listing;
+  model.placeStep(2);
+  const std::string expected[] = {drawn, second, third, third};
+  for (int mark = 0; mark < 4; ++mark) EXPECT_EQ(model.undoTo(mark).listing, expected[mark]);
+  model.undoTo(1);
+  model.dropUndone(1);
+  EXPECT_EQ(model.undoTo(2).listing, second);
+  EXPECT_EQ(model.shownRecord()->rerolls, "2");
+}
+
+TEST(ForceModel, FailuresChangeNothingAndFindingsComeOnce) {
+  ForceModel model = modelWith(nullptr, false);
+  EXPECT_EQ(model.reroll(RerollKind::group, {1, 0}).error,
+            "There is no force to roll again: Generate one first.");
+  const std::string drawn = model.generate(kLance, "4").listing;
+  const struct {
+    ForceView view;
+    const char* error;
+  } failures[] = {
+      {model.generate(kLance, "7x"),           "\"7x\" is not one"        },
+      {model.generate(kLance, "1",             "2"),                        "The re-rolls cannot be made (group 2:"},
+      {model.reroll(RerollKind::otherGroups,                     {1, 0}),
+       "The force has no other lance to roll again."},
+  };
+  for (const auto& f : failures) EXPECT_NE(f.view.error.find(f.error), std::string::npos);
+  EXPECT_EQ(model.shown().listing, drawn);
+
+  std::string quirky = soundTables();
+  quirky.replace(quirky.find("\nKurita\n"), 8, "\nKurota\n");
+  EXPECT_FALSE(model.useTables({quirky, "Quirky.dat"}).empty());
+  EXPECT_FALSE(model.generate({"Wolf", "Star", "", "", false}, "1").tableFindings.empty());
+  EXPECT_TRUE(model.generate({"Wolf", "Star", "", "", false}, "2").tableFindings.empty());
+}
+
+}  // namespace
