@@ -2,7 +2,6 @@
 #include "tables/table_making.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "foundation/in_quotes.h"
 #include "tables/entry_layout.h"
@@ -48,13 +47,13 @@ struct Splice {
 // the faction's heading (or, for -1, from vehicleStart) in the checked `base`.
 std::pair<std::size_t, std::size_t> entryBytes(const std::string& base, const std::string& name,
                                                int faction, int weight) {
-  std::istringstream file(base);
+  const TableIndex index(base, name);
   apstring line(" ");
-  TableReader reader{file, line, name};
-  const std::streamoff start =
-      faction < 0 ? vehicleStart : findFaction(reader, kFactionHeadings[faction]);
+  TableReader reader{index, line};
+  const std::size_t start = faction < 0 ? static_cast<std::size_t>(vehicleStart)
+                                        : findFaction(reader, kFactionHeadings[faction]);
   findHeading(reader, start, kWeightHeadings[weight], "a section");
-  const auto begin = static_cast<std::size_t>(file.tellg());
+  const std::size_t begin = reader.offset();
   std::size_t end = begin;
   for (int entry = 0; entry < kTableEntries; ++entry) end = base.find('\n', end) + 1;
   return {begin, end};

@@ -16,9 +16,8 @@ namespace fs = std::filesystem;
 // The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
 // does.
 TableText shippedTables() {
-  TableText shipped = readTableText("/shipped/Tables.dat");
-  shipped.name = "Tables.dat";
-  return shipped;
+  // Made anew under its short name, so that the messages of its index and walk use it too.
+  return TableText{readTableText("/shipped/Tables.dat").bytes, "Tables.dat"};
 }
 
 }  // namespace
