@@ -9,17 +9,19 @@
 #include "generator/crew_skills.h"
 #include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
+#include "tables/reachable_tables.h"
 #include "tables/table_layout.h"
-#include "tables/table_search.h"
+#include "tables/table_error.h"
 
 namespace {
 
-// Picks the entry of the table whose heading the reader just found, among the entries whose
-// design has a copy left, with one roll (owned_draw.h). False, the slot made open, when none has.
-bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
+// Picks an entry of `entries`, the table the slot's search reached, among the entries whose
+// design has a copy left, with one roll (owned_draw.h); the buffer then holds it, as a pick
+// would leave it. False, the slot made open and the buffer holding the last entry as the
+// reading of the whole table left it, when none has a copy left.
+bool pickOwned(ForceRun& run, const std::vector<apstring>& entries, int slot, SlotKind kind) {
   Force& force = run.force;
   Mech& record = force.roster[slot];
-  const std::vector<apstring> entries = readEntries(reader, record.weightClass);
   if (!run.copiesInUse) run.copiesInUse = copiesInUse(force);
   std::map<std::string, int>& used = *run.copiesInUse;
   const std::vector<int> weights = ownedWeights(entries, [&](const std::string& name) {
@@ -29,6 +31,7 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
   });
   const int total = std::accumulate(weights.begin(), weights.end(), 0);
   if (total == 0) {
+    run.table.line = entries.back();
     record.name = "";
     record.kind = SlotKind::open;
     record.openVehicle = kind == SlotKind::vehicle;
@@ -36,9 +39,23 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
     return false;
   }
   const int entry = ownedEntry(weights, run.dice.roll(total) + 1);
-  run.tableLine = entries[static_cast<std::size_t>(entry - 1)];
-  ++used[foldedName(run.tableLine.c_str())];
+  run.table.line = entries[static_cast<std::size_t>(entry - 1)];
+  ++used[foldedName(run.table.line.c_str())];
   return true;
+}
+
+// The entries of the table that a search for `word` from `start` reaches: the walked table
+// when the search would find it, else the search's own reading, kept in `read`.
+const std::vector<apstring>& entriesReached(ForceRun& run, std::size_t start,
+                                            const apstring& word, const char* section,
+                                            std::vector<apstring>& read) {
+  if (const ReachedTable* table = run.table.reached(start, word, section)) {
+    if (!table->error.empty()) throw TableError(table->error);
+    return table->entries;
+  }
+  run.table.findHeading(start, word, section);
+  read = run.table.readEntries(word);
+  return read;
 }
 
 // Names slot `slot` after a design of the faction or, with vehicles allowed and a vehicle
@@ -46,25 +63,26 @@ bool pickOwned(ForceRun& run, TableReader& reader, int slot, SlotKind kind) {
 // two. False when the slot stays open.
 bool pickDesign(ForceRun& run, int slot) {
   Force& force = run.force;
-  std::streamoff start = force.houseStart;
-  const char* section = "the faction's section";
+  std::size_t start = force.houseStart;
+  const char* section = kFactionSectionName;
   SlotKind kind = SlotKind::mech;
   if (force.withVehicles && rowFor(kVehicleRolls, run.dice.roll(5) + 1).vehicle) {
-    start = vehicleStart;
-    section = "the vehicle section";
+    start = static_cast<std::size_t>(vehicleStart);
+    section = kVehicleSectionName;
     kind = SlotKind::vehicle;
   }
-  TableReader reader = run.reader();
   const apstring slotWeight = force.roster[slot].weightClass;
-  findHeading(reader, start, slotWeight, section);
   if (drawsFromOwned(force.collection, force.unique)) {
-    if (!pickOwned(run, reader, slot, kind)) return false;
+    std::vector<apstring> read;
+    if (!pickOwned(run, entriesReached(run, start, slotWeight, section, read), slot, kind))
+      return false;
   } else {
+    run.table.findHeading(start, slotWeight, section);
     const int first = run.dice.roll(6);
     const int second = run.dice.roll(6);
-    pickEntry(reader, entryPicked(first, second), slotWeight);
+    run.table.pickEntry(entryPicked(first, second), slotWeight);
   }
-  force.roster[slot].name = run.tableLine;
+  force.roster[slot].name = run.table.line;
   force.roster[slot].kind = kind;
   return true;
 }

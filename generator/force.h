@@ -5,8 +5,8 @@
 #ifndef MUSTERWRIGHT_GENERATOR_FORCE_H
 #define MUSTERWRIGHT_GENERATOR_FORCE_H
 
+#include <cstddef>
 #include <cstdint>
-#include <ios>
 #include <optional>
 #include <vector>
 
@@ -46,7 +46,7 @@ struct Force {
   // for a battle-armour group).
   std::vector<apstring> groupWeights;
   // Byte offset just after the faction's heading line in the table file.
-  std::streamoff houseStart = 0;
+  std::size_t houseStart = 0;
   // The seed of the run (0 for a run on other dice), and the re-rolls since, in order.
   std::uint32_t seed = 0;
   std::vector<Reroll> rerolls;

@@ -10,7 +10,6 @@
 #include "generator/formation.h"
 #include "generator/reroll_list.h"
 #include "generator/rule_tables.h"
-#include "tables/table_search.h"
 
 namespace {
 
@@ -50,10 +49,12 @@ Force generateForce(const TableText& tables, const Selection& selection, std::ui
   return force;
 }
 
-Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice) {
+namespace {
+
+// One Generate run of `run`, whose force is empty, for `selection`.
+void generateInto(ForceRun& run, const Selection& selection) {
   const Selection words = checkedChoices(selection);
-  Force force;
-  ForceRun run(force, tables, std::move(dice));
+  Force& force = run.force;
   force.withVehicles = words.withVehicles;
   force.collection = selection.collection;
   force.unique = selection.unique;
@@ -81,9 +82,24 @@ Force generateForce(const TableText& tables, const Selection& selection, DiceSou
   if (force.experience == apstring(kRandomChoice))
     force.experience = rowFor(kExperiences, run.dice.twoD6()).word;
 
-  TableReader reader = run.reader();
-  force.houseStart = findFaction(reader, force.house);
+  force.houseStart = run.table.findFaction(force.house);
   formUnit(run, groupCount);
+}
+
+}  // namespace
+
+Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice) {
+  Force force;
+  ForceRun run(force, tables, std::move(dice));
+  generateInto(run, selection);
+  return force;
+}
+
+Force generateForce(TableSearches& reading, const Selection& selection, std::uint32_t seed) {
+  Force force;
+  ForceRun run(force, reading, seededDice(seed));
+  generateInto(run, selection);
+  force.seed = seed;
   return force;
 }
 

@@ -13,6 +13,7 @@
 #include "generator/dice.h"
 #include "generator/force.h"
 #include "generator/reroll_list.h"
+#include "generator/table_searches.h"
 #include "generator/table_text.h"
 
 // One Generate run on `tables` with the dice seeded by `seed`, then the re-rolls of `rerolls`
@@ -23,6 +24,9 @@ Force generateForce(const TableText& tables, const Selection& selection, std::ui
                     const std::vector<Reroll>& rerolls = {});
 // The same run with every roll answered by `dice`; the force's seed is 0.
 Force generateForce(const TableText& tables, const Selection& selection, DiceSource dice);
+// The run for `seed` reading the table file through `reading`, fresh for it (the tests' and
+// the benchmark's other readings of the same searches).
+Force generateForce(TableSearches& reading, const Selection& selection, std::uint32_t seed);
 
 // Rolls group `reroll.group` of `force` again (its composition roll, designs and crews, the
 // group keeping its weight class), or slot `reroll.slot` of it (design and crew; a

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/reachable_tables.h"
+
 struct CollectionDesign {
   // The name as the first table listing it spells it; names that differ only in ASCII letter
   // case are one design (foldedName, tables/collection.h).
@@ -16,9 +18,15 @@ struct CollectionDesign {
   std::vector<std::string> tables;
 };
 
-// The designs of the table file whose bytes are `tableBytes` (as readTableFile gives them),
-// named `fileName` in messages, sorted by folded name. Throws TableError or OddsError as
-// computeOdds does for every faction with vehicles.
+// The designs of the tables the walk reached, sorted by folded name: every faction's, then the
+// vehicle section's. A table or section that a search runs off the file for offers none, as
+// Generate draws nothing from it, so a quirky file lists what Generate can reach (its
+// tableWarning, tables/table_check.h, tells the user why the rest is missing). Never throws
+// but for lack of memory.
+std::vector<CollectionDesign> collectionDesigns(const ReachableTables& reachable);
+
+// The same for the table file whose bytes are `tableBytes` (as readTableFile gives them), named
+// `fileName`.
 std::vector<CollectionDesign> collectionDesigns(const std::string& tableBytes,
                                                 std::string_view fileName);
 

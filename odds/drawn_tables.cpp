@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "generator/rule_tables.h"
+#include "tables/table_error.h"
 #include "tables/table_search.h"
 
 const std::array<Fraction, kTableEntries>& entryChances() {
@@ -19,30 +20,32 @@ const std::array<Fraction, kTableEntries>& entryChances() {
 }
 
 DrawnTables::DrawnTables(std::string bytes, std::string fileName)
-    : bytes_(std::move(bytes)), fileName_(std::move(fileName)), file_(bytes_), line_(" ") {}
+    : index_(std::move(bytes), std::move(fileName)), reachable_(reachableTables(index_)) {}
 
-std::streamoff DrawnTables::factionStart(const std::string& faction) {
-  line_ = " ";
-  TableReader reader{file_, line_, fileName_};
-  return findFaction(reader, faction.c_str());
+std::size_t DrawnTables::factionStart(const std::string& faction) {
+  const ReachedSection* section = reachable_.section(faction);
+  if (section == nullptr || section == &reachable_.vehicles) {
+    apstring line(" ");
+    TableReader reader{index_, line};
+    return findFaction(reader, faction.c_str());
+  }
+  if (!section->error.empty()) throw TableError(section->error);
+  return section->start;
 }
 
-const DrawnTable& DrawnTables::table(std::streamoff start, const std::string& word,
+const DrawnTable& DrawnTables::table(std::size_t start, const std::string& word,
                                      std::string_view section) {
   const auto key = std::make_pair(start, word);
   if (const auto known = found_.find(key); known != found_.end()) return known->second;
 
-  const apstring heading = word.c_str();
-  TableReader reader{file_, line_, fileName_};
-  line_ = " ";
-  findHeading(reader, start, heading, section);
-  const std::streamoff tableStart = file_.tellg();
+  const ReachedTable* walked = reachable_.table(start, word, section);
+  const ReachedTable reached =
+      walked ? *walked : reachTable(index_, start, word.c_str(), section);
+  if (!reached.error.empty()) throw TableError(reached.error);
   DrawnTable table;
-  table.headingLine = static_cast<long>(
-      std::count(bytes_.begin(), bytes_.begin() + std::max<std::streamoff>(tableStart, 0), '\n'));
-  const std::vector<apstring> entries = readEntries(reader, heading);
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const std::string name = entries[k].c_str();
+  table.headingLine = reached.headingLine;
+  for (std::size_t k = 0; k < reached.entries.size(); ++k) {
+    const std::string name = reached.entries[k].c_str();
     const Fraction chance = entryChances()[k];
     const auto same = std::find_if(table.designs.begin(), table.designs.end(),
                                    [&](const auto& design) { return design.first == name; });

@@ -112,13 +112,13 @@ OddsPart countPart(OddsPartKind kind, const std::vector<std::pair<std::string, F
 // Where the draws of a section start: a faction's section, or the vehicle section.
 struct DrawSource {
   std::string label;
-  std::streamoff start;
+  std::size_t start;
   const char* section;  // as the generation names it in messages
 };
 
 struct Sources {
   std::map<std::string, DrawSource> factions;
-  DrawSource vehicles{"vehicles", vehicleStart, "the vehicle section"};
+  DrawSource vehicles{"vehicles", static_cast<std::size_t>(vehicleStart), kVehicleSectionName};
 };
 
 // The designs of `table` with their chance on one draw: as the table has them, or, drawing from
@@ -161,7 +161,8 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
                    const Selection& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
-    const DrawSource source{faction.word, text.factionStart(faction.word), "the faction's section"};
+    const DrawSource source{faction.word, text.factionStart(faction.word),
+                            kFactionSectionName};
     sources.factions.emplace(faction.word, source);
     for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }

@@ -5,7 +5,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <system_error>
 
 #include "tables/table_error.h"
@@ -16,19 +17,20 @@ std::string readTableFile(const std::filesystem::path& path) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored))
     throw TableError(name + ": is a folder, not a table file");
-  std::ifstream file(path, std::ios::in | std::ios::binary);
-  if (!file.is_open())
-    throw TableError(name + ": cannot be opened for reading: " + std::strerror(errno));
+  // C's files rather than a stream: the browser page then links no stream or locale code.
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"),
+                                                             &std::fclose);
+  if (!file) throw TableError(name + ": cannot be opened for reading: " + std::strerror(errno));
   std::string bytes;
   std::array<char, 1 << 16> chunk;
-  while (file.read(chunk.data(), chunk.size()), file.gcount() > 0) {
-    bytes.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
+  while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get())) {
+    bytes.append(chunk.data(), got);
     if (bytes.size() > kMaxTableFileBytes) {
       throw TableError(name + ": holds more than " + maxTableFileSize() +
                        ", which no table file does");
     }
   }
-  if (file.bad()) throw TableError(name + ": cannot be read: " + std::strerror(errno));
+  if (std::ferror(file.get())) throw TableError(name + ": cannot be read: " + std::strerror(errno));
   if (const std::string problem = textProblem(bytes); !problem.empty())
     throw TableError(name + ": " + problem);
   return bytes;

@@ -8,9 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/reachable_tables.h"
+
 // The names of every table the searches find in `bytes`, each once in its first spelling, in
 // file order of first finding. A table the searches cannot find is left out; never throws but
 // for lack of memory.
 std::vector<std::string> tableDesignNames(const std::string& bytes, std::string_view fileName);
+// The same names from the walk of the file's tables.
+std::vector<std::string> tableDesignNames(const ReachableTables& reachable);
 
 #endif

@@ -24,7 +24,7 @@ void TableSource::use(const fs::path& path) {
   warning_.clear();
   text_ = TableText{{}, path};
   const std::optional<Stamp> stamp = stampOf(path);
-  text_.bytes = readTableText(path).bytes;
+  text_ = readTableText(path);
   readStamp_ = stamp;
   warning_ = tableWarning(text_.bytes, path.string());
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// One Generate on fuzzed bytes as the table file, with a fuzzed selection and seed.
+// One Generate on fuzzed bytes as the table file, with a fuzzed selection and seed; the odds of
+// the same choices when bit 2 of byte 4 (kOddsBit) is set, as they slow each input tenfold.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -8,11 +9,14 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <system_error>
+#include <variant>
 #include <vector>
 
 #include "fuzz/harness.h"
+#include "support/stream_search.h"
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
 #include "generator/owned_draw.h"
@@ -143,45 +147,99 @@ std::string copiesProblem(const Force& force) {
 
 }  // namespace
 
-std::string generationProblem(std::string_view input) {
-  if (input.size() < kSelectionBytes) return "";
+namespace {
+
+// An input as a run takes it: the choices, the seed, the table part and, where the input holds
+// one, the collection, read against the table part's designs.
+struct GenerationInput {
+  Selection selection;
+  std::uint32_t seed = 0;
+  std::string tables;
+  bool withOdds = false;
+};
+
+// The input read, or the problem of its collection part ("" for a refusal as it should be).
+std::variant<GenerationInput, std::string> readInput(std::string_view input) {
   const auto byte = [input](std::size_t k) { return static_cast<unsigned char>(input[k]); };
-  Selection selection{pick(kFactionChoices, byte(0)), pick(kSizeChoices, byte(1)),
-                      pick(kWeightChoices, byte(2)), pick(kExperienceChoices, byte(3)),
-                      (byte(4) & 1) != 0};
-  selection.unique = (byte(4) & 2) != 0;
-  const std::uint32_t seed = byte(5) | byte(6) << 8 | byte(7) << 16 | std::uint32_t{byte(8)} << 24;
+  GenerationInput read;
+  read.selection = Selection{pick(kFactionChoices, byte(0)), pick(kSizeChoices, byte(1)),
+                             pick(kWeightChoices, byte(2)), pick(kExperienceChoices, byte(3)),
+                             (byte(4) & 1) != 0};
+  read.selection.unique = (byte(4) & 2) != 0;
+  read.withOdds = (byte(4) & kOddsBit) != 0;
+  read.seed = byte(5) | byte(6) << 8 | byte(7) << 16 | std::uint32_t{byte(8)} << 24;
   std::string_view tables = input.substr(kSelectionBytes);
   const std::size_t marker = tables.find(kCollectionMarker);
+  if (marker != std::string_view::npos) {
+    const std::string_view owned = tables.substr(marker + kCollectionMarker.size());
+    tables = tables.substr(0, marker);
+    try {
+      read.selection.collection = readCollection(owned, "mine.txt", "mine",
+                                                 tableDesignNames(std::string(tables), "Tables.dat"))
+                                      .collection;
+    } catch (const CollectionError& error) {
+      if (std::string(error.what()).rfind("mine.txt", 0) != 0)
+        return std::string("the collection error does not name the file: ") + error.what();
+      return std::string();
+    }
+  }
+  read.tables = tables;
+  return read;
+}
+
+// The force's listing and faction section, or the TableError's message.
+std::string drawn(const std::function<Force()>& draw) {
+  try {
+    const Force force = draw();
+    std::string text = "section at " + std::to_string(force.houseStart) + "\n";
+    for (const apstring& line : listForce(force)) text += std::string(line.c_str()) + "\n";
+    return text;
+  } catch (const TableError& error) {
+    return std::string("error: ") + error.what();
+  }
+}
+
+}  // namespace
+
+std::string generationProblem(std::string_view input, bool withOdds) {
+  if (input.size() < kSelectionBytes) return "";
+  const auto read = readInput(input);
+  if (const std::string* problem = std::get_if<std::string>(&read)) return *problem;
+  const GenerationInput& run = std::get<GenerationInput>(read);
+  withOdds = withOdds || run.withOdds;
 
   static const MemoryTableFile memory;
   Force force;
   try {
-    if (marker != std::string_view::npos) {
-      const std::string_view owned = tables.substr(marker + kCollectionMarker.size());
-      tables = tables.substr(0, marker);
-      try {
-        selection.collection = readCollection(owned, "mine.txt", "mine",
-                                              tableDesignNames(std::string(tables), "Tables.dat"))
-                                   .collection;
-      } catch (const CollectionError& error) {
-        if (std::string(error.what()).rfind("mine.txt", 0) != 0)
-          return std::string("the collection error does not name the file: ") + error.what();
-        return "";
-      }
-    }
-    memory.write(tables);
-    force = generateForce(readTableText(memory.path()), selection, seed);
+    memory.write(run.tables);
+    force = generateForce(readTableText(memory.path()), run.selection, run.seed);
   } catch (const TableError& error) {
     const fs::path& file = memory.path();
     const std::string message = error.what();
     if (message.rfind(file.string(), 0) != 0)
       return "the table error does not name the file: " + message;
-    if (checkTableBytes(tables, file.string()).empty())
+    if (checkTableBytes(run.tables, file.string()).empty())
       return "the table checker passes the file, yet the run failed: " + message;
-    return oddsProblem(selection, file, nullptr);
+    return withOdds ? oddsProblem(run.selection, file, nullptr) : "";
   }
   std::string problem = listingProblem(force);
   if (problem.empty()) problem = copiesProblem(force);
-  return problem.empty() ? oddsProblem(selection, memory.path(), &force) : problem;
+  if (problem.empty() && withOdds) problem = oddsProblem(run.selection, memory.path(), &force);
+  return problem;
+}
+
+std::string readingProblem(std::string_view input) {
+  if (input.size() < kSelectionBytes) return "";
+  const auto read = readInput(input);
+  if (const std::string* problem = std::get_if<std::string>(&read)) return *problem;
+  const GenerationInput& run = std::get<GenerationInput>(read);
+  const TableText tables{run.tables, "Tables.dat"};
+  const std::string indexed =
+      drawn([&] { return generateForce(tables, run.selection, run.seed); });
+  const std::string streamed = drawn([&] {
+    StreamSearches reading(run.tables, "Tables.dat");
+    return generateForce(reading, run.selection, run.seed);
+  });
+  if (indexed == streamed) return "";
+  return "the index draws\n" + indexed + "the stream draws\n" + streamed;
 }

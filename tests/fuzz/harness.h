@@ -9,11 +9,12 @@
 #include <string_view>
 
 // Bytes 0 to 3 pick the faction, size, weight and experience words from the window's lists
-// (each byte modulo the list's length), bit 0 of byte 4 ticks vehicles and bit 1 asks for each
-// design once, bytes 5 to 8 are the seed (least significant first); the rest is the table file,
-// up to kCollectionMarker where it holds one, the collection file after it. Shorter inputs check
-// nothing.
+// (each byte modulo the list's length), bit 0 of byte 4 ticks vehicles, bit 1 asks for each
+// design once and bit 2 (kOddsBit) for the odds as well, bytes 5 to 8 are the seed (least
+// significant first); the rest is the table file, up to kCollectionMarker where it holds one,
+// the collection file after it. Shorter inputs check nothing.
 inline constexpr std::size_t kSelectionBytes = 9;
+inline constexpr unsigned char kOddsBit = 4;
 inline constexpr std::string_view kCollectionMarker = "\n@@collection@@\n";
 
 // Opens the table part as the table file (a file in memory, named /proc/self/fd/N) and runs
@@ -24,8 +25,14 @@ inline constexpr std::string_view kCollectionMarker = "\n@@collection@@\n";
 // open slot); more copies of a design than the collection or each-design-once allow; a
 // collection error that does not open with the file's name; or odds of the same choices on the same
 // bytes that fail otherwise than by TableError or OddsError, that are given where the run
-// failed, or that lack a design the run drew.
-std::string generationProblem(std::string_view input);
+// failed, or that lack a design the run drew. The odds are worked out when the input's kOddsBit
+// or `withOdds` asks.
+std::string generationProblem(std::string_view input, bool withOdds = false);
+
+// Draws the input's force twice, reading the table part through its index and through the
+// stream searches of support/stream_search.h. Wrong: the two differ in the listing, the
+// faction's section or the TableError message.
+std::string readingProblem(std::string_view input);
 
 // Runs the table checker on the input as the bytes of "Tables.dat". Wrong: a message that is
 // not "Tables.dat, line N: <text>" with N inside the file, or messages out of line order.

@@ -3,11 +3,17 @@
 // normal suite keeps each found fault fixed without a fuzzing build.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "fuzz/harness.h"
+#include "generator/choice_lists.h"
 #include "support/file_bytes.h"
+#include "support/table_files.h"
 
 namespace {
 
@@ -30,6 +36,57 @@ void replay(const std::string& target, const std::function<std::string(std::stri
 
 TEST(FuzzReplay, GenerationOnEverySavedInput) {
   replay("generate", generationProblem);
+}
+
+// Table files with every quirk the searches have, beside the saved inputs.
+std::vector<std::pair<std::string, std::string>> quirkyTableFiles() {
+  const std::string sound = soundTables();
+  const std::size_t kuritaHeavy = sound.find("Heavy\n");
+  std::vector<std::pair<std::string, std::string>> files = {
+      {"sound",                        sound                                            },
+      {"shipped",                      bytesOf(SHIPPED_TABLES)                          },
+      {"CR LF",                        withCrLf(sound)                                  },
+      {"no Kurita Heavy table",        sound.substr(0, kuritaHeavy) +
+                                           sound.substr(kuritaHeavy + 6)                },
+      {"vehicles 5 bytes late",        "Filler\nFill\n" + sound.substr(7)              },
+      {"an entry that is a heading",   "Light\n" + sound.substr(sound.find('\n') + 1)  },
+      {"NUL bytes inside lines",       std::string("Kur\0ita\n", 8) + sound          },
+      {"empty",                        ""                                               },
+  };
+  for (std::size_t cut = 5; cut < sound.size(); cut += 613)
+    files.emplace_back("cut short at byte " + std::to_string(cut), sound.substr(0, cut));
+  return files;
+}
+
+TEST(FuzzReplay, IndexAndStreamDrawTheSameFromEverySavedInputAndQuirkyFile) {
+  std::vector<std::pair<std::string, std::string>> inputs;
+  for (const char* kind : {"corpus", "regressions"}) {
+    const fs::path folder = fs::path(FUZZ_DIR) / kind / "generate";
+    if (!fs::is_directory(folder)) continue;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+      inputs.emplace_back(entry.path().string(), bytesOf(entry.path()));
+  }
+  // The choice bytes of a run: the words' places in their lists, the flags, the seed's low byte.
+  const auto choice = [](const char* faction, const char* size, const char* weight, char flags) {
+    const auto at = [](const auto& list, const char* word) {
+      return static_cast<char>(std::find_if(list.begin(), list.end(),
+                                            [&](const char* w) { return std::string(w) == word; }) -
+                               list.begin());
+    };
+    return std::string{at(kFactionChoices, faction), at(kSizeChoices, size),
+                       at(kWeightChoices, weight), 4, flags, 7, 0, 0, 0};
+  };
+  const std::string choices[] = {
+      choice("Random", "Random", "Random", 1),  // vehicles
+      choice("Kurita", "Company", "Heavy", 0),
+      choice("Wolf", "Galaxy", "Random", 3),  // vehicles, each design once
+  };
+  for (const auto& [name, bytes] : quirkyTableFiles())
+    for (const std::string& choice : choices) inputs.emplace_back(name, choice + bytes);
+  for (const auto& [name, input] : inputs) {
+    EXPECT_EQ(readingProblem(input), "") << name;
+    EXPECT_EQ(generationProblem(input, true), "") << name;
+  }
 }
 
 TEST(FuzzReplay, TableCheckOnEverySavedInput) {

@@ -134,17 +134,19 @@ TEST(RerollList, ReadsAndWritesTheShortForm) {
 
 TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
   const TableText tables = readTableText(SHIPPED_TABLES);
+  // The third draws each design once, from the tables walked once for the shared index.
   const Selection selections[] = {
-      {"Smoke Jaguar", "Galaxy",   "", "", true },
-      {"Kurita",       "Regement", "", "", false},
+      {"Smoke Jaguar", "Galaxy",   "", "", true                     },
+      {"Kurita",       "Regement", "", "", false                    },
+      {"Wolf",         "Galaxy",   "", "", true,  std::nullopt, true},
   };
   const std::vector<Reroll> rerolls = parseRerolls("3,7.2,20");
-  std::vector<std::string> alone[2], together[2];
-  for (int k = 0; k < 2; ++k)
+  std::vector<std::string> alone[3], together[3];
+  for (int k = 0; k < 3; ++k)
     alone[k] = slotsOf(generateForce(tables, selections[k], 11u, rerolls));
   {
     std::vector<std::jthread> threads;
-    for (int k = 0; k < 2; ++k)
+    for (int k = 0; k < 3; ++k)
       threads.emplace_back([&, k] {
         for (int round = 0; round < 20; ++round)
           together[k] = slotsOf(generateForce(tables, selections[k], 11u, rerolls));
@@ -152,6 +154,7 @@ TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
   }
   EXPECT_EQ(together[0], alone[0]);
   EXPECT_EQ(together[1], alone[1]);
+  EXPECT_EQ(together[2], alone[2]);
 }
 
 }  // namespace

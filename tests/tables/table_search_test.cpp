@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "generator/generate.h"
@@ -18,10 +17,10 @@ namespace {
 
 // A reader over `bytes` with a fresh line buffer holding one blank.
 struct Fixture {
-  explicit Fixture(const std::string& bytes) : file(bytes) {}
-  std::istringstream file;
+  explicit Fixture(const std::string& bytes) : index(bytes, "Tables.dat") {}
+  TableIndex index;
   apstring line{" "};
-  TableReader reader{file, line, "Tables.dat"};
+  TableReader reader{index, line};
 };
 
 std::string errorOf(const std::function<void()>& search) {
@@ -36,15 +35,15 @@ std::string errorOf(const std::function<void()>& search) {
 
 TEST(FactionSearch, MatchesWholeLinesOnly) {
   Fixture f("Wolf \nwolf\nWolfhound\nWolf\nLight\n");
-  const std::streamoff start = findFaction(f.reader, "Wolf");
-  EXPECT_EQ(start, 26) << "just after the exact line \"Wolf\"";
+  const std::size_t start = findFaction(f.reader, "Wolf");
+  EXPECT_EQ(start, 26u) << "just after the exact line \"Wolf\"";
   findHeading(f.reader, start, "Light", "the Wolf section");
-  EXPECT_EQ(f.file.tellg(), 32);
+  EXPECT_EQ(f.reader.offset(), 32u);
 }
 
 TEST(FactionSearch, HeadingOnTheLastLineWithoutLineFeed) {
   Fixture f("Title\nKurita");
-  EXPECT_EQ(findFaction(f.reader, "Kurita"), 12);
+  EXPECT_EQ(findFaction(f.reader, "Kurita"), 12u);
   const std::string error = errorOf([&] { findHeading(f.reader, 12, "Light", "the section"); });
   EXPECT_NE(error.find("no \"Light\" table"), std::string::npos) << error;
 }
@@ -106,7 +105,7 @@ TEST(EntryPick, TableCutShortByTheEndOfTheFile) {
 TEST(EntryPick, AfterAFailureTheNextSearchStartsClean) {
   Fixture f("Kurita\nLight\nK1\n");
   errorOf([&] { findFaction(f.reader, "Wolf"); });
-  EXPECT_EQ(findFaction(f.reader, "Kurita"), 7);
+  EXPECT_EQ(findFaction(f.reader, "Kurita"), 7u);
   findHeading(f.reader, 7, "Light", "the section");
   pickEntry(f.reader, 1, "Light");
   EXPECT_STREQ(f.line.c_str(), "K1");

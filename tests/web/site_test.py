@@ -4,6 +4,7 @@ one visit, replaced by a changed copy; and the single file painting before its e
 Arguments: the source folder, a folder to build the page in, the built musterwright-cli. Ends
 with status 77 (skipped), saying why, where a tool is missing."""
 import functools
+import gzip
 import http.server
 import importlib.util
 import pathlib
@@ -139,6 +140,14 @@ class Site(unittest.TestCase):
                         "document.getElementById('GButton').click()",
                         words, vehicles == "vehicles", seed.split()[1])
                     self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))
+
+    def test_the_site_and_the_single_file_keep_to_their_sizes(self):
+        files = [file for file in SITE.rglob("*") if file.is_file()]
+        gzipped = sum(len(gzip.compress(file.read_bytes(), 9, mtime=0)) for file in files)
+        single = (PAGE_BUILD / "musterwright.html").stat().st_size
+        print(f"site: {gzipped} B gzipped in {len(files)} files; single file: {single} B")
+        self.assertLessEqual(gzipped, 150_000, "the site's files gzipped, in all")
+        self.assertLessEqual(single, 400_000, "the single file")
 
     def test_the_single_file_paints_before_its_engine_starts_on_a_slow_processor(self):
         self.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
