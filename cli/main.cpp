@@ -19,6 +19,7 @@
 #include "generator/generate.h"
 #include "musterwright_version.h"
 #include "odds/force_odds.h"
+#include "roster/budget_words.h"
 #include "roster/design_source.h"
 #include "roster/force_data.h"
 #include "roster/force_totals.h"
@@ -89,12 +90,24 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
     if (!found.read) return std::nullopt;
     return std::move(found.read->list);
   }
-  DesignListRead read = readDesignListFile(*options.designs, slotDesignNames(bytes, tables.string()),
-                                           UnknownNames::warn);
-  for (const std::string& notice : read.notices) std::cerr << "musterwright-cli: " << notice << '\n';
+  DesignListRead read = readDesignListFile(
+      *options.designs, slotDesignNames(bytes, tables.string()), UnknownNames::warn);
+  for (const std::string& notice : read.notices)
+    std::cerr << "musterwright-cli: " << notice << '\n';
   for (const std::string& warning : read.warnings)
     std::cerr << "musterwright-cli: warning: " << warning << '\n';
   return std::move(read.list);
+}
+
+bool hasBudget(const CliOptions& options) {
+  return options.budget.points || options.budget.tonsHundredths;
+}
+
+// Refuses a budget without a design list to take the numbers from.
+bool refuseBudgetWithout(const CliOptions& options, const DesignList* list) {
+  if (list || !hasBudget(options)) return false;
+  std::cerr << "musterwright-cli: a budget needs a design list (--designs FILE)\n";
+  return true;
 }
 
 int generate(const CliOptions& options) {
@@ -112,10 +125,15 @@ int generate(const CliOptions& options) {
   choices.collection = collectionOf(options, text.bytes, tables);
   const std::optional<DesignList> designs = designsOf(options, text.bytes, tables);
   const DesignList* list = designs ? &*designs : nullptr;
+  if (refuseBudgetWithout(options, list)) return kBadUsage;
   Force force;
   try {
-    force = generateForce(text, choices, seed);
-    rerollForce(force, text, options.rerolls);
+    force = hasBudget(options) ? drawBudgetForce(text, choices, seed, options.budget, *list)
+                               : generateForce(text, choices, seed);
+    rerollBudgetForce(force, text, options.rerolls, list);
+  } catch (const BudgetRefusal& error) {
+    std::cerr << "musterwright-cli: " << error.what() << '\n';
+    return kFailure;
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
     return kBadUsage;
@@ -150,11 +168,20 @@ int odds(const CliOptions& options) {
   Selection choices = options.choices;
   choices.collection = collectionOf(options, bytes, tables);
   const std::optional<DesignList> designs = designsOf(options, bytes, tables);
+  if (refuseBudgetWithout(options, designs ? &*designs : nullptr)) return kBadUsage;
   OddsReport report = computeOdds(choices, bytes, tables.string());
   if (designs) report.numbers = expectedNumbers(report, *designs);
-  print(options.format == Format::json  ? oddsJson(report)
-        : options.format == Format::csv ? oddsCsv(report)
-                                        : oddsText(report));
+  if (!hasBudget(options)) {
+    print(options.format == Format::json  ? oddsJson(report)
+          : options.format == Format::csv ? oddsCsv(report)
+                                          : oddsText(report));
+    return 0;
+  }
+  const BudgetFigures figures =
+      budgetFigures(choices, bytes, tables.string(), *designs, options.budget);
+  print(options.format == Format::json  ? withBudgetJson(oddsJson(report), figures)
+        : options.format == Format::csv ? withBudgetCsv(oddsCsv(report), figures)
+                                        : oddsText(report) + budgetFiguresText(figures));
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generator/reroll_list.h"
+#include "roster/budget_words.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ std::string seedCaption(const Force& force) {
                force.collection->identity.substr(0, kShortIdentity) + ")";
   if (force.unique) caption += " \u00b7 each design once";
   if (!force.rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(force.rerolls, ", ");
+  if (const std::string band = budgetCaption(force); !band.empty()) caption += " \u00b7 " + band;
   return caption;
 }
 

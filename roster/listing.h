@@ -28,7 +28,8 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls);
 // The same for `force`, with the collection it was drawn from and "each design once" before
 // the re-rolls: "Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2" (the
-// collection's name and the first 8 digits of its identity).
+// collection's name and the first 8 digits of its identity), and last the band of a force drawn
+// within a budget (budgetCaption): "... · re-rolled 2 · 5,700–6,000 points".
 std::string seedCaption(const Force& force);
 
 // What to tell the player about the force's open slots: "" when none; else how many stayed open
