@@ -53,14 +53,12 @@ void refuseOutside(const BudgetBand& band, const BudgetReach& reach) {
     return range.high < totals.lowest || range.low > totals.highest;
   };
   std::string reached;
-  if (band.points && outside(*band.points, reach.points))
-    reached = "points reach only " + reachText(reach.points, false);
+  if (band.points && outside(*band.points, reach.points)) reached = reachText(reach.points, false);
   if (band.tonsHundredths && outside(*band.tonsHundredths, reach.tonsHundredths))
-    reached += (reached.empty() ? "tons reach only " : "; tons reach only ") +
-               reachText(reach.tonsHundredths, true);
+    reached += (reached.empty() ? "" : " and ") + reachText(reach.tonsHundredths, true);
   if (!reached.empty())
-    throw BudgetRefusal("no force of these choices lies within " + bandText(band) + ": their " +
-                        reached + copyLimitsNote(reach));
+    throw BudgetRefusal("no force of these choices lies within " + bandText(band) +
+                        ": the totals they can reach are " + reached + copyLimitsNote(reach));
 }
 
 }  // namespace
