@@ -65,7 +65,8 @@ OddsNumbers expectedNumbers(const OddsReport& report, const DesignList& designs)
       if (numbers.tables.empty() || numbers.tables.back().source != row.source ||
           numbers.tables.back().weightClass != row.weightClass)
         numbers.tables.push_back({row.source, row.weightClass, row.line, {}, {}, 0, 0});
-      if (row.item != kNoneOwnedItem) addDesign(numbers.tables.back(), designs, row.item, row.chance);
+      if (row.item != kNoneOwnedItem)
+        addDesign(numbers.tables.back(), designs, row.item, row.chance);
     }
   }
   if (const OddsPart* slots = partOf(report, OddsPartKind::designs)) {

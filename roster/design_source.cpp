@@ -5,8 +5,7 @@
 #include "tables/table_location.h"
 #include "tables/table_names.h"
 
-std::vector<std::string> slotDesignNames(const std::string& tableBytes,
-                                         std::string_view fileName) {
+std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName) {
   std::vector<std::string> names = tableDesignNames(tableBytes, fileName);
   for (const BattleArmourRow& row : kBattleArmour) names.emplace_back(row.name);
   return names;

@@ -101,22 +101,23 @@ std::string numbersLabel(const ExpectedNumbers& figures) {
 std::string oddsNumbersText(const OddsReport& report) {
   if (!report.numbers) return "";
   const OddsNumbers& numbers = *report.numbers;
-  std::string text = "Expected tons and points from design list " + numbers.listName + " (" +
-                     numbers.listIdentity +
-                     "); a design without a number counts as nothing, as an open slot does\n";
+  std::string text =
+      "Tons and points (expected; a design without a number counts as nothing)\n"
+      "  From design list " +
+      numbers.listName + " (" + numbers.listIdentity + ").\n";
   std::vector<const ExpectedNumbers*> rows{&numbers.force};
   for (const ExpectedNumbers& table : numbers.tables) rows.push_back(&table);
   std::size_t labelWidth = 0, tonsWidth = 0;
   for (const ExpectedNumbers* row : rows) {
     labelWidth = std::max(labelWidth, numbersLabel(*row).size());
-    tonsWidth = std::max(tonsWidth, exact(row->tons).size());
+    tonsWidth = std::max(tonsWidth, exact(row->tons).size() + 5);
   }
   for (const ExpectedNumbers* row : rows) {
     if (row == rows[1]) text += "  One draw from each table:\n";
     const std::string more = lacking(*row);
     text += std::string(row == rows[0] ? 2 : 4, ' ') +
             padded(numbersLabel(*row), labelWidth + (row == rows[0] ? 2 : 0)) + "  " +
-            padded(exact(row->tons), tonsWidth) + " tons  " + exact(row->points) + " points" +
+            padded(exact(row->tons) + " tons", tonsWidth) + "  " + exact(row->points) + " points" +
             (more.empty() ? "" : "; " + more) + "\n";
   }
   return text;
@@ -147,14 +148,18 @@ std::string oddsCsv(const OddsReport& report) {
     std::vector<const ExpectedNumbers*> rows{&report.numbers->force};
     for (const ExpectedNumbers& table : report.numbers->tables) rows.push_back(&table);
     for (const ExpectedNumbers* row : rows) {
-      const std::string place = "tons_points," + csvField(row->source.empty() ? "force" : row->source) +
-                                ',' + csvField(row->weightClass) + ',' +
-                                (row->line > 0 ? std::to_string(row->line) : "") + ',';
-      for (const auto& [item, figure] : {std::pair{"tons", row->tons}, {"points", row->points},
-                                         {"designs without tons", Fraction(row->withoutTons)},
-                                         {"designs without points", Fraction(row->withoutPoints)}})
-        csv += place + item + ",,," + figure.text() + ',' + decimal(figure.value(), "%.4f") +
-               "\r\n";
+      const std::string place =
+          "tons_points," + csvField(row->source.empty() ? "force" : row->source) + ',' +
+          csvField(row->weightClass) + ',' + (row->line > 0 ? std::to_string(row->line) : "") + ',';
+      const std::pair<const char*, Fraction> figures[] = {
+          {"tons",                   row->tons                   },
+          {"points",                 row->points                 },
+          {"designs without tons",   Fraction(row->withoutTons)  },
+          {"designs without points", Fraction(row->withoutPoints)},
+      };
+      for (const auto& [item, figure] : figures)
+        csv +=
+            place + item + ",,," + figure.text() + ',' + decimal(figure.value(), "%.4f") + "\r\n";
     }
   }
   return csv;
@@ -223,9 +228,10 @@ std::string oddsJson(const OddsReport& report) {
     nlohmann::ordered_json tables = nlohmann::ordered_json::array();
     for (const ExpectedNumbers& table : report.numbers->tables) tables.push_back(figures(table));
     odds["tons_points"] = {
-        {"designs", {{"name", report.numbers->listName}, {"identity", report.numbers->listIdentity}}},
-        {"force",   figures(report.numbers->force)                                                 },
-        {"tables",  std::move(tables)                                                              },
+        {"designs",
+         {{"name", report.numbers->listName}, {"identity", report.numbers->listIdentity}}},
+        {"force",   figures(report.numbers->force)                                       },
+        {"tables",  std::move(tables)                                                    },
     };
   }
   return odds.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";

@@ -17,8 +17,8 @@ std::string at(const std::string& fileName, std::size_t line) {
 }
 
 bool allDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(),
-                                      [](char c) { return c >= '0' && c <= '9'; });
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Whole digits as a number; none when there are more than fit the bounds of a list.
@@ -167,8 +167,8 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
       read.warnings.push_back(where + "\"" + written + "\" is in no table (" +
                               nearestNames(folded, designNames) + "); kept");
     normalised.push_back((known == spelling.end() ? folded : known->second) + "\t" +
-                         (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") +
-                         "\t" + (numbers.points ? std::to_string(*numbers.points) : ""));
+                         (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") + "\t" +
+                         (numbers.points ? std::to_string(*numbers.points) : ""));
   }
   if (!errors.empty()) refuse(errors);
   std::sort(normalised.begin(), normalised.end());

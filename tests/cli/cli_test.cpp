@@ -110,6 +110,11 @@ std::vector<std::vector<std::string>> csvRows(const std::string& text) {
   return rows;
 }
 
+// A JSON number as the CSV writes it; "" for null.
+std::string numberField(const nlohmann::json& number) {
+  return number.is_null() ? "" : number.dump();
+}
+
 TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
   // The test tables name faction entries "<faction> <weight> <k>" and vehicles "Veh <weight> <k>",
   // so every slot's weight class and kind can be read off its design here.
@@ -156,8 +161,9 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
     if (force["groups"].size() == 1) {
       EXPECT_EQ(force["groups"][0]["weight_class"], header[2]) << what;
     }
-    ASSERT_EQ(rows.front(), (std::vector<std::string>{"group", "slot", "design", "weight_class",
-                                                      "kind", "piloting", "gunnery"}));
+    ASSERT_EQ(rows.front(),
+              (std::vector<std::string>{"group", "slot", "design", "weight_class", "kind",
+                                        "piloting", "gunnery", "tons", "points"}));
 
     std::vector<std::string> listed(lines.begin(), lines.begin() + 4);
     std::size_t row = 1;
@@ -183,9 +189,10 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
         }
         ASSERT_LT(row, rows.size()) << what;
         EXPECT_EQ(rows[row++],
-                  (std::vector<std::string>{std::to_string(groupNumber),
-                                            std::to_string(++slotNumber), design, weightClass, kind,
-                                            std::to_string(piloting), std::to_string(gunnery)}))
+                  (std::vector<std::string>{
+                      std::to_string(groupNumber), std::to_string(++slotNumber), design,
+                      weightClass, kind, std::to_string(piloting), std::to_string(gunnery),
+                      numberField(slot["tons"]), numberField(slot["points"])}))
             << what;
       }
     }

@@ -49,10 +49,9 @@ std::string csvProblem(std::string_view input) {
   } catch (const CsvError& error) {
     return std::string("the records written back are refused: ") + error.what();
   }
-  const bool same = std::equal(records.begin(), records.end(), again.begin(), again.end(),
-                               [](const CsvRecord& a, const CsvRecord& b) {
-                                 return a.fields == b.fields;
-                               });
+  const bool same =
+      std::equal(records.begin(), records.end(), again.begin(), again.end(),
+                 [](const CsvRecord& a, const CsvRecord& b) { return a.fields == b.fields; });
   return same ? "" : "the records written back read otherwise";
 }
 
@@ -63,12 +62,8 @@ std::string listProblem(std::string_view input) {
     read = readDesignList(input, "Designs.csv", "Designs", names, UnknownNames::warn);
   } catch (const DesignListError& error) {
     const std::string message = error.what();
-    for (std::size_t start = 0; start < message.size();) {
-      if (message.compare(start, 11, "Designs.csv") != 0)
-        return "a refusal that does not name the file: " + message;
-      start = std::min(message.find('\n', start), message.size()) + 1;
-    }
-    return "";
+    return message.starts_with("Designs.csv") ? ""
+                                              : "a refusal that does not name the file: " + message;
   }
   for (const auto& [folded, row] : read.list.designs) {
     if (row.tonsHundredths && (*row.tonsHundredths <= 0 || *row.tonsHundredths > 20000))

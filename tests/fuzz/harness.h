@@ -46,8 +46,8 @@ std::string tableFitProblem(std::string_view input);
 
 // Reads the input as CSV and as the design list "Designs.csv". Wrong: a CSV fault or a record
 // placed on a line outside the input, records out of line order, records that read otherwise
-// once written back with RFC 4180 quoting; a refusal of the list whose every line does not open
-// with the file's name, or tons or points kept out of their range.
+// once written back with RFC 4180 quoting; a refusal of the list that does not open with the
+// file's name, or tons or points kept out of their range.
 std::string designListProblem(std::string_view input);
 
 #endif

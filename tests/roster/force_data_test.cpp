@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "generator/force.h"
+#include "tables/design_list.h"
 
 namespace {
 
@@ -38,11 +39,11 @@ void setLance(const std::vector<const char*>& designs) {
 TEST(ForceData, CsvQuotesWhatItMustAndJsonKeepsEveryNameBytesThatAreNoUtf8Replaced) {
   setLance({"Comma, Mk 2", "The \"Hound\"", " Spaced ", "Bad \xff byte"});
   EXPECT_EQ(forceCsv(force),
-            "group,slot,design,weight_class,kind,piloting,gunnery\r\n"
-            "1,1,\"Comma, Mk 2\",Medium,mech,1,7\r\n"
-            "1,2,\"The \"\"Hound\"\"\",Medium,mech,2,7\r\n"
-            "1,3, Spaced ,Medium,mech,3,7\r\n"
-            "1,4,Bad \xff byte,Medium,vehicle,4,7\r\n");
+            "group,slot,design,weight_class,kind,piloting,gunnery,tons,points\r\n"
+            "1,1,\"Comma, Mk 2\",Medium,mech,1,7,,\r\n"
+            "1,2,\"The \"\"Hound\"\"\",Medium,mech,2,7,,\r\n"
+            "1,3, Spaced ,Medium,mech,3,7,,\r\n"
+            "1,4,Bad \xff byte,Medium,vehicle,4,7,,\r\n");
   force.seed = 4294967295u;
   const nlohmann::json data = nlohmann::json::parse(forceJson(force));
   EXPECT_EQ(data["seed"], 4294967295u);
@@ -52,6 +53,31 @@ TEST(ForceData, CsvQuotesWhatItMustAndJsonKeepsEveryNameBytesThatAreNoUtf8Replac
   EXPECT_EQ(slots[1]["design"], "The \"Hound\"");
   EXPECT_EQ(slots[3]["design"], "Bad \xef\xbf\xbd byte");
   EXPECT_EQ(slots[3]["kind"], "vehicle");
+}
+
+TEST(ForceData, EachSlotGroupAndTheForceCarryTheListsNumbers) {
+  setLance({"Alpha", "beta", "Gamma", "Unlisted"});
+  force.roster[2].kind = SlotKind::open;
+  force.roster[2].name = "";
+  const DesignListRead list =
+      readDesignList("design,tons,points\nAlpha,37.5,1200\nBeta,40,\nGamma,50,900\n", "d.csv", "d",
+                     {}, UnknownNames::quiet);
+  EXPECT_EQ(forceCsv(force, &list.list).substr(66),
+            "1,1,Alpha,Medium,mech,1,7,37.5,1200\r\n1,2,beta,Medium,mech,2,7,40,\r\n"
+            "1,3,,Medium,open,,,,\r\n1,4,Unlisted,Medium,vehicle,4,7,,\r\n");
+  const nlohmann::json data = nlohmann::json::parse(forceJson(force, &list.list));
+  const nlohmann::json totals = {
+      {"tons",           77.5},
+      {"points",         1200},
+      {"without_tons",   1   },
+      {"without_points", 2   },
+      {"open",           1   }
+  };
+  EXPECT_EQ(data["totals"], totals);
+  EXPECT_EQ(data["groups"][0]["totals"], totals);
+  EXPECT_EQ(data["groups"][0]["slots"][1]["points"], nullptr);
+  EXPECT_EQ(data["designs"]["identity"], list.list.identity);
+  EXPECT_EQ(nlohmann::json::parse(forceJson(force))["designs"], nullptr);
 }
 
 }  // namespace

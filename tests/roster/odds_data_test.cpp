@@ -55,4 +55,23 @@ TEST(OddsData, TextNamesEachTableAboveItsDesigns) {
       << text;
 }
 
+TEST(OddsData, ExpectedTonsAndPointsAreExactOverTheDesignsThatHaveThem) {
+  OddsReport report = sampleReport();
+  const DesignListRead list =
+      readDesignList("design,tons,points\n\"Hawk, Mk 2\",20,500\nWasp,20.5,\n", "d.csv", "d", {},
+                     UnknownNames::quiet);
+  report.numbers = expectedNumbers(report, list.list);
+  const std::string text = oddsText(report);
+  EXPECT_NE(text.find("  The force       82/3 (27.33) tons    0 (0.00) points; 1 design without "
+                      "points\n  One draw from each table:\n    Kurita Light  737/36 (20.47) tons  "
+                      "250/9 (27.78) points; 1 design without points\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(oddsCsv(report).find("tons_points,Kurita,Light,3,tons,,,737/36,20.4722\r\n"),
+            std::string::npos);
+  const auto odds = nlohmann::json::parse(oddsJson(report));
+  EXPECT_EQ(odds["tons_points"]["force"]["tons"], "82/3");
+  EXPECT_EQ(odds["tons_points"]["tables"][0]["without_points"], 1);
+}
+
 }  // namespace
