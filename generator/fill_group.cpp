@@ -1,35 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "generator/fill_group.h"
 
-#include <map>
-#include <numeric>
-#include <string>
+#include <array>
 #include <vector>
 
 #include "generator/crew_skills.h"
 #include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
 #include "tables/reachable_tables.h"
-#include "tables/table_layout.h"
 #include "tables/table_error.h"
+#include "tables/table_layout.h"
 
 namespace {
 
-// Picks an entry of `entries`, the table the slot's search reached, among the entries whose
-// design has a copy left, with one roll (owned_draw.h); the buffer then holds it, as a pick
-// would leave it. False, the slot made open and the buffer holding the last entry as the
-// reading of the whole table left it, when none has a copy left.
-bool pickOwned(ForceRun& run, const std::vector<apstring>& entries, int slot, SlotKind kind) {
+// Picks an entry of `entries`, the table the slot's search reached (`designIds` numbering its
+// designs when the table was walked), among the entries whose design has a copy left, with one
+// roll (owned_draw.h); the buffer then holds it, as a pick would leave it. False, the slot made
+// open and the buffer holding the last entry as the reading of the whole table left it, when
+// none has a copy left.
+bool pickOwned(ForceRun& run, const std::vector<apstring>& entries,
+               const std::vector<int>* designIds, int slot, SlotKind kind) {
   Force& force = run.force;
   Mech& record = force.roster[slot];
-  if (!run.copiesInUse) run.copiesInUse = copiesInUse(force);
-  std::map<std::string, int>& used = *run.copiesInUse;
-  const std::vector<int> weights = ownedWeights(entries, [&](const std::string& name) {
-    const auto inUse = used.find(foldedName(name));
-    return copiesOwned(force.collection, force.unique, name) >
-           (inUse == used.end() ? 0 : inUse->second);
-  });
-  const int total = std::accumulate(weights.begin(), weights.end(), 0);
+  if (!run.copiesLeft) run.copiesLeft.emplace(force, run.table.walk());
+  CopiesLeft& copies = *run.copiesLeft;
+  std::array<int, kTableEntries> designs{};
+  std::array<int, kTableEntries> weights{};
+  int total = 0;
+  for (std::size_t k = 0; k < kTableEntries; ++k) {
+    designs[k] = designIds ? (*designIds)[k] : copies.designId(entries[k].c_str());
+    weights[k] = copies.left(designs[k]) > 0 ? entryOutcomes(static_cast<int>(k) + 1) : 0;
+    total += weights[k];
+  }
   if (total == 0) {
     run.table.line = entries.back();
     record.name = "";
@@ -40,22 +42,20 @@ bool pickOwned(ForceRun& run, const std::vector<apstring>& entries, int slot, Sl
   }
   const int entry = ownedEntry(weights, run.dice.roll(total) + 1);
   run.table.line = entries[static_cast<std::size_t>(entry - 1)];
-  ++used[foldedName(run.table.line.c_str())];
+  copies.take(designs[static_cast<std::size_t>(entry - 1)]);
   return true;
 }
 
-// The entries of the table that a search for `word` from `start` reaches: the walked table
-// when the search would find it, else the search's own reading, kept in `read`.
-const std::vector<apstring>& entriesReached(ForceRun& run, std::size_t start,
-                                            const apstring& word, const char* section,
-                                            std::vector<apstring>& read) {
+// Draws slot `slot` from the table that a search for `word` from `start` reaches: the walked
+// table when the search would find it, else the search's own reading.
+bool drawOwned(ForceRun& run, std::size_t start, const apstring& word, const char* section,
+               int slot, SlotKind kind) {
   if (const ReachedTable* table = run.table.reached(start, word, section)) {
     if (!table->error.empty()) throw TableError(table->error);
-    return table->entries;
+    return pickOwned(run, table->entries, &table->designIds, slot, kind);
   }
   run.table.findHeading(start, word, section);
-  read = run.table.readEntries(word);
-  return read;
+  return pickOwned(run, run.table.readEntries(word), nullptr, slot, kind);
 }
 
 // Names slot `slot` after a design of the faction or, with vehicles allowed and a vehicle
@@ -71,11 +71,9 @@ bool pickDesign(ForceRun& run, int slot) {
     section = kVehicleSectionName;
     kind = SlotKind::vehicle;
   }
-  const apstring slotWeight = force.roster[slot].weightClass;
+  const apstring& slotWeight = force.roster[slot].weightClass;
   if (drawsFromOwned(force.collection, force.unique)) {
-    std::vector<apstring> read;
-    if (!pickOwned(run, entriesReached(run, start, slotWeight, section, read), slot, kind))
-      return false;
+    if (!drawOwned(run, start, slotWeight, section, slot, kind)) return false;
   } else {
     run.table.findHeading(start, slotWeight, section);
     const int first = run.dice.roll(6);

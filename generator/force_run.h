@@ -6,13 +6,12 @@
 #ifndef MUSTERWRIGHT_GENERATOR_FORCE_RUN_H
 #define MUSTERWRIGHT_GENERATOR_FORCE_RUN_H
 
-#include <map>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "generator/dice.h"
 #include "generator/force.h"
+#include "generator/owned_draw.h"
 #include "generator/table_searches.h"
 #include "generator/table_text.h"
 
@@ -31,9 +30,9 @@ struct ForceRun {
   Dice dice;
   std::unique_ptr<TableSearches> ownReading;
   TableSearches& table;
-  // A force drawing from owned copies: the copies its slots hold by folded name, counted at the
-  // run's first draw of a design (after the slots it fills again are freed) and kept up to date.
-  std::optional<std::map<std::string, int>> copiesInUse;
+  // A force drawing from owned copies: the copies left, counted from the slots at the run's
+  // first draw of a design (after the slots it fills again are freed) and kept up to date.
+  std::optional<CopiesLeft> copiesLeft;
 };
 
 #endif

@@ -53,7 +53,10 @@ namespace {
 
 // One Generate run of `run`, whose force is empty, for `selection`.
 void generateInto(ForceRun& run, const Selection& selection) {
-  const Selection words = checkedChoices(selection);
+  // The words alone are checked: the collection is copied once, into the force.
+  const Selection words =
+      checkedChoices(Selection{selection.house, selection.size, selection.weight,
+                               selection.experience, selection.withVehicles});
   Force& force = run.force;
   force.withVehicles = words.withVehicles;
   force.collection = selection.collection;

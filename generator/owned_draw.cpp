@@ -2,8 +2,15 @@
 #include "generator/owned_draw.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "generator/rule_tables.h"
+
+namespace {
+
+constexpr int kUnknown = std::numeric_limits<int>::min();
+
+}  // namespace
 
 bool drawsFromOwned(const std::optional<Collection>& collection, bool unique) {
   return collection.has_value() || unique;
@@ -43,4 +50,38 @@ std::map<std::string, int> copiesInUse(const Force& force) {
       ++used[foldedName(slot.name.c_str())];
   }
   return used;
+}
+
+CopiesLeft::CopiesLeft(const Force& force, const ReachableTables* reachable)
+    : force_(force),
+      reachable_(reachable),
+      walked_(reachable ? reachable->designs.size() : 0),
+      inUse_(copiesInUse(force)),
+      left_(walked_, kUnknown) {}
+
+int CopiesLeft::designId(std::string_view name) {
+  std::string folded = foldedName(name);
+  if (reachable_) {
+    if (const auto known = reachable_->designIds.find(folded); known != reachable_->designIds.end())
+      return known->second;
+  }
+  const auto [known, added] =
+      otherIds_.try_emplace(folded, static_cast<int>(walked_ + otherNames_.size()));
+  if (added) {
+    otherNames_.push_back(std::move(folded));
+    left_.push_back(kUnknown);
+  }
+  return known->second;
+}
+
+int CopiesLeft::left(int design) {
+  int& left = left_[static_cast<std::size_t>(design)];
+  if (left == kUnknown) {
+    const auto at = static_cast<std::size_t>(design);
+    const std::string& folded = at < walked_ ? reachable_->designs[at] : otherNames_[at - walked_];
+    const auto inUse = inUse_.find(folded);
+    left = copiesOwned(force_.collection, force_.unique, folded) -
+           (inUse == inUse_.end() ? 0 : inUse->second);
+  }
+  return left;
 }

@@ -16,6 +16,7 @@
 
 #include "foundation/apstring.h"
 #include "generator/force.h"
+#include "tables/reachable_tables.h"
 
 // Whether a force with `collection` and `unique` draws from owned copies.
 bool drawsFromOwned(const std::optional<Collection>& collection, bool unique);
@@ -35,5 +36,29 @@ int ownedEntry(std::span<const int> weights, int value);
 // The copies of each design the force's slots hold now, by folded name (foldedName); an open
 // or battle-armour slot holds none.
 std::map<std::string, int> copiesInUse(const Force& force);
+
+// The copies left to one run that draws from owned copies: each design's copies owned less
+// those the force's slots hold when the run first asks for it, then one less for each draw of
+// it. Designs go by number: the walk's numbers (tables/reachable_tables.h), so a walked
+// table's entries need no lookup by name, and after them the other names met, in order.
+class CopiesLeft {
+ public:
+  // `reachable` may be null; it and `force` must outlive this.
+  CopiesLeft(const Force& force, const ReachableTables* reachable);
+
+  // The number of the design named `name`, in any letter case.
+  int designId(std::string_view name);
+  int left(int design);
+  void take(int design) { --left_[static_cast<std::size_t>(design)]; }
+
+ private:
+  const Force& force_;
+  const ReachableTables* reachable_;
+  std::size_t walked_ = 0;
+  std::map<std::string, int> inUse_;
+  std::map<std::string, int> otherIds_;
+  std::vector<std::string> otherNames_;
+  std::vector<int> left_;  // kUnknown (owned_draw.cpp) for a design not yet asked for
+};
 
 #endif

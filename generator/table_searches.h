@@ -25,11 +25,15 @@ class TableSearches {
   virtual void pickEntry(int count, const apstring& word) = 0;
   [[nodiscard]] virtual std::vector<apstring> readEntries(const apstring& word) = 0;
 
-  // The walked table (tables/reachable_tables.h) that findHeading(start, word, section) and
-  // readEntries would find now, or null when this reading knows none or the buffer holds
-  // `word` (the search would then stop before reading).
-  virtual const ReachedTable* reached(std::size_t start, const apstring& word,
-                                      std::string_view section) const;
+  // The walk of the file's tables (tables/reachable_tables.h), or null when this reading
+  // has none.
+  virtual const ReachableTables* walk() const { return nullptr; }
+
+  // The walked table that findHeading(start, word, section) and readEntries would find now,
+  // or null when there is no walk or the buffer holds `word` (the search would then stop
+  // before reading).
+  const ReachedTable* reached(std::size_t start, const apstring& word,
+                              std::string_view section) const;
 
   // The buffer every line read lands in: one blank at first, then the last line read.
   apstring line{" "};
@@ -45,8 +49,7 @@ class IndexSearches final : public TableSearches {
   void findHeading(std::size_t start, const apstring& word, std::string_view section) override;
   void pickEntry(int count, const apstring& word) override;
   std::vector<apstring> readEntries(const apstring& word) override;
-  const ReachedTable* reached(std::size_t start, const apstring& word,
-                              std::string_view section) const override;
+  const ReachableTables* walk() const override { return reachable_.get(); }
 
  private:
   std::shared_ptr<const TableIndex> index_;

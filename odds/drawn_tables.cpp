@@ -39,8 +39,7 @@ const DrawnTable& DrawnTables::table(std::size_t start, const std::string& word,
   if (const auto known = found_.find(key); known != found_.end()) return known->second;
 
   const ReachedTable* walked = reachable_.table(start, word, section);
-  const ReachedTable reached =
-      walked ? *walked : reachTable(index_, start, word.c_str(), section);
+  const ReachedTable reached = walked ? *walked : reachTable(index_, start, word.c_str(), section);
   if (!reached.error.empty()) throw TableError(reached.error);
   DrawnTable table;
   table.headingLine = reached.headingLine;

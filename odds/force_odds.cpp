@@ -161,8 +161,7 @@ OddsPart tablePart(DrawnTables& text, const std::vector<FactionOutcome>& faction
                    const Selection& choices, Sources& sources) {
   OddsPart part{OddsPartKind::tables, {}};
   for (const FactionOutcome& faction : factions) {
-    const DrawSource source{faction.word, text.factionStart(faction.word),
-                            kFactionSectionName};
+    const DrawSource source{faction.word, text.factionStart(faction.word), kFactionSectionName};
     sources.factions.emplace(faction.word, source);
     for (const char* weight : kWeightHeadings) addTable(part, text, source, weight, choices);
   }

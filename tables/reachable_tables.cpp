@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "tables/collection.h"
 #include "tables/table_error.h"
 #include "tables/table_layout.h"
 #include "tables/table_search.h"
@@ -17,23 +18,24 @@ void addTables(const TableIndex& index, ReachedSection& section, const char* nam
 }  // namespace
 
 const ReachedTable* ReachedSection::table(std::string_view weight) const {
-  const auto found = std::find_if(tables.begin(), tables.end(),
-                                  [&](const ReachedTable& table) { return table.weight == weight; });
+  const auto found = std::find_if(tables.begin(), tables.end(), [&](const ReachedTable& table) {
+    return table.weight == weight;
+  });
   return found == tables.end() ? nullptr : &*found;
 }
 
 const ReachedSection* ReachableTables::section(std::string_view label) const {
   if (label == vehicles.label) return &vehicles;
-  const auto found = std::find_if(factions.begin(), factions.end(),
-                                  [&](const ReachedSection& faction) {
-                                    return faction.label == label;
-                                  });
+  const auto found =
+      std::find_if(factions.begin(), factions.end(),
+                   [&](const ReachedSection& faction) { return faction.label == label; });
   return found == factions.end() ? nullptr : &*found;
 }
 
 const ReachedTable* ReachableTables::table(std::size_t start, std::string_view weight,
                                            std::string_view section) const {
-  if (section == kVehicleSectionName) return start == vehicles.start ? vehicles.table(weight) : nullptr;
+  if (section == kVehicleSectionName)
+    return start == vehicles.start ? vehicles.table(weight) : nullptr;
   if (section != kFactionSectionName) return nullptr;
   for (const ReachedSection& faction : factions)
     if (faction.error.empty() && faction.start == start) return faction.table(weight);
@@ -78,5 +80,18 @@ ReachableTables reachableTables(const TableIndex& index) {
   reachable.vehicles.label = "vehicles";
   reachable.vehicles.start = static_cast<std::size_t>(vehicleStart);
   addTables(index, reachable.vehicles, kVehicleSectionName);
+  const auto numberDesigns = [&](ReachedSection& section) {
+    for (ReachedTable& table : section.tables) {
+      for (const apstring& entry : table.entries) {
+        std::string folded = foldedName(entry.c_str());
+        const auto [known, added] =
+            reachable.designIds.try_emplace(folded, static_cast<int>(reachable.designs.size()));
+        if (added) reachable.designs.push_back(std::move(folded));
+        table.designIds.push_back(known->second);
+      }
+    }
+  };
+  for (ReachedSection& faction : reachable.factions) numberDesigns(faction);
+  numberDesigns(reachable.vehicles);
   return reachable;
 }

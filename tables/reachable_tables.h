@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/apstring.h"
@@ -26,6 +27,8 @@ struct ReachedTable {
   long headingLine = 0;
   // Entry k at index k - 1, as pickEntry(k) gives it; empty when `error` is set.
   std::vector<apstring> entries;
+  // The number of each entry's design in ReachableTables::designs.
+  std::vector<int> designIds;
   // The TableError message of the first search that ran off the file, or "".
   std::string error;
 };
@@ -48,6 +51,10 @@ struct ReachableTables {
   // One per faction heading, in the order of the faction list.
   std::vector<ReachedSection> factions;
   ReachedSection vehicles;
+  // Every design the tables hold, by folded name (foldedName, collection.h), in the order met,
+  // and the number of each.
+  std::vector<std::string> designs;
+  std::unordered_map<std::string, int> designIds;
 
   // The section labelled `label` ("vehicles" for the vehicle section), or null.
   const ReachedSection* section(std::string_view label) const;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "tables/table_layout.h"
+
 namespace {
 
 std::string withoutNul(std::string_view bytes) {
@@ -22,13 +24,21 @@ TableIndex::TableIndex(std::string bytes, std::string fileName)
     starts_.push_back(start);
     const std::size_t feed = bytes_.find('\n', start);
     const std::size_t end = feed == std::string::npos ? bytes_.size() : feed;
-    texts_.push_back(withoutNul(std::string_view(bytes_).substr(start, end - start)));
+    texts_.emplace_back(withoutNul(std::string_view(bytes_).substr(start, end - start)).c_str());
     if (feed == std::string::npos) break;
     start = feed + 1;
   }
   // Keys view the texts, which stay where they are: the index is never copied or changed.
-  for (std::size_t line = 0; line < texts_.size(); ++line)
-    if (readable(line)) linesByText_[texts_[line]].push_back(line);
+  for (std::size_t line = 0; line < texts_.size(); ++line) {
+    const apstring& text = texts_[line];
+    if (readable(line))
+      linesByText_[std::string_view(text.c_str(), static_cast<std::size_t>(text.length()))]
+          .push_back(line);
+  }
+  for (std::size_t k = 0; k < kWeightHeadings.size(); ++k) {
+    const auto found = linesByText_.find(kWeightHeadings[k]);
+    if (found != linesByText_.end()) weightLines_[k] = &found->second;
+  }
   const bool lastLineOpen = !bytes_.empty() && bytes_.back() != '\n';
   const long feeds = static_cast<long>(starts_.size()) - 1;
   lastLineNumber_ = lastLineOpen || feeds == 0 ? feeds + 1 : feeds;
@@ -40,7 +50,7 @@ std::size_t TableIndex::lineEnd(std::size_t line) const {
 
 std::string TableIndex::textFrom(std::size_t offset) const {
   const std::size_t line = lineAt(offset);
-  if (offset == starts_[line]) return texts_[line];
+  if (offset == starts_[line]) return texts_[line].c_str();
   return withoutNul(std::string_view(bytes_).substr(offset, lineEnd(line) - offset));
 }
 
@@ -51,9 +61,15 @@ std::size_t TableIndex::lineAt(std::size_t offset) const {
 }
 
 std::size_t TableIndex::nextLineWith(std::size_t from, std::string_view text) const {
-  const auto found = linesByText_.find(text);
-  if (found == linesByText_.end()) return npos;
-  const std::vector<std::size_t>& lines = found->second;
+  const std::vector<std::size_t>* withText = nullptr;
+  const auto weight = std::find(kWeightHeadings.begin(), kWeightHeadings.end(), text);
+  if (weight != kWeightHeadings.end()) {
+    withText = weightLines_[static_cast<std::size_t>(weight - kWeightHeadings.begin())];
+  } else if (const auto found = linesByText_.find(text); found != linesByText_.end()) {
+    withText = &found->second;
+  }
+  if (withText == nullptr) return npos;
+  const std::vector<std::size_t>& lines = *withText;
   const auto next = std::lower_bound(lines.begin(), lines.end(), from);
   return next == lines.end() ? npos : *next;
 }

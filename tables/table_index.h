@@ -5,11 +5,14 @@
 #ifndef MUSTERWRIGHT_TABLES_TABLE_INDEX_H
 #define MUSTERWRIGHT_TABLES_TABLE_INDEX_H
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "foundation/apstring.h"
 
 // The lines are the pieces between line feeds: line k (from 0) starts just after the k-th line
 // feed, and the last one is what follows the last line feed (empty when the file ends in one).
@@ -34,12 +37,14 @@ class TableIndex {
   std::size_t lineEnd(std::size_t line) const;
   // Whether a line feed ends the line: every line but the last.
   bool endsInLineFeed(std::size_t line) const { return line + 1 < starts_.size(); }
-  const std::string& text(std::size_t line) const { return texts_[line]; }
+  const apstring& text(std::size_t line) const { return texts_[line]; }
   // The text of the line holding `offset` from that byte on.
   std::string textFrom(std::size_t offset) const;
 
   // Whether a line read from its start delivers a line: every line but an empty last one.
-  bool readable(std::size_t line) const { return endsInLineFeed(line) || !texts_[line].empty(); }
+  bool readable(std::size_t line) const {
+    return endsInLineFeed(line) || texts_[line].length() > 0;
+  }
 
   // The line that holds byte `offset`; the last line for the file's size. Requires
   // offset <= size().
@@ -55,8 +60,10 @@ class TableIndex {
   std::string bytes_;
   std::string fileName_;
   std::vector<std::size_t> starts_;
-  std::vector<std::string> texts_;
+  std::vector<apstring> texts_;
   std::unordered_map<std::string_view, std::vector<std::size_t>> linesByText_;
+  // The lines of each weight heading, the words searched for most, looked up without hashing.
+  std::array<const std::vector<std::size_t>*, 4> weightLines_{};
   long lastLineNumber_ = 1;
 };
 

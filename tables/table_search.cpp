@@ -21,7 +21,7 @@ void placeAt(TableReader& reader, std::size_t offset) {
 
 // Leaves the reader after line `line`, whose text the buffer holds.
 void passLine(TableReader& reader, std::size_t line) {
-  reader.line = reader.index.text(line).c_str();
+  reader.line = reader.index.text(line);
   reader.failed = !reader.index.endsInLineFeed(line);
   reader.next = line + 1;
   reader.column = 0;
@@ -84,7 +84,7 @@ bool endsInCarriageReturn(std::string_view line) {
 // Whether a readable line from `from` on ends in a carriage return.
 bool carriageReturnFrom(const TableIndex& index, std::size_t from) {
   for (std::size_t line = from; line < index.lineCount(); ++line)
-    if (index.readable(line) && endsInCarriageReturn(index.text(line))) return true;
+    if (index.readable(line) && endsInCarriageReturn(index.text(line).c_str())) return true;
   return false;
 }
 
@@ -103,7 +103,8 @@ std::string crLfNote(bool sawCarriageReturn) {
 // when the file ends first; `sawCarriageReturn` then tells whether a line read ended in one.
 bool readUntil(TableReader& reader, const apstring& word, bool& sawCarriageReturn) {
   if (!reader.failed) {
-    const std::size_t found = reader.index.nextLineWith(reader.next, word.c_str());
+    const std::size_t found = reader.index.nextLineWith(
+        reader.next, std::string_view(word.c_str(), static_cast<std::size_t>(word.length())));
     if (found != kNowhere) {
       passLine(reader, found);
       return true;

@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "fuzz/harness.h"
-#include "support/stream_search.h"
 #include "generator/choice_lists.h"
 #include "generator/generate.h"
 #include "generator/owned_draw.h"
 #include "odds/force_odds.h"
 #include "roster/listing.h"
+#include "support/stream_search.h"
 #include "tables/collection.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
@@ -174,9 +174,10 @@ std::variant<GenerationInput, std::string> readInput(std::string_view input) {
     const std::string_view owned = tables.substr(marker + kCollectionMarker.size());
     tables = tables.substr(0, marker);
     try {
-      read.selection.collection = readCollection(owned, "mine.txt", "mine",
-                                                 tableDesignNames(std::string(tables), "Tables.dat"))
-                                      .collection;
+      read.selection.collection =
+          readCollection(owned, "mine.txt", "mine",
+                         tableDesignNames(std::string(tables), "Tables.dat"))
+              .collection;
     } catch (const CollectionError& error) {
       if (std::string(error.what()).rfind("mine.txt", 0) != 0)
         return std::string("the collection error does not name the file: ") + error.what();
@@ -201,7 +202,9 @@ std::string drawn(const std::function<Force()>& draw) {
 
 }  // namespace
 
-std::string generationProblem(std::string_view input, bool withOdds) {
+namespace {
+
+std::string checkGeneration(std::string_view input, bool withOdds) {
   if (input.size() < kSelectionBytes) return "";
   const auto read = readInput(input);
   if (const std::string* problem = std::get_if<std::string>(&read)) return *problem;
@@ -228,14 +231,23 @@ std::string generationProblem(std::string_view input, bool withOdds) {
   return problem;
 }
 
+}  // namespace
+
+std::string generationProblem(std::string_view input) {
+  return checkGeneration(input, false);
+}
+
+std::string generationAndOddsProblem(std::string_view input) {
+  return checkGeneration(input, true);
+}
+
 std::string readingProblem(std::string_view input) {
   if (input.size() < kSelectionBytes) return "";
   const auto read = readInput(input);
   if (const std::string* problem = std::get_if<std::string>(&read)) return *problem;
   const GenerationInput& run = std::get<GenerationInput>(read);
   const TableText tables{run.tables, "Tables.dat"};
-  const std::string indexed =
-      drawn([&] { return generateForce(tables, run.selection, run.seed); });
+  const std::string indexed = drawn([&] { return generateForce(tables, run.selection, run.seed); });
   const std::string streamed = drawn([&] {
     StreamSearches reading(run.tables, "Tables.dat");
     return generateForce(reading, run.selection, run.seed);

@@ -26,8 +26,9 @@ inline constexpr std::string_view kCollectionMarker = "\n@@collection@@\n";
 // collection error that does not open with the file's name; or odds of the same choices on the same
 // bytes that fail otherwise than by TableError or OddsError, that are given where the run
 // failed, or that lack a design the run drew. The odds are worked out when the input's kOddsBit
-// or `withOdds` asks.
-std::string generationProblem(std::string_view input, bool withOdds = false);
+// asks; generationAndOddsProblem works them out always.
+std::string generationProblem(std::string_view input);
+std::string generationAndOddsProblem(std::string_view input);
 
 // Draws the input's force twice, reading the table part through its index and through the
 // stream searches of support/stream_search.h. Wrong: the two differ in the listing, the

@@ -38,20 +38,32 @@ TEST(FuzzReplay, GenerationOnEverySavedInput) {
   replay("generate", generationProblem);
 }
 
+// `sound` with every third entry of the Kurita and Wolf tables a weight heading, so that a draw
+// of it leaves a heading in the line buffer for the next search to stop on.
+std::string headingEntries(std::string sound) {
+  for (const char* prefix : {"\nKur ", "\nWol "}) {
+    for (std::size_t at = sound.find(prefix), k = 0; at != std::string::npos;
+         at = sound.find(prefix, at + 1), ++k) {
+      const std::size_t end = sound.find('\n', at + 1);
+      if (k % 3 == 0) sound.replace(at + 1, end - at - 1, kWeightHeadings[k / 3 % 4]);
+    }
+  }
+  return sound;
+}
+
 // Table files with every quirk the searches have, beside the saved inputs.
 std::vector<std::pair<std::string, std::string>> quirkyTableFiles() {
   const std::string sound = soundTables();
   const std::size_t kuritaHeavy = sound.find("Heavy\n");
   std::vector<std::pair<std::string, std::string>> files = {
-      {"sound",                        sound                                            },
-      {"shipped",                      bytesOf(SHIPPED_TABLES)                          },
-      {"CR LF",                        withCrLf(sound)                                  },
-      {"no Kurita Heavy table",        sound.substr(0, kuritaHeavy) +
-                                           sound.substr(kuritaHeavy + 6)                },
-      {"vehicles 5 bytes late",        "Filler\nFill\n" + sound.substr(7)              },
-      {"an entry that is a heading",   "Light\n" + sound.substr(sound.find('\n') + 1)  },
-      {"NUL bytes inside lines",       std::string("Kur\0ita\n", 8) + sound          },
-      {"empty",                        ""                                               },
+      {"sound",                 sound                  },
+      {"shipped",               bytesOf(SHIPPED_TABLES)},
+      {"CR LF",                 withCrLf(sound)        },
+      {"no Kurita Heavy table", sound.substr(0,          kuritaHeavy) + sound.substr(kuritaHeavy + 6)},
+      {"vehicles 5 bytes late",                       "Filler\nFill\n" + sound.substr(7)                       },
+      {"entries that are headings",                       headingEntries(sound)},
+      {"NUL bytes inside lines",                       std::string("Kur\0ita\n",                           8) + sound},
+      {"empty",             ""         },
   };
   for (std::size_t cut = 5; cut < sound.size(); cut += 613)
     files.emplace_back("cut short at byte " + std::to_string(cut), sound.substr(0, cut));
@@ -73,19 +85,26 @@ TEST(FuzzReplay, IndexAndStreamDrawTheSameFromEverySavedInputAndQuirkyFile) {
                                             [&](const char* w) { return std::string(w) == word; }) -
                                list.begin());
     };
-    return std::string{at(kFactionChoices, faction), at(kSizeChoices, size),
-                       at(kWeightChoices, weight), 4, flags, 7, 0, 0, 0};
+    return std::string{at(kFactionChoices, faction),
+                       at(kSizeChoices, size),
+                       at(kWeightChoices, weight),
+                       4,
+                       flags,
+                       7,
+                       0,
+                       0,
+                       0};
   };
   const std::string choices[] = {
       choice("Random", "Random", "Random", 1),  // vehicles
       choice("Kurita", "Company", "Heavy", 0),
-      choice("Wolf", "Galaxy", "Random", 3),  // vehicles, each design once
+      choice("Wolf", "Galaxy", "Random", 2),  // each design once
   };
   for (const auto& [name, bytes] : quirkyTableFiles())
     for (const std::string& choice : choices) inputs.emplace_back(name, choice + bytes);
   for (const auto& [name, input] : inputs) {
     EXPECT_EQ(readingProblem(input), "") << name;
-    EXPECT_EQ(generationProblem(input, true), "") << name;
+    EXPECT_EQ(generationAndOddsProblem(input), "") << name;
   }
 }
 

@@ -136,9 +136,9 @@ TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
   const TableText tables = readTableText(SHIPPED_TABLES);
   // The third draws each design once, from the tables walked once for the shared index.
   const Selection selections[] = {
-      {"Smoke Jaguar", "Galaxy",   "", "", true                     },
-      {"Kurita",       "Regement", "", "", false                    },
-      {"Wolf",         "Galaxy",   "", "", true,  std::nullopt, true},
+      {"Smoke Jaguar", "Galaxy", "",    "", true },
+      {                  "Kurita", "Regement",                  "", "",   false},
+      { "Wolf", "Galaxy",      "",       "",         true,                                                  std::nullopt, true},
   };
   const std::vector<Reroll> rerolls = parseRerolls("3,7.2,20");
   std::vector<std::string> alone[3], together[3];
