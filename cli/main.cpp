@@ -20,6 +20,7 @@
 #include "generator/generate.h"
 #include "musterwright_version.h"
 #include "odds/force_odds.h"
+#include "roster/budget_words.h"
 #include "roster/design_source.h"
 #include "roster/force_data.h"
 #include "roster/force_totals.h"
@@ -99,6 +100,17 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
   return std::move(read.list);
 }
 
+bool hasBudget(const CliOptions& options) {
+  return options.budget.points || options.budget.tonsHundredths;
+}
+
+// Refuses a budget without a design list to take the numbers from.
+bool refuseBudgetWithout(const CliOptions& options, const DesignList* list) {
+  if (list || !hasBudget(options)) return false;
+  std::cerr << "musterwright-cli: a budget needs a design list (--designs FILE)\n";
+  return true;
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -114,10 +126,15 @@ int generate(const CliOptions& options) {
   choices.collection = collectionOf(options, text.bytes, tables);
   const std::optional<DesignList> designs = designsOf(options, text.bytes, tables);
   const DesignList* list = designs ? &*designs : nullptr;
+  if (refuseBudgetWithout(options, list)) return kBadUsage;
   Force force;
   try {
-    force = generateForce(text, choices, seed);
-    rerollForce(force, text, options.rerolls);
+    force = hasBudget(options) ? drawBudgetForce(text, choices, seed, options.budget, *list)
+                               : generateForce(text, choices, seed);
+    rerollBudgetForce(force, text, options.rerolls, list);
+  } catch (const BudgetRefusal& error) {
+    std::cerr << "musterwright-cli: " << error.what() << '\n';
+    return kFailure;
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
     return kBadUsage;
@@ -152,11 +169,20 @@ int odds(const CliOptions& options) {
   Selection choices = options.choices;
   choices.collection = collectionOf(options, bytes, tables);
   const std::optional<DesignList> designs = designsOf(options, bytes, tables);
+  if (refuseBudgetWithout(options, designs ? &*designs : nullptr)) return kBadUsage;
   OddsReport report = computeOdds(choices, bytes, tables.string());
   if (designs) report.numbers = expectedNumbers(report, *designs);
-  print(options.format == Format::json  ? oddsJson(report)
-        : options.format == Format::csv ? oddsCsv(report)
-                                        : oddsText(report));
+  if (!hasBudget(options)) {
+    print(options.format == Format::json  ? oddsJson(report)
+          : options.format == Format::csv ? oddsCsv(report)
+                                          : oddsText(report));
+    return 0;
+  }
+  const BudgetFigures figures =
+      budgetFigures(choices, bytes, tables.string(), *designs, options.budget);
+  print(options.format == Format::json  ? withBudgetJson(oddsJson(report), figures)
+        : options.format == Format::csv ? withBudgetCsv(oddsCsv(report), figures)
+                                        : oddsText(report) + budgetFiguresText(figures));
   return 0;
 }
 

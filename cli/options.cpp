@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "generator/budget_band.h"
 #include "generator/choice_words.h"
 #include "generator/reroll_list.h"
 #include "generator/seed_text.h"
@@ -95,6 +96,20 @@ const CLI::Validator kRerollCheck(
     },
     "");
 
+// A band of --points (whole points) or --tons (`hundredths`).
+CLI::Validator bandCheck(bool hundredths) {
+  return CLI::Validator(
+      [hundredths](std::string& value) -> std::string {
+        try {
+          static_cast<void>(readBand(value, hundredths));
+        } catch (const BandError& error) {
+          return error.what();
+        }
+        return "";
+      },
+      "");
+}
+
 const CLI::Validator kNotStandardOutput(
     [](std::string& value) -> std::string {
       return value == "-" ? "\"-\" is refused: standard output already carries the force" : "";
@@ -119,7 +134,7 @@ class HelpFormatter : public CLI::Formatter {
 struct Values {
   CliOptions options;
   std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs, makeTables,
-      format = "text";
+      points, tons, format = "text";
   bool odds = false;
 };
 
@@ -244,6 +259,23 @@ void describeMakeTables(CLI::App& app, std::string& list,
   }
 }
 
+// --points and --tons, writing to `points` and `tons`.
+std::vector<CLI::Option*> describeBudget(CLI::App& app, std::string& points, std::string& tons) {
+  return {
+      app.add_option("--points", points,
+                     "draws a force whose total points lie in a band: LIMIT\n"
+                     "(95 % of LIMIT, rounded down, to LIMIT) or LOW-HIGH;\n"
+                     "needs a design list. With --odds: the band's chance")
+          ->type_name("BAND")
+          ->check(bandCheck(false)),
+      app.add_option("--tons", tons,
+                     "the same for the total tons (up to two decimals); with\n"
+                     "--points both must hold")
+          ->type_name("BAND")
+          ->check(bandCheck(true)),
+  };
+}
+
 // The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
 void describe(CLI::App& app, Values& values) {
   describeProgram(app);
@@ -257,6 +289,8 @@ void describe(CLI::App& app, Values& values) {
   const std::vector<CLI::Option*> designs =
       describeDesigns(app, values.designs, values.options.totals);
   generation.insert(generation.end(), designs.begin(), designs.end());
+  for (CLI::Option* option : describeBudget(app, values.points, values.tons))
+    generation.push_back(option);
   generation.insert(generation.end(),
                     {describeTables(app, values.tables), describeFormat(app, values.format)});
   CLI::Option* out = app.add_option("--out", values.out,
@@ -318,6 +352,8 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   if (app.count("--collection") > 0) options.collection = values.collection;
   if (app.count("--designs") > 0) options.designs = values.designs;
   options.format = formatOf(values.format);
+  if (app.count("--points") > 0) options.budget.points = readBand(values.points, false);
+  if (app.count("--tons") > 0) options.budget.tonsHundredths = readBand(values.tons, true);
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
     if (!values.checkTables.empty()) options.tables = values.checkTables;
@@ -343,12 +379,13 @@ std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
          "                        [--reroll LIST] [--collection FILE] [--unique]\n"
-         "                        [--designs FILE|none] [--totals] [--tables PATH]\n"
+         "                        [--designs FILE|none] [--totals] [--points BAND]\n"
+         "                        [--tons BAND] [--tables PATH]\n"
          "                        [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
-         "                        [--unique] [--designs FILE|none] [--tables PATH]\n"
-         "                        [--format text|csv|json]\n"
+         "                        [--unique] [--designs FILE|none] [--points BAND]\n"
+         "                        [--tons BAND] [--tables PATH] [--format text|csv|json]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli --make-tables LIST [--tables PATH] [--out FILE]\n"

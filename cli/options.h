@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/budget_band.h"
 #include "generator/choices.h"
 #include "generator/reroll_list.h"
 
@@ -40,6 +41,8 @@ struct CliOptions {
   // adds the totals line under a text listing.
   std::optional<std::string> designs;
   bool totals = false;
+  // The band of --points and --tons (readBand): the force, or with --odds the band's figures.
+  BudgetBand budget;
 };
 
 class UsageError : public std::runtime_error {

@@ -19,7 +19,11 @@ DiceSource seededDice(std::uint32_t seed) {
 }
 
 DiceSource rerollDice(std::uint32_t seed, std::size_t index) {
-  std::seed_seq sequence{seed, static_cast<std::uint32_t>(index + 1)};
+  return sequenceDice({seed, static_cast<std::uint32_t>(index + 1)});
+}
+
+DiceSource sequenceDice(std::initializer_list<std::uint32_t> words) {
+  std::seed_seq sequence(words);
   return drawingFrom(std::mt19937(sequence));
 }
 

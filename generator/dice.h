@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 // Answers a roll of n with a whole number from 0 to n - 1 (0 when n is 0).
 using DiceSource = std::function<int(int n)>;
@@ -19,6 +20,9 @@ DiceSource seededDice(std::uint32_t seed);
 // `seed`: one std::mt19937 seeded by std::seed_seq{seed, index + 1}. The standard fixes both
 // algorithms, so the draws are the same on every platform, and no two re-rolls share them.
 DiceSource rerollDice(std::uint32_t seed, std::size_t index);
+
+// A source drawing from one std::mt19937 seeded by std::seed_seq{words...}.
+DiceSource sequenceDice(std::initializer_list<std::uint32_t> words);
 
 class Dice {
  public:

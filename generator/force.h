@@ -13,6 +13,7 @@
 #include "foundation/apstring.h"
 #include "foundation/apvector.h"
 #include "foundation/mech.h"
+#include "generator/budget_band.h"
 #include "tables/collection.h"
 
 // The slots of a group: 5 per star in a Clan force, 4 per lance in a House force.
@@ -54,6 +55,8 @@ struct Force {
   // `unique`, every design of the table file once with `unique` alone; any with neither.
   std::optional<Collection> collection;
   bool unique = false;
+  // The band the force was drawn within (generator/budget_draw.h); re-rolls keep it.
+  std::optional<BudgetBand> budget;
 
   int groupSize() const { return groupSizeFor(isClan); }
   int groupCount() const { return roster.length() / groupSize(); }

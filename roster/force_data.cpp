@@ -110,6 +110,19 @@ std::string forceJson(const Force& force, const DesignList* designs) {
       };
     data["unique"] = force.unique;
   }
+  if (force.budget) {
+    data["budget"] = nlohmann::ordered_json::object();
+    if (force.budget->points)
+      data["budget"]["points"] = {
+          {"low",  force.budget->points->low },
+          {"high", force.budget->points->high},
+      };
+    if (force.budget->tonsHundredths)
+      data["budget"]["tons"] = {
+          {"low",  tonsValue(force.budget->tonsHundredths->low) },
+          {"high", tonsValue(force.budget->tonsHundredths->high)},
+      };
+  }
   data["totals"] = totalsValue(totals.force);
   data["designs"] = nullptr;
   if (designs)

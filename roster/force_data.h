@@ -26,7 +26,9 @@ std::string slotWeightClass(const Force& force, const Mech& slot);
 // "slots": [...]}, each slot {"design",
 // "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers (an open
 // slot: kind "open", design "", skills null). A force drawn from owned copies adds
-// "collection" ({"name", "identity"}, or null) and "unique". Bytes of a design name that are no
+// "collection" ({"name", "identity"}, or null) and "unique"; a force drawn within a budget adds
+// "budget": {"points": {"low", "high"}, "tons": {"low", "high"}}, each part where the band has
+// it. Bytes of a design name that are no
 // UTF-8 come out as U+FFFD.
 // The numbers of `designs` (force_totals.h) follow: each slot gains "tons" and "points" (null
 // where unknown; tons a whole number or one with its decimals), each group and the force gain

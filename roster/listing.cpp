@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generator/reroll_list.h"
+#include "roster/budget_words.h"
 #include "roster/roster_words.h"
 
 std::vector<apstring> listForce(const Force& force) {
@@ -53,8 +54,10 @@ std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls,
 
 std::string seedCaption(const Force& force) {
   const std::optional<Collection>& collection = force.collection;
-  return seedCaption(force.seed, force.rerolls, collection ? collection->name : "",
-                     collection ? collection->identity : "", force.unique);
+  std::string caption = seedCaption(force.seed, force.rerolls, collection ? collection->name : "",
+                                    collection ? collection->identity : "", force.unique);
+  if (const std::string band = budgetCaption(force); !band.empty()) caption += " \u00b7 " + band;
+  return caption;
 }
 
 std::string shortIdentity(const std::string& identity) {

@@ -33,7 +33,8 @@ std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls,
                         const std::string& collectionName, const std::string& identity,
                         bool unique);
 // The same for `force`, with the collection it was drawn from and "each design once" before
-// the re-rolls, as above.
+// the re-rolls, as above, and last the band of a force drawn within a budget (budgetCaption):
+// "... · re-rolled 2 · 5,700–6,000 points".
 std::string seedCaption(const Force& force);
 
 // The leading digits of a collection's identity that captions and notices show: "3fa9c1d2".

@@ -5,10 +5,12 @@
 // the dice or to any row changes some listing here.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "generator/budget_draw.h"
 #include "generator/generate.h"
 #include "roster/listing.h"
 #include "support/file_bytes.h"
@@ -20,10 +22,12 @@ struct SeededCase {
   Selection selection;
   std::uint32_t seed = 0;
   std::string listing;  // every line followed by a line feed, as musterwright-cli prints it
+  std::optional<BudgetBand> budget;
 };
 
 // "@@ faction; size; weight; experience; vehicles or no vehicles; seed N", then the lines of
-// its listing up to the next "@@" line. Lines before the first case are comments.
+// its listing up to the next "@@" line; "; points BAND" and "; tons BAND" may follow the seed.
+// Lines before the first case are comments.
 std::vector<SeededCase> readCases(const std::string& text) {
   std::vector<SeededCase> cases;
   std::istringstream in(text);
@@ -36,12 +40,19 @@ std::vector<SeededCase> readCases(const std::string& text) {
     std::istringstream header(line.substr(3));
     for (std::string field; std::getline(header, field, ';');)
       fields.push_back(field.substr(field.starts_with(' ') ? 1 : 0));
-    EXPECT_EQ(fields.size(), 6u) << line;
+    EXPECT_GE(fields.size(), 6u) << line;
+    std::optional<BudgetBand> budget;
+    for (std::size_t k = 6; k < fields.size(); ++k) {
+      if (!budget) budget.emplace();
+      const bool tons = fields[k].starts_with("tons ");
+      (tons ? budget->tonsHundredths : budget->points) =
+          readBand(fields[k].substr(fields[k].find(' ') + 1), tons);
+    }
     fields.resize(6);
     const Selection selection{fields[0].c_str(), fields[1].c_str(), fields[2].c_str(),
                               fields[3].c_str(), fields[4] == "vehicles"};
     cases.push_back(
-        {line, selection, static_cast<std::uint32_t>(std::stoul(fields[5].substr(5))), ""});
+        {line, selection, static_cast<std::uint32_t>(std::stoul(fields[5].substr(5))), "", budget});
   }
   return cases;
 }
@@ -49,11 +60,15 @@ std::vector<SeededCase> readCases(const std::string& text) {
 TEST(SeededListings, EverySeedStillDrawsItsForceByteForByte) {
   const TableText tables = readTableText(SHIPPED_TABLES);
   const std::vector<SeededCase> cases = readCases(bytesOf(SEEDED_LISTINGS));
+  const DesignList designs = readDesignListFile(SHIPPED_DESIGNS, {}, UnknownNames::quiet).list;
   ASSERT_FALSE(cases.empty());
   for (const SeededCase& c : cases) {
+    const std::optional<Force> force =
+        c.budget ? drawWithinBudget(tables, c.selection, c.seed, *c.budget, designs)
+                 : generateForce(tables, c.selection, c.seed);
+    ASSERT_TRUE(force) << c.header;
     std::string listing;
-    for (const apstring& line : listForce(generateForce(tables, c.selection, c.seed)))
-      listing.append(line.c_str()).push_back('\n');
+    for (const apstring& line : listForce(*force)) listing.append(line.c_str()).push_back('\n');
     EXPECT_EQ(listing, c.listing) << c.header;
   }
 }

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "generator/budget_draw.h"
+
+#include "generator/generate.h"
+
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
+  if (attempt == 0) return stream == 0 ? seededDice(seed) : rerollDice(seed, stream - 1);
+  return sequenceDice(
+      {seed, static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(attempt)});
+}
+
+BudgetTotals budgetTotals(const Force& force, const DesignList& designs) {
+  BudgetTotals totals;
+  for (int k = 0; k < force.roster.length(); ++k) {
+    const Mech& slot = force.roster[k];
+    if (slot.kind == SlotKind::open) continue;
+    const DesignNumbers* row = designs.find(slot.name.c_str());
+    if (!row) continue;
+    totals.points += row->points.value_or(0);
+    totals.tonsHundredths += row->tonsHundredths.value_or(0);
+  }
+  return totals;
+}
+
+bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs) {
+  const BudgetTotals totals = budgetTotals(force, designs);
+  return (!band.points || band.points->holds(totals.points)) &&
+         (!band.tonsHundredths || band.tonsHundredths->holds(totals.tonsHundredths));
+}
+
+std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
+                                      std::uint32_t seed, const BudgetBand& band,
+                                      const DesignList& designs) {
+  for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
+    Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt));
+    if (!withinBand(force, band, designs)) continue;
+    force.seed = seed;
+    force.budget = band;
+    return force;
+  }
+  return std::nullopt;
+}
+
+bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
+                        const DesignList& designs) {
+  if (!force.budget) {
+    rerollForce(force, tables, reroll);
+    return true;
+  }
+  checkReroll(force, reroll);
+  const std::size_t stream = force.rerolls.size() + 1;
+  for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
+    Force tried = force;
+    rerollForce(tried, tables, reroll, budgetDice(force.seed, stream, attempt));
+    if (!withinBand(tried, *force.budget, designs)) continue;
+    force = std::move(tried);
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// Drawing a force within a budget, exactly: a force is drawn again and again, each try on dice
+// of its own, until one lies within the band; the force kept therefore comes with the chance
+// the tables give it, divided by the band's chance. Try 0 is the force drawn without a budget
+// (seededDice(seed)), so a force that fits at once is that very force; try j of the first draw
+// uses one std::mt19937 seeded by std::seed_seq{seed, 0, j}. Re-roll k (its place in the force's
+// list) works the same on the part it draws again: try 0 is rerollDice(seed, k), try j uses
+// std::seed_seq{seed, k + 1, j}. Every draw gives up after kBudgetTries tries, so the same
+// choices, seed and band always end the same way.
+#ifndef MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
+#define MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "generator/budget_band.h"
+#include "generator/choices.h"
+#include "generator/dice.h"
+#include "generator/force.h"
+#include "generator/table_text.h"
+#include "tables/design_list.h"
+
+// The most tries of one draw within a budget.
+inline constexpr int kBudgetTries = 20000;
+
+// The dice of try `attempt` on stream `stream` (0 for the first draw, k + 1 for re-roll k).
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt);
+
+// The force's total points and tons (in hundredths) from `designs`: an open slot counts nothing,
+// and so does a design the list lacks a number for.
+struct BudgetTotals {
+  std::int64_t points = 0;
+  std::int64_t tonsHundredths = 0;
+};
+BudgetTotals budgetTotals(const Force& force, const DesignList& designs);
+
+// Whether the force's totals lie within every part of `band`.
+bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs);
+
+// The first try of generateForce(tables, selection, seed) that lies within `band`, with
+// `budget` set to it; none when kBudgetTries tries gave none. Throws as generateForce does.
+std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
+                                      std::uint32_t seed, const BudgetBand& band,
+                                      const DesignList& designs);
+
+// Rolls `reroll` of a force drawn within a budget again (rerollForce), taking the first try
+// that keeps the force within its band; the force without a band is rolled as rerollForce
+// rolls it. False, the force untouched, when kBudgetTries tries kept none. Throws RerollError
+// as checkReroll does, TableError as the search does.
+bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
+                        const DesignList& designs);
+
+#endif

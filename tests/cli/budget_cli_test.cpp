@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// musterwright-cli with --points and --tons, as a player agreeing a limit runs it: the same force
+// for the same seed and band, the unbudgeted force when it fits at once, re-rolls that keep the
+// band, the band's odds, and every refusal with its status and nothing on standard output.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "support/file_bytes.h"
+#include "support/run_program.h"
+#include "support/table_files.h"
+
+namespace {
+
+// A later --designs overrides the shipped list.
+RunResult runCli(const std::vector<std::string>& args) {
+  std::vector<std::string> all = {"--tables", SHIPPED_TABLES, "--designs", SHIPPED_DESIGNS};
+  all.insert(all.end(), args.begin(), args.end());
+  return runProgram(CLI_PROGRAM, all, RunSetting{});
+}
+
+std::int64_t pointsOf(const RunResult& run) {
+  return nlohmann::json::parse(run.out).at("totals").at("points").get<std::int64_t>();
+}
+
+TEST(BudgetCli, TheSameForceForASeedTheUnbudgetedOneWhenItFitsAndRerollsKeepTheBand) {
+  const std::vector<std::string> company = {"--faction", "davion", "--size", "company"};
+  const auto with = [&](std::vector<std::string> more) {
+    more.insert(more.begin(), company.begin(), company.end());
+    return more;
+  };
+  int movedOn = 0;
+  for (int seed = 1; seed <= 8; ++seed) {
+    const std::string s = std::to_string(seed);
+    const auto args =
+        with({"--seed", s, "--points", "15000-16500", "--reroll", "2,1.3", "--format", "json"});
+    const RunResult run = runCli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(runCli(args).out, run.out);
+    const nlohmann::json force = nlohmann::json::parse(run.out);
+    EXPECT_EQ(force.at("budget"),
+              nlohmann::json::parse(R"({"points":{"low":15000,"high":16500}})"));
+    EXPECT_GE(pointsOf(run), 15000);
+    EXPECT_LE(pointsOf(run), 16500);
+
+    // A force that fits at once is the force drawn without a budget, byte for byte.
+    const RunResult plain = runCli(with({"--seed", s, "--format", "json"}));
+    ASSERT_EQ(plain.status, 0);
+    const std::string total = std::to_string(pointsOf(plain));
+    const RunResult fits = runCli(with({"--seed", s, "--points", total + "-" + total}));
+    ASSERT_EQ(fits.status, 0) << fits.err;
+    EXPECT_EQ(fits.out, runCli(with({"--seed", s})).out);
+    const RunResult budgeted = runCli(with({"--seed", s, "--points", "15000-16500"}));
+    movedOn += budgeted.out != runCli(with({"--seed", s})).out;
+  }
+  EXPECT_GT(movedOn, 0) << "no seed needed a second try";
+}
+
+TEST(BudgetCli, OddsOfABandExactForALanceAndAPercentageForMore) {
+  const RunResult lance = runCli({"--odds", "--faction", "steiner", "--size", "lance", "--weight",
+                                  "heavy", "--points", "6000", "--tons", "260-300"});
+  ASSERT_EQ(lance.status, 0) << lance.err;
+  EXPECT_NE(lance.out.find("Budget 5,700\u20136,000 points \u00b7 260\u2013300 tons: chance "),
+            std::string::npos);
+  EXPECT_NE(lance.out.find("/"), std::string::npos);
+  const RunResult company = runCli({"--odds", "--faction", "davion", "--size", "company",
+                                    "--points", "15000-16500", "--format", "json"});
+  ASSERT_EQ(company.status, 0) << company.err;
+  const nlohmann::json budget = nlohmann::json::parse(company.out).at("budget");
+  EXPECT_TRUE(budget.at("chance").is_null());
+  EXPECT_GT(budget.at("percent").get<double>(), 1.0);
+  EXPECT_LT(budget.at("percent").get<double>(), 100.0);
+  EXPECT_LE(budget.at("reach").at("points").at("lowest").get<double>(),
+            budget.at("reach").at("points").at("mean").get<double>());
+}
+
+TEST(BudgetCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {
+  ScratchFolder folder;
+  std::string shipped = bytesOf(SHIPPED_DESIGNS);
+  shipped.replace(shipped.find("Mailfist,45,901"), 15, "Mailfist,45,");
+  const std::string noMailfist = folder.write("nomailfist.csv", shipped).string();
+  const std::string fewPoints =
+      folder.write("few.csv", "design,tons,points\nMailfist,45,901\n").string();
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string says;
+  };
+  const std::vector<Case> cases = {
+      {{"--points", "6000-5700"},                                          2, "the low end is above the high end"                            },
+      {{"--points", "6k"},                                                 2, "\"6k\" is no band"                                            },
+      {{"--points", "-5"},                                                 2, "is no band"                                                   },
+      {{"--tons", "400.125"},                                              2, "is no band"                                                   },
+      {{"--designs", "none", "--points", "6000"},
+       2,                                                                     "a budget needs a design list (--designs FILE)"                },
+      {{"--odds", "--designs", "none", "--tons", "400"},                   2, "a budget needs a design list"                                 },
+      {{"--size", "company", "--points", "100-200"},                       1, "the totals they can reach are "                               },
+      {{"--size", "lance", "--weight", "light", "--tons", "900"},
+       1,                                                                     "lies within 855\u2013900 tons: the totals they can reach are "},
+      {{"--size", "company", "--points", "6000", "--designs", noMailfist},
+       1,                                                                     "design list nomailfist lacks them for Mailfist\n"             },
+      {{"--size", "company", "--tons", "600", "--designs", fewPoints},     1, " more\n"                                                      },
+      {{"--size", "company", "--points", "14000", "--tons", "700-800"},    1, "the band's chance is "                                        },
+      {{"--size", "company", "--points", "14000", "--tons", "700-800"},    1, "try a wider band"                                             },
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--faction", "davion"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    if (c.args.front() != "--odds") args.insert(args.end(), {"--seed", "3"});
+    const RunResult run = runCli(args);
+    EXPECT_EQ(run.status, c.status) << c.says << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << c.says;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
