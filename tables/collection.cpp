@@ -10,15 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 struct Entry {
   int count;
   std::string name;
@@ -32,8 +23,8 @@ std::optional<Entry> entryOf(std::string_view text, std::size_t line, const std:
   if (text.empty() || text.front() == '#') return std::nullopt;
   const std::size_t digits = text.find_first_not_of("0123456789");
   if (digits == 0 || digits == std::string_view::npos || text[digits] != ' ')
-    return Entry{1, std::string(trimmed(text)), line};
-  const std::string_view name = trimmed(text.substr(digits + 1));
+    return Entry{1, std::string(trimmedBlanks(text)), line};
+  const std::string_view name = trimmedBlanks(text.substr(digits + 1));
   const std::string_view count = text.substr(0, digits);
   int copies = 0;
   const auto [stop, error] = std::from_chars(count.data(), count.data() + count.size(), copies);
@@ -65,7 +56,7 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
                               const std::string& name, std::span<const std::string> designNames) {
   if (!isUtf8Text(bytes))
     throw CollectionError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
   std::map<std::string, std::string> spelling;
   for (const std::string& design : designNames) spelling.emplace(foldedName(design), design);
 
@@ -81,7 +72,7 @@ CollectionRead readCollection(std::string_view bytes, const std::string& fileNam
     std::string_view text = bytes.substr(start, end - start);
     if (text.ends_with('\r')) text.remove_suffix(1);
     start = end + 1;
-    const std::size_t first = text.find_first_not_of(kBlanks);
+    const std::size_t first = text.find_first_not_of(kLineBlanks);
     const std::optional<Entry> entry =
         entryOf(text.substr(std::min(first, text.size())), ++line, where, errors);
     if (!entry) continue;

@@ -4,17 +4,9 @@
 #include <algorithm>
 
 #include "tables/collection.h"
+#include "tables/player_file.h"
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // Reads one quoted field whose opening quote is at `at`; returns the index after its closing
 // quote. Counts the line breaks inside it into `line`.
@@ -39,7 +31,7 @@ std::size_t readQuoted(std::string_view bytes, std::size_t at, std::size_t& line
 }  // namespace
 
 std::vector<CsvRecord> readCsvRecords(std::string_view bytes) {
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
   std::vector<CsvRecord> records;
   std::size_t line = 1;
   std::size_t k = 0;
@@ -82,7 +74,7 @@ std::optional<std::size_t> CsvTable::column(std::string_view name) const {
 
 std::string_view CsvTable::field(const CsvRecord& row, std::optional<std::size_t> column) {
   if (!column || *column >= row.fields.size()) return {};
-  return trimmed(row.fields[*column]);
+  return trimmedBlanks(row.fields[*column]);
 }
 
 CsvTable readCsvTable(std::string_view bytes) {
@@ -92,12 +84,12 @@ CsvTable readCsvTable(std::string_view bytes) {
                                    [](const CsvRecord& record) { return !isBlankRecord(record); });
   if (header == records.end()) return table;
   table.headerLine = header->line;
-  for (const std::string& name : header->fields) table.columns.emplace_back(trimmed(name));
+  for (const std::string& name : header->fields) table.columns.emplace_back(trimmedBlanks(name));
   table.rows.assign(std::make_move_iterator(header + 1), std::make_move_iterator(records.end()));
   return table;
 }
 
 bool isBlankRecord(const CsvRecord& record) {
   return std::all_of(record.fields.begin(), record.fields.end(),
-                     [](const std::string& field) { return trimmed(field).empty(); });
+                     [](const std::string& field) { return trimmedBlanks(field).empty(); });
 }

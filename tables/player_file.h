@@ -19,6 +19,18 @@ class PlayerFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The byte-order mark a UTF-8 file may begin with, which readers skip.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// The blanks around a name or a field that readers ignore: spaces and tabs.
+inline constexpr std::string_view kLineBlanks = " \t";
+
+// `text` without the blanks (kLineBlanks) at either end. Never throws.
+inline std::string_view trimmedBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kLineBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kLineBlanks) - first + 1);
+}
+
 // Whether `bytes` are UTF-8 text: well-formed sequences, no NUL. Never throws.
 bool isUtf8Text(std::string_view bytes);
 
