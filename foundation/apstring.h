@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The checked string every text of the system is held in: an owning single-byte string
-// with an explicit length and capacity, deep copies, whole-string case-sensitive equality,
-// and the line reader that the table file is read with. The capacity follows fixed rules
-// (see each operation) so that growth is predictable; `capacity()` reports it.
+// with an explicit length and capacity, deep copies and whole-string case-sensitive equality.
+// The capacity follows fixed rules (see each operation) so that growth is predictable;
+// `capacity()` reports it. Its stream operators are in foundation/apstring_stream.h.
 #ifndef MUSTERWRIGHT_FOUNDATION_APSTRING_H
 #define MUSTERWRIGHT_FOUNDATION_APSTRING_H
-
-#include <istream>
-#include <ostream>
 
 class apstring {
  public:
@@ -57,15 +54,5 @@ apstring operator+(const apstring& lhs, char rhs);
 // Byte-for-byte equality of the whole texts: no case folding, no trimming.
 bool operator==(const apstring& lhs, const apstring& rhs);
 bool operator!=(const apstring& lhs, const apstring& rhs);
-
-// Writes the characters and nothing else (no line end, no padding).
-std::ostream& operator<<(std::ostream& os, const apstring& str);
-
-// Reads one line into `s`: empties it, then takes characters one by one until a line feed
-// (consumed, not stored) or a failed read. Nothing is translated, so a carriage return
-// before the line feed stays in `s` (only NUL bytes, which no text can hold, are skipped). A last
-// line without a line feed is delivered whole, leaving the stream at end of file and failed; on a
-// stream already failed, `s` becomes "" at once. The stream's state is never cleared here.
-std::istream& getline(std::istream& is, apstring& s);
 
 #endif

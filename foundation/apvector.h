@@ -6,8 +6,8 @@
 #ifndef MUSTERWRIGHT_FOUNDATION_APVECTOR_H
 #define MUSTERWRIGHT_FOUNDATION_APVECTOR_H
 
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <utility>
 
 template <class itemType>
@@ -65,7 +65,9 @@ class apvector {
 
   void checkIndex(int k) const {
     if (k < 0 || k >= myLength) {
-      std::cerr << "Illegal vector index: " << k << " max index = " << myLength - 1 << std::endl;
+      // The standard output first, so what was written before the message comes before it.
+      std::fflush(stdout);
+      std::fprintf(stderr, "Illegal vector index: %d max index = %d\n", k, myLength - 1);
       std::exit(1);
     }
   }

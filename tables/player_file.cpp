@@ -2,7 +2,8 @@
 #include "tables/player_file.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <numeric>
 #include <system_error>
 #include <utility>
@@ -54,17 +55,19 @@ std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t ma
   std::error_code error;
   if (std::filesystem::is_directory(path, error))
     throw PlayerFileError(path.string() + ": is a folder, not a " + kind + " file");
-  std::ifstream file(path, std::ios::binary);
+  // C file reading: the browser page links this file and takes in no stream code.
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                             &std::fclose);
   if (!file) throw PlayerFileError(path.string() + ": cannot be opened");
   std::string bytes;
   char buffer[4096];
-  while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-    bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
+  while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file.get())) {
+    bytes.append(buffer, read);
     if (bytes.size() > maxBytes)
       throw PlayerFileError(path.string() + ": the file is too large for a " + kind + " (over " +
                             std::to_string(maxBytes >> 20) + " MiB)");
   }
-  if (file.bad()) throw PlayerFileError(path.string() + ": cannot be read");
+  if (std::ferror(file.get())) throw PlayerFileError(path.string() + ": cannot be read");
   return bytes;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/apstring.h"
+#include "foundation/apstring_stream.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "foundation/apstring_stream.h"
 #include "generator/generate.h"
 #include "support/scripted_dice.h"
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/apstring_stream.h"
 #include "generator/generate.h"
 #include "support/scripted_dice.h"
 #include "support/table_files.h"

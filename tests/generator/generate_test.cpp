@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "foundation/apstring_stream.h"
 #include "support/scripted_dice.h"
 #include "support/table_files.h"
 #include "tables/table_error.h"

@@ -16,6 +16,7 @@
 #include <set>
 #include <sstream>
 
+#include "foundation/apstring_stream.h"
 #include "roster/listing_text.h"
 #include "roster/table_guard.h"
 #include "support/file_bytes.h"

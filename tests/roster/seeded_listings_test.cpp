@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/apstring_stream.h"
 #include "generator/budget_draw.h"
 #include "generator/generate.h"
 #include "roster/listing.h"

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/apstring.h"
+#include "foundation/apstring_stream.h"
 #include "generator/table_searches.h"
 
 namespace stream_search {
