@@ -7,15 +7,15 @@ its first opening in a visit, which asks the engine for the designs).
 A figure, not a check: `python3 scripts/page-figures.py <build>/musterwright.html`."""
 import os
 import pathlib
-import shutil
 import statistics
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests/web"))
+from chromium import start_chromium  # noqa: E402
 
 PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
 RUNS = 10
@@ -43,13 +43,7 @@ def median_ms(driver, tap, after=""):
 
 
 with tempfile.TemporaryDirectory() as profile:
-    options = webdriver.ChromeOptions()
-    options.binary_location = shutil.which("chromium")
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", f"--user-data-dir={profile}"):
-        options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    driver = start_chromium(pathlib.Path(profile))
     try:
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 360, "height": 740, "deviceScaleFactor": 1, "mobile": True})
