@@ -41,11 +41,12 @@ class OddsDialogTest : public QObject {
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
       if (button->text() == "Copy") button->click();
     QProcess cli;
-    cli.start(MUSTERWRIGHT_CLI,
-              {"--odds", "--faction", "wolf", "--size", "star", "--experience", "green", "--format",
-               "csv", "--designs", "none", "--tables", SHIPPED_TABLES});
+    cli.start(MUSTERWRIGHT_CLI, {"--odds", "--faction", "wolf", "--size", "star", "--experience",
+                                 "green", "--format", "csv", "--tables", SHIPPED_TABLES});
     QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(cli.readAllStandardOutput()));
+    QVERIFY(dialog->findChild<QLabel*>("ExpectedNumbers")->text().contains("points"));
 
     auto* table = qobject_cast<QTableView*>(dialog->findChild<QTabWidget*>()->currentWidget());
     table->horizontalHeader()->setSortIndicator(4, Qt::AscendingOrder);  // the chance
@@ -64,9 +65,8 @@ class OddsDialogTest : public QObject {
     QVERIFY(dialog.warning().contains("NoWolf.dat, line "));
     QVERIFY(dialog.warning().contains("--fit-tables"));
     QProcess cli;
-    cli.start(MUSTERWRIGHT_CLI,
-              {"--odds", "--faction", "Wolf", "--size", "Star", "--format", "csv", "--designs",
-               "none", "--tables", QString::fromStdString(path.string())});
+    cli.start(MUSTERWRIGHT_CLI, {"--odds", "--faction", "Wolf", "--size", "Star", "--format", "csv",
+                                 "--tables", QString::fromStdString(path.string())});
     QVERIFY(cli.waitForFinished(30000));
     QCOMPARE(dialog.csv(), QString::fromUtf8(cli.readAllStandardOutput()));
     QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("NoWolf.dat, line "));
