@@ -100,6 +100,14 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
   return std::move(read.list);
 }
 
+// The file of the design list designsOf reads, when there is one.
+std::optional<std::filesystem::path> designListInUse(const CliOptions& options,
+                                                     const std::filesystem::path& tables) {
+  if (options.designs == "none") return std::nullopt;
+  if (options.designs) return std::filesystem::path(*options.designs);
+  return locateDesignList(tables);
+}
+
 bool hasBudget(const CliOptions& options) {
   return options.budget.points || options.budget.tonsHundredths;
 }
@@ -120,7 +128,10 @@ int generate(const CliOptions& options) {
     std::cerr << "seed: " << seed << std::endl;
   }
   const std::filesystem::path tables = tablePath(options);
-  if (options.out) refuseTableFile(*options.out, tables);
+  if (options.out) {
+    refuseTableFile(*options.out, tables);
+    refuseDesignList(*options.out, designListInUse(options, tables));
+  }
   const TableText text = readWarned(tables);
   Selection choices = options.choices;
   choices.collection = collectionOf(options, text.bytes, tables);

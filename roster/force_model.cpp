@@ -7,11 +7,14 @@
 #include <utility>
 
 #include "generator/seed_text.h"
+#include "roster/design_source.h"
+#include "roster/force_totals.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "tables/table_check.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
+#include "tables/table_location.h"
 #include "tables/table_names.h"
 
 namespace {
@@ -47,6 +50,10 @@ std::vector<std::string> ForceModel::useTables(TableText tables) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
+  designListFile_ = locateDesignList(tables_->name);
+  FoundDesignList found = foundDesignList(tables_->name);
+  designs_ = found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
+  designListNotice_ = std::move(found.notice);
   return findings_;
 }
 
@@ -99,7 +106,7 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     }
     Force force = generateForce(*tables_, choices, seed);
     rerollForce(force, *tables_, rerolls);
-    drawn_ = Drawn{std::move(choices), tables_, {}, 0};
+    drawn_ = Drawn{std::move(choices), tables_, designs_, {}, 0};
     drawn_->steps.push_back({kDrawnMark, std::move(force)});
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
@@ -220,6 +227,7 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.force = &force;
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
+  view.totals = totalsLine(forceTotals(force, drawn_->designs.get()).force);
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
   if (drawn) {

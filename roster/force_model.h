@@ -18,6 +18,7 @@
 #include "generator/generate.h"
 #include "roster/reroll_request.h"
 #include "tables/collection.h"
+#include "tables/design_list.h"
 
 // What it takes to draw a force again, as the window's Recent list keeps it and a page's link
 // carries it.
@@ -49,6 +50,9 @@ struct ForceView {
   const Force* force = nullptr;
   std::string listing;
   std::string caption;
+  // The force's totals line (totalsLine, force_totals.h) from the design list found beside the
+  // table file it was drawn from; with none found every slot's numbers are unknown.
+  std::string totals;
   // The choices the force was drawn with, words as given, and the two collection boxes as they
   // stand after the operation (a redrawn record sets them to match it).
   Selection choices;
@@ -70,12 +74,18 @@ class ForceModel {
   // A step of a front end's undo stack that the model has not been told of yet (placeStep).
   static constexpr int kUnplaced = std::numeric_limits<int>::max();
 
-  // Makes `tables` the table file in use for the draws that follow; a force shown keeps
-  // re-rolling from the file it was drawn from. Returns the file's check findings
-  // (tableWarning), none for a sound file.
+  // Makes `tables` the table file in use for the draws that follow, with the design list found
+  // beside it (foundDesignList, design_source.h); a force shown keeps re-rolling from the file it
+  // was drawn from. Returns the file's check findings (tableWarning), none for a sound file.
   std::vector<std::string> useTables(TableText tables);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
+  // The design list found with the table file in use: null when none was found or it was
+  // refused; its file (so that no save overwrites it), none when none was found; and why a
+  // found list is not used ("" when it is, or none was found).
+  std::shared_ptr<const DesignList> designs() const { return designs_; }
+  const std::optional<std::filesystem::path>& designListFile() const { return designListFile_; }
+  const std::string& designListNotice() const { return designListNotice_; }
   // Tells the model the checksum of the table file shipped with the program: a record that
   // names no checksum was drawn from it, and the file in use is named after it when its bytes
   // are the same.
@@ -136,6 +146,7 @@ class ForceModel {
   struct Drawn {
     Selection choices;
     std::shared_ptr<const TableText> tables;
+    std::shared_ptr<const DesignList> designs;
     std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
     std::size_t current = 0;
   };
@@ -151,6 +162,9 @@ class ForceModel {
   std::string tablesNameInUse() const;
 
   std::shared_ptr<const TableText> tables_;
+  std::shared_ptr<const DesignList> designs_;
+  std::optional<std::filesystem::path> designListFile_;
+  std::string designListNotice_;
   std::vector<std::string> findings_;
   bool findingsShown_ = false;
   std::string shippedChecksum_;

@@ -14,14 +14,18 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <exception>
+#include <memory>
 #include <optional>
 
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/roster_file.h"
+#include "roster/roster_words.h"
 #include "roster/table_guard.h"
 #include "tables/table_error.h"
+#include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/notice_box.h"
@@ -83,7 +87,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   parts.listing = ui_.MechBox;
   parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
                   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
-  parts.column << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
+  parts.column << ui_.TotalsLabel << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox
+               << ui_.UniqueBox;
   layOutWindow(this, parts);
   WireButtonsAndKeys();
   WireListing();
@@ -108,6 +113,8 @@ void TForm1::WireButtonsAndKeys() {
     ui_.UniqueBox->setChecked(settings.value(QStringLiteral("collection/unique")).toBool());
   }
   RememberCollectionChoice();
+  connect(ui_.SeedBox, &QLineEdit::textChanged, this, &TForm1::ShowSeedBoxNotice);
+  ShowSeedBoxNotice();
   connect(ui_.OwnedBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
   connect(ui_.UniqueBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
   const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
@@ -190,6 +197,7 @@ void TForm1::ToFileClick() {
   try {
     const std::string fileName = pathOf(ui_.FileName->text());
     refuseTableFile(fileName, tables_.path());
+    refuseDesignList(fileName, locateDesignList(tables_.path()));
     saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -213,7 +221,14 @@ void TForm1::PrintClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this] {
-    ui_.MechBox->print(printer_.get());
+    // The printed sheet ends with the force's totals; the listing box keeps its text.
+    const std::unique_ptr<QTextDocument> sheet(ui_.MechBox->document()->clone());
+    if (const ForceView listed = model_.shown(); listed.force != nullptr) {
+      QTextCursor end(sheet.get());
+      end.movePosition(QTextCursor::End);
+      end.insertText(QStringLiteral("\n\n") + QString::fromStdString(listed.totals));
+    }
+    sheet->print(printer_.get());
     if (printer_->printerState() == QPrinter::Error) {
       const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
                                                                   : printer_->outputFileName();
@@ -281,9 +296,9 @@ void TForm1::RerollLine(RerollKind kind, int line) {
 }
 
 void TForm1::ApplyReroll(RerollKind kind, int line) {
-  const Force& listed = *model_.shown().force;
-  const std::optional<Reroll> at = rerollAtLine(line, listed.groupSize(), listed.groupCount());
-  const ForceView view = model_.reroll(kind, at.value_or(Reroll{}));
+  const Force before = *model_.shown().force;
+  const Reroll at = rerollAtLine(line, before.groupSize(), before.groupCount()).value_or(Reroll{});
+  const ForceView view = model_.reroll(kind, at);
   if (!view.drew()) return ShowFailure(view);
   QPlainTextEdit* box = ui_.MechBox;
   QTextCursor cursor(box->document());
@@ -295,6 +310,8 @@ void TForm1::ApplyReroll(RerollKind kind, int line) {
   box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
   ShowSeed();
   RememberListed();
+  if (rerollKeptAll(before, *view.force, kind, at))
+    showNotice(this, QString::fromStdString(rerollOutcome(before, *view.force, kind, at)));
 }
 
 void TForm1::DrawRecent(int index) {
@@ -362,6 +379,14 @@ void TForm1::ShowSeed() {
   const ForceView listed = model_.undoTo(ui_.MechBox->document()->availableUndoSteps());
   if (listed.force == nullptr) return;
   ui_.SeedLabel->setText(QString::fromStdString(listed.caption));
+  ui_.TotalsLabel->setText(QString::fromStdString(listed.totals));
+}
+
+void TForm1::ShowSeedBoxNotice() {
+  if (seedBoxTip_.isNull()) seedBoxTip_ = ui_.SeedBox->toolTip();
+  const QString notice = QString::fromStdString(seedBoxNotice(ui_.SeedBox->text().toStdString()));
+  ui_.SeedBox->setToolTip(notice.isEmpty() ? seedBoxTip_ : notice);
+  ui_.SeedBox->setAccessibleDescription(notice);
 }
 
 void TForm1::RememberListed() {

@@ -97,7 +97,11 @@ class TForm1 : public QWidget {
   void ShowDrawn(const ForceView& view);
   void ShowFailure(const ForceView& view);
   void ApplyReroll(RerollKind kind, int line);
+  // The seed caption and the force's totals beside it.
   void ShowSeed();
+  // Says in the Seed box's tooltip and accessible description that every Generate uses the
+  // seed it holds (its own tooltip while it holds none).
+  void ShowSeedBoxNotice();
   void RememberListed();
   void OpenListingMenu(int line, const QPoint& where);
   void ListRecent();
@@ -117,6 +121,8 @@ class TForm1 : public QWidget {
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;
+  // The Seed box's tooltip as the form file gives it.
+  QString seedBoxTip_;
 };
 
 // The window of the running program; null before start-up creates it and after it closes.

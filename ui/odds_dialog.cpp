@@ -24,11 +24,13 @@
 
 #include "generator/choice_lists.h"
 #include "odds/force_odds.h"
+#include "roster/design_source.h"
 #include "roster/odds_data.h"
 #include "roster/roster_file.h"
 #include "roster/table_guard.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
+#include "tables/table_location.h"
 #include "ui/error_box.h"
 
 namespace {
@@ -151,6 +153,11 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, Q
   warning_->setWordWrap(true);
   warning_->setTextFormat(Qt::PlainText);
   warning_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  numbers_ = new QLabel;
+  numbers_->setObjectName(QStringLiteral("ExpectedNumbers"));
+  numbers_->setWordWrap(true);
+  numbers_->setTextFormat(Qt::PlainText);
+  numbers_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   parts_ = new QTabWidget;
   messages_ = new QPlainTextEdit;
   messages_->setReadOnly(true);
@@ -169,6 +176,7 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, Q
   layout->addLayout(choiceRow);
   layout->addWidget(warning_);
   layout->addWidget(pages_, 1);
+  layout->addWidget(numbers_);
   layout->addWidget(buttons);
   resize(1040, 640);
   refresh();
@@ -197,11 +205,15 @@ void OddsDialog::refresh() {
                             weight_->currentText().toStdString(),
                             experience_->currentText().toStdString(), vehicles_->isChecked()};
     report_ = computeOdds(choices, bytes, name);
+    if (const FoundDesignList found = foundDesignList(tables_); found.read)
+      report_->numbers = expectedNumbers(*report_, found.read->list);
   } catch (const std::exception& error) {
     showMessages(QString::fromStdString(error.what()));
     return;
   }
   warning_->setVisible(!warning_->text().isEmpty());
+  numbers_->setText(QString::fromStdString(oddsNumbersText(*report_)));
+  numbers_->setVisible(!numbers_->text().isEmpty());
   const int shown = parts_->currentIndex();
   while (parts_->count() > 0) {
     QWidget* page = parts_->widget(0);
@@ -218,6 +230,7 @@ void OddsDialog::refresh() {
 
 void OddsDialog::showMessages(const QString& messages) {
   warning_->hide();
+  numbers_->hide();
   messages_->setPlainText(warning_->text().isEmpty() ? messages
                                                      : messages + "\n\n" + warning_->text());
   pages_->setCurrentWidget(messages_);
@@ -242,6 +255,7 @@ void OddsDialog::saveCsv(const QString& file) {
   try {
     const std::string target = QFile::encodeName(file).toStdString();
     refuseTableFile(target, tables_);
+    refuseDesignList(target, locateDesignList(tables_));
     saveBytes(target, csv().toStdString());
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));

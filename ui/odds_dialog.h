@@ -2,11 +2,13 @@
 // The Odds… dialog: the four choice lists and the Include Vehicles box, and below them one
 // table per part of the exact odds (odds/force_odds.h) with each row's design or word, its
 // source and weight class, the chance as a fraction and as a percentage drawn as a bar, and
-// the expected number in the force. Every column sorts. The figures follow each change of the
-// choices, read from the table file as it stands on disk. Copy puts the odds on the clipboard
-// as CSV; Save As writes them to a CSV file, never over the table file in use. A table file
-// that fails its check gives its odds as the searches read it, its problems shown above them;
-// one that cannot be read, or whose odds cannot be given, shows the reason instead of figures.
+// the expected number in the force; below them the force's expected tons and points from the
+// design list found beside the table file (none without one). Every column sorts. The figures
+// follow each change of the choices, read from the table file as it stands on disk. Copy puts the
+// odds on the clipboard as CSV; Save As writes them to a CSV file, never over the table file in
+// use. A table file that fails its check gives its odds as the searches read it, its problems shown
+// above them; one that cannot be read, or whose odds cannot be given, shows the reason instead of
+// figures.
 #ifndef MUSTERWRIGHT_UI_ODDS_DIALOG_H
 #define MUSTERWRIGHT_UI_ODDS_DIALOG_H
 
@@ -51,6 +53,7 @@ class OddsDialog : public QDialog {
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
   QLabel* warning_;
+  QLabel* numbers_;
   QStackedWidget* pages_;
   QTabWidget* parts_;
   QPlainTextEdit* messages_;

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <string_view>
 
 #include "support/file_bytes.h"
 #include "support/run_program.h"
@@ -66,6 +67,16 @@ TEST(DesignsCli, AListBesideTheTablesIsUsedABadOneNamedIsRefusedWithItsRows) {
   const RunResult beside =
       runCli({"--faction", "kurita", "--size", "lance", "--tables", tables, "--totals"});
   EXPECT_TRUE(beside.out.ends_with("\nTotal: 4 tons, 8 points\n")) << beside.out << beside.err;
+  // --out never replaces the list in use, found or named.
+  for (const std::string_view flag : {"--tables", "--designs"}) {
+    const std::string list = (folder.path() / "Designs.csv").string();
+    const RunResult run = runCli({"--seed", "1", "--tables", tables, std::string(flag),
+                                  flag == "--tables" ? tables : list, "--out", list});
+    EXPECT_EQ(run.status, 1) << flag;
+    EXPECT_EQ(run.out, "") << flag;
+    EXPECT_NE(run.err.find("it is the design list in use"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(bytesOf(folder.path() / "Designs.csv"), designs);
   // clang-format off
   const struct { std::string list, problem; } rows[] = {
       {"design,tons\nMailfist,55\nmailfist,60\n", ", line 3: \"mailfist\" is already on line 2"},

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "roster/listing.h"
+#include "support/file_bytes.h"
+#include "support/run_program.h"
 #include "support/table_files.h"
 #include "tables/table_identity.h"
 
@@ -154,6 +156,20 @@ TEST(ForceModel, FailuresChangeNothingAndFindingsComeOnce) {
   EXPECT_FALSE(model.useTables({quirky, "Quirky.dat"}).empty());
   EXPECT_FALSE(model.generate({"Wolf", "Star", "", "", false}, "1").tableFindings.empty());
   EXPECT_TRUE(model.generate({"Wolf", "Star", "", "", false}, "2").tableFindings.empty());
+}
+
+// The totals come from the design list beside the table file, as the command line's --totals.
+TEST(ForceModel, TotalsAsTheCommandLineGivesThem) {
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  ASSERT_NE(model.designs(), nullptr);
+  const ForceView view = model.generate({"Davion", "Company", "", "", false}, "7");
+  const RunResult cli =
+      runProgram(MUSTERWRIGHT_CLI, {"--faction", "Davion", "--size", "Company", "--seed", "7",
+                                    "--totals", "--tables", SHIPPED_TABLES});
+  ASSERT_EQ(cli.status, 0) << cli.err;
+  EXPECT_TRUE(view.totals.starts_with("Total: ")) << view.totals;
+  EXPECT_EQ(cli.out, view.listing + "\n\n" + view.totals + "\n");
 }
 
 }  // namespace

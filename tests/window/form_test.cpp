@@ -204,10 +204,11 @@ class FormTest : public QObject {
   // after the listing.
   void tabOrder() {
     TestWindow form;
-    const QStringList order{
-        "HouseBox",  "SizeBox",      "ExperienceBox",    "Vehicle",      "GButton",     "ToFile",
-        "FileName",  "WeightBox",    "MechBox",          "SaveAsButton", "PrintButton", "SeedBox",
-        "SeedLabel", "RecentButton", "CollectionButton", "OwnedBox",     "UniqueBox",   "HouseBox"};
+    const QStringList order{"HouseBox",  "SizeBox",      "ExperienceBox", "Vehicle",
+                            "GButton",   "ToFile",       "FileName",      "WeightBox",
+                            "MechBox",   "SaveAsButton", "PrintButton",   "SeedBox",
+                            "SeedLabel", "TotalsLabel",  "RecentButton",  "CollectionButton",
+                            "OwnedBox",  "UniqueBox",    "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -73,6 +74,9 @@ class ToolsTest : public QObject {
       if (!choices[i].isEmpty()) arguments << options[i] << choices[i];
     if (vehicles) arguments << "--vehicles";
     QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+    const QByteArray withTotals = commandLineListing(arguments << "--totals");
+    QVERIFY(form.TotalsLabel->text().startsWith("Total: "));
+    QVERIFY(withTotals.endsWith("\n\n" + form.TotalsLabel->text().toUtf8() + "\n"));
   }
 
   // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
@@ -104,8 +108,8 @@ class ToolsTest : public QObject {
     QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
   }
 
-  // Save To File refuses the table file by another name (the names it is known by are the
-  // roster layer's test) and leaves it byte for byte.
+  // Save To File refuses the table file by another name, and the design list beside it (the names
+  // it is known by are the roster layer's test) and leaves it byte for byte.
   void neverOverTheTableFile() {
     QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
     QVERIFY(QFile::link("Tables.dat", "link.dat"));
@@ -116,6 +120,13 @@ class ToolsTest : public QObject {
     form.ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
     QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
+
+    const QString designs = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
+    QVERIFY(QFile::copy(designs, "Designs.csv"));
+    form.FileName->setText("Designs.csv");
+    form.ToFile->click();
+    QVERIFY(dismissErrorBox(form).contains("it is the design list in use"));
+    QCOMPARE(contentOf("Designs.csv"), contentOf(designs));
   }
 
   // Save As opens in the folder of the current name; the name chosen goes into the file name
@@ -176,7 +187,7 @@ class ToolsTest : public QObject {
   }
 
   // Printing (here to a PDF) holds the listing's lines as they stand, edits included, and
-  // the page number.
+  // the force's totals and the page number.
   void printToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
@@ -200,7 +211,7 @@ class ToolsTest : public QObject {
         printed << line.trimmed().normalized(QString::NormalizationForm_KC);
     for (const QString& line : listing(form))
       if (!line.trimmed().isEmpty()) shown << line;
-    QCOMPARE(printed, shown << "1");
+    QCOMPARE(printed, shown << form.TotalsLabel->text() << "1");
   }
 
   // Ctrl+Shift+S, Ctrl+P and Ctrl+O open their dialogs.

@@ -52,6 +52,7 @@ class TestWindow : public TForm1 {
   QLineEdit* const SeedBox = control<QLineEdit>("SeedBox");
   QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
   QLabel* const SeedLabel = control<QLabel>("SeedLabel");
+  QLabel* const TotalsLabel = control<QLabel>("TotalsLabel");
   QToolButton* const RecentButton = control<QToolButton>("RecentButton");
 };
 
