@@ -6,7 +6,9 @@
 #include <tuple>
 #include <utility>
 
+#include "generator/budget_band.h"
 #include "generator/seed_text.h"
+#include "roster/budget_words.h"
 #include "roster/design_source.h"
 #include "roster/force_totals.h"
 #include "roster/listing.h"
@@ -42,6 +44,23 @@ std::string collectionChangeNotice(const ForceRecord& record,
       now ? "yours, " + now->name + " (" + shortIdentity(now->identity) + ")" : "every design";
   return "This force was drawn from " + from + "; it is drawn here from " + here +
          ", and may differ.";
+}
+
+// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
+// box at fault.
+BudgetBand bandOf(const BudgetText& budget) {
+  BudgetBand band;
+  const auto read = [](const std::string& text, bool tons) {
+    try {
+      return readBand(text, tons);
+    } catch (const BandError& error) {
+      throw BandError(std::string("The budget in ") + (tons ? "tons" : "points") +
+                      " cannot be read: " + error.what());
+    }
+  };
+  if (!budget.points.empty()) band.points = read(budget.points, false);
+  if (!budget.tons.empty()) band.tonsHundredths = read(budget.tons, true);
+  return band;
 }
 
 }  // namespace
@@ -104,9 +123,16 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
             "collection\".");
       choices.collection = readHeld(*tables_).collection;
     }
-    Force force = generateForce(*tables_, choices, seed);
-    rerollForce(force, *tables_, rerolls);
-    drawn_ = Drawn{std::move(choices), tables_, designs_, {}, 0};
+    const BudgetBand band = bandOf(budget_);
+    const bool budgeted = band.points || band.tonsHundredths;
+    if (budgeted && !designs_)
+      throw BudgetRefusal(
+          "A budget needs the tons and points of a design list, and none is in use: choose one, "
+          "or empty the budget box.");
+    Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_)
+                           : generateForce(*tables_, choices, seed);
+    rerollBudgetForce(force, *tables_, rerolls, designs_.get());
+    drawn_ = Drawn{std::move(choices), tables_, designs_, budget_, {}, 0};
     drawn_->steps.push_back({kDrawnMark, std::move(force)});
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
@@ -126,13 +152,15 @@ ForceView ForceModel::generate(const Selection& choices, const std::string& seed
 }
 
 ForceView ForceModel::redraw(const ForceRecord& record) {
-  const std::pair<bool, bool> before{drawFromCollection_, eachDesignOnce_};
+  const std::tuple<bool, bool, BudgetText> before{drawFromCollection_, eachDesignOnce_, budget_};
   drawFromCollection_ = !record.collectionIdentity.empty() && held_.has_value();
   eachDesignOnce_ = record.choices.unique;
+  budget_ = record.budget;
   if (std::optional<ForceView> failed = draw(record.choices, record.seed, record.rerolls)) {
-    std::tie(drawFromCollection_, eachDesignOnce_) = before;
+    std::tie(drawFromCollection_, eachDesignOnce_, budget_) = before;
     failed->drawFromCollection = drawFromCollection_;
     failed->eachDesignOnce = eachDesignOnce_;
+    failed->budget = budget_;
     return *failed;
   }
   const TableIdentity drawnFrom =
@@ -158,7 +186,10 @@ ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
     if (rerolls.empty())
       return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
                      " to roll again.");
-    for (const Reroll& reroll : rerolls) rerollForce(force, *drawn_->tables, reroll);
+    for (const Reroll& reroll : rerolls)
+      rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get());
+  } catch (const BudgetRefusal& error) {
+    return failure(std::string("The re-roll cannot be made: ") + error.what() + ".");
   } catch (const RerollError& error) {
     return failure(std::string("The re-roll cannot be made (") + error.what() +
                    "); the force stays as it was.");
@@ -215,6 +246,7 @@ std::optional<ForceRecord> ForceModel::shownRecord() const {
     record.collectionName = collection->name;
     record.collectionIdentity = collection->identity;
   }
+  record.budget = drawn_->budget;
   return record;
 }
 
@@ -222,6 +254,7 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   ForceView view;
   view.drawFromCollection = drawFromCollection_;
   view.eachDesignOnce = eachDesignOnce_;
+  view.budget = budget_;
   if (!drawn_) return view;
   const Force& force = drawn_->steps[drawn_->current].force;
   view.force = &force;

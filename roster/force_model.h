@@ -20,6 +20,15 @@
 #include "tables/collection.h"
 #include "tables/design_list.h"
 
+// A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
+// (readBand, budget_band.h), "" for none; tons may carry two decimals.
+struct BudgetText {
+  std::string points;
+  std::string tons;
+  bool empty() const { return points.empty() && tons.empty(); }
+  bool operator==(const BudgetText&) const = default;
+};
+
 // What it takes to draw a force again, as the window's Recent list keeps it and a page's link
 // carries it.
 struct ForceRecord {
@@ -37,6 +46,8 @@ struct ForceRecord {
   // both "" for a force drawn from every design.
   std::string collectionName;
   std::string collectionIdentity;
+  // The budget drawn within, as typed; empty for a force drawn without one.
+  BudgetText budget;
 };
 
 // What a front end shows after an operation.
@@ -58,6 +69,8 @@ struct ForceView {
   Selection choices;
   bool drawFromCollection = false;
   bool eachDesignOnce = false;
+  // The budget boxes as they stand after the operation (a redrawn record sets them to match it).
+  BudgetText budget;
   // What the player should be told beside the force, in this order: the record's table file
   // differs from the one in use, its collection differs from the one drawn from, slots stayed
   // open (generate and redraw only).
@@ -101,11 +114,16 @@ class ForceModel {
   // Sets "Draw from my collection" and "each design once" for the draws that follow.
   void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
 
+  // Sets the budget for the draws that follow; its text is read at each draw, where a band that
+  // is no band, or a budget without a design list in use, is refused and nothing is drawn.
+  void setBudget(BudgetText budget) { budget_ = std::move(budget); }
+
   // Draws a force from the table file in use: `choices`' words and vehicles box, the seed
   // typed in `seedText` (a fresh one for none), then the re-rolls `rerollText` lists. The
   // collection is the one in use when one is held and "Draw from my collection" is ticked;
-  // ticked with none held, nothing is drawn. The force becomes the one shown, with no step to
-  // undo.
+  // ticked with none held, nothing is drawn. With a budget set, the force lies within it
+  // (drawBudgetForce, budget_words.h, whose refusals are the error) and so does every re-roll.
+  // The force becomes the one shown, with no step to undo.
   ForceView generate(const Selection& choices, const std::string& seedText,
                      const std::string& rerollText = "");
   // Draws `record` again from the table file in use, after setting the two boxes to match it:
@@ -113,10 +131,12 @@ class ForceModel {
   // that a record from a collection is drawn from every design while none is. Says so when the
   // table file or the collection differs from the record's, as it may change the force. When
   // nothing can be drawn the boxes stay as they were.
+  // The budget becomes the record's.
   ForceView redraw(const ForceRecord& record);
   // Rolls again, in the force shown, what `kind` asks for at `at` (rerollRequest,
   // reroll_request.h), from the table file that force was drawn from. The new force is shown
-  // as an unplaced step; the force before it stays for undo.
+  // as an unplaced step; the force before it stays for undo. A force drawn within a budget
+  // stays within it, or the re-roll is refused with the band's words.
   ForceView reroll(RerollKind kind, Reroll at);
 
   // A front end whose text box keeps its own undo stack ties each re-roll to the number of
@@ -147,6 +167,7 @@ class ForceModel {
     Selection choices;
     std::shared_ptr<const TableText> tables;
     std::shared_ptr<const DesignList> designs;
+    BudgetText budget;        // as typed for the force drawn; empty when it was drawn without one
     std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
     std::size_t current = 0;
   };
@@ -171,6 +192,7 @@ class ForceModel {
   std::optional<Held> held_;
   bool drawFromCollection_ = false;
   bool eachDesignOnce_ = false;
+  BudgetText budget_;
   std::optional<Drawn> drawn_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "generator/budget_draw.h"
 #include "roster/listing.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
@@ -81,7 +82,7 @@ TEST(ForceModel, ARecordIsDrawnAgainFromWhatIsHeldWithANotice) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.notice);
     ForceModel model = modelWith(c.held, false);
-    ForceRecord record{kLance, "5", "1", "", tableChecksum(soundTables()), c.recordName, mine};
+    ForceRecord record{kLance, "5", "1", "", tableChecksum(soundTables()), c.recordName, mine, {}};
     record.choices.unique = true;
     const ForceView view = model.redraw(record);
     ASSERT_TRUE(view.drew()) << view.error;
@@ -170,6 +171,59 @@ TEST(ForceModel, TotalsAsTheCommandLineGivesThem) {
   ASSERT_EQ(cli.status, 0) << cli.err;
   EXPECT_TRUE(view.totals.starts_with("Total: ")) << view.totals;
   EXPECT_EQ(cli.out, view.listing + "\n\n" + view.totals + "\n");
+}
+
+// A budget typed in the boxes draws what the command line's --points and --tons draw, re-rolls
+// and kept records stay within it, and a band that cannot be met draws nothing.
+TEST(ForceModel, ABudgetDrawsAsTheCommandLineDoesAndIsKept) {
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  const Selection company{"Davion", "Company", "", "", false};
+  const std::string drawn = model.generate(company, "7").listing;
+  const struct {
+    BudgetText budget;
+    std::vector<std::string> flags;
+    const char* error;
+  } cases[] = {
+      {{"16000-18000", ""},    {"--points", "16000-18000"},                  ""                                                      },
+      {{"", "720-760"},        {"--tons", "720-760"},                        ""                                                      },
+      {{"17000", "720.5-780"}, {"--points", "17000", "--tons", "720.5-780"}, ""                                                      },
+      {{"6000", ""},           {},                                           "the totals they can reach are 8,564\u201324,402 points"},
+      {{"", "7x"},             {},                                           "The budget in tons cannot be read: "                   },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.budget.points + "/" + c.budget.tons);
+    model.setBudget(c.budget);
+    const std::string before = model.shown().listing;
+    const ForceView view = model.generate(company, "7", "2");
+    if (*c.error != '\0') {
+      EXPECT_NE(view.error.find(c.error), std::string::npos) << view.error;
+      EXPECT_EQ(model.shown().listing, before);
+      continue;
+    }
+    ASSERT_TRUE(view.drew()) << view.error;
+    std::vector<std::string> arguments{"--faction", "Davion",      "--size",   "Company",
+                                       "--seed",    "7",           "--reroll", "2",
+                                       "--tables",  SHIPPED_TABLES};
+    arguments.insert(arguments.end(), c.flags.begin(), c.flags.end());
+    const RunResult cli = runProgram(MUSTERWRIGHT_CLI, arguments);
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(cli.out, view.listing + "\n");
+    EXPECT_NE(view.listing, drawn);
+    EXPECT_TRUE(view.caption.ends_with(c.budget.tons.empty() ? " points" : " tons"))
+        << view.caption;
+
+    const ForceView rolled = model.reroll(RerollKind::group, {3, 0});
+    ASSERT_TRUE(rolled.drew()) << rolled.error;
+    EXPECT_TRUE(withinBand(*rolled.force, *rolled.force->budget, *model.designs()));
+    model.placeStep(1);
+    const ForceRecord kept = *model.shownRecord();
+    EXPECT_EQ(kept.budget, c.budget);
+    model.setBudget({});
+    const ForceView again = model.redraw(kept);
+    EXPECT_EQ(again.listing, rolled.listing);
+    EXPECT_EQ(again.budget, c.budget);
+  }
 }
 
 }  // namespace
