@@ -2,6 +2,7 @@
 #include "web/page_tables.h"
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "generator/table_text.h"
@@ -18,6 +19,26 @@ namespace fs = std::filesystem;
 TableText shippedTables() {
   // Made anew under its short name, so that the messages of its index and walk use it too.
   return TableText{readTableText("/shipped/Tables.dat").bytes, "Tables.dat"};
+}
+
+// The shipped design list as read, or the reason it is not used.
+struct ShippedDesigns {
+  std::optional<DesignList> list;
+  std::string notice;
+};
+
+const ShippedDesigns& shippedDesigns() {
+  static const ShippedDesigns read = [] {
+    const fs::path path = "/shipped/Designs.csv";
+    std::error_code missing;
+    if (!fs::exists(path, missing)) return ShippedDesigns{};
+    try {
+      return ShippedDesigns{readDesignListFile(path, {}, UnknownNames::quiet).list, ""};
+    } catch (const DesignListError& error) {
+      return ShippedDesigns{std::nullopt, std::string("Designs.csv is not used:\n") + error.what()};
+    }
+  }();
+  return read;
 }
 
 }  // namespace
@@ -45,4 +66,13 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 void useShippedTables() {
   pageModel().useTables(shippedTables());
+}
+
+const DesignList* pageDesigns() {
+  const std::optional<DesignList>& list = shippedDesigns().list;
+  return list ? &*list : nullptr;
+}
+
+const std::string& pageDesignNotice() {
+  return shippedDesigns().notice;
 }
