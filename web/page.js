@@ -105,10 +105,10 @@ function linkOf(entry) {
   Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.chosen[index]));
   link.set('vehicles', entry.vehicles ? '1' : '0');
   link.set('seed', entry.seed);
+  if (entry.designs) link.set('d', entry.designs);
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
   if (entry.tables) link.set('t', entry.tables);
   addCollectionToLink(link, entry);
-  if (entry.designs) link.set('d', entry.designs);
   // The list's commas and dots stay readable in the address.
   return '#' + link.toString().replaceAll('%2C', ',');
 }
@@ -444,8 +444,10 @@ function updateRoster(before) {
     const old = before.groups[index];
     if (old === group) return;
     const section = sections[index];
-    if (old.weightClass !== group.weightClass || old.totals !== group.totals)
+    if (old.weightClass !== group.weightClass)
       section.firstChild.replaceWith(groupHead(run, group));
+    else if (old.totals !== group.totals)
+      section.querySelector('h3 .totals').textContent = ` \u00b7 ${group.totals}`;
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))

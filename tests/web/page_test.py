@@ -343,9 +343,10 @@ class Page(unittest.TestCase):
         """The roster as shown: [heading, [[design, kind, weight class, "P n", "G n"], ...]] per
         group, after the force's own heading."""
         return self.driver.execute_script(
-            "const text = (part) => part.firstChild.textContent;"
-            "return [text(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
-            "'#Roster section')].map((section) => [text(section.querySelector('h3')), "
+            "const text = (part) => part.textContent;"
+            "const title = (heading) => heading.firstChild.textContent;"
+            "return [title(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
+            "'#Roster section')].map((section) => [title(section.querySelector('h3')), "
             "[...section.querySelectorAll('.slot')].map((row) => [...row.querySelectorAll("
             "'.design, .kind, .class, .skill')].map(text))])]")
 
