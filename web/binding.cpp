@@ -171,7 +171,8 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
   result.set("unique", force.unique);
   result.set("drawOwned", view.drawFromCollection);
   std::vector<std::string> notices = view.notices;
-  if (!pageDesignNotice().empty()) notices.push_back(pageDesignNotice());
+  if (const std::string& refused = pageModel().designListNotice(); !refused.empty())
+    notices.push_back(refused);
   result.set("notices", arrayOf(notices));
   result.set("listing", view.listing);
   result.set("faction", std::string(force.house.c_str()));
@@ -182,10 +183,10 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
   result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
-  const ForceTotals totals = forceTotals(force, pageDesigns());
+  const ForceTotals totals = forceTotals(force, view.designs.get());
   result.set("groups", rosterGroups(force, totals, wanted));
   result.set("totals", totalsWords(totals.force));
-  result.set("designs", pageDesigns() ? pageDesigns()->identity : std::string());
+  result.set("designs", view.designs ? view.designs->identity : std::string());
   result.set("openNotice", openSlotsNotice(force));
   setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
@@ -224,13 +225,14 @@ val redrawRecord(const val& record) {
   kept.rerolls = field(record, "rerolls");
   kept.tablesChecksum = field(record, "tables");
   kept.collectionIdentity = field(record, "collection");
-  val result = shownResult(pageModel().redraw(kept));
+  const ForceView view = pageModel().redraw(kept);
+  val result = shownResult(view);
   // A record from before links carried the list's identity says nothing of it.
-  const std::string designs = record["designs"].isString()
-                                  ? designListChangeNotice(field(record, "designs"), pageDesigns())
-                                  : std::string();
-  if (!designs.empty() && result["error"].isUndefined())
-    result["notices"].call<void>("push", designs);
+  const std::string designs =
+      view.drew() && record["designs"].isString()
+          ? designListChangeNotice(field(record, "designs"), view.designs.get())
+          : std::string();
+  if (!designs.empty()) result["notices"].call<void>("push", designs);
   return result;
 }
 

@@ -2,7 +2,7 @@
 #include "web/page_tables.h"
 
 #include <filesystem>
-#include <optional>
+#include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
@@ -14,31 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Where the page's build or the site's loader puts the shipped Tables.dat and Designs.csv.
+constexpr const char* kShippedFolder = "/shipped";
+
 // The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
 // does.
 TableText shippedTables() {
   // Made anew under its short name, so that the messages of its index and walk use it too.
-  return TableText{readTableText("/shipped/Tables.dat").bytes, "Tables.dat"};
-}
-
-// The shipped design list as read, or the reason it is not used.
-struct ShippedDesigns {
-  std::optional<DesignList> list;
-  std::string notice;
-};
-
-const ShippedDesigns& shippedDesigns() {
-  static const ShippedDesigns read = [] {
-    const fs::path path = "/shipped/Designs.csv";
-    std::error_code missing;
-    if (!fs::exists(path, missing)) return ShippedDesigns{};
-    try {
-      return ShippedDesigns{readDesignListFile(path, {}, UnknownNames::quiet).list, ""};
-    } catch (const DesignListError& error) {
-      return ShippedDesigns{std::nullopt, std::string("Designs.csv is not used:\n") + error.what()};
-    }
-  }();
-  return read;
+  return TableText{readTableText(fs::path(kShippedFolder) / "Tables.dat").bytes, "Tables.dat"};
 }
 
 }  // namespace
@@ -46,6 +29,9 @@ const ShippedDesigns& shippedDesigns() {
 ForceModel& pageModel() {
   static ForceModel model = [] {
     ForceModel started;
+    // A table file is named by its name alone, so the design list beside it is looked for here.
+    std::error_code noFolder;
+    fs::current_path(kShippedFolder, noFolder);
     try {
       TableText shipped = shippedTables();
       started.setShippedChecksum(tableChecksum(shipped.bytes));
@@ -66,13 +52,4 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 void useShippedTables() {
   pageModel().useTables(shippedTables());
-}
-
-const DesignList* pageDesigns() {
-  const std::optional<DesignList>& list = shippedDesigns().list;
-  return list ? &*list : nullptr;
-}
-
-const std::string& pageDesignNotice() {
-  return shippedDesigns().notice;
 }

@@ -3,14 +3,13 @@
 // in the module's in-memory file system, and a file the user chooses, handed over as its bytes
 // and named by its own name, so that every message names it as the user knows it. The page's
 // model (page_engine.h) draws from one of them at a time. Beside the shipped file lies the
-// shipped design list, /shipped/Designs.csv, which gives the tons and points the page shows.
+// shipped design list, /shipped/Designs.csv: the model finds it there for either table file,
+// as /shipped is the module's working folder, and takes the tons and points from it.
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 
 #include <string>
 #include <vector>
-
-#include "tables/design_list.h"
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine
 // can read it, quirks included; returns its tableWarning (tables/table_check.h), none for a
@@ -20,12 +19,5 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 // Makes the shipped table file the one in use. Throws TableError when it cannot be read.
 void useShippedTables();
-
-// The design list the page shows tons and points from: the shipped one, read once; none when it
-// is missing or refused, so that every number is unknown (pageDesignNotice says why).
-const DesignList* pageDesigns();
-
-// Why the shipped design list is not used: "" when it is, or when the page has none at all.
-const std::string& pageDesignNotice();
 
 #endif

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The site's loader, run before page.js and the glue (musterwright.js): gives them the Module
 // they share, puts the shipped Tables.dat and Designs.csv into the engine's file system before
-// the engine starts, says so on the page when the glue or Tables.dat cannot be fetched (the engine's own
-// .wasm failing ends in Module.onAbort), and registers the service worker (sw.js) that keeps
-// the site for offline use.
+// the engine starts, says so on the page when the glue or Tables.dat cannot be fetched (the
+// engine's own .wasm failing ends in Module.onAbort), and registers the service worker (sw.js)
+// that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
 function siteFileMissing(what, reason) {
