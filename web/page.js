@@ -9,8 +9,9 @@
 // "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
-// design once (collection_panel.js), where the force was drawn so. Opening a link ignores keys it does not know, so later additions fit
-// beside these.
+// design once (collection_panel.js), where the force was drawn so; d, the identity of the design
+// list its tons and points came from, after the seed. Opening a link ignores keys it does not
+// know, so later additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
 
