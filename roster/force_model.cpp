@@ -261,6 +261,7 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
   view.totals = totalsLine(forceTotals(force, drawn_->designs.get()).force);
+  view.designs = drawn_->designs;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
   if (drawn) {

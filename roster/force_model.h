@@ -64,6 +64,9 @@ struct ForceView {
   // The force's totals line (totalsLine, force_totals.h) from the design list found beside the
   // table file it was drawn from; with none found every slot's numbers are unknown.
   std::string totals;
+  // The design list those totals come from, for a front end that shows each slot's and group's
+  // numbers too (forceTotals); null when none was found.
+  std::shared_ptr<const DesignList> designs;
   // The choices the force was drawn with, words as given, and the two collection boxes as they
   // stand after the operation (a redrawn record sets them to match it).
   Selection choices;

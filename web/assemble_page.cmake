@@ -23,8 +23,20 @@ function(fill place text)
   set(html "${html}" PARENT_SCOPE)
 endfunction()
 
+# The single file's scripts without their comment lines, indentation and blank lines, which its
+# size keeps out; the site serves the scripts as written.
+function(read_script name variable)
+  file(READ ${name} content)
+  string(REGEX REPLACE "\n[ ]*//[^\n]*" "" content "${content}")
+  string(REGEX REPLACE "\n[ \n]+" "\n" content "${content}")
+  set(${variable} "${content}" PARENT_SCOPE)
+endfunction()
+
 read_file(${SOURCE}/page.html html)
 read_file(${SOURCE}/page.css css)
+# The styles go in without their comments and indentation.
+string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" css "${css}")
+string(REGEX REPLACE "\n[ \n]+" "\n" css "${css}")
 fill("@MUSTERWRIGHT_PAGE_CSS@" "${css}")
 
 # Each list's items go before the end of its <select>, after its placeholder.
@@ -48,9 +60,9 @@ endforeach()
 
 if(KIND STREQUAL "single")
   read_file(${ENGINE} engine)
-  read_file(${SOURCE}/page.js page)
-  read_file(${SOURCE}/collection_panel.js panel)
-  read_file(${SOURCE}/start_engine.js start)
+  read_script(${SOURCE}/page.js page)
+  read_script(${SOURCE}/collection_panel.js panel)
+  read_script(${SOURCE}/start_engine.js start)
   string(FIND "${engine}" "</script" closing)
   if(NOT closing EQUAL -1)
     message(FATAL_ERROR "${ENGINE} holds </script and cannot be held in the page")

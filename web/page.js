@@ -9,8 +9,9 @@
 // "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
-// design once (collection_panel.js), where the force was drawn so. Opening a link ignores keys it does not know, so later additions fit
-// beside these.
+// design once (collection_panel.js), where the force was drawn so; d, the identity of the design
+// list its tons and points came from, after the seed. Opening a link ignores keys it does not
+// know, so later additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
 
@@ -105,6 +106,7 @@ function linkOf(entry) {
   Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.chosen[index]));
   link.set('vehicles', entry.vehicles ? '1' : '0');
   link.set('seed', entry.seed);
+  if (entry.designs) link.set('d', entry.designs);
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
   if (entry.tables) link.set('t', entry.tables);
   addCollectionToLink(link, entry);
@@ -136,7 +138,7 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
-                 drawn: shown.run.listing,
+                 designs: shown.run.designs, drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
@@ -239,7 +241,8 @@ function showEntry(position) {
   element('Vehicle').checked = entry.vehicles;
   const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
                       rerolls: entry.rerolls, tables: entry.tables ?? '',
-                      collection: entry.collection ?? '', unique: entry.unique === true});
+                      collection: entry.collection ?? '', unique: entry.unique === true,
+                      designs: entry.designs});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
@@ -308,6 +311,9 @@ function rollAgain(group, slot, others) {
     showMessage(run.error);
     return false;
   }
+  // The engine sends only the groups that changed; the others stay as they were.
+  const changed = new Map(run.groups.map((group) => [group.number, group]));
+  run.groups = shown.run.groups.map((group) => changed.get(group.number) ?? group);
   showForce(run, shown.choices, shown.vehicles, run.listing, true);
   record('push');
   if (run.same) {
@@ -358,7 +364,8 @@ function slotRow(group, number, slot) {
     const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
     gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
     facts.append(make('span', kKindWords[slot.kind], 'kind'),
-                 make('span', slot.weightClass, 'class'), piloting, gunnery);
+                 make('span', slot.weightClass, 'class'), piloting, gunnery,
+                 make('span', slot.numbers, 'numbers'));
     row.append(make('span', slot.design, 'design'), facts);
   } else {
     row.classList.add('open');
@@ -368,9 +375,17 @@ function slotRow(group, number, slot) {
   return row;
 }
 
+// A title and its totals ("240 tons · 5,230 points") as a heading `tag` shows them.
+function titledTotals(tag, title, totals) {
+  const heading = make(tag, title);
+  heading.append(make('span', ` \u00b7 ${totals}`, 'totals'));
+  return heading;
+}
+
 function groupHead(run, group) {
   const head = make('div', '', 'group-head row');
-  const title = make('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`);
+  const title =
+      titledTotals('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`, group.totals);
   title.id = `Group${group.number}`;
   const word = ` ${groupWord(true)} ${group.number}`;
   head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
@@ -398,7 +413,8 @@ function showRoster() {
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
   const built = document.createDocumentFragment();
-  built.append(make('h2', forceTitle(run)), make('p', run.openNotice, 'open-notice'),
+  built.append(titledTotals('h2', forceTitle(run), run.totals),
+               make('p', run.openNotice, 'open-notice'),
                ...run.groups.map((group) => groupSection(run, group)));
   built.children[1].hidden = run.openNotice === '';
   roster.replaceChildren(built);
@@ -407,7 +423,7 @@ function showRoster() {
 }
 
 function sameSlot(a, b) {
-  return ['design', 'kind', 'weightClass', 'piloting', 'gunnery', 'open'].every(
+  return ['design', 'kind', 'weightClass', 'piloting', 'gunnery', 'open', 'numbers'].every(
       (fact) => a[fact] === b[fact]);
 }
 
@@ -417,6 +433,8 @@ function updateRoster(before) {
   const run = shown.run;
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
+  const totals = roster.querySelector('h2 .totals');
+  if (before.totals !== run.totals) totals.textContent = ` \u00b7 ${run.totals}`;
   const notice = roster.querySelector('.open-notice');
   if (notice.textContent !== run.openNotice) {
     notice.textContent = run.openNotice;
@@ -425,9 +443,12 @@ function updateRoster(before) {
   const sections = roster.querySelectorAll('section');
   run.groups.forEach((group, index) => {
     const old = before.groups[index];
+    if (old === group) return;
     const section = sections[index];
     if (old.weightClass !== group.weightClass)
       section.firstChild.replaceWith(groupHead(run, group));
+    else if (old.totals !== group.totals)
+      section.querySelector('h3 .totals').textContent = ` \u00b7 ${group.totals}`;
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))
@@ -562,7 +583,7 @@ function generateFromLink() {
   const vehicles = element('Vehicle').checked;
   const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
                       tables: link.get('t') ?? '', collection: link.get('c') ?? '',
-                      unique: link.get('unique') === '1'});
+                      unique: link.get('unique') === '1', designs: link.get('d') ?? undefined});
   // The address already holds the link: its history entry becomes the force's.
   if (run !== null) showDrawn(run, words, vehicles, 'replace');
 }

@@ -2,6 +2,7 @@
 #include "web/page_tables.h"
 
 #include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
@@ -13,11 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Where the page's build or the site's loader puts the shipped Tables.dat and Designs.csv.
+constexpr const char* kShippedFolder = "/shipped";
+
 // The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
 // does.
 TableText shippedTables() {
   // Made anew under its short name, so that the messages of its index and walk use it too.
-  return TableText{readTableText("/shipped/Tables.dat").bytes, "Tables.dat"};
+  return TableText{readTableText(fs::path(kShippedFolder) / "Tables.dat").bytes, "Tables.dat"};
 }
 
 }  // namespace
@@ -25,6 +29,9 @@ TableText shippedTables() {
 ForceModel& pageModel() {
   static ForceModel model = [] {
     ForceModel started;
+    // A table file is named by its name alone, so the design list beside it is looked for here.
+    std::error_code noFolder;
+    fs::current_path(kShippedFolder, noFolder);
     try {
       TableText shipped = shippedTables();
       started.setShippedChecksum(tableChecksum(shipped.bytes));

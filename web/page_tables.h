@@ -2,7 +2,9 @@
 // The page's table files: the shipped one, which the page's build puts at /shipped/Tables.dat
 // in the module's in-memory file system, and a file the user chooses, handed over as its bytes
 // and named by its own name, so that every message names it as the user knows it. The page's
-// model (page_engine.h) draws from one of them at a time.
+// model (page_engine.h) draws from one of them at a time. Beside the shipped file lies the
+// shipped design list, /shipped/Designs.csv: the model finds it there for either table file,
+// as /shipped is the module's working folder, and takes the tons and points from it.
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 

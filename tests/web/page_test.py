@@ -344,8 +344,9 @@ class Page(unittest.TestCase):
         group, after the force's own heading."""
         return self.driver.execute_script(
             "const text = (part) => part.textContent;"
-            "return [text(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
-            "'#Roster section')].map((section) => [text(section.querySelector('h3')), "
+            "const title = (heading) => heading.firstChild.textContent;"
+            "return [title(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
+            "'#Roster section')].map((section) => [title(section.querySelector('h3')), "
             "[...section.querySelectorAll('.slot')].map((row) => [...row.querySelectorAll("
             "'.design, .kind, .class, .skill')].map(text))])]")
 
@@ -375,6 +376,37 @@ class Page(unittest.TestCase):
                         [slot["design"], kinds[slot["kind"]], slot["weight_class"],
                          f"P {slot['piloting']}", f"G {slot['gunnery']}"] for slot in group["slots"]])
                 self.assertEqual(len(groups), len(data["groups"]))
+
+    def test_the_roster_shows_the_command_lines_tons_and_points(self):
+        import json
+
+        def words(tons, points):
+            return f"{tons:g} tons \u00b7 {points:,} points"
+
+        for args in (["--faction", "Davion", "--size", "Company", "--seed", "7"],
+                     ["--faction", "Jade Falcon", "--size", "Galaxy", "--vehicles", "--seed", "8"]):
+            with self.subTest(args):
+                run = lambda *more: subprocess.run(
+                    [CLI, *args, *more, "--tables", SOURCE / "data/Tables.dat"],
+                    capture_output=True, text=True, check=True).stdout
+                total = run("--totals").splitlines()[-1]
+                data = json.loads(run("--format", "json"))
+                self.open(PAGE.as_uri() + f"#house={args[1]}&size={args[3]}&seed={args[-1]}" +
+                          ("&vehicles=1" if "--vehicles" in args else ""))
+                shown = self.driver.execute_script(
+                    "const text = (part) => part.textContent;"
+                    "return [text(document.querySelector('#Roster h2 .totals')), "
+                    "...[...document.querySelectorAll('#Roster section')].map((section) => "
+                    "[text(section.querySelector('h3 .totals')), "
+                    "[...section.querySelectorAll('.numbers')].map(text)])]")
+                self.assertEqual("Total: " + shown[0][3:].replace(" \u00b7 ", ", "), total)
+                self.assertIn("&d=", self.driver.current_url)
+                for (heading, numbers), group in zip(shown[1:], data["groups"]):
+                    self.assertEqual(heading[3:], words(group["totals"]["tons"],
+                                                        group["totals"]["points"]))
+                    self.assertEqual(numbers, [words(slot["tons"], slot["points"])
+                                               for slot in group["slots"]])
+                self.assertEqual(len(shown) - 1, len(data["groups"]))
 
     def test_taps_roll_again_and_undo_redo_back_and_reload_bring_forces_back(self):
         from selenium.webdriver.common.keys import Keys
