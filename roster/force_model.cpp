@@ -71,9 +71,16 @@ std::vector<std::string> ForceModel::useTables(TableText tables) {
   findingsShown_ = false;
   designListFile_ = locateDesignList(tables_->name);
   FoundDesignList found = foundDesignList(tables_->name);
-  designs_ = found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
+  foundDesigns_ =
+      found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
+  designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
   designListNotice_ = std::move(found.notice);
   return findings_;
+}
+
+void ForceModel::useDesignList(std::shared_ptr<const DesignList> list) {
+  chosenDesigns_ = std::move(list);
+  designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
 }
 
 CollectionRead ForceModel::readHeld(const TableText& tables) const {

@@ -102,6 +102,9 @@ class ForceModel {
   std::shared_ptr<const DesignList> designs() const { return designs_; }
   const std::optional<std::filesystem::path>& designListFile() const { return designListFile_; }
   const std::string& designListNotice() const { return designListNotice_; }
+  // Makes `list` the design list in use in place of the one found beside the table file, for
+  // the draws that follow, whatever table file comes into use; null goes back to the one found.
+  void useDesignList(std::shared_ptr<const DesignList> list);
   // Tells the model the checksum of the table file shipped with the program: a record that
   // names no checksum was drawn from it, and the file in use is named after it when its bytes
   // are the same.
@@ -186,7 +189,9 @@ class ForceModel {
   std::string tablesNameInUse() const;
 
   std::shared_ptr<const TableText> tables_;
-  std::shared_ptr<const DesignList> designs_;
+  std::shared_ptr<const DesignList> designs_;  // chosenDesigns_, else foundDesigns_
+  std::shared_ptr<const DesignList> chosenDesigns_;
+  std::shared_ptr<const DesignList> foundDesigns_;
   std::optional<std::filesystem::path> designListFile_;
   std::string designListNotice_;
   std::vector<std::string> findings_;

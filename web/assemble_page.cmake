@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Writes one of the page's two HTML files from page.html (run with cmake -P):
-#   -DKIND=single  OUT is the self-contained page: page.js and collection_panel.js, then ENGINE,
+#   -DKIND=single  OUT is the self-contained page: page.js, collection_panel.js and
+#                  design_panel.js, then ENGINE,
 #                  the glue with the engine inside it, which waits as text until the form is
 #                  painted (start_engine.js);
 #   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files.
@@ -62,6 +63,7 @@ if(KIND STREQUAL "single")
   read_file(${ENGINE} engine)
   read_script(${SOURCE}/page.js page)
   read_script(${SOURCE}/collection_panel.js panel)
+  read_script(${SOURCE}/design_panel.js designs)
   read_script(${SOURCE}/start_engine.js start)
   string(FIND "${engine}" "</script" closing)
   if(NOT closing EQUAL -1)
@@ -69,7 +71,7 @@ if(KIND STREQUAL "single")
   endif()
   fill("{{{ SCRIPT }}}" "<script>
 var Module = {};
-${page}${panel}</script>
+${page}${panel}${designs}</script>
 <script type=\"text/plain\" id=\"Engine\">${engine}</script>
 <script>
 ${start}</script>")
@@ -82,6 +84,7 @@ else()
   fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
 <script src=\"page.js\" defer></script>
 <script src=\"collection_panel.js\" defer></script>
+<script src=\"design_panel.js\" defer></script>
 <script src=\"musterwright.js\" defer></script>")
 endif()
 file(WRITE ${OUT} "${html}")

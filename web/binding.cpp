@@ -149,7 +149,8 @@ val failure(const std::string& message) {
 // was drawn with, "Random" for an empty one), faction, size, weight, experience (the words as
 // resolved), clan, groupWord ("Lance" or "Star"), groupCount, keepApplies (whether "keep this
 // group, roll the others" applies), groups (rosterGroups), openNotice (openSlotsNotice: how many
-// slots stayed open, "" for none), totals (totalsWords of the whole force), designs (the
+// slots stayed open, "" for none), points and tons (the budget it was drawn within, as typed, ""
+// for none), totals (totalsWords of the whole force), designs (the
 // identity of the design list the numbers come from, for the link; "" for none), lineGroups,
 // lineSlots}; or {error} with the reason nothing changed. Only the groups `wanted` names are
 // in groups where it is given.
@@ -168,6 +169,8 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
   result.set("seedLine", view.caption);
   result.set("tables", record.tablesChecksum);
   result.set("collection", record.collectionIdentity);
+  result.set("points", record.budget.points);
+  result.set("tons", record.budget.tons);
   result.set("unique", force.unique);
   result.set("drawOwned", view.drawFromCollection);
   std::vector<std::string> notices = view.notices;
@@ -204,19 +207,26 @@ Selection choicesOf(const val& request) {
           field(request, "experience"), request["vehicles"].isTrue()};
 }
 
+// The budget boxes of `request`: points and tons as typed, "" or absent for none.
+BudgetText budgetOf(const val& request) {
+  return {field(request, "points"), field(request, "tons")};
+}
+
 // A Generate run: `request` holds the chosen words and vehicles (choicesOf), seed (the seed
-// typed; empty for a fresh one) and rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
-// absent for none). shownResult() of the force drawn, which becomes the shown force.
+// typed; empty for a fresh one), rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
+// absent for none) and the budget (budgetOf). shownResult() of the force drawn, which becomes
+// the shown force.
 val generateListing(const val& request) {
+  pageModel().setBudget(budgetOf(request));
   return shownResult(
       pageModel().generate(choicesOf(request), field(request, "seed"), field(request, "rerolls")));
 }
 
 // Draws a force of a link or of the page's history again: `record` holds what generateListing
 // takes and tables (the table file's checksum, "" for the shipped one), collection (the
-// identity of the collection drawn from, "" for none) and unique. The boxes "Draw from my
-// collection" and "Each design once" are set to match it (drawOwned and unique in the
-// result), and the notices say what differs from where it was drawn.
+// identity of the collection drawn from, "" for none), unique and its budget. The boxes "Draw from
+// my collection" and "Each design once" are set to match it (drawOwned and unique in the result),
+// and the notices say what differs from where it was drawn.
 val redrawRecord(const val& record) {
   ForceRecord kept;
   kept.choices = choicesOf(record);
@@ -225,6 +235,7 @@ val redrawRecord(const val& record) {
   kept.rerolls = field(record, "rerolls");
   kept.tablesChecksum = field(record, "tables");
   kept.collectionIdentity = field(record, "collection");
+  kept.budget = budgetOf(record);
   const ForceView view = pageModel().redraw(kept);
   val result = shownResult(view);
   // A record from before links carried the list's identity says nothing of it.

@@ -10,8 +10,9 @@
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
 // design once (collection_panel.js), where the force was drawn so; d, the identity of the design
-// list its tons and points came from, after the seed. Opening a link ignores keys it does not
-// know, so later additions fit beside these.
+// list its tons and points came from, after the seed; points or tons, the budget it was drawn
+// within as typed (design_panel.js). Opening a link ignores keys it does not know, so later
+// additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
 
@@ -31,7 +32,7 @@ const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'V
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
                          'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
                          'ImportCollection', 'ExportCollection', 'CollectionFilter',
-                         'OpenCollection'];
+                         'OpenCollection', 'BudgetText', 'BudgetUnit', 'ImportDesigns'];
 
 function element(id) {
   return document.getElementById(id);
@@ -110,6 +111,7 @@ function linkOf(entry) {
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
   if (entry.tables) link.set('t', entry.tables);
   addCollectionToLink(link, entry);
+  addBudgetToLink(link, entry);
   // The list's commas and dots stay readable in the address.
   return '#' + link.toString().replaceAll('%2C', ',');
 }
@@ -138,7 +140,8 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
-                 designs: shown.run.designs, drawn: shown.run.listing,
+                 designs: shown.run.designs, points: shown.run.points, tons: shown.run.tons,
+                 drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
@@ -208,7 +211,9 @@ function drawn(run) {
 // match it and says what differs from where it was drawn. The engine's answer, or null.
 function redraw(request) {
   const run = drawn(Module.redrawRecord(request));
-  if (run !== null) setOwnedBoxes(run.drawOwned, run.unique);
+  if (run === null) return null;
+  setOwnedBoxes(run.drawOwned, run.unique);
+  showBudgetOf(run);
   return run;
 }
 
@@ -223,13 +228,14 @@ function showDrawn(run, choices, vehicles, how) {
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
 }
 
-// Generates with the form's choices and `seedText`, shows the force and records it. A refused
-// run changes nothing but the message.
+// Generates with the form's choices, `seedText` and the budget box, shows the force and records
+// it. A refused run changes nothing but the message.
 function generate(seedText) {
   const choices = lists().map((list) => list.value);
   const vehicles = element('Vehicle').checked;
   const run =
-      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText}));
+      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText,
+                                    ...budgetRequest()}));
   if (run !== null) showDrawn(run, choices, vehicles, 'push');
 }
 
@@ -242,7 +248,7 @@ function showEntry(position) {
   const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
                       rerolls: entry.rerolls, tables: entry.tables ?? '',
                       collection: entry.collection ?? '', unique: entry.unique === true,
-                      designs: entry.designs});
+                      designs: entry.designs, points: entry.points ?? '', tons: entry.tons ?? ''});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
@@ -583,7 +589,8 @@ function generateFromLink() {
   const vehicles = element('Vehicle').checked;
   const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
                       tables: link.get('t') ?? '', collection: link.get('c') ?? '',
-                      unique: link.get('unique') === '1', designs: link.get('d') ?? undefined});
+                      unique: link.get('unique') === '1', designs: link.get('d') ?? undefined,
+                      points: link.get('points') ?? '', tons: link.get('tons') ?? ''});
   // The address already holds the link: its history entry becomes the force's.
   if (run !== null) showDrawn(run, words, vehicles, 'replace');
 }
@@ -805,6 +812,7 @@ function startPage() {
   }
   restoreTables();
   startCollectionPanel();
+  startDesignPanel();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   const showSeedNote = () => {
     const note = element('SeedNote');

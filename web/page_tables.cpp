@@ -2,10 +2,12 @@
 #include "web/page_tables.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
+#include "roster/design_source.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
 #include "web/page_engine.h"
@@ -22,6 +24,17 @@ constexpr const char* kShippedFolder = "/shipped";
 TableText shippedTables() {
   // Made anew under its short name, so that the messages of its index and walk use it too.
   return TableText{readTableText(fs::path(kShippedFolder) / "Tables.dat").bytes, "Tables.dat"};
+}
+
+// The user's design list in use: its bytes and file name.
+struct ChosenDesigns {
+  std::string bytes;
+  std::string fileName;
+};
+
+ChosenDesigns& chosenDesigns() {
+  static ChosenDesigns chosen;
+  return chosen;
 }
 
 }  // namespace
@@ -52,4 +65,30 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 void useShippedTables() {
   pageModel().useTables(shippedTables());
+}
+
+DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name) {
+  fs::path fileName = fs::path(name).filename();
+  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Designs.csv";
+  std::vector<std::string> names;
+  if (const std::shared_ptr<const TableText> tables = pageModel().tables())
+    names = slotDesignNames(tables->bytes, tables->name.string());
+  DesignListRead read =
+      readDesignList(bytes, fileName.string(), fileName.stem().string(), names, UnknownNames::warn);
+  pageModel().useDesignList(std::make_shared<const DesignList>(read.list));
+  chosenDesigns() = {bytes, fileName.string()};
+  return read;
+}
+
+void forgetChosenDesigns() {
+  pageModel().useDesignList(nullptr);
+  chosenDesigns() = {};
+}
+
+const std::string& chosenDesignBytes() {
+  return chosenDesigns().bytes;
+}
+
+const std::string& chosenDesignFileName() {
+  return chosenDesigns().fileName;
 }
