@@ -297,5 +297,10 @@ std::string describeRecord(const ForceRecord& record) {
   } catch (const std::exception&) {
     caption = "Seed: " + record.seed;
   }
+  try {
+    if (!record.budget.empty()) caption += " \u00b7 " + bandText(bandOf(record.budget));
+  } catch (const BandError&) {
+    caption += " \u00b7 budget " + record.budget.points + record.budget.tons;
+  }
   return line + " \u00b7 " + caption;
 }

@@ -198,7 +198,7 @@ class ForceModel {
 
 // One line naming `record` for a list of forces: "Davion, Company, Heavy, Veteran, vehicles ·
 // Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1" ("Random" for
-// an empty word; the seed part as seedCaption words it).
+// an empty word; the seed part as seedCaption words it), then the budget's band.
 std::string describeRecord(const ForceRecord& record);
 
 #endif

@@ -59,6 +59,20 @@ Selection chosenWords(const Ui::TForm1& ui) {
           chosenWord(ui.ExperienceBox), ui.Vehicle->isChecked()};
 }
 
+// The budget typed in the budget box, in what its kind list counts.
+BudgetText typedBudget(const Ui::TForm1& ui) {
+  const std::string text = ui.BudgetBox->text().trimmed().toStdString();
+  if (ui.BudgetKind->currentIndex() == 1) return {"", text};
+  return {text, ""};
+}
+
+// Sets the budget boxes to `budget` (points first where it has both).
+void showBudget(const Ui::TForm1& ui, const BudgetText& budget) {
+  const bool tons = budget.points.empty() && !budget.tons.empty();
+  ui.BudgetKind->setCurrentIndex(tons ? 1 : 0);
+  ui.BudgetBox->setText(QString::fromStdString(tons ? budget.tons : budget.points));
+}
+
 void choose(QComboBox* list, const std::string& word) {
   list->setCurrentIndex(list->findText(QString::fromStdString(word)));
 }
@@ -85,10 +99,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   WindowParts parts;
   parts.topRow = {ui_.HouseBox, ui_.SizeBox, ui_.ExperienceBox, ui_.WeightBox};
   parts.listing = ui_.MechBox;
-  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
-                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
-  parts.column << ui_.TotalsLabel << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox
-               << ui_.UniqueBox;
+  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile, ui_.FileName,
+                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
+  parts.column << ui_.BudgetKind << ui_.BudgetBox << ui_.SeedLabel << ui_.TotalsLabel
+               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
   layOutWindow(this, parts);
   WireButtonsAndKeys();
   WireListing();
@@ -103,6 +117,7 @@ void TForm1::WireButtonsAndKeys() {
   connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  connect(ui_.BudgetBox, &QLineEdit::returnPressed, this, &TForm1::GButtonClick);
   connect(ui_.SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
   connect(ui_.PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
   connect(ui_.CollectionButton, &QPushButton::clicked, this, &TForm1::CollectionClick);
@@ -190,6 +205,7 @@ void TForm1::GButtonClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
+  model_.setBudget(typedBudget(ui_));
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
@@ -332,6 +348,7 @@ void TForm1::DrawRecent(int index) {
     ui_.Vehicle->setChecked(recent.choices.withVehicles);
     ui_.OwnedBox->setChecked(view.drawFromCollection);
     ui_.UniqueBox->setChecked(view.eachDesignOnce);
+    showBudget(ui_, view.budget);
     ShowDrawn(view);
   };
   if (!ListingEdited()) return draw();

@@ -11,7 +11,9 @@
 // "Choose Table File…". A table file that fails its check is drawn from as it stands, its
 // problems shown in a notice beside the first force drawn after each time it is read.
 // "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
-// owned (generator/force.h); a notice then says how many slots stayed open.
+// owned (generator/force.h); a notice then says how many slots stayed open. The budget box
+// beside the seed, in points or tons as the list before it says, draws within a band
+// (roster/force_model.h); Enter in it generates.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -49,7 +51,7 @@ class TForm1 : public QWidget {
   // and the vehicles box, with the seed in SeedBox or, while it is empty, a fresh one; lists
   // it in MechBox in place of its text and shows the seed in SeedLabel. The table file is
   // read again first when it has changed on disk. A seed box holding no seed (0 to
-  // 4294967295) is reported and changes nothing.
+  // 4294967295), and a budget that is no band or cannot be met, is reported and changes nothing.
   void GButtonClick();
   // Writes MechBox's text as it stands, user edits included, to the file FileName names
   // (taken unchanged): one line per text line, each followed by CR LF. Refuses the table file

@@ -219,6 +219,9 @@ TEST(ForceModel, ABudgetDrawsAsTheCommandLineDoesAndIsKept) {
     model.placeStep(1);
     const ForceRecord kept = *model.shownRecord();
     EXPECT_EQ(kept.budget, c.budget);
+    const std::string& caption = view.caption;
+    const std::string band = caption.substr(caption.find(" \u00b7 ", caption.find("re-rolled")));
+    EXPECT_TRUE(describeRecord(kept).ends_with(band)) << describeRecord(kept);
     model.setBudget({});
     const ForceView again = model.redraw(kept);
     EXPECT_EQ(again.listing, rolled.listing);

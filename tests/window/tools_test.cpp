@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -106,6 +107,49 @@ class ToolsTest : public QObject {
     const QString first = form.SeedLabel->text();
     form.GButton->click();
     QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
+  }
+
+  // A budget typed beside the seed draws what the command line's --points or --tons draws, the
+  // caption shows its band, a band that cannot be met changes nothing, and Recent keeps it.
+  void budget() {
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    const struct {
+      int kind;
+      QString typed, option, caption, error;
+    } rows[] = {
+        {0, "16000-18000", "--points", u"16,000\u201318,000 points"_qs, ""                                 },
+        {1, " 720-760 ",   "--tons",   u"720\u2013760 tons"_qs,         ""                                 },
+        {0, "6000",        "",         "",                              "the totals they can reach are"    },
+        {1, "7x",          "",         "",                              "The budget in tons cannot be read"},
+    };
+    for (const auto& row : rows) {
+      const QString before = form.MechBox->toPlainText();
+      form.BudgetKind->setCurrentIndex(row.kind);
+      form.BudgetBox->setText(row.typed);
+      QTest::keyClick(form.BudgetBox, Qt::Key_Return);
+      const QString message = dismissErrorBox(form);
+      if (!row.error.isEmpty()) {
+        QVERIFY2(message.contains(row.error), qPrintable(message));
+        QCOMPARE(form.MechBox->toPlainText(), before);
+        continue;
+      }
+      QCOMPARE(message, QString());
+      QVERIFY2(form.SeedLabel->text().endsWith(row.caption), qPrintable(form.SeedLabel->text()));
+      const QStringList arguments{
+          "--faction", "Davion",   "--size",       "Company",  "--seed",
+          "7",         "--tables", SHIPPED_TABLES, row.option, row.typed.trimmed()};
+      QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+    }
+    const QString drawn = form.MechBox->toPlainText();
+    form.BudgetBox->clear();
+    form.BudgetKind->setCurrentIndex(0);
+    emit form.RecentButton->menu()->aboutToShow();
+    form.RecentButton->menu()->actions()[0]->trigger();
+    QCOMPARE(form.MechBox->toPlainText(), drawn);
+    QCOMPARE(form.BudgetKind->currentIndex(), 1);
+    QCOMPARE(form.BudgetBox->text(), QString("720-760"));
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names
