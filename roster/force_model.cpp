@@ -69,11 +69,47 @@ std::vector<std::string> ForceModel::useTables(TableText tables) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
+  readDesigns();
+  return findings_;
+}
+
+void ForceModel::readDesigns() {
+  designNoticeShown_ = false;
+  if (chosenDesigns_) {
+    designListFile_ = chosenDesigns_;
+    try {
+      designs_ = std::make_shared<const DesignList>(
+          readDesignListFile(*chosenDesigns_, {}, UnknownNames::quiet).list);
+      designListNotice_.clear();
+    } catch (const DesignListError& error) {
+      designs_.reset();
+      designListNotice_ = chosenDesigns_->string() + " is not used:\n" + error.what();
+    }
+    return;
+  }
   designListFile_ = locateDesignList(tables_->name);
   FoundDesignList found = foundDesignList(tables_->name);
   designs_ = found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
   designListNotice_ = std::move(found.notice);
-  return findings_;
+}
+
+DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path> path) {
+  if (!tables_) {
+    chosenDesigns_ = std::move(path);
+    return {};
+  }
+  if (!path) {
+    chosenDesigns_.reset();
+    readDesigns();
+    return {};
+  }
+  DesignListRead read = readDesignListFile(
+      *path, slotDesignNames(tables_->bytes, tables_->name.string()), UnknownNames::warn);
+  designs_ = std::make_shared<const DesignList>(read.list);
+  designListFile_ = path;
+  chosenDesigns_ = std::move(path);
+  designListNotice_.clear();
+  return read;
 }
 
 CollectionRead ForceModel::readHeld(const TableText& tables) const {
@@ -174,6 +210,14 @@ ForceView ForceModel::redraw(const ForceRecord& record) {
   const std::optional<Collection>& now = drawn_->choices.collection;
   if (record.collectionIdentity != (now ? now->identity : ""))
     notices.push_back(collectionChangeNotice(record, now));
+  const std::shared_ptr<const DesignList>& list = drawn_->designs;
+  if (!record.designsIdentity.empty() && record.designsIdentity != (list ? list->identity : ""))
+    notices.push_back(
+        "This force was drawn with the design list " + record.designsName + " (" +
+        shortIdentity(record.designsIdentity) + "); " +
+        (list ? "the list in use is " + list->name + " (" + shortIdentity(list->identity) + ")"
+              : "no design list is in use") +
+        ", so its budget and totals may differ.");
   std::erase(notices, std::string());
   return drawnView(std::move(notices));
 }
@@ -247,6 +291,10 @@ std::optional<ForceRecord> ForceModel::shownRecord() const {
     record.collectionIdentity = collection->identity;
   }
   record.budget = drawn_->budget;
+  if (drawn_->designs) {
+    record.designsName = drawn_->designs->name;
+    record.designsIdentity = drawn_->designs->identity;
+  }
   return record;
 }
 
@@ -272,6 +320,8 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
 
 ForceView ForceModel::drawnView(std::vector<std::string> notices) {
   ForceView view = viewOf(std::move(notices), true);
+  if (!designNoticeShown_ && !designListNotice_.empty()) view.notices.push_back(designListNotice_);
+  designNoticeShown_ = true;
   if (!findingsShown_) view.tableFindings = findings_;
   findingsShown_ = true;
   return view;

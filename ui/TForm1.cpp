@@ -142,6 +142,18 @@ void TForm1::WireButtonsAndKeys() {
   };
   for (const auto& [sequence, handler] : keys)
     connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+  {
+    const QString chosen = windowSettings().value(QStringLiteral("designs/file")).toString();
+    if (!chosen.isEmpty()) static_cast<void>(model_.chooseDesignList(pathOf(chosen)));
+  }
+  auto* designs = new QAction(QStringLiteral("Design List…"), this);
+  designs->setObjectName(QStringLiteral("DesignListAction"));
+  connect(designs, &QAction::triggered, this, &TForm1::ChooseDesignList);
+  addAction(designs);
+  auto* shipped = new QAction(QStringLiteral("Shipped Design List"), this);
+  shipped->setObjectName(QStringLiteral("ShippedDesignsAction"));
+  connect(shipped, &QAction::triggered, this, [this] { UseDesignList(QString()); });
+  addAction(shipped);
   auto* odds = new QAction(QStringLiteral("Odds…"), this);
   odds->setShortcut(Qt::CTRL | Qt::Key_D);
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
@@ -213,7 +225,8 @@ void TForm1::ToFileClick() {
   try {
     const std::string fileName = pathOf(ui_.FileName->text());
     refuseTableFile(fileName, tables_.path());
-    refuseDesignList(fileName, locateDesignList(tables_.path()));
+    const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
+    refuseDesignList(fileName, chosen ? chosen : locateDesignList(tables_.path()));
     saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -265,6 +278,35 @@ void TForm1::ChooseTableFile() {
   dialog->open();
 }
 
+void TForm1::ChooseDesignList() {
+  const std::optional<std::filesystem::path>& inUse = model_.designListFile();
+  auto* dialog = new QFileDialog(
+      this, QStringLiteral("Choose Design List"),
+      QString::fromStdString(inUse ? inUse->string() : tables_.path().parent_path().string()),
+      QStringLiteral("Design lists (*.csv);;All files (*)"));
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, &TForm1::UseDesignList);
+  dialog->open();
+}
+
+void TForm1::UseDesignList(const QString& file) {
+  try {
+    RefreshTables();
+    const DesignListRead read = model_.chooseDesignList(
+        file.isEmpty() ? std::nullopt : std::optional<std::filesystem::path>(pathOf(file)));
+    windowSettings().setValue(QStringLiteral("designs/file"), file);
+    QStringList told;
+    for (const std::string& line : read.notices) told << QString::fromStdString(line);
+    for (const std::string& line : read.warnings) told << QString::fromStdString(line);
+    if (!told.isEmpty()) showNotice(this, told.join(u'\n'));
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
+  }
+}
+
 void TForm1::OddsClick() {
   try {
     tables_.refresh();
@@ -272,7 +314,7 @@ void TForm1::OddsClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(this, tables_.path(), chosenWords(ui_));
+  openOddsDialog(this, tables_.path(), chosenWords(ui_), model_.designs(), model_.designListFile());
 }
 
 void TForm1::CollectionClick() {

@@ -11,7 +11,9 @@
 // "Choose Table File…". A table file that fails its check is drawn from as it stands, its
 // problems shown in a notice beside the first force drawn after each time it is read.
 // "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
-// owned (generator/force.h); a notice then says how many slots stayed open. The budget box
+// owned (generator/force.h); a notice then says how many slots stayed open. The window's menu
+// (a right click outside the listing) chooses the design list in use or goes back to the shipped
+// one. The budget box
 // beside the seed, in points or tons as the list before it says, draws within a band
 // (roster/force_model.h); Enter in it generates.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
@@ -64,7 +66,15 @@ class TForm1 : public QWidget {
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once.
   void ChooseTableFile();
-  // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
+  // Asks for a design list in a file dialog and uses the chosen one (UseDesignList).
+  void ChooseDesignList();
+  // Makes `file` the design list in use, "" the one found beside the table file (the shipped
+  // one), and keeps the choice in the settings. A list refused is shown with every problem and
+  // its row, the list in use unchanged; the notices and warnings of one used are shown with
+  // their rows.
+  void UseDesignList(const QString& file);
+  // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use and the
+  // design list in use.
   void OddsClick();
   // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
   // collection file in use; a file it opens or saves becomes the one in use.

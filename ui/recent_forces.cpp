@@ -44,7 +44,7 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
          lhs.rerolls == rhs.rerolls && lhs.tablesChecksum == rhs.tablesChecksum &&
          lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique &&
-         lhs.budget == rhs.budget;
+         lhs.budget == rhs.budget && lhs.designsIdentity == rhs.designsIdentity;
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -80,6 +80,8 @@ std::vector<RecentForce> loadRecentForces() {
     force.collectionIdentity = stringOf(settings.value(QStringLiteral("collectionIdentity")));
     force.budget = {stringOf(settings.value(QStringLiteral("points"))),
                     stringOf(settings.value(QStringLiteral("tons")))};
+    force.designsName = stringOf(settings.value(QStringLiteral("designsName")));
+    force.designsIdentity = stringOf(settings.value(QStringLiteral("designsIdentity")));
     force.tablesName =
         stringOf(settings.value(QStringLiteral("tableName"), QStringLiteral("unknown")));
     force.tablesChecksum =
@@ -111,6 +113,8 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("collectionIdentity"), textOf(force.collectionIdentity));
     settings.setValue(QStringLiteral("points"), textOf(force.budget.points));
     settings.setValue(QStringLiteral("tons"), textOf(force.budget.tons));
+    settings.setValue(QStringLiteral("designsName"), textOf(force.designsName));
+    settings.setValue(QStringLiteral("designsIdentity"), textOf(force.designsIdentity));
   }
   settings.endArray();
 }

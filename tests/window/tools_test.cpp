@@ -2,6 +2,7 @@
 // The window's tools around a force: the seed (typed or drawn, always shown) and its
 // agreement with the command line, Save As, never saving over the table file, choosing the
 // table file and reading it again when edited, printing, and the keys that open them.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -24,8 +25,10 @@ namespace {
 
 // Chooses `path` in the file dialog open over `form`.
 void acceptFileDialog(const TestWindow& form, const QString& path) {
-  auto* dialog = form.findChild<QFileDialog*>();
-  QVERIFY(dialog != nullptr && dialog->isVisible());
+  QFileDialog* dialog = nullptr;
+  for (auto* open : form.findChildren<QFileDialog*>())
+    if (open->isVisible()) dialog = open;
+  QVERIFY(dialog != nullptr);
   dialog->selectFile(path);
   static_cast<QDialog*>(dialog)->accept();
 }
@@ -150,6 +153,50 @@ class ToolsTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), drawn);
     QCOMPARE(form.BudgetKind->currentIndex(), 1);
     QCOMPARE(form.BudgetBox->text(), QString("720-760"));
+  }
+
+  // A design list chosen through the window's menu is used, remembered by the next window, and
+  // with a budget gives the command line's listing with the same --designs; a refused list shows
+  // its rows and changes nothing; the shipped list comes back from the menu.
+  void designListChosen() {
+    QStringList rows =
+        QString::fromUtf8(contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv")))
+            .split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype k = 1; k < rows.size(); ++k) {
+      QStringList cells = rows[k].split(u',');
+      cells[2] = QString::number(cells[2].toInt() / 2);
+      rows[k] = cells.join(u',');
+    }
+    const QString mine = QDir(scratch.path()).filePath("Mine.csv");
+    writeFile(mine, (rows.join(u'\n') + "\nMailfsit,50,900\n").toUtf8());
+    const QString bad = QDir(scratch.path()).filePath("Bad.csv");
+    writeFile(bad, "design,points\nMailfist,many\n");
+    const auto action = [](const TestWindow& form, const char* name) {
+      form.findChild<QAction*>(name)->trigger();
+    };
+    const QStringList budget{"--faction", "Davion",   "--size",    "Company",  "--seed",
+                             "7",         "--points", "8000-9000", "--tables", SHIPPED_TABLES};
+    {
+      TestWindow form(tables);
+      action(form, "DesignListAction");
+      acceptFileDialog(form, bad);
+      QVERIFY(dismissErrorBox(form).contains("Bad.csv, line 2: points \"many\""));
+      action(form, "DesignListAction");
+      acceptFileDialog(form, mine);
+      QMessageBox* told = openErrorBox(form);
+      QVERIFY(told != nullptr && told->text().contains("line 488: \"Mailfsit\" is in no table"));
+    }
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    form.BudgetBox->setText("8000-9000");
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n",
+             commandLineListing(QStringList(budget) << "--designs" << mine));
+    action(form, "ShippedDesignsAction");
+    form.GButton->click();
+    QVERIFY(dismissErrorBox(form).contains("no force within 8,000\u20139,000 points"));
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names
