@@ -28,6 +28,7 @@
 #include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
+#include "ui/made_tables_dialog.h"
 #include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
 #include "ui/question_box.h"
@@ -154,6 +155,10 @@ void TForm1::WireButtonsAndKeys() {
   shipped->setObjectName(QStringLiteral("ShippedDesignsAction"));
   connect(shipped, &QAction::triggered, this, [this] { UseDesignList(QString()); });
   addAction(shipped);
+  auto* made = new QAction(QStringLiteral("Tables From My List…"), this);
+  made->setObjectName(QStringLiteral("MadeTablesAction"));
+  connect(made, &QAction::triggered, this, &TForm1::MadeTablesClick);
+  addAction(made);
   auto* odds = new QAction(QStringLiteral("Odds…"), this);
   odds->setShortcut(Qt::CTRL | Qt::Key_D);
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
@@ -305,6 +310,27 @@ void TForm1::UseDesignList(const QString& file) {
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
+}
+
+void TForm1::MadeTablesClick() {
+  const std::optional<std::filesystem::path>& list = model_.chosenDesignList();
+  if (!list) {
+    showError(this, QStringLiteral("Choose your design list first (Design List…): the tables are "
+                                   "laid out from its weight_class, kind, factions and rarity "
+                                   "columns."));
+    return;
+  }
+  try {
+    tables_.refresh();
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+    return;
+  }
+  auto* dialog = new MadeTablesDialog(
+      tables_.path(), *list, [this](const std::filesystem::path& made) { UseTableFile(made); },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
 }
 
 void TForm1::OddsClick() {

@@ -73,6 +73,10 @@ class TForm1 : public QWidget {
   // its row, the list in use unchanged; the notices and warnings of one used are shown with
   // their rows.
   void UseDesignList(const QString& file);
+  // Opens the Tables From My List… dialog (made_tables_dialog.h) on the table file in use and
+  // the design list chosen; its Use makes the tables laid out the table file in use. Without a
+  // list chosen, says to choose one.
+  void MadeTablesClick();
   // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use and the
   // design list in use.
   void OddsClick();

@@ -19,6 +19,7 @@
 
 #include "support/table_files.h"
 #include "tables/table_error.h"
+#include "ui/made_tables_dialog.h"
 #include "window_test_support.h"
 
 namespace {
@@ -197,6 +198,49 @@ class ToolsTest : public QObject {
     action(form, "ShippedDesignsAction");
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("no force within 8,000\u20139,000 points"));
+  }
+
+  // Tables laid out from the list in use: the report, Save As refusing the table file in use and
+  // writing the command line's --make-tables bytes, then Use; a budget typed then gives, byte for
+  // byte, the command line's listing with the same --designs, --tables and --points.
+  void tablesFromMyList() {
+    qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
+    QByteArray list = contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv"));
+    list.replace("\n", ",,,,\n").replace("points,,,,", "points,weight_class,kind,factions,rarity");
+    list +=
+        "Pike,25,500,Light,,all,rare\nHalberd,30,600,Light,,all,common\n"
+        "Glaive,35,700,Light,,davion,uncommon\n";
+    const QString mine = scratch.filePath("Laid.csv");
+    writeFile(mine, list);
+    TestWindow form(tables);
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    QVERIFY(dismissErrorBox(form).contains("Choose your design list first"));
+    form.findChild<QAction*>("DesignListAction")->trigger();
+    acceptFileDialog(form, mine);
+    openErrorBox(form)->close();  // Pike, Halberd and Glaive are in no table yet
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    auto* dialog = form.findChild<MadeTablesDialog*>();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QVERIFY(dialog->report().contains("Davion Light") && dialog->report().contains(" left."));
+
+    const QString made = scratch.filePath("Made.dat");
+    dialog->saveMade(QString::fromStdString(tables.string()));
+    QVERIFY(dismissErrorBox(*dialog).contains("the table file in use"));
+    dialog->saveMade(made);
+    QCOMPARE(contentOf(made),
+             commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
+    dialog->useMade();
+    choose(form, "Davion", "Company", "Light", "");
+    form.SeedBox->setText("7");
+    form.BudgetBox->setText("11000-13000");
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QVERIFY(form.MechBox->toPlainText().contains("Glaive"));
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n",
+             commandLineListing({"--designs", mine, "--tables", made, "--faction", "Davion",
+                                 "--size", "Company", "--weight", "Light", "--seed", "7",
+                                 "--points", "11000-13000"}));
+    form.findChild<QAction*>("ShippedDesignsAction")->trigger();
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names
