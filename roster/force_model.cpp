@@ -75,41 +75,53 @@ std::vector<std::string> ForceModel::useTables(TableText tables) {
 
 void ForceModel::readDesigns() {
   designNoticeShown_ = false;
-  if (chosenDesigns_) {
-    designListFile_ = chosenDesigns_;
-    try {
-      designs_ = std::make_shared<const DesignList>(
-          readDesignListFile(*chosenDesigns_, {}, UnknownNames::quiet).list);
-      designListNotice_.clear();
-    } catch (const DesignListError& error) {
-      designs_.reset();
-      designListNotice_ = chosenDesigns_->string() + " is not used:\n" + error.what();
-    }
+  designListNotice_.clear();
+  FoundDesignList found = foundDesignList(tables_->name);
+  foundDesigns_ =
+      found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
+  designListFile_ = locateDesignList(tables_->name);
+  if (!chosenDesignFile_) {
+    designListNotice_ = std::move(found.notice);
+    designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
     return;
   }
-  designListFile_ = locateDesignList(tables_->name);
-  FoundDesignList found = foundDesignList(tables_->name);
-  designs_ = found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
-  designListNotice_ = std::move(found.notice);
+  designListFile_ = chosenDesignFile_;
+  try {
+    chosenDesigns_ = std::make_shared<const DesignList>(
+        readDesignListFile(*chosenDesignFile_, {}, UnknownNames::quiet).list);
+    designs_ = chosenDesigns_;
+  } catch (const DesignListError& error) {
+    chosenDesigns_.reset();
+    designs_.reset();
+    designListNotice_ = chosenDesignFile_->string() + " is not used:\n" + error.what();
+  }
 }
 
 DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path> path) {
-  if (!tables_) {
-    chosenDesigns_ = std::move(path);
+  if (!path) {
+    chosenDesignFile_.reset();
+    chosenDesigns_.reset();
+    if (tables_) readDesigns();
     return {};
   }
-  if (!path) {
-    chosenDesigns_.reset();
-    readDesigns();
+  if (!tables_) {
+    chosenDesignFile_ = std::move(path);
     return {};
   }
   DesignListRead read = readDesignListFile(
       *path, slotDesignNames(tables_->bytes, tables_->name.string()), UnknownNames::warn);
-  designs_ = std::make_shared<const DesignList>(read.list);
+  chosenDesigns_ = std::make_shared<const DesignList>(read.list);
+  designs_ = chosenDesigns_;
   designListFile_ = path;
-  chosenDesigns_ = std::move(path);
+  chosenDesignFile_ = std::move(path);
   designListNotice_.clear();
   return read;
+}
+
+void ForceModel::useDesignList(std::shared_ptr<const DesignList> list) {
+  chosenDesignFile_.reset();
+  chosenDesigns_ = std::move(list);
+  designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
 }
 
 CollectionRead ForceModel::readHeld(const TableText& tables) const {
@@ -309,6 +321,7 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
   view.totals = totalsLine(forceTotals(force, drawn_->designs.get()).force);
+  view.designs = drawn_->designs;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
   if (drawn) {

@@ -68,6 +68,9 @@ struct ForceView {
   // The force's totals line (totalsLine, force_totals.h) from the design list found beside the
   // table file it was drawn from; with none found every slot's numbers are unknown.
   std::string totals;
+  // The design list those totals come from, for a front end that shows each slot's and group's
+  // numbers too (forceTotals); null when none was found.
+  std::shared_ptr<const DesignList> designs;
   // The choices the force was drawn with, words as given, and the two collection boxes as they
   // stand after the operation (a redrawn record sets them to match it).
   Selection choices;
@@ -105,13 +108,17 @@ class ForceModel {
   // with the next). Throws DesignListError, the list in use unchanged, for a list refused.
   DesignListRead chooseDesignList(std::optional<std::filesystem::path> path);
   // The list chosen, none while the one found beside the table file is used.
-  const std::optional<std::filesystem::path>& chosenDesignList() const { return chosenDesigns_; }
+  const std::optional<std::filesystem::path>& chosenDesignList() const { return chosenDesignFile_; }
   // The design list in use: null when none was found or it was refused; its file (so that no
   // save overwrites it), none when none was found; and why the list is not used ("" when it is,
   // or none was found), told once beside the next force drawn.
   std::shared_ptr<const DesignList> designs() const { return designs_; }
   const std::optional<std::filesystem::path>& designListFile() const { return designListFile_; }
   const std::string& designListNotice() const { return designListNotice_; }
+  // Makes `list` the design list in use in place of the one found beside the table file, for
+  // the draws that follow, whatever table file comes into use (a list chosen by its file is
+  // forgotten); null goes back to the one found.
+  void useDesignList(std::shared_ptr<const DesignList> list);
   // Tells the model the checksum of the table file shipped with the program: a record that
   // names no checksum was drawn from it, and the file in use is named after it when its bytes
   // are the same.
@@ -198,9 +205,11 @@ class ForceModel {
   std::string tablesNameInUse() const;
 
   std::shared_ptr<const TableText> tables_;
-  std::shared_ptr<const DesignList> designs_;
+  std::shared_ptr<const DesignList> designs_;  // chosenDesigns_, else foundDesigns_
+  std::shared_ptr<const DesignList> chosenDesigns_;
+  std::shared_ptr<const DesignList> foundDesigns_;
   std::optional<std::filesystem::path> designListFile_;
-  std::optional<std::filesystem::path> chosenDesigns_;
+  std::optional<std::filesystem::path> chosenDesignFile_;  // read again with each table file
   std::string designListNotice_;
   bool designNoticeShown_ = false;
   std::vector<std::string> findings_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "roster/force_totals.h"
 
+#include "roster/listing.h"
+
 namespace {
 
 void add(Totals& totals, const Mech& slot, const SlotNumbers& numbers) {
@@ -54,4 +56,36 @@ std::string totalsLine(const Totals& totals) {
   if (totals.open > 0)
     line += ", " + std::to_string(totals.open) + (totals.open == 1 ? " open slot" : " open slots");
   return line;
+}
+
+std::string totalsWords(const Totals& totals) {
+  std::string words =
+      tonsText(totals.tonsHundredths) + " tons \u00b7 " + pointsText(totals.points) + " points";
+  const auto add = [&words](int count, const char* what) {
+    if (count > 0) words += " \u00b7 " + std::to_string(count) + " " + what;
+  };
+  add(totals.withoutTons, "without tons");
+  add(totals.withoutPoints, "without points");
+  add(totals.open, "open");
+  return words;
+}
+
+std::string slotNumbersText(const SlotNumbers& numbers, bool open) {
+  if (open) return "";
+  const std::string tons =
+      numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) + " tons" : "tons unknown";
+  const std::string points =
+      numbers.points ? pointsText(*numbers.points) + " points" : "points unknown";
+  return tons + " \u00b7 " + points;
+}
+
+std::string designListChangeNotice(const std::string& drawnWith, const DesignList* inUse) {
+  const std::string now = inUse ? inUse->identity : "";
+  if (drawnWith == now) return "";
+  const std::string from =
+      drawnWith.empty() ? "no design list" : "a design list (" + shortIdentity(drawnWith) + ")";
+  const std::string here =
+      inUse ? "the design list " + inUse->name + " (" + shortIdentity(now) + ")" : "no design list";
+  return "This force's tons and points were taken from " + from + "; here they come from " + here +
+         ", and may differ.";
 }

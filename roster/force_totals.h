@@ -46,4 +46,17 @@ std::string pointsText(std::int64_t points);
 // points" and ", K open slot(s)" where there are any (tons as tonsText).
 std::string totalsLine(const Totals& totals);
 
+// The same numbers as a heading shows them: "240 tons · 5,230 points", then " · N without tons",
+// " · M without points" and " · K open" where there are any.
+std::string totalsWords(const Totals& totals);
+
+// A slot's numbers as its row shows them: "65 tons · 1,420 points", "tons unknown" or "points
+// unknown" for a number the list lacks, and "" for an open slot (`open`).
+std::string slotNumbersText(const SlotNumbers& numbers, bool open);
+
+// What to tell the player who draws a force again that was first drawn with the design list
+// whose identity is `drawnWith` ("" for none) while the list in use is `inUse` (none: no list):
+// "" when they are the same, else that the tons and points shown may differ.
+std::string designListChangeNotice(const std::string& drawnWith, const DesignList* inUse);
+
 #endif

@@ -4,8 +4,10 @@ at a desktop's 1280 x 900 and on a phone's 360 x 740 screen, touch emulated, and
 phone's screen; beside the phone's picture, on the same screen, the collection panel showing
 only what a small collection owns (page-phone-collection.png), a force drawn from it with open
 slots (page-phone-open-slots.png) and a Galaxy at its thirtieth star under the force's bar
-(page-phone-galaxy.png). Run with Debian's python3 (it has python3-selenium):
+(page-phone-galaxy.png), and a lance drawn within a budget from tables laid out from a design
+list, from the seed line down to the list's report (page-budget.png). Run with Debian's python3 (it has python3-selenium):
 `python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png> <site folder> <site.png>`."""
+import base64
 import functools
 import http.server
 import pathlib
@@ -74,5 +76,35 @@ with tempfile.TemporaryDirectory() as profile:
             lambda driver: driver.find_element("id", "MechBox").get_attribute("value"))
         Select(driver.find_element("id", "JumpTo")).select_by_value("30")
         driver.save_screenshot(str(folder / "page-phone-galaxy.png"))
+        designs = pathlib.Path(profile) / "mine.csv"
+        designs.write_text(
+            "design,tons,points,weight_class,kind,factions,rarity\n"
+            "Pike Runner,25,610,Light,mech,Davion,common\nVigil Scout,20,480,Light,mech,Davion,rare\n"
+            "Brass Warden,50,1100,Medium,mech,Davion,common\n"
+            "Crest Lancer,45,990,Medium,mech,Davion,rare\nRampart,70,1500,Heavy,mech,Davion,common\n"
+            "Crown Bastion,100,2300,Assault,mech,Davion,common\nBattle Suit,1,120,,,,\n")
+        driver.find_element("id", "DesignFileInput").send_keys(str(designs))
+        WebDriverWait(driver, 10).until(lambda driver: "mine.csv" in driver.find_element(
+            "id", "DesignListState").get_attribute("textContent"))
+        driver.execute_script("document.getElementById('DesignPanel').open = true;"
+                              "document.getElementById('LayOutTables').click();"
+                              "document.getElementById('UseMadeTables').click()")
+        WebDriverWait(driver, 10).until(lambda driver: "mine-tables.dat" in driver.find_element(
+            "id", "TablesInUse").text)
+        for list_id, word in (("HouseBox", "Davion"), ("SizeBox", "Lance")):
+            Select(driver.find_element("id", list_id)).select_by_value(word)
+        driver.execute_script("document.getElementById('Vehicle').checked = false")
+        driver.find_element("id", "BudgetText").send_keys("5000")
+        driver.find_element("id", "SeedBox").clear()
+        driver.find_element("id", "SeedBox").send_keys("3")
+        driver.find_element("id", "GButton").click()
+        # The phone's page from the seed line down to the report, in one picture.
+        top, bottom = driver.execute_script(
+            "return [document.getElementById('SeedLabel').getBoundingClientRect().top + scrollY,"
+            " document.getElementById('MadeTables').getBoundingClientRect().bottom + scrollY]")
+        shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "captureBeyondViewport": True,
+            "clip": {"x": 0, "y": top - 8, "width": 360, "height": bottom - top + 16, "scale": 1}})
+        (folder / "page-budget.png").write_bytes(base64.b64decode(shot["data"]))
     finally:
         driver.quit()

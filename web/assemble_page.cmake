@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Writes one of the page's two HTML files from page.html (run with cmake -P):
-#   -DKIND=single  OUT is the self-contained page: page.js and collection_panel.js, then ENGINE,
+#   -DKIND=single  OUT is the self-contained page: page.js, collection_panel.js and
+#                  design_panel.js, then ENGINE,
 #                  the glue with the engine inside it, which waits as text until the form is
 #                  painted (start_engine.js);
 #   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files.
@@ -23,8 +24,20 @@ function(fill place text)
   set(html "${html}" PARENT_SCOPE)
 endfunction()
 
+# The single file's scripts without their comment lines, indentation and blank lines, which its
+# size keeps out; the site serves the scripts as written.
+function(read_script name variable)
+  file(READ ${name} content)
+  string(REGEX REPLACE "\n[ ]*//[^\n]*" "" content "${content}")
+  string(REGEX REPLACE "\n[ \n]+" "\n" content "${content}")
+  set(${variable} "${content}" PARENT_SCOPE)
+endfunction()
+
 read_file(${SOURCE}/page.html html)
 read_file(${SOURCE}/page.css css)
+# The styles go in without their comments and indentation.
+string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" css "${css}")
+string(REGEX REPLACE "\n[ \n]+" "\n" css "${css}")
 fill("@MUSTERWRIGHT_PAGE_CSS@" "${css}")
 
 # Each list's items go before the end of its <select>, after its placeholder.
@@ -48,16 +61,17 @@ endforeach()
 
 if(KIND STREQUAL "single")
   read_file(${ENGINE} engine)
-  read_file(${SOURCE}/page.js page)
-  read_file(${SOURCE}/collection_panel.js panel)
-  read_file(${SOURCE}/start_engine.js start)
+  read_script(${SOURCE}/page.js page)
+  read_script(${SOURCE}/collection_panel.js panel)
+  read_script(${SOURCE}/design_panel.js designs)
+  read_script(${SOURCE}/start_engine.js start)
   string(FIND "${engine}" "</script" closing)
   if(NOT closing EQUAL -1)
     message(FATAL_ERROR "${ENGINE} holds </script and cannot be held in the page")
   endif()
   fill("{{{ SCRIPT }}}" "<script>
 var Module = {};
-${page}${panel}</script>
+${page}${panel}${designs}</script>
 <script type=\"text/plain\" id=\"Engine\">${engine}</script>
 <script>
 ${start}</script>")
@@ -70,6 +84,7 @@ else()
   fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
 <script src=\"page.js\" defer></script>
 <script src=\"collection_panel.js\" defer></script>
+<script src=\"design_panel.js\" defer></script>
 <script src=\"musterwright.js\" defer></script>")
 endif()
 file(WRITE ${OUT} "${html}")

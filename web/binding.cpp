@@ -19,6 +19,7 @@
 #include "generator/reroll_list.h"
 #include "roster/force_data.h"
 #include "roster/force_model.h"
+#include "roster/force_totals.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/reroll_request.h"
@@ -77,19 +78,26 @@ void setLinePlaces(val& result, const Force& force, int lineCount) {
 }
 
 // The force's groups as the roster shows them: [{number (from 1), weightClass (the word the
-// group was filled with), clan, slots: [{design, kind ("mech", "vehicle", "battle armour" or
-// "open"), weightClass, piloting, gunnery (numbers)}]}], in order; an open slot has the words
-// it shows, `open` ("open: no Heavy design left"), in place of the skills.
-val rosterGroups(const Force& force) {
+// group was filled with), clan, totals (totalsWords: "240 tons · 5,230 points"), slots:
+// [{design, kind ("mech", "vehicle", "battle armour" or "open"), weightClass, piloting,
+// gunnery (numbers), numbers (slotNumbersText: "65 tons · 1,420 points")}]}], in order; an
+// open slot has the words it shows, `open` ("open: no Heavy design left"), in place of the
+// skills. Only the groups `wanted` names (by index) where it is given.
+val rosterGroups(const Force& force, const ForceTotals& totals,
+                 const std::vector<bool>* wanted = nullptr) {
   val groups = val::array();
   for (int group = 0; group < force.groupCount(); ++group) {
+    if (wanted && !(*wanted)[static_cast<std::size_t>(group)]) continue;
     val slots = val::array();
     for (int place = 0; place < force.groupSize(); ++place) {
-      const Mech& mech = force.roster[group * force.groupSize() + place];
+      const int index = group * force.groupSize() + place;
+      const Mech& mech = force.roster[index];
       val slot = val::object();
       slot.set("design", std::string(mech.name.c_str()));
       slot.set("kind", std::string(slotKindWord(mech.kind)));
       slot.set("weightClass", slotWeightClass(force, mech));
+      slot.set("numbers", slotNumbersText(totals.slots[static_cast<std::size_t>(index)],
+                                          mech.kind == SlotKind::open));
       if (mech.kind == SlotKind::open) {
         slot.set("open", openSlotWords(mech));
       } else {
@@ -102,10 +110,29 @@ val rosterGroups(const Force& force) {
     entry.set("number", group + 1);
     entry.set("weightClass", std::string(force.groupWeights[group].c_str()));
     entry.set("clan", force.isClan);
+    entry.set("totals", totalsWords(totals.groups[static_cast<std::size_t>(group)]));
     entry.set("slots", slots);
     groups.call<void>("push", entry);
   }
   return groups;
+}
+
+// Which groups of `after` differ from `before`'s in any slot, by index.
+std::vector<bool> changedGroups(const Force& before, const Force& after) {
+  std::vector<bool> changed(static_cast<std::size_t>(after.groupCount()), true);
+  if (before.groupCount() != after.groupCount() || before.groupSize() != after.groupSize())
+    return changed;
+  for (int group = 0; group < after.groupCount(); ++group) {
+    bool same = before.groupWeights[group] == after.groupWeights[group];
+    for (int place = 0; same && place < after.groupSize(); ++place) {
+      const Mech& was = before.roster[group * after.groupSize() + place];
+      const Mech& now = after.roster[group * after.groupSize() + place];
+      same = was.name == now.name && was.kind == now.kind && was.piloting == now.piloting &&
+             was.gunnery == now.gunnery && openSlotWords(was) == openSlotWords(now);
+    }
+    changed[static_cast<std::size_t>(group)] = !same;
+  }
+  return changed;
 }
 
 val failure(const std::string& message) {
@@ -122,9 +149,12 @@ val failure(const std::string& message) {
 // was drawn with, "Random" for an empty one), faction, size, weight, experience (the words as
 // resolved), clan, groupWord ("Lance" or "Star"), groupCount, keepApplies (whether "keep this
 // group, roll the others" applies), groups (rosterGroups), openNotice (openSlotsNotice: how many
-// slots stayed open, "" for none), lineGroups, lineSlots}; or {error}
-// with the reason nothing changed.
-val shownResult(const ForceView& view) {
+// slots stayed open, "" for none), points and tons (the budget it was drawn within, as typed, ""
+// for none), totals (totalsWords of the whole force), designs (the
+// identity of the design list the numbers come from, for the link; "" for none), lineGroups,
+// lineSlots}; or {error} with the reason nothing changed. Only the groups `wanted` names are
+// in groups where it is given.
+val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr) {
   if (!view.drew()) return failure(view.error);
   const Force& force = *view.force;
   const ForceRecord record = *pageModel().shownRecord();
@@ -139,9 +169,14 @@ val shownResult(const ForceView& view) {
   result.set("seedLine", view.caption);
   result.set("tables", record.tablesChecksum);
   result.set("collection", record.collectionIdentity);
+  result.set("points", record.budget.points);
+  result.set("tons", record.budget.tons);
   result.set("unique", force.unique);
   result.set("drawOwned", view.drawFromCollection);
-  result.set("notices", arrayOf(view.notices));
+  std::vector<std::string> notices = view.notices;
+  if (const std::string& refused = pageModel().designListNotice(); !refused.empty())
+    notices.push_back(refused);
+  result.set("notices", arrayOf(notices));
   result.set("listing", view.listing);
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
@@ -151,7 +186,10 @@ val shownResult(const ForceView& view) {
   result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
-  result.set("groups", rosterGroups(force));
+  const ForceTotals totals = forceTotals(force, view.designs.get());
+  result.set("groups", rosterGroups(force, totals, wanted));
+  result.set("totals", totalsWords(totals.force));
+  result.set("designs", view.designs ? view.designs->identity : std::string());
   result.set("openNotice", openSlotsNotice(force));
   setLinePlaces(result, force, static_cast<int>(lines.size()));
   return result;
@@ -169,19 +207,26 @@ Selection choicesOf(const val& request) {
           field(request, "experience"), request["vehicles"].isTrue()};
 }
 
+// The budget boxes of `request`: points and tons as typed, "" or absent for none.
+BudgetText budgetOf(const val& request) {
+  return {field(request, "points"), field(request, "tons")};
+}
+
 // A Generate run: `request` holds the chosen words and vehicles (choicesOf), seed (the seed
-// typed; empty for a fresh one) and rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
-// absent for none). shownResult() of the force drawn, which becomes the shown force.
+// typed; empty for a fresh one), rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
+// absent for none) and the budget (budgetOf). shownResult() of the force drawn, which becomes
+// the shown force.
 val generateListing(const val& request) {
+  pageModel().setBudget(budgetOf(request));
   return shownResult(
       pageModel().generate(choicesOf(request), field(request, "seed"), field(request, "rerolls")));
 }
 
 // Draws a force of a link or of the page's history again: `record` holds what generateListing
 // takes and tables (the table file's checksum, "" for the shipped one), collection (the
-// identity of the collection drawn from, "" for none) and unique. The boxes "Draw from my
-// collection" and "Each design once" are set to match it (drawOwned and unique in the
-// result), and the notices say what differs from where it was drawn.
+// identity of the collection drawn from, "" for none), unique and its budget. The boxes "Draw from
+// my collection" and "Each design once" are set to match it (drawOwned and unique in the result),
+// and the notices say what differs from where it was drawn.
 val redrawRecord(const val& record) {
   ForceRecord kept;
   kept.choices = choicesOf(record);
@@ -190,14 +235,23 @@ val redrawRecord(const val& record) {
   kept.rerolls = field(record, "rerolls");
   kept.tablesChecksum = field(record, "tables");
   kept.collectionIdentity = field(record, "collection");
-  return shownResult(pageModel().redraw(kept));
+  kept.budget = budgetOf(record);
+  const ForceView view = pageModel().redraw(kept);
+  val result = shownResult(view);
+  // A record from before links carried the list's identity says nothing of it.
+  const std::string designs =
+      view.drew() && record["designs"].isString()
+          ? designListChangeNotice(field(record, "designs"), view.designs.get())
+          : std::string();
+  if (!designs.empty()) result["notices"].call<void>("push", designs);
+  return result;
 }
 
 // Rolls the shown force's group `group` again (slot 0), or slot `slot` of it; with
 // `othersToo`, rolls every other group again instead, in group order, keeping `group`.
-// Returns shownResult() of the re-rolled force with `said`, what the re-roll did
-// (rerollOutcome), and `same`, whether it drew what was there (rerollKeptAll); or {error} with
-// the shown force unchanged.
+// Returns shownResult() of the re-rolled force, its groups only those that changed, with
+// `said`, what the re-roll did (rerollOutcome), and `same`, whether it drew what was there
+// (rerollKeptAll); or {error} with the shown force unchanged.
 val rerollShown(int group, int slot, bool othersToo) {
   const RerollKind kind = othersToo   ? RerollKind::otherGroups
                           : slot == 0 ? RerollKind::group
@@ -206,7 +260,9 @@ val rerollShown(int group, int slot, bool othersToo) {
   if (const ForceView shown = pageModel().shown(); shown.force) before = *shown.force;
   const Reroll at{group, othersToo ? 0 : slot};
   const ForceView view = pageModel().reroll(kind, at);
-  val result = shownResult(view);
+  std::optional<std::vector<bool>> changed;
+  if (view.drew() && before) changed = changedGroups(*before, *view.force);
+  val result = shownResult(view, changed ? &*changed : nullptr);
   if (view.drew() && before) {
     result.set("said", rerollOutcome(*before, *view.force, kind, at));
     result.set("same", rerollKeptAll(*before, *view.force, kind, at));

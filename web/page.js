@@ -9,8 +9,10 @@
 // "#house=Wolf&size=Star&weight=Random&experience=Elite&vehicles=1&seed=42&r=2-4,3.1,2" (no r
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
-// design once (collection_panel.js), where the force was drawn so. Opening a link ignores keys it does not know, so later additions fit
-// beside these.
+// design once (collection_panel.js), where the force was drawn so; d, the identity of the design
+// list its tons and points came from, after the seed; points or tons, the budget it was drawn
+// within as typed (design_panel.js). Opening a link ignores keys it does not know, so later
+// additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
 
@@ -30,7 +32,7 @@ const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'V
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
                          'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
                          'ImportCollection', 'ExportCollection', 'CollectionFilter',
-                         'OpenCollection'];
+                         'OpenCollection', 'BudgetText', 'BudgetUnit', 'ImportDesigns'];
 
 function element(id) {
   return document.getElementById(id);
@@ -105,9 +107,11 @@ function linkOf(entry) {
   Object.values(kLinkKeys).forEach((key, index) => link.set(key, entry.chosen[index]));
   link.set('vehicles', entry.vehicles ? '1' : '0');
   link.set('seed', entry.seed);
+  if (entry.designs) link.set('d', entry.designs);
   if (entry.rerolls !== '') link.set('r', entry.rerolls);
   if (entry.tables) link.set('t', entry.tables);
   addCollectionToLink(link, entry);
+  addBudgetToLink(link, entry);
   // The list's commas and dots stay readable in the address.
   return '#' + link.toString().replaceAll('%2C', ',');
 }
@@ -136,6 +140,7 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
+                 designs: shown.run.designs, points: shown.run.points, tons: shown.run.tons,
                  drawn: shown.run.listing,
                  text: shown.run.listing};
   forces.entries.splice(forces.position + 1);
@@ -206,7 +211,9 @@ function drawn(run) {
 // match it and says what differs from where it was drawn. The engine's answer, or null.
 function redraw(request) {
   const run = drawn(Module.redrawRecord(request));
-  if (run !== null) setOwnedBoxes(run.drawOwned, run.unique);
+  if (run === null) return null;
+  setOwnedBoxes(run.drawOwned, run.unique);
+  showBudgetOf(run);
   return run;
 }
 
@@ -221,13 +228,14 @@ function showDrawn(run, choices, vehicles, how) {
   if (performance.getEntriesByName('first force').length === 0) performance.mark('first force');
 }
 
-// Generates with the form's choices and `seedText`, shows the force and records it. A refused
-// run changes nothing but the message.
+// Generates with the form's choices, `seedText` and the budget box, shows the force and records
+// it. A refused run changes nothing but the message.
 function generate(seedText) {
   const choices = lists().map((list) => list.value);
   const vehicles = element('Vehicle').checked;
   const run =
-      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText}));
+      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText,
+                                    ...budgetRequest()}));
   if (run !== null) showDrawn(run, choices, vehicles, 'push');
 }
 
@@ -239,7 +247,8 @@ function showEntry(position) {
   element('Vehicle').checked = entry.vehicles;
   const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
                       rerolls: entry.rerolls, tables: entry.tables ?? '',
-                      collection: entry.collection ?? '', unique: entry.unique === true});
+                      collection: entry.collection ?? '', unique: entry.unique === true,
+                      designs: entry.designs, points: entry.points ?? '', tons: entry.tons ?? ''});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
@@ -308,6 +317,9 @@ function rollAgain(group, slot, others) {
     showMessage(run.error);
     return false;
   }
+  // The engine sends only the groups that changed; the others stay as they were.
+  const changed = new Map(run.groups.map((group) => [group.number, group]));
+  run.groups = shown.run.groups.map((group) => changed.get(group.number) ?? group);
   showForce(run, shown.choices, shown.vehicles, run.listing, true);
   record('push');
   if (run.same) {
@@ -358,7 +370,8 @@ function slotRow(group, number, slot) {
     const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
     gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
     facts.append(make('span', kKindWords[slot.kind], 'kind'),
-                 make('span', slot.weightClass, 'class'), piloting, gunnery);
+                 make('span', slot.weightClass, 'class'), piloting, gunnery,
+                 make('span', slot.numbers, 'numbers'));
     row.append(make('span', slot.design, 'design'), facts);
   } else {
     row.classList.add('open');
@@ -368,9 +381,17 @@ function slotRow(group, number, slot) {
   return row;
 }
 
+// A title and its totals ("240 tons · 5,230 points") as a heading `tag` shows them.
+function titledTotals(tag, title, totals) {
+  const heading = make(tag, title);
+  heading.append(make('span', ` \u00b7 ${totals}`, 'totals'));
+  return heading;
+}
+
 function groupHead(run, group) {
   const head = make('div', '', 'group-head row');
-  const title = make('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`);
+  const title =
+      titledTotals('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`, group.totals);
   title.id = `Group${group.number}`;
   const word = ` ${groupWord(true)} ${group.number}`;
   head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
@@ -398,7 +419,8 @@ function showRoster() {
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
   const built = document.createDocumentFragment();
-  built.append(make('h2', forceTitle(run)), make('p', run.openNotice, 'open-notice'),
+  built.append(titledTotals('h2', forceTitle(run), run.totals),
+               make('p', run.openNotice, 'open-notice'),
                ...run.groups.map((group) => groupSection(run, group)));
   built.children[1].hidden = run.openNotice === '';
   roster.replaceChildren(built);
@@ -407,7 +429,7 @@ function showRoster() {
 }
 
 function sameSlot(a, b) {
-  return ['design', 'kind', 'weightClass', 'piloting', 'gunnery', 'open'].every(
+  return ['design', 'kind', 'weightClass', 'piloting', 'gunnery', 'open', 'numbers'].every(
       (fact) => a[fact] === b[fact]);
 }
 
@@ -417,6 +439,8 @@ function updateRoster(before) {
   const run = shown.run;
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
+  const totals = roster.querySelector('h2 .totals');
+  if (before.totals !== run.totals) totals.textContent = ` \u00b7 ${run.totals}`;
   const notice = roster.querySelector('.open-notice');
   if (notice.textContent !== run.openNotice) {
     notice.textContent = run.openNotice;
@@ -425,9 +449,12 @@ function updateRoster(before) {
   const sections = roster.querySelectorAll('section');
   run.groups.forEach((group, index) => {
     const old = before.groups[index];
+    if (old === group) return;
     const section = sections[index];
     if (old.weightClass !== group.weightClass)
       section.firstChild.replaceWith(groupHead(run, group));
+    else if (old.totals !== group.totals)
+      section.querySelector('h3 .totals').textContent = ` \u00b7 ${group.totals}`;
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))
@@ -562,7 +589,8 @@ function generateFromLink() {
   const vehicles = element('Vehicle').checked;
   const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
                       tables: link.get('t') ?? '', collection: link.get('c') ?? '',
-                      unique: link.get('unique') === '1'});
+                      unique: link.get('unique') === '1', designs: link.get('d') ?? undefined,
+                      points: link.get('points') ?? '', tons: link.get('tons') ?? ''});
   // The address already holds the link: its history entry becomes the force's.
   if (run !== null) showDrawn(run, words, vehicles, 'replace');
 }
@@ -784,6 +812,7 @@ function startPage() {
   }
   restoreTables();
   startCollectionPanel();
+  startDesignPanel();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   const showSeedNote = () => {
     const note = element('SeedNote');

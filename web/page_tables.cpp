@@ -2,9 +2,12 @@
 #include "web/page_tables.h"
 
 #include <filesystem>
+#include <memory>
+#include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
+#include "roster/design_source.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
 #include "web/page_engine.h"
@@ -13,11 +16,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Where the page's build or the site's loader puts the shipped Tables.dat and Designs.csv.
+constexpr const char* kShippedFolder = "/shipped";
+
 // The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
 // does.
 TableText shippedTables() {
   // Made anew under its short name, so that the messages of its index and walk use it too.
-  return TableText{readTableText("/shipped/Tables.dat").bytes, "Tables.dat"};
+  return TableText{readTableText(fs::path(kShippedFolder) / "Tables.dat").bytes, "Tables.dat"};
+}
+
+// The user's design list in use: its bytes and file name.
+struct ChosenDesigns {
+  std::string bytes;
+  std::string fileName;
+};
+
+ChosenDesigns& chosenDesigns() {
+  static ChosenDesigns chosen;
+  return chosen;
 }
 
 }  // namespace
@@ -25,6 +42,9 @@ TableText shippedTables() {
 ForceModel& pageModel() {
   static ForceModel model = [] {
     ForceModel started;
+    // A table file is named by its name alone, so the design list beside it is looked for here.
+    std::error_code noFolder;
+    fs::current_path(kShippedFolder, noFolder);
     try {
       TableText shipped = shippedTables();
       started.setShippedChecksum(tableChecksum(shipped.bytes));
@@ -45,4 +65,30 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 void useShippedTables() {
   pageModel().useTables(shippedTables());
+}
+
+DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name) {
+  fs::path fileName = fs::path(name).filename();
+  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Designs.csv";
+  std::vector<std::string> names;
+  if (const std::shared_ptr<const TableText> tables = pageModel().tables())
+    names = slotDesignNames(tables->bytes, tables->name.string());
+  DesignListRead read =
+      readDesignList(bytes, fileName.string(), fileName.stem().string(), names, UnknownNames::warn);
+  pageModel().useDesignList(std::make_shared<const DesignList>(read.list));
+  chosenDesigns() = {bytes, fileName.string()};
+  return read;
+}
+
+void forgetChosenDesigns() {
+  pageModel().useDesignList(nullptr);
+  chosenDesigns() = {};
+}
+
+const std::string& chosenDesignBytes() {
+  return chosenDesigns().bytes;
+}
+
+const std::string& chosenDesignFileName() {
+  return chosenDesigns().fileName;
 }

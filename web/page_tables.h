@@ -2,12 +2,18 @@
 // The page's table files: the shipped one, which the page's build puts at /shipped/Tables.dat
 // in the module's in-memory file system, and a file the user chooses, handed over as its bytes
 // and named by its own name, so that every message names it as the user knows it. The page's
-// model (page_engine.h) draws from one of them at a time.
+// model (page_engine.h) draws from one of them at a time. Beside the shipped file lies the
+// shipped design list, /shipped/Designs.csv: the model finds it there for either table file,
+// as /shipped is the module's working folder, and takes the tons and points from it.
+// A design list the user imports is handed over the same way and is the model's design list in
+// use until dropped.
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 
 #include <string>
 #include <vector>
+
+#include "tables/design_list.h"
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine
 // can read it, quirks included; returns its tableWarning (tables/table_check.h), none for a
@@ -17,5 +23,17 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 // Makes the shipped table file the one in use. Throws TableError when it cannot be read.
 void useShippedTables();
+
+// Makes `bytes`, the content of the user's design list `name`, the model's design list in use,
+// read against the names of the table file in use (warning of rows no table holds). Returns its
+// notices and warnings. Throws DesignListError, the list in use staying, for a refused list.
+DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name);
+
+// Drops the user's design list: the list found beside the table file, if any, is in use again.
+void forgetChosenDesigns();
+
+// The bytes and file name of the user's design list; both "" while none is in use.
+const std::string& chosenDesignBytes();
+const std::string& chosenDesignFileName();
 
 #endif

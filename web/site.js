@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The site's loader, run before page.js and the glue (musterwright.js): gives them the Module
-// they share, puts the shipped Tables.dat into the engine's file system before the engine
-// starts, says so on the page when the glue or Tables.dat cannot be fetched (the engine's own
-// .wasm failing ends in Module.onAbort), and registers the service worker (sw.js) that keeps
-// the site for offline use.
+// they share, puts the shipped Tables.dat and Designs.csv into the engine's file system before
+// the engine starts, says so on the page when the glue or Tables.dat cannot be fetched (the
+// engine's own .wasm failing ends in Module.onAbort), and registers the service worker (sw.js)
+// that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
 function siteFileMissing(what, reason) {
@@ -11,18 +11,31 @@ function siteFileMissing(what, reason) {
                    'online; after that first visit it works offline.');
 }
 
-const shippedTables = fetch('Tables.dat').then((response) => {
-  if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
-  return response.arrayBuffer();
-});
+function fetchShipped(name) {
+  return fetch(name).then((response) => {
+    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+    return response.arrayBuffer();
+  });
+}
+
+// Puts the fetched file `name` at /shipped/`name`, the engine waiting for it.
+function putShipped(name, fetched, onFailure) {
+  Module.addRunDependency(name);
+  fetched.then((bytes) => {
+    Module.FS_createPath('/', 'shipped', true, true);
+    Module.FS_createDataFile('/shipped', name, new Uint8Array(bytes), true, false, false);
+    Module.removeRunDependency(name);
+  }, onFailure);
+}
+
+const shippedTables = fetchShipped('Tables.dat');
+const shippedDesigns = fetchShipped('Designs.csv');
 
 Module.preRun = [() => {
-  Module.addRunDependency('Tables.dat');
-  shippedTables.then((bytes) => {
-    Module.FS_createPath('/', 'shipped', true, true);
-    Module.FS_createDataFile('/shipped', 'Tables.dat', new Uint8Array(bytes), true, false, false);
-    Module.removeRunDependency('Tables.dat');
-  }, (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
+  putShipped('Tables.dat', shippedTables,
+             (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
+  // Without the design list the page still draws; its tons and points are then unknown.
+  putShipped('Designs.csv', shippedDesigns, () => Module.removeRunDependency('Designs.csv'));
 }];
 
 document.querySelector('script[src="musterwright.js"]').addEventListener('error', () => {

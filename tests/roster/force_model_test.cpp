@@ -260,4 +260,25 @@ TEST(ForceModel, AChosenDesignListIsInUseAndKeptRecordsNameIt) {
   EXPECT_TRUE(model.redraw(kept).notices.empty());
 }
 
+// A chosen design list stays in use over every table file until dropped; then the list found
+// beside the table file in use is in use again.
+TEST(ForceModel, AChosenDesignListOutlastsTableFiles) {
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  const std::shared_ptr<const DesignList> found = model.designs();
+  ASSERT_NE(found, nullptr);
+  const auto chosen =
+      std::make_shared<const DesignList>(readDesignList("design,tons,points\nMailfist,40,900\n",
+                                                        "mine.csv", "mine", {}, UnknownNames::quiet)
+                                             .list);
+  model.useDesignList(chosen);
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  EXPECT_EQ(model.designs(), chosen);
+  model.setBudget({"1000", ""});
+  EXPECT_NE(model.generate({"Davion", "Lance", "", "", false}, "7").error.find("design list mine"),
+            std::string::npos);
+  model.useDesignList(nullptr);
+  EXPECT_EQ(model.designs()->identity, found->identity);
+}
+
 }  // namespace

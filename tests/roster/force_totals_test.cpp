@@ -30,6 +30,39 @@ TEST(ForceTotals, TheTotalsLineSaysWhatIsMissing) {
   for (const auto& row : rows) EXPECT_EQ(totalsLine(row.totals), row.line);
 }
 
+TEST(ForceTotals, HeadingsAndRowsSayTheirNumbersAndWhatIsMissing) {
+  EXPECT_EQ(totalsWords({24000, 5230, 0, 0, 0}), "240 tons \u00b7 5,230 points");
+  EXPECT_EQ(totalsWords({3750, 999, 1, 2, 3}),
+            "37.5 tons \u00b7 999 points \u00b7 1 without tons \u00b7 2 without points "
+            "\u00b7 3 open");
+  const struct {
+    SlotNumbers numbers;
+    bool open;
+    std::string text;
+  } rows[] = {
+      {{6500, 1420},         false, "65 tons \u00b7 1,420 points"     },
+      {{std::nullopt, 0},    false, "tons unknown \u00b7 0 points"    },
+      {{2025, std::nullopt}, false, "20.25 tons \u00b7 points unknown"},
+      {{},                   true,  ""                                },
+  };
+  for (const auto& row : rows) EXPECT_EQ(slotNumbersText(row.numbers, row.open), row.text);
+}
+
+TEST(ForceTotals, ADrawWithAnotherDesignListIsNoticed) {
+  DesignList list;
+  list.name = "Designs";
+  list.identity = "0123456789abcdef";
+  EXPECT_EQ(designListChangeNotice(list.identity, &list), "");
+  EXPECT_EQ(designListChangeNotice("", nullptr), "");
+  for (const auto& [drawnWith, inUse] : {
+           std::pair<std::string, const DesignList*>{"fedcba9876543210", &list  },
+           {"",                 &list  },
+           {list.identity,      nullptr}
+  })
+    EXPECT_NE(designListChangeNotice(drawnWith, inUse).find("may differ"), std::string::npos)
+        << drawnWith;
+}
+
 TEST(ForceTotals, TheShippedListNumbersEveryNameOfTheShippedTablesInItsWeightClass) {
   const std::string tables = bytesOf(SHIPPED_TABLES);
   const DesignListRead list =

@@ -68,6 +68,19 @@ TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
             std::vector<std::string>{"Mailfist"});
 }
 
+// Names as near keep their order, a nearer name later in the list still wins, and a long
+// unknown name is ranked as a short one is.
+TEST(Collection, TheNearestNamesAreRankedInFullWhateverTheirLengths) {
+  const std::vector<std::string> names{"Abce", "Xbcd", "Abcf", "Abcd",    "Abcg",
+                                       "Ab",   "Zzzz", "Abcz", "Abcdefgh"};
+  EXPECT_EQ(nearestDesignNames("abcz", names), (std::vector<std::string>{"Abcz", "Abce", "Abcf"}));
+  EXPECT_EQ(nearestDesignNames("ABCDEFGHIJ", names),
+            (std::vector<std::string>{"Abcdefgh", "Abce", "Abcf"}));
+  EXPECT_EQ(nearestDesignNames(std::string(300, 'z') + "ab", names),
+            (std::vector<std::string>{"Zzzz", "Ab", "Abcz"}));
+  EXPECT_EQ(nearestDesignNames("", names), (std::vector<std::string>{"Ab", "Abce", "Xbcd"}));
+}
+
 TEST(Collection, OneCollectionWrittenDifferentlyHasOneIdentity) {
   const std::string identity = read("2 Mailfist\nGale Regent\nNew One\n").collection.identity;
   EXPECT_EQ(read("\xEF\xBB\xBF# mine\r\nnew one\r\n1 GALE REGENT\r\n\r\n02 mailfist\r\n")

@@ -25,6 +25,17 @@ PAGE = PAGE_BUILD / "musterwright.html"
 SHIPPED = (SOURCE / "data" / "Tables.dat").read_bytes()
 
 
+# A Davion list with the columns that lay out tables, and points for a budget.
+LAYOUT_LIST = "".join(f"{name},{tons},{points},{weight},mech,Davion,{rarity}\n" for name, tons,
+                      points, weight, rarity in [
+    ("Pike Runner", 25, 610, "Light", "common"), ("Lancer Wisp", 30, 700, "Light", "rare"),
+    ("Vigil Scout", 20, 480, "Light", "common"), ("Brass Warden", 50, 1100, "Medium", "common"),
+    ("Ember Marshal", 55, 1240, "Medium", "uncommon"), ("Crest Lancer", 45, 990, "Medium", "rare"),
+    ("Rampart", 70, 1500, "Heavy", "common"), ("Solar Knight", 65, 1420, "Heavy", "uncommon"),
+    ("Crown Bastion", 100, 2300, "Assault", "common"), ("Lionheart", 85, 1900, "Assault", "rare")])
+LAYOUT_LIST = "design,tons,points,weight_class,kind,factions,rarity\n" + LAYOUT_LIST
+
+
 def fnv1a64(data):
     """The checksum a link carries for a table file of one's own."""
     value = 0xCBF29CE484222325
@@ -41,19 +52,24 @@ def missing_tools():
 
 
 def seeded_cases():
-    """(header, choices, vehicles, seed, listing) for each case of seeded_listings.txt."""
+    """(header, choices, vehicles, seed, budget, listing) for each case of seeded_listings.txt;
+    the budget is (unit, band) or None."""
     cases = []
-    budgeted = False
+    skipped = False
     for line in (SOURCE / "tests/roster/seeded_listings.txt").read_text().splitlines():
         if line.startswith("@@ "):
-            # The page has no budget box yet: a case drawn within a budget is the command line's.
-            budgeted = "; points " in line or "; tons " in line
-            if budgeted:
-                continue
             *words, vehicles, seed = line[3:].split("; ")
-            cases.append([line, words, vehicles == "vehicles", seed.split()[1], ""])
-        elif cases and not budgeted:
-            cases[-1][4] += line + "\n"
+            budgets = []
+            while seed.split()[0] in ("points", "tons"):
+                budgets.insert(0, tuple(seed.split()))
+                *words, vehicles, seed = words + [vehicles]
+            # The budget box holds points or tons: a band of both is the command line's alone.
+            skipped = len(budgets) > 1
+            if not skipped:
+                cases.append([line, words, vehicles == "vehicles", seed.split()[1],
+                              budgets[0] if budgets else None, ""])
+        elif cases and not skipped:
+            cases[-1][5] += line + "\n"
     return cases
 
 
@@ -82,8 +98,16 @@ class Page(unittest.TestCase):
             time.sleep(0.05)
         self.fail(f"the page at {url} did not start: {self.value('Message', 'textContent')}")
 
-    def generate(self, words, vehicles, seed):
+    def generate(self, words, vehicles, seed, budget=None):
+        """Generates with the lists' `words`, the vehicles box, `seed` and `budget`, (unit, band)
+        or None for an empty budget box."""
         from selenium.webdriver.support.select import Select
+
+        unit, band = budget or ("points", "")
+        Select(self.driver.find_element("id", "BudgetUnit")).select_by_value(unit)
+        budget_box = self.driver.find_element("id", "BudgetText")
+        budget_box.clear()
+        budget_box.send_keys(band)
 
         for list_id, word in zip(("HouseBox", "SizeBox", "WeightBox", "ExperienceBox"), words):
             if word is not None:  # None leaves the list on its placeholder
@@ -104,11 +128,21 @@ class Page(unittest.TestCase):
 
     def test_every_seeded_case_lists_its_force(self):
         self.open(PAGE.as_uri())
-        for header, words, vehicles, seed, listing in seeded_cases():
+        # The seeded budgets count in the shipped design list, here imported as one's own.
+        self.driver.find_element("id", "DesignFileInput").send_keys(str(SOURCE / "data/Designs.csv"))
+        self.wait_for(lambda: "(yours)" in self.value("DesignListState", "textContent"),
+                      "Designs.csv was not imported")
+        for header, words, vehicles, seed, budget, listing in seeded_cases():
             with self.subTest(header):
-                self.generate(words, vehicles, seed)
+                self.generate(words, vehicles, seed, budget)
                 self.assertEqual(self.value("MechBox") + "\n", listing)
-                self.assertEqual(self.value("SeedLabel"), f"Seed: {seed}")
+                caption = self.value("SeedLabel")
+                if budget:
+                    self.assertTrue(caption.startswith(f"Seed: {seed} \u00b7 ") and
+                                    caption.endswith(" " + budget[0]), caption)
+                else:
+                    self.assertEqual(caption, f"Seed: {seed}")
+        self.driver.execute_script("document.getElementById('ShippedDesigns').click()")
 
     def test_a_link_draws_its_force_again_and_a_bad_one_draws_nothing(self):
         self.open(PAGE.as_uri())
@@ -309,6 +343,71 @@ class Page(unittest.TestCase):
         self.generate([], True, "42")
         self.assertEqual(self.value("MechBox"), shipped_listing)
 
+    def downloaded(self, name):
+        path = self.folder / name
+        self.wait_for(path.exists, f"{name} was not downloaded")
+        time.sleep(0.2)
+        return path.read_bytes()
+
+    def test_my_list_its_tables_and_a_budget_draw_the_command_lines_force(self):
+        lists = self.folder / "lists"
+        lists.mkdir()
+        mine = lists / "mine.csv"
+        mine.write_text(LAYOUT_LIST)
+        (lists / "bad.csv").write_text("design,tons,points\nPike Runner,25,lots\n")
+        self.open(PAGE.as_uri())
+        if self.driver.find_element("id", "ShippedTables").is_displayed():
+            self.driver.find_element("id", "ShippedTables").click()
+        self.driver.find_element("css selector", "#DesignPanel summary").click()
+        state = lambda: self.value("DesignListState", "textContent")
+        findings = lambda: self.value("DesignFindings", "textContent")
+        self.driver.find_element("id", "DesignFileInput").send_keys(str(mine))
+        self.wait_for(lambda: "mine.csv (yours)" in state(), "mine.csv was not taken")
+        self.assertIn('mine.csv, line 2: "Pike Runner" is in no table', findings())
+        self.driver.find_element("id", "DesignFileInput").send_keys(str(lists / "bad.csv"))
+        self.wait_for(lambda: "bad.csv, line 2" in findings(), "bad.csv's row was not named")
+        self.assertIn("mine.csv (yours)", state())
+        self.driver.find_element("id", "ExportDesigns").click()
+        self.assertEqual(self.downloaded("mine.csv").decode(), LAYOUT_LIST)
+
+        self.driver.find_element("id", "LayOutTables").click()
+        report = self.value("MadeTablesReport", "textContent")
+        self.assertTrue(report.startswith("Tables laid out from mine.csv over Tables.dat."), report)
+        made = subprocess.run([CLI, "--make-tables", "mine.csv", "--tables", SOURCE /
+                               "data/Tables.dat"], cwd=self.folder, capture_output=True, check=True)
+        self.driver.find_element("id", "DownloadMadeTables").click()
+        self.assertEqual(self.downloaded("mine-tables.dat"), made.stdout)
+        self.driver.find_element("id", "UseMadeTables").click()
+        self.wait_for(lambda: "mine-tables.dat (yours)" in self.value("TablesInUse", "textContent"),
+                      "the laid-out tables were not put in use")
+
+        def cli(*more):
+            return subprocess.run([CLI, "--faction", "Davion", "--size", "Company", "--seed", "5",
+                                   "--designs", "mine.csv", "--tables", "mine-tables.dat", *more],
+                                  cwd=self.folder, capture_output=True, text=True)
+        for unit, band in (("points", "12000"), ("tons", "700-800.5"), ("points", "1-2")):
+            with self.subTest(f"{unit} {band}"):
+                self.generate(["Davion", "Company", None, None], False, "5", (unit, band))
+                expected = cli(f"--{unit}", band)
+                if expected.returncode != 0:
+                    refusal = expected.stderr.removeprefix("musterwright-cli: ").strip()
+                    self.assertIn(refusal[1:], self.value("Message", "textContent"))
+                    continue
+                self.assertEqual(self.value("MechBox") + "\n", expected.stdout)
+                self.assertIn(f"{unit}=", self.driver.current_url)
+                self.assertTrue(self.value("SeedLabel").endswith(" " + unit))
+        self.generate(["Davion", "Company", None, None], False, "5", ("points", "12000"))
+        self.driver.find_element("css selector", "#Roster [data-action='2.1']").click()
+        rolled = self.value("MechBox") + "\n"
+        self.assertEqual(rolled, cli("--points", "12000", "--reroll", "2.1").stdout)
+        link = self.driver.current_url
+        self.open(link)
+        self.assertEqual((self.value("MechBox") + "\n", self.value("BudgetText")), (rolled, "12000"))
+        self.assertTrue(state().startswith("Design list: mine.csv (yours)"), "not remembered")
+        self.driver.execute_script("document.getElementById('ShippedDesigns').click();"
+                                   "document.getElementById('ShippedTables').click();"
+                                   "document.getElementById('BudgetText').value = ''")
+
     def test_save_downloads_the_edited_box_with_cr_lf_line_ends(self):
         from selenium.webdriver.common.keys import Keys
 
@@ -344,8 +443,9 @@ class Page(unittest.TestCase):
         group, after the force's own heading."""
         return self.driver.execute_script(
             "const text = (part) => part.textContent;"
-            "return [text(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
-            "'#Roster section')].map((section) => [text(section.querySelector('h3')), "
+            "const title = (heading) => heading.firstChild.textContent;"
+            "return [title(document.querySelector('#Roster h2')), ...[...document.querySelectorAll("
+            "'#Roster section')].map((section) => [title(section.querySelector('h3')), "
             "[...section.querySelectorAll('.slot')].map((row) => [...row.querySelectorAll("
             "'.design, .kind, .class, .skill')].map(text))])]")
 
@@ -375,6 +475,37 @@ class Page(unittest.TestCase):
                         [slot["design"], kinds[slot["kind"]], slot["weight_class"],
                          f"P {slot['piloting']}", f"G {slot['gunnery']}"] for slot in group["slots"]])
                 self.assertEqual(len(groups), len(data["groups"]))
+
+    def test_the_roster_shows_the_command_lines_tons_and_points(self):
+        import json
+
+        def words(tons, points):
+            return f"{tons:g} tons \u00b7 {points:,} points"
+
+        for args in (["--faction", "Davion", "--size", "Company", "--seed", "7"],
+                     ["--faction", "Jade Falcon", "--size", "Galaxy", "--vehicles", "--seed", "8"]):
+            with self.subTest(args):
+                run = lambda *more: subprocess.run(
+                    [CLI, *args, *more, "--tables", SOURCE / "data/Tables.dat"],
+                    capture_output=True, text=True, check=True).stdout
+                total = run("--totals").splitlines()[-1]
+                data = json.loads(run("--format", "json"))
+                self.open(PAGE.as_uri() + f"#house={args[1]}&size={args[3]}&seed={args[-1]}" +
+                          ("&vehicles=1" if "--vehicles" in args else ""))
+                shown = self.driver.execute_script(
+                    "const text = (part) => part.textContent;"
+                    "return [text(document.querySelector('#Roster h2 .totals')), "
+                    "...[...document.querySelectorAll('#Roster section')].map((section) => "
+                    "[text(section.querySelector('h3 .totals')), "
+                    "[...section.querySelectorAll('.numbers')].map(text)])]")
+                self.assertEqual("Total: " + shown[0][3:].replace(" \u00b7 ", ", "), total)
+                self.assertIn("&d=", self.driver.current_url)
+                for (heading, numbers), group in zip(shown[1:], data["groups"]):
+                    self.assertEqual(heading[3:], words(group["totals"]["tons"],
+                                                        group["totals"]["points"]))
+                    self.assertEqual(numbers, [words(slot["tons"], slot["points"])
+                                               for slot in group["slots"]])
+                self.assertEqual(len(shown) - 1, len(data["groups"]))
 
     def test_taps_roll_again_and_undo_redo_back_and_reload_bring_forces_back(self):
         from selenium.webdriver.common.keys import Keys

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// The page's design list and the tables laid out from it: importing a list of one's own (the page
+// keeps its bytes in browser storage and hands them over here), dropping it for the list found
+// beside the table file, the bytes to export, and the table file laid out from the list in use
+// over the table file in use, with its report. Every check, message and byte is the engine's;
+// none throws into the page.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "generator/layout_columns.h"
+#include "roster/made_tables_data.h"
+#include "tables/table_making.h"
+#include "web/page_engine.h"
+#include "web/page_tables.h"
+
+namespace {
+
+using emscripten::val;
+
+// The lines of `message`, blank ones left out.
+val linesOf(const std::string& message) {
+  val lines = val::array();
+  for (std::size_t start = 0; start <= message.size();) {
+    const std::size_t end = std::min(message.find('\n', start), message.size());
+    if (end > start) lines.call<void>("push", message.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+val arrayOf(const std::vector<std::string>& texts) {
+  val array = val::array();
+  for (const std::string& text : texts) array.call<void>("push", text);
+  return array;
+}
+
+val bytesOf(const std::string& bytes) {
+  return val(emscripten::typed_memory_view(bytes.size(),
+                                           reinterpret_cast<const unsigned char*>(bytes.data())))
+      .call<val>("slice");
+}
+
+// The file name the page gives the design list in use: the user's own, else the found list's.
+std::string listFileName(const DesignList& list) {
+  return chosenDesignFileName().empty() ? list.name + ".csv" : chosenDesignFileName();
+}
+
+// The design list in use: {name (its file name, "" for none), identity, designs (how many rows
+// it has), chosen (whether it is the user's), notice (why a list found beside the table file is
+// not used, "" when it is or none was found)}.
+val designListInUse() {
+  val result = val::object();
+  const std::shared_ptr<const DesignList> list = pageModel().designs();
+  result.set("name", list ? listFileName(*list) : std::string());
+  result.set("identity", list ? list->identity : std::string());
+  result.set("designs", list ? static_cast<double>(list->designs.size()) : 0.0);
+  result.set("chosen", !chosenDesignFileName().empty());
+  result.set("notice", pageModel().designListNotice());
+  return result;
+}
+
+// Makes `bytes`, the user's design list `name`, the list in use when it reads:
+// designListInUse() with notices and warnings (each naming its line); or {errors: every
+// problem, one a line}, the list in use staying.
+val useDesignList(const std::string& bytes, const std::string& name) {
+  try {
+    const DesignListRead read = useChosenDesigns(bytes, name);
+    val result = designListInUse();
+    result.set("notices", arrayOf(read.notices));
+    result.set("warnings", arrayOf(read.warnings));
+    return result;
+  } catch (const std::exception& error) {
+    val result = val::object();
+    result.set("errors", linesOf(error.what()));
+    return result;
+  }
+}
+
+// Drops the user's design list; designListInUse() after.
+val forgetDesignList() {
+  forgetChosenDesigns();
+  return designListInUse();
+}
+
+// The bytes of the user's design list, as a Uint8Array, for its export.
+val designListBytes() {
+  return bytesOf(chosenDesignBytes());
+}
+
+// Lays out tables from the design list in use over the table file in use, as `--make-tables`
+// does: {name (the file's name: the list's, "-tables.dat"), bytes (a Uint8Array), report
+// (madeTablesText)}; or {errors: every problem, one a line}, when nothing could be laid out.
+val layOutTables() {
+  val result = val::object();
+  try {
+    const std::shared_ptr<const TableText> tables = pageModel().tables();
+    if (!tables) throw std::runtime_error("No table file is in use to lay the tables out over.");
+    const std::shared_ptr<const DesignList> list = pageModel().designs();
+    if (!list) throw std::runtime_error("No design list is in use to lay tables out from.");
+    const std::string listName = listFileName(*list);
+    const std::string baseName = tables->name.filename().string();
+    const std::string stem = std::filesystem::path(listName).stem().string();
+    // The user's list read again as the command line reads a list to lay out: without the table
+    // file's names, so that every row keeps its own spelling.
+    const DesignList laidOut =
+        chosenDesignFileName().empty()
+            ? *list
+            : readDesignList(chosenDesignBytes(), listName, stem, {}, UnknownNames::quiet).list;
+    const TableMaking making =
+        makeTableFile(tables->bytes, baseName, layoutDesigns(laidOut, listName), listName);
+    if (!making.problems.empty()) {
+      val problems = arrayOf(making.problems);
+      problems.call<void>("push", "The tables of " + listName + " were not laid out.");
+      result.set("errors", problems);
+      return result;
+    }
+    result.set("name", stem + "-tables.dat");
+    result.set("bytes", bytesOf(making.bytes));
+    result.set("report", madeTablesText(making, listName, baseName));
+  } catch (const std::exception& error) {
+    result.set("errors", linesOf(error.what()));
+  }
+  return result;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(musterwright_designs) {
+  emscripten::function("designListInUse", &designListInUse);
+  emscripten::function("useDesignList", &useDesignList);
+  emscripten::function("forgetDesignList", &forgetDesignList);
+  emscripten::function("designListBytes", &designListBytes);
+  emscripten::function("layOutTables", &layOutTables);
+}

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// The page's budget box and its design list panel. The budget box, beside the seed, holds a band
+// in points or in tons ("6000" or "5700-6000") that every Generate draws within; a force drawn
+// again from the history or a link puts its own band back in the box. The panel imports a design
+// list (kept in browser storage, as a table file of one's own is) and exports it, shows what its
+// rows say, goes back to the shipped list, and lays out tables from the list in use over the
+// table file in use, showing the report, then uses the result (kept as the table file in use)
+// or downloads it. The engine (design_binding.cpp) reads every list and lays out every table.
+
+const kStoredListName = 'musterwright.designList.name';
+const kStoredListBytes = 'musterwright.designList.bytes';
+
+// The tables laid out last, {name, bytes, report}, until the design list changes.
+let madeTables = null;
+
+// The budget box as a draw request carries it: {points, tons}, the unit not chosen empty.
+function budgetRequest() {
+  const text = element('BudgetText').value.trim();
+  return element('BudgetUnit').value === 'tons' ? {points: '', tons: text} :
+                                                  {points: text, tons: ''};
+}
+
+// Puts the band `run` was drawn within into the budget box (empty for none).
+function showBudgetOf(run) {
+  const tons = run.points === '' && run.tons !== '';
+  element('BudgetUnit').value = tons ? 'tons' : 'points';
+  element('BudgetText').value = tons ? run.tons : run.points;
+}
+
+// Adds the band of `entry` to `link`.
+function addBudgetToLink(link, entry) {
+  if (entry.points) link.set('points', entry.points);
+  if (entry.tons) link.set('tons', entry.tons);
+}
+
+function download(bytes, name, type) {
+  const anchor = document.createElement('a');
+  anchor.href = URL.createObjectURL(new Blob([bytes], {type}));
+  anchor.download = name;
+  anchor.click();
+  setTimeout(() => URL.revokeObjectURL(anchor.href), 60000);
+}
+
+// Shows `lines` (a list's warnings or refusals, each naming its row) in the panel.
+function showDesignFindings(lines) {
+  const list = element('DesignFindings');
+  list.replaceChildren(...lines.map((line) => make('li', line)));
+  list.hidden = lines.length === 0;
+}
+
+function forgetMadeTables() {
+  madeTables = null;
+  element('UseMadeTables').disabled = true;
+  element('DownloadMadeTables').disabled = true;
+  element('MadeTables').hidden = true;
+}
+
+function showDesignListState() {
+  const list = Module.designListInUse();
+  const state = element('DesignListState');
+  if (list.name === '') {
+    state.textContent = 'Design list: none, so a budget cannot be counted; import one. ' +
+                        list.notice;
+  } else {
+    const designs = `${list.designs} design${list.designs === 1 ? '' : 's'}`;
+    state.textContent = `Design list: ${list.name} (${list.chosen ? 'yours' : 'shipped'}) \u00b7 ` +
+                        `${designs} \u00b7 ${list.identity.slice(0, 8)}`;
+  }
+  element('ShippedDesigns').hidden = !list.chosen;
+  element('ShippedDesigns').disabled = !list.chosen;
+  element('ExportDesigns').disabled = !list.chosen;
+  element('LayOutTables').disabled = list.name === '';
+  forgetMadeTables();
+}
+
+function storeDesignList(name, bytes) {
+  try {
+    if (name === null) {
+      localStorage.removeItem(kStoredListName);
+      localStorage.removeItem(kStoredListBytes);
+    } else {
+      localStorage.setItem(kStoredListBytes, toBase64(bytes));
+      localStorage.setItem(kStoredListName, name);
+    }
+    return '';
+  } catch (error) {
+    return error.message;
+  }
+}
+
+// Imports the design list `file`; a refused one shows every problem with its row, and the list
+// in use stays.
+async function importDesignList(file) {
+  const tools = element('DesignTools');
+  let bytes;
+  try {
+    bytes = new Uint8Array(await file.arrayBuffer());
+  } catch (error) {
+    showMessage(`${file.name} could not be read (${error.message}); nothing changed.`, 'failure',
+                tools);
+    return;
+  }
+  const read = Module.useDesignList(bytes, file.name);
+  if (read.errors !== undefined) {
+    showDesignFindings(read.errors);
+    showMessage(`${file.name} was not imported; the design list in use stays. Its problems are ` +
+                'listed under My design list.', 'failure', tools);
+    return;
+  }
+  showDesignListState();
+  showDesignFindings([...read.notices, ...read.warnings]);
+  const kept = storeDesignList(read.name, bytes);
+  showMessage(kept === '' ? `${read.name} is the design list in use.` :
+                            `${read.name} is in use, but the browser would not keep it for your ` +
+                            `next visit (${kept}); import it again then.`,
+              kept === '' ? 'notice' : 'failure', tools);
+}
+
+function useShippedDesignList() {
+  Module.forgetDesignList();
+  storeDesignList(null);
+  showDesignListState();
+  showDesignFindings([]);
+  showMessage('');
+}
+
+function exportDesignList() {
+  const list = Module.designListInUse();
+  download(Module.designListBytes(), list.name, 'text/csv');
+}
+
+function layOutTables() {
+  forgetMadeTables();
+  const made = Module.layOutTables();
+  const report = element('MadeTablesReport');
+  if (made.errors !== undefined) {
+    showDesignFindings(made.errors);
+    showMessage('No tables were laid out; the reasons are listed under My design list.',
+                'failure', element('MadeTablesTools'));
+    return;
+  }
+  madeTables = made;
+  showDesignFindings([]);
+  report.textContent = made.report;
+  element('MadeTables').hidden = false;
+  element('UseMadeTables').disabled = false;
+  element('DownloadMadeTables').disabled = false;
+  showMessage('');
+}
+
+function useMadeTables() {
+  if (madeTables !== null) chooseTables(new File([madeTables.bytes], madeTables.name));
+}
+
+// The design list kept from an earlier visit, read again, or the shipped one.
+function restoreDesignList() {
+  let name = null;
+  let stored = null;
+  try {
+    name = localStorage.getItem(kStoredListName);
+    stored = localStorage.getItem(kStoredListBytes);
+  } catch {
+    // Storage closed to the page: the shipped list is in use.
+  }
+  if (name !== null && stored !== null) {
+    let read = {errors: ['its bytes could not be read back']};
+    try {
+      read = Module.useDesignList(fromBase64(stored), name);
+    } catch {
+      // The message below says so.
+    }
+    if (read.errors !== undefined) {
+      showDesignFindings(read.errors);
+      showMessage(`The design list kept from your last visit, ${name}, no longer reads; the ` +
+                  'shipped one is in use.');
+    }
+  }
+  showDesignListState();
+}
+
+function startDesignPanel() {
+  restoreDesignList();
+  onEnter(element('BudgetText'), () => element('GButton').click());
+  const fileInput = element('DesignFileInput');
+  element('ImportDesigns').addEventListener('click', () => fileInput.click());
+  fileInput.addEventListener('change', () => {
+    if (fileInput.files.length > 0) importDesignList(fileInput.files[0]);
+    fileInput.value = '';
+  });
+  element('ExportDesigns').addEventListener('click', exportDesignList);
+  element('ShippedDesigns').addEventListener('click', useShippedDesignList);
+  element('LayOutTables').addEventListener('click', layOutTables);
+  element('UseMadeTables').addEventListener('click', useMadeTables);
+  element('DownloadMadeTables').addEventListener(
+      'click', () => download(madeTables.bytes, madeTables.name, 'application/octet-stream'));
+}
