@@ -69,16 +69,57 @@ std::vector<std::string> ForceModel::useTables(TableText tables) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
-  designListFile_ = locateDesignList(tables_->name);
-  FoundDesignList found = foundDesignList(tables_->name);
-  foundDesigns_ =
-      found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
-  designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
-  designListNotice_ = std::move(found.notice);
+  readDesigns();
   return findings_;
 }
 
+void ForceModel::readDesigns() {
+  designNoticeShown_ = false;
+  designListNotice_.clear();
+  FoundDesignList found = foundDesignList(tables_->name);
+  foundDesigns_ =
+      found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
+  designListFile_ = locateDesignList(tables_->name);
+  if (!chosenDesignFile_) {
+    designListNotice_ = std::move(found.notice);
+    designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
+    return;
+  }
+  designListFile_ = chosenDesignFile_;
+  try {
+    chosenDesigns_ = std::make_shared<const DesignList>(
+        readDesignListFile(*chosenDesignFile_, {}, UnknownNames::quiet).list);
+    designs_ = chosenDesigns_;
+  } catch (const DesignListError& error) {
+    chosenDesigns_.reset();
+    designs_.reset();
+    designListNotice_ = chosenDesignFile_->string() + " is not used:\n" + error.what();
+  }
+}
+
+DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path> path) {
+  if (!path) {
+    chosenDesignFile_.reset();
+    chosenDesigns_.reset();
+    if (tables_) readDesigns();
+    return {};
+  }
+  if (!tables_) {
+    chosenDesignFile_ = std::move(path);
+    return {};
+  }
+  DesignListRead read = readDesignListFile(
+      *path, slotDesignNames(tables_->bytes, tables_->name.string()), UnknownNames::warn);
+  chosenDesigns_ = std::make_shared<const DesignList>(read.list);
+  designs_ = chosenDesigns_;
+  designListFile_ = path;
+  chosenDesignFile_ = std::move(path);
+  designListNotice_.clear();
+  return read;
+}
+
 void ForceModel::useDesignList(std::shared_ptr<const DesignList> list) {
+  chosenDesignFile_.reset();
   chosenDesigns_ = std::move(list);
   designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
 }
@@ -181,6 +222,14 @@ ForceView ForceModel::redraw(const ForceRecord& record) {
   const std::optional<Collection>& now = drawn_->choices.collection;
   if (record.collectionIdentity != (now ? now->identity : ""))
     notices.push_back(collectionChangeNotice(record, now));
+  const std::shared_ptr<const DesignList>& list = drawn_->designs;
+  if (!record.designsIdentity.empty() && record.designsIdentity != (list ? list->identity : ""))
+    notices.push_back(
+        "This force was drawn with the design list " + record.designsName + " (" +
+        shortIdentity(record.designsIdentity) + "); " +
+        (list ? "the list in use is " + list->name + " (" + shortIdentity(list->identity) + ")"
+              : "no design list is in use") +
+        ", so its budget and totals may differ.");
   std::erase(notices, std::string());
   return drawnView(std::move(notices));
 }
@@ -254,6 +303,10 @@ std::optional<ForceRecord> ForceModel::shownRecord() const {
     record.collectionIdentity = collection->identity;
   }
   record.budget = drawn_->budget;
+  if (drawn_->designs) {
+    record.designsName = drawn_->designs->name;
+    record.designsIdentity = drawn_->designs->identity;
+  }
   return record;
 }
 
@@ -280,6 +333,8 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
 
 ForceView ForceModel::drawnView(std::vector<std::string> notices) {
   ForceView view = viewOf(std::move(notices), true);
+  if (!designNoticeShown_ && !designListNotice_.empty()) view.notices.push_back(designListNotice_);
+  designNoticeShown_ = true;
   if (!findingsShown_) view.tableFindings = findings_;
   findingsShown_ = true;
   return view;
@@ -304,6 +359,11 @@ std::string describeRecord(const ForceRecord& record) {
                           record.collectionName, record.collectionIdentity, choices.unique);
   } catch (const std::exception&) {
     caption = "Seed: " + record.seed;
+  }
+  try {
+    if (!record.budget.empty()) caption += " \u00b7 " + bandText(bandOf(record.budget));
+  } catch (const BandError&) {
+    caption += " \u00b7 budget " + record.budget.points + record.budget.tons;
   }
   return line + " \u00b7 " + caption;
 }

@@ -48,6 +48,10 @@ struct ForceRecord {
   std::string collectionIdentity;
   // The budget drawn within, as typed; empty for a force drawn without one.
   BudgetText budget;
+  // The design list the numbers came from: its name and identity, both "" for none (and in a
+  // record kept before lists were).
+  std::string designsName;
+  std::string designsIdentity;
 };
 
 // What a front end shows after an operation.
@@ -75,8 +79,9 @@ struct ForceView {
   // The budget boxes as they stand after the operation (a redrawn record sets them to match it).
   BudgetText budget;
   // What the player should be told beside the force, in this order: the record's table file
-  // differs from the one in use, its collection differs from the one drawn from, slots stayed
-  // open (generate and redraw only).
+  // differs from the one in use, its collection differs from the one drawn from, its design list
+  // differs from the one in use, slots stayed open (generate and redraw only), the design list
+  // in use was refused (once).
   std::vector<std::string> notices;
   // The check findings (tableWarning) of the table file in use, for the first force drawn
   // from it since it came into use; none after that, and none for a sound file.
@@ -90,20 +95,29 @@ class ForceModel {
   // A step of a front end's undo stack that the model has not been told of yet (placeStep).
   static constexpr int kUnplaced = std::numeric_limits<int>::max();
 
-  // Makes `tables` the table file in use for the draws that follow, with the design list found
-  // beside it (foundDesignList, design_source.h); a force shown keeps re-rolling from the file it
-  // was drawn from. Returns the file's check findings (tableWarning), none for a sound file.
+  // Makes `tables` the table file in use for the draws that follow, with the design list chosen
+  // (chooseDesignList) read against it, or else the one found beside it (foundDesignList,
+  // design_source.h); a force shown keeps re-rolling from the file it was drawn from. Returns the
+  // file's check findings (tableWarning), none for a sound file.
   std::vector<std::string> useTables(TableText tables);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
-  // The design list found with the table file in use: null when none was found or it was
-  // refused; its file (so that no save overwrites it), none when none was found; and why a
-  // found list is not used ("" when it is, or none was found).
+  // Makes the list at `path` the design list in use, read against the table file in use with
+  // its names in no table warned of; none goes back to the list found beside the table file.
+  // Returns the list's notices and warnings (none when no table file is in use yet: it is read
+  // with the next). Throws DesignListError, the list in use unchanged, for a list refused.
+  DesignListRead chooseDesignList(std::optional<std::filesystem::path> path);
+  // The list chosen, none while the one found beside the table file is used.
+  const std::optional<std::filesystem::path>& chosenDesignList() const { return chosenDesignFile_; }
+  // The design list in use: null when none was found or it was refused; its file (so that no
+  // save overwrites it), none when none was found; and why the list is not used ("" when it is,
+  // or none was found), told once beside the next force drawn.
   std::shared_ptr<const DesignList> designs() const { return designs_; }
   const std::optional<std::filesystem::path>& designListFile() const { return designListFile_; }
   const std::string& designListNotice() const { return designListNotice_; }
   // Makes `list` the design list in use in place of the one found beside the table file, for
-  // the draws that follow, whatever table file comes into use; null goes back to the one found.
+  // the draws that follow, whatever table file comes into use (a list chosen by its file is
+  // forgotten); null goes back to the one found.
   void useDesignList(std::shared_ptr<const DesignList> list);
   // Tells the model the checksum of the table file shipped with the program: a record that
   // names no checksum was drawn from it, and the file in use is named after it when its bytes
@@ -179,6 +193,8 @@ class ForceModel {
   };
 
   CollectionRead readHeld(const TableText& tables) const;
+  // Reads the design list chosen, or else the one found beside the table file in use.
+  void readDesigns();
   std::optional<ForceView> draw(Selection choices, const std::string& seedText,
                                 const std::string& rerollText);
   // What a front end shows of the force shown, with `notices`, and after a draw (`drawn`) the
@@ -193,7 +209,9 @@ class ForceModel {
   std::shared_ptr<const DesignList> chosenDesigns_;
   std::shared_ptr<const DesignList> foundDesigns_;
   std::optional<std::filesystem::path> designListFile_;
+  std::optional<std::filesystem::path> chosenDesignFile_;  // read again with each table file
   std::string designListNotice_;
+  bool designNoticeShown_ = false;
   std::vector<std::string> findings_;
   bool findingsShown_ = false;
   std::string shippedChecksum_;
@@ -206,7 +224,7 @@ class ForceModel {
 
 // One line naming `record` for a list of forces: "Davion, Company, Heavy, Veteran, vehicles ·
 // Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1" ("Random" for
-// an empty word; the seed part as seedCaption words it).
+// an empty word; the seed part as seedCaption words it), then the budget's band.
 std::string describeRecord(const ForceRecord& record);
 
 #endif

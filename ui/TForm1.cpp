@@ -28,6 +28,7 @@
 #include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
+#include "ui/made_tables_dialog.h"
 #include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
 #include "ui/question_box.h"
@@ -59,6 +60,20 @@ Selection chosenWords(const Ui::TForm1& ui) {
           chosenWord(ui.ExperienceBox), ui.Vehicle->isChecked()};
 }
 
+// The budget typed in the budget box, in what its kind list counts.
+BudgetText typedBudget(const Ui::TForm1& ui) {
+  const std::string text = ui.BudgetBox->text().trimmed().toStdString();
+  if (ui.BudgetKind->currentIndex() == 1) return {"", text};
+  return {text, ""};
+}
+
+// Sets the budget boxes to `budget` (points first where it has both).
+void showBudget(const Ui::TForm1& ui, const BudgetText& budget) {
+  const bool tons = budget.points.empty() && !budget.tons.empty();
+  ui.BudgetKind->setCurrentIndex(tons ? 1 : 0);
+  ui.BudgetBox->setText(QString::fromStdString(tons ? budget.tons : budget.points));
+}
+
 void choose(QComboBox* list, const std::string& word) {
   list->setCurrentIndex(list->findText(QString::fromStdString(word)));
 }
@@ -85,10 +100,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   WindowParts parts;
   parts.topRow = {ui_.HouseBox, ui_.SizeBox, ui_.ExperienceBox, ui_.WeightBox};
   parts.listing = ui_.MechBox;
-  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile,  ui_.FileName,
-                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox, ui_.SeedLabel};
-  parts.column << ui_.TotalsLabel << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox
-               << ui_.UniqueBox;
+  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile, ui_.FileName,
+                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
+  parts.column << ui_.BudgetKind << ui_.BudgetBox << ui_.SeedLabel << ui_.TotalsLabel
+               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
   layOutWindow(this, parts);
   WireButtonsAndKeys();
   WireListing();
@@ -103,6 +118,7 @@ void TForm1::WireButtonsAndKeys() {
   connect(ui_.GButton, &QPushButton::clicked, this, &TForm1::GButtonClick);
   connect(ui_.ToFile, &QPushButton::clicked, this, &TForm1::ToFileClick);
   connect(ui_.FileName, &QLineEdit::returnPressed, this, &TForm1::ToFileClick);
+  connect(ui_.BudgetBox, &QLineEdit::returnPressed, this, &TForm1::GButtonClick);
   connect(ui_.SaveAsButton, &QPushButton::clicked, this, &TForm1::SaveAsClick);
   connect(ui_.PrintButton, &QPushButton::clicked, this, &TForm1::PrintClick);
   connect(ui_.CollectionButton, &QPushButton::clicked, this, &TForm1::CollectionClick);
@@ -127,6 +143,22 @@ void TForm1::WireButtonsAndKeys() {
   };
   for (const auto& [sequence, handler] : keys)
     connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+  {
+    const QString chosen = windowSettings().value(QStringLiteral("designs/file")).toString();
+    if (!chosen.isEmpty()) static_cast<void>(model_.chooseDesignList(pathOf(chosen)));
+  }
+  auto* designs = new QAction(QStringLiteral("Design List…"), this);
+  designs->setObjectName(QStringLiteral("DesignListAction"));
+  connect(designs, &QAction::triggered, this, &TForm1::ChooseDesignList);
+  addAction(designs);
+  auto* shipped = new QAction(QStringLiteral("Shipped Design List"), this);
+  shipped->setObjectName(QStringLiteral("ShippedDesignsAction"));
+  connect(shipped, &QAction::triggered, this, [this] { UseDesignList(QString()); });
+  addAction(shipped);
+  auto* made = new QAction(QStringLiteral("Tables From My List…"), this);
+  made->setObjectName(QStringLiteral("MadeTablesAction"));
+  connect(made, &QAction::triggered, this, &TForm1::MadeTablesClick);
+  addAction(made);
   auto* odds = new QAction(QStringLiteral("Odds…"), this);
   odds->setShortcut(Qt::CTRL | Qt::Key_D);
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
@@ -190,6 +222,7 @@ void TForm1::GButtonClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
+  model_.setBudget(typedBudget(ui_));
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
@@ -197,7 +230,8 @@ void TForm1::ToFileClick() {
   try {
     const std::string fileName = pathOf(ui_.FileName->text());
     refuseTableFile(fileName, tables_.path());
-    refuseDesignList(fileName, locateDesignList(tables_.path()));
+    const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
+    refuseDesignList(fileName, chosen ? chosen : locateDesignList(tables_.path()));
     saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -249,6 +283,56 @@ void TForm1::ChooseTableFile() {
   dialog->open();
 }
 
+void TForm1::ChooseDesignList() {
+  const std::optional<std::filesystem::path>& inUse = model_.designListFile();
+  auto* dialog = new QFileDialog(
+      this, QStringLiteral("Choose Design List"),
+      QString::fromStdString(inUse ? inUse->string() : tables_.path().parent_path().string()),
+      QStringLiteral("Design lists (*.csv);;All files (*)"));
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, &TForm1::UseDesignList);
+  dialog->open();
+}
+
+void TForm1::UseDesignList(const QString& file) {
+  try {
+    RefreshTables();
+    const DesignListRead read = model_.chooseDesignList(
+        file.isEmpty() ? std::nullopt : std::optional<std::filesystem::path>(pathOf(file)));
+    windowSettings().setValue(QStringLiteral("designs/file"), file);
+    QStringList told;
+    for (const std::string& line : read.notices) told << QString::fromStdString(line);
+    for (const std::string& line : read.warnings) told << QString::fromStdString(line);
+    if (!told.isEmpty()) showNotice(this, told.join(u'\n'));
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
+  }
+}
+
+void TForm1::MadeTablesClick() {
+  const std::optional<std::filesystem::path>& list = model_.chosenDesignList();
+  if (!list) {
+    showError(this, QStringLiteral("Choose your design list first (Design List…): the tables are "
+                                   "laid out from its weight_class, kind, factions and rarity "
+                                   "columns."));
+    return;
+  }
+  try {
+    tables_.refresh();
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+    return;
+  }
+  auto* dialog = new MadeTablesDialog(
+      tables_.path(), *list, [this](const std::filesystem::path& made) { UseTableFile(made); },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+}
+
 void TForm1::OddsClick() {
   try {
     tables_.refresh();
@@ -256,7 +340,7 @@ void TForm1::OddsClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(this, tables_.path(), chosenWords(ui_));
+  openOddsDialog(this, tables_.path(), chosenWords(ui_), model_.designs(), model_.designListFile());
 }
 
 void TForm1::CollectionClick() {
@@ -332,6 +416,7 @@ void TForm1::DrawRecent(int index) {
     ui_.Vehicle->setChecked(recent.choices.withVehicles);
     ui_.OwnedBox->setChecked(view.drawFromCollection);
     ui_.UniqueBox->setChecked(view.eachDesignOnce);
+    showBudget(ui_, view.budget);
     ShowDrawn(view);
   };
   if (!ListingEdited()) return draw();

@@ -11,7 +11,11 @@
 // "Choose Table File…". A table file that fails its check is drawn from as it stands, its
 // problems shown in a notice beside the first force drawn after each time it is read.
 // "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
-// owned (generator/force.h); a notice then says how many slots stayed open.
+// owned (generator/force.h); a notice then says how many slots stayed open. The window's menu
+// (a right click outside the listing) chooses the design list in use or goes back to the shipped
+// one. The budget box
+// beside the seed, in points or tons as the list before it says, draws within a band
+// (roster/force_model.h); Enter in it generates.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -49,7 +53,7 @@ class TForm1 : public QWidget {
   // and the vehicles box, with the seed in SeedBox or, while it is empty, a fresh one; lists
   // it in MechBox in place of its text and shows the seed in SeedLabel. The table file is
   // read again first when it has changed on disk. A seed box holding no seed (0 to
-  // 4294967295) is reported and changes nothing.
+  // 4294967295), and a budget that is no band or cannot be met, is reported and changes nothing.
   void GButtonClick();
   // Writes MechBox's text as it stands, user edits included, to the file FileName names
   // (taken unchanged): one line per text line, each followed by CR LF. Refuses the table file
@@ -62,7 +66,19 @@ class TForm1 : public QWidget {
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once.
   void ChooseTableFile();
-  // Opens the Odds… dialog (odds_dialog.h) on the chosen words and the table file in use.
+  // Asks for a design list in a file dialog and uses the chosen one (UseDesignList).
+  void ChooseDesignList();
+  // Makes `file` the design list in use, "" the one found beside the table file (the shipped
+  // one), and keeps the choice in the settings. A list refused is shown with every problem and
+  // its row, the list in use unchanged; the notices and warnings of one used are shown with
+  // their rows.
+  void UseDesignList(const QString& file);
+  // Opens the Tables From My List… dialog (made_tables_dialog.h) on the table file in use and
+  // the design list chosen; its Use makes the tables laid out the table file in use. Without a
+  // list chosen, says to choose one.
+  void MadeTablesClick();
+  // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use and the
+  // design list in use.
   void OddsClick();
   // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
   // collection file in use; a file it opens or saves becomes the one in use.

@@ -131,8 +131,13 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
 
 }  // namespace
 
-OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent)
-    : QDialog(parent), tables_(std::move(tables)) {
+OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent,
+                       std::shared_ptr<const DesignList> designs,
+                       std::optional<std::filesystem::path> designsFile)
+    : QDialog(parent),
+      tables_(std::move(tables)),
+      designs_(std::move(designs)),
+      designsFile_(std::move(designsFile)) {
   setWindowTitle(QStringLiteral("Odds"));
   faction_ = choiceList(kFactionChoices, choices.house);
   size_ = choiceList(kSizeChoices, choices.size);
@@ -205,8 +210,11 @@ void OddsDialog::refresh() {
                             weight_->currentText().toStdString(),
                             experience_->currentText().toStdString(), vehicles_->isChecked()};
     report_ = computeOdds(choices, bytes, name);
-    if (const FoundDesignList found = foundDesignList(tables_); found.read)
+    if (designs_) {
+      report_->numbers = expectedNumbers(*report_, *designs_);
+    } else if (const FoundDesignList found = foundDesignList(tables_); found.read) {
       report_->numbers = expectedNumbers(*report_, found.read->list);
+    }
   } catch (const std::exception& error) {
     showMessages(QString::fromStdString(error.what()));
     return;
@@ -255,16 +263,18 @@ void OddsDialog::saveCsv(const QString& file) {
   try {
     const std::string target = QFile::encodeName(file).toStdString();
     refuseTableFile(target, tables_);
-    refuseDesignList(target, locateDesignList(tables_));
+    refuseDesignList(target, designs_ ? designsFile_ : locateDesignList(tables_));
     saveBytes(target, csv().toStdString());
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
 }
 
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables,
-                    const Selection& choices) {
-  auto* dialog = new OddsDialog(tables, choices, parent);
+void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
+                    std::shared_ptr<const DesignList> designs,
+                    std::optional<std::filesystem::path> designsFile) {
+  auto* dialog =
+      new OddsDialog(tables, choices, parent, std::move(designs), std::move(designsFile));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }

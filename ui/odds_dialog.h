@@ -14,9 +14,11 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "odds/odds_report.h"
+#include "tables/design_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,8 +32,12 @@ class OddsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens on the odds of `choices` for the table file at `tables`.
-  OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent = nullptr);
+  // Opens on the odds of `choices` for the table file at `tables`, with the expected numbers of
+  // `designs` (stored at `designsFile`, which Save As keeps off); without them, of the list found
+  // beside the table file.
+  OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent = nullptr,
+             std::shared_ptr<const DesignList> designs = nullptr,
+             std::optional<std::filesystem::path> designsFile = std::nullopt);
 
   // The CSV of the odds shown, or "" while messages stand in their place.
   QString csv() const;
@@ -50,6 +56,8 @@ class OddsDialog : public QDialog {
   void showMessages(const QString& messages);
 
   std::filesystem::path tables_;
+  std::shared_ptr<const DesignList> designs_;
+  std::optional<std::filesystem::path> designsFile_;
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
   QLabel* warning_;
@@ -62,6 +70,8 @@ class OddsDialog : public QDialog {
 };
 
 // Opens the dialog over `parent`, modeless; it deletes itself when closed.
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices);
+void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
+                    std::shared_ptr<const DesignList> designs = nullptr,
+                    std::optional<std::filesystem::path> designsFile = std::nullopt);
 
 #endif

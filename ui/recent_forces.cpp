@@ -43,7 +43,8 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
   return a.house == b.house && a.size == b.size && a.weight == b.weight &&
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
          lhs.rerolls == rhs.rerolls && lhs.tablesChecksum == rhs.tablesChecksum &&
-         lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique;
+         lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique &&
+         lhs.budget == rhs.budget && lhs.designsIdentity == rhs.designsIdentity;
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -77,6 +78,10 @@ std::vector<RecentForce> loadRecentForces() {
     force.choices.unique = settings.value(QStringLiteral("unique")).toBool();
     force.collectionName = stringOf(settings.value(QStringLiteral("collectionName")));
     force.collectionIdentity = stringOf(settings.value(QStringLiteral("collectionIdentity")));
+    force.budget = {stringOf(settings.value(QStringLiteral("points"))),
+                    stringOf(settings.value(QStringLiteral("tons")))};
+    force.designsName = stringOf(settings.value(QStringLiteral("designsName")));
+    force.designsIdentity = stringOf(settings.value(QStringLiteral("designsIdentity")));
     force.tablesName =
         stringOf(settings.value(QStringLiteral("tableName"), QStringLiteral("unknown")));
     force.tablesChecksum =
@@ -106,6 +111,10 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("unique"), force.choices.unique);
     settings.setValue(QStringLiteral("collectionName"), textOf(force.collectionName));
     settings.setValue(QStringLiteral("collectionIdentity"), textOf(force.collectionIdentity));
+    settings.setValue(QStringLiteral("points"), textOf(force.budget.points));
+    settings.setValue(QStringLiteral("tons"), textOf(force.budget.tons));
+    settings.setValue(QStringLiteral("designsName"), textOf(force.designsName));
+    settings.setValue(QStringLiteral("designsIdentity"), textOf(force.designsIdentity));
   }
   settings.endArray();
 }

@@ -12,11 +12,13 @@
 
 // An entry: the choices as they stood in the lists (a word, "Random" or empty), the seed and the
 // re-rolls, the table file's name and checksum ("unknown" for an entry kept before checksums
-// were) and the collection drawn from; the model (roster/force_model.h) draws it again.
+// were), the collection drawn from, the budget and the design list; the model
+// (roster/force_model.h) draws it again.
 using RecentForce = ForceRecord;
 
 // Whether both draw the same force: the same choices, seed and re-rolls from a table file of the
-// same checksum, whatever its name, and the same collection identity and "once" box.
+// same checksum, whatever its name, the same collection identity and "once" box, and the same
+// budget as typed from the same design list.
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
 
 // How many forces the list keeps.

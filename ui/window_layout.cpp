@@ -116,11 +116,31 @@ void layOutWindow(QWidget* window, const WindowParts& parts) {
   top->setContentsMargins(0, 0, window->width() - rightOf(row.last()), 0);
 
   // The column keeps the top row's right margin; a control reaching into it overhangs.
+  // Controls that the form sets at the same height stand in one row, left to right.
   const int columnRight = rightOf(row.last());
   QBoxLayout* stack = bareLayout(QBoxLayout::TopToBottom);
-  for (qsizetype i = 0; i < column.size(); ++i) {
-    stack->addSpacing(column[i]->y() - (i == 0 ? listing->y() : bottomOf(column[i - 1])));
-    stack->addItem(new FormItem(column[i], false, std::max(0, rightOf(column[i]) - columnRight)));
+  int above = listing->y();
+  for (qsizetype i = 0; i < column.size();) {
+    qsizetype end = i + 1;
+    while (end < column.size() && column[end]->y() == column[i]->y()) ++end;
+    stack->addSpacing(column[i]->y() - above);
+    const auto item = [&](qsizetype k) {
+      const int overhang = k + 1 == end ? std::max(0, rightOf(column[k]) - columnRight) : 0;
+      above = std::max(above, bottomOf(column[k]));
+      return new FormItem(column[k], false, overhang);
+    };
+    if (end == i + 1) {
+      stack->addItem(item(i));
+    } else {
+      QBoxLayout* line = bareLayout(QBoxLayout::LeftToRight);
+      line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      for (qsizetype k = i; k < end; ++k) {
+        if (k > i) line->addSpacing(column[k]->x() - rightOf(column[k - 1]));
+        line->addItem(item(k));
+      }
+      stack->addLayout(line);
+    }
+    i = end;
   }
   stack->addStretch();
 

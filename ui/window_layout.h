@@ -17,7 +17,8 @@ class QWidget;
 // The window's three parts, each control still at its form geometry inside `window`:
 // `topRow`, left to right, whose last control keeps its place against the right edge;
 // `listing`, below the row, which takes every pixel the window gains; `column`, top to
-// bottom, right of the listing and against the right edge.
+// bottom, right of the listing and against the right edge; controls of the column at the same
+// form height stand in one row.
 struct WindowParts {
   QList<QWidget*> topRow;
   QPlainTextEdit* listing = nullptr;

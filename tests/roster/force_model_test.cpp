@@ -82,7 +82,8 @@ TEST(ForceModel, ARecordIsDrawnAgainFromWhatIsHeldWithANotice) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.notice);
     ForceModel model = modelWith(c.held, false);
-    ForceRecord record{kLance, "5", "1", "", tableChecksum(soundTables()), c.recordName, mine, {}};
+    ForceRecord record{kLance,       "5",  "1", "", tableChecksum(soundTables()),
+                       c.recordName, mine, {},  "", ""};
     record.choices.unique = true;
     const ForceView view = model.redraw(record);
     ASSERT_TRUE(view.drew()) << view.error;
@@ -219,11 +220,44 @@ TEST(ForceModel, ABudgetDrawsAsTheCommandLineDoesAndIsKept) {
     model.placeStep(1);
     const ForceRecord kept = *model.shownRecord();
     EXPECT_EQ(kept.budget, c.budget);
+    const std::string& caption = view.caption;
+    const std::string band = caption.substr(caption.find(" \u00b7 ", caption.find("re-rolled")));
+    EXPECT_TRUE(describeRecord(kept).ends_with(band)) << describeRecord(kept);
     model.setBudget({});
     const ForceView again = model.redraw(kept);
     EXPECT_EQ(again.listing, rolled.listing);
     EXPECT_EQ(again.budget, c.budget);
   }
+}
+
+// A design list chosen replaces the one found beside the table file until the shipped one is
+// chosen again; a refused list changes nothing, and a force kept with another list says so.
+TEST(ForceModel, AChosenDesignListIsInUseAndKeptRecordsNameIt) {
+  ScratchFolder folder;
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  const std::string shipped = model.designs()->identity;
+  const Selection company{"Davion", "Company", "", "", false};
+  const ForceRecord kept = *(model.generate(company, "7"), model.shownRecord());
+  EXPECT_EQ(kept.designsIdentity, shipped);
+
+  EXPECT_THROW(model.chooseDesignList(folder.write("Bad.csv", "design,tons\nMailfist,300\n")),
+               DesignListError);
+  EXPECT_EQ(model.designs()->identity, shipped);
+  const DesignListRead read = model.chooseDesignList(
+      folder.write("Mine.csv", "design,tons,points\nMailfist,55,1000\nMailfsit,50,900\n"));
+  ASSERT_EQ(read.warnings.size(), 1u);
+  EXPECT_NE(read.warnings[0].find("line 3: \"Mailfsit\" is in no table"), std::string::npos);
+  EXPECT_EQ(model.designListFile(), folder.path() / "Mine.csv");
+  static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  EXPECT_EQ(model.designs()->name, "Mine");
+  const ForceView redrawn = model.redraw(kept);
+  EXPECT_TRUE(mentions(redrawn.notices, "drawn with the design list Designs (")) << redrawn.error;
+  EXPECT_NE(redrawn.totals.find("without tons"), std::string::npos) << redrawn.totals;
+
+  static_cast<void>(model.chooseDesignList(std::nullopt));
+  EXPECT_EQ(model.designs()->identity, shipped);
+  EXPECT_TRUE(model.redraw(kept).notices.empty());
 }
 
 // A chosen design list stays in use over every table file until dropped; then the list found

@@ -24,6 +24,11 @@ QList<QWidget*> controlsOf(const TestWindow& form) {
           form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
 }
 
+// The seed box and the budget's two controls, which stand in one row beside it.
+QList<QWidget*> seedRowOf(const TestWindow& form) {
+  return {form.SeedBox, form.BudgetKind, form.BudgetBox};
+}
+
 }  // namespace
 
 class FormTest : public QObject {
@@ -164,7 +169,7 @@ class FormTest : public QObject {
     form.resize(1, 1);
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
-    const QList<QWidget*> controls = controlsOf(form);
+    const QList<QWidget*> controls = controlsOf(form) + seedRowOf(form);
     for (const QWidget* control : controls) {
       QVERIFY2(control->width() >= control->sizeHint().width() &&
                    control->height() >= control->sizeHint().height(),
@@ -208,7 +213,8 @@ class FormTest : public QObject {
                             "GButton",   "ToFile",       "FileName",      "WeightBox",
                             "MechBox",   "SaveAsButton", "PrintButton",   "SeedBox",
                             "SeedLabel", "TotalsLabel",  "RecentButton",  "CollectionButton",
-                            "OwnedBox",  "UniqueBox",    "HouseBox"};
+                            "OwnedBox",  "UniqueBox",    "BudgetKind",    "BudgetBox",
+                            "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {

@@ -2,10 +2,12 @@
 // The window's tools around a force: the seed (typed or drawn, always shown) and its
 // agreement with the command line, Save As, never saving over the table file, choosing the
 // table file and reading it again when edited, printing, and the keys that open them.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -17,14 +19,17 @@
 
 #include "support/table_files.h"
 #include "tables/table_error.h"
+#include "ui/made_tables_dialog.h"
 #include "window_test_support.h"
 
 namespace {
 
 // Chooses `path` in the file dialog open over `form`.
 void acceptFileDialog(const TestWindow& form, const QString& path) {
-  auto* dialog = form.findChild<QFileDialog*>();
-  QVERIFY(dialog != nullptr && dialog->isVisible());
+  QFileDialog* dialog = nullptr;
+  for (auto* open : form.findChildren<QFileDialog*>())
+    if (open->isVisible()) dialog = open;
+  QVERIFY(dialog != nullptr);
   dialog->selectFile(path);
   static_cast<QDialog*>(dialog)->accept();
 }
@@ -106,6 +111,136 @@ class ToolsTest : public QObject {
     const QString first = form.SeedLabel->text();
     form.GButton->click();
     QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
+  }
+
+  // A budget typed beside the seed draws what the command line's --points or --tons draws, the
+  // caption shows its band, a band that cannot be met changes nothing, and Recent keeps it.
+  void budget() {
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    const struct {
+      int kind;
+      QString typed, option, caption, error;
+    } rows[] = {
+        {0, "16000-18000", "--points", u"16,000\u201318,000 points"_qs, ""                                 },
+        {1, " 720-760 ",   "--tons",   u"720\u2013760 tons"_qs,         ""                                 },
+        {0, "6000",        "",         "",                              "the totals they can reach are"    },
+        {1, "7x",          "",         "",                              "The budget in tons cannot be read"},
+    };
+    for (const auto& row : rows) {
+      const QString before = form.MechBox->toPlainText();
+      form.BudgetKind->setCurrentIndex(row.kind);
+      form.BudgetBox->setText(row.typed);
+      QTest::keyClick(form.BudgetBox, Qt::Key_Return);
+      const QString message = dismissErrorBox(form);
+      if (!row.error.isEmpty()) {
+        QVERIFY2(message.contains(row.error), qPrintable(message));
+        QCOMPARE(form.MechBox->toPlainText(), before);
+        continue;
+      }
+      QCOMPARE(message, QString());
+      QVERIFY2(form.SeedLabel->text().endsWith(row.caption), qPrintable(form.SeedLabel->text()));
+      const QStringList arguments{
+          "--faction", "Davion",   "--size",       "Company",  "--seed",
+          "7",         "--tables", SHIPPED_TABLES, row.option, row.typed.trimmed()};
+      QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
+    }
+    const QString drawn = form.MechBox->toPlainText();
+    form.BudgetBox->clear();
+    form.BudgetKind->setCurrentIndex(0);
+    emit form.RecentButton->menu()->aboutToShow();
+    form.RecentButton->menu()->actions()[0]->trigger();
+    QCOMPARE(form.MechBox->toPlainText(), drawn);
+    QCOMPARE(form.BudgetKind->currentIndex(), 1);
+    QCOMPARE(form.BudgetBox->text(), QString("720-760"));
+  }
+
+  // A design list chosen through the window's menu is used, remembered by the next window, and
+  // with a budget gives the command line's listing with the same --designs; a refused list shows
+  // its rows and changes nothing; the shipped list comes back from the menu.
+  void designListChosen() {
+    QStringList rows =
+        QString::fromUtf8(contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv")))
+            .split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype k = 1; k < rows.size(); ++k) {
+      QStringList cells = rows[k].split(u',');
+      cells[2] = QString::number(cells[2].toInt() / 2);
+      rows[k] = cells.join(u',');
+    }
+    const QString mine = QDir(scratch.path()).filePath("Mine.csv");
+    writeFile(mine, (rows.join(u'\n') + "\nMailfsit,50,900\n").toUtf8());
+    const QString bad = QDir(scratch.path()).filePath("Bad.csv");
+    writeFile(bad, "design,points\nMailfist,many\n");
+    const auto action = [](const TestWindow& form, const char* name) {
+      form.findChild<QAction*>(name)->trigger();
+    };
+    const QStringList budget{"--faction", "Davion",   "--size",    "Company",  "--seed",
+                             "7",         "--points", "8000-9000", "--tables", SHIPPED_TABLES};
+    {
+      TestWindow form(tables);
+      action(form, "DesignListAction");
+      acceptFileDialog(form, bad);
+      QVERIFY(dismissErrorBox(form).contains("Bad.csv, line 2: points \"many\""));
+      action(form, "DesignListAction");
+      acceptFileDialog(form, mine);
+      QMessageBox* told = openErrorBox(form);
+      QVERIFY(told != nullptr && told->text().contains("line 488: \"Mailfsit\" is in no table"));
+    }
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    form.BudgetBox->setText("8000-9000");
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n",
+             commandLineListing(QStringList(budget) << "--designs" << mine));
+    action(form, "ShippedDesignsAction");
+    form.GButton->click();
+    QVERIFY(dismissErrorBox(form).contains("no force within 8,000\u20139,000 points"));
+  }
+
+  // Tables laid out from the list in use: the report, Save As refusing the table file in use and
+  // writing the command line's --make-tables bytes, then Use; a budget typed then gives, byte for
+  // byte, the command line's listing with the same --designs, --tables and --points.
+  void tablesFromMyList() {
+    qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
+    QByteArray list = contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv"));
+    list.replace("\n", ",,,,\n").replace("points,,,,", "points,weight_class,kind,factions,rarity");
+    list +=
+        "Pike,25,500,Light,,all,rare\nHalberd,30,600,Light,,all,common\n"
+        "Glaive,35,700,Light,,davion,uncommon\n";
+    const QString mine = scratch.filePath("Laid.csv");
+    writeFile(mine, list);
+    TestWindow form(tables);
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    QVERIFY(dismissErrorBox(form).contains("Choose your design list first"));
+    form.findChild<QAction*>("DesignListAction")->trigger();
+    acceptFileDialog(form, mine);
+    openErrorBox(form)->close();  // Pike, Halberd and Glaive are in no table yet
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    auto* dialog = form.findChild<MadeTablesDialog*>();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QVERIFY(dialog->report().contains("Davion Light") && dialog->report().contains(" left."));
+
+    const QString made = scratch.filePath("Made.dat");
+    dialog->saveMade(QString::fromStdString(tables.string()));
+    QVERIFY(dismissErrorBox(*dialog).contains("the table file in use"));
+    dialog->saveMade(made);
+    QCOMPARE(contentOf(made),
+             commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
+    dialog->useMade();
+    choose(form, "Davion", "Company", "Light", "");
+    form.SeedBox->setText("7");
+    form.BudgetBox->setText("11000-13000");
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QVERIFY(form.MechBox->toPlainText().contains("Glaive"));
+    QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n",
+             commandLineListing({"--designs", mine, "--tables", made, "--faction", "Davion",
+                                 "--size", "Company", "--weight", "Light", "--seed", "7",
+                                 "--points", "11000-13000"}));
+    form.findChild<QAction*>("ShippedDesignsAction")->trigger();
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names

@@ -50,6 +50,8 @@ class TestWindow : public TForm1 {
   QPushButton* const PrintButton = control<QPushButton>("PrintButton");
   QLineEdit* const FileName = control<QLineEdit>("FileName");
   QLineEdit* const SeedBox = control<QLineEdit>("SeedBox");
+  QComboBox* const BudgetKind = control<QComboBox>("BudgetKind");
+  QLineEdit* const BudgetBox = control<QLineEdit>("BudgetBox");
   QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
   QLabel* const SeedLabel = control<QLabel>("SeedLabel");
   QLabel* const TotalsLabel = control<QLabel>("TotalsLabel");
