@@ -93,9 +93,9 @@ function groupWord(lower = false) {
 }
 
 // The forces drawn in this visit, oldest first: each {choices, chosen (the engine's words for
-// them, "Random" for an empty one), vehicles, seed, rerolls, drawn (the listing as drawn), text
-// (the listing box's text, edits included)}. `position` is the
-// one shown; every entry has a browser history entry whose state is {forces: id, position}.
+// them, "Random" for an empty one), vehicles, seed, rerolls, text (the listing box's text once
+// the player has edited it; absent while it is the listing as drawn)}. `position` is the one
+// shown; every entry has a browser history entry whose state is {forces: id, position}.
 let forces = {id: String(Date.now()) + Math.random(), entries: [], position: -1};
 // The fragment of the force shown, so that a change of the fragment by history is told apart
 // from a link typed into the address.
@@ -123,13 +123,15 @@ function keepForcesNow() {
   }
 }
 
-// Keeps the forces once the screen has been painted (and at the latest when the page is
+// Keeps the forces when the browser is idle after painting (and at the latest when the page is
 // left), so that writing them never delays what a tap shows.
 let keepPending = false;
 function keepForces() {
   if (keepPending) return;
   keepPending = true;
-  requestAnimationFrame(() => setTimeout(() => { if (keepPending) keepForcesNow(); }));
+  const whenIdle = globalThis.requestIdleCallback ?? ((work) => setTimeout(work, 200));
+  requestAnimationFrame(() => whenIdle(() => { if (keepPending) keepForcesNow(); },
+                                       {timeout: 1000}));
 }
 
 // Makes the shown force the newest entry, dropping those undone before, and gives it a browser
@@ -138,8 +140,7 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
-                 designs: shown.run.designs, drawn: shown.run.listing,
-                 text: shown.run.listing};
+                 designs: shown.run.designs};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
   forces.position = forces.entries.length - 1;
