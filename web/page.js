@@ -94,9 +94,9 @@ function groupWord(lower = false) {
 }
 
 // The forces drawn in this visit, oldest first: each {choices, chosen (the engine's words for
-// them, "Random" for an empty one), vehicles, seed, rerolls, drawn (the listing as drawn), text
-// (the listing box's text, edits included)}. `position` is the
-// one shown; every entry has a browser history entry whose state is {forces: id, position}.
+// them, "Random" for an empty one), vehicles, seed, rerolls, text (the listing box's text once
+// the player has edited it; absent while it is the listing as drawn)}. `position` is the one
+// shown; every entry has a browser history entry whose state is {forces: id, position}.
 let forces = {id: String(Date.now()) + Math.random(), entries: [], position: -1};
 // The fragment of the force shown, so that a change of the fragment by history is told apart
 // from a link typed into the address.
@@ -125,13 +125,15 @@ function keepForcesNow() {
   }
 }
 
-// Keeps the forces once the screen has been painted (and at the latest when the page is
+// Keeps the forces when the browser is idle after painting (and at the latest when the page is
 // left), so that writing them never delays what a tap shows.
 let keepPending = false;
 function keepForces() {
   if (keepPending) return;
   keepPending = true;
-  requestAnimationFrame(() => setTimeout(() => { if (keepPending) keepForcesNow(); }));
+  const whenIdle = globalThis.requestIdleCallback ?? ((work) => setTimeout(work, 200));
+  requestAnimationFrame(() => whenIdle(() => { if (keepPending) keepForcesNow(); },
+                                       {timeout: 1000}));
 }
 
 // Makes the shown force the newest entry, dropping those undone before, and gives it a browser
@@ -140,9 +142,7 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
-                 designs: shown.run.designs, points: shown.run.points, tons: shown.run.tons,
-                 drawn: shown.run.listing,
-                 text: shown.run.listing};
+                 designs: shown.run.designs, points: shown.run.points, tons: shown.run.tons};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
   forces.position = forces.entries.length - 1;
@@ -347,83 +347,78 @@ function rollAtCursor(part) {
   showRerollTarget();
 }
 
+// `text` as HTML text or an attribute's value.
+function escapeHtml(text) {
+  return String(text).replace(/[&<>"]/g, (character) => kHtmlEscapes[character]);
+}
+const kHtmlEscapes = {'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'};
+
+// The element that `html` writes.
+function fromHtml(html) {
+  const template = document.createElement('template');
+  template.innerHTML = html;
+  return template.content.firstElementChild;
+}
+
 // A button of the roster that does `action` ("2", "2.1" or "keep 2"), its label made of
 // `parts`: a visible word, then words only screen readers say, then visible, and so on.
-function rosterButton(action, ...parts) {
-  const button = make('button');
-  button.type = 'button';
-  button.tabIndex = -1;
-  button.append(...parts.map((part, index) => index % 2 === 0 ? part : make('span', part, 'hidden')));
-  button.dataset.action = action;
-  return button;
+function rosterButtonHtml(action, className, ...parts) {
+  const label = parts.map((part, index) => index % 2 === 0 ? escapeHtml(part) :
+                          `<span class="hidden">${escapeHtml(part)}</span>`);
+  return `<button type="button" tabindex="-1" data-action="${escapeHtml(action)}"` +
+         `${className ? ` class="${className}"` : ''}>${label.join('')}</button>`;
 }
 
-// A slot's row: its design (or the words of an open slot), kind, weight class and skills, and
-// its Roll again.
-function slotRow(group, number, slot) {
-  const row = make('li', '', 'slot row');
-  row.dataset.slot = number;
-  const facts = make('span', '', 'facts');
-  if (slot.open === undefined) {
-    const piloting = make('span', ` ${slot.piloting}`, 'skill');
-    piloting.prepend(Object.assign(make('abbr', 'P'), {title: 'Piloting'}));
-    const gunnery = make('span', ` ${slot.gunnery}`, 'skill');
-    gunnery.prepend(Object.assign(make('abbr', 'G'), {title: 'Gunnery'}));
-    facts.append(make('span', kKindWords[slot.kind], 'kind'),
-                 make('span', slot.weightClass, 'class'), piloting, gunnery,
-                 make('span', slot.numbers, 'numbers'));
-    row.append(make('span', slot.design, 'design'), facts);
-  } else {
-    row.classList.add('open');
-    row.append(make('span', slot.open, 'design'), facts);
-  }
-  row.append(rosterButton(`${group}.${number}`, 'Roll', ` slot ${group}.${number}`, ' again'));
-  return row;
+// A slot's row: its design (or the words of an open slot), kind, weight class, skills, tons
+// and points, and its Roll again.
+function slotRowHtml(group, number, slot) {
+  const button = rosterButtonHtml(`${group}.${number}`, '', 'Roll', ` slot ${group}.${number}`,
+                                  ' again');
+  if (slot.open !== undefined)
+    return `<li class="slot row open" data-slot="${number}"><span class="design">` +
+           `${escapeHtml(slot.open)}</span><span class="facts"></span>${button}</li>`;
+  return `<li class="slot row" data-slot="${number}"><span class="design">` +
+         `${escapeHtml(slot.design)}</span><span class="facts">` +
+         `<span class="kind">${escapeHtml(kKindWords[slot.kind])}</span>` +
+         `<span class="class">${escapeHtml(slot.weightClass)}</span>` +
+         `<span class="skill"><abbr title="Piloting">P</abbr> ${slot.piloting}</span>` +
+         `<span class="skill"><abbr title="Gunnery">G</abbr> ${slot.gunnery}</span>` +
+         `<span class="numbers">${escapeHtml(slot.numbers)}</span></span>${button}</li>`;
 }
 
-// A title and its totals ("240 tons · 5,230 points") as a heading `tag` shows them.
-function titledTotals(tag, title, totals) {
-  const heading = make(tag, title);
-  heading.append(make('span', ` \u00b7 ${totals}`, 'totals'));
-  return heading;
+// A heading `tag` of `title` and its totals ("240 tons · 5,230 points"), with `attributes`.
+function titledTotalsHtml(tag, title, totals, attributes = '') {
+  return `<${tag}${attributes}>${escapeHtml(title)}` +
+         `<span class="totals"> \u00b7 ${escapeHtml(totals)}</span></${tag}>`;
 }
 
-function groupHead(run, group) {
-  const head = make('div', '', 'group-head row');
-  const title =
-      titledTotals('h3', `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`, group.totals);
-  title.id = `Group${group.number}`;
+function groupHeadHtml(run, group) {
   const word = ` ${groupWord(true)} ${group.number}`;
-  head.append(title, rosterButton(`${group.number}`, 'Roll', word, ' again'));
-  if (run.keepApplies) {
-    const keep = rosterButton(`keep ${group.number}`, 'Keep', word, ', roll the others', ' again');
-    keep.className = 'secondary';
-    head.append(keep);
-  }
-  return head;
+  const title = titledTotalsHtml('h3',
+                                 `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`,
+                                 group.totals, ` id="Group${group.number}"`);
+  const keep = run.keepApplies ?
+      rosterButtonHtml(`keep ${group.number}`, 'secondary', 'Keep', word, ', roll the others',
+                       ' again') : '';
+  return `<div class="group-head row">${title}` +
+         `${rosterButtonHtml(`${group.number}`, '', 'Roll', word, ' again')}${keep}</div>`;
 }
 
-function groupSection(run, group) {
-  const section = make('section');
-  section.dataset.group = group.number;
-  section.setAttribute('aria-labelledby', `Group${group.number}`);
-  const rows = make('ol');
-  rows.append(...group.slots.map((slot, index) => slotRow(group.number, index + 1, slot)));
-  section.append(groupHead(run, group), rows);
-  return section;
+function groupSectionHtml(run, group) {
+  const rows = group.slots.map((slot, index) => slotRowHtml(group.number, index + 1, slot));
+  return `<section data-group="${group.number}" aria-labelledby="Group${group.number}">` +
+         `${groupHeadHtml(run, group)}<ol>${rows.join('')}</ol></section>`;
 }
 
-// Builds the roster for the shown force in one go, off the page, then puts it in.
+// Builds the roster for the shown force in one go, from one text, then puts it in.
 function showRoster() {
   const run = shown.run;
   const roster = element('Roster');
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
-  const built = document.createDocumentFragment();
-  built.append(titledTotals('h2', forceTitle(run), run.totals),
-               make('p', run.openNotice, 'open-notice'),
-               ...run.groups.map((group) => groupSection(run, group)));
-  built.children[1].hidden = run.openNotice === '';
-  roster.replaceChildren(built);
+  roster.innerHTML = titledTotalsHtml('h2', forceTitle(run), run.totals) +
+                     `<p class="open-notice"${run.openNotice === '' ? ' hidden' : ''}>` +
+                     `${escapeHtml(run.openNotice)}</p>` +
+                     run.groups.map((group) => groupSectionHtml(run, group)).join('');
   showJumps(run);
   takeRosterFocus(focused === null ? rosterFocus : focused.dataset.action, focused !== null);
 }
@@ -452,13 +447,13 @@ function updateRoster(before) {
     if (old === group) return;
     const section = sections[index];
     if (old.weightClass !== group.weightClass)
-      section.firstChild.replaceWith(groupHead(run, group));
+      section.firstChild.replaceWith(fromHtml(groupHeadHtml(run, group)));
     else if (old.totals !== group.totals)
       section.querySelector('h3 .totals').textContent = ` \u00b7 ${group.totals}`;
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))
-        rows[place].replaceWith(slotRow(group.number, place + 1, slot));
+        rows[place].replaceWith(fromHtml(slotRowHtml(group.number, place + 1, slot)));
     });
   });
   takeRosterFocus(focused === null ? rosterFocus : focused.dataset.action, focused !== null);

@@ -507,6 +507,23 @@ class Page(unittest.TestCase):
                                                for slot in group["slots"]])
                 self.assertEqual(len(shown) - 1, len(data["groups"]))
 
+    def test_a_design_name_of_markup_shows_as_its_text(self):
+        self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
+        design = self.value("MechBox").splitlines()[5].split(" P: ")[0]
+        try:
+            for name in ('<img src=x onerror="document.title=1">', '&amp; "Quoted" <b>'):
+                with self.subTest(name):
+                    self.choose_tables("markup.dat", SHIPPED.replace(design.encode(), name.encode()))
+                    self.generate([], True, "42")
+                    shown = self.driver.execute_script(
+                        "const roster = document.getElementById('Roster');"
+                        "return [[...roster.querySelectorAll('.design')].map((n) => n.textContent),"
+                        " roster.querySelectorAll('img, b').length, document.title]")
+                    self.assertIn(name, shown[0])
+                    self.assertEqual(shown[1:], [0, "Musterwright"])
+        finally:
+            self.driver.find_element("id", "ShippedTables").click()
+
     def test_taps_roll_again_and_undo_redo_back_and_reload_bring_forces_back(self):
         from selenium.webdriver.common.keys import Keys
 
