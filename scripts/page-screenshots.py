@@ -5,8 +5,8 @@ phone's screen; beside the phone's picture, on the same screen, the collection p
 only what a small collection owns (page-phone-collection.png), a force drawn from it with open
 slots (page-phone-open-slots.png) and a Galaxy at its thirtieth star under the force's bar
 (page-phone-galaxy.png), and a lance drawn within a budget from tables laid out from a design
-list, from the seed line down to the list's report (page-budget.png). Run with Debian's python3 (it has python3-selenium):
-`python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png> <site folder> <site.png>`."""
+list, from the seed line down to the list's report (page-budget.png). Run with Debian's python3
+(it has python3-selenium): `python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png> <site folder> <site.png>`."""
 import base64
 import functools
 import http.server
