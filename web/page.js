@@ -392,15 +392,17 @@ function titledTotalsHtml(tag, title, totals, attributes = '') {
          `<span class="totals"> \u00b7 ${escapeHtml(totals)}</span></${tag}>`;
 }
 
+// A group's heading: its title, its totals after it (under its buttons on a phone, as
+// page.css places them) and its buttons.
 function groupHeadHtml(run, group) {
   const word = ` ${groupWord(true)} ${group.number}`;
-  const title = titledTotalsHtml('h3',
-                                 `${groupWord()} ${group.number} \u00b7 ${group.weightClass}`,
-                                 group.totals, ` id="Group${group.number}"`);
+  const title = `<h3 id="Group${group.number}">` +
+                `${escapeHtml(`${groupWord()} ${group.number} \u00b7 ${group.weightClass}`)}</h3>`;
+  const totals = `<span class="totals">${escapeHtml(group.totals)}</span>`;
   const keep = run.keepApplies ?
       rosterButtonHtml(`keep ${group.number}`, 'secondary', 'Keep', word, ', roll the others',
                        ' again') : '';
-  return `<div class="group-head row">${title}` +
+  return `<div class="group-head row">${title}${totals}` +
          `${rosterButtonHtml(`${group.number}`, '', 'Roll', word, ' again')}${keep}</div>`;
 }
 
@@ -449,7 +451,7 @@ function updateRoster(before) {
     if (old.weightClass !== group.weightClass)
       section.firstChild.replaceWith(fromHtml(groupHeadHtml(run, group)));
     else if (old.totals !== group.totals)
-      section.querySelector('h3 .totals').textContent = ` \u00b7 ${group.totals}`;
+      section.querySelector('.group-head .totals').textContent = group.totals;
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))

@@ -496,12 +496,12 @@ class Page(unittest.TestCase):
                     "const text = (part) => part.textContent;"
                     "return [text(document.querySelector('#Roster h2 .totals')), "
                     "...[...document.querySelectorAll('#Roster section')].map((section) => "
-                    "[text(section.querySelector('h3 .totals')), "
+                    "[text(section.querySelector('.group-head .totals')), "
                     "[...section.querySelectorAll('.numbers')].map(text)])]")
                 self.assertEqual("Total: " + shown[0][3:].replace(" \u00b7 ", ", "), total)
                 self.assertIn("&d=", self.driver.current_url)
                 for (heading, numbers), group in zip(shown[1:], data["groups"]):
-                    self.assertEqual(heading[3:], words(group["totals"]["tons"],
+                    self.assertEqual(heading, words(group["totals"]["tons"],
                                                         group["totals"]["points"]))
                     self.assertEqual(numbers, [words(slot["tons"], slot["points"])
                                                for slot in group["slots"]])
