@@ -226,12 +226,16 @@ void TForm1::GButtonClick() {
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
+std::optional<std::filesystem::path> TForm1::DesignListInUse() const {
+  const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
+  return chosen ? chosen : locateDesignList(tables_.path());
+}
+
 void TForm1::ToFileClick() {
   try {
     const std::string fileName = pathOf(ui_.FileName->text());
     refuseTableFile(fileName, tables_.path());
-    const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
-    refuseDesignList(fileName, chosen ? chosen : locateDesignList(tables_.path()));
+    refuseDesignList(fileName, DesignListInUse());
     saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -346,7 +350,7 @@ void TForm1::OddsClick() {
 void TForm1::CollectionClick() {
   try {
     const TableText& tables = tables_.refresh();
-    openCollectionDialog(this, tables.bytes, tables.name, collectionFile_,
+    openCollectionDialog(this, tables.bytes, tables.name, DesignListInUse(), collectionFile_,
                          [this](const QString& path) {
                            collectionFile_ = path;
                            RememberCollectionChoice();

@@ -101,6 +101,9 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The design list in use: the one chosen, else the one found beside the table file; none
+  // when there is none. Saves never go to it.
+  std::optional<std::filesystem::path> DesignListInUse() const;
   void WireButtonsAndKeys();
   void WireListing();
   // Hands the table file to the model when it was read since it was last handed on. Throws

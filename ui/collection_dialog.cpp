@@ -39,12 +39,14 @@ QSpinBox* copiesBox(const QTableWidget* rows, int row) {
 
 CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
                                    std::vector<std::string> designNames,
-                                   std::filesystem::path tableFile, const QString& file,
-                                   QWidget* parent)
+                                   std::filesystem::path tableFile,
+                                   std::optional<std::filesystem::path> designList,
+                                   const QString& file, QWidget* parent)
     : QDialog(parent),
       designs_(std::move(designs)),
       designNames_(std::move(designNames)),
-      tableFile_(std::move(tableFile)) {
+      tableFile_(std::move(tableFile)),
+      designList_(std::move(designList)) {
   setWindowTitle(QStringLiteral("Collection"));
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("CollectionFilter"));
@@ -144,6 +146,7 @@ bool CollectionDialog::saveFile(const QString& path) {
   try {
     const std::string target = pathOf(path).string();
     refuseTableFile(target, tableFile_);
+    refuseDesignList(target, designList_);
     saveBytes(target, text);
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -212,8 +215,9 @@ void CollectionDialog::saveAsAsked() {
 }
 
 void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
-                          const std::filesystem::path& tableFile, const QString& file,
-                          const std::function<void(const QString&)>& chosen) {
+                          const std::filesystem::path& tableFile,
+                          const std::optional<std::filesystem::path>& designList,
+                          const QString& file, const std::function<void(const QString&)>& chosen) {
   const std::string tableName = tableFile.filename().string();
   std::vector<CollectionDesign> designs;
   std::vector<std::string> names;
@@ -224,8 +228,8 @@ void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
     showError(parent, QString::fromStdString(error.what()));
     return;
   }
-  auto* dialog =
-      new CollectionDialog(std::move(designs), std::move(names), tableFile, QString(), parent);
+  auto* dialog = new CollectionDialog(std::move(designs), std::move(names), tableFile, designList,
+                                      QString(), parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(dialog, &CollectionDialog::collectionChosen, parent, chosen);
   if (!file.isEmpty()) dialog->openFile(file);

@@ -14,6 +14,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,16 +30,18 @@ class CollectionDialog : public QDialog {
 
  public:
   // Lists `designs`; `designNames` are the names (tableDesignNames) of the table file
-  // `tableFile` that a file is read against; no save goes to `tableFile`, by any name. Opens
-  // `file` when it is not empty, showing its errors if it has any.
+  // `tableFile` that a file is read against; no save goes to `tableFile` or to `designList`, the
+  // design list in use (none for none), by any name. Opens `file` when it is not empty, showing
+  // its errors if it has any.
   CollectionDialog(std::vector<CollectionDesign> designs, std::vector<std::string> designNames,
-                   std::filesystem::path tableFile, const QString& file, QWidget* parent = nullptr);
+                   std::filesystem::path tableFile, std::optional<std::filesystem::path> designList,
+                   const QString& file, QWidget* parent = nullptr);
 
   // Reads the collection at `path` into the rows; returns whether it was taken.
   bool openFile(const QString& path);
   // Writes the rows' copies, then the kept names, to `path` (collectionText); returns whether
   // it was written. A collection of no copies is refused, as a reader would refuse the file,
-  // and so is the table file in use (refuseTableFile, roster/table_guard.h); either refusal or
+  // and so are the table file and the design list in use (roster/table_guard.h); a refusal or
   // a failed write shows its message, and `path` and the collection in use stay as they were.
   bool saveFile(const QString& path);
   // Sets the copies of the row named `name` (any letter case); false when no row has it.
@@ -57,6 +60,7 @@ class CollectionDialog : public QDialog {
   std::vector<CollectionDesign> designs_;
   std::vector<std::string> designNames_;
   std::filesystem::path tableFile_;
+  std::optional<std::filesystem::path> designList_;
   // The opened file's entries that no row holds, in the file's order.
   std::vector<CollectionEntry> kept_;
   QString file_;
@@ -67,11 +71,13 @@ class CollectionDialog : public QDialog {
 };
 
 // Opens the dialog over `parent`, modeless, on the table file `tableFile` whose bytes are
-// `tableBytes` (messages name it by its file name) and the collection file `file` (may be
-// empty); it deletes itself when closed. A table file whose designs cannot be worked out is
-// reported instead. `chosen` is called with each file that becomes the collection in use.
+// `tableBytes` (messages name it by its file name), the design list in use `designList` (no save
+// goes to either) and the collection file `file` (may be empty); it deletes itself when closed. A
+// table file whose designs cannot be worked out is reported instead. `chosen` is called with each
+// file that becomes the collection in use.
 void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
-                          const std::filesystem::path& tableFile, const QString& file,
-                          const std::function<void(const QString&)>& chosen);
+                          const std::filesystem::path& tableFile,
+                          const std::optional<std::filesystem::path>& designList,
+                          const QString& file, const std::function<void(const QString&)>& chosen);
 
 #endif

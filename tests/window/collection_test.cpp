@@ -2,7 +2,9 @@
 // The collection in the window: designs picked by hand in the Collection… dialog draw the
 // command line's forces, the dialog keeps names the table file lacks, a bad collection file
 // changes nothing, and no save goes over the table file or loses the file it aimed at.
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 
 #include "odds/collection_designs.h"
@@ -71,7 +73,7 @@ class CollectionTest : public QObject {
         collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
     const QString known = QString::fromStdString(designs.front().name);
     CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"),
-                            SHIPPED_TABLES, QString());
+                            SHIPPED_TABLES, std::nullopt, QString());
     QVERIFY(dialog.openFile(file));
     QVERIFY(dialog.findChild<QLabel*>("KeptNames")->text().contains("2 Not A Design"));
     QVERIFY(dialog.setCopies(known.toLower(), 4));
@@ -109,11 +111,13 @@ class CollectionTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), drawn);
   }
 
-  // Save As onto the table file in use is refused, its bytes kept; a save that cannot be written
-  // leaves the collection file, and the one in use, as they were.
+  // Save As onto the table file or the design list in use is refused, their bytes kept; a save
+  // that cannot be written leaves the collection file, and the one in use, as they were.
   void noSaveOverTheTableFileOrTheOldCollection() {
     const QString tables = scratch.filePath("Tables.dat"), shelf = scratch.filePath("shelf.txt");
+    const QString designs = scratch.filePath("Designs.csv");
     QVERIFY(QFile::copy(SHIPPED_TABLES, tables));
+    QVERIFY(QFile::copy(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv"), designs));
     TestWindow form(tables.toStdString());
     CollectionDialog* dialog = openDialog(form);
     dismissErrorBox(*dialog);  // the test before left a bad collection in use
@@ -126,6 +130,10 @@ class CollectionTest : public QObject {
     files->selectFile(tables);
     static_cast<QDialog*>(files)->accept();
     QVERIFY(dismissErrorBox(*dialog).contains("it is the table file in use"));
+    QVERIFY(!dialog->saveFile(designs));
+    QVERIFY(dismissErrorBox(*dialog).contains("it is the design list in use"));
+    QCOMPARE(contentOf(designs),
+             contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv")));
     QVERIFY(!dialog->saveFile(shelf + "/inside.txt"));
     QVERIFY(dismissErrorBox(*dialog).contains("was not saved: looking up the file failed"));
     QCOMPARE(contentOf(tables), contentOf(SHIPPED_TABLES));
