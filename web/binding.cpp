@@ -26,17 +26,11 @@
 #include "roster/roster_words.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
+#include "web/page_values.h"
 
 namespace {
 
 using emscripten::val;
-
-template <typename Words>
-val arrayOf(const Words& words) {
-  val array = val::array();
-  for (const auto& word : words) array.call<void>("push", std::string(word));
-  return array;
-}
 
 // The items of the list whose control is named `control`, in list order; none for another name.
 val choiceList(const std::string& control) {

@@ -20,6 +20,7 @@
 #include "tables/table_making.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
+#include "web/page_values.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ val linesOf(const std::string& message) {
     start = end + 1;
   }
   return lines;
-}
-
-val arrayOf(const std::vector<std::string>& texts) {
-  val array = val::array();
-  for (const std::string& text : texts) array.call<void>("push", text);
-  return array;
 }
 
 val bytesOf(const std::string& bytes) {
