@@ -9,6 +9,7 @@
 #include "generator/table_text.h"
 #include "roster/design_source.h"
 #include "tables/table_error.h"
+#include "tables/table_file.h"
 #include "tables/table_identity.h"
 #include "web/page_engine.h"
 
@@ -22,8 +23,8 @@ constexpr const char* kShippedFolder = "/shipped";
 // The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
 // does.
 TableText shippedTables() {
-  // Made anew under its short name, so that the messages of its index and walk use it too.
-  return TableText{readTableText(fs::path(kShippedFolder) / "Tables.dat").bytes, "Tables.dat"};
+  // Read once and named by its short name, so that the messages of its index and walk use it.
+  return TableText{readTableFile(fs::path(kShippedFolder) / "Tables.dat"), "Tables.dat"};
 }
 
 // The user's design list in use: its bytes and file name.
