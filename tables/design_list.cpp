@@ -101,11 +101,22 @@ std::vector<std::string> unusedColumns(const CsvTable& table, const std::string&
   return {notice};
 }
 
-LayoutCells layoutCellsOf(const CsvTable& table, const CsvRecord& row) {
-  const auto cell = [&](const char* column) {
-    return std::string(CsvTable::field(row, table.column(column)));
+// Where the cells a table layout reads stand in the list's rows, found once for all rows.
+struct LayoutColumns {
+  std::optional<std::size_t> weightClass, kind, factions, rarity;
+};
+
+LayoutColumns layoutColumnsOf(const CsvTable& table) {
+  return {table.column("weight_class"), table.column("kind"), table.column("factions"),
+          table.column("rarity")};
+}
+
+LayoutCells layoutCellsOf(const CsvRecord& row, const LayoutColumns& columns) {
+  const auto cell = [&](std::optional<std::size_t> column) {
+    return std::string(CsvTable::field(row, column));
   };
-  return {cell("weight_class"), cell("kind"), cell("factions"), cell("rarity")};
+  return {cell(columns.weightClass), cell(columns.kind), cell(columns.factions),
+          cell(columns.rarity)};
 }
 
 [[noreturn]] void refuse(const std::vector<std::string>& errors) {
@@ -142,6 +153,7 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
                           "the header has no \"design\" column; write \"design,tons,points\"");
   const std::optional<std::size_t> tons = table.column("tons");
   const std::optional<std::size_t> points = table.column("points");
+  const LayoutColumns layout = layoutColumnsOf(table);
 
   std::map<std::string, std::string> spelling;
   for (const std::string& known : designNames) spelling.emplace(foldedName(known), known);
@@ -165,7 +177,7 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
                           numberIn(row, points, "points", pointsOf, written, where, errors),
                           row.line,
                           written,
-                          layoutCellsOf(table, row)};
+                          layoutCellsOf(row, layout)};
     const auto [first, added] = read.list.designs.emplace(folded, numbers);
     if (!added) {
       errors.push_back(where + "\"" + written + "\" is already on line " +
