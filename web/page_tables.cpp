@@ -46,10 +46,11 @@ ForceModel& pageModel() {
     // A table file is named by its name alone, so the design list beside it is looked for here.
     std::error_code noFolder;
     fs::current_path(kShippedFolder, noFolder);
+    // No table file is put in use here: the page puts the shipped one or the user's in use
+    // as it starts, so that either is read only once.
     try {
-      TableText shipped = shippedTables();
-      started.setShippedChecksum(tableChecksum(shipped.bytes));
-      started.useTables(std::move(shipped));
+      started.setShippedChecksum(
+          tableChecksum(readTableFile(fs::path(kShippedFolder) / "Tables.dat")));
     } catch (const TableError&) {
       // The page says so when it puts the shipped file in use.
     }
