@@ -45,13 +45,19 @@ function make(tag, text = '', className = '') {
   return made;
 }
 
+// Gives `node` the text `text`, leaving it as it is when it has it already: a re-roll changes
+// little, and the browser then lays out only what did change.
+function setText(node, text) {
+  if (node.textContent !== text) node.textContent = text;
+}
+
 // Shows `text` in the message line ("failure" or "notice"); an empty text hides the line. A
 // message caused by the control `near` that would show out of sight, away from it, shows in
 // a bar at the bottom of the screen instead, until the next message or a tap on it.
 function showMessage(text, kind = 'failure', near = null) {
   const line = element('Message');
-  line.textContent = text;
-  line.className = kind;
+  setText(line, text);
+  if (line.className !== kind) line.className = kind;
   line.hidden = text === '';
   if (line.hidden || near === null) return;
   const box = line.getBoundingClientRect();
@@ -125,15 +131,34 @@ function keepForcesNow() {
   }
 }
 
-// Keeps the forces when the browser is idle after painting (and at the latest when the page is
-// left), so that writing them never delays what a tap shows.
+// Does `work` when the browser is idle after the next paint (within a second of it), so that
+// it never delays what a tap shows.
+function afterPaint(work) {
+  const whenIdle = globalThis.requestIdleCallback ?? ((later) => setTimeout(later, 200));
+  requestAnimationFrame(() => whenIdle(work, {timeout: 1000}));
+}
+
+// Keeps the forces after painting (and at the latest when the page is left).
 let keepPending = false;
 function keepForces() {
   if (keepPending) return;
   keepPending = true;
-  const whenIdle = globalThis.requestIdleCallback ?? ((work) => setTimeout(work, 200));
-  requestAnimationFrame(() => whenIdle(() => { if (keepPending) keepForcesNow(); },
-                                       {timeout: 1000}));
+  afterPaint(() => { if (keepPending) keepForcesNow(); });
+}
+
+// The browser history entry of the force last recorded, written after painting its roster, as
+// writing it holds the paint back: {how, state, link}, or null when written. Whatever reads the
+// address or moves in the history writes it first.
+let historyToWrite = null;
+
+function writeHistory() {
+  if (historyToWrite === null) return;
+  const {how, state, link} = historyToWrite;
+  historyToWrite = null;
+  if (how === 'push')
+    history.pushState(state, '', link);
+  else
+    history.replaceState(state, '', link);
 }
 
 // Makes the shown force the newest entry, dropping those undone before, and gives it a browser
@@ -146,12 +171,11 @@ function record(how) {
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
   forces.position = forces.entries.length - 1;
-  const state = {forces: forces.id, position: forces.position};
-  if (how === 'push')
-    history.pushState(state, '', linkOf(entry));
-  else
-    history.replaceState(state, '', linkOf(entry));
-  shownHash = location.hash;
+  writeHistory();
+  historyToWrite = {how, state: {forces: forces.id, position: forces.position},
+                    link: linkOf(entry)};
+  shownHash = historyToWrite.link;
+  afterPaint(writeHistory);
   keepForces();
   showStackButtons();
 }
@@ -179,11 +203,11 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
   box.value = text;
   // Nothing is at the cursor until the player puts it on a lance's lines.
   box.setSelectionRange(0, 0);
-  element('SeedLabel').value = run.seedLine;
-  element('ForceTitle').textContent = forceTitle(run);
+  setText(element('SeedLabel'), run.seedLine);
+  setText(element('ForceTitle'), forceTitle(run));
   element('ForceTitle').hidden = false;
-  element('RollGroup').textContent = `Roll This ${groupWord()} Again`;
-  element('KeepGroup').textContent = `Keep This ${groupWord()}, Roll the Others Again`;
+  setText(element('RollGroup'), `Roll This ${groupWord()} Again`);
+  setText(element('KeepGroup'), `Keep This ${groupWord()}, Roll the Others Again`);
   if (rerolled)
     updateRoster(before.run);
   else
@@ -257,10 +281,12 @@ function showEntry(position) {
 }
 
 function undo() {
+  writeHistory();
   if (forces.position > 0) history.back();
 }
 
 function redo() {
+  writeHistory();
   if (forces.position < forces.entries.length - 1) history.forward();
 }
 
@@ -610,6 +636,7 @@ function saveToFile() {
 
 async function copyLink() {
   if (shown === null) return;
+  writeHistory();
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
@@ -622,6 +649,7 @@ async function copyLink() {
 
 async function shareLink() {
   if (shown === null) return;
+  writeHistory();
   try {
     await navigator.share({title: 'Musterwright: ' + element('Roster').firstChild.textContent,
                            url: location.href});
@@ -635,6 +663,7 @@ async function shareLink() {
 // The printed sheet: the title, the choices, the seed line and the link, then the roster, or
 // the listing's text where it has edits.
 function fillPrintSheet() {
+  writeHistory();
   const sheet = element('PrintSheet');
   sheet.replaceChildren(make('h1', 'Musterwright'));
   const box = element('MechBox');
@@ -800,7 +829,15 @@ function onEnter(control, action) {
   });
 }
 
-function startPage() {
+// Lets the browser paint and answer taps before the start goes on, so that the start is several
+// short tasks rather than one long one.
+function nextTask() {
+  return globalThis.scheduler?.yield?.() ?? new Promise((resolve) => setTimeout(resolve));
+}
+
+// Starts the page once the engine has started: every control stays disabled until the end.
+async function startPage() {
+  await nextTask();
   if (engineFailed) return;
   for (const list of lists()) {
     const placeholder = list.querySelector('option[value=""]');
@@ -808,7 +845,9 @@ function startPage() {
                          ...Module.choiceList(list.id).map((word) => new Option(word, word)));
   }
   restoreTables();
+  await nextTask();
   startCollectionPanel();
+  await nextTask();
   startDesignPanel();
   const generateWithSeedBox = () => generate(element('SeedBox').value);
   const showSeedNote = () => {
@@ -861,7 +900,10 @@ function startPage() {
     showMessage('');
   });
   window.addEventListener('popstate', onHistory);
-  window.addEventListener('pagehide', () => { if (keepPending) keepForcesNow(); });
+  window.addEventListener('pagehide', () => {
+    writeHistory();
+    if (keepPending) keepForcesNow();
+  });
   window.addEventListener('hashchange', () => {
     if (location.hash !== shownHash) generateFromLink();
   });

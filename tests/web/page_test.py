@@ -89,6 +89,13 @@ class Page(unittest.TestCase):
     def value(self, element_id, attribute="value"):
         return self.driver.find_element("id", element_id).get_attribute(attribute)
 
+    def link(self):
+        """The address once the page has written the history entry of the force it shows, which
+        it does when idle after painting the roster."""
+        return self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "requestAnimationFrame(() => requestIdleCallback(() => done(location.href)));")
+
     def open(self, url):
         self.driver.get("about:blank")
         self.driver.get(url)
@@ -147,13 +154,13 @@ class Page(unittest.TestCase):
     def test_a_link_draws_its_force_again_and_a_bad_one_draws_nothing(self):
         self.open(PAGE.as_uri())
         self.generate(["Random", "Company", None, "Veteran"], True, "77")
-        link, listing = self.driver.current_url, self.value("MechBox")
+        link, listing = self.link(), self.value("MechBox")
         self.assertIn("seed=77", link)
         self.open(link)
         self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, "Seed: 77"))
         self.open(PAGE.as_uri() + "#house=Davion&size=Batallion&seed=3&r=2-9")
         listing = self.value("MechBox")
-        self.assertTrue(self.driver.current_url.endswith("&r=2-9"))
+        self.assertTrue(self.link().endswith("&r=2-9"))
         self.assertEqual(self.value("SeedLabel"), "Seed: 3 \u00b7 re-rolled 2-9")
         self.open(PAGE.as_uri() + "#house=davion&size=BATTALION&seed=%203&r=2,3,4,5,6,7,8,9")
         self.assertEqual(self.value("MechBox"), listing)
@@ -217,10 +224,10 @@ class Page(unittest.TestCase):
                         self.driver.find_element("id", how).click()
                     self.assertEqual(self.value("MechBox") + "\n",
                                      self.cli_listing(args, seed, rerolls))
-                    self.assertTrue(self.driver.current_url.endswith("&r=" + rerolls))
+                    self.assertTrue(self.link().endswith("&r=" + rerolls))
             listing, seed_line = self.value("MechBox"), self.value("SeedLabel")
             self.assertEqual(seed_line, f"Seed: {seed} \u00b7 re-rolled " + rerolls.replace(",", ", "))
-            self.open(self.driver.current_url)
+            self.open(self.link())
             self.assertEqual((self.value("MechBox"), self.value("SeedLabel")), (listing, seed_line))
 
         with self.subTest("an edited listing asks first"):
@@ -257,9 +264,9 @@ class Page(unittest.TestCase):
                 args = ["--faction", "Kurita", "--size", "Batallion", "--vehicles",
                         "--collection", self.folder / "shelf.txt"] + (["--unique"] if unique else [])
                 self.assertEqual(self.value("MechBox") + "\n", self.cli_listing(args, seed, ""))
-                self.assertIn("&c=", self.driver.current_url)
-                self.assertEqual("&unique=1" in self.driver.current_url, unique)
-            link, listing = self.driver.current_url, self.value("MechBox")
+                self.assertIn("&c=", self.link())
+                self.assertEqual("&unique=1" in self.link(), unique)
+            link, listing = self.link(), self.value("MechBox")
             self.open(link)
             self.assertEqual(self.value("MechBox"), listing)
             self.driver.find_element("css selector", "#CollectionPanel summary").click()
@@ -291,7 +298,7 @@ class Page(unittest.TestCase):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
         shipped_listing = self.value("MechBox")
         design = shipped_listing.splitlines()[5].split(" P: ")[0]
-        link = self.driver.current_url
+        link = self.link()
 
         # A file that fails its check is drawn from as the command line draws from it, the
         # checker's findings beside the force; one the engine cannot read is not taken.
@@ -332,7 +339,7 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.value("MechBox"), shipped_listing.replace(design, renamed))
         self.assertIn("drawn from the shipped Tables.dat", self.value("Message", "textContent"))
         self.assertIn("in use is mine.dat", self.value("Message", "textContent"))
-        own_link = self.driver.current_url
+        own_link = self.link()
         self.assertTrue(own_link.endswith("&t=" + fnv1a64(SHIPPED.replace(design.encode(),
                                                                           renamed.encode()))))
         self.driver.find_element("id", "ShippedTables").click()
@@ -394,13 +401,13 @@ class Page(unittest.TestCase):
                     self.assertIn(refusal[1:], self.value("Message", "textContent"))
                     continue
                 self.assertEqual(self.value("MechBox") + "\n", expected.stdout)
-                self.assertIn(f"{unit}=", self.driver.current_url)
+                self.assertIn(f"{unit}=", self.link())
                 self.assertTrue(self.value("SeedLabel").endswith(" " + unit))
         self.generate(["Davion", "Company", None, None], False, "5", ("points", "12000"))
         self.driver.find_element("css selector", "#Roster [data-action='2.1']").click()
         rolled = self.value("MechBox") + "\n"
         self.assertEqual(rolled, cli("--points", "12000", "--reroll", "2.1").stdout)
-        link = self.driver.current_url
+        link = self.link()
         self.open(link)
         self.assertEqual((self.value("MechBox") + "\n", self.value("BudgetText")), (rolled, "12000"))
         self.assertTrue(state().startswith("Design list: mine.csv (yours)"), "not remembered")
@@ -499,7 +506,7 @@ class Page(unittest.TestCase):
                     "[text(section.querySelector('.group-head .totals')), "
                     "[...section.querySelectorAll('.numbers')].map(text)])]")
                 self.assertEqual("Total: " + shown[0][3:].replace(" \u00b7 ", ", "), total)
-                self.assertIn("&d=", self.driver.current_url)
+                self.assertIn("&d=", self.link())
                 for (heading, numbers), group in zip(shown[1:], data["groups"]):
                     self.assertEqual(heading, words(group["totals"]["tons"],
                                                         group["totals"]["points"]))
