@@ -386,13 +386,15 @@ function fromHtml(html) {
   return template.content.firstElementChild;
 }
 
-// A button of the roster that does `action` ("2", "2.1" or "keep 2"), its label made of
-// `parts`: a visible word, then words only screen readers say, then visible, and so on.
+// A button of the roster that does `action` ("2", "2.1" or "keep 2"), its name made of
+// `parts`: a visible word, then words only screen readers say, then visible, and so on. The
+// name is the button's aria-label, which builds a Galaxy's roster of far fewer nodes than a
+// hidden element in each button.
 function rosterButtonHtml(action, className, ...parts) {
-  const label = parts.map((part, index) => index % 2 === 0 ? escapeHtml(part) :
-                          `<span class="hidden">${escapeHtml(part)}</span>`);
+  const shown = parts.filter((part, index) => index % 2 === 0).join('');
   return `<button type="button" tabindex="-1" data-action="${escapeHtml(action)}"` +
-         `${className ? ` class="${className}"` : ''}>${label.join('')}</button>`;
+         ` aria-label="${escapeHtml(parts.join(''))}"` +
+         `${className ? ` class="${className}"` : ''}>${escapeHtml(shown)}</button>`;
 }
 
 // A slot's row: its design (or the words of an open slot), kind, weight class, skills, tons

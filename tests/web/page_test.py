@@ -545,7 +545,7 @@ class Page(unittest.TestCase):
                                      "Every lance but lance 2 rolled again."),
                                     ("Roll lance 2 again", "3.1,1,3,2", "Lance 2 rolled again.")]:
             with self.subTest(name):
-                button = self.driver.find_element("xpath", f"//button[.='{name}']")
+                button = self.driver.find_element("xpath", f"//button[@aria-label='{name}']")
                 self.assertEqual(button.get_attribute("tabindex"), "-1")
                 button.click()
                 listings.append(self.value("MechBox"))
@@ -555,7 +555,7 @@ class Page(unittest.TestCase):
         for key, name in [(Keys.DOWN, "Roll slot 2.1 again"), (Keys.UP, "Roll lance 2 again"),
                           (Keys.RIGHT, "Keep lance 2, roll the others again")]:
             self.driver.switch_to.active_element.send_keys(key)
-            self.assertEqual(self.driver.switch_to.active_element.get_attribute("textContent"), name)
+            self.assertEqual(self.driver.switch_to.active_element.get_attribute("aria-label"), name)
         body = self.driver.find_element("tag name", "body")
         steps = [(lambda: self.driver.find_element("id", "UndoButton").click(), 2),
                  (lambda: body.send_keys(Keys.CONTROL, "z"), 1),
