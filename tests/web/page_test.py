@@ -576,6 +576,14 @@ class Page(unittest.TestCase):
         self.wait_for(lambda: self.value("MechBox") == listings[3] + "\nmy note", "the reload")
         self.driver.find_element("id", "UndoButton").click()
         self.wait_for(lambda: self.value("MechBox") == listings[2], "the undo after the reload")
+        # Undo and Copy Link tapped before the page has written the re-roll's history entry
+        # write it first: Undo goes back to the force before it, the link is the re-roll's.
+        roll = "document.querySelector('#Roster [data-action=\"1.1\"]').click();"
+        self.driver.execute_script(roll + "document.getElementById('UndoButton').click();")
+        self.wait_for(lambda: self.value("MechBox") == listings[2], "the undo at once")
+        self.driver.execute_script(roll + "document.getElementById('CopyLink').click();")
+        self.wait_for(lambda: "r=3.1,1,3,1.1" in self.value("Message", "textContent"),
+                      "the link copied at once")
 
     def test_a_thumb_reaches_every_control_and_the_first_screen_holds_the_force(self):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
