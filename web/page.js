@@ -929,4 +929,10 @@ Module.onAbort = (what) => pageEngineFailed(
     tablesInUse !== '' ? `Musterwright stopped (${what}). Reload the page.` :
                          `The engine could not be loaded (${what}). Reload the page, or open ` +
                              'it in a current browser.');
+// The engine starts in two tasks: it is compiled and made ready in one, and its runtime starts
+// in a later one, ending in startPage.
+Module.preRun = [...(Module.preRun ?? []), () => {
+  Module.addRunDependency('a later task');
+  nextTask().then(() => Module.removeRunDependency('a later task'));
+}];
 Module.onRuntimeInitialized = startPage;
