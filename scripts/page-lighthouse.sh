@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Measures the page's site folder as a new visitor meets it: serves it on 127.0.0.1 with gzip
 # (scripts/serve-site.py) and runs Lighthouse, from web/'s npm packages, with Debian's Chromium,
-# three times in its mobile settings and three in its desktop ones; prints the median of each
-# category's score, first and largest contentful paint, total blocking time and speed index.
+# five times in its mobile settings (whose scores swing most with the machine's load) and three
+# in its desktop ones; prints the median of each category's score, first and largest contentful
+# paint, total blocking time and speed index.
 # `scripts/page-lighthouse.sh [site folder]` (build-web/site by default, `make site` builds it).
 # A figure, not a check: without the site, Chromium or Lighthouse it says what is missing and
 # ends successfully (scripts/install-deps.sh --page-checks installs Lighthouse).
@@ -25,7 +26,9 @@ address=$(cat "$work/address")
 for setting in mobile desktop; do
   preset=()
   [ "$setting" = desktop ] && preset=(--preset=desktop)
-  for run in 1 2 3; do
+  runs=3
+  [ "$setting" = mobile ] && runs=5
+  for run in $(seq "$runs"); do
     "$lighthouse" "$address" "${preset[@]}" --chrome-path="$(command -v chromium)" \
       --chrome-flags="--headless=new --no-sandbox" --output=json --quiet \
       --output-path="$work/$setting-$run.json"
@@ -38,8 +41,8 @@ timings = {"first-contentful-paint": "first contentful paint", "largest-contentf
            "largest contentful paint", "total-blocking-time": "total blocking time",
            "speed-index": "speed index"}
 for setting in ("mobile", "desktop"):
-    runs = [json.loads((work / f"{setting}-{n}.json").read_text()) for n in (1, 2, 3)]
-    print(f"Lighthouse {runs[0]['lighthouseVersion']}, {setting} (median of 3):")
+    runs = [json.loads(path.read_text()) for path in sorted(work.glob(f"{setting}-*.json"))]
+    print(f"Lighthouse {runs[0]['lighthouseVersion']}, {setting} (median of {len(runs)}):")
     for key, category in runs[0]["categories"].items():
         score = statistics.median(run["categories"][key]["score"] * 100 for run in runs)
         print(f"  {category['title']}: {score:.0f}")
