@@ -268,15 +268,8 @@ function tablesChangedForCollection() {
 
 // The collection kept from an earlier visit, read against the table file in use.
 function restoreCollection() {
-  let name = null;
-  let text = null;
-  try {
-    name = localStorage.getItem(kStoredCollectionName);
-    text = localStorage.getItem(kStoredCollectionText);
-  } catch {
-    return;
-  }
-  if (name === null || text === null) return;
+  const {name, content: text} = keptFile(kStoredCollectionName, kStoredCollectionText);
+  if (text === null) return;
   const read = Module.useCollection(text, name + '.txt');
   if (read.errors !== undefined) {
     showMessage('The collection kept from your last visit no longer reads; it is not in use.\n' +

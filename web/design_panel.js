@@ -154,15 +154,8 @@ function useMadeTables() {
 
 // The design list kept from an earlier visit, read again, or the shipped one.
 function restoreDesignList() {
-  let name = null;
-  let stored = null;
-  try {
-    name = localStorage.getItem(kStoredListName);
-    stored = localStorage.getItem(kStoredListBytes);
-  } catch {
-    // Storage closed to the page: the shipped list is in use.
-  }
-  if (name !== null && stored !== null) {
+  const {name, content: stored} = keptFile(kStoredListName, kStoredListBytes);
+  if (stored !== null) {
     let read = {errors: ['its bytes could not be read back']};
     try {
       read = Module.useDesignList(fromBase64(stored), name);

@@ -783,20 +783,27 @@ async function chooseTables(file) {
   }
 }
 
+// The file kept in storage from an earlier visit under `nameKey` and `contentKey`: {name,
+// content}; both null when nothing is kept or storage is closed to the page (choosing a file
+// then says so).
+function keptFile(nameKey, contentKey) {
+  try {
+    const name = localStorage.getItem(nameKey);
+    const content = localStorage.getItem(contentKey);
+    if (name !== null && content !== null) return {name, content};
+  } catch {
+    // Storage closed to the page keeps nothing.
+  }
+  return {name: null, content: null};
+}
+
 // The table file remembered from an earlier visit, checked again, or the shipped one.
 function restoreTables() {
-  let name = null;
-  let stored = null;
-  try {
-    name = localStorage.getItem(kStoredName);
-    stored = localStorage.getItem(kStoredBytes);
-  } catch {
-    // Storage closed to the page: nothing was remembered, and choosing a file says so.
-  }
+  const {name, content: stored} = keptFile(kStoredName, kStoredBytes);
   const keptFrom = `The table file kept from your last visit, ${name},`;
   let bytes = null;
   try {
-    if (name !== null && stored !== null) bytes = fromBase64(stored);
+    if (stored !== null) bytes = fromBase64(stored);
   } catch {
     showMessage(`${keptFrom} could not be read back; the shipped one is in use.`);
   }
