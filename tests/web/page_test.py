@@ -243,14 +243,21 @@ class Page(unittest.TestCase):
                 alert.accept() if accept else alert.dismiss()
                 self.assertEqual(self.value("MechBox"), expected)
 
+    def open_collection_panel(self):
+        """Opens the collection panel and returns its copies boxes, which the panel fills when the
+        browser reports it open, a task after the tap."""
+        self.driver.find_element("css selector", "#CollectionPanel summary").click()
+        find = lambda: self.driver.find_elements("css selector", "#CollectionDesigns input")
+        self.wait_for(lambda: len(find()) > 1, "the collection panel shows no designs")
+        return find()
+
     def test_a_collection_picked_by_hand_draws_the_command_lines_force(self):
         from selenium.webdriver.common.keys import Keys
 
         self.open(PAGE.as_uri())
         stored = "return localStorage.getItem('musterwright.collection.text')"
         try:
-            self.driver.find_element("css selector", "#CollectionPanel summary").click()
-            boxes = self.driver.find_elements("css selector", "#CollectionDesigns input")
+            boxes = self.open_collection_panel()
             self.assertGreater(len(boxes), 90)
             for k in range(30):
                 boxes[k * 3].send_keys(Keys.BACKSPACE, str(k % 3 + 1))
@@ -269,8 +276,7 @@ class Page(unittest.TestCase):
             link, listing = self.link(), self.value("MechBox")
             self.open(link)
             self.assertEqual(self.value("MechBox"), listing)
-            self.driver.find_element("css selector", "#CollectionPanel summary").click()
-            boxes = self.driver.find_elements("css selector", "#CollectionDesigns input")
+            boxes = self.open_collection_panel()
             boxes[1].send_keys(Keys.BACKSPACE, "5")
             self.open(link)
             self.assertIn("drawn here from yours, collection", self.value("Message", "textContent"))
