@@ -287,6 +287,10 @@ ForceView ForceModel::shown() const {
   return viewOf();
 }
 
+const Force* ForceModel::shownForce() const {
+  return drawn_ ? &drawn_->steps[drawn_->current].force : nullptr;
+}
+
 std::optional<ForceRecord> ForceModel::shownRecord() const {
   if (!drawn_) return std::nullopt;
   const Force& force = drawn_->steps[drawn_->current].force;
@@ -320,7 +324,8 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.force = &force;
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
-  view.totals = totalsLine(forceTotals(force, drawn_->designs.get()).force);
+  view.numbers = forceTotals(force, drawn_->designs.get());
+  view.totals = totalsLine(view.numbers.force);
   view.designs = drawn_->designs;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);

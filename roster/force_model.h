@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "generator/generate.h"
+#include "roster/force_totals.h"
 #include "roster/reroll_request.h"
 #include "tables/collection.h"
 #include "tables/design_list.h"
@@ -68,6 +69,8 @@ struct ForceView {
   // The force's totals line (totalsLine, force_totals.h) from the design list found beside the
   // table file it was drawn from; with none found every slot's numbers are unknown.
   std::string totals;
+  // The numbers that line adds up: each slot's, each group's and the force's (forceTotals).
+  ForceTotals numbers;
   // The design list those totals come from, for a front end that shows each slot's and group's
   // numbers too (forceTotals); null when none was found.
   std::shared_ptr<const DesignList> designs;
@@ -170,6 +173,9 @@ class ForceModel {
   // The force shown and what a front end shows with it (no notices); no force before the
   // first draw.
   ForceView shown() const;
+  // The force shown alone, without the texts shown() words for it; null before the first draw.
+  // The pointer lasts until the next operation.
+  const Force* shownForce() const;
   // What it takes to draw the force shown again; its words as the lists held them.
   std::optional<ForceRecord> shownRecord() const;
 

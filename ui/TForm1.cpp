@@ -374,7 +374,7 @@ void TForm1::RememberCollectionChoice() {
 }
 
 void TForm1::RerollLine(RerollKind kind, int line) {
-  const Force* listed = model_.shown().force;
+  const Force* listed = model_.shownForce();
   if (listed == nullptr || rerollRequestAtLine(*listed, kind, line).empty()) return;
   if (!ListingEdited()) return ApplyReroll(kind, line);
   askFirst(this,
@@ -384,7 +384,7 @@ void TForm1::RerollLine(RerollKind kind, int line) {
 }
 
 void TForm1::ApplyReroll(RerollKind kind, int line) {
-  const Force before = *model_.shown().force;
+  const Force before = *model_.shownForce();
   const Reroll at = rerollAtLine(line, before.groupSize(), before.groupCount()).value_or(Reroll{});
   const ForceView view = model_.reroll(kind, at);
   if (!view.drew()) return ShowFailure(view);
@@ -488,7 +488,7 @@ void TForm1::RememberListed() {
 void TForm1::OpenListingMenu(int line, const QPoint& where) {
   QMenu* menu = ui_.MechBox->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  const Force* listed = model_.shown().force;
+  const Force* listed = model_.shownForce();
   const std::optional<Reroll> at =
       listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
   if (at) {

@@ -48,7 +48,7 @@ class TForm1 : public QWidget {
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
 
- private slots:
+ private Q_SLOTS:
   // Generates a force from the chosen words (a list with nothing chosen counts as "Random")
   // and the vehicles box, with the seed in SeedBox or, while it is empty, a fresh one; lists
   // it in MechBox in place of its text and shows the seed in SeedLabel. The table file is

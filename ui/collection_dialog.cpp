@@ -128,7 +128,7 @@ bool CollectionDialog::openFile(const QString& path) {
     if (copies.contains(foldedName(entry.name))) kept_.push_back(entry);
   file_ = path;
   showTotals();
-  emit collectionChosen(path);
+  Q_EMIT collectionChosen(path);
   return true;
 }
 
@@ -154,7 +154,7 @@ bool CollectionDialog::saveFile(const QString& path) {
   }
   file_ = path;
   showTotals();
-  emit collectionChosen(path);
+  Q_EMIT collectionChosen(path);
   return true;
 }
 

@@ -47,7 +47,7 @@ class CollectionDialog : public QDialog {
   // Sets the copies of the row named `name` (any letter case); false when no row has it.
   bool setCopies(const QString& name, int copies);
 
- signals:
+ Q_SIGNALS:
   // `path` was opened or saved and is now the collection in use.
   void collectionChosen(const QString& path);
 

@@ -30,7 +30,7 @@ class MadeTablesDialog : public QDialog {
   QString report() const;
   const std::string& madeBytes() const { return bytes_; }
 
- public slots:
+ public Q_SLOTS:
   void useMade();
   void saveMadeAs();
   // Writes the table file made to `file`; a failure, or `file` being the table file in use or

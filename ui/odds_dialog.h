@@ -44,7 +44,7 @@ class OddsDialog : public QDialog {
   // The table file's problems shown above the odds; "" for a sound file.
   QString warning() const;
 
- public slots:
+ public Q_SLOTS:
   // Works the odds out again for the choices as they stand.
   void refresh();
   void copyCsv();

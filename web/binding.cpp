@@ -129,7 +129,7 @@ std::vector<bool> changedGroups(const Force& before, const Force& after) {
       const Mech& was = before.roster[group * after.groupSize() + place];
       const Mech& now = after.roster[group * after.groupSize() + place];
       same = was.name == now.name && was.kind == now.kind && was.piloting == now.piloting &&
-             was.gunnery == now.gunnery && openSlotWords(was) == openSlotWords(now);
+             was.gunnery == now.gunnery && was.weightClass == now.weightClass;
     }
     changed[static_cast<std::size_t>(group)] = !same;
   }
@@ -153,8 +153,9 @@ val failure(const std::string& message) {
 // slots stayed open, "" for none), points and tons (the budget it was drawn within, as typed, ""
 // for none), totals (totalsWords of the whole force), designs (the
 // identity of the design list the numbers come from, for the link; "" for none), lineGroups,
-// lineSlots}; or {error} with the reason nothing changed. Only the groups `wanted` names are
-// in groups where it is given.
+// lineSlots}; or {error} with the reason nothing changed. Where `wanted` is given (a re-roll,
+// which keeps the force's groups and their sizes), groups holds only the groups it names and
+// lineGroups and lineSlots are left out, being the shown force's.
 val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr) {
   if (!view.drew()) return failure(view.error);
   const Force& force = *view.force;
@@ -186,12 +187,11 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
   result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
-  const ForceTotals totals = forceTotals(force, view.designs.get());
-  result.set("groups", rosterGroups(force, totals, wanted));
-  result.set("totals", totalsWords(totals.force));
+  result.set("groups", rosterGroups(force, view.numbers, wanted));
+  result.set("totals", totalsWords(view.numbers.force));
   result.set("designs", view.designs ? view.designs->identity : std::string());
   result.set("openNotice", openSlotsNotice(force));
-  setLinePlaces(result, force, view.listing);
+  if (!wanted) setLinePlaces(result, force, view.listing);
   return result;
 }
 
@@ -257,7 +257,7 @@ val rerollShown(int group, int slot, bool othersToo) {
                           : slot == 0 ? RerollKind::group
                                       : RerollKind::slot;
   std::optional<Force> before;
-  if (const ForceView shown = pageModel().shown(); shown.force) before = *shown.force;
+  if (const Force* shown = pageModel().shownForce()) before = *shown;
   const Reroll at{group, othersToo ? 0 : slot};
   const ForceView view = pageModel().reroll(kind, at);
   std::optional<std::vector<bool>> changed;

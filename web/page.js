@@ -199,10 +199,9 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
   const before = shown;
   shown = {run, choices, vehicles};
   showMessage([...run.notices, tablesWarning].filter((line) => line !== '').join('\n'), 'notice');
-  const box = element('MechBox');
-  box.value = text;
-  // Nothing is at the cursor until the player puts it on a lance's lines.
-  box.setSelectionRange(0, 0);
+  if (listingToWrite === null && element('MechBox').hidden) afterPaint(writeListingBox);
+  listingToWrite = text;
+  if (!element('MechBox').hidden) writeListingBox();
   setText(element('SeedLabel'), run.seedLine);
   setText(element('ForceTitle'), forceTitle(run));
   element('ForceTitle').hidden = false;
@@ -214,6 +213,26 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
     showRoster();
   showRerollTarget();
   showStackButtons();
+}
+
+// The text the listing box is to show while the box is hidden (the roster view), or null when
+// the box shows it: writing a Galaxy's listing into the box holds a re-roll's paint back, so a
+// hidden box is written after the paint. Showing the box writes it first.
+let listingToWrite = null;
+
+function writeListingBox() {
+  if (listingToWrite === null) return;
+  const box = element('MechBox');
+  box.value = listingToWrite;
+  listingToWrite = null;
+  // Nothing is at the cursor until the player puts it on a lance's lines.
+  box.setSelectionRange(0, 0);
+  showRerollTarget();
+}
+
+// The listing box's text as it stands or is about to, edits included.
+function listingText() {
+  return listingToWrite ?? element('MechBox').value;
 }
 
 // What the engine draws from: the lists' `choices` by their link keys, and `vehicles`.
@@ -298,8 +317,9 @@ function onHistory(event) {
     generateFromLink();
 }
 
-// The line at the cursor in MechBox, from 0.
+// The line at the cursor in MechBox, from 0 (the first until the box is written).
 function cursorLine() {
+  if (listingToWrite !== null) return 0;
   const box = element('MechBox');
   return box.value.slice(0, box.selectionStart).split('\n').length - 1;
 }
@@ -334,7 +354,7 @@ function showRerollTarget() {
 function rollAgain(group, slot, others) {
   const what = others ? `every ${groupWord(true)} but ${describe({group, slot: 0})}` :
                         describe({group, slot});
-  if (element('MechBox').value !== shown.run.listing &&
+  if (listingText() !== shown.run.listing &&
       !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
                'Roll again anyway?'))
     return false;
@@ -343,9 +363,12 @@ function rollAgain(group, slot, others) {
     showMessage(run.error);
     return false;
   }
-  // The engine sends only the groups that changed; the others stay as they were.
+  // The engine sends only the groups that changed; the others stay as they were, and so do the
+  // places of the listing's lines.
   const changed = new Map(run.groups.map((group) => [group.number, group]));
   run.groups = shown.run.groups.map((group) => changed.get(group.number) ?? group);
+  run.lineGroups = shown.run.lineGroups;
+  run.lineSlots = shown.run.lineSlots;
   showForce(run, shown.choices, shown.vehicles, run.listing, true);
   record('push');
   if (run.same) {
@@ -577,6 +600,7 @@ function onRosterKey(event) {
 }
 
 function showView(view) {
+  writeListingBox();
   element('Roster').hidden = view !== 'roster';
   element('MechBox').hidden = view !== 'text';
   element('Rerolls').hidden = view !== 'text';
@@ -628,7 +652,7 @@ function saveToFile() {
                 element('ToFile'));
     return;
   }
-  const text = Module.savedText(element('MechBox').value);
+  const text = Module.savedText(listingText());
   const anchor = document.createElement('a');
   anchor.href = URL.createObjectURL(new Blob([text], {type: 'text/plain'}));
   anchor.download = name;
@@ -668,7 +692,7 @@ function fillPrintSheet() {
   writeHistory();
   const sheet = element('PrintSheet');
   sheet.replaceChildren(make('h1', 'Musterwright'));
-  const box = element('MechBox');
+  const listing = listingText();
   if (shown !== null) {
     const names = ['Faction', 'Size', 'Weight', 'Experience'];
     const words = shown.run.chosen.map((word, index) => `${names[index]}: ${word}`);
@@ -677,13 +701,13 @@ function fillPrintSheet() {
                  make('p', shown.run.seedLine), make('p', location.href));
     if (shown.run.openNotice !== '') sheet.append(make('p', shown.run.openNotice));
   }
-  if (shown !== null && box.value === shown.run.listing) {
+  if (shown !== null && listing === shown.run.listing) {
     const roster = element('Roster').cloneNode(true);
     for (const named of roster.querySelectorAll('[id]')) named.removeAttribute('id');
     roster.querySelector('.open-notice').remove();
     sheet.append(...roster.childNodes);
   } else {
-    sheet.append(make('pre', box.value));
+    sheet.append(make('pre', listing));
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "generator/budget_draw.h"
 #include "roster/listing.h"
+#include "roster/listing_text.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
@@ -138,6 +139,7 @@ TEST(ForceModel, UndoStepsFollowTheMarksTheyWerePlacedAt) {
 
 TEST(ForceModel, FailuresChangeNothingAndFindingsComeOnce) {
   ForceModel model = modelWith(nullptr, false);
+  EXPECT_EQ(model.shownForce(), nullptr);
   EXPECT_EQ(model.reroll(RerollKind::group, {1, 0}).error,
             "There is no force to roll again: Generate one first.");
   const std::string drawn = model.generate(kLance, "4").listing;
@@ -152,6 +154,8 @@ TEST(ForceModel, FailuresChangeNothingAndFindingsComeOnce) {
   };
   for (const auto& f : failures) EXPECT_NE(f.view.error.find(f.error), std::string::npos);
   EXPECT_EQ(model.shown().listing, drawn);
+  ASSERT_NE(model.shownForce(), nullptr);
+  EXPECT_EQ(boxText(listForce(*model.shownForce())), drawn);
 
   std::string quirky = soundTables();
   quirky.replace(quirky.find("\nKurita\n"), 8, "\nKurota\n");

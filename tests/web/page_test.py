@@ -86,15 +86,20 @@ class Page(unittest.TestCase):
         cls.driver.quit()
         shutil.rmtree(cls.folder)
 
+    def after_paint(self, script="return"):
+        """`script`'s value once the page has done what it leaves until it is idle after a
+        paint: writing the history entry of the force it shows, and the hidden listing box."""
+        return self.driver.execute_async_script(
+            "const done = arguments[0];"
+            f"requestAnimationFrame(() => requestIdleCallback(() => done((() => {{{script}}})())));")
+
     def value(self, element_id, attribute="value"):
+        if element_id == "MechBox":
+            self.after_paint()
         return self.driver.find_element("id", element_id).get_attribute(attribute)
 
     def link(self):
-        """The address once the page has written the history entry of the force it shows, which
-        it does when idle after painting the roster."""
-        return self.driver.execute_async_script(
-            "const done = arguments[0];"
-            "requestAnimationFrame(() => requestIdleCallback(() => done(location.href)));")
+        return self.after_paint("return location.href")
 
     def open(self, url):
         self.driver.get("about:blank")
@@ -763,6 +768,7 @@ class Page(unittest.TestCase):
         import base64
 
         self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=1")
+        self.after_paint()
         for edited in (False, True):
             if edited:
                 self.driver.execute_script("document.getElementById('MechBox').value += '\\nmy note'")

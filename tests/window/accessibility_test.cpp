@@ -12,7 +12,7 @@
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void namesAndRoles_data() {
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");

@@ -28,7 +28,7 @@ class CollectionTest : public QObject {
 
   QTemporaryDir scratch;
 
- private slots:
+ private Q_SLOTS:
   // 30 designs picked in the dialog, saved, then drawn with and without "each design once":
   // the listing is the command line's for the same seed and collection file.
   void pickedByHandDrawsTheCommandLinesForce() {

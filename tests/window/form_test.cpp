@@ -34,7 +34,7 @@ QList<QWidget*> seedRowOf(const TestWindow& form) {
 class FormTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void windowFrame() {
     TestWindow form;
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));

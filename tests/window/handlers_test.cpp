@@ -59,7 +59,7 @@ class HandlersTest : public QObject {
   // The table file each test's window generates from.
   std::filesystem::path tables;
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
   void init() { tables = SHIPPED_TABLES; }
 

@@ -26,7 +26,7 @@ class OddsDialogTest : public QObject {
 
   QTemporaryDir scratch;
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
 
   void opensOnTheWindowsChoicesAndCopiesTheCommandLinesCsv() {

@@ -68,7 +68,7 @@ void answer(TestWindow& form, QMessageBox::StandardButton button) {
 class RerollTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   // A faction and a size in `force`. Davion "Company": groups open at lines 4, 9 and 14; Wolf
   // "Binary": at lines 4 and 10.
   void keysRerollTheirOwnLines_data() {
@@ -215,7 +215,7 @@ class RerollTest : public QObject {
     const QString expected = commandLine("Wolf Binary", 7, "2");
     TestWindow again(SHIPPED_TABLES);
     QMenu* menu = again.RecentButton->menu();
-    emit menu->aboutToShow();
+    Q_EMIT menu->aboutToShow();
     QCOMPARE(menu->actions().size(), 20);
     QCOMPARE(menu->actions()[0]->text(), "Wolf, Binary, Random, Regular · Seed: 7 · re-rolled 2");
     QCOMPARE(menu->actions()[1]->text(), "Wolf, Binary, Random, Regular · Seed: 7");
@@ -230,7 +230,7 @@ class RerollTest : public QObject {
     const QString changed = scratch.filePath("Tables.dat");
     writeFile(changed, contentOf(SHIPPED_TABLES) + "\r\n");
     TestWindow other(changed.toStdString());
-    emit other.RecentButton->menu()->aboutToShow();
+    Q_EMIT other.RecentButton->menu()->aboutToShow();
     other.RecentButton->menu()->actions()[0]->trigger();
     QCOMPARE(other.MechBox->toPlainText(), expected);
     QMessageBox* notice = openErrorBox(other);
@@ -259,7 +259,7 @@ class RerollTest : public QObject {
     }
     TestWindow form(SHIPPED_TABLES);
     QMenu* menu = form.RecentButton->menu();
-    emit menu->aboutToShow();
+    Q_EMIT menu->aboutToShow();
     QCOMPARE(menu->actions()[0]->text(),
              "Davion, Batallion, Random, Regular · Seed: 3 · re-rolled 1-3, 1.2");
     menu->actions()[0]->trigger();

@@ -43,7 +43,7 @@ Run runProgram(const QStringList& arguments, const QStringList& variables) {
 class StartupTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void displayFailure_data() {
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QByteArray>("named");

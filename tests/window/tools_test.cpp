@@ -43,7 +43,7 @@ class ToolsTest : public QObject {
   // The table file each test's window generates from.
   std::filesystem::path tables;
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() { QVERIFY(QDir::setCurrent(scratch.path())); }
   void init() { tables = SHIPPED_TABLES; }
 
@@ -149,7 +149,7 @@ class ToolsTest : public QObject {
     const QString drawn = form.MechBox->toPlainText();
     form.BudgetBox->clear();
     form.BudgetKind->setCurrentIndex(0);
-    emit form.RecentButton->menu()->aboutToShow();
+    Q_EMIT form.RecentButton->menu()->aboutToShow();
     form.RecentButton->menu()->actions()[0]->trigger();
     QCOMPARE(form.MechBox->toPlainText(), drawn);
     QCOMPARE(form.BudgetKind->currentIndex(), 1);
