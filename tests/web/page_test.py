@@ -595,6 +595,13 @@ class Page(unittest.TestCase):
         self.driver.execute_script(roll + "document.getElementById('CopyLink').click();")
         self.wait_for(lambda: "r=3.1,1,3,1.1" in self.value("Message", "textContent"),
                       "the link copied at once")
+        # So does the Text view, for the listing box the roster view writes after the paint.
+        self.driver.find_element("id", "RosterView").click()
+        before = self.value("MechBox")
+        at_once = self.driver.execute_script(roll + "document.getElementById('TextView').click();"
+                                             "return document.getElementById('MechBox').value")
+        self.assertNotEqual(at_once, before)
+        self.assertEqual(at_once, self.value("MechBox"))
 
     def test_a_thumb_reaches_every_control_and_the_first_screen_holds_the_force(self):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
