@@ -142,21 +142,35 @@ val failure(const std::string& message) {
   return result;
 }
 
-// What the page shows of `view`: {seed, rerolls ("2-4,3.1,2", for the link), seedLine ("Seed: 42
-// · re-rolled 2-4, 3.1, 2"), tables (the checksum of the table file it was drawn from, for the
-// link; "" for the shipped one), collection (the identity of the collection drawn from, "" for
-// none), unique, drawOwned (the "Draw from my collection" box as it now stands), notices (the
-// model's, in order), listing (its lines joined by line feeds), chosen (the four choice words it
-// was drawn with, "Random" for an empty one), faction, size, weight, experience (the words as
-// resolved), clan, groupWord ("Lance" or "Star"), groupCount, keepApplies (whether "keep this
-// group, roll the others" applies), groups (rosterGroups), openNotice (openSlotsNotice: how many
-// slots stayed open, "" for none), points and tons (the budget it was drawn within, as typed, ""
-// for none), totals (totalsWords of the whole force), designs (the
-// identity of the design list the numbers come from, for the link; "" for none), lineGroups,
-// lineSlots}; or {error} with the reason nothing changed. Where `wanted` is given (a re-roll,
-// which keeps the force's groups and their sizes), groups holds only the groups it names and
-// lineGroups and lineSlots are left out, being the shown force's.
-val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr) {
+// What a re-roll of the force of `view` changes of what the page shows of it (shownResult):
+// rerolls ("2-4,3.1,2", for the link), seedLine ("Seed: 42 · re-rolled 2-4, 3.1, 2"),
+// notices (the model's, in order), listing (its lines joined by line feeds), groups
+// (rosterGroups; only those `wanted` names where it is given), totals (totalsWords of the whole
+// force) and openNotice (openSlotsNotice: how many slots stayed open, "" for none).
+void setRerolledParts(val& result, const ForceView& view, const std::vector<bool>* wanted) {
+  const Force& force = *view.force;
+  result.set("rerolls", rerollList(force.rerolls));
+  result.set("seedLine", view.caption);
+  std::vector<std::string> notices = view.notices;
+  if (const std::string& refused = pageModel().designListNotice(); !refused.empty())
+    notices.push_back(refused);
+  result.set("notices", arrayOf(notices));
+  result.set("listing", view.listing);
+  result.set("groups", rosterGroups(force, view.numbers, wanted));
+  result.set("totals", totalsWords(view.numbers.force));
+  result.set("openNotice", openSlotsNotice(force));
+}
+
+// What the page shows of `view`: setRerolledParts' and {seed, tables (the checksum of the table
+// file it was drawn from, for the link; "" for the shipped one), collection (the identity of
+// the collection drawn from, "" for none), unique, drawOwned (the "Draw from my collection" box
+// as it now stands), chosen (the four choice words it was drawn with, "Random" for an empty
+// one), faction, size, weight, experience (the words as resolved), clan, groupWord ("Lance" or
+// "Star"), groupCount, keepApplies (whether "keep this group, roll the others" applies), points
+// and tons (the budget it was drawn within, as typed, "" for none), designs (the identity of the
+// design list the numbers come from, for the link; "" for none), lineGroups, lineSlots}; or
+// {error} with the reason nothing changed.
+val shownResult(const ForceView& view) {
   if (!view.drew()) return failure(view.error);
   const Force& force = *view.force;
   const ForceRecord record = *pageModel().shownRecord();
@@ -166,19 +180,12 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
                            randomIfEmpty(choices.house), randomIfEmpty(choices.size),
                            randomIfEmpty(choices.weight), randomIfEmpty(choices.experience)}));
   result.set("seed", static_cast<double>(force.seed));
-  result.set("rerolls", record.rerolls);
-  result.set("seedLine", view.caption);
   result.set("tables", record.tablesChecksum);
   result.set("collection", record.collectionIdentity);
   result.set("points", record.budget.points);
   result.set("tons", record.budget.tons);
   result.set("unique", force.unique);
   result.set("drawOwned", view.drawFromCollection);
-  std::vector<std::string> notices = view.notices;
-  if (const std::string& refused = pageModel().designListNotice(); !refused.empty())
-    notices.push_back(refused);
-  result.set("notices", arrayOf(notices));
-  result.set("listing", view.listing);
   result.set("faction", std::string(force.house.c_str()));
   result.set("size", std::string(force.size.c_str()));
   result.set("weight", std::string(force.weight.c_str()));
@@ -187,11 +194,9 @@ val shownResult(const ForceView& view, const std::vector<bool>* wanted = nullptr
   result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
-  result.set("groups", rosterGroups(force, view.numbers, wanted));
-  result.set("totals", totalsWords(view.numbers.force));
   result.set("designs", view.designs ? view.designs->identity : std::string());
-  result.set("openNotice", openSlotsNotice(force));
-  if (!wanted) setLinePlaces(result, force, view.listing);
+  setRerolledParts(result, view, nullptr);
+  setLinePlaces(result, force, view.listing);
   return result;
 }
 
@@ -249,9 +254,10 @@ val redrawRecord(const val& record) {
 
 // Rolls the shown force's group `group` again (slot 0), or slot `slot` of it; with
 // `othersToo`, rolls every other group again instead, in group order, keeping `group`.
-// Returns shownResult() of the re-rolled force, its groups only those that changed, with
-// `said`, what the re-roll did (rerollOutcome), and `same`, whether it drew what was there
-// (rerollKeptAll); or {error} with the shown force unchanged.
+// Returns what the re-roll changed (setRerolledParts, its groups only those that changed; the
+// rest of shownResult() stays the shown force's), with `said`, what the re-roll did
+// (rerollOutcome), and `same`, whether it drew what was there (rerollKeptAll); or {error} with
+// the shown force unchanged.
 val rerollShown(int group, int slot, bool othersToo) {
   const RerollKind kind = othersToo   ? RerollKind::otherGroups
                           : slot == 0 ? RerollKind::group
@@ -260,13 +266,12 @@ val rerollShown(int group, int slot, bool othersToo) {
   if (const Force* shown = pageModel().shownForce()) before = *shown;
   const Reroll at{group, othersToo ? 0 : slot};
   const ForceView view = pageModel().reroll(kind, at);
-  std::optional<std::vector<bool>> changed;
-  if (view.drew() && before) changed = changedGroups(*before, *view.force);
-  val result = shownResult(view, changed ? &*changed : nullptr);
-  if (view.drew() && before) {
-    result.set("said", rerollOutcome(*before, *view.force, kind, at));
-    result.set("same", rerollKeptAll(*before, *view.force, kind, at));
-  }
+  if (!view.drew()) return failure(view.error);
+  const std::vector<bool> changed = changedGroups(*before, *view.force);
+  val result = val::object();
+  setRerolledParts(result, view, &changed);
+  result.set("said", rerollOutcome(*before, *view.force, kind, at));
+  result.set("same", rerollKeptAll(*before, *view.force, kind, at));
   return result;
 }
 

@@ -358,17 +358,16 @@ function rollAgain(group, slot, others) {
       !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
                'Roll again anyway?'))
     return false;
-  const run = Module.rerollShown(group, slot, others);
-  if (run.error !== undefined) {
-    showMessage(run.error);
+  const rerolled = Module.rerollShown(group, slot, others);
+  if (rerolled.error !== undefined) {
+    showMessage(rerolled.error);
     return false;
   }
-  // The engine sends only the groups that changed; the others stay as they were, and so do the
-  // places of the listing's lines.
-  const changed = new Map(run.groups.map((group) => [group.number, group]));
-  run.groups = shown.run.groups.map((group) => changed.get(group.number) ?? group);
-  run.lineGroups = shown.run.lineGroups;
-  run.lineSlots = shown.run.lineSlots;
+  // The engine sends only what a re-roll changes, of the groups only those that changed; the
+  // rest stays as it was.
+  const changed = new Map(rerolled.groups.map((group) => [group.number, group]));
+  const run = {...shown.run, ...rerolled,
+               groups: shown.run.groups.map((group) => changed.get(group.number) ?? group)};
   showForce(run, shown.choices, shown.vehicles, run.listing, true);
   record('push');
   if (run.same) {
