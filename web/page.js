@@ -480,8 +480,25 @@ function sameSlot(a, b) {
       (fact) => a[fact] === b[fact]);
 }
 
+// Shows `slot` in its row `row`: a design in place of another changes only the row's words
+// (the browser then lays out little more than those); a row that opens or fills is made anew.
+function updateSlotRow(row, group, number, slot) {
+  if (slot.open !== undefined || row.classList.contains('open')) {
+    row.replaceWith(fromHtml(slotRowHtml(group, number, slot)));
+    return;
+  }
+  const [design, kind, weightClass, piloting, gunnery, numbers] =
+      row.querySelectorAll('.design, .kind, .class, .skill, .numbers');
+  setText(design, slot.design);
+  setText(kind, kKindWords[slot.kind]);
+  setText(weightClass, slot.weightClass);
+  setText(piloting.lastChild, ` ${slot.piloting}`);
+  setText(gunnery.lastChild, ` ${slot.gunnery}`);
+  setText(numbers, slot.numbers);
+}
+
 // Changes the roster from `before`'s to the shown force's: only the rows, headings and notice
-// whose words differ are made anew; every other element stays as it was.
+// whose words differ change; every other element stays as it was.
 function updateRoster(before) {
   const run = shown.run;
   const roster = element('Roster');
@@ -505,7 +522,7 @@ function updateRoster(before) {
     const rows = section.lastChild.children;
     group.slots.forEach((slot, place) => {
       if (!sameSlot(slot, old.slots[place]))
-        rows[place].replaceWith(fromHtml(slotRowHtml(group.number, place + 1, slot)));
+        updateSlotRow(rows[place], group.number, place + 1, slot);
     });
   });
   takeRosterFocus(focused === null ? rosterFocus : focused.dataset.action, focused !== null);

@@ -715,8 +715,14 @@ class Page(unittest.TestCase):
             row = before.index(self.driver.find_element(
                 "css selector", "#Roster section[data-group='2'] .slot:nth-child(3)"))
             self.driver.find_element("css selector", "#Roster [data-action='2.3']").click()
-            self.assertEqual(self.value("MechBox") + "\n", self.cli_listing(
-                ["--faction", "Wolf", "--size", "Galaxy", "--vehicles"], "4", "2.3"))
+            listing = self.cli_listing(["--faction", "Wolf", "--size", "Galaxy", "--vehicles"],
+                                       "4", "2.3")
+            self.assertEqual(self.value("MechBox") + "\n", listing)
+            shown = self.driver.execute_script(
+                "return [...arguments[0].querySelectorAll('.design, .skill')]"
+                ".map((part) => part.textContent)", before[row])
+            self.assertEqual("{} P: {} G: {}".format(shown[0], shown[1][-1], shown[2][-1]),
+                             listing.splitlines()[13])
             after = self.driver.execute_script(nodes)
             self.assertEqual(len(after), len(before))
             changed = [k for k, (old, new) in enumerate(zip(before, after)) if old != new]
