@@ -133,10 +133,13 @@ class Page(unittest.TestCase):
         self.driver.find_element("id", "GButton").click()
 
     def choose_tables(self, name, content):
+        """Chooses a table file `name` of `content`, a name not chosen before in the test, and
+        waits until the page has read it: taken, it is named as in use, refused, in the message."""
         path = self.folder / name
         path.write_bytes(content)
         self.driver.find_element("id", "TableFileInput").send_keys(str(path))
-        time.sleep(0.3)
+        self.wait_for(lambda: name in self.value("TablesInUse", "textContent") +
+                      self.value("Message", "textContent"), f"{name} was not read")
 
     def test_every_seeded_case_lists_its_force(self):
         self.open(PAGE.as_uri())
@@ -293,7 +296,8 @@ class Page(unittest.TestCase):
                                      capture_output=True, text=True)
             self.driver.find_element("id", "CollectionFileInput").send_keys(
                 str(self.folder / "bad.txt"))
-            time.sleep(0.3)
+            self.wait_for(lambda: "bad.txt" in self.value("Message", "textContent"),
+                          "bad.txt was not read")
             message = self.value("Message", "textContent")
             self.assertTrue(message.startswith("bad.txt was not imported; nothing changed.\n"))
             for line in ("bad.txt, line 1: the count 100", "bad.txt, line 2: the count 3"):
@@ -529,9 +533,11 @@ class Page(unittest.TestCase):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")
         design = self.value("MechBox").splitlines()[5].split(" P: ")[0]
         try:
-            for name in ('<img src=x onerror="document.title=1">', '&amp; "Quoted" <b>'):
+            for file, name in enumerate(('<img src=x onerror="document.title=1">',
+                                         '&amp; "Quoted" <b>')):
                 with self.subTest(name):
-                    self.choose_tables("markup.dat", SHIPPED.replace(design.encode(), name.encode()))
+                    self.choose_tables(f"markup{file}.dat",
+                                       SHIPPED.replace(design.encode(), name.encode()))
                     self.generate([], True, "42")
                     shown = self.driver.execute_script(
                         "const roster = document.getElementById('Roster');"
