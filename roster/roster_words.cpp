@@ -12,15 +12,14 @@ bool sameSlot(const Mech& a, const Mech& b) {
          a.piloting == b.piloting && a.gunnery == b.gunnery;
 }
 
-// Whether every slot of group `group` (from 1) is the same in `before` and `after`.
+}  // namespace
+
 bool sameGroup(const Force& before, const Force& after, int group) {
   const int first = (group - 1) * before.groupSize();
   for (int k = first; k < first + before.groupSize(); ++k)
     if (!sameSlot(before.roster[k], after.roster[k])) return false;
   return true;
 }
-
-}  // namespace
 
 std::string openSlotWords(const Mech& slot) {
   return std::string("open: no ") + slot.weightClass.c_str() + " design left";

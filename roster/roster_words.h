@@ -15,6 +15,10 @@
 // brackets: "open: no Heavy design left".
 std::string openSlotWords(const Mech& slot);
 
+// Whether every slot of group `group` (from 1) holds the same design, weight class, kind and
+// skills in `after` as in `before`, two forces of the same groups and group size.
+bool sameGroup(const Force& before, const Force& after, int group);
+
 // Whether every slot that `kind` at `at` drew again holds the same design, weight class, kind
 // and skills in `after` (the re-rolled force) as in `before`. `at` lies within both forces.
 bool rerollKeptAll(const Force& before, const Force& after, RerollKind kind, Reroll at);

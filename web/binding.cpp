@@ -123,16 +123,10 @@ std::vector<bool> changedGroups(const Force& before, const Force& after) {
   std::vector<bool> changed(static_cast<std::size_t>(after.groupCount()), true);
   if (before.groupCount() != after.groupCount() || before.groupSize() != after.groupSize())
     return changed;
-  for (int group = 0; group < after.groupCount(); ++group) {
-    bool same = before.groupWeights[group] == after.groupWeights[group];
-    for (int place = 0; same && place < after.groupSize(); ++place) {
-      const Mech& was = before.roster[group * after.groupSize() + place];
-      const Mech& now = after.roster[group * after.groupSize() + place];
-      same = was.name == now.name && was.kind == now.kind && was.piloting == now.piloting &&
-             was.gunnery == now.gunnery && was.weightClass == now.weightClass;
-    }
-    changed[static_cast<std::size_t>(group)] = !same;
-  }
+  for (int group = 0; group < after.groupCount(); ++group)
+    changed[static_cast<std::size_t>(group)] =
+        before.groupWeights[group] != after.groupWeights[group] ||
+        !sameGroup(before, after, group + 1);
   return changed;
 }
 

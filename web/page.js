@@ -199,9 +199,11 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
   const before = shown;
   shown = {run, choices, vehicles};
   showMessage([...run.notices, tablesWarning].filter((line) => line !== '').join('\n'), 'notice');
-  if (listingToWrite === null && element('MechBox').hidden) afterPaint(writeListingBox);
   listingToWrite = text;
-  if (!element('MechBox').hidden) writeListingBox();
+  if (element('MechBox').hidden)
+    afterPaint(writeListingBox);
+  else
+    writeListingBox();
   setText(element('SeedLabel'), run.seedLine);
   setText(element('ForceTitle'), forceTitle(run));
   element('ForceTitle').hidden = false;
