@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 """Headless Chromium for the page's tests: its profile in a folder of the test's, and none of
-the background traffic a closed network refuses."""
+the background traffic a closed network refuses; and what the page leaves until after a paint."""
 import shutil
 
 
@@ -16,3 +16,18 @@ def start_chromium(folder):
                  "--disable-sync", f"--user-data-dir={folder / 'profile'}"):
         options.add_argument(flag)
     return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+
+
+def after_paint(driver, script="return"):
+    """`script`'s value once the page has done what it leaves until it is idle after a paint:
+    writing the history entry of the force it shows, and the hidden listing box."""
+    return driver.execute_async_script(
+        "const done = arguments[0];"
+        f"requestAnimationFrame(() => requestIdleCallback(() => done((() => {{{script}}})())));")
+
+
+def page_value(driver, element_id, attribute="value"):
+    """The `attribute` of the page's element `element_id`; the listing box's once written."""
+    if element_id == "MechBox":
+        after_paint(driver)
+    return driver.find_element("id", element_id).get_attribute(attribute)

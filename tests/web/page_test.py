@@ -18,7 +18,7 @@ import threading
 import time
 import unittest
 
-from chromium import start_chromium
+from chromium import after_paint, page_value, start_chromium
 
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 PAGE = PAGE_BUILD / "musterwright.html"
@@ -86,20 +86,11 @@ class Page(unittest.TestCase):
         cls.driver.quit()
         shutil.rmtree(cls.folder)
 
-    def after_paint(self, script="return"):
-        """`script`'s value once the page has done what it leaves until it is idle after a
-        paint: writing the history entry of the force it shows, and the hidden listing box."""
-        return self.driver.execute_async_script(
-            "const done = arguments[0];"
-            f"requestAnimationFrame(() => requestIdleCallback(() => done((() => {{{script}}})())));")
-
     def value(self, element_id, attribute="value"):
-        if element_id == "MechBox":
-            self.after_paint()
-        return self.driver.find_element("id", element_id).get_attribute(attribute)
+        return page_value(self.driver, element_id, attribute)
 
     def link(self):
-        return self.after_paint("return location.href")
+        return after_paint(self.driver, "return location.href")
 
     def open(self, url):
         self.driver.get("about:blank")
@@ -787,7 +778,7 @@ class Page(unittest.TestCase):
         import base64
 
         self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=1")
-        self.after_paint()
+        after_paint(self.driver)
         for edited in (False, True):
             if edited:
                 self.driver.execute_script("document.getElementById('MechBox').value += '\\nmy note'")

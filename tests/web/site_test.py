@@ -16,7 +16,7 @@ import threading
 import time
 import unittest
 
-from chromium import start_chromium
+from chromium import page_value, start_chromium
 
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 SITE = PAGE_BUILD / "site"
@@ -63,7 +63,7 @@ class Site(unittest.TestCase):
         shutil.rmtree(cls.folder)
 
     def value(self, element_id, attribute="value"):
-        return self.driver.find_element("id", element_id).get_attribute(attribute)
+        return page_value(self.driver, element_id, attribute)
 
     def until(self, condition, what):
         """Waits for the page's `condition`, a JavaScript expression or a promise of one."""
