@@ -15,8 +15,8 @@ FoundDesignList foundDesignList(const std::filesystem::path& tables) {
   const std::optional<std::filesystem::path> path = locateDesignList(tables);
   if (!path) return {};
   try {
-    return {readDesignListFile(*path, {}, UnknownNames::quiet), ""};
+    return {readDesignListFile(*path, {}, UnknownNames::quiet), "", path};
   } catch (const DesignListError& error) {
-    return {std::nullopt, path->string() + " is not used:\n" + error.what()};
+    return {std::nullopt, path->string() + " is not used:\n" + error.what(), path};
   }
 }

@@ -17,11 +17,12 @@
 std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName);
 
 // The list found for the table file at `tables`, read quietly (UnknownNames::quiet) and without
-// the table file's names, so no table is searched; and what to tell the player when it cannot be
-// used.
+// the table file's names, so no table is searched; what to tell the player when it cannot be
+// used; and where it was found.
 struct FoundDesignList {
   std::optional<DesignListRead> read;  // none when no list was found or it was refused
   std::string notice;  // "<file> is not used: <every problem>" for a refused list, else ""
+  std::optional<std::filesystem::path> file;  // none when no list was found
 };
 
 // The list locateDesignList finds beside `tables`. A missing list is no fault, and a refused one

@@ -16,7 +16,6 @@
 #include "tables/table_check.h"
 #include "tables/table_error.h"
 #include "tables/table_identity.h"
-#include "tables/table_location.h"
 #include "tables/table_names.h"
 
 namespace {
@@ -65,23 +64,28 @@ BudgetBand bandOf(const BudgetText& budget) {
 
 }  // namespace
 
-std::vector<std::string> ForceModel::useTables(TableText tables) {
+std::vector<std::string> ForceModel::useTables(TableText tables,
+                                               std::shared_ptr<const FoundDesignList> found) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
-  readDesigns();
+  readDesigns(found ? std::move(found) : findDesigns());
   return findings_;
 }
 
-void ForceModel::readDesigns() {
+std::shared_ptr<const FoundDesignList> ForceModel::findDesigns() const {
+  return std::make_shared<const FoundDesignList>(foundDesignList(tables_->name));
+}
+
+void ForceModel::readDesigns(std::shared_ptr<const FoundDesignList> found) {
   designNoticeShown_ = false;
   designListNotice_.clear();
-  FoundDesignList found = foundDesignList(tables_->name);
+  // The list is shared with `found`, not copied.
   foundDesigns_ =
-      found.read ? std::make_shared<const DesignList>(std::move(found.read->list)) : nullptr;
-  designListFile_ = locateDesignList(tables_->name);
+      found->read ? std::shared_ptr<const DesignList>(found, &found->read->list) : nullptr;
+  designListFile_ = found->file;
   if (!chosenDesignFile_) {
-    designListNotice_ = std::move(found.notice);
+    designListNotice_ = found->notice;
     designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
     return;
   }
@@ -101,7 +105,7 @@ DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path>
   if (!path) {
     chosenDesignFile_.reset();
     chosenDesigns_.reset();
-    if (tables_) readDesigns();
+    if (tables_) readDesigns(findDesigns());
     return {};
   }
   if (!tables_) {

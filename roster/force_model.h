@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "generator/generate.h"
+#include "roster/design_source.h"
 #include "roster/force_totals.h"
 #include "roster/reroll_request.h"
 #include "tables/collection.h"
@@ -101,8 +102,10 @@ class ForceModel {
   // Makes `tables` the table file in use for the draws that follow, with the design list chosen
   // (chooseDesignList) read against it, or else the one found beside it (foundDesignList,
   // design_source.h); a force shown keeps re-rolling from the file it was drawn from. Returns the
-  // file's check findings (tableWarning), none for a sound file.
-  std::vector<std::string> useTables(TableText tables);
+  // file's check findings (tableWarning), none for a sound file. A front end that has read the
+  // list found beside `tables` already passes it as `found`, so that it is not read again.
+  std::vector<std::string> useTables(TableText tables,
+                                     std::shared_ptr<const FoundDesignList> found = nullptr);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // Makes the list at `path` the design list in use, read against the table file in use with
@@ -199,8 +202,11 @@ class ForceModel {
   };
 
   CollectionRead readHeld(const TableText& tables) const;
-  // Reads the design list chosen, or else the one found beside the table file in use.
-  void readDesigns();
+  // Reads the design list chosen, or else takes `found`, the one found beside the table file in
+  // use.
+  void readDesigns(std::shared_ptr<const FoundDesignList> found);
+  // The design list found beside the table file in use, read now.
+  std::shared_ptr<const FoundDesignList> findDesigns() const;
   std::optional<ForceView> draw(Selection choices, const std::string& seedText,
                                 const std::string& rerollText);
   // What a front end shows of the force shown, with `notices`, and after a draw (`drawn`) the

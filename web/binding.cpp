@@ -292,6 +292,16 @@ std::string useShipped() {
   return "";
 }
 
+// The page's start, in steps: the model and the shipped table file (whose failure the page
+// hears of when it puts that file in use), then the design list found beside it.
+void startModel() {
+  pageModel();
+}
+
+void findDesignList() {
+  foundDesigns();
+}
+
 // The text a save writes for the listing box's `text`, edits included: every line followed
 // by CR LF, as the window saves it.
 std::string savedBoxText(const std::string& text) {
@@ -313,6 +323,8 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("rerollShown", &rerollShown);
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShipped);
+  emscripten::function("startModel", &startModel);
+  emscripten::function("findDesignList", &findDesignList);
   emscripten::function("savedText", &savedBoxText);
   emscripten::function("seedBoxNotice", &seedNotice);
 }

@@ -839,9 +839,10 @@ function keptFile(nameKey, contentKey) {
   return {name: null, content: null};
 }
 
-// The table file remembered from an earlier visit, checked again, or the shipped one.
-function restoreTables() {
-  const {name, content: stored} = keptFile(kStoredName, kStoredBytes);
+// The table file remembered from an earlier visit, `kept` (keptFile), checked again, or the
+// shipped one.
+function restoreTables(kept) {
+  const {name, content: stored} = kept;
   const keptFrom = `The table file kept from your last visit, ${name},`;
   let bytes = null;
   try {
@@ -895,7 +896,15 @@ async function startPage() {
     list.replaceChildren(...(placeholder ? [placeholder] : []),
                          ...Module.choiceList(list.id).map((word) => new Option(word, word)));
   }
-  restoreTables();
+  await nextTask();
+  // Opening the browser's storage takes a task of its own, as do the engine's reads.
+  const keptTables = keptFile(kStoredName, kStoredBytes);
+  await nextTask();
+  Module.startModel();
+  await nextTask();
+  Module.findDesignList();
+  await nextTask();
+  restoreTables(keptTables);
   await nextTask();
   startCollectionPanel();
   await nextTask();

@@ -20,13 +20,6 @@ namespace fs = std::filesystem;
 // Where the page's build or the site's loader puts the shipped Tables.dat and Designs.csv.
 constexpr const char* kShippedFolder = "/shipped";
 
-// The shipped table file, named "Tables.dat" in messages. Throws TableError as readTableText
-// does.
-TableText shippedTables() {
-  // Read once and named by its short name, so that the messages of its index and walk use it.
-  return TableText{readTableFile(fs::path(kShippedFolder) / "Tables.dat"), "Tables.dat"};
-}
-
 // The user's design list in use: its bytes and file name.
 struct ChosenDesigns {
   std::string bytes;
@@ -40,17 +33,33 @@ ChosenDesigns& chosenDesigns() {
 
 }  // namespace
 
+const TableText& shippedTables() {
+  // Named by its short name, so that the messages of its index and walk use it.
+  static const TableText shipped{readTableFile(fs::path(kShippedFolder) / "Tables.dat"),
+                                 "Tables.dat"};
+  return shipped;
+}
+
+std::shared_ptr<const FoundDesignList> foundDesigns() {
+  // Every table file the page uses is named by its name alone, in the module's working folder,
+  // so the list found beside one is the list found beside any.
+  static const std::shared_ptr<const FoundDesignList> found = [] {
+    pageModel();
+    return std::make_shared<const FoundDesignList>(foundDesignList("Tables.dat"));
+  }();
+  return found;
+}
+
 ForceModel& pageModel() {
   static ForceModel model = [] {
     ForceModel started;
     // A table file is named by its name alone, so the design list beside it is looked for here.
     std::error_code noFolder;
     fs::current_path(kShippedFolder, noFolder);
-    // No table file is put in use here: the page puts the shipped one or the user's in use
-    // as it starts, so that either is read only once.
+    // No table file is put in use here: the page puts the shipped one or the user's in use as
+    // it starts.
     try {
-      started.setShippedChecksum(
-          tableChecksum(readTableFile(fs::path(kShippedFolder) / "Tables.dat")));
+      started.setShippedChecksum(tableChecksum(shippedTables().bytes));
     } catch (const TableError&) {
       // The page says so when it puts the shipped file in use.
     }
@@ -62,11 +71,11 @@ ForceModel& pageModel() {
 std::vector<std::string> useChosenTables(const std::string& bytes, const std::string& name) {
   fs::path fileName = fs::path(name).filename();
   if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
-  return pageModel().useTables(tableTextOf(bytes, fileName));
+  return pageModel().useTables(tableTextOf(bytes, fileName), foundDesigns());
 }
 
 void useShippedTables() {
-  pageModel().useTables(shippedTables());
+  pageModel().useTables(shippedTables(), foundDesigns());
 }
 
 DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name) {

@@ -10,10 +10,24 @@
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "generator/table_text.h"
+#include "roster/design_source.h"
 #include "tables/design_list.h"
+
+// The page's start reads the shipped files in steps, each in a task of its own so that none
+// holds the page long: shippedTables, then foundDesigns, then a table file put in use, which
+// reads neither again.
+
+// The shipped table file, read at its first use and kept, named "Tables.dat" in messages.
+// Throws TableError as readTableText does, at every use, when it cannot be read.
+const TableText& shippedTables();
+
+// The design list found beside the page's table files, read at its first use and kept.
+std::shared_ptr<const FoundDesignList> foundDesigns();
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine
 // can read it, quirks included; returns its tableWarning (tables/table_check.h), none for a

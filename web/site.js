@@ -42,10 +42,11 @@ document.querySelector('script[src="musterwright.js"]').addEventListener('error'
   siteFileMissing("Musterwright's engine", 'musterwright.js did not arrive');
 });
 
+// In a task of its own after the load, which ends the task that runs the scripts.
 if ('serviceWorker' in navigator) {
-  addEventListener('load', () => {
+  addEventListener('load', () => setTimeout(() => {
     navigator.serviceWorker.register('sw.js').catch((error) => {
       console.warn(`Musterwright will not work offline: ${error.message}`);
     });
-  });
+  }));
 }

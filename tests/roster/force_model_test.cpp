@@ -285,4 +285,26 @@ TEST(ForceModel, AChosenDesignListOutlastsTableFiles) {
   EXPECT_EQ(model.designs()->identity, found->identity);
 }
 
+// A list found ahead of useTables is used as it was read, not read again: a front end may read
+// it in a step of its own; choosing none reads the folder afresh.
+TEST(ForceModel, ADesignListFoundAheadIsUsedAsRead) {
+  ScratchFolder folder;
+  const std::filesystem::path tables = folder.write("Tables.dat", bytesOf(SHIPPED_TABLES));
+  const std::filesystem::path list = folder.write("Designs.csv", "design,tons\nMailfist,55\n");
+  const auto ahead = std::make_shared<const FoundDesignList>(foundDesignList(tables));
+  folder.write("Designs.csv", "design,tons\nMailfist,60\n");
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(tables), tables}, ahead));
+  ASSERT_NE(model.designs(), nullptr);
+  EXPECT_EQ(model.designs()->find("Mailfist")->tonsHundredths, 5500);
+  EXPECT_EQ(model.designListFile(), list);
+  static_cast<void>(model.chooseDesignList(std::nullopt));
+  EXPECT_EQ(model.designs()->find("Mailfist")->tonsHundredths, 6000);
+  folder.write("Designs.csv", "design,tons\nMailfist,many\n");
+  static_cast<void>(model.useTables({bytesOf(tables), tables}));
+  EXPECT_EQ(model.designs(), nullptr);
+  EXPECT_EQ(model.designListFile(), list) << "a refused list is still never written over";
+  EXPECT_NE(model.designListNotice().find("is not used"), std::string::npos);
+}
+
 }  // namespace
