@@ -5,9 +5,10 @@
 #ifndef MUSTERWRIGHT_TESTS_TABLE_FILES_H
 #define MUSTERWRIGHT_TESTS_TABLE_FILES_H
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -65,13 +66,20 @@ inline TableText soundTableText() {
   return TableText{soundTables(), "Tables.dat"};
 }
 
-// A scratch folder for one test, removed with its contents at the end.
+// A scratch folder for one test, new and empty (never one a killed test left behind), mode 755
+// so that a test run as another user reaches it, removed with its contents at the end.
 class ScratchFolder {
  public:
   ScratchFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("musterwright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-    std::filesystem::create_directories(path_);
+    std::string name =
+        (std::filesystem::temp_directory_path() / "musterwright-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr)
+      throw std::filesystem::filesystem_error("cannot make a scratch folder", name,
+                                              std::error_code(errno, std::generic_category()));
+    path_ = name;
+    using std::filesystem::perms;
+    std::filesystem::permissions(path_, perms::owner_all | perms::group_read | perms::group_exec |
+                                            perms::others_read | perms::others_exec);
   }
   ~ScratchFolder() {
     std::error_code ignored;
@@ -90,10 +98,6 @@ class ScratchFolder {
   }
 
  private:
-  static int& counter() {
-    static int next = 0;
-    return next;
-  }
   std::filesystem::path path_;
 };
 

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 """Headless Chromium for the page's tests: its profile in a folder of the test's, and none of
-the background traffic a closed network refuses; and what the page leaves until after a paint."""
+the background traffic a closed network refuses; what the page leaves until after a paint; and
+waiting for what the page does in tasks of its own."""
 import shutil
+import time
 
 
 def start_chromium(folder):
@@ -31,3 +33,14 @@ def page_value(driver, element_id, attribute="value"):
     if element_id == "MechBox":
         after_paint(driver)
     return driver.find_element("id", element_id).get_attribute(attribute)
+
+
+def wait_until(condition, seconds=30):
+    """Whether `condition()` came true within `seconds`: long enough for a page slowed by a
+    sanitizer build on a busy machine, and a failing test still ends."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.05)
+    return True

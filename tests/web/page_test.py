@@ -18,7 +18,7 @@ import threading
 import time
 import unittest
 
-from chromium import after_paint, page_value, start_chromium
+from chromium import after_paint, page_value, start_chromium, wait_until
 
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 PAGE = PAGE_BUILD / "musterwright.html"
@@ -95,10 +95,8 @@ class Page(unittest.TestCase):
     def open(self, url):
         self.driver.get("about:blank")
         self.driver.get(url)
-        for _ in range(100):
-            if self.value("GButton", "disabled") is None:
-                return
-            time.sleep(0.05)
+        if wait_until(lambda: self.value("GButton", "disabled") is None):
+            return
         self.fail(f"the page at {url} did not start: {self.value('Message', 'textContent')}")
 
     def generate(self, words, vehicles, seed, budget=None):
@@ -434,10 +432,7 @@ class Page(unittest.TestCase):
         name.clear()
         name.send_keys("lance.txt", Keys.ENTER)
         saved = self.folder / "lance.txt"
-        for _ in range(100):
-            if saved.exists():
-                break
-            time.sleep(0.05)
+        self.assertTrue(wait_until(saved.exists), "lance.txt was not saved")
         expected = "".join(line + "\r\n" for line in (listing + "\nmy note").split("\n"))
         self.assertEqual(saved.read_bytes(), expected.encode())
         name.clear()
@@ -445,11 +440,8 @@ class Page(unittest.TestCase):
         self.assertIn("Nothing was saved", self.value("Message", "textContent"))
 
     def wait_for(self, condition, what):
-        for _ in range(100):
-            if condition():
-                return
-            time.sleep(0.05)
-        self.fail(what)
+        if not wait_until(condition):
+            self.fail(what)
 
     def roster(self):
         """The roster as shown: [heading, [[design, kind, weight class, "P n", "G n"], ...]] per

@@ -13,10 +13,9 @@ import subprocess
 import sys
 import tempfile
 import threading
-import time
 import unittest
 
-from chromium import page_value, start_chromium
+from chromium import page_value, start_chromium, wait_until
 
 SOURCE, PAGE_BUILD, CLI = (pathlib.Path(arg) for arg in sys.argv[1:4])
 SITE = PAGE_BUILD / "site"
@@ -67,10 +66,9 @@ class Site(unittest.TestCase):
 
     def until(self, condition, what):
         """Waits for the page's `condition`, a JavaScript expression or a promise of one."""
-        for _ in range(200):
-            if self.driver.execute_async_script(f"Promise.resolve({condition}).then(arguments[0])"):
-                return
-            time.sleep(0.05)
+        script = f"Promise.resolve({condition}).then(arguments[0])"
+        if wait_until(lambda: self.driver.execute_async_script(script)):
+            return
         self.fail(f"{what} did not happen: {self.value('Message', 'textContent')}")
 
     def open(self, url):

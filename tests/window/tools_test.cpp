@@ -328,6 +328,7 @@ class ToolsTest : public QObject {
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("1");
     form.GButton->click();
     form.MechBox->appendPlainText("my own note");
     form.PrintButton->click();
