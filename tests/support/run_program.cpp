@@ -14,6 +14,8 @@
 #include <cstring>
 #include <map>
 
+#include "support/file_bytes.h"
+
 namespace {
 
 constexpr uid_t kNobody = 65534;
@@ -39,18 +41,7 @@ constexpr uid_t kNobody = 65534;
 // The folder of reachableCopy: made on first use, mode 755, removed with its copies at exit.
 class ReachableFolder {
  public:
-  ReachableFolder() {
-    std::string name =
-        (std::filesystem::temp_directory_path() / "musterwright-run-XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr)
-      throw std::filesystem::filesystem_error("cannot make a folder", name,
-                                              std::error_code(errno, std::generic_category()));
-    path_ = name;
-    std::filesystem::permissions(
-        path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                   std::filesystem::perms::others_exec);
-  }
+  ReachableFolder() : path_(newFolder("musterwright-run")) {}
   ~ReachableFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);

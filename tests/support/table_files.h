@@ -5,10 +5,7 @@
 #ifndef MUSTERWRIGHT_TESTS_TABLE_FILES_H
 #define MUSTERWRIGHT_TESTS_TABLE_FILES_H
 
-#include <stdlib.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "generator/generate.h"
+#include "support/file_bytes.h"
 #include "tables/table_layout.h"
 
 // The faction and weight headings.
@@ -70,17 +68,7 @@ inline TableText soundTableText() {
 // so that a test run as another user reaches it, removed with its contents at the end.
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    std::string name =
-        (std::filesystem::temp_directory_path() / "musterwright-test-XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr)
-      throw std::filesystem::filesystem_error("cannot make a scratch folder", name,
-                                              std::error_code(errno, std::generic_category()));
-    path_ = name;
-    using std::filesystem::perms;
-    std::filesystem::permissions(path_, perms::owner_all | perms::group_read | perms::group_exec |
-                                            perms::others_read | perms::others_exec);
-  }
+  ScratchFolder() : path_(newFolder("musterwright-test")) {}
   ~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
