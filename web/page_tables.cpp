@@ -44,7 +44,7 @@ std::shared_ptr<const FoundDesignList> foundDesigns() {
   // Every table file the page uses is named by its name alone, in the module's working folder,
   // so the list found beside one is the list found beside any.
   static const std::shared_ptr<const FoundDesignList> found = [] {
-    pageModel();
+    pageModel();  // whose start makes the shipped folder the working one
     return std::make_shared<const FoundDesignList>(foundDesignList("Tables.dat"));
   }();
   return found;

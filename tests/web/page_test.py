@@ -432,7 +432,7 @@ class Page(unittest.TestCase):
         name.clear()
         name.send_keys("lance.txt", Keys.ENTER)
         saved = self.folder / "lance.txt"
-        self.assertTrue(wait_until(saved.exists), "lance.txt was not saved")
+        self.wait_for(saved.exists, "lance.txt was not saved")
         expected = "".join(line + "\r\n" for line in (listing + "\nmy note").split("\n"))
         self.assertEqual(saved.read_bytes(), expected.encode())
         name.clear()
