@@ -52,8 +52,15 @@ std::string foldedName(std::string_view name) {
   return folded;
 }
 
+int heldCopies(double count) {
+  if (!(count > 0)) return 0;
+  return count >= kMostCopies ? kMostCopies : static_cast<int>(count);
+}
+
 CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames) {
+  if (bytes.size() > kMaxCollectionBytes)
+    throw CollectionError(oversizedProblem(fileName, "collection", kMaxCollectionBytes));
   if (!isUtf8Text(bytes))
     throw CollectionError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
   if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());

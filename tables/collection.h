@@ -58,17 +58,21 @@ struct CollectionRead {
 // `name` with ASCII letters in lower case: the key one design has in every spelling.
 std::string foldedName(std::string_view name);
 
+// The copies that a count typed or added up stands for: its whole part, held to 0 to
+// kMostCopies; a count that is no number (NaN) stands for none. Never throws.
+int heldCopies(double count);
+
 // The collection held in `bytes`, named `fileName` in messages and `name` in the result.
 // `designNames` are the table file's names (tableDesignNames): they give an entry its
 // spelling and the warnings their nearest names. A UTF-8 byte-order mark and CR LF line ends
-// are accepted. Throws CollectionError listing every problem: bytes that are no UTF-8 text or
-// hold a NUL, a count over kMostCopies, a count with no name, one design on two lines (naming
-// both), no design at all.
+// are accepted. Throws CollectionError listing every problem: more than kMaxCollectionBytes,
+// bytes that are no UTF-8 text or hold a NUL, a count over kMostCopies, a count with no name,
+// one design on two lines (naming both), no design at all.
 CollectionRead readCollection(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames);
 
 // The same for the file at `path`. Throws CollectionError as well when the file cannot be
-// read or holds more than kMaxCollectionBytes.
+// read.
 CollectionRead readCollectionFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames);
 

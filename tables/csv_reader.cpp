@@ -8,6 +8,12 @@
 
 namespace {
 
+// Whether the byte at `k` ends a line: a line feed, or a carriage return that no line feed
+// follows (a CR LF pair ends its line at the LF).
+bool endsLine(std::string_view bytes, std::size_t k) {
+  return bytes[k] == '\n' || (bytes[k] == '\r' && (k + 1 == bytes.size() || bytes[k + 1] != '\n'));
+}
+
 // Reads one quoted field whose opening quote is at `at`; returns the index after its closing
 // quote. Counts the line breaks inside it into `line`.
 std::size_t readQuoted(std::string_view bytes, std::size_t at, std::size_t& line,
@@ -22,7 +28,7 @@ std::size_t readQuoted(std::string_view bytes, std::size_t at, std::size_t& line
       }
       return k + 1;
     }
-    if (bytes[k] == '\n') ++line;
+    if (endsLine(bytes, k)) ++line;
     field += bytes[k];
   }
   throw CsvError(opened, "a quoted field is never closed (a double quote is missing)");
@@ -41,19 +47,16 @@ std::vector<CsvRecord> readCsvRecords(std::string_view bytes) {
       std::string& field = record.fields.back();
       if (k < bytes.size() && bytes[k] == '"' && field.empty()) {
         k = readQuoted(bytes, k, line, field);
-        const std::string_view rest = bytes.substr(k);
-        if (!rest.empty() && rest[0] != ',' && rest[0] != '\n' && rest != "\r" &&
-            !rest.starts_with("\r\n"))
+        if (k < bytes.size() && bytes[k] != ',' && bytes[k] != '\n' && bytes[k] != '\r')
           throw CsvError(line, "a quoted field is followed by more than a comma or a line end");
       } else {
-        const std::size_t end = std::min(bytes.find_first_of(",\n", k), bytes.size());
+        const std::size_t end = std::min(bytes.find_first_of(",\n\r", k), bytes.size());
         field.append(bytes.substr(k, end - k));
         k = end;
-        if ((k == bytes.size() || bytes[k] == '\n') && field.ends_with('\r')) field.pop_back();
       }
       if (k >= bytes.size()) break;
-      if (bytes[k] == '\r' && ++k == bytes.size()) break;  // a quoted field's CR (LF)
-      if (bytes[k] == '\n') {
+      if (bytes[k] == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;  // CR LF
+      if (bytes[k] != ',') {  // a line end: LF, CR LF, or CR alone
         ++k;
         ++line;
         break;
@@ -77,7 +80,7 @@ std::string_view CsvTable::field(const CsvRecord& row, std::optional<std::size_t
   return trimmedBlanks(row.fields[*column]);
 }
 
-CsvTable readCsvTable(std::string_view bytes) {
+CsvTable readCsvTable(std::string_view bytes, std::span<const char* const> wanted) {
   std::vector<CsvRecord> records = readCsvRecords(bytes);
   CsvTable table;
   const auto header = std::find_if(records.begin(), records.end(),
@@ -85,7 +88,15 @@ CsvTable readCsvTable(std::string_view bytes) {
   if (header == records.end()) return table;
   table.headerLine = header->line;
   for (const std::string& name : header->fields) table.columns.emplace_back(trimmedBlanks(name));
+  if (std::none_of(wanted.begin(), wanted.end(),
+                   [&](const char* name) { return table.column(name).has_value(); })) {
+    std::string names;
+    for (const char* name : wanted) names += (names.empty() ? "" : ", ") + std::string(name);
+    throw CsvError(table.headerLine, "the header names none of the columns read: " + names);
+  }
   table.rows.assign(std::make_move_iterator(header + 1), std::make_move_iterator(records.end()));
+  if (std::all_of(table.rows.begin(), table.rows.end(), isBlankRecord))
+    throw CsvError(table.headerLine, "the header has no rows under it");
   return table;
 }
 

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Comma-separated values as RFC 4180 has them, the way spreadsheets export them: fields split at
-// commas, records at line ends (CR LF or LF); a field in double quotes may hold commas, line
-// breaks and doubled double quotes, which stand for one. A UTF-8 byte-order mark before the
-// first field is dropped. The first record that is not blank names the columns, which a reader
-// looks up by name without regard to ASCII letter case, in any order.
+// commas, records at line ends (CR LF, LF, or a CR alone as older spreadsheets write); a field
+// in double quotes may hold commas, line breaks and doubled double quotes, which stand for one.
+// A UTF-8 byte-order mark before the first field is dropped. The first record that is not blank
+// names the columns, which a reader looks up by name without regard to ASCII letter case, in
+// any order.
 #ifndef MUSTERWRIGHT_TABLES_CSV_READER_H
 #define MUSTERWRIGHT_TABLES_CSV_READER_H
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -49,8 +51,11 @@ struct CsvTable {
   static std::string_view field(const CsvRecord& row, std::optional<std::size_t> column);
 };
 
-// The table of `bytes` (readCsvRecords). Throws CsvError as readCsvRecords does.
-CsvTable readCsvTable(std::string_view bytes);
+// The table of `bytes` (readCsvRecords) for a reader of the columns `wanted`. Throws CsvError
+// as readCsvRecords does, and at the header's line when the header names none of `wanted` or
+// no record that is not blank follows it. Bytes without a header (every record blank) are no
+// fault here: the table's headerLine is 0.
+CsvTable readCsvTable(std::string_view bytes, std::span<const char* const> wanted);
 
 // Whether every field of `record` is empty or blank: the line a spreadsheet leaves below its
 // data.

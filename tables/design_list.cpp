@@ -29,8 +29,22 @@ std::optional<std::int64_t> wholeNumber(std::string_view digits) {
   return value;
 }
 
+// Whether `text` is a number with a minus sign, "-5" or "-37.5": out of range, not unreadable.
+bool isNegative(std::string_view text) {
+  if (!text.starts_with('-')) return false;
+  text.remove_prefix(1);
+  const std::size_t point = text.find('.');
+  return allDigits(text.substr(0, point)) &&
+         (point == std::string_view::npos || allDigits(text.substr(point + 1)));
+}
+
 // The tons of `text` in hundredths; a problem goes to `problem` instead.
 std::optional<std::int64_t> tonsOf(std::string_view text, std::string& problem) {
+  const std::string range = "is out of range: above 0 and at most " + tonsText(kMostTonsHundredths);
+  if (isNegative(text)) {
+    problem = range;
+    return std::nullopt;
+  }
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view decimals =
@@ -51,7 +65,7 @@ std::optional<std::int64_t> tonsOf(std::string_view text, std::string& problem) 
     if (decimals.size() == 2) hundredths += decimals[1] - '0';
   }
   if (!tons || hundredths <= 0 || hundredths > kMostTonsHundredths) {
-    problem = "is out of range: above 0 and at most " + tonsText(kMostTonsHundredths);
+    problem = range;
     return std::nullopt;
   }
   return hundredths;
@@ -59,13 +73,18 @@ std::optional<std::int64_t> tonsOf(std::string_view text, std::string& problem) 
 
 // The points of `text`; a problem goes to `problem` instead.
 std::optional<std::int64_t> pointsOf(std::string_view text, std::string& problem) {
+  const char* const range = "is out of range: 0 to 99,999";
+  if (isNegative(text) && text.find('.') == std::string_view::npos) {
+    problem = range;
+    return std::nullopt;
+  }
   if (!allDigits(text)) {
     problem = "is not a whole number";
     return std::nullopt;
   }
   const std::optional<std::int64_t> points = wholeNumber(text);
   if (!points || *points > kMostPoints) {
-    problem = "is out of range: 0 to 99,999";
+    problem = range;
     return std::nullopt;
   }
   return points;
@@ -135,11 +154,13 @@ const DesignNumbers* DesignList::find(std::string_view design) const {
 DesignListRead readDesignList(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames,
                               UnknownNames unknown) {
+  if (bytes.size() > kMaxDesignListBytes)
+    throw DesignListError(oversizedProblem(fileName, "design list", kMaxDesignListBytes));
   if (!isUtf8Text(bytes))
     throw DesignListError(fileName + ": the file is not text (UTF-8 without NUL bytes)");
   CsvTable table;
   try {
-    table = readCsvTable(bytes);
+    table = readCsvTable(bytes, kDesignListColumns);
   } catch (const CsvError& error) {
     throw DesignListError(at(fileName, error.line()) + error.what());
   }

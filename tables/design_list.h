@@ -95,16 +95,18 @@ struct DesignListRead {
 // The list held in `bytes`, named `fileName` in messages and `name` in the result.
 // `designNames` are the table file's names (tableDesignNames, and the battle armour's): they give
 // a row its spelling and the warnings their nearest names. Rows whose fields are all blank are
-// skipped. Throws DesignListError listing every problem: bytes that are no UTF-8 text or hold a
-// NUL, bytes that are no CSV, no header row, no "design" column, a row with numbers but no
-// design, one design on two rows (naming both), tons that are not a number, not above 0, over
-// 200 or with more than two decimals, points that are not a whole number or out of 0 to 99,999.
+// skipped. Throws DesignListError listing every problem: more than kMaxDesignListBytes, bytes
+// that are no UTF-8 text or hold a NUL, bytes that are no CSV, no header row, a header naming
+// none of kDesignListColumns or no "design" column, a header with no rows under it, a row with
+// numbers but no design, one design on two rows (naming both), tons that are not a number, not
+// above 0 (a negative number included), over 200 or with more than two decimals, points that
+// are not a whole number or out of 0 to 99,999.
 DesignListRead readDesignList(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames,
                               UnknownNames unknown);
 
-// The same for the file at `path`. Throws DesignListError as well when the file cannot be read
-// or holds more than kMaxDesignListBytes.
+// The same for the file at `path`. Throws DesignListError as well when the file cannot be
+// read; reading stops past kMaxDesignListBytes.
 DesignListRead readDesignListFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames, UnknownNames unknown);
 

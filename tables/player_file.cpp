@@ -88,6 +88,12 @@ bool isUtf8Text(std::string_view bytes) {
   return true;
 }
 
+std::string oversizedProblem(const std::string& fileName, const std::string& kind,
+                             std::uintmax_t maxBytes) {
+  return fileName + ": the file is too large for a " + kind + " (over " +
+         std::to_string(maxBytes >> 20) + " MiB)";
+}
+
 std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes,
                             const std::string& kind) {
   std::error_code error;
@@ -102,8 +108,7 @@ std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t ma
   while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file.get())) {
     bytes.append(buffer, read);
     if (bytes.size() > maxBytes)
-      throw PlayerFileError(path.string() + ": the file is too large for a " + kind + " (over " +
-                            std::to_string(maxBytes >> 20) + " MiB)");
+      throw PlayerFileError(oversizedProblem(path.string(), kind, maxBytes));
   }
   if (std::ferror(file.get())) throw PlayerFileError(path.string() + ": cannot be read");
   return bytes;

@@ -34,9 +34,15 @@ inline std::string_view trimmedBlanks(std::string_view text) {
 // Whether `bytes` are UTF-8 text: well-formed sequences, no NUL. Never throws.
 bool isUtf8Text(std::string_view bytes);
 
+// What is said of the file `fileName` holding more than `maxBytes`, the bound on a file of its
+// `kind`, whether read from disk or handed over as bytes: "<fileName>: the file is too large for
+// a <kind> (over 1 MiB)".
+std::string oversizedProblem(const std::string& fileName, const std::string& kind,
+                             std::uintmax_t maxBytes);
+
 // The bytes of the file at `path`. Throws PlayerFileError naming the file when it is a folder,
-// cannot be opened or read, or holds more than `maxBytes` ("the file is too large for a
-// <kind> (over 1 MiB)"); reading stops at the bound, so an endless stream ends too.
+// cannot be opened or read, or holds more than `maxBytes` (oversizedProblem); reading stops at
+// the bound, so an endless stream ends too.
 std::string playerFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes,
                             const std::string& kind);
 

@@ -10,8 +10,14 @@
 
 namespace {
 
+// The lines of `input` as the reader counts them: a line feed, or a CR that no LF follows,
+// ends one.
 std::size_t lineCount(std::string_view input) {
-  return static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')) + 1;
+  std::size_t lines = 1;
+  for (std::size_t k = 0; k < input.size(); ++k)
+    lines +=
+        input[k] == '\n' || (input[k] == '\r' && (k + 1 == input.size() || input[k + 1] != '\n'));
+  return lines;
 }
 
 // The records written back as CSV, behind a byte-order mark so that one in the first field

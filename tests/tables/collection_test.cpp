@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -51,10 +52,28 @@ TEST(Collection, EveryProblemIsListedWithItsLineAndTheWholeFileRefused) {
       {std::string("Mail\0fist\n", 10), notText},
       {"123456789012345678901 A\nGale Regent\n2 Gale Regent\n",
        "mine.txt, line 1: the count 123456789012345678901 is more than 99 copies\n"
-       "mine.txt, line 3: \"Gale Regent\" is already on line 2"}};
+       "mine.txt, line 3: \"Gale Regent\" is already on line 2"},
+      {std::string(kMaxCollectionBytes + 1, '#'), "mine.txt: the file is too large for a collection (over 1 MiB)"}};
   for (const auto& row : rows) EXPECT_EQ(refusal(row.text), row.problems) << row.text;
 }
 // clang-format on
+
+// A count typed into a front end's box, or copies added to a design's, stand for whole copies
+// within what a line may give.
+TEST(Collection, ACountTypedOrAddedUpIsHeldToTheCopiesALineMayGive) {
+  const std::pair<double, int> counts[] = {
+      {0,            0 },
+      {7,            7 },
+      {7.9,          7 },
+      {99,           99},
+      {100,          99},
+      {1e300,        99},
+      {-3,           0 },
+      {-0.5,         0 },
+      {std::nan(""), 0 }
+  };
+  for (const auto& [count, held] : counts) EXPECT_EQ(heldCopies(count), held) << count;
+}
 
 TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
   const CollectionRead got = read("Mailfist\n2 Mailfsit\n");

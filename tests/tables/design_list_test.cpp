@@ -32,13 +32,15 @@ TEST(CsvReader, RecordsAndTheLinesTheyStartOn) {
       {"a,b\r\nc,\n", {{1, {"a", "b"}}, {2, {"c", ""}}}},
       {"\xEF\xBB\xBF\"x, y\",\"say \"\"hi\"\"\"\r\n", {{1, {"x, y", "say \"hi\""}}}},
       {"\"two\r\nlines\",z\n\nlast", {{1, {"two\r\nlines", "z"}}, {3, {""}}, {4, {"last"}}}},
-      {"a\"b,\"\"\r", {{1, {"a\"b", ""}}}}};
+      {"a\"b,\"\"\r", {{1, {"a\"b", ""}}}},
+      {"a,b\rc\r\rd", {{1, {"a", "b"}}, {2, {"c"}}, {3, {""}}, {4, {"d"}}}},
+      {"\"x\ry\",z\r\n\"q\"\rw\n", {{1, {"x\ry", "z"}}, {3, {"q"}}, {4, {"w"}}}}};
   for (const auto& row : rows) {
     Records got;
     for (const CsvRecord& record : readCsvRecords(row.text)) got.emplace_back(record.line, record.fields);
     EXPECT_EQ(got, row.records) << row.text;
   }
-  for (const auto& [text, line] : {std::pair{"a\n\"b,\nc\n", 2}, {"a\n\"b\"c\n", 2}}) {
+  for (const auto& [text, line] : {std::pair{"a\n\"b,\nc\n", 2}, {"a\n\"b\"c\n", 2}, {"a\r\"b\rc\"d\r", 3}}) {
     try {
       readCsvRecords(text);
       ADD_FAILURE() << text;
@@ -60,6 +62,17 @@ TEST(DesignList, EveryProblemIsListedWithItsRowAndTheWholeFileRefused) {
        "mine.csv, line 2: points \"12.5\" of \"Mailfist\" is not a whole number\n"
        "mine.csv, line 3: points \"100000\" of \"Malachite\" is out of range: 0 to 99,999\n"
        "mine.csv, line 4: the row names no design"},
+      {"design,tons,points\rMailfist,-5,-12\rMalachite,-37.5,-1.5\r",
+       "mine.csv, line 2: tons \"-5\" of \"Mailfist\" is out of range: above 0 and at most 200\n"
+       "mine.csv, line 2: points \"-12\" of \"Mailfist\" is out of range: 0 to 99,999\n"
+       "mine.csv, line 3: tons \"-37.5\" of \"Malachite\" is out of range: above 0 and at most 200\n"
+       "mine.csv, line 3: points \"-1.5\" of \"Malachite\" is not a whole number"},
+      {"\n,\nDesign,Tons,Points\n , \n\n", "mine.csv, line 3: the header has no rows under it"},
+      {"design\r\r", "mine.csv, line 1: the header has no rows under it"},
+      {"Mailfist,55,1210\nMalachite,60,1300\n",
+       "mine.csv, line 1: the header names none of the columns read: design, tons, points, "
+       "weight_class, kind, factions, rarity"},
+      {std::string(kMaxDesignListBytes + 1, 'a'), "mine.csv: the file is too large for a design list (over 1 MiB)"},
       {"design\nMailfist\n\nMAILFIST\n", "mine.csv, line 4: \"MAILFIST\" is already on line 2"},
       {"name,tons\nMailfist,40\n",
        "mine.csv, line 1: the header has no \"design\" column; write \"design,tons,points\""},
@@ -88,6 +101,20 @@ TEST(DesignList, ColumnsInAnyOrderAndCaseNumbersExactOthersNamedOnce) {
   EXPECT_EQ(got.list.identity,
             read("design,tons,points\nGale Regent\nMAILFIST,37.25,1210\n").list.identity);
   EXPECT_NE(got.list.identity, read("design,tons,points\nMailfist,37.2,1210\n").list.identity);
+}
+
+// A spreadsheet's "CSV (Macintosh)" ends its lines with a CR alone: each is a row of its own.
+TEST(DesignList, RowsEndedByACarriageReturnAloneAreRowsWithTheirLines) {
+  const DesignListRead got =
+      read("design,tons,points\rMailfist,55,1210\r\"Gale\rRegent\",37.5,905\rMalachite,60,1\r");
+  ASSERT_EQ(got.list.designs.size(), 3u);
+  EXPECT_EQ(got.list.find("Mailfist")->points, 1210);
+  EXPECT_EQ(got.list.find("Gale\rRegent")->tonsHundredths, 3750);
+  EXPECT_EQ(got.list.find("Malachite")->line, 5u);
+  EXPECT_EQ(
+      got.list.identity,
+      read("design,tons,points\nMailfist,55,1210\n\"Gale\rRegent\",37.5,905\nMalachite,60,1\n")
+          .list.identity);
 }
 
 TEST(DesignList, ANameInNoTableIsKeptWithAWarningNamingTheNearestWhenAsked) {
