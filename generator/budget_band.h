@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A budget: the band of totals a force must lie in, in points, in tons, or both. Tons are kept
-// in hundredths of a ton, as the design list keeps them, so every comparison is exact.
+// in hundredths of a ton, as the design list keeps them, so every comparison is exact. A band
+// is read one way for every front end, so that what one program prints another reads back.
 #ifndef MUSTERWRIGHT_GENERATOR_BUDGET_BAND_H
 #define MUSTERWRIGHT_GENERATOR_BUDGET_BAND_H
 
@@ -31,9 +32,16 @@ struct BudgetBand {
 };
 
 // The band that `text` writes: "LIMIT", the totals from 95 % of LIMIT (rounded down) to LIMIT,
-// or "LOW-HIGH" with an ASCII hyphen. Each number is digits; with `hundredths` (tons) it may
-// carry up to two decimals after a dot and comes back in hundredths. Throws BandError for
-// anything else, LOW above HIGH, or a number above 99,999,999 (in whole units).
+// or "LOW-HIGH", the ends joined by an ASCII hyphen or an en dash ("5,700–6,000"). White space
+// around the band is ignored; each number is digits, which may be grouped in threes by commas
+// ("5,700"); with `hundredths` (tons) a number may carry up to two decimals after a dot and
+// comes back in hundredths. The band may end with the word of what it counts, "points", or
+// with `hundredths` "tons", in any letter case. Throws BandError for anything else, the other
+// unit's word, LOW above HIGH, or a number above 99,999,999 (in whole units).
 NumberRange readBand(std::string_view text, bool hundredths);
+
+// `text` without the white space around it, which readBand ignores: empty for a budget box
+// left blank, which asks for no band. Never throws.
+std::string_view trimmedBand(std::string_view text);
 
 #endif

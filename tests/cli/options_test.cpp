@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/band_texts.h"
+
 namespace {
 
 TEST(CliOptions, RefusesWhatCannotBeRunNamingTheOptionAndTheWord) {
@@ -51,6 +53,28 @@ TEST(CliOptions, ReadsWordsInAnyCaseAliasesAndTheLastOfAnOption) {
                                  {{2, 1}, 0}
   }));
   EXPECT_EQ(parseArguments({"--help", "--seed", "1"}).mode, Mode::help);
+}
+
+// --points and --tons read a band as every front end does: what the engine reads is taken, and
+// what it refuses is refused with its words.
+TEST(CliOptions, ABandIsReadAsTheEngineReadsIt) {
+  for (const BandText& band : kBandTexts) {
+    SCOPED_TRACE(band.text);
+    std::optional<NumberRange> engine;
+    std::string refusal;
+    try {
+      engine = readBand(band.text, band.tons);
+    } catch (const BandError& error) {
+      refusal = error.what();
+    }
+    try {
+      const BudgetBand read = parseArguments({band.tons ? "--tons" : "--points", band.text}).budget;
+      EXPECT_EQ(band.tons ? read.tonsHundredths : read.points, engine);
+    } catch (const UsageError& error) {
+      EXPECT_FALSE(refusal.empty()) << error.what();
+      EXPECT_NE(std::string(error.what()).find(refusal), std::string::npos) << error.what();
+    }
+  }
 }
 
 }  // namespace
