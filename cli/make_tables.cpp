@@ -10,6 +10,7 @@
 
 #include "foundation/in_quotes.h"
 #include "generator/layout_columns.h"
+#include "roster/design_source.h"
 #include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
 #include "roster/table_guard.h"
@@ -52,6 +53,8 @@ int makeTables(const CliOptions& options) {
     const DesignListRead read = readDesignListFile(list, {}, UnknownNames::quiet);
     for (const std::string& notice : read.notices)
       std::cerr << "musterwright-cli: " << notice << '\n';
+    if (const std::string armour = battleArmourWarning(read.list, list.string()); !armour.empty())
+      std::cerr << "musterwright-cli: warning: " << armour << '\n';
     designs = layoutDesigns(read.list, list.string());
   } catch (const DesignListError& error) {
     std::cerr << error.what() << "\nmusterwright-cli: the design list " << list.string()

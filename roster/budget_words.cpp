@@ -8,6 +8,7 @@
 #include "generator/budget_draw.h"
 #include "generator/generate.h"
 #include "roster/force_totals.h"
+#include "roster/listing.h"
 
 namespace {
 
@@ -73,6 +74,31 @@ std::string bandText(const BudgetBand& band) {
 
 std::string budgetCaption(const Force& force) {
   return force.budget ? bandText(*force.budget) : "";
+}
+
+std::string bandLeftNotice(const Force& force, const Totals& totals, const DesignList* designs) {
+  if (!force.budget) return "";
+  const BudgetBand& band = *force.budget;
+  std::string left;
+  const auto check = [&left](const std::optional<NumberRange>& range, std::int64_t total,
+                             int without, bool tons) {
+    if (!range) return;
+    const std::string unit = tons ? "tons" : "points";
+    std::string part;
+    if (without > 0)
+      part = std::to_string(without) + (without == 1 ? " slot" : " slots") + " without " + unit;
+    else if (!range->holds(total))
+      part = (tons ? tonsText(total) : pointsText(total)) + " " + unit;
+    if (!part.empty()) left += (left.empty() ? "" : ", ") + part;
+  };
+  check(band.points, totals.points, totals.withoutPoints, false);
+  check(band.tonsHundredths, totals.tonsHundredths, totals.withoutTons, true);
+  if (left.empty()) return "";
+  const std::string list =
+      designs ? "the design list " + designs->name + " (" + shortIdentity(designs->identity) + ")"
+              : "no design list";
+  return "Under " + list + ", this force's totals leave the band it was drawn in, " +
+         bandText(band) + ": " + left + ".";
 }
 
 std::string chanceText(const BandChance& chance) {

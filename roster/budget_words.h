@@ -17,6 +17,7 @@
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
 #include "odds/budget_odds.h"
+#include "roster/force_totals.h"
 #include "tables/design_list.h"
 
 // A budgeted draw or re-roll that cannot be made; nothing was drawn or changed. The message says
@@ -32,6 +33,13 @@ std::string bandText(const BudgetBand& band);
 
 // The caption part of a force's budget: bandText, or "" for a force drawn without one.
 std::string budgetCaption(const Force& force);
+
+// What to tell the player once the design list `designs` (none: no list in use) gives `force`,
+// drawn within a band, the totals `totals` (forceTotals) that leave that band: "Under the
+// design list mine (3fa9c1d2), this force's totals leave the band it was drawn in, 5,700–6,000
+// points: 6,240 points." A number that slots lack is said so ("3 slots without points").
+// "" while the totals lie within the band, and for a force drawn without one.
+std::string bandLeftNotice(const Force& force, const Totals& totals, const DesignList* designs);
 
 // A band's chance as the odds give it: the fraction ("13/648") when exact, else a percentage to
 // four significant figures ("2.006 %"); "too many totals to count" without a figure.

@@ -16,6 +16,13 @@
 // in messages: the tables' names (tableDesignNames), then the battle armour's.
 std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName);
 
+// What to tell the player whose design list `list`, named `fileName`, lacks tons or points for
+// any of the names the rules give battle armour ("Battle Suit", "Elemental"), which no table
+// holds: one warning for the whole list, "mine.csv: the list lacks tons or points for "Battle
+// Suit" and "Elemental", the names the rules give battle armour; their slots count as without
+// them". "" when the list numbers them all.
+std::string battleArmourWarning(const DesignList& list, const std::string& fileName);
+
 // The list found for the table file at `tables`, read quietly (UnknownNames::quiet) and without
 // the table file's names, so no table is searched; what to tell the player when it cannot be
 // used; and where it was found.
@@ -29,5 +36,9 @@ struct FoundDesignList {
 // only a notice: the totals then say the numbers are unknown. Never throws but for lack of
 // memory.
 FoundDesignList foundDesignList(const std::filesystem::path& tables);
+
+// The same for a list a front end holds as its `bytes` rather than in a folder (the page's
+// shipped list), named `file` in messages and as the file found.
+FoundDesignList foundDesignList(std::string_view bytes, const std::filesystem::path& file);
 
 #endif

@@ -57,8 +57,8 @@ BudgetBand bandOf(const BudgetText& budget) {
                       " cannot be read: " + error.what());
     }
   };
-  if (!budget.points.empty()) band.points = read(budget.points, false);
-  if (!budget.tons.empty()) band.tonsHundredths = read(budget.tons, true);
+  if (!trimmedBand(budget.points).empty()) band.points = read(budget.points, false);
+  if (!trimmedBand(budget.tons).empty()) band.tonsHundredths = read(budget.tons, true);
   return band;
 }
 
@@ -114,6 +114,8 @@ DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path>
   }
   DesignListRead read = readDesignListFile(
       *path, slotDesignNames(tables_->bytes, tables_->name.string()), UnknownNames::warn);
+  if (std::string armour = battleArmourWarning(read.list, path->string()); !armour.empty())
+    read.warnings.push_back(std::move(armour));
   chosenDesigns_ = std::make_shared<const DesignList>(read.list);
   designs_ = chosenDesigns_;
   designListFile_ = path;
@@ -153,6 +155,10 @@ void ForceModel::holdCollectionFile(std::filesystem::path path) {
 
 void ForceModel::forgetCollection() {
   held_.reset();
+}
+
+void ForceModel::setBudget(const BudgetText& budget) {
+  budget_ = {std::string(trimmedBand(budget.points)), std::string(trimmedBand(budget.tons))};
 }
 
 void ForceModel::setCollectionChoice(bool drawFromCollection, bool eachDesignOnce) {
@@ -207,7 +213,7 @@ ForceView ForceModel::redraw(const ForceRecord& record) {
   const std::tuple<bool, bool, BudgetText> before{drawFromCollection_, eachDesignOnce_, budget_};
   drawFromCollection_ = !record.collectionIdentity.empty() && held_.has_value();
   eachDesignOnce_ = record.choices.unique;
-  budget_ = record.budget;
+  setBudget(record.budget);
   if (std::optional<ForceView> failed = draw(record.choices, record.seed, record.rerolls)) {
     std::tie(drawFromCollection_, eachDesignOnce_, budget_) = before;
     failed->drawFromCollection = drawFromCollection_;
@@ -226,14 +232,8 @@ ForceView ForceModel::redraw(const ForceRecord& record) {
   const std::optional<Collection>& now = drawn_->choices.collection;
   if (record.collectionIdentity != (now ? now->identity : ""))
     notices.push_back(collectionChangeNotice(record, now));
-  const std::shared_ptr<const DesignList>& list = drawn_->designs;
-  if (!record.designsIdentity.empty() && record.designsIdentity != (list ? list->identity : ""))
-    notices.push_back(
-        "This force was drawn with the design list " + record.designsName + " (" +
-        shortIdentity(record.designsIdentity) + "); " +
-        (list ? "the list in use is " + list->name + " (" + shortIdentity(list->identity) + ")"
-              : "no design list is in use") +
-        ", so its budget and totals may differ.");
+  notices.push_back(
+      designListChangeNotice(record.designsName, record.designsIdentity, drawn_->designs.get()));
   std::erase(notices, std::string());
   return drawnView(std::move(notices));
 }
@@ -318,6 +318,16 @@ std::optional<ForceRecord> ForceModel::shownRecord() const {
   return record;
 }
 
+ForceView ForceModel::retotalled() const {
+  ForceView view = viewOf();
+  if (view.force) {
+    if (std::string left = bandLeftNotice(*view.force, view.numbers.force, designs_.get());
+        !left.empty())
+      view.notices.push_back(std::move(left));
+  }
+  return view;
+}
+
 ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const {
   ForceView view;
   view.drawFromCollection = drawFromCollection_;
@@ -328,9 +338,9 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.force = &force;
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
-  view.numbers = forceTotals(force, drawn_->designs.get());
+  view.numbers = forceTotals(force, designs_.get());
   view.totals = totalsLine(view.numbers.force);
-  view.designs = drawn_->designs;
+  view.designs = designs_;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
   if (drawn) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/budget_band.h"
 #include "generator/generate.h"
 #include "roster/design_source.h"
 #include "roster/force_totals.h"
@@ -23,11 +24,11 @@
 #include "tables/design_list.h"
 
 // A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
-// (readBand, budget_band.h), "" for none; tons may carry two decimals.
+// (readBand, budget_band.h), "" or white space alone for none; tons may carry two decimals.
 struct BudgetText {
   std::string points;
   std::string tons;
-  bool empty() const { return points.empty() && tons.empty(); }
+  bool empty() const { return trimmedBand(points).empty() && trimmedBand(tons).empty(); }
   bool operator==(const BudgetText&) const = default;
 };
 
@@ -67,13 +68,13 @@ struct ForceView {
   const Force* force = nullptr;
   std::string listing;
   std::string caption;
-  // The force's totals line (totalsLine, force_totals.h) from the design list found beside the
-  // table file it was drawn from; with none found every slot's numbers are unknown.
+  // The force's totals line (totalsLine, force_totals.h) from the design list in use now, which
+  // may be another than the force was drawn with; with none every slot's numbers are unknown.
   std::string totals;
   // The numbers that line adds up: each slot's, each group's and the force's (forceTotals).
   ForceTotals numbers;
   // The design list those totals come from, for a front end that shows each slot's and group's
-  // numbers too (forceTotals); null when none was found.
+  // numbers too (forceTotals); null when none is in use.
   std::shared_ptr<const DesignList> designs;
   // The choices the force was drawn with, words as given, and the two collection boxes as they
   // stand after the operation (a redrawn record sets them to match it).
@@ -109,7 +110,8 @@ class ForceModel {
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // Makes the list at `path` the design list in use, read against the table file in use with
-  // its names in no table warned of; none goes back to the list found beside the table file.
+  // its names in no table warned of, and a list without battle armour's numbers too
+  // (battleArmourWarning); none goes back to the list found beside the table file.
   // Returns the list's notices and warnings (none when no table file is in use yet: it is read
   // with the next). Throws DesignListError, the list in use unchanged, for a list refused.
   DesignListRead chooseDesignList(std::optional<std::filesystem::path> path);
@@ -140,9 +142,10 @@ class ForceModel {
   // Sets "Draw from my collection" and "each design once" for the draws that follow.
   void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
 
-  // Sets the budget for the draws that follow; its text is read at each draw, where a band that
-  // is no band, or a budget without a design list in use, is refused and nothing is drawn.
-  void setBudget(BudgetText budget) { budget_ = std::move(budget); }
+  // Sets the budget for the draws that follow, kept without the white space around each band;
+  // its text is read at each draw, where a band that is no band, or a budget without a design
+  // list in use, is refused and nothing is drawn.
+  void setBudget(const BudgetText& budget);
 
   // Draws a force from the table file in use: `choices`' words and vehicles box, the seed
   // typed in `seedText` (a fresh one for none), then the re-rolls `rerollText` lists. The
@@ -174,8 +177,12 @@ class ForceModel {
   void dropUndone(int mark);
 
   // The force shown and what a front end shows with it (no notices); no force before the
-  // first draw.
+  // first draw. Its totals come from the design list in use, so they follow a list chosen since.
   ForceView shown() const;
+  // shown() for a front end to show at once after the design list in use changed, with a notice
+  // when the force was drawn within a budget and its totals under the list now in use leave
+  // that band (bandLeftNotice, budget_words.h); the caption keeps the band it was drawn in.
+  ForceView retotalled() const;
   // The force shown alone, without the texts shown() words for it; null before the first draw.
   // The pointer lasts until the next operation.
   const Force* shownForce() const;
@@ -195,7 +202,7 @@ class ForceModel {
   struct Drawn {
     Selection choices;
     std::shared_ptr<const TableText> tables;
-    std::shared_ptr<const DesignList> designs;
+    std::shared_ptr<const DesignList> designs;  // drawn with; re-rolls keep to it
     BudgetText budget;        // as typed for the force drawn; empty when it was drawn without one
     std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
     std::size_t current = 0;
@@ -209,8 +216,8 @@ class ForceModel {
   std::shared_ptr<const FoundDesignList> findDesigns() const;
   std::optional<ForceView> draw(Selection choices, const std::string& seedText,
                                 const std::string& rerollText);
-  // What a front end shows of the force shown, with `notices`, and after a draw (`drawn`) the
-  // open slots' notice.
+  // What a front end shows of the force shown, its totals from the design list in use, with
+  // `notices`, and after a draw (`drawn`) the open slots' notice.
   ForceView viewOf(std::vector<std::string> notices = {}, bool drawn = false) const;
   // viewOf after a draw, with the table file's findings when not shown yet.
   ForceView drawnView(std::vector<std::string> notices);

@@ -79,13 +79,16 @@ std::string slotNumbersText(const SlotNumbers& numbers, bool open) {
   return tons + " \u00b7 " + points;
 }
 
-std::string designListChangeNotice(const std::string& drawnWith, const DesignList* inUse) {
-  const std::string now = inUse ? inUse->identity : "";
-  if (drawnWith == now) return "";
+std::string designListChangeNotice(const std::string& drawnName, const std::string& drawnWith,
+                                   const DesignList* inUse) {
+  if (drawnWith.empty() || drawnWith == (inUse ? inUse->identity : "")) return "";
   const std::string from =
-      drawnWith.empty() ? "no design list" : "a design list (" + shortIdentity(drawnWith) + ")";
+      drawnName.empty()
+          ? "a design list (" + shortIdentity(drawnWith) + ") that the link does not name"
+          : "the design list " + drawnName + " (" + shortIdentity(drawnWith) + ")";
   const std::string here =
-      inUse ? "the design list " + inUse->name + " (" + shortIdentity(now) + ")" : "no design list";
-  return "This force's tons and points were taken from " + from + "; here they come from " + here +
-         ", and may differ.";
+      inUse ? "the list in use is " + inUse->name + " (" + shortIdentity(inUse->identity) + ")"
+            : "no design list is in use";
+  return "This force was drawn with " + from + "; " + here +
+         ", so its budget and totals may differ.";
 }

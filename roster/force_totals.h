@@ -55,8 +55,12 @@ std::string totalsWords(const Totals& totals);
 std::string slotNumbersText(const SlotNumbers& numbers, bool open);
 
 // What to tell the player who draws a force again that was first drawn with the design list
-// whose identity is `drawnWith` ("" for none) while the list in use is `inUse` (none: no list):
-// "" when they are the same, else that the tons and points shown may differ.
-std::string designListChangeNotice(const std::string& drawnWith, const DesignList* inUse);
+// named `drawnName` whose identity is `drawnWith` (a record that does not carry the name, as a
+// link, gives ""), while the list in use is `inUse` (none: no list): "This force was drawn with
+// the design list Designs (3fa9c1d2); the list in use is mine (0b7e44d1), so its budget and
+// totals may differ." "" when they are the same, and when the record names no list (drawn
+// without one, or kept before lists were).
+std::string designListChangeNotice(const std::string& drawnName, const std::string& drawnWith,
+                                   const DesignList* inUse);
 
 #endif

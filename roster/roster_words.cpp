@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "roster/roster_words.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "generator/seed_text.h"
@@ -61,4 +62,22 @@ std::string seedBoxNotice(std::string_view text) {
   } catch (const SeedError& error) {
     return error.what();
   }
+}
+
+std::string boxMessage(std::string_view message) {
+  std::string shown(message);
+  for (std::size_t start = 0; start < shown.size();) {
+    const std::size_t end = std::min(shown.find('\n', start), shown.size());
+    const std::string_view line = std::string_view(shown).substr(start, end - start);
+    // The first word, up to the first blank: a word of letters, not a file's name.
+    const std::string_view word = line.substr(0, line.find(' '));
+    const bool lowerWord =
+        !word.empty() && word.front() >= 'a' && word.front() <= 'z' &&
+        word.find_first_not_of("abcdefghijklmnopqrstuvwxyz'-") == std::string_view::npos;
+    const std::size_t located = line.find(", line ");
+    if (lowerWord && word.size() < line.size() && located >= line.find(": "))
+      shown[start] = static_cast<char>(shown[start] - 'a' + 'A');
+    start = end + 1;
+  }
+  return shown;
 }

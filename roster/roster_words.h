@@ -34,4 +34,11 @@ std::string rerollOutcome(const Force& before, const Force& after, RerollKind ki
 // the seed's own error (SeedError, generator/seed_text.h) for text that is no seed. Never throws.
 std::string seedBoxNotice(std::string_view text);
 
+// `message`, an engine's message, as a message box shows it: every line that opens with a word
+// in lower case ("no force within ...") opens with its capital, so that a box reads as
+// sentences; a line that opens with a file's name ("designs.csv, line 2: ...", "mine: ...",
+// "mine, line 2: ...") keeps its spelling, and nothing else changes. The engine's texts, and
+// what the command line prints, stay as they are: front ends call this as they show one.
+std::string boxMessage(std::string_view message);
+
 #endif

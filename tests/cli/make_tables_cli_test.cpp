@@ -47,6 +47,10 @@ TEST(MakeTablesCli, ADavionListPassesTheCheckAndGivesTheOddsItsReportPromises) {
       {"--make-tables", list, "--tables", SHIPPED_TABLES, "--out", made, "--format", "json"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(runCli({"--check-tables", made}).out, "ok\n");
+  // The list numbers no battle armour, which is said once.
+  const std::string armour = "lacks tons or points for \"Battle Suit\" and \"Elemental\"";
+  EXPECT_NE(run.err.find(armour), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find(armour), run.err.rfind(armour));
 
   std::map<std::string, std::string> promised;  // "<section> <weight> <design>": the chance
   const nlohmann::json report = nlohmann::json::parse(run.out);
