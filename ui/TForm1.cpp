@@ -60,9 +60,9 @@ Selection chosenWords(const Ui::TForm1& ui) {
           chosenWord(ui.ExperienceBox), ui.Vehicle->isChecked()};
 }
 
-// The budget typed in the budget box, in what its kind list counts.
+// The budget typed in the budget box, as typed, in what its kind list counts.
 BudgetText typedBudget(const Ui::TForm1& ui) {
-  const std::string text = ui.BudgetBox->text().trimmed().toStdString();
+  const std::string text = ui.BudgetBox->text().toStdString();
   if (ui.BudgetKind->currentIndex() == 1) return {"", text};
   return {text, ""};
 }
@@ -305,9 +305,13 @@ void TForm1::UseDesignList(const QString& file) {
     const DesignListRead read = model_.chooseDesignList(
         file.isEmpty() ? std::nullopt : std::optional<std::filesystem::path>(pathOf(file)));
     windowSettings().setValue(QStringLiteral("designs/file"), file);
+    // The totals of the force shown follow the list at once.
+    ShowSeed();
     QStringList told;
     for (const std::string& line : read.notices) told << QString::fromStdString(line);
     for (const std::string& line : read.warnings) told << QString::fromStdString(line);
+    for (const std::string& line : model_.retotalled().notices)
+      told << QString::fromStdString(line);
     if (!told.isEmpty()) showNotice(this, told.join(u'\n'));
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));

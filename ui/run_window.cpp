@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "roster/roster_words.h"
 #include "tables/table_error.h"
 #include "tables/table_location.h"
 #include "ui/TForm1.h"
@@ -24,6 +25,6 @@ void runWindow(const std::optional<std::filesystem::path>& tables) {
   } catch (const std::exception& error) {
     Form1 = nullptr;
     QMessageBox::critical(nullptr, QStringLiteral("Musterwright"),
-                          QString::fromStdString(error.what()));
+                          QString::fromStdString(boxMessage(error.what())));
   }
 }

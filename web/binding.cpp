@@ -161,9 +161,9 @@ void setRerolledParts(val& result, const ForceView& view, const std::vector<bool
 // as it now stands), chosen (the four choice words it was drawn with, "Random" for an empty
 // one), faction, size, weight, experience (the words as resolved), clan, groupWord ("Lance" or
 // "Star"), groupCount, keepApplies (whether "keep this group, roll the others" applies), points
-// and tons (the budget it was drawn within, as typed, "" for none), designs (the identity of the
-// design list the numbers come from, for the link; "" for none), lineGroups, lineSlots}; or
-// {error} with the reason nothing changed.
+// and tons (the budget it was drawn within, as typed, "" for none), designs and designsName (the
+// identity, for the link, and the name of the design list it was drawn with; "" for none),
+// lineGroups, lineSlots}; or {error} with the reason nothing changed.
 val shownResult(const ForceView& view) {
   if (!view.drew()) return failure(view.error);
   const Force& force = *view.force;
@@ -188,7 +188,8 @@ val shownResult(const ForceView& view) {
   result.set("groupWord", std::string(groupWord(force.isClan)));
   result.set("groupCount", force.groupCount());
   result.set("keepApplies", rerollApplies(force, RerollKind::otherGroups, {1, 0}));
-  result.set("designs", view.designs ? view.designs->identity : std::string());
+  result.set("designs", record.designsIdentity);
+  result.set("designsName", record.designsName);
   setRerolledParts(result, view, nullptr);
   setLinePlaces(result, force, view.listing);
   return result;
@@ -223,9 +224,10 @@ val generateListing(const val& request) {
 
 // Draws a force of a link or of the page's history again: `record` holds what generateListing
 // takes and tables (the table file's checksum, "" for the shipped one), collection (the
-// identity of the collection drawn from, "" for none), unique and its budget. The boxes "Draw from
-// my collection" and "Each design once" are set to match it (drawOwned and unique in the result),
-// and the notices say what differs from where it was drawn.
+// identity of the collection drawn from, "" for none), unique, its budget, and designs and
+// designsName (the design list it was drawn with, where the record carries them). The boxes
+// "Draw from my collection" and "Each design once" are set to match it (drawOwned and unique in
+// the result), and the model's notices say what differs from where it was drawn.
 val redrawRecord(const val& record) {
   ForceRecord kept;
   kept.choices = choicesOf(record);
@@ -235,14 +237,22 @@ val redrawRecord(const val& record) {
   kept.tablesChecksum = field(record, "tables");
   kept.collectionIdentity = field(record, "collection");
   kept.budget = budgetOf(record);
-  const ForceView view = pageModel().redraw(kept);
-  val result = shownResult(view);
-  // A record from before links carried the list's identity says nothing of it.
-  const std::string designs =
-      view.drew() && record["designs"].isString()
-          ? designListChangeNotice(field(record, "designs"), view.designs.get())
-          : std::string();
-  if (!designs.empty()) result["notices"].call<void>("push", designs);
+  kept.designsIdentity = field(record, "designs");
+  kept.designsName = field(record, "designsName");
+  return shownResult(pageModel().redraw(kept));
+}
+
+// The shown force's totals from the design list now in use, for the page to show at once once
+// the list in use changed: {groups (rosterGroups, every group), totals (totalsWords), notice
+// (the model's, when the totals leave the band the force was drawn in; "" else)}; {} before the
+// first force.
+val retotalShown() {
+  const ForceView view = pageModel().retotalled();
+  val result = val::object();
+  if (!view.force) return result;
+  result.set("groups", rosterGroups(*view.force, view.numbers));
+  result.set("totals", totalsWords(view.numbers.force));
+  result.set("notice", view.notices.empty() ? std::string() : view.notices.front());
   return result;
 }
 
@@ -313,6 +323,11 @@ std::string seedNotice(const std::string& text) {
   return seedBoxNotice(text);
 }
 
+// `message` as the page's message line shows it (boxMessage).
+std::string shownMessage(const std::string& message) {
+  return boxMessage(message);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(musterwright) {
@@ -327,4 +342,6 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("findDesignList", &findDesignList);
   emscripten::function("savedText", &savedBoxText);
   emscripten::function("seedBoxNotice", &seedNotice);
+  emscripten::function("retotalShown", &retotalShown);
+  emscripten::function("boxMessage", &shownMessage);
 }

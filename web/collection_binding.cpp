@@ -23,8 +23,8 @@ namespace {
 
 using emscripten::val;
 
-// [{name, tables: ["Davion Heavy", ...]}] for the table file in use, sorted by name; {error}
-// when its designs cannot be worked out.
+// [{name, key (foldedName: one design's key in every spelling), tables: ["Davion Heavy", ...]}]
+// for the table file in use, sorted by name; {error} when its designs cannot be worked out.
 val designList() {
   val list = val::array();
   try {
@@ -35,6 +35,7 @@ val designList() {
       for (const std::string& table : design.tables) tables.call<void>("push", table);
       val entry = val::object();
       entry.set("name", design.name);
+      entry.set("key", foldedName(design.name));
       entry.set("tables", tables);
       list.call<void>("push", entry);
     }
@@ -47,7 +48,7 @@ val designList() {
 }
 
 // Reads `bytes`, the user's collection file `fileName`, against the table file in use and holds
-// it when it reads: {name, identity, entries: [{name, count, known}], warnings: [...]}. A file
+// it when it reads: {name, identity, entries: [{name, key, count, known}], warnings: [...]}. A file
 // with errors changes nothing: {errors: [...]}, one message a line of the reader's.
 val useCollection(const std::string& bytes, const std::string& fileName) {
   val result = val::object();
@@ -59,6 +60,7 @@ val useCollection(const std::string& bytes, const std::string& fileName) {
     for (const CollectionEntry& entry : read.entries) {
       val item = val::object();
       item.set("name", entry.name);
+      item.set("key", foldedName(entry.name));
       item.set("count", entry.count);
       item.set("known", entry.known);
       entries.call<void>("push", item);
@@ -99,19 +101,34 @@ void setOwnedDraw(bool owned, bool unique) {
 }
 
 // The design names of the table file in use nearest to `name` (nearestDesignNames), for a
-// kept name that no table knows; none when the table file's names cannot be read.
+// kept name that no table knows, each {name, key (foldedName)}; none when the table file's names
+// cannot be read.
 val nearestDesigns(const std::string& name) {
   val list = val::array();
   try {
     const std::shared_ptr<const TableText> tables = pageModel().tables();
     if (!tables) return list;
     for (const std::string& design :
-         nearestDesignNames(name, tableDesignNames(tables->bytes, tables->name.string())))
-      list.call<void>("push", design);
+         nearestDesignNames(name, tableDesignNames(tables->bytes, tables->name.string()))) {
+      val entry = val::object();
+      entry.set("name", design);
+      entry.set("key", foldedName(design));
+      list.call<void>("push", entry);
+    }
   } catch (const std::exception&) {
     // The panel's rows then say why (designList).
   }
   return list;
+}
+
+// The copies that `count`, typed or added up, stands for (heldCopies), and the most a design
+// may have.
+int copiesHeld(double count) {
+  return heldCopies(count);
+}
+
+int mostCopies() {
+  return kMostCopies;
 }
 
 }  // namespace
@@ -123,4 +140,6 @@ EMSCRIPTEN_BINDINGS(musterwright_collection) {
   emscripten::function("collectionFileText", &collectionFileText);
   emscripten::function("setOwnedDraw", &setOwnedDraw);
   emscripten::function("nearestDesigns", &nearestDesigns);
+  emscripten::function("heldCopies", &copiesHeld);
+  emscripten::function("mostCopies", &mostCopies);
 }

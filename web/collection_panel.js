@@ -13,15 +13,12 @@ const kStoredOwnedBoxes = 'musterwright.collection.boxes';
 // The rows the panel adds at a time.
 const kRowPage = 100;
 
-// The collection's name ("collection" until a file is imported), its designs' copies by folded
-// name, the imported names that no row holds, and the design rows, filled when first needed.
+// The collection's name ("collection" until a file is imported), its designs' copies by the
+// engine's key for each design (one key in every spelling), the imported names that no row
+// holds, and the design rows, filled when first needed.
 const collection = {name: 'collection', copies: new Map(), kept: [], designs: null};
 // The rows shown: how many of the designs that pass the filter.
 let rowsShown = kRowPage;
-
-function foldedName(name) {
-  return name.replace(/[A-Z]/g, (letter) => letter.toLowerCase());
-}
 
 function storeCollection(text) {
   try {
@@ -52,8 +49,8 @@ function collectionDesigns() {
 
 // The collection file's text for the copies and the kept names.
 function collectionFileText() {
-  const entries = collectionDesigns().map(({name}) => (
-    {name, count: collection.copies.get(foldedName(name)) ?? 0}));
+  const entries = collectionDesigns().map(({name, key}) => (
+    {name, count: collection.copies.get(key) ?? 0}));
   return Module.collectionFileText(entries.concat(collection.kept));
 }
 
@@ -84,10 +81,10 @@ function showKeptNames() {
   const lines = collection.kept.map(({name, count}, index) => {
     const line = make('li', `${count} ${name}: add to `);
     for (const design of Module.nearestDesigns(name)) {
-      const button = make('button', design);
+      const button = make('button', design.name);
       button.type = 'button';
       button.dataset.kept = index;
-      button.dataset.design = design;
+      button.dataset.design = design.key;
       line.append(button, ' ');
     }
     return line;
@@ -101,8 +98,8 @@ function onKeptPicked(event) {
   const button = event.target.closest('button');
   if (button === null) return;
   const [{count}] = collection.kept.splice(Number(button.dataset.kept), 1);
-  const key = foldedName(button.dataset.design);
-  collection.copies.set(key, Math.min(99, (collection.copies.get(key) ?? 0) + count));
+  const key = button.dataset.design;
+  collection.copies.set(key, Module.heldCopies((collection.copies.get(key) ?? 0) + count));
   useCopies();
   showCollectionRows();
 }
@@ -121,15 +118,15 @@ function useCopies() {
   showCollectionState();
 }
 
-function designRow({name, tables}) {
+function designRow({name, key, tables}) {
   const count = document.createElement('input');
   count.type = 'number';
   count.min = '0';
-  count.max = '99';
+  count.max = String(Module.mostCopies());
   count.inputMode = 'numeric';
-  count.value = String(collection.copies.get(foldedName(name)) ?? 0);
+  count.value = String(collection.copies.get(key) ?? 0);
   count.setAttribute('aria-label', `${name} copies`);
-  count.dataset.design = foldedName(name);
+  count.dataset.design = key;
   const row = document.createElement('tr');
   const heading = make('th', name);
   heading.scope = 'row';
@@ -143,8 +140,8 @@ function designRow({name, tables}) {
 function passingDesigns() {
   const typed = element('CollectionFilter').value.trim().toLowerCase();
   const ownedOnly = element('OwnedOnly').checked && !element('OwnedOnlyLabel').hidden;
-  return collectionDesigns().filter(({name, tables}) =>
-    (!ownedOnly || (collection.copies.get(foldedName(name)) ?? 0) > 0) &&
+  return collectionDesigns().filter(({name, key, tables}) =>
+    (!ownedOnly || (collection.copies.get(key) ?? 0) > 0) &&
     (typed === '' || `${name} ${tables.join(' ')}`.toLowerCase().includes(typed)));
 }
 
@@ -175,7 +172,7 @@ function openCollectionPanel() {
 function onCopiesTyped(event) {
   const box = event.target;
   if (box.dataset.design === undefined) return;
-  const count = Math.min(99, Math.max(0, Math.trunc(Number(box.value)) || 0));
+  const count = Module.heldCopies(Number(box.value));
   if (event.type === 'change') box.value = String(count);
   collection.copies.set(box.dataset.design, count);
   useCopies();
@@ -183,13 +180,13 @@ function onCopiesTyped(event) {
 
 // Takes the collection `read` from the engine: its copies into the rows, its other names kept.
 function takeCollection(read, name) {
-  const designs = new Set(collectionDesigns().map(({name: design}) => foldedName(design)));
+  const designs = new Set(collectionDesigns().map(({key}) => key));
   collection.name = name;
   collection.copies = new Map();
   collection.kept = [];
   for (const entry of read.entries) {
-    if (designs.has(foldedName(entry.name)))
-      collection.copies.set(foldedName(entry.name), entry.count);
+    if (designs.has(entry.key))
+      collection.copies.set(entry.key, entry.count);
     else
       collection.kept.push({name: entry.name, count: entry.count});
   }

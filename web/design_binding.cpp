@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "generator/layout_columns.h"
+#include "roster/listing.h"
 #include "roster/made_tables_data.h"
 #include "tables/table_making.h"
 #include "web/page_engine.h"
@@ -48,14 +49,16 @@ std::string listFileName(const DesignList& list) {
   return chosenDesignFileName().empty() ? list.name + ".csv" : chosenDesignFileName();
 }
 
-// The design list in use: {name (its file name, "" for none), identity, designs (how many rows
-// it has), chosen (whether it is the user's), notice (why a list found beside the table file is
-// not used, "" when it is or none was found)}.
+// The design list in use: {name (its file name, "" for none), identity, shortIdentity (the
+// leading digits a caption shows, shortIdentity), designs (how many rows it has), chosen (whether
+// it is the user's), notice (why a list found beside the table file is not used, "" when it is or
+// none was found)}.
 val designListInUse() {
   val result = val::object();
   const std::shared_ptr<const DesignList> list = pageModel().designs();
   result.set("name", list ? listFileName(*list) : std::string());
   result.set("identity", list ? list->identity : std::string());
+  result.set("shortIdentity", list ? shortIdentity(list->identity) : std::string());
   result.set("designs", list ? static_cast<double>(list->designs.size()) : 0.0);
   result.set("chosen", !chosenDesignFileName().empty());
   result.set("notice", pageModel().designListNotice());

@@ -13,9 +13,10 @@ const kStoredListBytes = 'musterwright.designList.bytes';
 // The tables laid out last, {name, bytes, report}, until the design list changes.
 let madeTables = null;
 
-// The budget box as a draw request carries it: {points, tons}, the unit not chosen empty.
+// The budget box as a draw request carries it, as typed: {points, tons}, the unit not chosen
+// empty.
 function budgetRequest() {
-  const text = element('BudgetText').value.trim();
+  const text = element('BudgetText').value;
   return element('BudgetUnit').value === 'tons' ? {points: '', tons: text} :
                                                   {points: text, tons: ''};
 }
@@ -41,10 +42,13 @@ function download(bytes, name, type) {
   setTimeout(() => URL.revokeObjectURL(anchor.href), 60000);
 }
 
-// Shows `lines` (a list's warnings or refusals, each naming its row) in the panel.
+// Shows `lines` (a list's warnings or refusals, each naming its row) in the panel, however many
+// a list of a hundred thousand rows brings.
 function showDesignFindings(lines) {
   const list = element('DesignFindings');
-  list.replaceChildren(...lines.map((line) => make('li', line)));
+  const items = document.createDocumentFragment();
+  for (const line of lines) items.append(make('li', line));
+  list.replaceChildren(items);
   list.hidden = lines.length === 0;
 }
 
@@ -64,7 +68,7 @@ function showDesignListState() {
   } else {
     const designs = `${list.designs} design${list.designs === 1 ? '' : 's'}`;
     state.textContent = `Design list: ${list.name} (${list.chosen ? 'yours' : 'shipped'}) \u00b7 ` +
-                        `${designs} \u00b7 ${list.identity.slice(0, 8)}`;
+                        `${designs} \u00b7 ${list.shortIdentity}`;
   }
   element('ShippedDesigns').hidden = !list.chosen;
   element('ShippedDesigns').disabled = !list.chosen;
@@ -108,12 +112,13 @@ async function importDesignList(file) {
     return;
   }
   showDesignListState();
-  showDesignFindings([...read.notices, ...read.warnings]);
+  showDesignFindings(read.notices.concat(read.warnings));
   const kept = storeDesignList(read.name, bytes);
-  showMessage(kept === '' ? `${read.name} is the design list in use.` :
-                            `${read.name} is in use, but the browser would not keep it for your ` +
-                            `next visit (${kept}); import it again then.`,
-              kept === '' ? 'notice' : 'failure', tools);
+  const left = retotalShown();
+  showMessage([kept === '' ? `${read.name} is the design list in use.` :
+                             `${read.name} is in use, but the browser would not keep it for your ` +
+                             `next visit (${kept}); import it again then.`, left].join('\n').trim(),
+              kept === '' && left === '' ? 'notice' : 'failure', tools);
 }
 
 function useShippedDesignList() {
@@ -121,7 +126,7 @@ function useShippedDesignList() {
   storeDesignList(null);
   showDesignListState();
   showDesignFindings([]);
-  showMessage('');
+  showMessage(retotalShown(), 'notice');
 }
 
 function exportDesignList() {

@@ -10,8 +10,8 @@
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
 // design once (collection_panel.js), where the force was drawn so; d, the identity of the design
-// list its tons and points came from, after the seed; points or tons, the budget it was drawn
-// within as typed (design_panel.js). Opening a link ignores keys it does not know, so later
+// list it was drawn with, after the seed; points or tons, the budget it was drawn within
+// (design_panel.js). Opening a link ignores keys it does not know, so later
 // additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
@@ -56,7 +56,8 @@ function setText(node, text) {
 // a bar at the bottom of the screen instead, until the next message or a tap on it.
 function showMessage(text, kind = 'failure', near = null) {
   const line = element('Message');
-  setText(line, text);
+  // The engine's messages open with a capital here, as in the window's boxes, once it runs.
+  setText(line, Module.boxMessage?.(text) ?? text);
   if (line.className !== kind) line.className = kind;
   line.hidden = text === '';
   if (line.hidden || near === null) return;
@@ -167,7 +168,8 @@ function record(how) {
   const entry = {choices: shown.choices, chosen: shown.run.chosen, vehicles: shown.vehicles,
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
-                 designs: shown.run.designs, points: shown.run.points, tons: shown.run.tons};
+                 designs: shown.run.designs, designsName: shown.run.designsName,
+                 points: shown.run.points, tons: shown.run.tons};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
   forces.position = forces.entries.length - 1;
@@ -215,6 +217,17 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
     showRoster();
   showRerollTarget();
   showStackButtons();
+}
+
+// Shows the shown force's totals from the design list now in use, at once; returns the engine's
+// notice when they leave the band the force was drawn in ('' for none, and before any force).
+function retotalShown() {
+  if (shown === null) return '';
+  const before = shown.run;
+  const totalled = Module.retotalShown();
+  shown.run = {...before, groups: totalled.groups, totals: totalled.totals};
+  updateRoster(before);
+  return totalled.notice;
 }
 
 // The text the listing box is to show while the box is hidden (the roster view), or null when
@@ -293,7 +306,8 @@ function showEntry(position) {
   const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
                       rerolls: entry.rerolls, tables: entry.tables ?? '',
                       collection: entry.collection ?? '', unique: entry.unique === true,
-                      designs: entry.designs, points: entry.points ?? '', tons: entry.tons ?? ''});
+                      designs: entry.designs ?? '', designsName: entry.designsName ?? '',
+                      points: entry.points ?? '', tons: entry.tons ?? ''});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
@@ -656,7 +670,7 @@ function generateFromLink() {
   const vehicles = element('Vehicle').checked;
   const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
                       tables: link.get('t') ?? '', collection: link.get('c') ?? '',
-                      unique: link.get('unique') === '1', designs: link.get('d') ?? undefined,
+                      unique: link.get('unique') === '1', designs: link.get('d') ?? '',
                       points: link.get('points') ?? '', tons: link.get('tons') ?? ''});
   // The address already holds the link: its history entry becomes the force's.
   if (run !== null) showDrawn(run, words, vehicles, 'replace');

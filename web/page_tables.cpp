@@ -3,11 +3,12 @@
 
 #include <filesystem>
 #include <memory>
-#include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
 #include "roster/design_source.h"
+#include "tables/design_list.h"
+#include "tables/player_file.h"
 #include "tables/table_error.h"
 #include "tables/table_file.h"
 #include "tables/table_identity.h"
@@ -41,23 +42,26 @@ const TableText& shippedTables() {
 }
 
 std::shared_ptr<const FoundDesignList> foundDesigns() {
-  // Every table file the page uses is named by its name alone, in the module's working folder,
-  // so the list found beside one is the list found beside any.
+  // The shipped list is handed to the model as its bytes, named as it is beside a table file;
+  // none was found when the page's build or loader left it out.
   static const std::shared_ptr<const FoundDesignList> found = [] {
-    pageModel();  // whose start makes the shipped folder the working one
-    return std::make_shared<const FoundDesignList>(foundDesignList("Tables.dat"));
+    std::string bytes;
+    try {
+      bytes = playerFileBytes(fs::path(kShippedFolder) / kDesignListFileName, kMaxDesignListBytes,
+                              "design list");
+    } catch (const PlayerFileError&) {
+      return std::make_shared<const FoundDesignList>();
+    }
+    return std::make_shared<const FoundDesignList>(foundDesignList(bytes, kDesignListFileName));
   }();
   return found;
 }
 
 ForceModel& pageModel() {
   static ForceModel model = [] {
-    ForceModel started;
-    // A table file is named by its name alone, so the design list beside it is looked for here.
-    std::error_code noFolder;
-    fs::current_path(kShippedFolder, noFolder);
     // No table file is put in use here: the page puts the shipped one or the user's in use as
     // it starts.
+    ForceModel started;
     try {
       started.setShippedChecksum(tableChecksum(shippedTables().bytes));
     } catch (const TableError&) {
@@ -86,6 +90,8 @@ DesignListRead useChosenDesigns(const std::string& bytes, const std::string& nam
     names = slotDesignNames(tables->bytes, tables->name.string());
   DesignListRead read =
       readDesignList(bytes, fileName.string(), fileName.stem().string(), names, UnknownNames::warn);
+  if (std::string armour = battleArmourWarning(read.list, fileName.string()); !armour.empty())
+    read.warnings.push_back(std::move(armour));
   pageModel().useDesignList(std::make_shared<const DesignList>(read.list));
   chosenDesigns() = {bytes, fileName.string()};
   return read;

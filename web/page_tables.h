@@ -3,10 +3,10 @@
 // in the module's in-memory file system, and a file the user chooses, handed over as its bytes
 // and named by its own name, so that every message names it as the user knows it. The page's
 // model (page_engine.h) draws from one of them at a time. Beside the shipped file lies the
-// shipped design list, /shipped/Designs.csv: the model finds it there for either table file,
-// as /shipped is the module's working folder, and takes the tons and points from it.
-// A design list the user imports is handed over the same way and is the model's design list in
-// use until dropped.
+// shipped design list, /shipped/Designs.csv, read here and handed to the model as its bytes for
+// either table file, so that nothing depends on a working folder; the model takes the tons and
+// points from it. A design list the user imports is handed over the same way and is the model's
+// design list in use until dropped.
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 
@@ -26,7 +26,8 @@
 // Throws TableError as readTableText does, at every use, when it cannot be read.
 const TableText& shippedTables();
 
-// The design list found beside the page's table files, read at its first use and kept.
+// The shipped design list, read at its first use and kept: the list found beside either of the
+// page's table files. None found when the page was built or loaded without it.
 std::shared_ptr<const FoundDesignList> foundDesigns();
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine

@@ -396,7 +396,9 @@ class Page(unittest.TestCase):
             return subprocess.run([CLI, "--faction", "Davion", "--size", "Company", "--seed", "5",
                                    "--designs", "mine.csv", "--tables", "mine-tables.dat", *more],
                                   cwd=self.folder, capture_output=True, text=True)
-        for unit, band in (("points", "12000"), ("tons", "700-800.5"), ("points", "1-2")):
+        # The budget box reads a band as the command line does, as typed or pasted.
+        for unit, band in (("points", "12000"), ("tons", "700-800.5"), ("points", "1-2"),
+                           ("points", " 11,400\u201312,000 points ")):
             with self.subTest(f"{unit} {band}"):
                 self.generate(["Davion", "Company", None, None], False, "5", (unit, band))
                 expected = cli(f"--{unit}", band)
@@ -407,6 +409,9 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.value("MechBox") + "\n", expected.stdout)
                 self.assertIn(f"{unit}=", self.link())
                 self.assertTrue(self.value("SeedLabel").endswith(" " + unit))
+        self.generate(["Davion", "Company", None, None], False, "5", ("points", "12000 tons"))
+        self.assertIn('"12000 tons" counts tons, and this budget counts points',
+                      self.value("Message", "textContent"))
         self.generate(["Davion", "Company", None, None], False, "5", ("points", "12000"))
         self.driver.find_element("css selector", "#Roster [data-action='2.1']").click()
         rolled = self.value("MechBox") + "\n"
@@ -415,9 +420,34 @@ class Page(unittest.TestCase):
         self.open(link)
         self.assertEqual((self.value("MechBox") + "\n", self.value("BudgetText")), (rolled, "12000"))
         self.assertTrue(state().startswith("Design list: mine.csv (yours)"), "not remembered")
-        self.driver.execute_script("document.getElementById('ShippedDesigns').click();"
-                                   "document.getElementById('ShippedTables').click();"
+        # The totals follow the shipped list at once, which numbers none of mine's designs.
+        totals = lambda: self.value("Roster", "textContent")
+        drawn_with_mine = totals()
+        self.driver.execute_script("document.getElementById('ShippedDesigns').click()")
+        self.assertNotEqual(totals(), drawn_with_mine)
+        self.assertIn("without points", totals())
+        self.assertIn("this force's totals leave the band it was drawn in, 11,400\u201312,000 "
+                      "points: ", self.value("Message", "textContent"))
+        self.assertTrue(self.value("SeedLabel").endswith("11,400\u201312,000 points"))
+        self.driver.execute_script("document.getElementById('ShippedTables').click();"
                                    "document.getElementById('BudgetText').value = ''")
+
+    def test_a_list_over_1_mib_is_refused_with_the_command_lines_message(self):
+        big = self.folder / "big.csv"
+        big.write_text("design,tons,points\n" + "Mailfist,45,901\n" * 70000)
+        refused = subprocess.run([CLI, "--designs", "big.csv", "--seed", "1", "--tables",
+                                  SOURCE / "data/Tables.dat"], cwd=self.folder,
+                                 capture_output=True, text=True)
+        message = "big.csv: the file is too large for a design list (over 1 MiB)"
+        self.assertIn(message, refused.stderr)
+        self.open(PAGE.as_uri())
+        self.driver.find_element("css selector", "#DesignPanel summary").click()
+        self.driver.find_element("id", "DesignFileInput").send_keys(str(big))
+        self.wait_for(lambda: "big.csv" in self.value("Message", "textContent"),
+                      "big.csv was not read")
+        self.assertIn("not imported", self.value("Message", "textContent"))
+        self.assertEqual(self.value("DesignFindings", "textContent"), message)
+        self.assertIn("(shipped)", self.value("DesignListState", "textContent"))
 
     def test_save_downloads_the_edited_box_with_cr_lf_line_ends(self):
         from selenium.webdriver.common.keys import Keys

@@ -17,6 +17,8 @@
 #include <chrono>
 #include <filesystem>
 
+#include "generator/budget_band.h"
+#include "support/band_texts.h"
 #include "support/table_files.h"
 #include "tables/table_error.h"
 #include "ui/made_tables_dialog.h"
@@ -141,9 +143,8 @@ class ToolsTest : public QObject {
       }
       QCOMPARE(message, QString());
       QVERIFY2(form.SeedLabel->text().endsWith(row.caption), qPrintable(form.SeedLabel->text()));
-      const QStringList arguments{
-          "--faction", "Davion",   "--size",       "Company",  "--seed",
-          "7",         "--tables", SHIPPED_TABLES, row.option, row.typed.trimmed()};
+      const QStringList arguments{"--faction", "Davion",   "--size",       "Company",  "--seed",
+                                  "7",         "--tables", SHIPPED_TABLES, row.option, row.typed};
       QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
     }
     const QString drawn = form.MechBox->toPlainText();
@@ -154,6 +155,36 @@ class ToolsTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), drawn);
     QCOMPARE(form.BudgetKind->currentIndex(), 1);
     QCOMPARE(form.BudgetBox->text(), QString("720-760"));
+  }
+
+  // The budget box reads a band as the engine does: a band pasted from a caption draws what
+  // its plain writing draws, and one the engine refuses is refused with the engine's words.
+  void budgetAsTheEngineReadsIt() {
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    const auto draw = [&form](bool tons, const QString& typed) {
+      form.BudgetKind->setCurrentIndex(tons ? 1 : 0);
+      form.BudgetBox->setText(typed);
+      QTest::keyClick(form.BudgetBox, Qt::Key_Return);
+      return dismissErrorBox(form);
+    };
+    for (const BandText& band : kBandTexts) {
+      const QString typed = QString::fromUtf8(band.text);
+      try {
+        const NumberRange range = readBand(band.text, band.tons);
+        const QString plain = QString::number(range.low / (band.tons ? 100 : 1)) + "-" +
+                              QString::number(range.high / (band.tons ? 100 : 1));
+        QCOMPARE(draw(band.tons, plain), QString());
+        const QString listing = form.MechBox->toPlainText();
+        form.MechBox->clear();
+        QCOMPARE(draw(band.tons, typed), QString());
+        QCOMPARE(form.MechBox->toPlainText(), listing);
+      } catch (const BandError& error) {
+        const QString message = draw(band.tons, typed);
+        QVERIFY2(message.contains(QString::fromUtf8(error.what())), qPrintable(message));
+      }
+    }
   }
 
   // A design list chosen through the window's menu is used, remembered by the next window, and
@@ -195,9 +226,20 @@ class ToolsTest : public QObject {
     QCOMPARE(dismissErrorBox(form), QString());
     QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n",
              commandLineListing(QStringList(budget) << "--designs" << mine));
+    // The totals follow the shipped list at once; the force, drawn within its band with Mine's
+    // halved points, leaves it under the shipped list, which a notice says, and the seed line
+    // keeps its band.
+    const QString totals = form.TotalsLabel->text();
     action(form, "ShippedDesignsAction");
+    QVERIFY(form.TotalsLabel->text() != totals);
+    QMessageBox* left = openErrorBox(form);
+    QVERIFY(left != nullptr && left->text().contains("this force's totals leave the band it was "
+                                                     "drawn in, 8,000\u20139,000 points: "));
+    left->close();
+    QVERIFY(form.SeedLabel->text().endsWith(u"8,000\u20139,000 points"_qs));
     form.GButton->click();
-    QVERIFY(dismissErrorBox(form).contains("no force within 8,000\u20139,000 points"));
+    // The engine's "no force within ..." opens as a sentence in the box.
+    QVERIFY(dismissErrorBox(form).startsWith("No force within 8,000\u20139,000 points"));
   }
 
   // Tables laid out from the list in use: the report, Save As refusing the table file in use and
