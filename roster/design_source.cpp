@@ -6,6 +6,20 @@
 #include "tables/table_location.h"
 #include "tables/table_names.h"
 
+namespace {
+
+// The list at `file` that `read` reads; refused, a notice.
+template <class Read>
+FoundDesignList foundAs(const std::filesystem::path& file, Read read) {
+  try {
+    return {read(), "", file};
+  } catch (const DesignListError& error) {
+    return {std::nullopt, file.string() + " is not used:\n" + error.what(), file};
+  }
+}
+
+}  // namespace
+
 std::vector<std::string> slotDesignNames(const std::string& tableBytes, std::string_view fileName) {
   std::vector<std::string> names = tableDesignNames(tableBytes, fileName);
   for (const BattleArmourRow& row : kBattleArmour) names.emplace_back(row.name);
@@ -26,20 +40,6 @@ std::string battleArmourWarning(const DesignList& list, const std::string& fileN
   return fileName + ": the list lacks tons or points for " + names +
          ", the names the rules give battle armour; their slots count as without them";
 }
-
-namespace {
-
-// The list at `file` that `read` reads; refused, a notice.
-template <class Read>
-FoundDesignList foundAs(const std::filesystem::path& file, Read read) {
-  try {
-    return {read(), "", file};
-  } catch (const DesignListError& error) {
-    return {std::nullopt, file.string() + " is not used:\n" + error.what(), file};
-  }
-}
-
-}  // namespace
 
 FoundDesignList foundDesignList(const std::filesystem::path& tables) {
   const std::optional<std::filesystem::path> path = locateDesignList(tables);
