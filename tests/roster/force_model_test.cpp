@@ -252,9 +252,7 @@ TEST(ForceModel, AChosenDesignListIsInUseAndKeptRecordsNameIt) {
       folder.write("Mine.csv", "design,tons,points\nMailfist,55,1000\nMailfsit,50,900\n"));
   ASSERT_EQ(read.warnings.size(), 2u);
   EXPECT_NE(read.warnings[0].find("line 3: \"Mailfsit\" is in no table"), std::string::npos);
-  EXPECT_TRUE(
-      read.warnings[1].ends_with("the names the rules give battle armour; their slots "
-                                 "count as without them"));
+  EXPECT_NE(read.warnings[1].find("the names the rules give battle armour"), std::string::npos);
   EXPECT_EQ(model.designListFile(), folder.path() / "Mine.csv");
   static_cast<void>(model.useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
   EXPECT_EQ(model.designs()->name, "Mine");
@@ -277,34 +275,26 @@ TEST(ForceModel, TotalsFollowANewlyChosenDesignListAtOnce) {
   const std::string shipped = model.designs()->identity;
   std::string halved = "design,tons,points\n";
   for (const auto& [folded, row] : model.designs()->designs)
-    halved += row.name + "," + tonsText(*row.tonsHundredths) + "," +
-              std::to_string(*row.points / 2) + "\n";
+    halved += row.name + ",1," + std::to_string(*row.points / 2) + "\n";
   const Selection company{"Davion", "Company", "", "", false};
   model.setBudget({" \t", "\n"});
   EXPECT_EQ(model.generate(company, "7").caption, "Seed: 7");
   model.setBudget({"16000-18000", ""});
   const ForceView drawn = model.generate(company, "7");
-  ASSERT_TRUE(drawn.drew()) << drawn.error;
-  EXPECT_TRUE(model.retotalled().notices.empty());
+  ASSERT_TRUE(drawn.drew() && model.retotalled().notices.empty()) << drawn.error;
 
   static_cast<void>(model.chooseDesignList(folder.write("Half.csv", halved)));
   const ForceView half = model.retotalled();
-  EXPECT_EQ(half.listing, drawn.listing);
   EXPECT_EQ(half.caption, drawn.caption);
-  EXPECT_LT(half.numbers.force.points, 16000);
   EXPECT_EQ(model.shown().totals, half.totals);
-  ASSERT_EQ(half.notices.size(), 1u);
-  EXPECT_EQ(half.notices[0], "Under the design list Half (" +
-                                 shortIdentity(half.designs->identity) +
-                                 "), this force's totals leave the band it was drawn in, "
-                                 "16,000\u201318,000 points: " +
-                                 pointsText(half.numbers.force.points) + " points.");
+  EXPECT_TRUE(half.totals.starts_with("Total: 12 tons, ")) << half.totals;
+  EXPECT_EQ(half.notices,
+            std::vector<std::string>{"Under the design list Half (" +
+                                     shortIdentity(half.designs->identity) +
+                                     "), this force's totals leave the band it was drawn in, "
+                                     "16,000\u201318,000 points: " +
+                                     pointsText(half.numbers.force.points) + " points."});
   EXPECT_EQ(model.shownRecord()->designsIdentity, shipped);
-
-  static_cast<void>(
-      model.chooseDesignList(folder.write("Few.csv", "design,tons,points\nMailfist,45,901\n")));
-  EXPECT_NE(model.retotalled().notices.at(0).find(" slots without points."), std::string::npos)
-      << model.retotalled().notices.at(0);
   static_cast<void>(model.chooseDesignList(std::nullopt));
   EXPECT_EQ(model.shown().totals, drawn.totals);
   EXPECT_TRUE(model.retotalled().notices.empty());
@@ -351,23 +341,6 @@ TEST(ForceModel, ADesignListFoundAheadIsUsedAsRead) {
   EXPECT_EQ(model.designs(), nullptr);
   EXPECT_EQ(model.designListFile(), list) << "a refused list is still never written over";
   EXPECT_NE(model.designListNotice().find("is not used"), std::string::npos);
-
-  // A list held as bytes, as the page holds its shipped one, needs no folder.
-  for (const auto& [bytes, tons] : {
-           std::pair<std::string, int>{"design,tons\nMailfist,45\n", 4500},
-            {"design,tons\n",              0   }
-  }) {
-    static_cast<void>(model.useTables(
-        {bytesOf(tables), "Tables.dat"},
-        std::make_shared<const FoundDesignList>(foundDesignList(bytes, "Designs.csv"))));
-    if (tons == 0) {
-      EXPECT_EQ(model.designListNotice(),
-                "Designs.csv is not used:\nDesigns.csv, line 1: the header has no rows under it");
-      continue;
-    }
-    EXPECT_EQ(model.designs()->find("Mailfist")->tonsHundredths, tons);
-    EXPECT_EQ(model.designListFile(), "Designs.csv");
-  }
 }
 
 }  // namespace

@@ -63,29 +63,17 @@ TEST(RosterWords, TheSeedBoxSaysEveryGenerateUsesItsSeed) {
 }
 
 // A box opens each of its lines as a sentence, and leaves a file's name as it is spelt.
+// clang-format off
 TEST(RosterWords, ABoxOpensEachLineWithACapitalButNoFileName) {
-  const struct {
-    const char* message;
-    const char* shown;
-  } rows[] = {
-      {"no force within 5,700\u20136,000 points: try a wider band",
-       "No force within 5,700\u20136,000 points: try a wider band"                                                                  },
-      {"re-roll 2: no draw keeps the force within it",
-       "Re-roll 2: no draw keeps the force within it"                                                                               },
-      {"The budget in points cannot be read",                                             "The budget in points cannot be read"     },
-      {"designs.csv, line 2: points \"x\" of \"Mailfist\" is not a whole number",
-       "designs.csv, line 2: points \"x\" of \"Mailfist\" is not a whole number"                                                    },
-      {"mine: the file is not text",                                                      "mine: the file is not text"              },
-      {"my list, line 3: the row names no design",                                        "my list, line 3: the row names no design"},
-      {"/home/me/designs.csv is not used:\nmine.csv, line 2: tons \"0\" is out of range",
-       "/home/me/designs.csv is not used:\nmine.csv, line 2: tons \"0\" is out of range"                                            },
-      {"Two notices\n\na budget needs a design list",
-       "Two notices\n\nA budget needs a design list"                                                                                },
-      {"\"6k\" is no band",                                                               "\"6k\" is no band"                       },
-      {"std::bad_alloc",                                                                  "std::bad_alloc"                          },
-      {"",                                                                                ""                                        },
-  };
-  for (const auto& row : rows) EXPECT_EQ(boxMessage(row.message), row.shown) << row.message;
+  const std::pair<const char*, const char*> rows[] = {
+      {"no force within 1\u20132 points: try", "No force within 1\u20132 points: try"},
+      {"Two\n\nre-roll 2: no draw", "Two\n\nRe-roll 2: no draw"},
+      {"designs.csv, line 2: points", "designs.csv, line 2: points"},
+      {"mine: the file is not text", "mine: the file is not text"},
+      {"my list, line 3: the row", "my list, line 3: the row"},
+      {"\"6k\" is no band", "\"6k\" is no band"}, {"std::bad_alloc", "std::bad_alloc"}, {"", ""}};
+  for (const auto& [message, shown] : rows) EXPECT_EQ(boxMessage(message), shown) << message;
 }
+// clang-format on
 
 }  // namespace

@@ -60,20 +60,13 @@ TEST(Collection, EveryProblemIsListedWithItsLineAndTheWholeFileRefused) {
 
 // A count typed into a front end's box, or copies added to a design's, stand for whole copies
 // within what a line may give.
+// clang-format off
 TEST(Collection, ACountTypedOrAddedUpIsHeldToTheCopiesALineMayGive) {
-  const std::pair<double, int> counts[] = {
-      {0,            0 },
-      {7,            7 },
-      {7.9,          7 },
-      {99,           99},
-      {100,          99},
-      {1e300,        99},
-      {-3,           0 },
-      {-0.5,         0 },
-      {std::nan(""), 0 }
-  };
+  const std::pair<double, int> counts[] = {{0, 0}, {7, 7}, {7.9, 7}, {99, 99}, {100, 99},
+                                           {1e300, 99}, {-3, 0}, {-0.5, 0}, {std::nan(""), 0}};
   for (const auto& [count, held] : counts) EXPECT_EQ(heldCopies(count), held) << count;
 }
+// clang-format on
 
 TEST(Collection, ANameInNoTableIsKeptWithAWarningNamingTheNearest) {
   const CollectionRead got = read("Mailfist\n2 Mailfsit\n");

@@ -158,7 +158,7 @@ class ToolsTest : public QObject {
   }
 
   // The budget box reads a band as the engine does: a band pasted from a caption draws what
-  // its plain writing draws, and one the engine refuses is refused with the engine's words.
+  // its plain writing draws, and one the engine refuses is refused in the engine's words.
   void budgetAsTheEngineReadsIt() {
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
@@ -169,20 +169,18 @@ class ToolsTest : public QObject {
       QTest::keyClick(form.BudgetBox, Qt::Key_Return);
       return dismissErrorBox(form);
     };
-    for (const BandText& band : kBandTexts) {
-      const QString typed = QString::fromUtf8(band.text);
+    for (const auto& [text, tons] : kBandTexts) {
       try {
-        const NumberRange range = readBand(band.text, band.tons);
-        const QString plain = QString::number(range.low / (band.tons ? 100 : 1)) + "-" +
-                              QString::number(range.high / (band.tons ? 100 : 1));
-        QCOMPARE(draw(band.tons, plain), QString());
+        const NumberRange range = readBand(text, tons);
+        const int unit = tons ? 100 : 1;
+        QCOMPARE(draw(tons, QString("%1-%2").arg(range.low / unit).arg(range.high / unit)),
+                 QString());
         const QString listing = form.MechBox->toPlainText();
         form.MechBox->clear();
-        QCOMPARE(draw(band.tons, typed), QString());
+        QCOMPARE(draw(tons, QString::fromUtf8(text)), QString());
         QCOMPARE(form.MechBox->toPlainText(), listing);
       } catch (const BandError& error) {
-        const QString message = draw(band.tons, typed);
-        QVERIFY2(message.contains(QString::fromUtf8(error.what())), qPrintable(message));
+        QVERIFY(draw(tons, QString::fromUtf8(text)).contains(QString::fromUtf8(error.what())));
       }
     }
   }
