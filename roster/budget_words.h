@@ -26,6 +26,22 @@ class BudgetRefusal : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
+// (readBand, budget_band.h), "" for none; tons may carry two decimals.
+struct BudgetText {
+  std::string points;
+  std::string tons;
+  bool empty() const { return points.empty() && tons.empty(); }
+  bool operator==(const BudgetText&) const = default;
+};
+
+// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
+// box at fault ("The budget in tons cannot be read: ...").
+BudgetBand bandOf(const BudgetText& budget);
+
+// Why a budget is neither drawn within nor counted while no design list is in use.
+std::string budgetWithoutDesignsText();
+
 // The band as people read it, points before tons, joined by " · ": "5,700–6,000 points",
 // "380–400.5 tons" (an en dash between the ends).
 std::string bandText(const BudgetBand& band);

@@ -45,23 +45,6 @@ std::string collectionChangeNotice(const ForceRecord& record,
          ", and may differ.";
 }
 
-// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
-// box at fault.
-BudgetBand bandOf(const BudgetText& budget) {
-  BudgetBand band;
-  const auto read = [](const std::string& text, bool tons) {
-    try {
-      return readBand(text, tons);
-    } catch (const BandError& error) {
-      throw BandError(std::string("The budget in ") + (tons ? "tons" : "points") +
-                      " cannot be read: " + error.what());
-    }
-  };
-  if (!budget.points.empty()) band.points = read(budget.points, false);
-  if (!budget.tons.empty()) band.tonsHundredths = read(budget.tons, true);
-  return band;
-}
-
 }  // namespace
 
 std::vector<std::string> ForceModel::useTables(TableText tables,
@@ -177,10 +160,7 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     }
     const BudgetBand band = bandOf(budget_);
     const bool budgeted = band.points || band.tonsHundredths;
-    if (budgeted && !designs_)
-      throw BudgetRefusal(
-          "A budget needs the tons and points of a design list, and none is in use: choose one, "
-          "or empty the budget box.");
+    if (budgeted && !designs_) throw BudgetRefusal(budgetWithoutDesignsText());
     Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_)
                            : generateForce(*tables_, choices, seed);
     rerollBudgetForce(force, *tables_, rerolls, designs_.get());
