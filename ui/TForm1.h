@@ -118,6 +118,8 @@ class TForm1 : public QWidget {
   void ApplyReroll(RerollKind kind, int line);
   // The seed caption and the force's totals beside it.
   void ShowSeed();
+  // Names the table file and the design list in use, whole in the tooltip.
+  void ShowSources();
   // Says in the Seed box's tooltip and accessible description that every Generate uses the
   // seed it holds (its own tooltip while it holds none).
   void ShowSeedBoxNotice();

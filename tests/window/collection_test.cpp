@@ -58,7 +58,7 @@ class CollectionTest : public QObject {
                               "--vehicles", "--collection", file};
         if (unique) arguments << "--unique";
         QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
-        QVERIFY(form.SeedLabel->text().contains("collection shelf"));
+        QVERIFY(form.SeedLabel->wholeText().contains("collection shelf"));
       }
     }
   }

@@ -56,6 +56,58 @@ class OddsDialogTest : public QObject {
     QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/6"));
   }
 
+  // A budget in the window's box gives the band's figures and CSV rows that the command line's
+  // --odds --points (or --tons) gives; a band that is no band, or no design list, says why.
+  void aBudgetInTheBoxGivesTheBandsOdds_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("points") << 0 << "16000-18000"
+                            << "--points"
+                            << "";
+    QTest::newRow("tons") << 1 << "800"
+                          << "--tons"
+                          << "";
+    QTest::newRow("no band") << 1 << "7x"
+                             << ""
+                             << "The budget in tons cannot be read";
+    QTest::newRow("no list") << 0 << "6000"
+                             << ""
+                             << "A budget needs the tons and points of a "
+                                "design list, and none is in use";
+  }
+
+  void aBudgetInTheBoxGivesTheBandsOdds() {
+    QFETCH(int, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, option);
+    QFETCH(QString, told);
+    ScratchFolder folder;
+    const auto alone = folder.write("Tables.dat", contentOf(SHIPPED_TABLES).toStdString());
+    TestWindow form(told.startsWith("A budget needs") ? alone : SHIPPED_TABLES);
+    choose(form, "Davion", "Company", "", "");
+    form.BudgetKind->setCurrentIndex(kind);
+    form.BudgetBox->setText(typed);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);
+    auto* dialog = form.findChild<OddsDialog*>();
+    QVERIFY(dialog != nullptr);
+    if (!told.isEmpty()) {
+      QVERIFY2(dialog->budgetOdds().startsWith(told), qPrintable(dialog->budgetOdds()));
+      QVERIFY(!dialog->csv().contains("budget,"));
+      return;
+    }
+    const QStringList arguments{"--odds", "--faction", "Davion",   "--size",      "Company",
+                                option,   typed,       "--tables", SHIPPED_TABLES};
+    const QString text = QString::fromUtf8(commandLineListing(arguments));
+    QVERIFY2(text.endsWith("\n\n" + dialog->budgetOdds()), qPrintable(dialog->budgetOdds()));
+    QVERIFY(dialog->budgetOdds().startsWith("Budget "));
+    QCOMPARE(dialog->csv().toUtf8(), commandLineListing(QStringList(arguments) << "--format"
+                                                                               << "csv"));
+  }
+
   // A table file that fails its check gives the odds the command line gives, the checker's
   // findings above them; one whose odds cannot be given shows why, the findings below.
   void aTableFileThatFailsItsCheckGivesItsOddsWithTheFindings() {

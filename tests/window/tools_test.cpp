@@ -12,8 +12,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <chrono>
 #include <filesystem>
 
@@ -71,7 +74,7 @@ class ToolsTest : public QObject {
     form.SeedBox->setText(seed);
     form.GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
-    QCOMPARE(form.SeedLabel->text(), "Seed: " + seed);
+    QCOMPARE(form.SeedLabel->wholeText(), "Seed: " + seed);
 
     QStringList arguments{"--seed", seed, "--tables", SHIPPED_TABLES};
     const QStringList options{"--faction", "--size", "--weight", "--experience"};
@@ -80,8 +83,8 @@ class ToolsTest : public QObject {
     if (vehicles) arguments << "--vehicles";
     QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
     const QByteArray withTotals = commandLineListing(arguments << "--totals");
-    QVERIFY(form.TotalsLabel->text().startsWith("Total: "));
-    QVERIFY(withTotals.endsWith("\n\n" + form.TotalsLabel->text().toUtf8() + "\n"));
+    QVERIFY(form.TotalsLabel->wholeText().startsWith("Total: "));
+    QVERIFY(withTotals.endsWith("\n\n" + form.TotalsLabel->wholeText().toUtf8() + "\n"));
   }
 
   // A typed seed is used, blanks around it ignored; a text that is no seed is refused and
@@ -95,7 +98,7 @@ class ToolsTest : public QObject {
     form.MechBox->clear();
     form.GButton->click();
     QCOMPARE(form.MechBox->toPlainText(), drawn);
-    QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+    QCOMPARE(form.SeedLabel->wholeText(), QStringLiteral("Seed: 7"));
 
     for (const QString bad : {"-1", "4294967296", "7x", "+7", "seven"}) {
       form.SeedBox->setText(bad);
@@ -103,14 +106,14 @@ class ToolsTest : public QObject {
       const QString message = dismissErrorBox(form);
       QVERIFY2(message.contains("0 to 4294967295") && message.contains(bad), qPrintable(bad));
       QCOMPARE(form.MechBox->toPlainText(), drawn);
-      QCOMPARE(form.SeedLabel->text(), QStringLiteral("Seed: 7"));
+      QCOMPARE(form.SeedLabel->wholeText(), QStringLiteral("Seed: 7"));
     }
 
     form.SeedBox->clear();
     form.GButton->click();
-    const QString first = form.SeedLabel->text();
+    const QString first = form.SeedLabel->wholeText();
     form.GButton->click();
-    QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
+    QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->wholeText() != first);
   }
 
   // A budget typed beside the seed draws what the command line's --points or --tons draws, the
@@ -140,7 +143,8 @@ class ToolsTest : public QObject {
         continue;
       }
       QCOMPARE(message, QString());
-      QVERIFY2(form.SeedLabel->text().endsWith(row.caption), qPrintable(form.SeedLabel->text()));
+      QVERIFY2(form.SeedLabel->wholeText().endsWith(row.caption),
+               qPrintable(form.SeedLabel->wholeText()));
       const QStringList arguments{
           "--faction", "Davion",   "--size",       "Company",  "--seed",
           "7",         "--tables", SHIPPED_TABLES, row.option, row.typed.trimmed()};
@@ -185,7 +189,13 @@ class ToolsTest : public QObject {
       action(form, "DesignListAction");
       acceptFileDialog(form, mine);
       QMessageBox* told = openErrorBox(form);
-      QVERIFY(told != nullptr && told->text().contains("line 488: \"Mailfsit\" is in no table"));
+      QVERIFY(told != nullptr);
+      QVERIFY2(told->text().startsWith("1 of the 487 designs of Mine.csv is in no table of "
+                                       "Tables.dat, so no force draws it"),
+               qPrintable(told->text()));
+      QVERIFY(told->detailedText().startsWith(mine + ", line 488: \"Mailfsit\" is in no table"));
+      QCOMPARE(form.FilesLabel->wholeText(), "Tables.dat\nMine.csv");
+      QVERIFY(form.FilesLabel->toolTip().endsWith(mine + ", chosen"));
     }
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
@@ -198,6 +208,74 @@ class ToolsTest : public QObject {
     action(form, "ShippedDesignsAction");
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("no force within 8,000\u20139,000 points"));
+  }
+
+  // A design list with 300 findings, refused for its bad rows or used with its names in no
+  // table, lists every one in the box, whose OK button stays on the screen.
+  void longFindingsStayInReach_data() {
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("finding");
+    QTest::newRow("bad rows") << "Design %1,many,1"
+                              << "Long.csv is not used"
+                              << "Long.csv, line 301: tons \"many\" of \"Design 300\"";
+    QTest::newRow("in no table") << "Design %1,50,900"
+                                 << "None of the 300 designs"
+                                 << "Long.csv, line 301: \"Design 300\" is in no table";
+  }
+
+  void longFindingsStayInReach() {
+    QFETCH(QString, row);
+    QFETCH(QString, heading);
+    QFETCH(QString, finding);
+    QString list = "design,tons,points\n";
+    for (int k = 1; k <= 300; ++k) list += row.arg(k) + "\n";
+    const QString file = scratch.filePath("Long.csv");
+    writeFile(file, list.toUtf8());
+    TestWindow form(tables);
+    form.show();
+    form.findChild<QAction*>("DesignListAction")->trigger();
+    acceptFileDialog(form, file);
+    QMessageBox* box = openErrorBox(form);
+    QVERIFY(box != nullptr);
+    QApplication::processEvents();
+    QVERIFY2(box->text().contains(heading), qPrintable(box->text()));
+    const QStringList findings = box->detailedText().split(u'\n');
+    QCOMPARE(findings.size(), 300);
+    QVERIFY2(findings.last().startsWith(scratch.filePath(finding)), qPrintable(findings.last()));
+    auto* listed = box->findChild<QTextEdit*>();
+    QVERIFY(listed != nullptr && listed->isVisible() && listed->verticalScrollBar()->maximum() > 0);
+    const QRect screen = box->screen()->availableGeometry();
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QVERIFY(ok->isVisible());
+    QVERIFY(screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+    QVERIFY(box->frameGeometry().height() <= screen.height());
+    box->close();
+    form.findChild<QAction*>("ShippedDesignsAction")->trigger();
+  }
+
+  // The table file chooser opens in the folder of the table file in use, the design list
+  // chooser in the folder of the list in use.
+  void choosersOpenWhereTheirFilesAre() {
+    QVERIFY(QDir().mkpath("own/tables") && QDir().mkpath("own/lists"));
+    QVERIFY(QFile::copy(SHIPPED_TABLES, "own/tables/Mine.dat"));
+    writeFile("own/lists/Mine.csv", "design,tons,points\nMailfist,20,500\n");
+    TestWindow form(std::filesystem::path("own/tables/Mine.dat"));
+    QCOMPARE(form.FilesLabel->wholeText(), "Mine.dat\nNo design list");
+    const auto opened = [&form](const char* chooser) {
+      QMetaObject::invokeMethod(&form, chooser);
+      auto* dialog = form.findChild<QFileDialog*>();
+      const QString folder = dialog != nullptr ? dialog->directory().absolutePath() : "(none)";
+      if (dialog != nullptr) delete dialog;
+      return folder;
+    };
+    QCOMPARE(opened("ChooseTableFile"), QDir("own/tables").absolutePath());
+    QCOMPARE(opened("ChooseDesignList"), QDir("own/tables").absolutePath());
+    form.findChild<QAction*>("DesignListAction")->trigger();
+    acceptFileDialog(form, QDir("own/lists").absoluteFilePath("Mine.csv"));
+    openErrorBox(form)->close();
+    QCOMPARE(opened("ChooseDesignList"), QDir("own/lists").absolutePath());
+    form.findChild<QAction*>("ShippedDesignsAction")->trigger();
   }
 
   // Tables laid out from the list in use: the report, Save As refusing the table file in use and
@@ -217,8 +295,15 @@ class ToolsTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("Choose your design list first"));
     form.findChild<QAction*>("DesignListAction")->trigger();
     acceptFileDialog(form, mine);
-    openErrorBox(form)->close();  // Pike, Halberd and Glaive are in no table yet
-    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    // Pike, Halberd and Glaive are in no table yet: the box offers to lay tables out.
+    QMessageBox* told = openErrorBox(form);
+    QVERIFY(told != nullptr && told->text().startsWith("3 of the "));
+    QCOMPARE(told->detailedText().count(u'\n'), 2);
+    QAbstractButton* offered = nullptr;
+    for (QAbstractButton* button : told->buttons())
+      if (button->text() == "Tables From My List…") offered = button;
+    QVERIFY(offered != nullptr);
+    offered->click();
     auto* dialog = form.findChild<MadeTablesDialog*>();
     QVERIFY(dialog != nullptr && dialog->isVisible());
     QVERIFY(dialog->report().contains("Davion Light") && dialog->report().contains(" left."));
@@ -230,6 +315,7 @@ class ToolsTest : public QObject {
     QCOMPARE(contentOf(made),
              commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
     dialog->useMade();
+    QCOMPARE(form.FilesLabel->wholeText(), "Laid tables.dat\nLaid.csv");
     choose(form, "Davion", "Company", "Light", "");
     form.SeedBox->setText("7");
     form.BudgetBox->setText("11000-13000");
@@ -321,15 +407,17 @@ class ToolsTest : public QObject {
     QVERIFY(listing(form).size() > 4);
   }
 
-  // Printing (here to a PDF) holds the listing's lines as they stand, edits included, and
-  // the force's totals and the page number.
+  // Printing (here to a PDF) holds the seed line, the listing's lines as they stand, edits
+  // included, and the force's totals and the page number.
   void printToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
     form.SeedBox->setText("1");
+    form.BudgetBox->setText("12000");
     form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
     form.MechBox->appendPlainText("my own note");
     form.PrintButton->click();
     auto* dialog = form.findChild<QPrintDialog*>();
@@ -341,13 +429,14 @@ class ToolsTest : public QObject {
     QProcess reader;
     reader.start(pdftotext, {"-layout", scratch.filePath("listing.pdf"), "-"});
     QVERIFY(reader.waitForFinished(30000));
-    QStringList printed, shown;
+    QStringList printed, shown{form.SeedLabel->wholeText()};
+    QVERIFY(shown[0].contains(u"11,400–12,000 points"_qs));
     for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n'))
       if (!line.trimmed().isEmpty() && line != "\f")
         printed << line.trimmed().normalized(QString::NormalizationForm_KC);
     for (const QString& line : listing(form))
       if (!line.trimmed().isEmpty()) shown << line;
-    QCOMPARE(printed, shown << form.TotalsLabel->text() << "1");
+    QCOMPARE(printed, shown << form.TotalsLabel->wholeText() << "1");
   }
 
   // Ctrl+Shift+S, Ctrl+P and Ctrl+O open their dialogs.
