@@ -10,6 +10,8 @@
 
 namespace {
 
+// The most lines a message shows itself; a longer one lists the rest as findings.
+constexpr int kMostMessageLines = 12;
 // The lines of the findings list shown without scrolling, when it has that many.
 constexpr int kShownFindings = 16;
 

@@ -6,16 +6,13 @@
 // Findings (a list's rows, a file's problems) go below the message in a scrolling list, shown
 // at once, that holds them all while the box and its buttons stay on the screen, however many
 // there are: `findings` given, or else every line after the first of a message longer than
-// kMostMessageLines lines.
+// twelve lines.
 #ifndef MUSTERWRIGHT_UI_MESSAGE_BOX_H
 #define MUSTERWRIGHT_UI_MESSAGE_BOX_H
 
 #include <QMessageBox>
 #include <QStringList>
 #include <functional>
-
-// The most lines a message shows itself; a longer one lists the rest as findings.
-inline constexpr int kMostMessageLines = 12;
 
 QMessageBox* windowMessageBox(QWidget* window, QMessageBox::Icon icon, const QString& message,
                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScreen>
 
 #include "odds/collection_designs.h"
 #include "support/file_bytes.h"
@@ -109,6 +110,32 @@ class CollectionTest : public QObject {
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("line 1: the count 100"));
     QCOMPARE(form.MechBox->toPlainText(), drawn);
+  }
+
+  // A file with a problem on each of 200 lines is refused with the problems in a list below the
+  // message; the box's OK button stays on the screen.
+  void manyProblemsStayInReach() {
+    TestWindow form(SHIPPED_TABLES);
+    CollectionDialog* dialog = openDialog(form);
+    QVERIFY(dialog != nullptr);
+    QByteArray bad;
+    for (int k = 1; k <= 200; ++k) bad += "100 Design " + QByteArray::number(k) + "\n";
+    const QString file = scratch.filePath("many.txt");
+    writeFile(file, bad);
+    while (QMessageBox* left = openErrorBox(*dialog)) left->close();  // the collection in use
+    QVERIFY(!dialog->openFile(file));
+    QMessageBox* box = openErrorBox(*dialog);
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->text(), "The collection was not opened; nothing changed.");
+    const QStringList listed = box->detailedText().split(u'\n');
+    QCOMPARE(listed.size(), 200);
+    QVERIFY(listed.first().contains("many.txt, line 1: the count 100"));
+    QVERIFY(listed.last().contains("many.txt, line 200: the count 100"));
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QVERIFY(box->screen()->availableGeometry().contains(
+        QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+    box->close();
+    dialog->close();
   }
 
   // Save As onto the table file or the design list in use is refused, their bytes kept; a save
