@@ -63,21 +63,6 @@ void refuseOutside(const BudgetBand& band, const BudgetReach& reach) {
 
 }  // namespace
 
-BudgetBand bandOf(const BudgetText& budget) {
-  BudgetBand band;
-  const auto read = [](const std::string& text, bool tons) {
-    try {
-      return readBand(text, tons);
-    } catch (const BandError& error) {
-      throw BandError(std::string("The budget in ") + (tons ? "tons" : "points") +
-                      " cannot be read: " + error.what());
-    }
-  };
-  if (!budget.points.empty()) band.points = read(budget.points, false);
-  if (!budget.tons.empty()) band.tonsHundredths = read(budget.tons, true);
-  return band;
-}
-
 std::string budgetWithoutDesignsText() {
   return "A budget needs the tons and points of a design list, and none is in use: choose one, "
          "or empty the budget box.";

@@ -26,19 +26,6 @@ class BudgetRefusal : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
-// (readBand, budget_band.h), "" for none; tons may carry two decimals.
-struct BudgetText {
-  std::string points;
-  std::string tons;
-  bool empty() const { return points.empty() && tons.empty(); }
-  bool operator==(const BudgetText&) const = default;
-};
-
-// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
-// box at fault ("The budget in tons cannot be read: ...").
-BudgetBand bandOf(const BudgetText& budget);
-
 // Why a budget is neither drawn within nor counted while no design list is in use.
 std::string budgetWithoutDesignsText();
 

@@ -47,6 +47,21 @@ std::string collectionChangeNotice(const ForceRecord& record,
 
 }  // namespace
 
+BudgetBand bandOf(const BudgetText& budget) {
+  BudgetBand band;
+  const auto read = [](const std::string& text, bool tons) {
+    try {
+      return readBand(text, tons);
+    } catch (const BandError& error) {
+      throw BandError(std::string("The budget in ") + (tons ? "tons" : "points") +
+                      " cannot be read: " + error.what());
+    }
+  };
+  if (!budget.points.empty()) band.points = read(budget.points, false);
+  if (!budget.tons.empty()) band.tonsHundredths = read(budget.tons, true);
+  return band;
+}
+
 std::vector<std::string> ForceModel::useTables(TableText tables,
                                                std::shared_ptr<const FoundDesignList> found) {
   tables_ = std::make_shared<const TableText>(std::move(tables));

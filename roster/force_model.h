@@ -15,13 +15,27 @@
 #include <string>
 #include <vector>
 
+#include "generator/budget_band.h"
 #include "generator/generate.h"
-#include "roster/budget_words.h"
 #include "roster/design_source.h"
 #include "roster/force_totals.h"
 #include "roster/reroll_request.h"
 #include "tables/collection.h"
 #include "tables/design_list.h"
+
+// A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
+// (readBand, budget_band.h), "" for none; tons may carry two decimals.
+struct BudgetText {
+  std::string points;
+  std::string tons;
+  bool empty() const { return points.empty() && tons.empty(); }
+  bool operator==(const BudgetText&) const = default;
+};
+
+// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
+// box at fault ("The budget in tons cannot be read: ..."), so that the odds read the budget
+// boxes as a draw does.
+BudgetBand bandOf(const BudgetText& budget);
 
 // What it takes to draw a force again, as the window's Recent list keeps it and a page's link
 // carries it.

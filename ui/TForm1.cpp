@@ -170,6 +170,7 @@ void TForm1::WireButtonsAndKeys() {
   connect(made, &QAction::triggered, this, &TForm1::MadeTablesClick);
   addAction(made);
   auto* odds = new QAction(QStringLiteral("Odds…"), this);
+  odds->setObjectName(QStringLiteral("OddsAction"));
   odds->setShortcut(Qt::CTRL | Qt::Key_D);
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QLayout>
 #include <QToolTip>
 #include <algorithm>
 
@@ -26,6 +27,8 @@ void ElidedLabel::setWholeText(const QString& text) {
   whole_ = text;
   setAccessibleName(text);
   updateGeometry();
+  // The room the new text is given, at once rather than at the next turn of the event loop.
+  if (QLayout* layout = parentWidget() ? parentWidget()->layout() : nullptr) layout->activate();
   showFitted();
 }
 

@@ -21,6 +21,7 @@
 
 #include "odds/odds_report.h"
 #include "roster/budget_words.h"
+#include "roster/force_model.h"
 #include "tables/design_list.h"
 
 class QCheckBox;

