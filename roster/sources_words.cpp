@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "roster/sources_words.h"
 
-#include <algorithm>
+#include <set>
 #include <system_error>
+
+#include "tables/collection.h"
 
 namespace {
 
@@ -37,24 +39,30 @@ std::string refusedDesignListText(const std::filesystem::path& file) {
   return file.filename().string() + " is not used; the design list in use stays. Its problems:";
 }
 
-DesignListMatch designListMatch(const DesignListRead& read, const std::filesystem::path& listFile,
+DesignListMatch designListMatch(const DesignList& list, std::span<const std::string> slotNames,
+                                const std::filesystem::path& listFile,
                                 const std::filesystem::path& tablesFile) {
-  const std::string list = listFile.filename().string();
+  const std::string name = listFile.filename().string();
   const std::string tables = tablesFile.filename().string();
-  const std::size_t all = read.list.designs.size();
-  const std::size_t outside = read.warnings.size();
-  if (all == 0) return {list + " holds no design.", false};
+  std::set<std::string> held;
+  for (const std::string& slot : slotNames) held.insert(foldedName(slot));
+  const std::size_t all = list.designs.size();
+  std::size_t outside = 0;
+  bool weighed = false;
+  for (const auto& [folded, row] : list.designs) {
+    if (held.contains(folded)) continue;
+    ++outside;
+    weighed = weighed || !row.layout.weightClass.empty();
+  }
+  if (all == 0) return {name + " holds no design.", false};
   if (outside == 0)
-    return {"Every design of " + list + " (" + std::to_string(all) + ") is in a table of " +
+    return {"Every design of " + name + " (" + std::to_string(all) + ") is in a table of " +
                 tables + ".",
             false};
-  const bool weighed =
-      std::any_of(read.list.designs.begin(), read.list.designs.end(),
-                  [](const auto& row) { return !row.second.layout.weightClass.empty(); });
-  std::string text = outside == all ? "None of the " + std::to_string(all) + " designs of " + list +
+  std::string text = outside == all ? "None of the " + std::to_string(all) + " designs of " + name +
                                           " is in a table of " + tables
                                     : std::to_string(outside) + " of the " + std::to_string(all) +
-                                          " designs of " + list + (outside == 1 ? " is" : " are") +
+                                          " designs of " + name + (outside == 1 ? " is" : " are") +
                                           " in no table of " + tables;
   text += ", so no force draws " + std::string(outside == 1 ? "it" : "them") + "; " +
           (weighed ? "tables laid out from the list would hold "

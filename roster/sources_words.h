@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "tables/design_list.h"
@@ -39,17 +40,18 @@ SourcesWords sourcesWords(const std::optional<std::filesystem::path>& tables,
 // "Mine.csv is not used; the design list in use stays. Its problems:".
 std::string refusedDesignListText(const std::filesystem::path& file);
 
-// What to tell the player who has just chosen the design list `read` from `listFile` while the
-// table file `tablesFile` is in use, its names in no table warned of (UnknownNames::warn).
+// What to tell the player who has just chosen the design list `list` from `listFile` while the
+// table file `tablesFile`, whose slots can hold `slotNames` (slotDesignNames), is in use.
 struct DesignListMatch {
   // "Every design of Mine.csv (420) is in a table of Tables.dat.", or how many of them are in no
   // table, so that no force draws them, and what would put them in one.
   std::string text;
-  // Whether tables laid out from the list would hold designs that no table holds now: some are
-  // in no table and the list gives weight classes (its weight_class column).
+  // Whether tables laid out from the list would hold designs that no table holds now: some of
+  // those have a weight class (the list's weight_class column).
   bool layOutHelps = false;
 };
-DesignListMatch designListMatch(const DesignListRead& read, const std::filesystem::path& listFile,
+DesignListMatch designListMatch(const DesignList& list, std::span<const std::string> slotNames,
+                                const std::filesystem::path& listFile,
                                 const std::filesystem::path& tablesFile);
 
 #endif

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+#include "roster/design_source.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/roster_file.h"
@@ -335,7 +336,9 @@ void TForm1::UseDesignList(const QString& file) {
     windowSettings().setValue(QStringLiteral("designs/file"), file);
     ShowSources();
     if (!chosen) return;
-    const DesignListMatch match = designListMatch(read, *chosen, tables_.path());
+    const TableText& tables = *model_.tables();
+    const DesignListMatch match = designListMatch(
+        read.list, slotDesignNames(tables.bytes, tables.name.string()), *chosen, tables.name);
     const QString told =
         (QStringList(QString::fromStdString(match.text)) + linesOf(read.notices)).join(u'\n');
     if (!match.layOutHelps) return showNotice(this, told, linesOf(read.warnings));

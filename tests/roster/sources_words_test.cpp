@@ -39,14 +39,16 @@ TEST(SourcesWords, NameEachFileInUseAndSayWhereItCameFrom) {
 }
 
 TEST(SourcesWords, AListJustChosenSaysHowManyOfItsDesignsNoTableHolds) {
-  // A list of `designs` rows, `outside` of them warned of as in no table; with `weighed`, its
-  // rows give weight classes.
-  const auto read = [](int designs, int outside, bool weighed) {
-    DesignListRead made;
-    for (int k = 0; k < designs; ++k)
-      made.list.designs["d" + std::to_string(k)].layout.weightClass = weighed ? "Light" : "";
-    made.warnings.resize(outside, "a row in no table");
-    return made;
+  // A list of `designs` rows, the last `outside` of them in no table; with `weighed`, its rows
+  // give weight classes. The tables write their names in another case.
+  const auto match = [](int designs, int outside, bool weighed) {
+    DesignList list;
+    std::vector<std::string> slots{"Battle Suit"};
+    for (int k = 0; k < designs; ++k) {
+      list.designs["design " + std::to_string(k)].layout.weightClass = weighed ? "Light" : "";
+      if (k < designs - outside) slots.push_back("Design " + std::to_string(k));
+    }
+    return designListMatch(list, slots, "/lists/Mine.csv", "Tables.dat");
   };
   struct Case {
     int designs, outside;
@@ -69,10 +71,9 @@ TEST(SourcesWords, AListJustChosenSaysHowManyOfItsDesignsNoTableHolds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    const DesignListMatch match =
-        designListMatch(read(c.designs, c.outside, c.weighed), "/lists/Mine.csv", "Tables.dat");
-    EXPECT_EQ(match.text, c.text);
-    EXPECT_EQ(match.layOutHelps, c.layOutHelps);
+    const DesignListMatch told = match(c.designs, c.outside, c.weighed);
+    EXPECT_EQ(told.text, c.text);
+    EXPECT_EQ(told.layOutHelps, c.layOutHelps);
   }
 }
 
