@@ -15,15 +15,15 @@ constexpr int kMostMessageLines = 12;
 // The lines of the findings list shown without scrolling, when it has that many.
 constexpr int kShownFindings = 16;
 
-// Puts `findings` below the box's message in its details list, open at once, as tall as
-// kShownFindings lines or a third of the screen, whichever is less.
+// Puts `findings` below the box's message in its details list, open at once: two lines for each
+// (a finding is often wrapped once), up to kShownFindings lines or a third of the screen.
 void listFindings(QMessageBox* box, const QStringList& findings) {
   box->setDetailedText(findings.join(u'\n'));
   // The details button is the box's only action button until the caller adds its own.
   for (QAbstractButton* button : box->buttons())
     if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
   if (auto* list = box->findChild<QTextEdit*>()) {
-    const int lines = std::min<int>(findings.size(), kShownFindings);
+    const int lines = std::min<int>(2 * findings.size(), kShownFindings);
     const int frame = 2 * list->frameWidth() + 2 * int(list->document()->documentMargin());
     const QScreen* screen = box->screen();
     const int most = screen->availableGeometry().height() / 3;
