@@ -45,8 +45,8 @@ std::string collectionChangeNotice(const ForceRecord& record,
          ", and may differ.";
 }
 
-// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
-// box at fault.
+}  // namespace
+
 BudgetBand bandOf(const BudgetText& budget) {
   BudgetBand band;
   const auto read = [](const std::string& text, bool tons) {
@@ -61,8 +61,6 @@ BudgetBand bandOf(const BudgetText& budget) {
   if (!trimmedBand(budget.tons).empty()) band.tonsHundredths = read(budget.tons, true);
   return band;
 }
-
-}  // namespace
 
 std::vector<std::string> ForceModel::useTables(TableText tables,
                                                std::shared_ptr<const FoundDesignList> found) {
@@ -183,10 +181,7 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     }
     const BudgetBand band = bandOf(budget_);
     const bool budgeted = band.points || band.tonsHundredths;
-    if (budgeted && !designs_)
-      throw BudgetRefusal(
-          "A budget needs the tons and points of a design list, and none is in use: choose one, "
-          "or empty the budget box.");
+    if (budgeted && !designs_) throw BudgetRefusal(budgetWithoutDesignsText());
     Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_)
                            : generateForce(*tables_, choices, seed);
     rerollBudgetForce(force, *tables_, rerolls, designs_.get());

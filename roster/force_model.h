@@ -32,6 +32,11 @@ struct BudgetText {
   bool operator==(const BudgetText&) const = default;
 };
 
+// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
+// box at fault ("The budget in tons cannot be read: ..."), so that the odds read the budget
+// boxes as a draw does.
+BudgetBand bandOf(const BudgetText& budget);
+
 // What it takes to draw a force again, as the window's Recent list keeps it and a page's link
 // carries it.
 struct ForceRecord {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScreen>
 
 #include "odds/collection_designs.h"
 #include "support/file_bytes.h"
@@ -109,6 +110,24 @@ class CollectionTest : public QObject {
     form.GButton->click();
     QVERIFY(dismissErrorBox(form).contains("line 1: the count 100"));
     QCOMPARE(form.MechBox->toPlainText(), drawn);
+  }
+
+  // A file with a problem on each of 200 lines is refused with them listed below the message,
+  // the box's OK button on the screen.
+  void manyProblemsStayInReach() {
+    TestWindow form(SHIPPED_TABLES);
+    CollectionDialog* dialog = openDialog(form);
+    QByteArray bad;
+    for (int k = 1; k <= 200; ++k) bad += "100 Design " + QByteArray::number(k) + "\n";
+    writeFile(scratch.filePath("many.txt"), bad);
+    while (QMessageBox* left = openErrorBox(*dialog)) left->close();  // the collection in use
+    QVERIFY(!dialog->openFile(scratch.filePath("many.txt")));
+    QMessageBox* box = openErrorBox(*dialog);
+    QCOMPARE(box->text(), "The collection was not opened; nothing changed.");
+    QCOMPARE(box->detailedText().split(u'\n').size(), 200);
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QVERIFY(box->screen()->availableGeometry().contains(
+        QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
   }
 
   // Save As onto the table file or the design list in use is refused, their bytes kept; a save

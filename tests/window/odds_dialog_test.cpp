@@ -2,6 +2,7 @@
 // The Odds… dialog as a person meets it: opened with Ctrl+D on the window's choices, its
 // tables sorting by a column, Copy giving the command line's CSV, a table file that fails its
 // check giving its odds beside the checker's findings, and Save As keeping off the table file.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -54,6 +55,46 @@ class OddsDialogTest : public QObject {
     QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/36"));
     table->horizontalHeader()->setSortIndicator(4, Qt::DescendingOrder);
     QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/6"));
+  }
+
+  // A budget in the window's box gives the band's figures and CSV rows that the command line's
+  // --odds --points (or --tons) gives; a band that is no band, or no design list, says why.
+  void aBudgetInTheBoxGivesTheBandsOdds_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("points") << 0 << "16000-18000"
+                            << "";
+    QTest::newRow("tons") << 1 << "800"
+                          << "";
+    QTest::newRow("no band") << 1 << "7x"
+                             << "The budget in tons cannot be read";
+    QTest::newRow("no list") << 0 << "6000"
+                             << "A budget needs the tons and points of a design";
+  }
+
+  void aBudgetInTheBoxGivesTheBandsOdds() {
+    QFETCH(int, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    ScratchFolder alone;  // a table file with no design list beside it
+    TestWindow form(told.startsWith("A budget") ? alone.write("T.dat", soundTables())
+                                                : std::filesystem::path(SHIPPED_TABLES));
+    choose(form, "Davion", "Company", "", "");
+    form.BudgetKind->setCurrentIndex(kind);
+    form.BudgetBox->setText(typed);
+    form.findChild<QAction*>("OddsAction")->trigger();
+    auto* dialog = form.findChild<OddsDialog*>();
+    QVERIFY2(dialog->budgetOdds().startsWith(told.isEmpty() ? "Budget " : told),
+             qPrintable(dialog->budgetOdds()));
+    QCOMPARE(dialog->csv().contains("budget,"), told.isEmpty());
+    if (!told.isEmpty()) return;
+    const QStringList arguments{"--odds", "--faction", "Davion",
+                                "--size", "Company",   kind == 0 ? "--points" : "--tons",
+                                typed,    "--tables",  SHIPPED_TABLES};
+    QVERIFY(commandLineListing(arguments).endsWith("\n\n" + dialog->budgetOdds().toUtf8()));
+    QCOMPARE(dialog->csv().toUtf8(), commandLineListing(QStringList(arguments) << "--format"
+                                                                               << "csv"));
   }
 
   // A table file that fails its check gives the odds the command line gives, the checker's
