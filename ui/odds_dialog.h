@@ -5,10 +5,10 @@
 // the expected number in the force; below them the force's expected tons and points from the
 // design list found beside the table file (none without one). Every column sorts. The figures
 // follow each change of the choices, read from the table file as it stands on disk. Copy puts the
-// odds on the clipboard as CSV; Save As writes them to a CSV file, never over the table file in
-// use. A table file that fails its check gives its odds as the searches read it, its problems shown
-// above them; one that cannot be read, or whose odds cannot be given, shows the reason instead of
-// figures.
+// odds on the clipboard as CSV; Save As writes them to a CSV file, never over a file in use
+// (roster/files_in_use.h). A table file that fails its check gives its odds as the searches read
+// it, its problems shown above them; one that cannot be read, or whose odds cannot be given, shows
+// the reason instead of figures.
 #ifndef MUSTERWRIGHT_UI_ODDS_DIALOG_H
 #define MUSTERWRIGHT_UI_ODDS_DIALOG_H
 
@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "odds/odds_report.h"
+#include "roster/files_in_use.h"
 #include "tables/design_list.h"
 
 class QCheckBox;
@@ -33,11 +34,10 @@ class OddsDialog : public QDialog {
 
  public:
   // Opens on the odds of `choices` for the table file at `tables`, with the expected numbers of
-  // `designs` (stored at `designsFile`, which Save As keeps off); without them, of the list found
-  // beside the table file.
-  OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent = nullptr,
-             std::shared_ptr<const DesignList> designs = nullptr,
-             std::optional<std::filesystem::path> designsFile = std::nullopt);
+  // `designs`; without them, of the list found beside the table file. Save As asks `files`, the
+  // files in use, which must outlive the dialog.
+  OddsDialog(const FilesInUse& files, std::filesystem::path tables, const Selection& choices,
+             QWidget* parent = nullptr, std::shared_ptr<const DesignList> designs = nullptr);
 
   // The CSV of the odds shown, or "" while messages stand in their place.
   QString csv() const;
@@ -49,15 +49,15 @@ class OddsDialog : public QDialog {
   void refresh();
   void copyCsv();
   void saveCsvAs();
-  // Writes csv() to `file`; a failure, or `file` being the table file, is shown in a box.
+  // Writes csv() to `file`; a failure, or `file` being a file in use, is shown in a box.
   void saveCsv(const QString& file);
 
  private:
   void showMessages(const QString& messages);
 
+  const FilesInUse& files_;
   std::filesystem::path tables_;
   std::shared_ptr<const DesignList> designs_;
-  std::optional<std::filesystem::path> designsFile_;
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
   QLabel* warning_;
@@ -70,8 +70,7 @@ class OddsDialog : public QDialog {
 };
 
 // Opens the dialog over `parent`, modeless; it deletes itself when closed.
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
-                    std::shared_ptr<const DesignList> designs = nullptr,
-                    std::optional<std::filesystem::path> designsFile = std::nullopt);
+void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
+                    const Selection& choices, std::shared_ptr<const DesignList> designs = nullptr);
 
 #endif
