@@ -20,8 +20,8 @@ void FilesInUse::add(FileKind kind, fs::path file) {
 }
 
 std::optional<fs::path> FilesInUse::file(FileKind kind) const {
-  const auto found =
-      std::ranges::find_if(held_, [kind](const Held& held) { return held.kind.role == kind.role; });
+  const auto found = std::find_if(held_.begin(), held_.end(),
+                                  [kind](const Held& held) { return held.kind.role == kind.role; });
   if (found == held_.end()) return std::nullopt;
   return found->file;
 }
