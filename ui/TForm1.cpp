@@ -25,9 +25,7 @@
 #include "roster/roster_file.h"
 #include "roster/roster_words.h"
 #include "roster/sources_words.h"
-#include "roster/table_guard.h"
 #include "tables/table_error.h"
-#include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/made_tables_dialog.h"
@@ -210,9 +208,9 @@ void TForm1::WireListing() {
 
 TForm1::~TForm1() = default;
 
-void TForm1::UseTableFile(const std::filesystem::path& path) {
+void TForm1::UseTableFile(const std::filesystem::path& path, FileKind kind) {
   try {
-    tables_.use(path);
+    tables_.use(path, kind);
     RefreshTables();
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
@@ -227,7 +225,7 @@ void TForm1::ShowTableProblem(const QString& message) {
 void TForm1::RefreshTables() {
   const TableText& tables = tables_.refresh();
   if (!tables_.takeFresh()) return;
-  model_.useTables(tables);
+  model_.useTables(tables, nullptr, tables_.kind());
   ShowSources();
 }
 
@@ -252,17 +250,10 @@ void TForm1::GButtonClick() {
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
-std::optional<std::filesystem::path> TForm1::DesignListInUse() const {
-  const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
-  return chosen ? chosen : locateDesignList(tables_.path());
-}
-
 void TForm1::ToFileClick() {
   try {
-    const std::string fileName = pathOf(ui_.FileName->text());
-    refuseTableFile(fileName, tables_.path());
-    refuseDesignList(fileName, DesignListInUse());
-    saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
+    model_.files().saveLines(pathOf(ui_.FileName->text()),
+                             textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
@@ -285,6 +276,11 @@ void TForm1::PrintClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this] {
+    try {
+      model_.files().refuseSave(pathOf(printer_->outputFileName()));
+    } catch (const SaveError& error) {
+      return showError(this, QString::fromStdString(error.what()));
+    }
     // The printed sheet opens with the force's seed line and ends with its totals; the listing
     // box keeps its text.
     const std::unique_ptr<QTextDocument> sheet(ui_.MechBox->document()->clone());
@@ -376,8 +372,8 @@ void TForm1::MadeTablesClick() {
     return;
   }
   auto* dialog = new MadeTablesDialog(
-      tables_.path(), *list, [this](const std::filesystem::path& made) { UseTableFile(made); },
-      this);
+      model_.files(), tables_.path(), *list,
+      [this](const std::filesystem::path& made) { UseTableFile(made, kMadeTables); }, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }
@@ -389,14 +385,14 @@ void TForm1::OddsClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(this, tables_.path(), chosenWords(ui_), typedBudget(ui_), model_.designs(),
-                 model_.designListFile());
+  openOddsDialog(this, model_.files(), tables_.path(), chosenWords(ui_), typedBudget(ui_),
+                 model_.designs());
 }
 
 void TForm1::CollectionClick() {
   try {
     const TableText& tables = tables_.refresh();
-    openCollectionDialog(this, tables.bytes, tables.name, DesignListInUse(), collectionFile_,
+    openCollectionDialog(this, model_.files(), tables.bytes, tables.name, collectionFile_,
                          [this](const QString& path) {
                            collectionFile_ = path;
                            RememberCollectionChoice();

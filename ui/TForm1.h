@@ -43,10 +43,11 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Makes `path` the table file (table_source.h) and names it at once; one that cannot be read
-  // is reported. One that fails its check is used, its problems shown in a notice beside the
-  // next force drawn.
-  void UseTableFile(const std::filesystem::path& path);
+  // Makes `path` the table file (table_source.h), as `kind` (kMadeTables for tables laid out
+  // from a design list), hands it to the model and names it at once; one that cannot be read is
+  // reported. One that fails its check is used, its problems shown in a notice beside the next
+  // force drawn.
+  void UseTableFile(const std::filesystem::path& path, FileKind kind = kTableFile);
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
 
@@ -58,14 +59,15 @@ class TForm1 : public QWidget {
   // 4294967295), and a budget that is no band or cannot be met, is reported and changes nothing.
   void GButtonClick();
   // Writes MechBox's text as it stands, user edits included, to the file FileName names
-  // (taken unchanged): one line per text line, each followed by CR LF. Refuses the table file
-  // in use, by whatever name.
+  // (taken unchanged): one line per text line, each followed by CR LF. Refuses every file in use
+  // (the model's files()), by whatever name.
   void ToFileClick();
   // Asks for a file name in the desktop's save dialog, opened in the folder of FileName's
   // file; the chosen name goes into FileName and is saved to as by ToFileClick.
   void SaveAsClick();
   // Prints MechBox's text as it stands through the print dialog (which also prints to PDF),
-  // headed by the listed force's seed line and ended by its totals.
+  // headed by the listed force's seed line and ended by its totals; a PDF file is refused, as a
+  // save is, when it is a file in use.
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once.
   void ChooseTableFile();
@@ -105,9 +107,6 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The design list in use: the one chosen, else the one found beside the table file; none
-  // when there is none. Saves never go to it.
-  std::optional<std::filesystem::path> DesignListInUse() const;
   void WireButtonsAndKeys();
   void WireListing();
   // Hands the table file to the model when it was read since it was last handed on. Throws
@@ -136,13 +135,13 @@ class TForm1 : public QWidget {
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
   Ui::TForm1 ui_;
+  // The table file, the collection and the force listed, its re-rolls tied to MechBox's undo
+  // steps, and the files in use.
+  ForceModel model_;
   // The table file generated from, read again when it changes on disk.
-  TableSource tables_;
+  TableSource tables_{model_.files()};
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
-  // The table file, the collection and the force listed, its re-rolls tied to MechBox's undo
-  // steps.
-  ForceModel model_;
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;

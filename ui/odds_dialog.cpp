@@ -26,11 +26,8 @@
 #include "odds/force_odds.h"
 #include "roster/design_source.h"
 #include "roster/odds_data.h"
-#include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
-#include "tables/table_location.h"
 #include "ui/error_box.h"
 
 namespace {
@@ -131,13 +128,13 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
 
 }  // namespace
 
-OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent,
-                       std::shared_ptr<const DesignList> designs,
-                       std::optional<std::filesystem::path> designsFile, BudgetText budget)
+OddsDialog::OddsDialog(const FilesInUse& files, std::filesystem::path tables,
+                       const Selection& choices, QWidget* parent,
+                       std::shared_ptr<const DesignList> designs, BudgetText budget)
     : QDialog(parent),
+      files_(files),
       tables_(std::move(tables)),
       designs_(std::move(designs)),
-      designsFile_(std::move(designsFile)),
       budget_(std::move(budget)) {
   setWindowTitle(QStringLiteral("Odds"));
   faction_ = choiceList(kFactionChoices, choices.house);
@@ -293,20 +290,16 @@ void OddsDialog::saveCsvAs() {
 
 void OddsDialog::saveCsv(const QString& file) {
   try {
-    const std::string target = QFile::encodeName(file).toStdString();
-    refuseTableFile(target, tables_);
-    refuseDesignList(target, designs_ ? designsFile_ : locateDesignList(tables_));
-    saveBytes(target, csv().toStdString());
+    files_.saveBytes(QFile::encodeName(file).toStdString(), csv().toStdString());
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
 }
 
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
-                    const BudgetText& budget, std::shared_ptr<const DesignList> designs,
-                    std::optional<std::filesystem::path> designsFile) {
-  auto* dialog =
-      new OddsDialog(tables, choices, parent, std::move(designs), std::move(designsFile), budget);
+void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
+                    const Selection& choices, const BudgetText& budget,
+                    std::shared_ptr<const DesignList> designs) {
+  auto* dialog = new OddsDialog(files, tables, choices, parent, std::move(designs), budget);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }

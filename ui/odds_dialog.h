@@ -7,10 +7,10 @@
 // and the totals the choices reach, as musterwright-cli --odds --points (or --tons) gives them.
 // Every column sorts. The figures
 // follow each change of the choices, read from the table file as it stands on disk. Copy puts the
-// odds on the clipboard as CSV; Save As writes them to a CSV file, never over the table file in
-// use. A table file that fails its check gives its odds as the searches read it, its problems shown
-// above them; one that cannot be read, or whose odds cannot be given, shows the reason instead of
-// figures.
+// odds on the clipboard as CSV; Save As writes them to a CSV file, never over a file in use
+// (roster/files_in_use.h). A table file that fails its check gives its odds as the searches read
+// it, its problems shown above them; one that cannot be read, or whose odds cannot be given, shows
+// the reason instead of figures.
 #ifndef MUSTERWRIGHT_UI_ODDS_DIALOG_H
 #define MUSTERWRIGHT_UI_ODDS_DIALOG_H
 
@@ -21,6 +21,7 @@
 
 #include "odds/odds_report.h"
 #include "roster/budget_words.h"
+#include "roster/files_in_use.h"
 #include "roster/force_model.h"
 #include "tables/design_list.h"
 
@@ -37,12 +38,12 @@ class OddsDialog : public QDialog {
 
  public:
   // Opens on the odds of `choices` for the table file at `tables`, with the expected numbers of
-  // `designs` (stored at `designsFile`, which Save As keeps off); without them, of the list found
-  // beside the table file. A `budget` that is not empty adds its band's figures, from the same
-  // list; a band that is no band, or no list, shows why there are none instead.
-  OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent = nullptr,
-             std::shared_ptr<const DesignList> designs = nullptr,
-             std::optional<std::filesystem::path> designsFile = std::nullopt,
+  // `designs`; without them, of the list found beside the table file. A `budget` that is not
+  // empty adds its band's figures, from the same list; a band that is no band, or no list, shows
+  // why there are none instead. Save As asks `files`, the files in use, which must outlive the
+  // dialog.
+  OddsDialog(const FilesInUse& files, std::filesystem::path tables, const Selection& choices,
+             QWidget* parent = nullptr, std::shared_ptr<const DesignList> designs = nullptr,
              BudgetText budget = {});
 
   // The CSV of the odds shown, with the budget's rows where its figures are shown, or "" while
@@ -58,7 +59,7 @@ class OddsDialog : public QDialog {
   void refresh();
   void copyCsv();
   void saveCsvAs();
-  // Writes csv() to `file`; a failure, or `file` being the table file, is shown in a box.
+  // Writes csv() to `file`; a failure, or `file` being a file in use, is shown in a box.
   void saveCsv(const QString& file);
 
  private:
@@ -68,9 +69,9 @@ class OddsDialog : public QDialog {
   std::string budgetOddsOf(const Selection& choices, const std::string& bytes,
                            const std::string& name, const DesignList* list);
 
+  const FilesInUse& files_;
   std::filesystem::path tables_;
   std::shared_ptr<const DesignList> designs_;
-  std::optional<std::filesystem::path> designsFile_;
   BudgetText budget_;
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
@@ -86,8 +87,8 @@ class OddsDialog : public QDialog {
 };
 
 // Opens the dialog over `parent`, modeless; it deletes itself when closed.
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
-                    const BudgetText& budget, std::shared_ptr<const DesignList> designs = nullptr,
-                    std::optional<std::filesystem::path> designsFile = std::nullopt);
+void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
+                    const Selection& choices, const BudgetText& budget,
+                    std::shared_ptr<const DesignList> designs = nullptr);
 
 #endif

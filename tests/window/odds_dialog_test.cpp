@@ -105,7 +105,8 @@ class OddsDialogTest : public QObject {
     // Both find the list beside the table file, wherever each program runs from.
     const QString shippedList = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
     folder.write("Designs.csv", contentOf(shippedList).toStdString());
-    OddsDialog dialog(path, {"Wolf", "Star", "", "", false});
+    const FilesInUse files;
+    OddsDialog dialog(files, path, {"Wolf", "Star", "", "", false});
     QVERIFY(!dialog.findChild<QPlainTextEdit*>()->isVisibleTo(&dialog));
     QVERIFY(dialog.warning().contains("NoWolf.dat, line "));
     QVERIFY(dialog.warning().contains("--fit-tables"));
@@ -117,7 +118,7 @@ class OddsDialogTest : public QObject {
     QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("NoWolf.dat, line "));
 
     const auto cut = folder.write("Cut.dat", soundTables().substr(0, 200));
-    OddsDialog none(cut, {"Kurita", "Lance", "", "", false});
+    OddsDialog none(files, cut, {"Kurita", "Lance", "", "", false});
     auto* messages = none.findChild<QPlainTextEdit*>();
     QVERIFY(messages->isVisibleTo(&none));
     QVERIFY(messages->toPlainText().contains("Cut.dat, line "));
@@ -127,7 +128,9 @@ class OddsDialogTest : public QObject {
   void saveAsRefusesTheTableFileInUse() {
     ScratchFolder folder;
     const auto path = folder.write("Tables.dat", soundTables());
-    OddsDialog dialog(path, {"Kurita", "Lance", "", "", false});
+    FilesInUse files;
+    files.hold(kTableFile, path);
+    OddsDialog dialog(files, path, {"Kurita", "Lance", "", "", false});
     dialog.saveCsv(QString::fromStdString((folder.path() / "." / "Tables.dat").string()));
     auto* box = dialog.findChild<QMessageBox*>();
     QVERIFY(box != nullptr && box->text().contains("the table file in use"));

@@ -359,6 +359,8 @@ class ToolsTest : public QObject {
   void neverOverTheTableFile() {
     QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
     QVERIFY(QFile::link("Tables.dat", "link.dat"));
+    const QString designs = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
+    QVERIFY(QFile::copy(designs, "Designs.csv"));
     tables = "Tables.dat";
     TestWindow form(tables);
     form.MechBox->setPlainText("a roster");
@@ -367,8 +369,6 @@ class ToolsTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
     QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
 
-    const QString designs = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
-    QVERIFY(QFile::copy(designs, "Designs.csv"));
     form.FileName->setText("Designs.csv");
     form.ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("it is the design list in use"));
