@@ -17,7 +17,7 @@
 
 #include "generator/budget_draw.h"
 #include "odds/budget_odds.h"
-#include "tables/table_layout.h"
+#include "support/two_design_tables.h"
 
 namespace {
 
@@ -46,48 +46,6 @@ void timeBudget(const char* label, const TableText& tables, const Selection& cho
       "budget: %s, %lld-%lld points, chance %.4g %%: %.3f ms per force, chance in %.1f ms\n", label,
       static_cast<long long>(band.points->low), static_cast<long long>(band.points->high),
       chance.value * 100, timeDraws(tables, choices, band, designs, runs), chanceTime);
-}
-
-// A sound table file whose every table holds two designs, entries alternating between them.
-std::string twoDesignTables() {
-  const auto table = [](const std::string& prefix, const std::string& weight) {
-    std::string text = weight + "\n";
-    for (int k = 1; k <= kTableEntries; ++k)
-      text += prefix + " " + weight + (k % 2 == 1 ? " A" : " B") + "\n";
-    return text;
-  };
-  std::string text = "Two designs a table\n";
-  for (const char* faction : kFactionHeadings) {
-    text += std::string(faction) + "\n";
-    for (const char* weight : kWeightHeadings) text += table(faction, weight);
-  }
-  while (text.size() < static_cast<std::size_t>(vehicleStart))
-    text += std::string(std::min<std::size_t>(vehicleStart - text.size(), 60) - 1, '-') + "\n";
-  text += "Vehicles\n";
-  for (const char* weight : kWeightHeadings) text += table("Vehicle", weight);
-  return text;
-}
-
-// Points rise with the weight class, B above A; a vehicle below the mech of its class.
-DesignList twoDesignList() {
-  std::string csv = "design,tons,points\n";
-  std::vector<std::string> names;
-  int rank = 0;
-  for (const char* weight : kWeightHeadings) {
-    ++rank;
-    for (const std::string prefix :
-         {"Kurita", "Liao", "Marik", "Davion", "Steiner", "ComStar", "Jade Falcon", "Wolf",
-          "Ghost Bear", "Smoke Jaguar", "Vehicle"}) {
-      const int base = prefix == "Vehicle" ? 150 * rank : 200 * rank;
-      for (const char* design : {"A", "B"}) {
-        const std::string name = prefix + " " + weight + " " + design;
-        names.push_back(name);
-        csv += name + "," + std::to_string(20 * rank + 10) + "," +
-               std::to_string(base + (design[0] == 'B' ? 50 : 0)) + "\n";
-      }
-    }
-  }
-  return readDesignList(csv, "two.csv", "two", names, UnknownNames::quiet).list;
 }
 
 // The sampling check of one case; false when a total strays.
