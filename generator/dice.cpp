@@ -27,12 +27,18 @@ DiceSource sequenceDice(std::initializer_list<std::uint32_t> words) {
   return drawingFrom(std::mt19937(sequence));
 }
 
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
+  if (attempt == 0) return stream == 0 ? seededDice(seed) : rerollDice(seed, stream - 1);
+  return sequenceDice(
+      {seed, static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(attempt)});
+}
+
 Dice::Dice(DiceSource source) : source_(std::move(source)) {
   if (!source_) throw std::invalid_argument("Dice: no source");
 }
 
-int Dice::twoD6() {
-  const int first = roll(6);
-  const int second = roll(6);
-  return first + second + 2;
+int Dice::roll(const DiceRoll& dice) {
+  int result = dice.offset;
+  for (int k = 0; k < dice.count; ++k) result += roll(dice.sides);
+  return result;
 }
