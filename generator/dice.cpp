@@ -36,9 +36,3 @@ DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
 Dice::Dice(DiceSource source) : source_(std::move(source)) {
   if (!source_) throw std::invalid_argument("Dice: no source");
 }
-
-int Dice::roll(const DiceRoll& dice) {
-  int result = dice.offset;
-  for (int k = 0; k < dice.count; ++k) result += roll(dice.sides);
-  return result;
-}

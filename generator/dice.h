@@ -41,7 +41,11 @@ class Dice {
   // A roll of n: 0 to n - 1.
   int roll(int n) { return source_(n); }
   // The rolls of `dice`, drawn one after the other, added up, plus its offset.
-  int roll(const DiceRoll& dice);
+  int roll(const DiceRoll& dice) {
+    int result = dice.offset;
+    for (int k = 0; k < dice.count; ++k) result += roll(dice.sides);
+    return result;
+  }
 
  private:
   DiceSource source_;

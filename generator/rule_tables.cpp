@@ -261,18 +261,9 @@ std::vector<CompositionOutcome> compositionOutcomes(bool clan, std::string_view 
 }
 
 const RuleTable<SkillRow>* crewSkillTable(std::string_view experience) {
-  struct Level {
-    const char* experience;
-    const RuleTable<SkillRow>* table;
-  };
-  static constexpr Level kLevels[] = {
-      {"Green",   &kGreen  },
-      {"Veteran", &kVeteran},
-      {"Regular", &kRegular},
-      {"Elite",   &kElite  },
-  };
-  for (const Level& level : kLevels) {
-    if (experience == level.experience) return level.table;
-  }
+  if (experience == "Green") return &kGreen;
+  if (experience == "Veteran") return &kVeteran;
+  if (experience == "Regular") return &kRegular;
+  if (experience == "Elite") return &kElite;
   return nullptr;
 }
