@@ -34,6 +34,13 @@ Spread convolved(const Spread& a, const Spread& b) {
   return sum;
 }
 
+// Rolls of `sides` answered with `faces`, in order.
+std::vector<Draw> rolls(int sides, std::initializer_list<int> faces) {
+  std::vector<Draw> draws;
+  for (const int face : faces) draws.push_back({sides, face});
+  return draws;
+}
+
 class BruteForce {
  public:
   BruteForce(const char* faction, bool vehicles) : faction_(faction), vehicles_(vehicles) {}
@@ -43,12 +50,9 @@ class BruteForce {
     if (size != "Binary") return group(weight);
     Spread spread;
     for (int roll = 0; roll < 36; ++roll) {
-      const Force laidOut =
-          drawn("Binary", weight,
-                {
-                    {{10, 0}, {6, roll / 6}, {6, roll % 6}},
-                    zeroGroup(5), zeroGroup(5)
-      });
+      ScriptedDice dice(rolls(10, {0}));
+      dice.then(rolls(6, {roll / 6, roll % 6})).then(zeroGroup(5)).then(zeroGroup(5));
+      const Force laidOut = drawn("Binary", weight, dice);
       const Spread both = convolved(group(laidOut.groupWeights.at(0).c_str()),
                                     group(laidOut.groupWeights.at(1).c_str()));
       for (const auto& [total, chance] : both) spread[total] += chance * Fraction(1, 36);
@@ -57,9 +61,7 @@ class BruteForce {
   }
 
  private:
-  Force drawn(const char* size, const char* weight, const std::vector<std::vector<Draw>>& parts) {
-    ScriptedDice dice;
-    for (const std::vector<Draw>& part : parts) dice.then(part);
+  Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
     return generateForce(tables_, Selection{faction_, size, weight, "Regular", vehicles_},
                          dice.source());
   }
@@ -69,34 +71,23 @@ class BruteForce {
   Spread group(const std::string& weight) {
     if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
     const int slots = std::string(faction_) == "Wolf" ? 5 : 4;
-    std::vector<std::vector<Draw>> slotDraws;
-    for (int way = 0; way < (vehicles_ ? 180 : 36); ++way) {
-      slotDraws.push_back({
-          {6, way % 36 / 6},
-          {6, way % 6     },
-          {6, 0           }
-      });
-      if (vehicles_) slotDraws.back().insert(slotDraws.back().begin(), {5, way / 36});
-    }
+    const int ways = vehicles_ ? 180 : 36;
     Spread spread;
     for (int die = 0; die < 6; ++die) {
       std::vector<std::map<std::string, Fraction>> designs(slots);
-      for (const std::vector<Draw>& draws : slotDraws) {
-        const Force force = drawn(slots == 5 ? "Star" : "Lance", weight.c_str(),
-                                  {
-                                      {{10, 0},                                                                       {6, die}},
-                                      draws,
-                                      draws,
-                                      draws,
-                                      draws,
-                                      slots == 5 ? draws : std::vector<Draw>{                                                                             }
-        });
+      for (int way = 0; way < ways; ++way) {
+        ScriptedDice dice(rolls(10, {0}));
+        dice.then(rolls(6, {die}));
+        for (int k = 0; k < slots; ++k) {
+          if (vehicles_) dice.then(rolls(5, {way / 36}));
+          dice.then(rolls(6, {way % 36 / 6, way % 6, 0}));
+        }
+        const Force force = drawn(slots == 5 ? "Star" : "Lance", weight.c_str(), dice);
         for (int k = 0; k < slots; ++k)
-          designs[k][force.roster[k].name.c_str()] += Fraction(1, std::ssize(slotDraws));
+          designs[k][force.roster[k].name.c_str()] += Fraction(1, ways);
       }
-      Spread composed{
-          {Total{}, Fraction(1, 6)}
-      };
+      Spread composed;
+      composed[Total{}] = Fraction(1, 6);
       for (const auto& slot : designs) {
         Spread one;
         for (const auto& [name, chance] : slot) {
@@ -144,13 +135,11 @@ TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
     // two of its edges: every edge counts.
     const Total first = std::next(spread.begin(), std::ssize(spread) / 3)->first;
     const Total corner = std::next(spread.begin(), 2 * std::ssize(spread) / 3)->first;
-    const BudgetBand band{
-        NumberRange{first.points,         corner.points},
-        NumberRange{ std::min(first.tons, corner.tons),  std::max(first.tons, corner.tons)}
-    };
+    const NumberRange points{first.points, corner.points};
+    const NumberRange tons{std::min(first.tons, corner.tons), std::max(first.tons, corner.tons)};
+    const BudgetBand band{points, tons};
     for (const auto& [total, chance] : spread)
-      if (band.points->holds(total.points) && band.tonsHundredths->holds(total.tons))
-        inBand += chance;
+      if (points.holds(total.points) && tons.holds(total.tons)) inBand += chance;
     ASSERT_TRUE(inBand != Fraction(0) && inBand != Fraction(1)) << inBand.text();
 
     const Selection choices{c.faction, c.size, c.weight, "Regular", c.vehicles};
