@@ -4,10 +4,17 @@
 #ifndef MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
 #define MUSTERWRIGHT_GENERATOR_CREW_SKILLS_H
 
+#include <vector>
+
 #include "generator/force_run.h"
+#include "tables/skill_table.h"
 
 // Writes `piloting` and `gunnery` of roster slot `slot` (0-based). An `experience` that is
 // none of "Green", "Regular", "Veteran", "Elite" draws no roll and leaves them as they were.
 void rollCrewSkills(ForceRun& run, int slot);
+
+// Every pair of skills a crew can roll, at any experience level, House or Clan, marked or not;
+// sorted, each once. A skill table that numbers them all values every crew.
+std::vector<CrewPair> rolledCrewPairs();
 
 #endif

@@ -48,7 +48,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 doc=usr/share/doc/musterwright
 for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwright/Tables.dat \
-  usr/share/musterwright/Designs.csv \
+  usr/share/musterwright/Designs.csv usr/share/musterwright/Skills.csv \
   usr/share/musterwright/musterwright.html usr/share/musterwright/site/index.html \
   usr/share/musterwright/site/sw.js usr/share/musterwright/site/musterwright.wasm \
   usr/share/musterwright/site/manifest.webmanifest \
@@ -57,6 +57,7 @@ for file in usr/games/musterwright usr/games/musterwright-cli usr/share/musterwr
   usr/share/metainfo/org.example.musterwright.metainfo.xml \
   usr/share/man/man1/musterwright-cli.1.gz usr/share/man/man5/musterwright-tables.5.gz \
   usr/share/man/man5/musterwright-collection.5.gz usr/share/man/man5/musterwright-designs.5.gz \
+  usr/share/man/man5/musterwright-skills.5.gz \
   usr/share/man/man6/musterwright.6.gz $doc/copyright $doc/changelog.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
@@ -71,6 +72,8 @@ changelog_version=$(zcat "$root/$doc/changelog.gz" | sed -n '1s/^musterwright (\
 cmp -s data/Tables.dat "$root/usr/share/musterwright/Tables.dat" || fail "packaged Tables.dat differs"
 cmp -s data/Designs.csv "$root/usr/share/musterwright/Designs.csv" ||
   fail "packaged Designs.csv differs"
+cmp -s data/Skills.csv "$root/usr/share/musterwright/Skills.csv" ||
+  fail "packaged Skills.csv differs"
 
 [ "$("$root/usr/games/musterwright-cli" --version)" = "musterwright-cli $version" ] ||
   fail "musterwright-cli --version does not report $version"

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 #include "tables/table_error.h"
 
 namespace {
@@ -39,13 +40,28 @@ std::filesystem::path locateTableFile() {
   throw TableError("Tables.dat was found nowhere; looked in:" + tried);
 }
 
-std::optional<std::filesystem::path> locateDesignList(const std::filesystem::path& tableFile) {
-  std::vector<std::filesystem::path> candidates{tableFile.parent_path() / kDesignListFileName};
+namespace {
+
+// The first regular file named `fileName` beside `tableFile`, then in the folders of
+// tableFileCandidates, in order.
+std::optional<std::filesystem::path> locateBeside(const std::filesystem::path& tableFile,
+                                                  const char* fileName) {
+  std::vector<std::filesystem::path> candidates{tableFile.parent_path() / fileName};
   for (const std::filesystem::path& table : tableFileCandidates())
-    candidates.push_back(table.parent_path() / kDesignListFileName);
+    candidates.push_back(table.parent_path() / fileName);
   for (const std::filesystem::path& candidate : candidates) {
     std::error_code ignored;
     if (std::filesystem::is_regular_file(candidate, ignored)) return candidate;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> locateDesignList(const std::filesystem::path& tableFile) {
+  return locateBeside(tableFile, kDesignListFileName);
+}
+
+std::optional<std::filesystem::path> locateSkillTable(const std::filesystem::path& tableFile) {
+  return locateBeside(tableFile, kSkillTableFileName);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The site's loader, run before page.js and the glue (musterwright.js): gives them the Module
-// they share, puts the shipped Tables.dat and Designs.csv into the engine's file system before
+// they share, puts the shipped Tables.dat, Designs.csv and Skills.csv into the engine's file system before
 // the engine starts, says so on the page when the glue or Tables.dat cannot be fetched (the
 // engine's own .wasm failing ends in Module.onAbort), and registers the service worker (sw.js)
 // that keeps the site for offline use.
@@ -30,12 +30,15 @@ function putShipped(name, fetched, onFailure) {
 
 const shippedTables = fetchShipped('Tables.dat');
 const shippedDesigns = fetchShipped('Designs.csv');
+const shippedSkills = fetchShipped('Skills.csv');
 
 Module.preRun = [() => {
   putShipped('Tables.dat', shippedTables,
              (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
   // Without the design list the page still draws; its tons and points are then unknown.
   putShipped('Designs.csv', shippedDesigns, () => Module.removeRunDependency('Designs.csv'));
+  // Nor without the skill table: its totals then leave crew skill out.
+  putShipped('Skills.csv', shippedSkills, () => Module.removeRunDependency('Skills.csv'));
 }];
 
 document.querySelector('script[src="musterwright.js"]').addEventListener('error', () => {
