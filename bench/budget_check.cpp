@@ -2,7 +2,8 @@
 // Budgets, timed and checked by sampling (run by .ci/run, never by make test).
 // Timing, in processor time (which other work on a busy machine does not inflate): the time per
 // force of a Davion Company within a band of chance at least 1 %, and of a Clan Galaxy with
-// vehicles within a 5 % band around its mean total, on the shipped files; and the time the
+// vehicles within a 5 % band around its mean total, on the shipped files, and of the Davion
+// Company within a band of points with crew skill of chance at least 1 %; and the time the
 // band's chance takes for each.
 // Sampling: on a table file in which every table holds two designs of different points, forces
 // drawn within a band must come with the tables' chances divided by the band's: for every total
@@ -29,23 +30,28 @@ double millisecondsSince(std::clock_t start) {
 
 // Forces of `choices` drawn within `band` for seeds 1 to `runs`: milliseconds per force.
 double timeDraws(const TableText& tables, const Selection& choices, const BudgetBand& band,
-                 const DesignList& designs, int runs) {
+                 const DesignList& designs, const SkillTable* skills, int runs) {
   const std::clock_t start = std::clock();
   for (int seed = 1; seed <= runs; ++seed)
     static_cast<void>(
-        drawWithinBudget(tables, choices, static_cast<std::uint32_t>(seed), band, designs));
+        drawWithinBudget(tables, choices, static_cast<std::uint32_t>(seed), band, designs, skills));
   return millisecondsSince(start) / runs;
 }
 
+// Times the draws within `band`, in points or (with `skills`) in points with crew skill.
 void timeBudget(const char* label, const TableText& tables, const Selection& choices,
-                const BudgetBand& band, const DesignList& designs, int runs) {
+                const BudgetBand& band, const DesignList& designs, int runs,
+                const SkillTable* skills = nullptr) {
   const std::clock_t start = std::clock();
-  const BandChance chance = bandChance(choices, tables.bytes, "Tables.dat", designs, band);
+  const BandChance chance = bandChance(choices, tables.bytes, "Tables.dat", designs, band, skills);
   const double chanceTime = millisecondsSince(start);
+  const NumberRange& range = skills ? *band.skillPoints : *band.points;
   std::printf(
-      "budget: %s, %lld-%lld points, chance %.4g %%: %.3f ms per force, chance in %.1f ms\n", label,
-      static_cast<long long>(band.points->low), static_cast<long long>(band.points->high),
-      chance.value * 100, timeDraws(tables, choices, band, designs, runs), chanceTime);
+      "budget: %s, %lld-%lld points%s, chance %.4g %%: %.3f ms per force, chance in "
+      "%.1f ms\n",
+      label, static_cast<long long>(range.low), static_cast<long long>(range.high),
+      skills ? " with crew skill" : "", chance.value * 100,
+      timeDraws(tables, choices, band, designs, skills, runs), chanceTime);
 }
 
 // The sampling check of one case; false when a total strays.
@@ -114,6 +120,11 @@ int main() {
                  std::nullopt
   },
              designs, 50);
+
+  const SkillTable skills = readSkillTableFile(SHIPPED_SKILLS, {}).table;
+  BudgetBand skillBand;
+  skillBand.skillPoints = NumberRange{15200, 15500};
+  timeBudget("Davion Company", shipped, company, skillBand, designs, 200, &skills);
 
   const TableText two{twoDesignTables(), "two"};
   const DesignList twoList = twoDesignList();

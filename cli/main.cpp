@@ -20,6 +20,7 @@
 #include "cli/options.h"
 #include "generator/generate.h"
 #include "musterwright_version.h"
+#include "odds/budget_odds.h"
 #include "odds/force_odds.h"
 #include "roster/budget_words.h"
 #include "roster/design_source.h"
@@ -29,6 +30,7 @@
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/odds_data.h"
+#include "roster/skill_source.h"
 #include "tables/collection.h"
 #include "tables/design_list.h"
 #include "tables/table_check.h"
@@ -105,15 +107,44 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
   return std::move(read.list);
 }
 
-bool hasBudget(const CliOptions& options) {
-  return options.budget.points || options.budget.tonsHundredths;
+// The skill table of --skills, its warnings on standard error; without the option the table
+// found beside the table file, which a refusal only leaves out (a notice). None for "none". The
+// table's file, refused or not, is put in use in `files`. Throws SkillTableError for a named
+// table.
+std::optional<SkillTable> skillsOf(const CliOptions& options, const std::filesystem::path& tables,
+                                   FilesInUse& files) {
+  if (options.skills == "none") return std::nullopt;
+  if (!options.skills) {
+    FoundSkillTable found = foundSkillTable(tables);
+    files.hold(kSkillTable, found.file);
+    if (!found.notice.empty()) std::cerr << "musterwright-cli: notice: " << found.notice << '\n';
+    return std::move(found.table);
+  }
+  files.hold(kSkillTable, std::filesystem::path(*options.skills));
+  SkillTableRead read = readChosenSkillTable(*options.skills);
+  for (const std::string& warning : read.warnings)
+    std::cerr << "musterwright-cli: warning: " << warning << '\n';
+  return std::move(read.table);
 }
 
-// Refuses a budget without a design list to take the numbers from.
-bool refuseBudgetWithout(const CliOptions& options, const DesignList* list) {
-  if (list || !hasBudget(options)) return false;
-  std::cerr << "musterwright-cli: a budget needs a design list (--designs FILE)\n";
-  return true;
+bool hasBudget(const CliOptions& options) {
+  return options.budget.points || options.budget.tonsHundredths || options.budget.skillPoints;
+}
+
+// Refuses a budget without a design list to take the numbers from, and one in points with crew
+// skill without a skill table.
+bool refuseBudgetWithout(const CliOptions& options, const DesignList* list,
+                         const SkillTable* skills) {
+  if (!hasBudget(options)) return false;
+  if (!list) {
+    std::cerr << "musterwright-cli: a budget needs a design list (--designs FILE)\n";
+    return true;
+  }
+  if (options.budget.skillPoints && !skills) {
+    std::cerr << "musterwright-cli: --skill-points needs a skill table (--skills FILE)\n";
+    return true;
+  }
+  return false;
 }
 
 int generate(const CliOptions& options) {
@@ -131,12 +162,14 @@ int generate(const CliOptions& options) {
   choices.collection = collectionOf(options, text.bytes, tables, files);
   const std::optional<DesignList> designs = designsOf(options, text.bytes, tables, files);
   const DesignList* list = designs ? &*designs : nullptr;
-  if (refuseBudgetWithout(options, list)) return kBadUsage;
+  const std::optional<SkillTable> skillTable = skillsOf(options, tables, files);
+  const SkillTable* skills = skillTable ? &*skillTable : nullptr;
+  if (refuseBudgetWithout(options, list, skills)) return kBadUsage;
   Force force;
   try {
-    force = hasBudget(options) ? drawBudgetForce(text, choices, seed, options.budget, *list)
+    force = hasBudget(options) ? drawBudgetForce(text, choices, seed, options.budget, *list, skills)
                                : generateForce(text, choices, seed);
-    rerollBudgetForce(force, text, options.rerolls, list);
+    rerollBudgetForce(force, text, options.rerolls, list, skills);
   } catch (const BudgetRefusal& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
     return kFailure;
@@ -153,14 +186,14 @@ int generate(const CliOptions& options) {
     std::vector<apstring> lines = listForce(force);
     if (options.totals) {
       lines.emplace_back("");
-      lines.emplace_back(totalsLine(forceTotals(force, list).force).c_str());
+      lines.emplace_back(totalsLine(forceTotals(force, list, skills).force).c_str());
     }
     if (options.out) files.saveLines(*options.out, lines);
     print(boxText(lines) + "\n");
     return 0;
   }
-  const std::string data =
-      options.format == Format::json ? forceJson(force, list) : forceCsv(force, list);
+  const std::string data = options.format == Format::json ? forceJson(force, list, skills)
+                                                          : forceCsv(force, list, skills);
   if (options.out) files.saveBytes(*options.out, data);
   print(data);
   return 0;
@@ -188,12 +221,18 @@ int odds(const CliOptions& options) {
   Selection choices = options.choices;
   choices.collection = collectionOf(options, bytes, tables, files);
   const std::optional<DesignList> designs = designsOf(options, bytes, tables, files);
-  if (refuseBudgetWithout(options, designs ? &*designs : nullptr)) return kBadUsage;
+  const std::optional<SkillTable> skillTable = skillsOf(options, tables, files);
+  const SkillTable* skills = skillTable ? &*skillTable : nullptr;
+  if (refuseBudgetWithout(options, designs ? &*designs : nullptr, skills)) return kBadUsage;
   OddsReport report = computeOdds(choices, bytes, tables.string());
-  if (designs) report.numbers = expectedNumbers(report, *designs);
+  if (designs) {
+    report.numbers = expectedNumbers(report, *designs);
+    if (skills)
+      addExpectedSkillPoints(*report.numbers, choices, bytes, tables.string(), *designs, *skills);
+  }
   std::optional<BudgetFigures> figures;
   if (hasBudget(options))
-    figures = budgetFigures(choices, bytes, tables.string(), *designs, options.budget);
+    figures = budgetFigures(choices, bytes, tables.string(), *designs, options.budget, skills);
   const std::string output = oddsOutput(options, report, figures);
   if (options.out) files.saveBytes(*options.out, output);
   print(output);
@@ -265,6 +304,9 @@ int main(int argc, char** argv) {
               << " was refused; nothing drawn\n";
   } catch (const DesignListError& error) {
     std::cerr << error.what() << "\nmusterwright-cli: the design list " << *options.designs
+              << " was refused; nothing drawn\n";
+  } catch (const SkillTableError& error) {
+    std::cerr << error.what() << "\nmusterwright-cli: the skill table " << *options.skills
               << " was refused; nothing drawn\n";
   } catch (const std::exception& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';

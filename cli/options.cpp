@@ -133,8 +133,8 @@ class HelpFormatter : public CLI::Formatter {
 // What the options write to before they become CliOptions.
 struct Values {
   CliOptions options;
-  std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs, makeTables,
-      points, tons, format = "text";
+  std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs, skills,
+      makeTables, points, tons, skillPoints, format = "text";
   bool odds = false;
 };
 
@@ -228,8 +228,9 @@ std::vector<CLI::Option*> describeCollection(CLI::App& app, std::string& file, b
   };
 }
 
-// --designs and --totals, writing to `file` and `totals`.
-std::vector<CLI::Option*> describeDesigns(CLI::App& app, std::string& file, bool& totals) {
+// --designs, --totals and --skills, writing to `file`, `totals` and `skills`.
+std::vector<CLI::Option*> describeDesigns(CLI::App& app, std::string& file, bool& totals,
+                                          std::string& skills) {
   return {
       app.add_option("--designs", file,
                      "the tons and points of designs, a CSV file\n"
@@ -241,6 +242,12 @@ std::vector<CLI::Option*> describeDesigns(CLI::App& app, std::string& file, bool
                    "adds a blank line and the force's total tons and points\n"
                    "under the listing (text only)")
           ->disable_flag_override(),
+      app.add_option("--skills", skills,
+                     "the percent of a design's points each crew is worth, a\n"
+                     "CSV file (musterwright-skills(5)); found as Designs.csv\n"
+                     "is (Skills.csv); \"none\" for none. Totals, JSON and CSV\n"
+                     "then give the points with crew skill too")
+          ->type_name("FILE"),
   };
 }
 
@@ -259,8 +266,9 @@ void describeMakeTables(CLI::App& app, std::string& list,
   }
 }
 
-// --points and --tons, writing to `points` and `tons`.
-std::vector<CLI::Option*> describeBudget(CLI::App& app, std::string& points, std::string& tons) {
+// --points, --tons and --skill-points, writing to `points`, `tons` and `skillPoints`.
+std::vector<CLI::Option*> describeBudget(CLI::App& app, std::string& points, std::string& tons,
+                                         std::string& skillPoints) {
   return {
       app.add_option("--points", points,
                      "draws a force whose total points lie in a band: LIMIT\n"
@@ -273,6 +281,11 @@ std::vector<CLI::Option*> describeBudget(CLI::App& app, std::string& points, std
                      "--points both must hold")
           ->type_name("BAND")
           ->check(bandCheck(true)),
+      app.add_option("--skill-points", skillPoints,
+                     "the same for the total points with crew skill; needs a\n"
+                     "skill table too. Every band given must hold")
+          ->type_name("BAND")
+          ->check(bandCheck(false)),
   };
 }
 
@@ -287,9 +300,9 @@ void describe(CLI::App& app, Values& values) {
        describeCollection(app, values.collection, values.options.choices.unique))
     generation.push_back(option);
   const std::vector<CLI::Option*> designs =
-      describeDesigns(app, values.designs, values.options.totals);
+      describeDesigns(app, values.designs, values.options.totals, values.skills);
   generation.insert(generation.end(), designs.begin(), designs.end());
-  for (CLI::Option* option : describeBudget(app, values.points, values.tons))
+  for (CLI::Option* option : describeBudget(app, values.points, values.tons, values.skillPoints))
     generation.push_back(option);
   generation.insert(generation.end(),
                     {describeTables(app, values.tables), describeFormat(app, values.format)});
@@ -352,9 +365,12 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   if (app.count("--out") > 0) options.out = values.out;
   if (app.count("--collection") > 0) options.collection = values.collection;
   if (app.count("--designs") > 0) options.designs = values.designs;
+  if (app.count("--skills") > 0) options.skills = values.skills;
   options.format = formatOf(values.format);
   if (app.count("--points") > 0) options.budget.points = readBand(values.points, false);
   if (app.count("--tons") > 0) options.budget.tonsHundredths = readBand(values.tons, true);
+  if (app.count("--skill-points") > 0)
+    options.budget.skillPoints = readBand(values.skillPoints, false);
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
     if (!values.checkTables.empty()) options.tables = values.checkTables;
@@ -380,14 +396,14 @@ std::string usageSynopsis() {
   return "Usage: musterwright-cli [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--seed N]\n"
          "                        [--reroll LIST] [--collection FILE] [--unique]\n"
-         "                        [--designs FILE|none] [--totals] [--points BAND]\n"
-         "                        [--tons BAND] [--tables PATH]\n"
-         "                        [--format text|csv|json] [--out FILE]\n"
+         "                        [--designs FILE|none] [--skills FILE|none] [--totals]\n"
+         "                        [--points BAND] [--tons BAND] [--skill-points BAND]\n"
+         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
-         "                        [--unique] [--designs FILE|none] [--points BAND]\n"
-         "                        [--tons BAND] [--tables PATH] [--format text|csv|json]\n"
-         "                        [--out FILE]\n"
+         "                        [--unique] [--designs FILE|none] [--skills FILE|none]\n"
+         "                        [--points BAND] [--tons BAND] [--skill-points BAND]\n"
+         "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli --make-tables LIST [--tables PATH] [--out FILE]\n"

@@ -41,7 +41,11 @@ struct CliOptions {
   // adds the totals line under a text listing.
   std::optional<std::string> designs;
   bool totals = false;
-  // The band of --points and --tons (readBand): the force, or with --odds the band's figures.
+  // The skill table of --skills ("none" for none); without it the table found beside the table
+  // file (locateSkillTable).
+  std::optional<std::string> skills;
+  // The band of --points, --tons and --skill-points (readBand): the force, or with --odds the
+  // band's figures.
   BudgetBand budget;
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A budget: the band of totals a force must lie in, in points, in tons, or both. Tons are kept
+// A budget: the band of totals a force must lie in, in points, in tons, in points with crew
+// skill, or any of them together. Tons are kept
 // in hundredths of a ton, as the design list keeps them, so every comparison is exact. A band
 // is read one way for every front end, so that what one program prints another reads back.
 #ifndef MUSTERWRIGHT_GENERATOR_BUDGET_BAND_H
@@ -28,6 +29,7 @@ struct NumberRange {
 struct BudgetBand {
   std::optional<NumberRange> points;
   std::optional<NumberRange> tonsHundredths;
+  std::optional<NumberRange> skillPoints;
   bool operator==(const BudgetBand&) const = default;
 };
 

@@ -3,7 +3,7 @@
 
 #include "generator/generate.h"
 
-BudgetTotals budgetTotals(const Force& force, const DesignList& designs) {
+BudgetTotals budgetTotals(const Force& force, const DesignList& designs, const SkillTable* skills) {
   BudgetTotals totals;
   for (int k = 0; k < force.roster.length(); ++k) {
     const Mech& slot = force.roster[k];
@@ -12,22 +12,27 @@ BudgetTotals budgetTotals(const Force& force, const DesignList& designs) {
     if (!row) continue;
     totals.points += row->points.value_or(0);
     totals.tonsHundredths += row->tonsHundredths.value_or(0);
+    if (skills)
+      totals.skillPoints += skills->pointsOf(row->points, slot.piloting, slot.gunnery).value_or(0);
   }
   return totals;
 }
 
-bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs) {
-  const BudgetTotals totals = budgetTotals(force, designs);
+bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs,
+                const SkillTable* skills) {
+  if (band.skillPoints && !skills) return false;
+  const BudgetTotals totals = budgetTotals(force, designs, skills);
   return (!band.points || band.points->holds(totals.points)) &&
-         (!band.tonsHundredths || band.tonsHundredths->holds(totals.tonsHundredths));
+         (!band.tonsHundredths || band.tonsHundredths->holds(totals.tonsHundredths)) &&
+         (!band.skillPoints || band.skillPoints->holds(totals.skillPoints));
 }
 
 std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
                                       std::uint32_t seed, const BudgetBand& band,
-                                      const DesignList& designs) {
+                                      const DesignList& designs, const SkillTable* skills) {
   for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
     Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt));
-    if (!withinBand(force, band, designs)) continue;
+    if (!withinBand(force, band, designs, skills)) continue;
     force.seed = seed;
     force.budget = band;
     return force;
@@ -36,7 +41,7 @@ std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& 
 }
 
 bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
-                        const DesignList& designs) {
+                        const DesignList& designs, const SkillTable* skills) {
   if (!force.budget) {
     rerollForce(force, tables, reroll);
     return true;
@@ -46,7 +51,7 @@ bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
   for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
     Force tried = force;
     rerollForce(tried, tables, reroll, budgetDice(force.seed, stream, attempt));
-    if (!withinBand(tried, *force.budget, designs)) continue;
+    if (!withinBand(tried, *force.budget, designs, skills)) continue;
     force = std::move(tried);
     return true;
   }

@@ -18,32 +18,39 @@
 #include "generator/force.h"
 #include "generator/table_text.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // The most tries of one draw within a budget.
 inline constexpr int kBudgetTries = 20000;
 
-// The force's total points and tons (in hundredths) from `designs`: an open slot counts nothing,
-// and so does a design the list lacks a number for.
+// The force's total points, tons (in hundredths) and points with crew skill from `designs` and
+// `skills` (none: the last stays 0): an open slot counts nothing, and so does a design the list
+// lacks a number for, or a crew the skill table lacks.
 struct BudgetTotals {
   std::int64_t points = 0;
   std::int64_t tonsHundredths = 0;
+  std::int64_t skillPoints = 0;
 };
-BudgetTotals budgetTotals(const Force& force, const DesignList& designs);
+BudgetTotals budgetTotals(const Force& force, const DesignList& designs,
+                          const SkillTable* skills = nullptr);
 
-// Whether the force's totals lie within every part of `band`.
-bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs);
+// Whether the force's totals lie within every part of `band`; a band in points with crew skill
+// holds no force while `skills` is none.
+bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs,
+                const SkillTable* skills = nullptr);
 
 // The first try of generateForce(tables, selection, seed) that lies within `band`, with
 // `budget` set to it; none when kBudgetTries tries gave none. Throws as generateForce does.
 std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
                                       std::uint32_t seed, const BudgetBand& band,
-                                      const DesignList& designs);
+                                      const DesignList& designs,
+                                      const SkillTable* skills = nullptr);
 
 // Rolls `reroll` of a force drawn within a budget again (rerollForce), taking the first try
 // that keeps the force within its band; the force without a band is rolled as rerollForce
 // rolls it. False, the force untouched, when kBudgetTries tries kept none. Throws RerollError
 // as checkReroll does, TableError as the search does.
 bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
-                        const DesignList& designs);
+                        const DesignList& designs, const SkillTable* skills = nullptr);
 
 #endif

@@ -2,13 +2,16 @@
 #include "odds/budget_odds.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <complex>
 #include <map>
 #include <numbers>
 #include <numeric>
+#include <set>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include "generator/choice_check.h"
@@ -22,12 +25,13 @@
 
 namespace {
 
-// One total: points, and tons in hundredths.
+// One total: points, tons in hundredths, and points with crew skill.
 struct Total {
   std::int64_t points = 0;
   std::int64_t tons = 0;
+  std::int64_t skill = 0;
   bool operator<(const Total& other) const {
-    return points != other.points ? points < other.points : tons < other.tons;
+    return std::tie(points, tons, skill) < std::tie(other.points, other.tons, other.skill);
   }
 };
 
@@ -46,26 +50,48 @@ struct TotalTree {
   std::vector<Node> nodes;
   bool singleGroup = true;
   std::vector<std::string> lacking;
+  std::set<CrewPair> lackingCrews;
+};
+
+// The crews of one slot: the skill table of the force's experience, rolled by a House or a Clan
+// crew; no table while crews are not counted.
+struct Crews {
+  const RuleTable<SkillRow>* table = nullptr;
+  bool clan = false;
 };
 
 // Builds the tree from the rule tables and the table file, walking the dice as a run rolls them.
 class TreeBuilder {
  public:
   TreeBuilder(const Selection& choices, const std::string& bytes, std::string_view fileName,
-              const DesignList& designs, const BudgetBand& band)
-      : choices_(choices), text_(bytes, std::string(fileName)), designs_(designs), band_(band) {}
+              const DesignList& designs, const BudgetBand& band, const SkillTable* skills)
+      : choices_(choices),
+        text_(bytes, std::string(fileName)),
+        designs_(designs),
+        band_(band),
+        skills_(skills) {}
 
   TotalTree build() {
+    // The experience is rolled once a force, so it is chosen above everything it applies to.
+    Tally<std::string> experiences;
+    if (skills_)
+      experiences = experienceOutcomes(choices_.experience);
+    else
+      experiences.add("", Fraction(1));
     Tally<int> units;
-    for (const FactionOutcome& faction : factionOutcomes(choices_.house)) {
-      const std::streamoff start = text_.factionStart(faction.word);
-      for (const SizeOutcome& size : sizeOutcomes(choices_.size, faction.clan)) {
-        if (size.groups != 1) tree_.singleGroup = false;
-        const Tally<std::string> weights =
-            weightOutcomes(choices_.weight, size.groups, faction.clan);
-        for (const auto& [weight, chance] : weights.entries())
-          units.add(unit(faction, start, size.groups, weight),
-                    faction.chance * size.chance * chance);
+    for (const auto& [experience, experienceChance] : experiences.entries()) {
+      experience_ = experience;
+      for (const FactionOutcome& faction : factionOutcomes(choices_.house)) {
+        const std::streamoff start = text_.factionStart(faction.word);
+        crews_ = {skills_ ? crewSkillTable(experience) : nullptr, faction.clan};
+        for (const SizeOutcome& size : sizeOutcomes(choices_.size, faction.clan)) {
+          if (size.groups != 1) tree_.singleGroup = false;
+          const Tally<std::string> weights =
+              weightOutcomes(choices_.weight, size.groups, faction.clan);
+          for (const auto& [weight, chance] : weights.entries())
+            units.add(unit(faction, start, size.groups, weight),
+                      experienceChance * faction.chance * size.chance * chance);
+        }
       }
     }
     Node root{Node::Kind::mix, {}, units.entries(), 0};
@@ -79,15 +105,30 @@ class TreeBuilder {
     return static_cast<int>(tree_.nodes.size()) - 1;
   }
 
-  Total numbersOf(const std::string& name) {
+  // The totals of a draw of `name`, `chance` of the slot's draws, added to `outcomes`: with the
+  // crews counted, one for each crew the slot's experience rolls.
+  void addDesign(std::vector<std::pair<Total, Fraction>>& outcomes, const std::string& name,
+                 const Fraction& chance) {
     const DesignNumbers* row = designs_.find(name);
-    const bool lacksPoints = band_.points && (!row || !row->points);
+    const bool lacksPoints = (band_.points || band_.skillPoints) && (!row || !row->points);
     const bool lacksTons = band_.tonsHundredths && (!row || !row->tonsHundredths);
     if ((lacksPoints || lacksTons) &&
         std::find(tree_.lacking.begin(), tree_.lacking.end(), name) == tree_.lacking.end())
       tree_.lacking.push_back(name);
-    if (!row) return {};
-    return {row->points.value_or(0), row->tonsHundredths.value_or(0)};
+    const std::optional<std::int64_t> points = row ? row->points : std::nullopt;
+    const Total total{points.value_or(0), row ? row->tonsHundredths.value_or(0) : 0, 0};
+    if (!crews_.table) {
+      outcomes.emplace_back(total, chance);
+      return;
+    }
+    for (const RowOutcome<SkillRow>& crew : outcomesOf(*crews_.table, Roller{crews_.clan})) {
+      const char piloting = crew.row->piloting, gunnery = crew.row->gunnery;
+      if (band_.skillPoints && !skills_->percentOf(piloting, gunnery))
+        tree_.lackingCrews.insert({piloting - '0', gunnery - '0'});
+      Total crewed = total;
+      crewed.skill = skills_->pointsOf(points, piloting, gunnery).value_or(0);
+      outcomes.emplace_back(crewed, chance * Fraction(crew.ways, crew.outOf));
+    }
   }
 
   // One draw from a table, `share` of the slot's draws: the owned designs with their weight over
@@ -105,11 +146,11 @@ class TreeBuilder {
     }
     if (draws.empty()) slot.outcomes.emplace_back(Total{}, share);
     for (const auto& [name, chance] : draws)
-      slot.outcomes.emplace_back(numbersOf(name), share * chance / drawnWeight);
+      addDesign(slot.outcomes, name, share * chance / drawnWeight);
   }
 
   int slot(const FactionOutcome& faction, std::streamoff start, const std::string& weight) {
-    const auto key = std::make_pair(faction.word, weight);
+    const auto key = std::make_tuple(faction.word, weight, experience_);
     if (const auto known = slots_.find(key); known != slots_.end()) return known->second;
     Fraction vehicleShare;
     if (choices_.withVehicles) {
@@ -127,11 +168,13 @@ class TreeBuilder {
   }
 
   int group(const FactionOutcome& faction, std::streamoff start, const std::string& groupWeight) {
-    const auto key = std::make_pair(faction.word, groupWeight);
+    const auto key = std::make_tuple(faction.word, groupWeight, experience_);
     if (const auto known = groups_.find(key); known != groups_.end()) return known->second;
     const int slots = groupSizeFor(faction.clan);
     if (const char* armour = battleArmourName(groupWeight)) {
-      const int one = add(Node{Node::Kind::slot, {{numbersOf(armour), Fraction(1)}}, {}, 0});
+      Node suit{Node::Kind::slot, {}, {}, 0};
+      addDesign(suit.outcomes, armour, Fraction(1));
+      const int one = add(std::move(suit));
       return groups_[key] = add(Node{Node::Kind::repeat, {}, {{one, Fraction(1)}}, slots});
     }
     Node mix{Node::Kind::mix, {}, {}, 0};
@@ -166,19 +209,22 @@ class TreeBuilder {
   DrawnTables text_;
   const DesignList& designs_;
   const BudgetBand& band_;
+  const SkillTable* skills_;
+  std::string experience_;
+  Crews crews_;
   TotalTree tree_;
-  std::map<std::pair<std::string, std::string>, int> slots_, groups_;
+  std::map<std::tuple<std::string, std::string, std::string>, int> slots_, groups_;
 };
 
 TotalTree totalTree(const Selection& given, const std::string& bytes, std::string_view fileName,
-                    const DesignList& designs, const BudgetBand& band) {
+                    const DesignList& designs, const BudgetBand& band, const SkillTable* skills) {
   Selection choices;
   try {
     choices = checkedChoices(given);
   } catch (const SelectionError& error) {
     throw OddsError(error.what());
   }
-  return TreeBuilder(choices, bytes, fileName, designs, band).build();
+  return TreeBuilder(choices, bytes, fileName, designs, band, skills).build();
 }
 
 // Every node's value under `algebra`, the last (the whole force's) returned.
@@ -215,11 +261,15 @@ typename Algebra::Value evaluate(const std::vector<Node>& nodes, const Algebra& 
   return values.back();
 }
 
-// Lowest, highest and mean of both numbers.
+// The three numbers of a total, each with what a band holds of it.
+constexpr std::int64_t Total::*kNumbers[] = {&Total::points, &Total::tons, &Total::skill};
+constexpr std::optional<NumberRange> BudgetBand::*kRanges[] = {
+    &BudgetBand::points, &BudgetBand::tonsHundredths, &BudgetBand::skillPoints};
+constexpr std::size_t kNumberCount = 3;
+
+// Lowest, highest and mean of each number.
 struct ReachAlgebra {
-  struct Value {
-    TotalReach points, tons;
-  };
+  using Value = std::array<TotalReach, kNumberCount>;
   static void widen(TotalReach& reach, std::int64_t total, bool first) {
     reach.lowest = first ? total : std::min(reach.lowest, total);
     reach.highest = first ? total : std::max(reach.highest, total);
@@ -228,39 +278,38 @@ struct ReachAlgebra {
     Value value;
     bool first = true;
     for (const auto& [total, chance] : outcomes) {
-      widen(value.points, total.points, first);
-      widen(value.tons, total.tons, first);
+      for (std::size_t n = 0; n < kNumberCount; ++n) {
+        widen(value[n], total.*kNumbers[n], first);
+        value[n].mean += chance.value() * static_cast<double>(total.*kNumbers[n]);
+      }
       first = false;
-      value.points.mean += chance.value() * static_cast<double>(total.points);
-      value.tons.mean += chance.value() * static_cast<double>(total.tons);
     }
     return value;
   }
-  static TotalReach added(const TotalReach& a, const TotalReach& b) {
-    return {a.lowest + b.lowest, a.highest + b.highest, a.mean + b.mean};
-  }
   Value sum(const Value& a, const Value& b) const {
-    return {added(a.points, b.points), added(a.tons, b.tons)};
+    Value value;
+    for (std::size_t n = 0; n < kNumberCount; ++n)
+      value[n] = {a[n].lowest + b[n].lowest, a[n].highest + b[n].highest, a[n].mean + b[n].mean};
+    return value;
   }
   Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
     Value value;
     bool first = true;
     for (const auto& [part, chance] : parts) {
-      widen(value.points, part->points.lowest, first);
-      widen(value.points, part->points.highest, false);
-      widen(value.tons, part->tons.lowest, first);
-      widen(value.tons, part->tons.highest, false);
+      for (std::size_t n = 0; n < kNumberCount; ++n) {
+        widen(value[n], (*part)[n].lowest, first);
+        widen(value[n], (*part)[n].highest, false);
+        value[n].mean += chance.value() * (*part)[n].mean;
+      }
       first = false;
-      value.points.mean += chance.value() * part->points.mean;
-      value.tons.mean += chance.value() * part->tons.mean;
     }
     return value;
   }
   Value repeat(const Value& part, int times) const {
-    const auto scaled = [times](const TotalReach& r) {
-      return TotalReach{r.lowest * times, r.highest * times, r.mean * times};
-    };
-    return {scaled(part.points), scaled(part.tons)};
+    Value value;
+    for (std::size_t n = 0; n < kNumberCount; ++n)
+      value[n] = {part[n].lowest * times, part[n].highest * times, part[n].mean * times};
+    return value;
   }
 };
 
@@ -271,8 +320,10 @@ struct ExactAlgebra {
   const BudgetBand& band;
 
   Total kept(Total total) const {
-    total.points = band.points ? std::min(total.points, band.points->high + 1) : 0;
-    total.tons = band.tonsHundredths ? std::min(total.tons, band.tonsHundredths->high + 1) : 0;
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
+      const std::optional<NumberRange>& range = band.*kRanges[n];
+      total.*kNumbers[n] = range ? std::min(total.*kNumbers[n], range->high + 1) : 0;
+    }
     return total;
   }
   Value slot(const std::vector<std::pair<Total, Fraction>>& outcomes) const {
@@ -283,7 +334,8 @@ struct ExactAlgebra {
   Value sum(const Value& a, const Value& b) const {
     Value value;
     for (const auto& [x, p] : a)
-      for (const auto& [y, q] : b) value[kept({x.points + y.points, x.tons + y.tons})] += p * q;
+      for (const auto& [y, q] : b)
+        value[kept({x.points + y.points, x.tons + y.tons, x.skill + y.skill})] += p * q;
     return value;
   }
   Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
@@ -299,16 +351,44 @@ struct ExactAlgebra {
   }
 };
 
-// Both numbers as one whole number: the tons' steps plus the points' steps times `tonsSpan`,
-// each number divided by its step (the common factor of its values; a number the band leaves
-// out counts as 0). Adding totals adds their codes. Totals from the lowest to the highest take
-// fewer than `size` codes in a row, so each keeps a place of its own modulo `size`.
+// The exact expected points with crew skill.
+struct ExpectedSkillAlgebra {
+  using Value = Fraction;
+  Value slot(const std::vector<std::pair<Total, Fraction>>& outcomes) const {
+    Fraction value;
+    for (const auto& [total, chance] : outcomes) value += chance * Fraction(total.skill);
+    return value;
+  }
+  Value sum(const Value& a, const Value& b) const { return a + b; }
+  Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
+    Fraction value;
+    for (const auto& [part, chance] : parts) value += *part * chance;
+    return value;
+  }
+  Value repeat(const Value& part, int times) const { return part * Fraction(times); }
+};
+
+// The numbers as one whole number: each number divided by its step (the common factor of its
+// values; a number the band leaves out counts as 0), the tons' steps first, then the points'
+// times the tons' span, then the points with crew skill times both spans. Adding totals adds
+// their codes. Totals from the lowest to the highest take fewer than `size` codes in a row, so
+// each keeps a place of its own modulo `size`.
 struct TotalCode {
-  std::int64_t pointsStep = 1, tonsStep = 1;
-  std::int64_t tonsSpan = 1;
+  std::array<std::int64_t, kNumberCount> steps{1, 1, 1};
+  std::array<std::int64_t, kNumberCount> spans{1, 1, 1};
   std::int64_t size = 1;
+  // What one step of number `n` adds to a code.
+  std::int64_t weight(std::size_t n) const {
+    static constexpr std::size_t kOrder[] = {1, 0, 2};  // tons, points, skill
+    std::int64_t weight = 1;
+    for (std::size_t k = 0; kOrder[k] != n; ++k) weight *= spans[kOrder[k]];
+    return weight;
+  }
   std::int64_t code(const Total& total) const {
-    return total.tons / tonsStep + tonsSpan * (total.points / pointsStep);
+    std::int64_t code = 0;
+    for (std::size_t n = 0; n < kNumberCount; ++n)
+      code += total.*kNumbers[n] / steps[n] * weight(n);
+    return code;
   }
 };
 
@@ -316,24 +396,20 @@ struct TotalCode {
 // than kMostBandTotals.
 std::optional<TotalCode> totalCode(const TotalTree& tree, const BudgetBand& band,
                                    const ReachAlgebra::Value& reach) {
-  std::int64_t pointsStep = 0, tonsStep = 0;
+  std::array<std::int64_t, kNumberCount> steps{0, 0, 0};
   for (const Node& node : tree.nodes)
-    for (const auto& [total, chance] : node.outcomes) {
-      pointsStep = std::gcd(pointsStep, total.points);
-      tonsStep = std::gcd(tonsStep, total.tons);
-    }
+    for (const auto& [total, chance] : node.outcomes)
+      for (std::size_t n = 0; n < kNumberCount; ++n)
+        steps[n] = std::gcd(steps[n], total.*kNumbers[n]);
   TotalCode code;
-  code.pointsStep = band.points ? std::max<std::int64_t>(pointsStep, 1) : reach.points.highest + 1;
-  code.tonsStep =
-      band.tonsHundredths ? std::max<std::int64_t>(tonsStep, 1) : reach.tons.highest + 1;
-  const auto span = [](const TotalReach& totals, std::int64_t step) {
-    return totals.highest / step - totals.lowest / step + 1;
-  };
-  code.tonsSpan = span(reach.tons, code.tonsStep);
-  const std::int64_t pointsSpan = span(reach.points, code.pointsStep);
-  if (pointsSpan > kMostBandTotals / code.tonsSpan) return std::nullopt;
-  code.size = static_cast<std::int64_t>(
-      std::bit_ceil(static_cast<std::uint64_t>(pointsSpan * code.tonsSpan)));
+  std::int64_t codes = 1;
+  for (std::size_t n = 0; n < kNumberCount; ++n) {
+    code.steps[n] = band.*kRanges[n] ? std::max<std::int64_t>(steps[n], 1) : reach[n].highest + 1;
+    code.spans[n] = reach[n].highest / code.steps[n] - reach[n].lowest / code.steps[n] + 1;
+    if (code.spans[n] > kMostBandTotals / codes) return std::nullopt;
+    codes *= code.spans[n];
+  }
+  code.size = static_cast<std::int64_t>(std::bit_ceil(static_cast<std::uint64_t>(codes)));
   return code;
 }
 
@@ -441,14 +517,16 @@ double spectrumChance(const TotalTree& tree, const BudgetBand& band, const Total
     }
   }
   inverseTransform(spectrum);
-  const auto [pointsLow, pointsHigh] = stepsIn(band.points, reach.points, code.pointsStep);
-  const auto [tonsLow, tonsHigh] = stepsIn(band.tonsHundredths, reach.tons, code.tonsStep);
+  std::array<std::pair<std::int64_t, std::int64_t>, kNumberCount> within;
+  for (std::size_t n = 0; n < kNumberCount; ++n)
+    within[n] = stepsIn(band.*kRanges[n], reach[n], code.steps[n]);
   double chance = 0;
-  for (std::int64_t p = pointsLow; p <= pointsHigh; ++p)
-    for (std::int64_t t = tonsLow; t <= tonsHigh; ++t)
-      chance += std::max(
-          0.0,
-          spectrum[static_cast<std::size_t>((t + code.tonsSpan * p) & (code.size - 1))].real());
+  for (std::int64_t s = within[2].first; s <= within[2].second; ++s)
+    for (std::int64_t p = within[0].first; p <= within[0].second; ++p)
+      for (std::int64_t t = within[1].first; t <= within[1].second; ++t) {
+        const std::int64_t at = t * code.weight(1) + p * code.weight(0) + s * code.weight(2);
+        chance += std::max(0.0, spectrum[static_cast<std::size_t>(at & (code.size - 1))].real());
+      }
   return std::clamp(chance, 0.0, 1.0);
 }
 
@@ -456,24 +534,33 @@ double spectrumChance(const TotalTree& tree, const BudgetBand& band, const Total
 
 BudgetReach budgetReach(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,
-                        const BudgetBand& band) {
-  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band);
+                        const BudgetBand& band, const SkillTable* skills) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band, skills);
   const ReachAlgebra::Value reach = evaluate(tree.nodes, ReachAlgebra{});
-  return {tree.lacking, reach.points, reach.tons,
-          drawsFromOwned(choices.collection, choices.unique)};
+  BudgetReach figures;
+  figures.lacking = tree.lacking;
+  figures.lackingCrews.assign(tree.lackingCrews.begin(), tree.lackingCrews.end());
+  figures.points = reach[0];
+  figures.tonsHundredths = reach[1];
+  figures.skillPoints = reach[2];
+  figures.copyLimitsIgnored = drawsFromOwned(choices.collection, choices.unique);
+  return figures;
 }
 
 BandChance bandChance(const Selection& choices, const std::string& tableBytes,
-                      std::string_view fileName, const DesignList& designs,
-                      const BudgetBand& band) {
-  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band);
+                      std::string_view fileName, const DesignList& designs, const BudgetBand& band,
+                      const SkillTable* skills) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band, skills);
   if (tree.singleGroup) {
     try {
       Fraction chance;
-      for (const auto& [total, p] : evaluate(tree.nodes, ExactAlgebra{band}))
-        if ((!band.points || band.points->holds(total.points)) &&
-            (!band.tonsHundredths || band.tonsHundredths->holds(total.tons)))
-          chance += p;
+      for (const auto& [total, p] : evaluate(tree.nodes, ExactAlgebra{band})) {
+        bool holds = true;
+        for (std::size_t n = 0; n < kNumberCount; ++n)
+          if (const std::optional<NumberRange>& range = band.*kRanges[n])
+            holds = holds && range->holds(total.*kNumbers[n]);
+        if (holds) chance += p;
+      }
       return {true, chance, chance.value()};
     } catch (const std::overflow_error&) {
       // too fine for 64-bit fractions: counted as a double below
@@ -483,4 +570,23 @@ BandChance bandChance(const Selection& choices, const std::string& tableBytes,
   const std::optional<TotalCode> code = totalCode(tree, band, reach);
   if (!code) return {};
   return {true, std::nullopt, spectrumChance(tree, band, *code, reach)};
+}
+
+Fraction expectedSkillPoints(const Selection& choices, const std::string& tableBytes,
+                             std::string_view fileName, const DesignList& designs,
+                             const SkillTable& skills) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, {}, &skills);
+  return evaluate(tree.nodes, ExpectedSkillAlgebra{});
+}
+
+void addExpectedSkillPoints(OddsNumbers& numbers, const Selection& choices,
+                            const std::string& tableBytes, std::string_view fileName,
+                            const DesignList& designs, const SkillTable& skills) {
+  try {
+    numbers.force.skillPoints = expectedSkillPoints(choices, tableBytes, fileName, designs, skills);
+  } catch (const std::overflow_error&) {
+    return;  // too fine for 64-bit fractions: no figure
+  }
+  numbers.force.skillsName = skills.name;
+  numbers.force.skillsIdentity = skills.identity;
 }

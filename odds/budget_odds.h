@@ -5,6 +5,8 @@
 // the draws meet them, never sampled. Drawing from owned copies, each table's owned designs keep
 // their weight over the owned weight and a table with none leaves its slot open (nothing), but
 // copy limits are not counted: the figures are those of a force whose copies never run out.
+// With a skill table, each slot's crew is counted as the draws roll it, the experience of a
+// Random choice once for the whole force, so that the crews of its slots go together.
 #ifndef MUSTERWRIGHT_ODDS_BUDGET_ODDS_H
 #define MUSTERWRIGHT_ODDS_BUDGET_ODDS_H
 
@@ -17,7 +19,9 @@
 #include "generator/budget_band.h"
 #include "generator/choices.h"
 #include "odds/fraction.h"
+#include "odds/odds_report.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // The totals of one number that the choices can reach.
 struct TotalReach {
@@ -29,9 +33,14 @@ struct TotalReach {
 struct BudgetReach {
   // The designs the draws can reach that lack a number the band needs, in the order first met.
   std::vector<std::string> lacking;
-  // The reach of each number (tons in hundredths), counting a missing number as nothing.
+  // The crews the draws can roll that the skill table lacks, for a band in points with crew
+  // skill, sorted.
+  std::vector<CrewPair> lackingCrews;
+  // The reach of each number (tons in hundredths), counting a missing number as nothing; points
+  // with crew skill 0 without a skill table.
   TotalReach points;
   TotalReach tonsHundredths;
+  TotalReach skillPoints;
   // Whether copy limits were left out (a collection or each design once).
   bool copyLimitsIgnored = false;
 };
@@ -49,11 +58,29 @@ struct BandChance {
 // bandChance counts.
 inline constexpr std::int64_t kMostBandTotals = std::int64_t{1} << 22;
 
-// Throws TableError as the draws would, OddsError for words in no list.
+// Throws TableError as the draws would, OddsError for words in no list. `skills` is the skill
+// table the points with crew skill come from; none leaves them at 0 (a band in them then holds
+// only a force of 0).
 BudgetReach budgetReach(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,
-                        const BudgetBand& band);
+                        const BudgetBand& band, const SkillTable* skills = nullptr);
 BandChance bandChance(const Selection& choices, const std::string& tableBytes,
-                      std::string_view fileName, const DesignList& designs, const BudgetBand& band);
+                      std::string_view fileName, const DesignList& designs, const BudgetBand& band,
+                      const SkillTable* skills = nullptr);
+
+// The expected points with crew skill of one force, exactly: a slot whose design lacks points
+// or whose crew the table lacks, and an open slot, count as nothing; copy limits are not
+// counted. Throws as budgetReach does, and std::overflow_error when the figure does not fit an
+// exact fraction of 64-bit numbers.
+Fraction expectedSkillPoints(const Selection& choices, const std::string& tableBytes,
+                             std::string_view fileName, const DesignList& designs,
+                             const SkillTable& skills);
+
+// Adds the force's expected points with crew skill to `numbers` (expectedSkillPoints) with the
+// skill table's name and identity; leaves them out when the figure does not fit an exact
+// fraction of 64-bit numbers. Throws as budgetReach does.
+void addExpectedSkillPoints(OddsNumbers& numbers, const Selection& choices,
+                            const std::string& tableBytes, std::string_view fileName,
+                            const DesignList& designs, const SkillTable& skills);
 
 #endif

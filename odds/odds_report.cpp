@@ -64,7 +64,7 @@ OddsNumbers expectedNumbers(const OddsReport& report, const DesignList& designs)
     for (const OddsRow& row : tables->rows) {
       if (numbers.tables.empty() || numbers.tables.back().source != row.source ||
           numbers.tables.back().weightClass != row.weightClass)
-        numbers.tables.push_back({row.source, row.weightClass, row.line, {}, {}, 0, 0});
+        numbers.tables.push_back({row.source, row.weightClass, row.line, {}, {}, 0, 0, {}, {}, {}});
       if (row.item != kNoneOwnedItem)
         addDesign(numbers.tables.back(), designs, row.item, row.chance);
     }

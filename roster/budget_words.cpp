@@ -15,6 +15,9 @@ namespace {
 // The designs a refusal names before saying how many more lack a number.
 constexpr std::size_t kNamedDesigns = 10;
 
+// The word after a band's numbers.
+constexpr const char* kWithCrewSkill = " with crew skill";
+
 std::string rangeText(const NumberRange& range, bool tons) {
   return tons ? tonsText(range.low) + "\u2013" + tonsText(range.high) + " tons"
               : pointsText(range.low) + "\u2013" + pointsText(range.high) + " points";
@@ -39,10 +42,22 @@ std::string namedDesigns(const std::vector<std::string>& names) {
   return text;
 }
 
-// The numbers the band holds, as a refusal names them.
+// The numbers of a design the band needs, as a refusal names them.
 std::string neededNumbers(const BudgetBand& band) {
-  if (band.points && band.tonsHundredths) return "points or tons";
-  return band.points ? "points" : "tons";
+  const bool points = band.points || band.skillPoints;
+  if (points && band.tonsHundredths) return "points or tons";
+  return points ? "points" : "tons";
+}
+
+std::string crewWords(const std::vector<CrewPair>& crews) {
+  std::string text;
+  for (std::size_t k = 0; k < crews.size(); ++k)
+    text += (k == 0                  ? ""
+             : k + 1 == crews.size() ? " and "
+                                     : ", ") +
+            std::string("piloting ") + std::to_string(crews[k].piloting) + " gunnery " +
+            std::to_string(crews[k].gunnery);
+  return text;
 }
 
 const char* copyLimitsNote(const BudgetReach& reach) {
@@ -57,6 +72,9 @@ void refuseOutside(const BudgetBand& band, const BudgetReach& reach) {
   if (band.points && outside(*band.points, reach.points)) reached = reachText(reach.points, false);
   if (band.tonsHundredths && outside(*band.tonsHundredths, reach.tonsHundredths))
     reached += (reached.empty() ? "" : " and ") + reachText(reach.tonsHundredths, true);
+  if (band.skillPoints && outside(*band.skillPoints, reach.skillPoints))
+    reached +=
+        (reached.empty() ? "" : " and ") + reachText(reach.skillPoints, false) + kWithCrewSkill;
   if (!reached.empty())
     throw BudgetRefusal("no force of these choices lies within " + bandText(band) +
                         ": the totals they can reach are " + reached + copyLimitsNote(reach));
@@ -69,11 +87,18 @@ std::string budgetWithoutDesignsText() {
          "or empty the budget box.";
 }
 
+std::string budgetWithoutSkillsText() {
+  return "A budget in points with crew skill needs a skill table, and none is in use: choose "
+         "one, or empty that budget box.";
+}
+
 std::string bandText(const BudgetBand& band) {
   std::string text;
   if (band.points) text = rangeText(*band.points, false);
   if (band.tonsHundredths)
     text += (text.empty() ? "" : " \u00b7 ") + rangeText(*band.tonsHundredths, true);
+  if (band.skillPoints)
+    text += (text.empty() ? "" : " \u00b7 ") + rangeText(*band.skillPoints, false) + kWithCrewSkill;
   return text;
 }
 
@@ -86,9 +111,8 @@ std::string bandLeftNotice(const Force& force, const Totals& totals, const Desig
   const BudgetBand& band = *force.budget;
   std::string left;
   const auto check = [&left](const std::optional<NumberRange>& range, std::int64_t total,
-                             int without, bool tons) {
+                             int without, bool tons, const std::string& unit) {
     if (!range) return;
-    const std::string unit = tons ? "tons" : "points";
     std::string part;
     if (without > 0)
       part = std::to_string(without) + (without == 1 ? " slot" : " slots") + " without " + unit;
@@ -96,8 +120,15 @@ std::string bandLeftNotice(const Force& force, const Totals& totals, const Desig
       part = (tons ? tonsText(total) : pointsText(total)) + " " + unit;
     if (!part.empty()) left += (left.empty() ? "" : ", ") + part;
   };
-  check(band.points, totals.points, totals.withoutPoints, false);
-  check(band.tonsHundredths, totals.tonsHundredths, totals.withoutTons, true);
+  check(band.points, totals.points, totals.withoutPoints, false, "points");
+  check(band.tonsHundredths, totals.tonsHundredths, totals.withoutTons, true, "tons");
+  if (band.skillPoints && !totals.withSkill)
+    left += (left.empty() ? "" : ", ") + std::string("no skill table");
+  else
+    check(band.skillPoints, totals.skillPoints, totals.withoutSkillPoints, false,
+          band.skillPoints && totals.withoutSkillPoints > 0
+              ? "crew skill"
+              : std::string("points") + kWithCrewSkill);
   if (left.empty()) return "";
   const std::string list =
       designs ? "the design list " + designs->name + " (" + shortIdentity(designs->identity) + ")"
@@ -115,24 +146,30 @@ std::string chanceText(const BandChance& chance) {
 }
 
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
-                      const BudgetBand& band, const DesignList& designs) {
+                      const BudgetBand& band, const DesignList& designs, const SkillTable* skills) {
+  if (band.skillPoints && !skills) throw BudgetRefusal(budgetWithoutSkillsText());
   const std::string fileName = tables.name.string();
-  const BudgetReach reach = budgetReach(choices, tables.bytes, fileName, designs, band);
+  const BudgetReach reach = budgetReach(choices, tables.bytes, fileName, designs, band, skills);
   if (!reach.lacking.empty())
     throw BudgetRefusal("a budget in " + neededNumbers(band) +
                         " needs them for every design the draws can reach; design list " +
                         designs.name + " lacks them for " + namedDesigns(reach.lacking));
+  if (!reach.lackingCrews.empty())
+    throw BudgetRefusal(
+        "a budget in points with crew skill needs a percent for every crew the draws can roll; "
+        "skill table " +
+        skills->name + " lacks one for " + crewWords(reach.lackingCrews));
   refuseOutside(band, reach);
-  if (std::optional<Force> force = drawWithinBudget(tables, choices, seed, band, designs))
+  if (std::optional<Force> force = drawWithinBudget(tables, choices, seed, band, designs, skills))
     return std::move(*force);
-  const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band);
+  const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band, skills);
   throw BudgetRefusal("no force within " + bandText(band) + " in " + pointsText(kBudgetTries) +
                       " tries: the band's chance is " + chanceText(chance) + copyLimitsNote(reach) +
                       "; try a wider band");
 }
 
 void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items,
-                       const DesignList* designs) {
+                       const DesignList* designs, const SkillTable* skills) {
   if (!force.budget || !designs) {
     rerollForce(force, tables, items);
     return;
@@ -141,7 +178,7 @@ void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<
   for (const Reroll& reroll : rerolls) checkReroll(force, reroll);
   Force rolled = force;
   for (const Reroll& reroll : rerolls) {
-    if (!rerollWithinBudget(rolled, tables, reroll, *designs))
+    if (!rerollWithinBudget(rolled, tables, reroll, *designs, skills))
       throw BudgetRefusal("re-roll " + rerollWord(reroll) + ": no draw in " +
                           pointsText(kBudgetTries) + " tries keeps the force within " +
                           bandText(*force.budget) + "; nothing was changed");
@@ -151,9 +188,9 @@ void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<
 
 BudgetFigures budgetFigures(const Selection& choices, const std::string& tableBytes,
                             std::string_view fileName, const DesignList& designs,
-                            const BudgetBand& band) {
-  return {band, budgetReach(choices, tableBytes, fileName, designs, band),
-          bandChance(choices, tableBytes, fileName, designs, band)};
+                            const BudgetBand& band, const SkillTable* skills) {
+  return {band, budgetReach(choices, tableBytes, fileName, designs, band, skills),
+          bandChance(choices, tableBytes, fileName, designs, band, skills)};
 }
 
 std::string budgetFiguresText(const BudgetFigures& figures) {
@@ -169,10 +206,15 @@ std::string budgetFiguresText(const BudgetFigures& figures) {
   };
   if (figures.band.points) text += numberLine("points", reach.points, false);
   if (figures.band.tonsHundredths) text += numberLine("tons", reach.tonsHundredths, true);
+  if (figures.band.skillPoints)
+    text += numberLine("points with crew skill", reach.skillPoints, false);
   if (reach.copyLimitsIgnored) text += "  copy limits are not counted\n";
   if (!reach.lacking.empty())
     text +=
         "  designs without the numbers, counted as nothing: " + namedDesigns(reach.lacking) + "\n";
+  if (!reach.lackingCrews.empty())
+    text +=
+        "  crews without a percent, counted as nothing: " + crewWords(reach.lackingCrews) + "\n";
   return text;
 }
 
@@ -208,11 +250,30 @@ std::string withBudgetJson(const std::string& oddsJson, const BudgetFigures& fig
         {"mean",    reach.tonsHundredths.mean / 100        }
     };
   }
+  if (figures.band.skillPoints) {
+    budget["skill_points"] = {
+        {"low",  figures.band.skillPoints->low },
+        {"high", figures.band.skillPoints->high}
+    };
+    reached["skill_points"] = {
+        {"lowest",  reach.skillPoints.lowest },
+        {"highest", reach.skillPoints.highest},
+        {"mean",    reach.skillPoints.mean   }
+    };
+  }
   budget["chance"] = chance.exact ? Json(chance.exact->text()) : Json(nullptr);
   budget["percent"] = chance.counted ? Json(chance.value * 100) : Json(nullptr);
   budget["reach"] = std::move(reached);
   budget["copy_limits_counted"] = !reach.copyLimitsIgnored;
   budget["lacking"] = reach.lacking;
+  if (figures.band.skillPoints) {
+    budget["lacking_crews"] = Json::array();
+    for (const CrewPair& crew : reach.lackingCrews)
+      budget["lacking_crews"].push_back({
+          {"piloting", crew.piloting},
+          {"gunnery",  crew.gunnery }
+      });
+  }
   odds["budget"] = std::move(budget);
   return odds.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
@@ -237,5 +298,6 @@ std::string withBudgetCsv(std::string oddsCsv, const BudgetFigures& figures) {
   };
   if (figures.band.points) rows("points", figures.reach.points, 1);
   if (figures.band.tonsHundredths) rows("tons", figures.reach.tonsHundredths, 100);
+  if (figures.band.skillPoints) rows("skill_points", figures.reach.skillPoints, 1);
   return oddsCsv;
 }

@@ -19,6 +19,7 @@
 #include "odds/budget_odds.h"
 #include "roster/force_totals.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // A budgeted draw or re-roll that cannot be made; nothing was drawn or changed. The message says
 // why and what to change.
@@ -30,8 +31,13 @@ class BudgetRefusal : public std::runtime_error {
 // Why a budget is neither drawn within nor counted while no design list is in use.
 std::string budgetWithoutDesignsText();
 
-// The band as people read it, points before tons, joined by " · ": "5,700–6,000 points",
-// "380–400.5 tons" (an en dash between the ends).
+// Why a budget in points with crew skill is neither drawn within nor counted while no skill
+// table is in use.
+std::string budgetWithoutSkillsText();
+
+// The band as people read it, points, then tons, then points with crew skill, joined by " · ":
+// "5,700–6,000 points", "380–400.5 tons", "6,000–6,300 points with crew skill" (an en dash
+// between the ends).
 std::string bandText(const BudgetBand& band);
 
 // The caption part of a force's budget: bandText, or "" for a force drawn without one.
@@ -40,7 +46,9 @@ std::string budgetCaption(const Force& force);
 // What to tell the player once the design list `designs` (none: no list in use) gives `force`,
 // drawn within a band, the totals `totals` (forceTotals) that leave that band: "Under the
 // design list mine (3fa9c1d2), this force's totals leave the band it was drawn in, 5,700–6,000
-// points: 6,240 points." A number that slots lack is said so ("3 slots without points").
+// points: 6,240 points." A number that slots lack is said so ("3 slots without points", "2
+// slots without crew skill"), and so is a band in points with crew skill while `totals` were
+// counted without a skill table ("no skill table").
 // "" while the totals lie within the band, and for a force drawn without one.
 std::string bandLeftNotice(const Force& force, const Totals& totals, const DesignList* designs);
 
@@ -48,18 +56,21 @@ std::string bandLeftNotice(const Force& force, const Totals& totals, const Desig
 // four significant figures ("2.006 %"); "too many totals to count" without a figure.
 std::string chanceText(const BandChance& chance);
 
-// The force of `choices` and `seed` within `band` (drawWithinBudget). Refuses, before drawing,
-// when designs the draws can reach lack a number the band needs (naming up to ten, then how many
-// more) and when the band lies outside the totals the choices can reach (saying that range);
-// after kBudgetTries tries without a fit, with the band's chance. Throws as generateForce does.
+// The force of `choices` and `seed` within `band` (drawWithinBudget), points with crew skill
+// from `skills`. Refuses, before drawing, a band in points with crew skill without a skill
+// table; when designs the draws can reach lack a number the band needs (naming up to ten, then
+// how many more), and crews they can roll lack a percent in the skill table (naming each); and
+// when the band lies outside the totals the choices can reach (saying that range); after
+// kBudgetTries tries without a fit, with the band's chance. Throws as generateForce does.
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
-                      const BudgetBand& band, const DesignList& designs);
+                      const BudgetBand& band, const DesignList& designs,
+                      const SkillTable* skills = nullptr);
 
 // The re-rolls `items` of a force (rerollForce), each within the force's band when it has one.
 // Throws BudgetRefusal naming the re-roll and the band when one keeps no draw within it, the
 // force then untouched; RerollError as rerollForce does.
 void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items,
-                       const DesignList* designs);
+                       const DesignList* designs, const SkillTable* skills = nullptr);
 
 // The band's figures for `--odds`: its chance, the lowest, highest and mean total of each number
 // it holds, and whether copy limits were left out.
@@ -70,22 +81,23 @@ struct BudgetFigures {
 };
 BudgetFigures budgetFigures(const Selection& choices, const std::string& tableBytes,
                             std::string_view fileName, const DesignList& designs,
-                            const BudgetBand& band);
+                            const BudgetBand& band, const SkillTable* skills = nullptr);
 
 // The figures as text, one line each, after a blank line: "Budget 5,700–6,000 points: chance
 // 2.006 %", then "  points: lowest 1,200, highest 9,800, mean 5,432.1" per number of the band,
 // and "  copy limits are not counted" where they were left out.
 std::string budgetFiguresText(const BudgetFigures& figures);
 
-// The odds' JSON (oddsJson) with "budget" added: {"points": {"low", "high"}, "tons": {...}, where
-// the band has them, "chance" (the fraction as a string, or null), "percent" (or null when not
-// counted), "reach": {"points" and/or "tons": {"lowest", "highest", "mean"}},
-// "copy_limits_counted", "lacking": [names]}.
+// The odds' JSON (oddsJson) with "budget" added: {"points": {"low", "high"}, "tons": {...},
+// "skill_points": {...}, where the band has them, "chance" (the fraction as a string, or null),
+// "percent" (or null when not counted), "reach": {"points", "tons", "skill_points", where the
+// band has them: {"lowest", "highest", "mean"}}, "copy_limits_counted", "lacking": [names],
+// and with a band in points with crew skill "lacking_crews": [{"piloting", "gunnery"}]}.
 std::string withBudgetJson(const std::string& oddsJson, const BudgetFigures& figures);
 
 // The odds' CSV (oddsCsv) with rows of part "budget" added: item "chance" (chance and percent),
-// then for each number of the band items "lowest", "highest" and "mean" with the number as source
-// and the figure under expected_value.
+// then for each number of the band items "lowest", "highest" and "mean" with the number
+// ("points", "tons", "skill_points") as source and the figure under expected_value.
 std::string withBudgetCsv(std::string oddsCsv, const BudgetFigures& figures);
 
 #endif

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The files a run reads and no save may write over: the table file, the design list, the
-// collection, the made tables. A front end puts a file in use here as it opens it, and every save
-// asks one question, "may this path be written?", so a new kind of file is kept safe by being
-// opened through here. ForceModel holds one for the window and the page; the command line fills
-// its own.
+// collection, the made tables, the skill table. A front end puts a file in use here as it opens it,
+// and every save asks one question, "may this path be written?", so a new kind of file is kept safe
+// by being opened through here. ForceModel holds one for the window and the page; the command line
+// fills its own.
 #ifndef MUSTERWRIGHT_ROSTER_FILES_IN_USE_H
 #define MUSTERWRIGHT_ROSTER_FILES_IN_USE_H
 
@@ -29,6 +29,7 @@ inline constexpr FileKind kTableFile{"table file"};
 inline constexpr FileKind kMadeTables{"made tables", kTableFile.role};
 inline constexpr FileKind kDesignList{"design list"};
 inline constexpr FileKind kCollection{"collection"};
+inline constexpr FileKind kSkillTable{"skill table"};
 
 class FilesInUse {
  public:

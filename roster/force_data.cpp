@@ -49,12 +49,27 @@ nlohmann::ordered_json orNull(const std::optional<Number>& number, Write write) 
 }
 
 nlohmann::ordered_json totalsValue(const Totals& totals) {
+  const auto withSkill = [&totals](auto number) {
+    return totals.withSkill ? nlohmann::ordered_json(number) : nlohmann::ordered_json(nullptr);
+  };
   return {
-      {"tons",           tonsValue(totals.tonsHundredths)},
-      {"points",         totals.points                   },
-      {"without_tons",   totals.withoutTons              },
-      {"without_points", totals.withoutPoints            },
-      {"open",           totals.open                     },
+      {"tons",                 tonsValue(totals.tonsHundredths)    },
+      {"points",               totals.points                       },
+      {"skill_points",         withSkill(totals.skillPoints)       },
+      {"without_tons",         totals.withoutTons                  },
+      {"without_points",       totals.withoutPoints                },
+      {"without_skill_points", withSkill(totals.withoutSkillPoints)},
+      {"open",                 totals.open                         },
+  };
+}
+
+// A file's name and identity, or null for none.
+template <class File>
+nlohmann::ordered_json fileValue(const File* file) {
+  if (!file) return nullptr;
+  return {
+      {"name",     file->name    },
+      {"identity", file->identity},
   };
 }
 
@@ -64,8 +79,8 @@ nlohmann::ordered_json sameNumber(std::int64_t number) {
 
 }  // namespace
 
-std::string forceJson(const Force& force, const DesignList* designs) {
-  const ForceTotals totals = forceTotals(force, designs);
+std::string forceJson(const Force& force, const DesignList* designs, const SkillTable* skills) {
+  const ForceTotals totals = forceTotals(force, designs, skills);
   nlohmann::ordered_json groups = nlohmann::ordered_json::array();
   for (int i = 0; i < force.roster.length(); ++i) {
     if (i % force.groupSize() == 0)
@@ -85,6 +100,7 @@ std::string forceJson(const Force& force, const DesignList* designs) {
     const SlotNumbers& numbers = totals.slots.at(static_cast<std::size_t>(i));
     groups.back()["slots"].back()["tons"] = orNull(numbers.tonsHundredths, tonsValue);
     groups.back()["slots"].back()["points"] = orNull(numbers.points, sameNumber);
+    groups.back()["slots"].back()["skill_points"] = orNull(numbers.skillPoints, sameNumber);
   }
   for (std::size_t g = 0; g < groups.size(); ++g)
     groups[g]["totals"] = totalsValue(totals.groups.at(g));
@@ -122,20 +138,23 @@ std::string forceJson(const Force& force, const DesignList* designs) {
           {"low",  tonsValue(force.budget->tonsHundredths->low) },
           {"high", tonsValue(force.budget->tonsHundredths->high)},
       };
+    if (force.budget->skillPoints)
+      data["budget"]["skill_points"] = {
+          {"low",  force.budget->skillPoints->low },
+          {"high", force.budget->skillPoints->high},
+      };
   }
   data["totals"] = totalsValue(totals.force);
-  data["designs"] = nullptr;
-  if (designs)
-    data["designs"] = {
-        {"name",     designs->name    },
-        {"identity", designs->identity},
-    };
+  data["designs"] = fileValue(designs);
+  data["skills"] = fileValue(skills);
   return data.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
-std::string forceCsv(const Force& force, const DesignList* designs) {
-  const ForceTotals totals = forceTotals(force, designs);
-  std::string csv = "group,slot,design,weight_class,kind,piloting,gunnery,tons,points\r\n";
+std::string forceCsv(const Force& force, const DesignList* designs, const SkillTable* skills) {
+  const ForceTotals totals = forceTotals(force, designs, skills);
+  std::string csv =
+      std::string("group,slot,design,weight_class,kind,piloting,gunnery,tons,points") +
+      (skills ? ",skill_points" : "") + "\r\n";
   for (int i = 0; i < force.roster.length(); ++i) {
     const Mech& slot = force.roster[i];
     const SlotNumbers& numbers = totals.slots.at(static_cast<std::size_t>(i));
@@ -144,7 +163,9 @@ std::string forceCsv(const Force& force, const DesignList* designs) {
            csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
            skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + ',' +
            (numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) : "") + ',' +
-           (numbers.points ? std::to_string(*numbers.points) : "") + "\r\n";
+           (numbers.points ? std::to_string(*numbers.points) : "");
+    if (skills) csv += ',' + (numbers.skillPoints ? std::to_string(*numbers.skillPoints) : "");
+    csv += "\r\n";
   }
   return csv;
 }

@@ -11,6 +11,7 @@
 
 #include "generator/force.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // A slot's kind as the data names it: "mech", "vehicle", "battle armour" or "open".
 const char* slotKindWord(SlotKind kind);
@@ -27,21 +28,26 @@ std::string slotWeightClass(const Force& force, const Mech& slot);
 // "weight_class", "kind", "piloting", "gunnery"} with the two skills as numbers (an open
 // slot: kind "open", design "", skills null). A force drawn from owned copies adds
 // "collection" ({"name", "identity"}, or null) and "unique"; a force drawn within a budget adds
-// "budget": {"points": {"low", "high"}, "tons": {"low", "high"}}, each part where the band has
-// it. Bytes of a design name that are no
+// "budget": {"points": {"low", "high"}, "tons": {"low", "high"}, "skill_points": {"low",
+// "high"}}, each part where the band has it. Bytes of a design name that are no
 // UTF-8 come out as U+FFFD.
-// The numbers of `designs` (force_totals.h) follow: each slot gains "tons" and "points" (null
-// where unknown; tons a whole number or one with its decimals), each group and the force gain
-// "totals": {"tons", "points", "without_tons", "without_points", "open"}, and the force
-// "designs": {"name", "identity"} of the list, or null without one.
-std::string forceJson(const Force& force, const DesignList* designs = nullptr);
+// The numbers of `designs` and `skills` (force_totals.h) follow: each slot gains "tons", "points"
+// and "skill_points" (null where unknown; tons a whole number or one with its decimals), each
+// group and the force gain "totals": {"tons", "points", "skill_points", "without_tons",
+// "without_points", "without_skill_points", "open"} (the two of crew skill null without a skill
+// table), and the force "designs" and "skills": {"name", "identity"} of the list and the table,
+// each null without one.
+std::string forceJson(const Force& force, const DesignList* designs = nullptr,
+                      const SkillTable* skills = nullptr);
 
 // CSV as RFC 4180 has it: the header
 // "group,slot,design,weight_class,kind,piloting,gunnery,tons,points", then one row per slot,
 // group and slot numbered from 1 (the slot within its group); every line ends in CR LF (an open
 // slot: kind "open", design and skills empty), and a field holding a comma, a double quote, CR
 // or LF is quoted with its double quotes doubled. Tons (as tonsText) and points (digits) come
-// from `designs`, empty where unknown.
-std::string forceCsv(const Force& force, const DesignList* designs = nullptr);
+// from `designs`, empty where unknown. With a skill table, a column "skill_points" follows
+// "points": each slot's points with crew skill, empty where unknown.
+std::string forceCsv(const Force& force, const DesignList* designs = nullptr,
+                     const SkillTable* skills = nullptr);
 
 #endif

@@ -59,18 +59,75 @@ BudgetBand bandOf(const BudgetText& budget) {
   };
   if (!trimmedBand(budget.points).empty()) band.points = read(budget.points, false);
   if (!trimmedBand(budget.tons).empty()) band.tonsHundredths = read(budget.tons, true);
+  if (!trimmedBand(budget.skillPoints).empty()) {
+    try {
+      band.skillPoints = readBand(budget.skillPoints, false);
+    } catch (const BandError& error) {
+      throw BandError(std::string("The budget in points with crew skill cannot be read: ") +
+                      error.what());
+    }
+  }
   return band;
 }
 
 std::vector<std::string> ForceModel::useTables(TableText tables,
                                                std::shared_ptr<const FoundDesignList> found,
-                                               FileKind kind) {
+                                               FileKind kind,
+                                               std::shared_ptr<const FoundSkillTable> foundSkills) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
   files_.hold(kind, tables_->name);
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
   readDesigns(found ? std::move(found) : findDesigns());
+  readSkills(foundSkills ? *foundSkills : foundSkillTable(tables_->name));
   return findings_;
+}
+
+void ForceModel::readSkills(const FoundSkillTable& found) {
+  skillNoticeShown_ = false;
+  skillTableNotice_.clear();
+  foundSkills_ = found.table ? std::make_shared<const SkillTable>(*found.table) : nullptr;
+  files_.hold(kSkillTable, chosenSkillFile_ ? chosenSkillFile_ : found.file);
+  if (!chosenSkillFile_) {
+    skillTableNotice_ = found.notice;
+    skills_ = chosenSkills_ ? chosenSkills_ : foundSkills_;
+    return;
+  }
+  try {
+    chosenSkills_ =
+        std::make_shared<const SkillTable>(readChosenSkillTable(*chosenSkillFile_).table);
+    skills_ = chosenSkills_;
+  } catch (const SkillTableError& error) {
+    chosenSkills_.reset();
+    skills_.reset();
+    skillTableNotice_ = chosenSkillFile_->string() + " is not used:\n" + error.what();
+  }
+}
+
+SkillTableRead ForceModel::chooseSkillTable(std::optional<std::filesystem::path> path) {
+  if (!path) {
+    chosenSkillFile_.reset();
+    chosenSkills_.reset();
+    if (tables_) {
+      readSkills(foundSkillTable(tables_->name));
+    } else {
+      files_.hold(kSkillTable, std::nullopt);
+    }
+    return {};
+  }
+  SkillTableRead read = readChosenSkillTable(*path);
+  chosenSkills_ = std::make_shared<const SkillTable>(read.table);
+  skills_ = chosenSkills_;
+  files_.hold(kSkillTable, path);
+  chosenSkillFile_ = std::move(path);
+  skillTableNotice_.clear();
+  return read;
+}
+
+void ForceModel::useSkillTable(std::shared_ptr<const SkillTable> table) {
+  chosenSkillFile_.reset();
+  chosenSkills_ = std::move(table);
+  skills_ = chosenSkills_ ? chosenSkills_ : foundSkills_;
 }
 
 std::shared_ptr<const FoundDesignList> ForceModel::findDesigns() const {
@@ -166,7 +223,8 @@ void ForceModel::forgetCollection() {
 }
 
 void ForceModel::setBudget(const BudgetText& budget) {
-  budget_ = {std::string(trimmedBand(budget.points)), std::string(trimmedBand(budget.tons))};
+  budget_ = {std::string(trimmedBand(budget.points)), std::string(trimmedBand(budget.tons)),
+             std::string(trimmedBand(budget.skillPoints))};
 }
 
 void ForceModel::setCollectionChoice(bool drawFromCollection, bool eachDesignOnce) {
@@ -190,12 +248,13 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
       choices.collection = readHeld(*tables_).collection;
     }
     const BudgetBand band = bandOf(budget_);
-    const bool budgeted = band.points || band.tonsHundredths;
+    const bool budgeted = band.points || band.tonsHundredths || band.skillPoints;
     if (budgeted && !designs_) throw BudgetRefusal(budgetWithoutDesignsText());
-    Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_)
-                           : generateForce(*tables_, choices, seed);
-    rerollBudgetForce(force, *tables_, rerolls, designs_.get());
-    drawn_ = Drawn{std::move(choices), tables_, designs_, budget_, {}, 0};
+    Force force = budgeted
+                      ? drawBudgetForce(*tables_, choices, seed, band, *designs_, skills_.get())
+                      : generateForce(*tables_, choices, seed);
+    rerollBudgetForce(force, *tables_, rerolls, designs_.get(), skills_.get());
+    drawn_ = Drawn{std::move(choices), tables_, designs_, skills_, budget_, {}, 0};
     drawn_->steps.push_back({kDrawnMark, std::move(force)});
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
@@ -252,7 +311,8 @@ ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
       return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
                      " to roll again.");
     for (const Reroll& reroll : rerolls)
-      rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get());
+      rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get(),
+                        drawn_->skills.get());
   } catch (const BudgetRefusal& error) {
     return failure(std::string("The re-roll cannot be made: ") + error.what() + ".");
   } catch (const RerollError& error) {
@@ -343,9 +403,10 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.force = &force;
   view.listing = boxText(listForce(force));
   view.caption = seedCaption(force);
-  view.numbers = forceTotals(force, designs_.get());
+  view.numbers = forceTotals(force, designs_.get(), skills_.get());
   view.totals = totalsLine(view.numbers.force);
   view.designs = designs_;
+  view.skills = skills_;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
   if (drawn) {
@@ -359,6 +420,8 @@ ForceView ForceModel::drawnView(std::vector<std::string> notices) {
   ForceView view = viewOf(std::move(notices), true);
   if (!designNoticeShown_ && !designListNotice_.empty()) view.notices.push_back(designListNotice_);
   designNoticeShown_ = true;
+  if (!skillNoticeShown_ && !skillTableNotice_.empty()) view.notices.push_back(skillTableNotice_);
+  skillNoticeShown_ = true;
   if (!findingsShown_) view.tableFindings = findings_;
   findingsShown_ = true;
   return view;
@@ -387,7 +450,8 @@ std::string describeRecord(const ForceRecord& record) {
   try {
     if (!record.budget.empty()) caption += " \u00b7 " + bandText(bandOf(record.budget));
   } catch (const BandError&) {
-    caption += " \u00b7 budget " + record.budget.points + record.budget.tons;
+    caption +=
+        " \u00b7 budget " + record.budget.points + record.budget.tons + record.budget.skillPoints;
   }
   return line + " \u00b7 " + caption;
 }

@@ -4,7 +4,8 @@
 // re-rolls, and the files in use that no save may write over. Every operation answers with what
 // a front end shows (ForceView): the force, its listing, the seed caption and the notices, or the
 // reason nothing changed, all as texts. A question that the window and the page both ask is
-// answered here once. Only holdCollection and chooseDesignList throw, as they say.
+// answered here once. Only holdCollection, chooseDesignList and chooseSkillTable throw, as they
+// say.
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 #define MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 
@@ -21,15 +22,21 @@
 #include "roster/files_in_use.h"
 #include "roster/force_totals.h"
 #include "roster/reroll_request.h"
+#include "roster/skill_source.h"
 #include "tables/collection.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // A budget as a player types it, each band "6000" (95 % of it up to it) or "5700-6000"
 // (readBand, budget_band.h), "" or white space alone for none; tons may carry two decimals.
 struct BudgetText {
   std::string points;
   std::string tons;
-  bool empty() const { return trimmedBand(points).empty() && trimmedBand(tons).empty(); }
+  std::string skillPoints = {};  // points with crew skill
+  bool empty() const {
+    return trimmedBand(points).empty() && trimmedBand(tons).empty() &&
+           trimmedBand(skillPoints).empty();
+  }
   bool operator==(const BudgetText&) const = default;
 };
 
@@ -80,8 +87,9 @@ struct ForceView {
   // The numbers that line adds up: each slot's, each group's and the force's (forceTotals).
   ForceTotals numbers;
   // The design list those totals come from, for a front end that shows each slot's and group's
-  // numbers too (forceTotals); null when none is in use.
+  // numbers too (forceTotals); null when none is in use. The same for the skill table.
   std::shared_ptr<const DesignList> designs;
+  std::shared_ptr<const SkillTable> skills;
   // The choices the force was drawn with, words as given, and the two collection boxes as they
   // stand after the operation (a redrawn record sets them to match it).
   Selection choices;
@@ -92,7 +100,7 @@ struct ForceView {
   // What the player should be told beside the force, in this order: the record's table file
   // differs from the one in use, its collection differs from the one drawn from, its design list
   // differs from the one in use, slots stayed open (generate and redraw only), the design list
-  // in use was refused (once).
+  // in use was refused (once), the skill table found was refused (once).
   std::vector<std::string> notices;
   // The check findings (tableWarning) of the table file in use, for the first force drawn
   // from it since it came into use; none after that, and none for a sound file.
@@ -112,10 +120,12 @@ class ForceModel {
   // file's check findings (tableWarning), none for a sound file. A front end that has read the
   // list found beside `tables` already passes it as `found`, so that it is not read again. The
   // file named `tables.name` and the list's file are put in use (files()), the table file as
-  // `kind`: kMadeTables for tables laid out from a design list.
+  // `kind`: kMadeTables for tables laid out from a design list. The skill table is found the
+  // same way (foundSkillTable), unless a front end passes it as `foundSkills`.
   std::vector<std::string> useTables(TableText tables,
                                      std::shared_ptr<const FoundDesignList> found = nullptr,
-                                     FileKind kind = kTableFile);
+                                     FileKind kind = kTableFile,
+                                     std::shared_ptr<const FoundSkillTable> foundSkills = nullptr);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // Makes the list at `path` the design list in use, read against the table file in use with
@@ -136,6 +146,21 @@ class ForceModel {
   // the draws that follow, whatever table file comes into use (a list chosen by its file is
   // forgotten); null goes back to the one found.
   void useDesignList(std::shared_ptr<const DesignList> list);
+  // Makes the skill table at `path` the one in use, read with a warning for each crew no rule
+  // table rolls; none goes back to the one found beside the table file (foundSkillTable). Returns
+  // the table's warnings. Throws SkillTableError, the table in use unchanged, for a table
+  // refused.
+  SkillTableRead chooseSkillTable(std::optional<std::filesystem::path> path);
+  // The table chosen, none while the one found beside the table file is used.
+  const std::optional<std::filesystem::path>& chosenSkillTable() const { return chosenSkillFile_; }
+  // Makes `table` the skill table in use in place of the one found, whatever table file comes
+  // into use (a table chosen by its file is forgotten); null goes back to the one found.
+  void useSkillTable(std::shared_ptr<const SkillTable> table);
+  // The skill table in use: null when none was found or it was refused; its file (in use even
+  // when refused), none when none was found; why the table found is not used ("" when it is).
+  std::shared_ptr<const SkillTable> skills() const { return skills_; }
+  std::optional<std::filesystem::path> skillTableFile() const { return files_.file(kSkillTable); }
+  const std::string& skillTableNotice() const { return skillTableNotice_; }
   // Tells the model the checksum of the table file shipped with the program: a record that
   // names no checksum was drawn from it, and the file in use is named after it when its bytes
   // are the same.
@@ -219,6 +244,7 @@ class ForceModel {
     Selection choices;
     std::shared_ptr<const TableText> tables;
     std::shared_ptr<const DesignList> designs;  // drawn with; re-rolls keep to it
+    std::shared_ptr<const SkillTable> skills;   // the same
     BudgetText budget;        // as typed for the force drawn; empty when it was drawn without one
     std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
     std::size_t current = 0;
@@ -228,6 +254,9 @@ class ForceModel {
   // Reads the design list chosen, or else takes `found`, the one found beside the table file in
   // use.
   void readDesigns(std::shared_ptr<const FoundDesignList> found);
+  // Reads the skill table chosen, or else takes `found`, the one found beside the table file in
+  // use.
+  void readSkills(const FoundSkillTable& found);
   // The design list found beside the table file in use, read now.
   std::shared_ptr<const FoundDesignList> findDesigns() const;
   std::optional<ForceView> draw(Selection choices, const std::string& seedText,
@@ -246,6 +275,12 @@ class ForceModel {
   std::optional<std::filesystem::path> chosenDesignFile_;  // read again with each table file
   std::string designListNotice_;
   bool designNoticeShown_ = false;
+  std::shared_ptr<const SkillTable> skills_;  // chosenSkills_, else foundSkills_
+  std::shared_ptr<const SkillTable> chosenSkills_;
+  std::shared_ptr<const SkillTable> foundSkills_;
+  std::optional<std::filesystem::path> chosenSkillFile_;  // read again with each table file
+  std::string skillTableNotice_;
+  bool skillNoticeShown_ = false;
   std::vector<std::string> findings_;
   bool findingsShown_ = false;
   std::string shippedChecksum_;

@@ -18,6 +18,11 @@ void add(Totals& totals, const Mech& slot, const SlotNumbers& numbers) {
     totals.points += *numbers.points;
   else
     ++totals.withoutPoints;
+  if (!totals.withSkill) return;
+  if (numbers.skillPoints)
+    totals.skillPoints += *numbers.skillPoints;
+  else
+    ++totals.withoutSkillPoints;
 }
 
 std::string counted(int count, const char* what) {
@@ -26,14 +31,17 @@ std::string counted(int count, const char* what) {
 
 }  // namespace
 
-ForceTotals forceTotals(const Force& force, const DesignList* designs) {
+ForceTotals forceTotals(const Force& force, const DesignList* designs, const SkillTable* skills) {
   ForceTotals totals;
-  totals.groups.resize(static_cast<std::size_t>(force.groupCount()));
+  totals.force.withSkill = skills != nullptr;
+  totals.groups.resize(static_cast<std::size_t>(force.groupCount()), totals.force);
   for (int i = 0; i < force.roster.length(); ++i) {
     const Mech& slot = force.roster[i];
     const DesignNumbers* row =
         designs && slot.kind != SlotKind::open ? designs->find(slot.name.c_str()) : nullptr;
-    const SlotNumbers numbers = row ? SlotNumbers{row->tonsHundredths, row->points} : SlotNumbers{};
+    SlotNumbers numbers = row ? SlotNumbers{row->tonsHundredths, row->points, {}} : SlotNumbers{};
+    if (row && skills)
+      numbers.skillPoints = skills->pointsOf(row->points, slot.piloting, slot.gunnery);
     totals.slots.push_back(numbers);
     add(totals.groups.at(static_cast<std::size_t>(i / force.groupSize())), slot, numbers);
     add(totals.force, slot, numbers);
@@ -51,8 +59,11 @@ std::string pointsText(std::int64_t points) {
 std::string totalsLine(const Totals& totals) {
   std::string line = "Total: " + tonsText(totals.tonsHundredths) + " tons, " +
                      pointsText(totals.points) + " points";
+  if (totals.withSkill) line += " (" + pointsText(totals.skillPoints) + " with crew skill)";
   if (totals.withoutTons > 0) line += counted(totals.withoutTons, "without tons");
   if (totals.withoutPoints > 0) line += counted(totals.withoutPoints, "without points");
+  if (totals.withoutSkillPoints > 0)
+    line += counted(totals.withoutSkillPoints, "without crew skill");
   if (totals.open > 0)
     line += ", " + std::to_string(totals.open) + (totals.open == 1 ? " open slot" : " open slots");
   return line;
@@ -61,22 +72,27 @@ std::string totalsLine(const Totals& totals) {
 std::string totalsWords(const Totals& totals) {
   std::string words =
       tonsText(totals.tonsHundredths) + " tons \u00b7 " + pointsText(totals.points) + " points";
+  if (totals.withSkill) words += " \u00b7 " + pointsText(totals.skillPoints) + " with crew";
   const auto add = [&words](int count, const char* what) {
     if (count > 0) words += " \u00b7 " + std::to_string(count) + " " + what;
   };
   add(totals.withoutTons, "without tons");
   add(totals.withoutPoints, "without points");
+  add(totals.withoutSkillPoints, "without crew skill");
   add(totals.open, "open");
   return words;
 }
 
-std::string slotNumbersText(const SlotNumbers& numbers, bool open) {
+std::string slotNumbersText(const SlotNumbers& numbers, bool open, bool withSkill) {
   if (open) return "";
   const std::string tons =
       numbers.tonsHundredths ? tonsText(*numbers.tonsHundredths) + " tons" : "tons unknown";
   const std::string points =
       numbers.points ? pointsText(*numbers.points) + " points" : "points unknown";
-  return tons + " \u00b7 " + points;
+  if (!withSkill) return tons + " \u00b7 " + points;
+  const std::string crew =
+      numbers.skillPoints ? pointsText(*numbers.skillPoints) + " with crew" : "crew skill unknown";
+  return tons + " \u00b7 " + points + " \u00b7 " + crew;
 }
 
 std::string designListChangeNotice(const std::string& drawnName, const std::string& drawnWith,

@@ -104,7 +104,11 @@ std::string oddsNumbersText(const OddsReport& report) {
   std::string text =
       "Tons and points (expected; a design without a number counts as nothing)\n"
       "  From design list " +
-      numbers.listName + " (" + numbers.listIdentity + ").\n";
+      numbers.listName + " (" + numbers.listIdentity + ")" +
+      (numbers.force.skillPoints ? ", crew skill from skill table " + numbers.force.skillsName +
+                                       " (" + numbers.force.skillsIdentity + ")"
+                                 : "") +
+      ".\n";
   std::vector<const ExpectedNumbers*> rows{&numbers.force};
   for (const ExpectedNumbers& table : numbers.tables) rows.push_back(&table);
   std::size_t labelWidth = 0, tonsWidth = 0;
@@ -118,6 +122,7 @@ std::string oddsNumbersText(const OddsReport& report) {
     text += std::string(row == rows[0] ? 2 : 4, ' ') +
             padded(numbersLabel(*row), labelWidth + (row == rows[0] ? 2 : 0)) + "  " +
             padded(exact(row->tons) + " tons", tonsWidth) + "  " + exact(row->points) + " points" +
+            (row->skillPoints ? "  " + exact(*row->skillPoints) + " with crew skill" : "") +
             (more.empty() ? "" : "; " + more) + "\n";
   }
   return text;
@@ -160,6 +165,9 @@ std::string oddsCsv(const OddsReport& report) {
       for (const auto& [item, figure] : figures)
         csv +=
             place + item + ",,," + figure.text() + ',' + decimal(figure.value(), "%.4f") + "\r\n";
+      if (row->skillPoints)
+        csv += place + "points with crew skill,,," + row->skillPoints->text() + ',' +
+               decimal(row->skillPoints->value(), "%.4f") + "\r\n";
     }
   }
   return csv;
@@ -223,6 +231,14 @@ std::string oddsJson(const OddsReport& report) {
       entry["points_value"] = row.points.value();
       entry["without_tons"] = row.withoutTons;
       entry["without_points"] = row.withoutPoints;
+      if (row.skillPoints) {
+        entry["skill_points"] = row.skillPoints->text();
+        entry["skill_points_value"] = row.skillPoints->value();
+        entry["skills"] = {
+            {"name",     row.skillsName    },
+            {"identity", row.skillsIdentity},
+        };
+      }
       return entry;
     };
     nlohmann::ordered_json tables = nlohmann::ordered_json::array();

@@ -39,6 +39,14 @@ std::string refusedDesignListText(const std::filesystem::path& file) {
   return file.filename().string() + " is not used; the design list in use stays. Its problems:";
 }
 
+std::string refusedSkillTableText(const std::filesystem::path& file) {
+  return file.filename().string() + " is not used; the skill table in use stays. Its problems:";
+}
+
+std::string chosenSkillTableText(const std::filesystem::path& file) {
+  return file.filename().string() + " is in use; it names crews that no rule table rolls:";
+}
+
 DesignListMatch designListMatch(const DesignList& list, std::span<const std::string> slotNames,
                                 const std::filesystem::path& listFile,
                                 const std::filesystem::path& tablesFile) {

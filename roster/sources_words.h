@@ -40,6 +40,14 @@ SourcesWords sourcesWords(const std::optional<std::filesystem::path>& tables,
 // "Mine.csv is not used; the design list in use stays. Its problems:".
 std::string refusedDesignListText(const std::filesystem::path& file);
 
+// The same for a skill table: "Crew.csv is not used; the skill table in use stays. Its
+// problems:".
+std::string refusedSkillTableText(const std::filesystem::path& file);
+
+// The heading of the warnings of the skill table at `file`, just chosen: "Crew.csv is in use;
+// it names crews that no rule table rolls:".
+std::string chosenSkillTableText(const std::filesystem::path& file);
+
 // What to tell the player who has just chosen the design list `list` from `listFile` while the
 // table file `tablesFile`, whose slots can hold `slotNames` (slotDesignNames), is in use.
 struct DesignListMatch {

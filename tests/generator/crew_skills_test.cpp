@@ -117,8 +117,8 @@ TEST(CrewSkills, ShippedSkillTableFollowsItsRuleAndValuesEveryRolledCrew) {
   const std::filesystem::path file =
       std::filesystem::path(SHIPPED_TABLES).parent_path() / kSkillTableFileName;
   const SkillTableRead read = readSkillTableFile(file, rolledCrewPairs());
-  EXPECT_TRUE(read.warnings.empty());
   ASSERT_EQ(read.table.percents.size(), 49U);
+  EXPECT_EQ(read.warnings.size(), 49U - rolledCrewPairs().size()) << "crews no rule table rolls";
   const auto percent = [&](int piloting, int gunnery) {
     return read.table.percents.at({piloting, gunnery});
   };
@@ -127,11 +127,16 @@ TEST(CrewSkills, ShippedSkillTableFollowsItsRuleAndValuesEveryRolledCrew) {
     for (int gunnery = 1; gunnery <= 7; ++gunnery) {
       const int here = percent(piloting, gunnery);
       EXPECT_EQ(here, ruledPercent(piloting, gunnery)) << piloting << "/" << gunnery;
-      if (piloting > 1) EXPECT_GE(percent(piloting - 1, gunnery), here) << piloting << gunnery;
-      if (gunnery > 1) EXPECT_GE(percent(piloting, gunnery - 1), here) << piloting << gunnery;
-      if (piloting > 1 && gunnery > 1)
+      if (piloting > 1) {
+        EXPECT_GE(percent(piloting - 1, gunnery), here) << piloting << gunnery;
+      }
+      if (gunnery > 1) {
+        EXPECT_GE(percent(piloting, gunnery - 1), here) << piloting << gunnery;
+      }
+      if (piloting > 1 && gunnery > 1) {
         EXPECT_GT(percent(piloting, gunnery - 1), percent(piloting - 1, gunnery))
             << "a gunnery step gains more than a piloting step at " << piloting << gunnery;
+      }
     }
   }
   for (const CrewPair& pair : rolledCrewPairs())

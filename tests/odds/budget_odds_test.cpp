@@ -3,7 +3,8 @@
 // every composition die and every way each slot's draws can fall are played through the
 // generator itself; a unit's groups are combined by exact convolution over every formation
 // roll. The band's chance, the lowest and highest totals and the mean that the budget's odds give
-// must be the brute force's.
+// must be the brute force's. With a skill table, each slot's crew die is played through too,
+// and a Random experience is one choice for the whole force.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,13 +16,14 @@
 
 #include "generator/generate.h"
 #include "odds/budget_odds.h"
+#include "odds/rule_outcomes.h"
 #include "support/scripted_dice.h"
 #include "support/two_design_tables.h"
 
 namespace {
 
 struct Total {
-  std::int64_t points = 0, tons = 0;
+  std::int64_t points = 0, tons = 0, skill = 0;
   auto operator<=>(const Total&) const = default;
 };
 // Every total a force can have, with its chance.
@@ -30,8 +32,19 @@ using Spread = std::map<Total, Fraction>;
 Spread convolved(const Spread& a, const Spread& b) {
   Spread sum;
   for (const auto& [x, p] : a)
-    for (const auto& [y, q] : b) sum[{x.points + y.points, x.tons + y.tons}] += p * q;
+    for (const auto& [y, q] : b)
+      sum[{x.points + y.points, x.tons + y.tons, x.skill + y.skill}] += p * q;
   return sum;
+}
+
+// A crafted skill table: each crew the rule tables roll gets its own percent, none of them 100.
+SkillTable craftedSkills() {
+  std::string csv = "piloting,gunnery,percent\n";
+  for (int piloting = 1; piloting <= 7; ++piloting)
+    for (int gunnery = 1; gunnery <= 7; ++gunnery)
+      csv += std::to_string(piloting) + "," + std::to_string(gunnery) + "," +
+             std::to_string(40 + 17 * (7 - piloting) + 29 * (7 - gunnery)) + "\n";
+  return readSkillTable(csv, "crafted.csv", "crafted", {}).table;
 }
 
 // Rolls of `sides` answered with `faces`, in order.
@@ -43,7 +56,9 @@ std::vector<Draw> rolls(int sides, std::initializer_list<int> faces) {
 
 class BruteForce {
  public:
-  BruteForce(const char* faction, bool vehicles) : faction_(faction), vehicles_(vehicles) {}
+  BruteForce(const char* faction, bool vehicles, const char* experience = "Regular",
+             const SkillTable* skills = nullptr)
+      : faction_(faction), vehicles_(vehicles), experience_(experience), skills_(skills) {}
 
   // A single group of weight `weight`, or a Binary laid out by each of the 36 two-group rolls.
   Spread force(const std::string& size, const char* weight) {
@@ -62,37 +77,45 @@ class BruteForce {
 
  private:
   Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
-    return generateForce(tables_, Selection{faction_, size, weight, "Regular", vehicles_},
+    return generateForce(tables_, Selection{faction_, size, weight, experience_, vehicles_},
                          dice.source());
   }
 
-  // Every composition die; for each, the design each slot takes for every way its vehicle roll
-  // (with vehicles) and its two entry rolls fall, the slots independent of each other.
+  // Every composition die; for each, the design and crew each slot takes for every way its
+  // vehicle roll (with vehicles), its two entry rolls and (with a skill table) its skill die
+  // fall, the slots independent of each other.
   Spread group(const std::string& weight) {
     if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
     const int slots = std::string(faction_) == "Wolf" ? 5 : 4;
-    const int ways = vehicles_ ? 180 : 36;
+    const int crews = skills_ ? 6 : 1;
+    const int ways = (vehicles_ ? 180 : 36) * crews;
     Spread spread;
     for (int die = 0; die < 6; ++die) {
-      std::vector<std::map<std::string, Fraction>> designs(slots);
+      std::vector<std::map<std::tuple<std::string, char, char>, Fraction>> designs(slots);
       for (int way = 0; way < ways; ++way) {
         ScriptedDice dice(rolls(10, {0}));
         dice.then(rolls(6, {die}));
+        const int entry = way / crews;
         for (int k = 0; k < slots; ++k) {
-          if (vehicles_) dice.then(rolls(5, {way / 36}));
-          dice.then(rolls(6, {way % 36 / 6, way % 6, 0}));
+          if (vehicles_) dice.then(rolls(5, {entry / 36}));
+          dice.then(rolls(6, {entry % 36 / 6, entry % 6, way % crews}));
         }
         const Force force = drawn(slots == 5 ? "Star" : "Lance", weight.c_str(), dice);
-        for (int k = 0; k < slots; ++k)
-          designs[k][force.roster[k].name.c_str()] += Fraction(1, ways);
+        for (int k = 0; k < slots; ++k) {
+          const Mech& slot = force.roster[k];
+          designs[k][{slot.name.c_str(), slot.piloting, slot.gunnery}] += Fraction(1, ways);
+        }
       }
       Spread composed;
       composed[Total{}] = Fraction(1, 6);
       for (const auto& slot : designs) {
         Spread one;
-        for (const auto& [name, chance] : slot) {
+        for (const auto& [drawn, chance] : slot) {
+          const auto& [name, piloting, gunnery] = drawn;
           const DesignNumbers* numbers = list_.find(name);
-          one[{numbers->points.value_or(0), numbers->tonsHundredths.value_or(0)}] += chance;
+          const std::int64_t skill =
+              skills_ ? skills_->pointsOf(numbers->points, piloting, gunnery).value_or(0) : 0;
+          one[{numbers->points.value_or(0), numbers->tonsHundredths.value_or(0), skill}] += chance;
         }
         composed = convolved(composed, one);
       }
@@ -103,6 +126,8 @@ class BruteForce {
 
   const char* faction_;
   bool vehicles_;
+  const char* experience_;
+  const SkillTable* skills_;
   const TableText tables_{twoDesignTables(), "two"};
   const DesignList list_ = twoDesignList();
   std::map<std::string, Spread> groups_;
@@ -159,6 +184,60 @@ TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
     }
     EXPECT_NEAR(chance.value, inBand.value(), 1e-12);
   }
+}
+
+// The points with crew skill of a lance and a star of a Random experience: the experience is
+// rolled once a force, so the force's spread is the mix of each experience's whole spread.
+TEST(BudgetOdds, ABandInPointsWithCrewSkillIsTheEnumerationsForALanceAndAStar) {
+  const SkillTable skills = craftedSkills();
+  const DesignList list = twoDesignList();
+  for (const auto& [faction, size] : {
+           std::pair{"Kurita", "Lance"},
+           {"Wolf",   "Star" }
+  }) {
+    SCOPED_TRACE(faction);
+    Spread spread;
+    const Tally<std::string> experiences = experienceOutcomes("Random");
+    for (const auto& [experience, chance] : experiences.entries())
+      for (const auto& [total, p] :
+           BruteForce(faction, false, experience.c_str(), &skills).force(size, "Medium"))
+        spread[{0, 0, total.skill}] += p * chance;
+    Fraction mean;
+    for (const auto& [total, chance] : spread) mean += chance * Fraction(total.skill);
+    const std::int64_t low = std::next(spread.begin(), std::ssize(spread) / 3)->first.skill;
+    const std::int64_t high = std::next(spread.begin(), 2 * std::ssize(spread) / 3)->first.skill;
+    Fraction inBand;
+    for (const auto& [total, chance] : spread)
+      if (low <= total.skill && total.skill <= high) inBand += chance;
+
+    const Selection choices{faction, size, "Medium", "Random", false};
+    BudgetBand band;
+    band.skillPoints = NumberRange{low, high};
+    const BudgetReach reach = budgetReach(choices, twoDesignTables(), "two", list, band, &skills);
+    EXPECT_EQ(reach.skillPoints.lowest, spread.begin()->first.skill);
+    EXPECT_EQ(reach.skillPoints.highest, spread.rbegin()->first.skill);
+    EXPECT_NEAR(reach.skillPoints.mean, mean.value(), 1e-9 * mean.value());
+    EXPECT_TRUE(reach.lackingCrews.empty());
+    EXPECT_EQ(expectedSkillPoints(choices, twoDesignTables(), "two", list, skills).text(),
+              mean.text());
+    const BandChance chance = bandChance(choices, twoDesignTables(), "two", list, band, &skills);
+    ASSERT_TRUE(chance.exact);
+    EXPECT_EQ(chance.exact->text(), inBand.text());
+  }
+}
+
+// A crew the skill table lacks is named, for a band that needs it.
+TEST(BudgetOdds, CrewsTheSkillTableLacksAreNamed) {
+  const SkillTable skills =
+      readSkillTable("piloting,gunnery,percent\n5,4,100\n", "few.csv", "few", {}).table;
+  BudgetBand band;
+  band.skillPoints = NumberRange{0, 100000};
+  const BudgetReach reach = budgetReach({"Kurita", "Lance", "Medium", "Regular", false},
+                                        twoDesignTables(), "two", twoDesignList(), band, &skills);
+  EXPECT_EQ(reach.lackingCrews, (std::vector<CrewPair>{
+                                    {4, 3},
+                                    {6, 4}
+  }));
 }
 
 }  // namespace

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "generator/force.h"
+#include "roster/force_totals.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 namespace {
 
@@ -67,17 +70,62 @@ TEST(ForceData, EachSlotGroupAndTheForceCarryTheListsNumbers) {
             "1,3,,Medium,open,,,,\r\n1,4,Unlisted,Medium,vehicle,4,7,,\r\n");
   const nlohmann::json data = nlohmann::json::parse(forceJson(force, &list.list));
   const nlohmann::json totals = {
-      {"tons",           77.5},
-      {"points",         1200},
-      {"without_tons",   1   },
-      {"without_points", 2   },
-      {"open",           1   }
+      {"tons",                 77.5   },
+      {"points",               1200   },
+      {"skill_points",         nullptr},
+      {"without_tons",         1      },
+      {"without_points",       2      },
+      {"without_skill_points", nullptr},
+      {"open",                 1      }
   };
   EXPECT_EQ(data["totals"], totals);
   EXPECT_EQ(data["groups"][0]["totals"], totals);
   EXPECT_EQ(data["groups"][0]["slots"][1]["points"], nullptr);
   EXPECT_EQ(data["designs"]["identity"], list.list.identity);
   EXPECT_EQ(nlohmann::json::parse(forceJson(force))["designs"], nullptr);
+  EXPECT_EQ(data["skills"], nullptr);
+  EXPECT_EQ(data["groups"][0]["slots"][0]["skill_points"], nullptr);
+}
+
+// Alpha's crew is worth its points, Beta's 130 % (1,176.5 rounds up), Delta's crew is not in
+// the table and the third slot is open.
+TEST(ForceData, PointsWithCrewSkillAgainstHandWorkedNumbers) {
+  setLance({"Alpha", "Beta", "", "Delta"});
+  force.roster[2].kind = SlotKind::open;
+  const std::pair<char, char> crews[] = {
+      {'5', '4'},
+      {'4', '3'},
+      {'-', '-'},
+      {'7', '7'}
+  };
+  for (int k = 0; k < 4; ++k) std::tie(roster[k].piloting, roster[k].gunnery) = crews[k];
+  const DesignList list = readDesignList(
+                              "design,tons,points\nAlpha,35,1200\nBeta,40,905\n"
+                              "Delta,30,300\n",
+                              "d.csv", "d", {}, UnknownNames::quiet)
+                              .list;
+  const SkillTable skills =
+      readSkillTable("piloting,gunnery,percent\n5,4,100\n4,3,130\n", "s.csv", "s", {}).table;
+  const ForceTotals totals = forceTotals(force, &list, &skills);
+  EXPECT_EQ(totals.slots[1].skillPoints, 1177);
+  EXPECT_EQ(totalsLine(totals.force),
+            "Total: 105 tons, 2,405 points (2,377 with crew skill), 1 slot without crew skill, "
+            "1 open slot");
+  EXPECT_EQ(totalsLine(forceTotals(force, &list).force),
+            "Total: 105 tons, 2,405 points, 1 open slot");
+  EXPECT_EQ(totalsWords(totals.force),
+            "105 tons \u00b7 2,405 points \u00b7 2,377 with crew \u00b7 1 without crew skill "
+            "\u00b7 1 open");
+  EXPECT_EQ(forceCsv(force, &list, &skills),
+            "group,slot,design,weight_class,kind,piloting,gunnery,tons,points,skill_points\r\n"
+            "1,1,Alpha,Medium,mech,5,4,35,1200,1200\r\n1,2,Beta,Medium,mech,4,3,40,905,1177\r\n"
+            "1,3,,Medium,open,,,,,\r\n1,4,Delta,Medium,vehicle,7,7,30,300,\r\n");
+  const nlohmann::json data = nlohmann::json::parse(forceJson(force, &list, &skills));
+  EXPECT_EQ(data["totals"]["skill_points"], 2377);
+  EXPECT_EQ(data["totals"]["without_skill_points"], 1);
+  EXPECT_EQ(data["groups"][0]["totals"]["skill_points"], 2377);
+  EXPECT_EQ(data["groups"][0]["slots"][3]["skill_points"], nullptr);
+  EXPECT_EQ(data["skills"]["identity"], skills.identity);
 }
 
 }  // namespace

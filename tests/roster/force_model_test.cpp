@@ -8,6 +8,7 @@
 #include "generator/budget_draw.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
+#include "roster/roster_file.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
@@ -342,6 +343,44 @@ TEST(ForceModel, ADesignListFoundAheadIsUsedAsRead) {
   EXPECT_EQ(model.designs(), nullptr);
   EXPECT_EQ(model.designListFile(), list) << "a refused list is still never written over";
   EXPECT_NE(model.designListNotice().find("is not used"), std::string::npos);
+}
+
+// The skill table is a file in use: found beside the table file, chosen, refused with the table
+// in use unchanged, never written over; a budget in points with crew skill needs one and holds
+// through re-rolls; a found table refused is told once beside the next force.
+TEST(ForceModel, TheSkillTableIsAFileInUseAndABudgetWithCrewSkillNeedsIt) {
+  ScratchFolder folder;
+  const std::string tables = folder.write("Tables.dat", bytesOf(SHIPPED_TABLES)).string();
+  folder.write("Designs.csv", bytesOf(std::filesystem::path(SHIPPED_TABLES).parent_path() /
+                                      "Designs.csv"));
+  const std::string found = folder.write("Skills.csv", "piloting,gunnery,percent\n5,4,x\n").string();
+  ForceModel model;
+  static_cast<void>(model.useTables({bytesOf(tables), tables}));
+  EXPECT_EQ(model.skills(), nullptr);
+  EXPECT_EQ(model.skillTableFile(), std::filesystem::path(found));
+  const Selection company{"Davion", "Company", "", "", false};
+  const ForceView noticed = model.generate(company, "7");
+  EXPECT_TRUE(mentions(noticed.notices, found + " is not used:")) << noticed.error;
+  EXPECT_EQ(noticed.totals.find("with crew skill"), std::string::npos);
+  EXPECT_FALSE(mentions(model.generate(company, "7").notices, "is not used"));
+  model.setBudget({"", "", "15000-16000"});
+  EXPECT_NE(model.generate(company, "7").error.find("needs a skill table"), std::string::npos);
+
+  EXPECT_THROW(model.chooseSkillTable(folder.write("Bad.csv", "piloting,gunnery,percent\n")),
+               SkillTableError);
+  EXPECT_EQ(model.skills(), nullptr);
+  const std::string shipped =
+      (std::filesystem::path(SHIPPED_TABLES).parent_path() / "Skills.csv").string();
+  const std::string mine = folder.write("Mine.csv", bytesOf(shipped)).string();
+  EXPECT_EQ(model.chooseSkillTable(mine).warnings.size(), 41U) << "crews no rule table rolls";
+  EXPECT_THROW(model.files().refuseSave(mine), SaveError);
+  const ForceView drawn = model.generate(company, "7");
+  ASSERT_TRUE(drawn.drew()) << drawn.error;
+  EXPECT_TRUE(drawn.caption.ends_with("15,000\u201316,000 points with crew skill"));
+  const ForceView rolled = model.reroll(RerollKind::group, {2, 0});
+  ASSERT_TRUE(rolled.drew()) << rolled.error;
+  EXPECT_TRUE(NumberRange({15000, 16000}).holds(rolled.numbers.force.skillPoints));
+  EXPECT_EQ(model.shownRecord()->budget.skillPoints, "15000-16000");
 }
 
 }  // namespace

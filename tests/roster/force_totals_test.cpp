@@ -18,14 +18,20 @@ TEST(ForceTotals, TheTotalsLineSaysWhatIsMissing) {
     Totals totals;
     std::string line;
   } rows[] = {
-      {{24000, 5230, 0, 0, 0},   "Total: 240 tons, 5,230 points"                    },
-      {{3750, 999, 1, 0, 0},     "Total: 37.5 tons, 999 points, 1 slot without tons"},
+      {{24000, 5230, 0, 0, 0},                  "Total: 240 tons, 5,230 points"                    },
+      {{3750, 999, 1, 0, 0},                    "Total: 37.5 tons, 999 points, 1 slot without tons"},
       {{1225, 1234567, 0, 2, 1},
        "Total: 12.25 tons, 1,234,567 points, 2 slots without points, "
-       "1 open slot"                                                                },
+       "1 open slot"                                                                               },
       {{0, 0, 3, 3, 2},
        "Total: 0 tons, 0 points, 3 slots without tons, 3 slots "
-       "without points, 2 open slots"                                               },
+       "without points, 2 open slots"                                                              },
+      {{66500, 14290, 0, 1, 1, true, 15102, 2},
+       "Total: 665 tons, 14,290 points (15,102 with crew skill), 1 slot without points, "
+       "2 slots without crew skill, 1 open slot"                                                   },
+      {{100, 7, 0, 0, 0, true, 0, 1},
+       "Total: 1 tons, 7 points (0 with crew skill), 1 slot "
+       "without crew skill"                                                                        },
   };
   for (const auto& row : rows) EXPECT_EQ(totalsLine(row.totals), row.line);
 }
@@ -40,12 +46,16 @@ TEST(ForceTotals, HeadingsAndRowsSayTheirNumbersAndWhatIsMissing) {
     bool open;
     std::string text;
   } rows[] = {
-      {{6500, 1420},         false, "65 tons \u00b7 1,420 points"     },
-      {{std::nullopt, 0},    false, "tons unknown \u00b7 0 points"    },
-      {{2025, std::nullopt}, false, "20.25 tons \u00b7 points unknown"},
+      {{6500, 1420, {}},     false, "65 tons \u00b7 1,420 points"     },
+      {{std::nullopt, 0, {}}, false, "tons unknown \u00b7 0 points"    },
+      {{2025, {}, {}},       false, "20.25 tons \u00b7 points unknown"},
       {{},                   true,  ""                                },
   };
   for (const auto& row : rows) EXPECT_EQ(slotNumbersText(row.numbers, row.open), row.text);
+  EXPECT_EQ(slotNumbersText({6500, 1420, 1562}, false, true),
+            "65 tons \u00b7 1,420 points \u00b7 1,562 with crew");
+  EXPECT_EQ(slotNumbersText({6500, 1420, std::nullopt}, false, true),
+            "65 tons \u00b7 1,420 points \u00b7 crew skill unknown");
 }
 
 TEST(ForceTotals, ADrawWithAnotherDesignListIsNoticed) {

@@ -45,9 +45,8 @@ TEST(SkillTable, ColumnsInAnyOrderAndCaseOtherColumnsIgnored) {
 }
 
 TEST(SkillTable, EveryBadRowIsNamedWithItsLineAndTheFileRefused) {
-  const struct {
-    std::string text, problems;
-  } rows[] = {
+  // clang-format off
+  const struct { std::string text, problems; } rows[] = {
       {"piloting,gunnery,percent\n10,4,100\n5,-1,100\n5,4,0\n5,4,1001\n5,x,\n4.5,3,100\n",
        "crew.csv, line 2: piloting \"10\" is not a whole number from 0 to 9\n"
        "crew.csv, line 3: gunnery \"-1\" is not a whole number from 0 to 9\n"
@@ -55,19 +54,17 @@ TEST(SkillTable, EveryBadRowIsNamedWithItsLineAndTheFileRefused) {
        "crew.csv, line 5: percent \"1001\" is not a whole number from 1 to 1,000\n"
        "crew.csv, line 6: gunnery \"x\" is not a whole number from 0 to 9\n"
        "crew.csv, line 6: percent \"\" is not a whole number from 1 to 1,000\n"
-       "crew.csv, line 7: piloting \"4.5\" is not a whole number from 0 to 9"                                                                     },
-      {                                                                                  "piloting,gunnery,percent\n5,4,100\n4,3,120\n05,4,101\n",
-       "crew.csv, line 4: piloting 5, gunnery 4 is already on line 2"                                                                           },
-      {                                                        "piloting,percent\n5,100\n",
-       "crew.csv, line 1: the header lacks the column \"gunnery\"; write "
-       "\"piloting,gunnery,percent\""                                                                                                                                 },
-      {                                                                                                                                                                                                 "\n ,\n",
-       "crew.csv: the table has no header row; its first row names the columns, "
-       "\"piloting,gunnery,percent\""},
-      { "piloting,gunnery,percent\n5,4,\"100\n",                                                                               "crew.csv, line 2: "                                                                                 },
-      {                                                                                                                                                                   std::string("piloting,gunnery,percent\n5,4,1\0\n",                                                                                   28),
-       "crew.csv: the file is not text (UTF-8 without NUL bytes)"}
-  };
+       "crew.csv, line 7: piloting \"4.5\" is not a whole number from 0 to 9"},
+      {"piloting,gunnery,percent\n5,4,100\n4,3,120\n05,4,101\n",
+       "crew.csv, line 4: piloting 5, gunnery 4 is already on line 2"},
+      {"piloting,percent\n5,100\n",
+       "crew.csv, line 1: the header lacks the column \"gunnery\"; write \"piloting,gunnery,percent\""},
+      {"\n ,\n",
+       "crew.csv: the table has no header row; its first row names the columns, \"piloting,gunnery,percent\""},
+      {"piloting,gunnery,percent\n5,4,\"100\n", "crew.csv, line 2: "},
+      {std::string("piloting,gunnery,percent\n5,4,1\0\n", 32),
+       "crew.csv: the file is not text (UTF-8 without NUL bytes)"}};
+  // clang-format on
   for (const auto& row : rows) {
     const std::string got = refusal(row.text);
     EXPECT_EQ(got.substr(0, row.problems.size()), row.problems) << row.text;
