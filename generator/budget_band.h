@@ -29,7 +29,7 @@ struct NumberRange {
 struct BudgetBand {
   std::optional<NumberRange> points;
   std::optional<NumberRange> tonsHundredths;
-  std::optional<NumberRange> skillPoints;
+  std::optional<NumberRange> skillPoints = {};
   bool operator==(const BudgetBand&) const = default;
 };
 

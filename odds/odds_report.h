@@ -59,10 +59,10 @@ struct ExpectedNumbers {
   int withoutPoints = 0;
   // The force's points with crew skill, with a skill table (expectedSkillPoints,
   // budget_odds.h); none for a table's draw, and without one.
-  std::optional<Fraction> skillPoints;
+  std::optional<Fraction> skillPoints = {};
   // The skill table they come from: its name and identity.
-  std::string skillsName;
-  std::string skillsIdentity;
+  std::string skillsName = {};
+  std::string skillsIdentity = {};
 };
 
 // The expected numbers of a report from a design list: the force's, then each table's in the

@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -25,6 +26,7 @@
 #include "roster/roster_file.h"
 #include "roster/roster_words.h"
 #include "roster/sources_words.h"
+#include "tables/skill_table.h"
 #include "tables/table_error.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
@@ -67,18 +69,25 @@ Selection chosenWords(const Ui::TForm1& ui) {
           chosenWord(ui.ExperienceBox), ui.Vehicle->isChecked()};
 }
 
+// What the budget kind list counts, in its order: points, tons, points with crew skill.
+constexpr std::string BudgetText::*kBudgetKinds[] = {&BudgetText::points, &BudgetText::tons,
+                                                     &BudgetText::skillPoints};
+
 // The budget typed in the budget box, as typed, in what its kind list counts.
 BudgetText typedBudget(const Ui::TForm1& ui) {
-  const std::string text = ui.BudgetBox->text().toStdString();
-  if (ui.BudgetKind->currentIndex() == 1) return {"", text};
-  return {text, ""};
+  BudgetText budget;
+  budget.*kBudgetKinds[std::clamp(ui.BudgetKind->currentIndex(), 0, 2)] =
+      ui.BudgetBox->text().toStdString();
+  return budget;
 }
 
-// Sets the budget boxes to `budget` (points first where it has both).
+// Sets the budget boxes to `budget` (the first kind it has, in the list's order).
 void showBudget(const Ui::TForm1& ui, const BudgetText& budget) {
-  const bool tons = budget.points.empty() && !budget.tons.empty();
-  ui.BudgetKind->setCurrentIndex(tons ? 1 : 0);
-  ui.BudgetBox->setText(QString::fromStdString(tons ? budget.tons : budget.points));
+  int kind = 0;
+  while (kind < 2 && (budget.*kBudgetKinds[kind]).empty()) ++kind;
+  if ((budget.*kBudgetKinds[kind]).empty()) kind = 0;
+  ui.BudgetKind->setCurrentIndex(kind);
+  ui.BudgetBox->setText(QString::fromStdString(budget.*kBudgetKinds[kind]));
 }
 
 void choose(QComboBox* list, const std::string& word) {
@@ -164,6 +173,24 @@ void TForm1::WireButtonsAndKeys() {
   shipped->setObjectName(QStringLiteral("ShippedDesignsAction"));
   connect(shipped, &QAction::triggered, this, [this] { UseDesignList(QString()); });
   addAction(shipped);
+  {
+    const QString chosen = windowSettings().value(QStringLiteral("skills/file")).toString();
+    if (!chosen.isEmpty()) {
+      try {
+        static_cast<void>(model_.chooseSkillTable(pathOf(chosen)));
+      } catch (const SkillTableError&) {
+        // a table that no longer reads: the one found beside the table file is used
+      }
+    }
+  }
+  auto* skills = new QAction(QStringLiteral("Skill Table…"), this);
+  skills->setObjectName(QStringLiteral("SkillTableAction"));
+  connect(skills, &QAction::triggered, this, &TForm1::ChooseSkillTable);
+  addAction(skills);
+  auto* shippedSkills = new QAction(QStringLiteral("Shipped Skill Table"), this);
+  shippedSkills->setObjectName(QStringLiteral("ShippedSkillsAction"));
+  connect(shippedSkills, &QAction::triggered, this, [this] { UseSkillTable(QString()); });
+  addAction(shippedSkills);
   auto* made = new QAction(QStringLiteral("Tables From My List…"), this);
   made->setObjectName(QStringLiteral("MadeTablesAction"));
   connect(made, &QAction::triggered, this, &TForm1::MadeTablesClick);
@@ -357,6 +384,44 @@ void TForm1::UseDesignList(const QString& file) {
   }
 }
 
+void TForm1::ChooseSkillTable() {
+  const std::optional<std::filesystem::path> inUse = model_.skillTableFile();
+  auto* dialog = new QFileDialog(
+      this, QStringLiteral("Choose Skill Table"),
+      QString::fromStdString(inUse ? inUse->string() : tables_.path().parent_path().string()),
+      QStringLiteral("Skill tables (*.csv);;All files (*)"));
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QFileDialog::fileSelected, this, &TForm1::UseSkillTable);
+  dialog->open();
+}
+
+void TForm1::UseSkillTable(const QString& file) {
+  const std::optional<std::filesystem::path> chosen =
+      file.isEmpty() ? std::nullopt : std::optional(pathOf(file));
+  try {
+    RefreshTables();
+    const SkillTableRead read = model_.chooseSkillTable(chosen);
+    windowSettings().setValue(QStringLiteral("skills/file"), file);
+    ShowSeed();
+    const QStringList retotalled = linesOf(model_.retotalled().notices);
+    if (!read.warnings.empty())
+      showNotice(this,
+                 (QStringList(QString::fromStdString(chosenSkillTableText(*chosen))) + retotalled)
+                     .join(u'\n'),
+                 linesOf(read.warnings));
+    else if (!retotalled.isEmpty())
+      showNotice(this, retotalled.join(u'\n'));
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  } catch (const SkillTableError& error) {
+    showError(this, QString::fromStdString(refusedSkillTableText(pathOf(file))),
+              QString::fromUtf8(error.what()).split(u'\n'));
+  } catch (const std::exception& error) {
+    showError(this, QString::fromStdString(error.what()));
+  }
+}
+
 void TForm1::MadeTablesClick() {
   const std::optional<std::filesystem::path>& list = model_.chosenDesignList();
   if (!list) {
@@ -386,7 +451,7 @@ void TForm1::OddsClick() {
     return;
   }
   openOddsDialog(this, model_.files(), tables_.path(), chosenWords(ui_), typedBudget(ui_),
-                 model_.designs());
+                 model_.designs(), model_.skills());
 }
 
 void TForm1::CollectionClick() {

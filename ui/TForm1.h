@@ -79,6 +79,13 @@ class TForm1 : public QWidget {
   // in the tables in use (designListMatch, roster/sources_words.h) above its names in no table
   // and its notices, and offers Tables From My List… where that would put them in tables.
   void UseDesignList(const QString& file);
+  // Asks for a skill table in a file dialog and uses the chosen one (UseSkillTable).
+  void ChooseSkillTable();
+  // Makes `file` the skill table in use, "" the one found beside the table file (the shipped
+  // one), and keeps the choice in the settings. A table refused is shown with every problem and
+  // its row, the table in use unchanged; the warnings of one chosen are shown. The totals of the
+  // force shown follow at once.
+  void UseSkillTable(const QString& file);
   // Opens the Tables From My List… dialog (made_tables_dialog.h) on the table file in use and
   // the design list chosen; its Use makes the tables laid out the table file in use. Without a
   // list chosen, says to choose one.

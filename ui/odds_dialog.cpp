@@ -130,12 +130,14 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
 
 OddsDialog::OddsDialog(const FilesInUse& files, std::filesystem::path tables,
                        const Selection& choices, QWidget* parent,
-                       std::shared_ptr<const DesignList> designs, BudgetText budget)
+                       std::shared_ptr<const DesignList> designs, BudgetText budget,
+                       std::shared_ptr<const SkillTable> skills)
     : QDialog(parent),
       files_(files),
       tables_(std::move(tables)),
       designs_(std::move(designs)),
-      budget_(std::move(budget)) {
+      budget_(std::move(budget)),
+      skills_(std::move(skills)) {
   setWindowTitle(QStringLiteral("Odds"));
   faction_ = choiceList(kFactionChoices, choices.house);
   size_ = choiceList(kSizeChoices, choices.size);
@@ -226,6 +228,8 @@ void OddsDialog::refresh() {
     const DesignList* list = designs_.get();
     if (list == nullptr && (found = foundDesignList(tables_))->read) list = &found->read->list;
     if (list != nullptr) report_->numbers = expectedNumbers(*report_, *list);
+    if (list != nullptr && skills_)
+      addExpectedSkillPoints(*report_->numbers, choices, bytes, name, *list, *skills_);
     budgetOdds_->setText(QString::fromStdString(budgetOddsOf(choices, bytes, name, list)));
   } catch (const std::exception& error) {
     showMessages(QString::fromStdString(error.what()));
@@ -259,7 +263,8 @@ std::string OddsDialog::budgetOddsOf(const Selection& choices, const std::string
     return error.what();
   }
   if (list == nullptr) return budgetWithoutDesignsText();
-  budgetFigures_ = budgetFigures(choices, bytes, name, *list, band);
+  if (band.skillPoints && !skills_) return budgetWithoutSkillsText();
+  budgetFigures_ = budgetFigures(choices, bytes, name, *list, band, skills_.get());
   const std::string text = budgetFiguresText(*budgetFigures_);
   return text.substr(text.find_first_not_of('\n'));
 }
@@ -298,8 +303,10 @@ void OddsDialog::saveCsv(const QString& file) {
 
 void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
                     const Selection& choices, const BudgetText& budget,
-                    std::shared_ptr<const DesignList> designs) {
-  auto* dialog = new OddsDialog(files, tables, choices, parent, std::move(designs), budget);
+                    std::shared_ptr<const DesignList> designs,
+                    std::shared_ptr<const SkillTable> skills) {
+  auto* dialog =
+      new OddsDialog(files, tables, choices, parent, std::move(designs), budget, std::move(skills));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }

@@ -38,13 +38,13 @@ class OddsDialog : public QDialog {
 
  public:
   // Opens on the odds of `choices` for the table file at `tables`, with the expected numbers of
-  // `designs`; without them, of the list found beside the table file. A `budget` that is not
-  // empty adds its band's figures, from the same list; a band that is no band, or no list, shows
-  // why there are none instead. Save As asks `files`, the files in use, which must outlive the
-  // dialog.
+  // `designs`; without them, of the list found beside the table file; with `skills`, the
+  // expected points with crew skill too. A `budget` that is not empty adds its band's figures,
+  // from the same list and table; a band that is no band, or no list, shows why there are none
+  // instead. Save As asks `files`, the files in use, which must outlive the dialog.
   OddsDialog(const FilesInUse& files, std::filesystem::path tables, const Selection& choices,
              QWidget* parent = nullptr, std::shared_ptr<const DesignList> designs = nullptr,
-             BudgetText budget = {});
+             BudgetText budget = {}, std::shared_ptr<const SkillTable> skills = nullptr);
 
   // The CSV of the odds shown, with the budget's rows where its figures are shown, or "" while
   // messages stand in their place.
@@ -73,6 +73,7 @@ class OddsDialog : public QDialog {
   std::filesystem::path tables_;
   std::shared_ptr<const DesignList> designs_;
   BudgetText budget_;
+  std::shared_ptr<const SkillTable> skills_;
   QComboBox *faction_, *size_, *weight_, *experience_;
   QCheckBox* vehicles_;
   QLabel* warning_;
@@ -89,6 +90,7 @@ class OddsDialog : public QDialog {
 // Opens the dialog over `parent`, modeless; it deletes itself when closed.
 void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
                     const Selection& choices, const BudgetText& budget,
-                    std::shared_ptr<const DesignList> designs = nullptr);
+                    std::shared_ptr<const DesignList> designs = nullptr,
+                    std::shared_ptr<const SkillTable> skills = nullptr);
 
 #endif

@@ -79,7 +79,8 @@ std::vector<RecentForce> loadRecentForces() {
     force.collectionName = stringOf(settings.value(QStringLiteral("collectionName")));
     force.collectionIdentity = stringOf(settings.value(QStringLiteral("collectionIdentity")));
     force.budget = {stringOf(settings.value(QStringLiteral("points"))),
-                    stringOf(settings.value(QStringLiteral("tons")))};
+                    stringOf(settings.value(QStringLiteral("tons"))),
+                    stringOf(settings.value(QStringLiteral("skill_points")))};
     force.designsName = stringOf(settings.value(QStringLiteral("designsName")));
     force.designsIdentity = stringOf(settings.value(QStringLiteral("designsIdentity")));
     force.tablesName =
@@ -113,6 +114,7 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("collectionIdentity"), textOf(force.collectionIdentity));
     settings.setValue(QStringLiteral("points"), textOf(force.budget.points));
     settings.setValue(QStringLiteral("tons"), textOf(force.budget.tons));
+    settings.setValue(QStringLiteral("skill_points"), textOf(force.budget.skillPoints));
     settings.setValue(QStringLiteral("designsName"), textOf(force.designsName));
     settings.setValue(QStringLiteral("designsIdentity"), textOf(force.designsIdentity));
   }

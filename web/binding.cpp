@@ -79,9 +79,10 @@ void setLinePlaces(val& result, const Force& force, const std::string& listing) 
 }
 
 // The force's groups as the roster shows them: [{number (from 1), weightClass (the word the
-// group was filled with), clan, totals (totalsWords: "240 tons · 5,230 points"), slots:
-// [{design, kind ("mech", "vehicle", "battle armour" or "open"), weightClass, piloting,
-// gunnery (numbers), numbers (slotNumbersText: "65 tons · 1,420 points")}]}], in order; an
+// group was filled with), clan, totals (totalsWords: "240 tons · 5,230 points · 5,512 with
+// crew"), slots: [{design, kind ("mech", "vehicle", "battle armour" or "open"), weightClass,
+// piloting, gunnery (numbers), numbers (slotNumbersText: "65 tons · 1,420 points · 1,562 with
+// crew", the last while a skill table is in use)}]}], in order; an
 // open slot has the words it shows, `open` ("open: no Heavy design left"), in place of the
 // skills. Only the groups `wanted` names (by index) where it is given.
 val rosterGroups(const Force& force, const ForceTotals& totals,
@@ -98,7 +99,7 @@ val rosterGroups(const Force& force, const ForceTotals& totals,
       slot.set("kind", std::string(slotKindWord(mech.kind)));
       slot.set("weightClass", slotWeightClass(force, mech));
       slot.set("numbers", slotNumbersText(totals.slots[static_cast<std::size_t>(index)],
-                                          mech.kind == SlotKind::open));
+                                          mech.kind == SlotKind::open, totals.force.withSkill));
       if (mech.kind == SlotKind::open) {
         slot.set("open", openSlotWords(mech));
       } else {
@@ -148,6 +149,8 @@ void setRerolledParts(val& result, const ForceView& view, const std::vector<bool
   std::vector<std::string> notices = view.notices;
   if (const std::string& refused = pageModel().designListNotice(); !refused.empty())
     notices.push_back(refused);
+  if (const std::string& refused = pageModel().skillTableNotice(); !refused.empty())
+    notices.push_back(refused);
   result.set("notices", arrayOf(notices));
   result.set("listing", view.listing);
   result.set("groups", rosterGroups(force, view.numbers, wanted));
@@ -160,8 +163,9 @@ void setRerolledParts(val& result, const ForceView& view, const std::vector<bool
 // the collection drawn from, "" for none), unique, drawOwned (the "Draw from my collection" box
 // as it now stands), chosen (the four choice words it was drawn with, "Random" for an empty
 // one), faction, size, weight, experience (the words as resolved), clan, groupWord ("Lance" or
-// "Star"), groupCount, keepApplies (whether "keep this group, roll the others" applies), points
-// and tons (the budget it was drawn within, as typed, "" for none), designs and designsName (the
+// "Star"), groupCount, keepApplies (whether "keep this group, roll the others" applies), points,
+// tons and skillPoints (the budget it was drawn within, as typed, "" for none), designs and
+// designsName (the
 // identity, for the link, and the name of the design list it was drawn with; "" for none),
 // lineGroups, lineSlots}; or {error} with the reason nothing changed.
 val shownResult(const ForceView& view) {
@@ -178,6 +182,7 @@ val shownResult(const ForceView& view) {
   result.set("collection", record.collectionIdentity);
   result.set("points", record.budget.points);
   result.set("tons", record.budget.tons);
+  result.set("skillPoints", record.budget.skillPoints);
   result.set("unique", force.unique);
   result.set("drawOwned", view.drawFromCollection);
   result.set("faction", std::string(force.house.c_str()));
@@ -207,9 +212,10 @@ Selection choicesOf(const val& request) {
           field(request, "experience"), request["vehicles"].isTrue()};
 }
 
-// The budget boxes of `request`: points and tons as typed, "" or absent for none.
+// The budget boxes of `request`: points, tons and skillPoints (points with crew skill) as typed,
+// "" or absent for none.
 BudgetText budgetOf(const val& request) {
-  return {field(request, "points"), field(request, "tons")};
+  return {field(request, "points"), field(request, "tons"), field(request, "skillPoints")};
 }
 
 // A Generate run: `request` holds the chosen words and vehicles (choicesOf), seed (the seed

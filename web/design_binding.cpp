@@ -2,7 +2,8 @@
 // The page's design list and the tables laid out from it: importing a list of one's own (the page
 // keeps its bytes in browser storage and hands them over here), dropping it for the list found
 // beside the table file, the bytes to export, and the table file laid out from the list in use
-// over the table file in use, with its report. Every check, message and byte is the engine's;
+// over the table file in use, with its report; and the skill table, imported or dropped for the
+// shipped one the same way. Every check, message and byte is the engine's;
 // none throws into the page.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -49,37 +50,55 @@ std::string listFileName(const DesignList& list) {
   return chosenDesignFileName().empty() ? list.name + ".csv" : chosenDesignFileName();
 }
 
+// A file in use, `file` (a design list or a skill table; null for none), as the page shows it:
+// {name (`name`, "" for none), identity, shortIdentity, `count` (`rows`), chosen, notice}.
+template <class File>
+val fileInUse(const std::shared_ptr<const File>& file, const std::string& name, const char* count,
+              std::size_t rows, bool chosen, const std::string& notice) {
+  val result = val::object();
+  result.set("name", file ? name : std::string());
+  result.set("identity", file ? file->identity : std::string());
+  result.set("shortIdentity", file ? shortIdentity(file->identity) : std::string());
+  result.set(count, file ? static_cast<double>(rows) : 0.0);
+  result.set("chosen", chosen);
+  result.set("notice", notice);
+  return result;
+}
+
+// What `use` returns, or {errors: every problem, one a line} when it throws.
+template <class Use>
+val orErrors(Use use) {
+  try {
+    return use();
+  } catch (const std::exception& error) {
+    val result = val::object();
+    result.set("errors", linesOf(error.what()));
+    return result;
+  }
+}
+
 // The design list in use: {name (its file name, "" for none), identity, shortIdentity (the
 // leading digits a caption shows, shortIdentity), designs (how many rows it has), chosen (whether
 // it is the user's), notice (why a list found beside the table file is not used, "" when it is or
 // none was found)}.
 val designListInUse() {
-  val result = val::object();
   const std::shared_ptr<const DesignList> list = pageModel().designs();
-  result.set("name", list ? listFileName(*list) : std::string());
-  result.set("identity", list ? list->identity : std::string());
-  result.set("shortIdentity", list ? shortIdentity(list->identity) : std::string());
-  result.set("designs", list ? static_cast<double>(list->designs.size()) : 0.0);
-  result.set("chosen", !chosenDesignFileName().empty());
-  result.set("notice", pageModel().designListNotice());
-  return result;
+  return fileInUse(list, list ? listFileName(*list) : "", "designs",
+                   list ? list->designs.size() : 0, !chosenDesignFileName().empty(),
+                   pageModel().designListNotice());
 }
 
 // Makes `bytes`, the user's design list `name`, the list in use when it reads:
 // designListInUse() with notices and warnings (each naming its line); or {errors: every
 // problem, one a line}, the list in use staying.
 val useDesignList(const std::string& bytes, const std::string& name) {
-  try {
+  return orErrors([&] {
     const DesignListRead read = useChosenDesigns(bytes, name);
     val result = designListInUse();
     result.set("notices", arrayOf(read.notices));
     result.set("warnings", arrayOf(read.warnings));
     return result;
-  } catch (const std::exception& error) {
-    val result = val::object();
-    result.set("errors", linesOf(error.what()));
-    return result;
-  }
+  });
 }
 
 // Drops the user's design list; designListInUse() after.
@@ -129,9 +148,41 @@ val layOutTables() {
   return result;
 }
 
+// The skill table in use: {name (its file name, "" for none), identity, shortIdentity, crews
+// (how many rows it has), chosen (whether it is the user's), notice (why the shipped table is
+// not used, "" when it is or none was found)}.
+val skillTableInUse() {
+  const std::shared_ptr<const SkillTable> table = pageModel().skills();
+  const std::string& chosen = chosenSkillFileName();
+  return fileInUse(table, !table || chosen.empty() ? (table ? table->name + ".csv" : "") : chosen,
+                   "crews", table ? table->percents.size() : 0, !chosen.empty(),
+                   pageModel().skillTableNotice());
+}
+
+// Makes `bytes`, the user's skill table `name`, the table in use when it reads:
+// skillTableInUse() with warnings (each naming its line); or {errors: every problem, one a
+// line}, the table in use staying.
+val useSkillTable(const std::string& bytes, const std::string& name) {
+  return orErrors([&] {
+    const SkillTableRead read = useChosenSkills(bytes, name);
+    val result = skillTableInUse();
+    result.set("warnings", arrayOf(read.warnings));
+    return result;
+  });
+}
+
+// Drops the user's skill table; skillTableInUse() after.
+val forgetSkillTable() {
+  forgetChosenSkills();
+  return skillTableInUse();
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(musterwright_designs) {
+  emscripten::function("skillTableInUse", &skillTableInUse);
+  emscripten::function("useSkillTable", &useSkillTable);
+  emscripten::function("forgetSkillTable", &forgetSkillTable);
   emscripten::function("designListInUse", &designListInUse);
   emscripten::function("useDesignList", &useDesignList);
   emscripten::function("forgetDesignList", &forgetDesignList);

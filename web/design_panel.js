@@ -1,37 +1,44 @@
 // SPDX-License-Identifier: MIT
 // The page's budget box and its design list panel. The budget box, beside the seed, holds a band
-// in points or in tons ("6000" or "5700-6000") that every Generate draws within; a force drawn
-// again from the history or a link puts its own band back in the box. The panel imports a design
-// list (kept in browser storage, as a table file of one's own is) and exports it, shows what its
-// rows say, goes back to the shipped list, and lays out tables from the list in use over the
-// table file in use, showing the report, then uses the result (kept as the table file in use)
-// or downloads it. The engine (design_binding.cpp) reads every list and lays out every table.
+// in points, in tons or in points with crew skill ("6000" or "5700-6000") that every Generate
+// draws within; a force drawn again from the history or a link puts its own band back in the
+// box. The panel imports a design list (kept in browser storage, as a table file of one's own
+// is) and exports it, shows what its rows say, goes back to the shipped list, and lays out tables
+// from the list in use over the table file in use, showing the report, then uses the result
+// (kept as the table file in use) or downloads it. It imports a skill table the same way, or goes
+// back to the shipped one. The engine (design_binding.cpp) reads every list and table and lays
+// out every table.
 
 const kStoredListName = 'musterwright.designList.name';
 const kStoredListBytes = 'musterwright.designList.bytes';
+const kStoredSkillsName = 'musterwright.skillTable.name';
+const kStoredSkillsBytes = 'musterwright.skillTable.bytes';
+// What each unit of the budget box counts, as a draw request and a link name it.
+const kBudgetUnits = {points: 'points', tons: 'tons', skillPoints: 'skill_points'};
 
 // The tables laid out last, {name, bytes, report}, until the design list changes.
 let madeTables = null;
 
-// The budget box as a draw request carries it, as typed: {points, tons}, the unit not chosen
-// empty.
+// The budget box as a draw request carries it, as typed: {points, tons, skillPoints}, the units
+// not chosen empty.
 function budgetRequest() {
-  const text = element('BudgetText').value;
-  return element('BudgetUnit').value === 'tons' ? {points: '', tons: text} :
-                                                  {points: text, tons: ''};
+  const request = {points: '', tons: '', skillPoints: ''};
+  request[element('BudgetUnit').value] = element('BudgetText').value;
+  return request;
 }
 
-// Puts the band `run` was drawn within into the budget box (empty for none).
+// Puts the band `run` was drawn within into the budget box (empty for none), the first unit it
+// has.
 function showBudgetOf(run) {
-  const tons = run.points === '' && run.tons !== '';
-  element('BudgetUnit').value = tons ? 'tons' : 'points';
-  element('BudgetText').value = tons ? run.tons : run.points;
+  const unit = Object.keys(kBudgetUnits).find((key) => (run[key] ?? '') !== '') ?? 'points';
+  element('BudgetUnit').value = unit;
+  element('BudgetText').value = run[unit] ?? '';
 }
 
 // Adds the band of `entry` to `link`.
 function addBudgetToLink(link, entry) {
-  if (entry.points) link.set('points', entry.points);
-  if (entry.tons) link.set('tons', entry.tons);
+  for (const [key, name] of Object.entries(kBudgetUnits))
+    if (entry[key]) link.set(name, entry[key]);
 }
 
 function download(bytes, name, type) {
@@ -77,14 +84,16 @@ function showDesignListState() {
   forgetMadeTables();
 }
 
-function storeDesignList(name, bytes) {
+// Keeps the file `name` of `bytes` in browser storage under `keys` ({name, bytes}), or forgets
+// it for a null name; '' when done, else why the browser would not.
+function storeFile(keys, name, bytes) {
   try {
     if (name === null) {
-      localStorage.removeItem(kStoredListName);
-      localStorage.removeItem(kStoredListBytes);
+      localStorage.removeItem(keys.name);
+      localStorage.removeItem(keys.bytes);
     } else {
-      localStorage.setItem(kStoredListBytes, toBase64(bytes));
-      localStorage.setItem(kStoredListName, name);
+      localStorage.setItem(keys.bytes, toBase64(bytes));
+      localStorage.setItem(keys.name, name);
     }
     return '';
   } catch (error) {
@@ -92,10 +101,21 @@ function storeDesignList(name, bytes) {
   }
 }
 
-// Imports the design list `file`; a refused one shows every problem with its row, and the list
-// in use stays.
-async function importDesignList(file) {
-  const tools = element('DesignTools');
+const kDesignListKind = {
+  what: 'design list', keys: {name: kStoredListName, bytes: kStoredListBytes},
+  tools: 'DesignTools', use: (bytes, name) => Module.useDesignList(bytes, name),
+  findings: (read) => read.notices.concat(read.warnings), showState: () => showDesignListState(),
+};
+const kSkillTableKind = {
+  what: 'skill table', keys: {name: kStoredSkillsName, bytes: kStoredSkillsBytes},
+  tools: 'SkillTools', use: (bytes, name) => Module.useSkillTable(bytes, name),
+  findings: (read) => read.warnings, showState: () => showSkillTableState(),
+};
+
+// Imports `file` as a file of `kind` (kDesignListKind, kSkillTableKind); a refused one shows
+// every problem with its row, and the file in use stays.
+async function importKept(kind, file) {
+  const tools = element(kind.tools);
   let bytes;
   try {
     bytes = new Uint8Array(await file.arrayBuffer());
@@ -104,27 +124,28 @@ async function importDesignList(file) {
                 tools);
     return;
   }
-  const read = Module.useDesignList(bytes, file.name);
+  const read = kind.use(bytes, file.name);
   if (read.errors !== undefined) {
     showDesignFindings(read.errors);
-    showMessage(`${file.name} was not imported; the design list in use stays. Its problems are ` +
+    showMessage(`${file.name} was not imported; the ${kind.what} in use stays. Its problems are ` +
                 'listed under My design list.', 'failure', tools);
     return;
   }
-  showDesignListState();
-  showDesignFindings(read.notices.concat(read.warnings));
-  const kept = storeDesignList(read.name, bytes);
+  kind.showState();
+  showDesignFindings(kind.findings(read));
+  const kept = storeFile(kind.keys, read.name, bytes);
   const left = retotalShown();
-  showMessage([kept === '' ? `${read.name} is the design list in use.` :
+  showMessage([kept === '' ? `${read.name} is the ${kind.what} in use.` :
                              `${read.name} is in use, but the browser would not keep it for your ` +
                              `next visit (${kept}); import it again then.`, left].join('\n').trim(),
               kept === '' && left === '' ? 'notice' : 'failure', tools);
 }
 
-function useShippedDesignList() {
-  Module.forgetDesignList();
-  storeDesignList(null);
-  showDesignListState();
+// Goes back to the shipped file of `kind`, `forget` dropping the user's.
+function useShipped(kind, forget) {
+  forget();
+  storeFile(kind.keys, null);
+  kind.showState();
   showDesignFindings([]);
   showMessage(retotalShown(), 'notice');
 }
@@ -157,36 +178,56 @@ function useMadeTables() {
   if (madeTables !== null) chooseTables(new File([madeTables.bytes], madeTables.name));
 }
 
-// The design list kept from an earlier visit, read again, or the shipped one.
-function restoreDesignList() {
-  const {name, content: stored} = keptFile(kStoredListName, kStoredListBytes);
+// The file of `kind` kept from an earlier visit, read again, or the shipped one.
+function restoreKept(kind) {
+  const {name, content: stored} = keptFile(kind.keys.name, kind.keys.bytes);
   if (stored !== null) {
     let read = {errors: ['its bytes could not be read back']};
     try {
-      read = Module.useDesignList(fromBase64(stored), name);
+      read = kind.use(fromBase64(stored), name);
     } catch {
       // The message below says so.
     }
     if (read.errors !== undefined) {
       showDesignFindings(read.errors);
-      showMessage(`The design list kept from your last visit, ${name}, no longer reads; the ` +
+      showMessage(`The ${kind.what} kept from your last visit, ${name}, no longer reads; the ` +
                   'shipped one is in use.');
     }
   }
-  showDesignListState();
+  kind.showState();
+}
+
+function showSkillTableState() {
+  const table = Module.skillTableInUse();
+  element('SkillTableState').textContent =
+      table.name === '' ? `Skill table: none, so points with crew skill are not counted. ${table.notice}` :
+                          `Skill table: ${table.name} (${table.chosen ? 'yours' : 'shipped'}) \u00b7 ` +
+                          `${table.crews} crews \u00b7 ${table.shortIdentity}`;
+  element('ShippedSkills').hidden = !table.chosen;
+  element('ShippedSkills').disabled = !table.chosen;
 }
 
 function startDesignPanel() {
-  restoreDesignList();
+  restoreKept(kDesignListKind);
+  restoreKept(kSkillTableKind);
+  const skillInput = element('SkillFileInput');
+  element('ImportSkills').addEventListener('click', () => skillInput.click());
+  skillInput.addEventListener('change', () => {
+    if (skillInput.files.length > 0) importKept(kSkillTableKind, skillInput.files[0]);
+    skillInput.value = '';
+  });
+  element('ShippedSkills')
+      .addEventListener('click', () => useShipped(kSkillTableKind, () => Module.forgetSkillTable()));
   onEnter(element('BudgetText'), () => element('GButton').click());
   const fileInput = element('DesignFileInput');
   element('ImportDesigns').addEventListener('click', () => fileInput.click());
   fileInput.addEventListener('change', () => {
-    if (fileInput.files.length > 0) importDesignList(fileInput.files[0]);
+    if (fileInput.files.length > 0) importKept(kDesignListKind, fileInput.files[0]);
     fileInput.value = '';
   });
   element('ExportDesigns').addEventListener('click', exportDesignList);
-  element('ShippedDesigns').addEventListener('click', useShippedDesignList);
+  element('ShippedDesigns')
+      .addEventListener('click', () => useShipped(kDesignListKind, () => Module.forgetDesignList()));
   element('LayOutTables').addEventListener('click', layOutTables);
   element('UseMadeTables').addEventListener('click', useMadeTables);
   element('DownloadMadeTables').addEventListener(

@@ -10,8 +10,8 @@
 // before the first re-roll), and t, the checksum of the table file it was drawn from, when that
 // is not the shipped one; c, the identity of the collection drawn from, and unique=1 for each
 // design once (collection_panel.js), where the force was drawn so; d, the identity of the design
-// list it was drawn with, after the seed; points or tons, the budget it was drawn within
-// (design_panel.js). Opening a link ignores keys it does not know, so later
+// list it was drawn with, after the seed; points, tons or skill_points, the budget it was drawn
+// within (design_panel.js). Opening a link ignores keys it does not know, so later
 // additions fit beside these.
 
 if (globalThis.Module === undefined) globalThis.Module = {};
@@ -32,7 +32,8 @@ const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'V
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
                          'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
                          'ImportCollection', 'ExportCollection', 'CollectionFilter',
-                         'OpenCollection', 'BudgetText', 'BudgetUnit', 'ImportDesigns'];
+                         'OpenCollection', 'BudgetText', 'BudgetUnit', 'ImportDesigns',
+                         'ImportSkills'];
 
 function element(id) {
   return document.getElementById(id);
@@ -169,7 +170,8 @@ function record(how) {
                  seed: String(shown.run.seed), rerolls: shown.run.rerolls, tables: shown.run.tables,
                  collection: shown.run.collection, unique: shown.run.unique,
                  designs: shown.run.designs, designsName: shown.run.designsName,
-                 points: shown.run.points, tons: shown.run.tons};
+                 points: shown.run.points, tons: shown.run.tons,
+                 skillPoints: shown.run.skillPoints};
   forces.entries.splice(forces.position + 1);
   forces.entries.push(entry);
   forces.position = forces.entries.length - 1;
@@ -307,7 +309,8 @@ function showEntry(position) {
                       rerolls: entry.rerolls, tables: entry.tables ?? '',
                       collection: entry.collection ?? '', unique: entry.unique === true,
                       designs: entry.designs ?? '', designsName: entry.designsName ?? '',
-                      points: entry.points ?? '', tons: entry.tons ?? ''});
+                      points: entry.points ?? '', tons: entry.tons ?? '',
+                      skillPoints: entry.skillPoints ?? ''});
   if (run === null) return;
   forces.position = position;
   shownHash = location.hash;
@@ -671,7 +674,8 @@ function generateFromLink() {
   const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
                       tables: link.get('t') ?? '', collection: link.get('c') ?? '',
                       unique: link.get('unique') === '1', designs: link.get('d') ?? '',
-                      points: link.get('points') ?? '', tons: link.get('tons') ?? ''});
+                      points: link.get('points') ?? '', tons: link.get('tons') ?? '',
+                      skillPoints: link.get('skill_points') ?? ''});
   // The address already holds the link: its history entry becomes the force's.
   if (run !== null) showDrawn(run, words, vehicles, 'replace');
 }

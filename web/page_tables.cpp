@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "generator/crew_skills.h"
 #include "generator/table_text.h"
 #include "roster/design_source.h"
 #include "tables/design_list.h"
@@ -18,17 +19,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where the page's build or the site's loader puts the shipped Tables.dat and Designs.csv.
+// Where the page's build or the site's loader puts the shipped Tables.dat, Designs.csv and
+// Skills.csv.
 constexpr const char* kShippedFolder = "/shipped";
 
-// The user's design list in use: its bytes and file name.
-struct ChosenDesigns {
+// The user's design list or skill table in use: its bytes and file name.
+struct ChosenFile {
   std::string bytes;
   std::string fileName;
 };
 
-ChosenDesigns& chosenDesigns() {
-  static ChosenDesigns chosen;
+ChosenFile& chosenSkills() {
+  static ChosenFile chosen;
+  return chosen;
+}
+
+ChosenFile& chosenDesigns() {
+  static ChosenFile chosen;
   return chosen;
 }
 
@@ -57,6 +64,20 @@ std::shared_ptr<const FoundDesignList> foundDesigns() {
   return found;
 }
 
+std::shared_ptr<const FoundSkillTable> foundSkills() {
+  static const std::shared_ptr<const FoundSkillTable> found = [] {
+    std::string bytes;
+    try {
+      bytes = playerFileBytes(fs::path(kShippedFolder) / kSkillTableFileName, kMaxSkillTableBytes,
+                              "skill table");
+    } catch (const PlayerFileError&) {
+      return std::make_shared<const FoundSkillTable>();
+    }
+    return std::make_shared<const FoundSkillTable>(foundSkillTable(bytes, kSkillTableFileName));
+  }();
+  return found;
+}
+
 ForceModel& pageModel() {
   static ForceModel model = [] {
     // No table file is put in use here: the page puts the shipped one or the user's in use as
@@ -75,11 +96,12 @@ ForceModel& pageModel() {
 std::vector<std::string> useChosenTables(const std::string& bytes, const std::string& name) {
   fs::path fileName = fs::path(name).filename();
   if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
-  return pageModel().useTables(tableTextOf(bytes, fileName), foundDesigns());
+  return pageModel().useTables(tableTextOf(bytes, fileName), foundDesigns(), kTableFile,
+                               foundSkills());
 }
 
 void useShippedTables() {
-  pageModel().useTables(shippedTables(), foundDesigns());
+  pageModel().useTables(shippedTables(), foundDesigns(), kTableFile, foundSkills());
 }
 
 DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name) {
@@ -108,4 +130,27 @@ const std::string& chosenDesignBytes() {
 
 const std::string& chosenDesignFileName() {
   return chosenDesigns().fileName;
+}
+
+SkillTableRead useChosenSkills(const std::string& bytes, const std::string& name) {
+  fs::path fileName = fs::path(name).filename();
+  if (fileName.empty() || fileName == "." || fileName == "..") fileName = kSkillTableFileName;
+  SkillTableRead read =
+      readSkillTable(bytes, fileName.string(), fileName.stem().string(), rolledCrewPairs());
+  pageModel().useSkillTable(std::make_shared<const SkillTable>(read.table));
+  chosenSkills() = {bytes, fileName.string()};
+  return read;
+}
+
+void forgetChosenSkills() {
+  pageModel().useSkillTable(nullptr);
+  chosenSkills() = {};
+}
+
+const std::string& chosenSkillBytes() {
+  return chosenSkills().bytes;
+}
+
+const std::string& chosenSkillFileName() {
+  return chosenSkills().fileName;
 }

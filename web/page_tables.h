@@ -6,7 +6,8 @@
 // shipped design list, /shipped/Designs.csv, read here and handed to the model as its bytes for
 // either table file, so that nothing depends on a working folder; the model takes the tons and
 // points from it. A design list the user imports is handed over the same way and is the model's
-// design list in use until dropped.
+// design list in use until dropped. The shipped skill table, /shipped/Skills.csv, and one the
+// user imports go the same way.
 #ifndef MUSTERWRIGHT_WEB_PAGE_TABLES_H
 #define MUSTERWRIGHT_WEB_PAGE_TABLES_H
 
@@ -16,7 +17,9 @@
 
 #include "generator/table_text.h"
 #include "roster/design_source.h"
+#include "roster/skill_source.h"
 #include "tables/design_list.h"
+#include "tables/skill_table.h"
 
 // The page's start reads the shipped files in steps, each in a task of its own so that none
 // holds the page long: shippedTables, then foundDesigns, then a table file put in use, which
@@ -29,6 +32,9 @@ const TableText& shippedTables();
 // The shipped design list, read at its first use and kept: the list found beside either of the
 // page's table files. None found when the page was built or loaded without it.
 std::shared_ptr<const FoundDesignList> foundDesigns();
+
+// The shipped skill table, read at its first use and kept, as foundDesigns is.
+std::shared_ptr<const FoundSkillTable> foundSkills();
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine
 // can read it, quirks included; returns its tableWarning (tables/table_check.h), none for a
@@ -50,5 +56,16 @@ void forgetChosenDesigns();
 // The bytes and file name of the user's design list; both "" while none is in use.
 const std::string& chosenDesignBytes();
 const std::string& chosenDesignFileName();
+
+// Makes `bytes`, the content of the user's skill table `name`, the model's skill table in use.
+// Returns its warnings. Throws SkillTableError, the table in use staying, for a refused table.
+SkillTableRead useChosenSkills(const std::string& bytes, const std::string& name);
+
+// Drops the user's skill table: the shipped one, if any, is in use again.
+void forgetChosenSkills();
+
+// The bytes and file name of the user's skill table; both "" while none is in use.
+const std::string& chosenSkillBytes();
+const std::string& chosenSkillFileName();
 
 #endif

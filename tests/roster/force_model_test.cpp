@@ -351,9 +351,10 @@ TEST(ForceModel, ADesignListFoundAheadIsUsedAsRead) {
 TEST(ForceModel, TheSkillTableIsAFileInUseAndABudgetWithCrewSkillNeedsIt) {
   ScratchFolder folder;
   const std::string tables = folder.write("Tables.dat", bytesOf(SHIPPED_TABLES)).string();
-  folder.write("Designs.csv", bytesOf(std::filesystem::path(SHIPPED_TABLES).parent_path() /
-                                      "Designs.csv"));
-  const std::string found = folder.write("Skills.csv", "piloting,gunnery,percent\n5,4,x\n").string();
+  folder.write("Designs.csv",
+               bytesOf(std::filesystem::path(SHIPPED_TABLES).parent_path() / "Designs.csv"));
+  const std::string found =
+      folder.write("Skills.csv", "piloting,gunnery,percent\n5,4,x\n").string();
   ForceModel model;
   static_cast<void>(model.useTables({bytesOf(tables), tables}));
   EXPECT_EQ(model.skills(), nullptr);

@@ -46,10 +46,10 @@ TEST(ForceTotals, HeadingsAndRowsSayTheirNumbersAndWhatIsMissing) {
     bool open;
     std::string text;
   } rows[] = {
-      {{6500, 1420, {}},     false, "65 tons \u00b7 1,420 points"     },
+      {{6500, 1420, {}},      false, "65 tons \u00b7 1,420 points"     },
       {{std::nullopt, 0, {}}, false, "tons unknown \u00b7 0 points"    },
-      {{2025, {}, {}},       false, "20.25 tons \u00b7 points unknown"},
-      {{},                   true,  ""                                },
+      {{2025, {}, {}},        false, "20.25 tons \u00b7 points unknown"},
+      {{},                    true,  ""                                },
   };
   for (const auto& row : rows) EXPECT_EQ(slotNumbersText(row.numbers, row.open), row.text);
   EXPECT_EQ(slotNumbersText({6500, 1420, 1562}, false, true),

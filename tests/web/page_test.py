@@ -522,8 +522,9 @@ class Page(unittest.TestCase):
     def test_the_roster_shows_the_command_lines_tons_and_points(self):
         import json
 
-        def words(tons, points):
-            return f"{tons:g} tons \u00b7 {points:,} points"
+        def words(numbers):
+            return (f"{numbers['tons']:g} tons \u00b7 {numbers['points']:,} points \u00b7 "
+                    f"{numbers['skill_points']:,} with crew")
 
         for args in (["--faction", "Davion", "--size", "Company", "--seed", "7"],
                      ["--faction", "Jade Falcon", "--size", "Galaxy", "--vehicles", "--seed", "8"]):
@@ -541,14 +542,46 @@ class Page(unittest.TestCase):
                     "...[...document.querySelectorAll('#Roster section')].map((section) => "
                     "[text(section.querySelector('.group-head .totals')), "
                     "[...section.querySelectorAll('.numbers')].map(text)])]")
-                self.assertEqual("Total: " + shown[0][3:].replace(" \u00b7 ", ", "), total)
+                force = data["totals"]
+                self.assertEqual(total, f"Total: {force['tons']:g} tons, {force['points']:,} "
+                                        f"points ({force['skill_points']:,} with crew skill)")
+                self.assertEqual(shown[0][3:], words(force))
                 self.assertIn("&d=", self.link())
                 for (heading, numbers), group in zip(shown[1:], data["groups"]):
-                    self.assertEqual(heading, words(group["totals"]["tons"],
-                                                        group["totals"]["points"]))
-                    self.assertEqual(numbers, [words(slot["tons"], slot["points"])
-                                               for slot in group["slots"]])
+                    self.assertEqual(heading, words(group["totals"]))
+                    self.assertEqual(numbers, [words(slot) for slot in group["slots"]])
                 self.assertEqual(len(shown) - 1, len(data["groups"]))
+
+    def test_an_imported_skill_table_gives_the_command_lines_totals_and_is_kept(self):
+        tables = self.folder / "skills"
+        tables.mkdir()
+        mine = tables / "Crew.csv"
+        mine.write_text("piloting,gunnery,percent\n" + "".join(
+            f"{p},{g},{200 - 10 * g}\n" for p in range(1, 8) for g in range(1, 8)))
+        (tables / "bad.csv").write_text("piloting,gunnery,percent\n5,4,lots\n")
+        args = ["--faction", "Davion", "--size", "Company", "--seed", "7", "--totals",
+                "--tables", SOURCE / "data/Tables.dat"]
+        total = lambda *more: subprocess.run([CLI, *args, *more], capture_output=True, text=True,
+                                             check=True).stdout.splitlines()[-1]
+        force_words = lambda: self.value("Roster", "textContent")
+        self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=7")
+        self.driver.find_element("css selector", "#DesignPanel summary").click()
+        state = lambda: self.value("SkillTableState", "textContent")
+        self.assertIn("Skills.csv (shipped)", state())
+        shipped = total().split(" (")[1].split(" with")[0]
+        self.assertIn(f"{shipped} with crew", force_words())
+        self.driver.find_element("id", "SkillFileInput").send_keys(str(tables / "bad.csv"))
+        self.wait_for(lambda: "bad.csv, line 2" in self.value("DesignFindings", "textContent"),
+                      "bad.csv's row was not named")
+        self.driver.find_element("id", "SkillFileInput").send_keys(str(mine))
+        self.wait_for(lambda: "Crew.csv (yours)" in state(), "Crew.csv was not taken")
+        crew = total("--skills", mine).split(" (")[1].split(" with")[0]
+        self.assertIn(f"{crew} with crew", force_words())
+        self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=7")
+        self.assertIn("Crew.csv (yours)", state())
+        self.driver.find_element("id", "ShippedSkills").click()
+        self.assertIn("Skills.csv (shipped)", state())
+        self.assertIn(f"{shipped} with crew", force_words())
 
     def test_a_design_name_of_markup_shows_as_its_text(self):
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&weight=Light&vehicles=1&seed=42")

@@ -124,7 +124,8 @@ class ToolsTest : public QObject {
     QVERIFY(first.startsWith("Seed: ") && form.SeedLabel->text() != first);
   }
 
-  // A budget typed beside the seed draws what the command line's --points or --tons draws, the
+  // A budget typed beside the seed draws what the command line's --points, --tons or
+  // --skill-points draws, the
   // caption shows its band, a band that cannot be met changes nothing, and Recent keeps it.
   void budget() {
     TestWindow form(tables);
@@ -134,10 +135,11 @@ class ToolsTest : public QObject {
       int kind;
       QString typed, option, caption, error;
     } rows[] = {
-        {0, "16000-18000", "--points", u"16,000\u201318,000 points"_qs, ""                                 },
-        {1, " 720-760 ",   "--tons",   u"720\u2013760 tons"_qs,         ""                                 },
-        {0, "6000",        "",         "",                              "the totals they can reach are"    },
-        {1, "7x",          "",         "",                              "The budget in tons cannot be read"},
+        {0, "16000-18000", "--points",       u"16,000\u201318,000 points"_qs,                 ""                                 },
+        {2, "15000-16000", "--skill-points", u"15,000\u201316,000 points with crew skill"_qs, ""                                 },
+        {1, " 720-760 ",   "--tons",         u"720\u2013760 tons"_qs,                         ""                                 },
+        {0, "6000",        "",               "",                                              "the totals they can reach are"    },
+        {1, "7x",          "",               "",                                              "The budget in tons cannot be read"},
     };
     for (const auto& row : rows) {
       const QString before = form.MechBox->toPlainText();
@@ -259,6 +261,55 @@ class ToolsTest : public QObject {
     form.GButton->click();
     // The engine's "no force within ..." opens as a sentence in the box.
     QVERIFY(dismissErrorBox(form).startsWith("No force within 8,000\u20139,000 points"));
+  }
+
+  // A skill table chosen through the window's menu gives the totals the command line gives with
+  // the same --skills, is remembered by the next window and never written over; a refused one
+  // shows its rows and changes nothing; the shipped table comes back from the menu.
+  void skillTableChosen() {
+    const QString mine = QDir(scratch.path()).filePath("Crew.csv");
+    QString table = "piloting,gunnery,percent\n";
+    for (int piloting = 1; piloting <= 7; ++piloting)
+      for (int gunnery = 1; gunnery <= 7; ++gunnery)
+        table += QString("%1,%2,%3\n").arg(piloting).arg(gunnery).arg(200 - 10 * gunnery);
+    writeFile(mine, (table + "9,9,50\n").toUtf8());
+    const QString bad = QDir(scratch.path()).filePath("BadCrew.csv");
+    writeFile(bad, "piloting,gunnery,percent\n5,4,lots\n");
+    const QStringList company{"--faction", "Davion",   "--size",   "Company",     "--seed",
+                              "7",         "--totals", "--tables", SHIPPED_TABLES};
+    const auto totalsLine = [](const QStringList& arguments) {
+      return commandLineListing(arguments).trimmed().split('\n').last();
+    };
+    {
+      TestWindow form(tables);
+      choose(form, "Davion", "Company", "", "");
+      form.SeedBox->setText("7");
+      form.GButton->click();
+      QCOMPARE(form.TotalsLabel->wholeText().toUtf8(), totalsLine(company));
+      form.findChild<QAction*>("SkillTableAction")->trigger();
+      acceptFileDialog(form, bad);
+      QVERIFY(dismissErrorBox(form).contains("BadCrew.csv, line 2: percent \"lots\""));
+      QCOMPARE(form.TotalsLabel->wholeText().toUtf8(), totalsLine(company));
+      form.findChild<QAction*>("SkillTableAction")->trigger();
+      acceptFileDialog(form, mine);
+      QMessageBox* told = openErrorBox(form);
+      QVERIFY(told && told->detailedText().contains(
+                          mine + ", line 51: piloting 9, gunnery 9 is a crew no rule table rolls"));
+      told->close();
+      QCOMPARE(form.TotalsLabel->wholeText().toUtf8(),
+               totalsLine(QStringList(company) << "--skills" << mine));
+      form.FileName->setText(mine);
+      form.ToFile->click();
+      QVERIFY(dismissErrorBox(form).contains("it is the skill table in use"));
+    }
+    TestWindow form(tables);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    form.GButton->click();
+    QCOMPARE(form.TotalsLabel->wholeText().toUtf8(),
+             totalsLine(QStringList(company) << "--skills" << mine));
+    form.findChild<QAction*>("ShippedSkillsAction")->trigger();
+    QCOMPARE(form.TotalsLabel->wholeText().toUtf8(), totalsLine(company));
   }
 
   // A design list with 300 findings, refused for its bad rows or used with its names in no
