@@ -163,7 +163,7 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
     }
     ASSERT_EQ(rows.front(),
               (std::vector<std::string>{"group", "slot", "design", "weight_class", "kind",
-                                        "piloting", "gunnery", "tons", "points"}));
+                                        "piloting", "gunnery", "tons", "points", "skill_points"}));
 
     std::vector<std::string> listed(lines.begin(), lines.begin() + 4);
     std::size_t row = 1;
@@ -188,11 +188,11 @@ TEST(Cli, JsonAndCsvHoldTheListedForceWithWeightClassAndKind) {
           EXPECT_EQ(design.substr(4, weightClass.size() + 1), weightClass + " ") << what;
         }
         ASSERT_LT(row, rows.size()) << what;
-        EXPECT_EQ(rows[row++],
-                  (std::vector<std::string>{
-                      std::to_string(groupNumber), std::to_string(++slotNumber), design,
-                      weightClass, kind, std::to_string(piloting), std::to_string(gunnery),
-                      numberField(slot["tons"]), numberField(slot["points"])}))
+        EXPECT_EQ(rows[row++], (std::vector<std::string>{
+                                   std::to_string(groupNumber), std::to_string(++slotNumber),
+                                   design, weightClass, kind, std::to_string(piloting),
+                                   std::to_string(gunnery), numberField(slot["tons"]),
+                                   numberField(slot["points"]), numberField(slot["skill_points"])}))
             << what;
       }
     }
