@@ -42,6 +42,7 @@ bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
     return true;
   }
   checkReroll(force, reroll);
+  checkRerollRoom(force, 1);
   const std::size_t stream = force.rerolls.size() + 1;
   for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
     Force tried = force;
