@@ -107,6 +107,8 @@ TEST(BudgetCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {
        1,                                                                     "design list nomailfist lacks them for Mailfist\n"             },
       {{"--size", "company", "--tons", "600", "--designs", fewPoints},     1, " more\n"                                                      },
       {{"--size", "company", "--reroll", "1-999,2,3"},                     2, "the list stands for 1001 re-rolls"                            },
+      {{"--size", "company", "--tons", "701-704"},
+       1,                                                                     "every total they reach is a multiple of 5 tons; try a band"   },
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"--faction", "davion"};
@@ -145,6 +147,29 @@ TEST(BudgetCli, UnreachedBandsAreRefusedNamingTheNearestTotals) {
   const nlohmann::json budget = nlohmann::json::parse(odds.out).at("budget");
   EXPECT_EQ(budget.at("chance"), "0");
   EXPECT_EQ(budget.at("chance_text"), "0, 0 %");
+
+  // Within a lance's band, exactly: totals inside it, and shares of every slot that add up to 1.
+  const RunResult lance = runCli({"--odds", "--faction", "steiner", "--size", "lance", "--weight",
+                                  "heavy", "--points", "6000", "--format", "json"});
+  ASSERT_EQ(lance.status, 0) << lance.err;
+  const nlohmann::json inLance = nlohmann::json::parse(lance.out).at("budget");
+  const nlohmann::json& within = inLance.at("within");
+  EXPECT_TRUE(within.at("exact").get<bool>());
+  EXPECT_EQ(within.at("points"), nlohmann::json({
+                                     {"lowest",  within.at("lowest") },
+                                     {"highest", within.at("highest")},
+                                     {"mean",    within.at("mean")   }
+  }));
+  EXPECT_GE(within.at("lowest").get<double>(), 5700);
+  EXPECT_LE(within.at("highest").get<double>(), 6000);
+  EXPECT_LT(within.at("lowest").get<double>(), within.at("mean").get<double>());
+  double share = 0, inBand = 0;
+  for (const nlohmann::json& design : inLance.at("designs")) {
+    share += design.at("share").get<double>();
+    inBand += design.at("within").get<double>();
+  }
+  EXPECT_NEAR(share, 1, 1e-9);
+  EXPECT_NEAR(inBand, 1, 1e-9);
 
   const RunResult galaxy = runCli(
       {"--odds", "--faction", "wolf", "--size", "galaxy", "--vehicles", "--points", "60000"});
