@@ -97,6 +97,9 @@ with tempfile.TemporaryDirectory() as profile:
         driver.find_element("id", "BudgetText").send_keys("5000")
         driver.find_element("id", "SeedBox").clear()
         driver.find_element("id", "SeedBox").send_keys("3")
+        # Generate at the top, where the force's bar, staying at the top of the screen, covers
+        # none of it.
+        driver.execute_script("scrollTo(0, 0)")
         driver.find_element("id", "GButton").click()
         WebDriverWait(driver, 30).until(lambda driver: driver.execute_script(
             "return !document.getElementById('Roster').hasAttribute('aria-busy')"))

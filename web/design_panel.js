@@ -154,7 +154,8 @@ function layOutTables() {
 }
 
 // Shows the layout's `report` (design_binding.cpp's reportValue) in `place`: a table for each
-// table laid out, whose rows wrap at any width, between its opening and closing lines.
+// table laid out, whose rows wrap at any width (page.css), between its opening and closing
+// lines.
 function showMadeTablesReport(place, report) {
   const header = make('tr');
   for (const column of report.columns) {
@@ -172,6 +173,8 @@ function showMadeTablesReport(place, report) {
       const row = body.insertRow();
       cells.forEach((text, index) => row.append(make(index === 0 ? 'th' : 'td', text)));
       row.cells[0].scope = 'row';
+      // Each fact names its column where a phone shows the row as a paragraph.
+      [...row.cells].forEach((cell, index) => { cell.dataset.column = report.columns[index]; });
     }
     parts.push(table, ...leftOut.map((line) => make('p', line)));
   }

@@ -878,6 +878,10 @@ class Page(unittest.TestCase):
             self.wait_for(lambda: "mine.csv (yours)" in self.value("DesignListState", "textContent"),
                           "mine.csv was not taken")
             self.assertTrue(self.in_view("#Message"))
+            # The Galaxy's totals now name slots without numbers: the bar wraps them.
+            self.assertIn("without points", self.value("ForceTotals", "textContent"))
+            self.assertEqual(self.driver.execute_script(
+                "return [innerWidth, document.documentElement.scrollWidth]"), [360, 360])
             self.driver.find_element("id", "LayOutTables").click()
             report, wide, rows = self.driver.execute_script(
                 "const report = document.getElementById('MadeTablesReport');"
