@@ -3,7 +3,8 @@
 // or JSON; or the exact odds of a run in the same formats; or a check of a table file, or the file
 // laid out to pass it. Standard output carries only the force (or "ok", the help, the version);
 // every failure goes to standard error with exit status 1, a bad command line 2 (a re-roll
-// outside the force included).
+// outside the force included). Each file a run reads is put in use as it is opened, and --out
+// never writes over one (roster/files_in_use.h).
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,13 +23,12 @@
 #include "odds/force_odds.h"
 #include "roster/budget_words.h"
 #include "roster/design_source.h"
+#include "roster/files_in_use.h"
 #include "roster/force_data.h"
 #include "roster/force_totals.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/odds_data.h"
-#include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/collection.h"
 #include "tables/design_list.h"
 #include "tables/table_check.h"
@@ -57,9 +57,10 @@ std::filesystem::path tablePath(const CliOptions& options) {
   return options.tables ? std::filesystem::path(*options.tables) : locateTableFile();
 }
 
-// The table file at `path` as the engine reads it; a file that fails its check is drawn from as
-// it stands, its warning (tableWarning) on standard error.
-TableText readWarned(const std::filesystem::path& path) {
+// The table file at `path` as the engine reads it, put in use in `files`; a file that fails its
+// check is drawn from as it stands, its warning (tableWarning) on standard error.
+TableText readWarned(const std::filesystem::path& path, FilesInUse& files) {
+  files.hold(kTableFile, path);
   TableText text = readTableText(path);
   const std::vector<std::string> warning = tableWarning(text.bytes, path.string());
   for (std::size_t k = 0; k < warning.size(); ++k)
@@ -67,11 +68,13 @@ TableText readWarned(const std::filesystem::path& path) {
   return text;
 }
 
-// The collection of --collection, its names matched against the table file's `bytes`; each
-// warning goes to standard error. None without the option. Throws CollectionError.
+// The collection of --collection, put in use in `files`, its names matched against the table
+// file's `bytes`; each warning goes to standard error. None without the option. Throws
+// CollectionError.
 std::optional<Collection> collectionOf(const CliOptions& options, const std::string& bytes,
-                                       const std::filesystem::path& tables) {
+                                       const std::filesystem::path& tables, FilesInUse& files) {
   if (!options.collection) return std::nullopt;
+  files.hold(kCollection, *options.collection);
   CollectionRead read =
       readCollectionFile(*options.collection, tableDesignNames(bytes, tables.string()));
   for (const std::string& warning : read.warnings)
@@ -80,17 +83,19 @@ std::optional<Collection> collectionOf(const CliOptions& options, const std::str
 }
 
 // The design list of --designs, its notices and warnings on standard error; without the option
-// the list found beside the table file, which a refusal only leaves out. None for "none".
-// Throws DesignListError for a named list.
+// the list found beside the table file, which a refusal only leaves out. None for "none". The
+// list's file, refused or not, is put in use in `files`. Throws DesignListError for a named list.
 std::optional<DesignList> designsOf(const CliOptions& options, const std::string& bytes,
-                                    const std::filesystem::path& tables) {
+                                    const std::filesystem::path& tables, FilesInUse& files) {
   if (options.designs == "none") return std::nullopt;
   if (!options.designs) {
     FoundDesignList found = foundDesignList(tables);
+    files.hold(kDesignList, found.file);
     if (!found.notice.empty()) std::cerr << "musterwright-cli: warning: " << found.notice << '\n';
     if (!found.read) return std::nullopt;
     return std::move(found.read->list);
   }
+  files.hold(kDesignList, std::filesystem::path(*options.designs));
   DesignListRead read = readDesignListFile(
       *options.designs, slotDesignNames(bytes, tables.string()), UnknownNames::warn);
   for (const std::string& notice : read.notices)
@@ -98,14 +103,6 @@ std::optional<DesignList> designsOf(const CliOptions& options, const std::string
   for (const std::string& warning : read.warnings)
     std::cerr << "musterwright-cli: warning: " << warning << '\n';
   return std::move(read.list);
-}
-
-// The file of the design list designsOf reads, when there is one.
-std::optional<std::filesystem::path> designListInUse(const CliOptions& options,
-                                                     const std::filesystem::path& tables) {
-  if (options.designs == "none") return std::nullopt;
-  if (options.designs) return std::filesystem::path(*options.designs);
-  return locateDesignList(tables);
 }
 
 bool hasBudget(const CliOptions& options) {
@@ -128,14 +125,11 @@ int generate(const CliOptions& options) {
     std::cerr << "seed: " << seed << std::endl;
   }
   const std::filesystem::path tables = tablePath(options);
-  if (options.out) {
-    refuseTableFile(*options.out, tables);
-    refuseDesignList(*options.out, designListInUse(options, tables));
-  }
-  const TableText text = readWarned(tables);
+  FilesInUse files;
+  const TableText text = readWarned(tables, files);
   Selection choices = options.choices;
-  choices.collection = collectionOf(options, text.bytes, tables);
-  const std::optional<DesignList> designs = designsOf(options, text.bytes, tables);
+  choices.collection = collectionOf(options, text.bytes, tables, files);
+  const std::optional<DesignList> designs = designsOf(options, text.bytes, tables, files);
   const DesignList* list = designs ? &*designs : nullptr;
   if (refuseBudgetWithout(options, list)) return kBadUsage;
   Force force;
@@ -161,39 +155,48 @@ int generate(const CliOptions& options) {
       lines.emplace_back("");
       lines.emplace_back(totalsLine(forceTotals(force, list).force).c_str());
     }
-    if (options.out) saveLines(*options.out, lines);
+    if (options.out) files.saveLines(*options.out, lines);
     print(boxText(lines) + "\n");
     return 0;
   }
   const std::string data =
       options.format == Format::json ? forceJson(force, list) : forceCsv(force, list);
-  if (options.out) saveBytes(*options.out, data);
+  if (options.out) files.saveBytes(*options.out, data);
   print(data);
   return 0;
 }
 
+// The odds of `report` in the chosen format, with the band's figures when a budget is given.
+std::string oddsOutput(const CliOptions& options, const OddsReport& report,
+                       const std::optional<BudgetFigures>& figures) {
+  if (!figures)
+    return options.format == Format::json  ? oddsJson(report)
+           : options.format == Format::csv ? oddsCsv(report)
+                                           : oddsText(report);
+  return options.format == Format::json  ? withBudgetJson(oddsJson(report), *figures)
+         : options.format == Format::csv ? withBudgetCsv(oddsCsv(report), *figures)
+                                         : oddsText(report) + budgetFiguresText(*figures);
+}
+
 // The exact odds of the choices on the table file, whether or not it passes --check-tables:
-// what its searches make of it is what the odds show, with the warning as a force has it.
+// what its searches make of it is what the odds show, with the warning as a force has it. --out
+// saves them too, as printed.
 int odds(const CliOptions& options) {
   const std::filesystem::path tables = tablePath(options);
-  const std::string bytes = readWarned(tables).bytes;
+  FilesInUse files;
+  const std::string bytes = readWarned(tables, files).bytes;
   Selection choices = options.choices;
-  choices.collection = collectionOf(options, bytes, tables);
-  const std::optional<DesignList> designs = designsOf(options, bytes, tables);
+  choices.collection = collectionOf(options, bytes, tables, files);
+  const std::optional<DesignList> designs = designsOf(options, bytes, tables, files);
   if (refuseBudgetWithout(options, designs ? &*designs : nullptr)) return kBadUsage;
   OddsReport report = computeOdds(choices, bytes, tables.string());
   if (designs) report.numbers = expectedNumbers(report, *designs);
-  if (!hasBudget(options)) {
-    print(options.format == Format::json  ? oddsJson(report)
-          : options.format == Format::csv ? oddsCsv(report)
-                                          : oddsText(report));
-    return 0;
-  }
-  const BudgetFigures figures =
-      budgetFigures(choices, bytes, tables.string(), *designs, options.budget);
-  print(options.format == Format::json  ? withBudgetJson(oddsJson(report), figures)
-        : options.format == Format::csv ? withBudgetCsv(oddsCsv(report), figures)
-                                        : oddsText(report) + budgetFiguresText(figures));
+  std::optional<BudgetFigures> figures;
+  if (hasBudget(options))
+    figures = budgetFigures(choices, bytes, tables.string(), *designs, options.budget);
+  const std::string output = oddsOutput(options, report, figures);
+  if (options.out) files.saveBytes(*options.out, output);
+  print(output);
   return 0;
 }
 
@@ -211,7 +214,8 @@ int checkTables(const CliOptions& options) {
 // what stands in the way, writing nothing.
 int fitTables(const CliOptions& options) {
   const std::filesystem::path path = *options.tables;
-  if (options.out) refuseTableFile(*options.out, path);
+  FilesInUse files;
+  files.hold(kTableFile, path);
   const TableFit fit = fitTableBytes(readTableFile(path), path.string());
   if (!fit.problems.empty()) {
     for (const std::string& problem : fit.problems) std::cerr << problem << '\n';
@@ -219,7 +223,7 @@ int fitTables(const CliOptions& options) {
     return kFailure;
   }
   if (options.out) {
-    saveBytes(*options.out, fit.bytes);
+    files.saveBytes(*options.out, fit.bytes);
   } else {
     print(fit.bytes);
   }

@@ -6,14 +6,12 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <system_error>
 
-#include "foundation/in_quotes.h"
 #include "generator/layout_columns.h"
 #include "roster/design_source.h"
+#include "roster/files_in_use.h"
 #include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/table_error.h"
 #include "tables/table_file.h"
 #include "tables/table_location.h"
@@ -22,18 +20,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Refuses an --out that would overwrite the base, the table file in use or the list itself.
-void refuseInputs(const fs::path& out, const fs::path& base, const fs::path& list) {
-  refuseTableFile(out, base);
+// The files --out may not write over: the base, the list, and the table file a force would be
+// drawn from even when the base is another.
+FilesInUse filesRead(const fs::path& base, const fs::path& list) {
+  FilesInUse files;
+  files.hold(kTableFile, base);
   try {
-    refuseTableFile(out, locateTableFile());
+    files.add(kTableFile, locateTableFile());
   } catch (const TableError&) {
     // no table file in use but the base
   }
-  std::error_code unknown;
-  if (fs::equivalent(out, list, unknown))
-    throw SaveError(inQuotes(out.string()) + " was not saved: it is the design list read; " +
-                    "choose another name");
+  files.hold(kDesignList, list);
+  return files;
 }
 
 void write(const std::string& text) {
@@ -46,7 +44,7 @@ void write(const std::string& text) {
 int makeTables(const CliOptions& options) {
   const fs::path list = *options.designs;
   const fs::path base = options.tables ? fs::path(*options.tables) : locateTableFile();
-  if (options.out) refuseInputs(*options.out, base, list);
+  const FilesInUse files = filesRead(base, list);
 
   std::vector<ListedDesign> designs;
   try {
@@ -70,7 +68,7 @@ int makeTables(const CliOptions& options) {
     return 1;
   }
   if (options.out) {
-    saveBytes(*options.out, making.bytes);
+    files.saveBytes(*options.out, making.bytes);
   } else {
     write(making.bytes);
   }

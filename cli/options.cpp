@@ -295,14 +295,15 @@ void describe(CLI::App& app, Values& values) {
                     {describeTables(app, values.tables), describeFormat(app, values.format)});
   CLI::Option* out = app.add_option("--out", values.out,
                                     "also saves the force to FILE in the chosen format (text:\n"
-                                    "lines ended by CR LF); never the table file in use")
+                                    "lines ended by CR LF), with --odds the odds as printed;\n"
+                                    "never a file the run reads")
                          ->type_name("FILE")
                          ->check(kNotStandardOutput);
   CLI::Option* odds = app.add_flag("--odds", values.odds,
                                    "prints the exact odds of the choices instead of a force:\n"
                                    "each design's chance per table, and the force's make-up")
                           ->disable_flag_override();
-  for (CLI::Option* excluded : {seed, reroll, out, designs[1]}) odds->excludes(excluded);
+  for (CLI::Option* excluded : {seed, reroll, designs[1]}) odds->excludes(excluded);
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
                                       "line; prints \"ok\" for a sound file")
@@ -386,6 +387,7 @@ std::string usageSynopsis() {
          "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
          "                        [--unique] [--designs FILE|none] [--points BAND]\n"
          "                        [--tons BAND] [--tables PATH] [--format text|csv|json]\n"
+         "                        [--out FILE]\n"
          "       musterwright-cli --check-tables [PATH]\n"
          "       musterwright-cli --fit-tables PATH [--out FILE]\n"
          "       musterwright-cli --make-tables LIST [--tables PATH] [--out FILE]\n"

@@ -65,6 +65,11 @@ void refuseOutside(const BudgetBand& band, const BudgetReach& reach) {
 
 }  // namespace
 
+std::string budgetWithoutDesignsText() {
+  return "A budget needs the tons and points of a design list, and none is in use: choose one, "
+         "or empty the budget box.";
+}
+
 std::string bandText(const BudgetBand& band) {
   std::string text;
   if (band.points) text = rangeText(*band.points, false);

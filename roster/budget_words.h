@@ -28,6 +28,9 @@ class BudgetRefusal : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Why a budget is neither drawn within nor counted while no design list is in use.
+std::string budgetWithoutDesignsText();
+
 // The band as people read it, points before tons, joined by " · ": "5,700–6,000 points",
 // "380–400.5 tons" (an en dash between the ends).
 std::string bandText(const BudgetBand& band);

@@ -51,8 +51,8 @@ std::string collectionChangeNotice(const ForceRecord& record,
          ", and may differ.";
 }
 
-// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
-// box at fault.
+}  // namespace
+
 BudgetBand bandOf(const BudgetText& budget) {
   BudgetBand band;
   const auto read = [](const std::string& text, bool tons) {
@@ -68,11 +68,11 @@ BudgetBand bandOf(const BudgetText& budget) {
   return band;
 }
 
-}  // namespace
-
 std::vector<std::string> ForceModel::useTables(TableText tables,
-                                               std::shared_ptr<const FoundDesignList> found) {
+                                               std::shared_ptr<const FoundDesignList> found,
+                                               FileKind kind) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
+  files_.hold(kind, tables_->name);
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
   readDesigns(found ? std::move(found) : findDesigns());
@@ -89,13 +89,12 @@ void ForceModel::readDesigns(std::shared_ptr<const FoundDesignList> found) {
   // The list is shared with `found`, not copied.
   foundDesigns_ =
       found->read ? std::shared_ptr<const DesignList>(found, &found->read->list) : nullptr;
-  designListFile_ = found->file;
+  files_.hold(kDesignList, chosenDesignFile_ ? chosenDesignFile_ : found->file);
   if (!chosenDesignFile_) {
     designListNotice_ = found->notice;
     designs_ = chosenDesigns_ ? chosenDesigns_ : foundDesigns_;
     return;
   }
-  designListFile_ = chosenDesignFile_;
   try {
     chosenDesigns_ = std::make_shared<const DesignList>(
         readDesignListFile(*chosenDesignFile_, {}, UnknownNames::quiet).list);
@@ -111,10 +110,15 @@ DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path>
   if (!path) {
     chosenDesignFile_.reset();
     chosenDesigns_.reset();
-    if (tables_) readDesigns(findDesigns());
+    if (tables_) {
+      readDesigns(findDesigns());
+    } else {
+      files_.hold(kDesignList, std::nullopt);
+    }
     return {};
   }
   if (!tables_) {
+    files_.hold(kDesignList, path);
     chosenDesignFile_ = std::move(path);
     return {};
   }
@@ -124,7 +128,7 @@ DesignListRead ForceModel::chooseDesignList(std::optional<std::filesystem::path>
     read.warnings.push_back(std::move(armour));
   chosenDesigns_ = std::make_shared<const DesignList>(read.list);
   designs_ = chosenDesigns_;
-  designListFile_ = path;
+  files_.hold(kDesignList, path);
   chosenDesignFile_ = std::move(path);
   designListNotice_.clear();
   return read;
@@ -148,7 +152,9 @@ CollectionRead ForceModel::holdCollection(std::string bytes, std::string fileNam
   std::optional<Held> before =
       std::exchange(held_, Held{{}, std::move(bytes), std::move(fileName)});
   try {
-    return readHeld(*tables_);
+    CollectionRead read = readHeld(*tables_);
+    files_.hold(kCollection, std::nullopt);
+    return read;
   } catch (...) {
     held_ = std::move(before);
     throw;
@@ -161,10 +167,12 @@ std::optional<std::pair<std::string, std::string>> ForceModel::heldCollectionByt
 }
 
 void ForceModel::holdCollectionFile(std::filesystem::path path) {
+  files_.hold(kCollection, path);
   held_ = Held{std::move(path), {}, {}};
 }
 
 void ForceModel::forgetCollection() {
+  files_.hold(kCollection, std::nullopt);
   held_.reset();
 }
 
@@ -194,10 +202,7 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     }
     const BudgetBand band = bandOf(budget_);
     const bool budgeted = band.points || band.tonsHundredths;
-    if (budgeted && !designs_)
-      throw BudgetRefusal(
-          "A budget needs the tons and points of a design list, and none is in use: choose one, "
-          "or empty the budget box.");
+    if (budgeted && !designs_) throw BudgetRefusal(budgetWithoutDesignsText());
     Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_, &searches_)
                            : generateForce(*tables_, choices, seed);
     rerollBudgetForce(force, *tables_, rerolls, designs_.get(), &searches_);

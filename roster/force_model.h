@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The one object a front end holds: the table file in use, the collection in use with the
 // "Draw from my collection" and "each design once" choices, and the force shown with its
-// re-rolls. Every operation answers with what a front end shows (ForceView): the force, its
-// listing, the seed caption and the notices, or the reason nothing changed, all as texts. A
-// question that the window and the page both ask is answered here once. Only holdCollection
-// throws, as it says.
+// re-rolls, and the files in use that no save may write over. Every operation answers with what
+// a front end shows (ForceView): the force, its listing, the seed caption and the notices, or the
+// reason nothing changed, all as texts. A question that the window and the page both ask is
+// answered here once. Only holdCollection and chooseDesignList throw, as they say.
 #ifndef MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 #define MUSTERWRIGHT_ROSTER_FORCE_MODEL_H
 
@@ -20,6 +20,7 @@
 #include "generator/generate.h"
 #include "roster/budget_searches.h"
 #include "roster/design_source.h"
+#include "roster/files_in_use.h"
 #include "roster/force_totals.h"
 #include "roster/reroll_request.h"
 #include "tables/collection.h"
@@ -33,6 +34,11 @@ struct BudgetText {
   bool empty() const { return trimmedBand(points).empty() && trimmedBand(tons).empty(); }
   bool operator==(const BudgetText&) const = default;
 };
+
+// The band `budget` writes; none of its parts for an empty budget. Throws BandError naming the
+// box at fault ("The budget in tons cannot be read: ..."), so that the odds read the budget
+// boxes as a draw does.
+BudgetBand bandOf(const BudgetText& budget);
 
 // What it takes to draw a force again, as the window's Recent list keeps it and a page's link
 // carries it.
@@ -110,9 +116,12 @@ class ForceModel {
   // (chooseDesignList) read against it, or else the one found beside it (foundDesignList,
   // design_source.h); a force shown keeps re-rolling from the file it was drawn from. Returns the
   // file's check findings (tableWarning), none for a sound file. A front end that has read the
-  // list found beside `tables` already passes it as `found`, so that it is not read again.
+  // list found beside `tables` already passes it as `found`, so that it is not read again. The
+  // file named `tables.name` and the list's file are put in use (files()), the table file as
+  // `kind`: kMadeTables for tables laid out from a design list.
   std::vector<std::string> useTables(TableText tables,
-                                     std::shared_ptr<const FoundDesignList> found = nullptr);
+                                     std::shared_ptr<const FoundDesignList> found = nullptr,
+                                     FileKind kind = kTableFile);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // Makes the list at `path` the design list in use, read against the table file in use with
@@ -123,11 +132,11 @@ class ForceModel {
   DesignListRead chooseDesignList(std::optional<std::filesystem::path> path);
   // The list chosen, none while the one found beside the table file is used.
   const std::optional<std::filesystem::path>& chosenDesignList() const { return chosenDesignFile_; }
-  // The design list in use: null when none was found or it was refused; its file (so that no
-  // save overwrites it), none when none was found; and why the list is not used ("" when it is,
-  // or none was found), told once beside the next force drawn.
+  // The design list in use: null when none was found or it was refused; its file (in use even
+  // when refused), none when none was found; and why the list is not used ("" when it is, or
+  // none was found), told once beside the next force drawn.
   std::shared_ptr<const DesignList> designs() const { return designs_; }
-  const std::optional<std::filesystem::path>& designListFile() const { return designListFile_; }
+  std::optional<std::filesystem::path> designListFile() const { return files_.file(kDesignList); }
   const std::string& designListNotice() const { return designListNotice_; }
   // Makes `list` the design list in use in place of the one found beside the table file, for
   // the draws that follow, whatever table file comes into use (a list chosen by its file is
@@ -145,9 +154,16 @@ class ForceModel {
   // The bytes and file name of the collection held by holdCollection; none while no collection
   // is held, or one is held by its file.
   std::optional<std::pair<std::string, std::string>> heldCollectionBytes() const;
-  // Holds the collection file at `path`, read again at every draw, so an edit shows at once.
+  // Holds the collection file at `path`, read again at every draw, so an edit shows at once, and
+  // puts it in use.
   void holdCollectionFile(std::filesystem::path path);
   void forgetCollection();
+  // The files in use: the table file, the design list and the collection file the model reads.
+  // Every save of a front end asks them (FilesInUse::refuseSave); a front end that opens a file
+  // itself puts it in use here as it opens it.
+  const FilesInUse& files() const { return files_; }
+  FilesInUse& files() { return files_; }
+
   // Sets "Draw from my collection" and "each design once" for the draws that follow.
   void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
 
@@ -244,7 +260,6 @@ class ForceModel {
   std::shared_ptr<const DesignList> designs_;  // chosenDesigns_, else foundDesigns_
   std::shared_ptr<const DesignList> chosenDesigns_;
   std::shared_ptr<const DesignList> foundDesigns_;
-  std::optional<std::filesystem::path> designListFile_;
   std::optional<std::filesystem::path> chosenDesignFile_;  // read again with each table file
   std::string designListNotice_;
   bool designNoticeShown_ = false;
@@ -257,6 +272,7 @@ class ForceModel {
   BudgetText budget_;
   std::optional<Drawn> drawn_;
   BudgetSearches searches_;
+  FilesInUse files_;
 };
 
 // One line naming `record` for a list of forces: "Davion, Company, Heavy, Veteran, vehicles ·

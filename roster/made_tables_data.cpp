@@ -7,10 +7,9 @@
 
 #include "odds/fraction.h"
 #include "tables/design_list.h"
+#include "tables/table_layout.h"
 
 namespace {
-
-constexpr int kDiceOutcomes = 36;
 
 struct RarityName {
   std::int64_t hundredths;
@@ -75,7 +74,7 @@ MadeTablesReport madeTablesReport(const TableMaking& making, const std::string& 
     shown.heading =
         sectionOf(table) + " " + kWeightHeadings[static_cast<std::size_t>(table.weight)];
     for (const MadeEntry& entry : table.designs) {
-      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      const Fraction want = asked(table, entry), given(entry.chance, kEntryOutcomes);
       shown.rows.push_back({entry.name, std::to_string(entry.line), rarityText(entry.rarity),
                             want.text() + " " + percent(want), given.text() + " " + percent(given),
                             entriesText(entry.entries)});
@@ -118,7 +117,7 @@ std::string madeTablesJson(const TableMaking& making, const std::string& listNam
   for (const MadeTable& table : making.tables) {
     nlohmann::ordered_json designs = nlohmann::ordered_json::array();
     for (const MadeEntry& entry : table.designs) {
-      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      const Fraction want = asked(table, entry), given(entry.chance, kEntryOutcomes);
       designs.push_back({
           {"design",        entry.name          },
           {"line",          entry.line          },

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saving a listing to a text file, every line followed by CR LF, or any bytes, written exactly.
 // A failed save is reported and never destroys what the file held before. SaveError is the
-// failure of every save, the refusal of table_guard.h included.
+// failure of every save, the refusal of a file in use (files_in_use.h) included.
 #ifndef MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 #define MUSTERWRIGHT_ROSTER_ROSTER_FILE_H
 

@@ -19,16 +19,17 @@
 #include <memory>
 #include <optional>
 
+#include "roster/design_source.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
 #include "roster/roster_file.h"
 #include "roster/roster_words.h"
-#include "roster/table_guard.h"
+#include "roster/sources_words.h"
 #include "tables/table_error.h"
-#include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/made_tables_dialog.h"
+#include "ui/named_lists.h"
 #include "ui/notice_box.h"
 #include "ui/odds_dialog.h"
 #include "ui/question_box.h"
@@ -52,6 +53,12 @@ std::string chosenWord(const QComboBox* list) {
 
 std::filesystem::path pathOf(const QString& name) {
   return QFile::encodeName(name).toStdString();
+}
+
+QStringList linesOf(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list;
 }
 
 // The words chosen in the lists (a list with nothing chosen gives "") and the vehicles box.
@@ -96,14 +103,16 @@ constexpr RerollEntry kRerollEntries[] = {
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   ui_.setupUi(this);
+  nameListsForScreenReaders(this);
   move(kFramePosition);
   WindowParts parts;
   parts.topRow = {ui_.HouseBox, ui_.SizeBox, ui_.ExperienceBox, ui_.WeightBox};
   parts.listing = ui_.MechBox;
-  parts.column = {ui_.Vehicle,      ui_.GButton,     ui_.ToFile, ui_.FileName,
-                  ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
-  parts.column << ui_.BudgetKind << ui_.BudgetBox << ui_.SeedLabel << ui_.TotalsLabel
-               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
+  parts.column = {ui_.FilesLabel, ui_.Vehicle,      ui_.GButton,     ui_.ToFile,
+                  ui_.FileName,   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
+  parts.column << ui_.BudgetLabel << ui_.BudgetKind << ui_.BudgetBox << ui_.RecentButton
+               << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
+  parts.footer = {ui_.SeedLabel, ui_.TotalsLabel};
   layOutWindow(this, parts);
   WireButtonsAndKeys();
   WireListing();
@@ -160,6 +169,7 @@ void TForm1::WireButtonsAndKeys() {
   connect(made, &QAction::triggered, this, &TForm1::MadeTablesClick);
   addAction(made);
   auto* odds = new QAction(QStringLiteral("Odds…"), this);
+  odds->setObjectName(QStringLiteral("OddsAction"));
   odds->setShortcut(Qt::CTRL | Qt::Key_D);
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);
@@ -198,12 +208,14 @@ void TForm1::WireListing() {
 
 TForm1::~TForm1() = default;
 
-void TForm1::UseTableFile(const std::filesystem::path& path) {
+void TForm1::UseTableFile(const std::filesystem::path& path, FileKind kind) {
   try {
-    tables_.use(path);
+    tables_.use(path, kind);
+    RefreshTables();
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   }
+  ShowSources();
 }
 
 void TForm1::ShowTableProblem(const QString& message) {
@@ -212,7 +224,19 @@ void TForm1::ShowTableProblem(const QString& message) {
 
 void TForm1::RefreshTables() {
   const TableText& tables = tables_.refresh();
-  if (tables_.takeFresh()) model_.useTables(tables);
+  if (!tables_.takeFresh()) return;
+  model_.useTables(tables, nullptr, tables_.kind());
+  ShowSources();
+}
+
+void TForm1::ShowSources() {
+  const std::shared_ptr<const TableText> tables = model_.tables();
+  const SourcesWords words =
+      sourcesWords(tables ? std::optional(tables->name) : std::nullopt,
+                   {model_.designListFile(), model_.chosenDesignList().has_value(),
+                    model_.designs() != nullptr});
+  ui_.FilesLabel->setWholeText(QString::fromStdString(words.tables + "\n" + words.designs));
+  ui_.FilesLabel->setToolTip(QString::fromStdString(words.whole));
 }
 
 void TForm1::GButtonClick() {
@@ -226,17 +250,10 @@ void TForm1::GButtonClick() {
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
-std::optional<std::filesystem::path> TForm1::DesignListInUse() const {
-  const std::optional<std::filesystem::path>& chosen = model_.chosenDesignList();
-  return chosen ? chosen : locateDesignList(tables_.path());
-}
-
 void TForm1::ToFileClick() {
   try {
-    const std::string fileName = pathOf(ui_.FileName->text());
-    refuseTableFile(fileName, tables_.path());
-    refuseDesignList(fileName, DesignListInUse());
-    saveLines(fileName, textLines(ui_.MechBox->toPlainText().toStdString()));
+    model_.files().saveLines(pathOf(ui_.FileName->text()),
+                             textLines(ui_.MechBox->toPlainText().toStdString()));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
@@ -259,9 +276,16 @@ void TForm1::PrintClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this] {
-    // The printed sheet ends with the force's totals; the listing box keeps its text.
+    try {
+      model_.files().refuseSave(pathOf(printer_->outputFileName()));
+    } catch (const SaveError& error) {
+      return showError(this, QString::fromStdString(error.what()));
+    }
+    // The printed sheet opens with the force's seed line and ends with its totals; the listing
+    // box keeps its text.
     const std::unique_ptr<QTextDocument> sheet(ui_.MechBox->document()->clone());
     if (const ForceView listed = model_.shown(); listed.force != nullptr) {
+      QTextCursor(sheet.get()).insertText(QString::fromStdString(listed.caption) + "\n\n");
       QTextCursor end(sheet.get());
       end.movePosition(QTextCursor::End);
       end.insertText(QStringLiteral("\n\n") + QString::fromStdString(listed.totals));
@@ -300,21 +324,34 @@ void TForm1::ChooseDesignList() {
 }
 
 void TForm1::UseDesignList(const QString& file) {
+  const std::optional<std::filesystem::path> chosen =
+      file.isEmpty() ? std::nullopt : std::optional(pathOf(file));
   try {
     RefreshTables();
-    const DesignListRead read = model_.chooseDesignList(
-        file.isEmpty() ? std::nullopt : std::optional<std::filesystem::path>(pathOf(file)));
+    const DesignListRead read = model_.chooseDesignList(chosen);
     windowSettings().setValue(QStringLiteral("designs/file"), file);
     // The totals of the force shown follow the list at once.
+    ShowSources();
     ShowSeed();
-    QStringList told;
-    for (const std::string& line : read.notices) told << QString::fromStdString(line);
-    for (const std::string& line : read.warnings) told << QString::fromStdString(line);
-    for (const std::string& line : model_.retotalled().notices)
-      told << QString::fromStdString(line);
-    if (!told.isEmpty()) showNotice(this, told.join(u'\n'));
+    const QStringList retotalled = linesOf(model_.retotalled().notices);
+    if (!chosen) {
+      if (!retotalled.isEmpty()) showNotice(this, retotalled.join(u'\n'));
+      return;
+    }
+    const TableText& tables = *model_.tables();
+    const DesignListMatch match = designListMatch(
+        read.list, slotDesignNames(tables.bytes, tables.name.string()), *chosen, tables.name);
+    const QString told =
+        (QStringList(QString::fromStdString(match.text)) + linesOf(read.notices) + retotalled)
+            .join(u'\n');
+    if (!match.layOutHelps) return showNotice(this, told, linesOf(read.warnings));
+    showNotice(this, told, linesOf(read.warnings), QStringLiteral("Tables From My List…"),
+               [this] { MadeTablesClick(); });
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
+  } catch (const DesignListError& error) {
+    showError(this, QString::fromStdString(refusedDesignListText(pathOf(file))),
+              QString::fromUtf8(error.what()).split(u'\n'));
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
@@ -335,8 +372,8 @@ void TForm1::MadeTablesClick() {
     return;
   }
   auto* dialog = new MadeTablesDialog(
-      tables_.path(), *list, [this](const std::filesystem::path& made) { UseTableFile(made); },
-      this);
+      model_.files(), tables_.path(), *list,
+      [this](const std::filesystem::path& made) { UseTableFile(made, kMadeTables); }, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }
@@ -348,13 +385,14 @@ void TForm1::OddsClick() {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
-  openOddsDialog(this, tables_.path(), chosenWords(ui_), model_.designs(), model_.designListFile());
+  openOddsDialog(this, model_.files(), tables_.path(), chosenWords(ui_), typedBudget(ui_),
+                 model_.designs());
 }
 
 void TForm1::CollectionClick() {
   try {
     const TableText& tables = tables_.refresh();
-    openCollectionDialog(this, tables.bytes, tables.name, DesignListInUse(), collectionFile_,
+    openCollectionDialog(this, model_.files(), tables.bytes, tables.name, collectionFile_,
                          [this](const QString& path) {
                            collectionFile_ = path;
                            RememberCollectionChoice();
@@ -460,19 +498,18 @@ void TForm1::ShowDrawn(const ForceView& view) {
   ui_.MechBox->updateGeometry();
   ShowSeed();
   RememberListed();
-  QStringList notices;
-  for (const std::string& notice : view.notices) notices << QString::fromStdString(notice);
-  QStringList findings;
-  for (const std::string& line : view.tableFindings) findings << QString::fromStdString(line);
-  if (!findings.isEmpty()) notices << findings.join(u'\n');
-  if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")));
+  // The table file's findings: the first line says what they are, the others are listed.
+  QStringList notices = linesOf(view.notices);
+  QStringList findings = linesOf(view.tableFindings);
+  if (!findings.isEmpty()) notices << findings.takeFirst();
+  if (!notices.isEmpty()) showNotice(this, notices.join(QStringLiteral("\n\n")), findings);
 }
 
 void TForm1::ShowSeed() {
   const ForceView listed = model_.undoTo(ui_.MechBox->document()->availableUndoSteps());
   if (listed.force == nullptr) return;
-  ui_.SeedLabel->setText(QString::fromStdString(listed.caption));
-  ui_.TotalsLabel->setText(QString::fromStdString(listed.totals));
+  ui_.SeedLabel->setWholeText(QString::fromStdString(listed.caption));
+  ui_.TotalsLabel->setWholeText(QString::fromStdString(listed.totals));
 }
 
 void TForm1::ShowSeedBoxNotice() {

@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The main window: four choice lists, the vehicles box, Generate and Save To File, the save
-// file's name and the listing box, as TForm1.ui sets them up; below the file name, Save As,
-// Print, the seed box, the seed of the listed force with its re-rolls, and Recent. At other
-// sizes and fonts the controls follow window_layout.h. Keys: Ctrl+R and F5 generate; Ctrl+S,
-// and Enter in the file name box, save; Ctrl+Shift+S saves as; Ctrl+P prints; Ctrl+O chooses
-// the table file; Ctrl+L, Ctrl+Shift+L and Ctrl+T re-roll at the listing's text cursor (its
-// group, the other groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10
-// and the Menu key open the listing's menu. A handler that fails shows the reason in a message
-// box over the window and changes nothing else in it; a table file problem's box offers
-// "Choose Table File…". A table file that fails its check is drawn from as it stands, its
-// problems shown in a notice beside the first force drawn after each time it is read.
-// "Draw from my collection" and "One of each" (each design once) limit the draws to the designs
-// owned (generator/force.h); a notice then says how many slots stayed open. The window's menu
-// (a right click outside the listing) chooses the design list in use or goes back to the shipped
-// one. The budget box
-// beside the seed, in points or tons as the list before it says, draws within a band
+// file's name and the listing box, as TForm1.ui sets them up; above the vehicles box, the names
+// of the table file and the design list in use (whole in their tooltip); below the file name,
+// Save As, Print, the seed box, the budget, Recent and the collection; under the listing, the
+// seed line of the listed force with its re-rolls and band, and its totals. At other sizes and
+// fonts the controls follow window_layout.h. Keys: Ctrl+R and F5 generate; Ctrl+S, and Enter in
+// the file name box, save; Ctrl+Shift+S saves as; Ctrl+P prints; Ctrl+O chooses the table file;
+// Ctrl+L, Ctrl+Shift+L and Ctrl+T re-roll at the listing's text cursor (its group, the other
+// groups, its slot); Ctrl+Z undoes in the listing, a re-roll included; Shift+F10 and the Menu key
+// open the listing's menu. A handler that fails shows the reason in a message box over the
+// window and changes nothing else in it (message_box.h lists long findings); a table file
+// problem's box offers "Choose Table File…". A table file that fails its check is drawn from as
+// it stands, its problems shown in a notice beside the first force drawn after each time it is
+// read. "Draw from my collection" and "One of each" (each design once) limit the draws to the
+// designs owned (generator/force.h); a notice then says how many slots stayed open. The window's
+// menu (a right click outside the listing) chooses the design list in use or goes back to the
+// shipped one. The budget box, in points or tons as the list above it says, draws within a band
 // (roster/force_model.h); Enter in it generates.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
@@ -42,9 +43,11 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Makes `path` the table file (table_source.h); one that cannot be read is reported. One that
-  // fails its check is used, its problems shown in a notice beside the next force drawn.
-  void UseTableFile(const std::filesystem::path& path);
+  // Makes `path` the table file (table_source.h), as `kind` (kMadeTables for tables laid out
+  // from a design list), hands it to the model and names it at once; one that cannot be read is
+  // reported. One that fails its check is used, its problems shown in a notice beside the next
+  // force drawn.
+  void UseTableFile(const std::filesystem::path& path, FileKind kind = kTableFile);
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
 
@@ -56,13 +59,15 @@ class TForm1 : public QWidget {
   // 4294967295), and a budget that is no band or cannot be met, is reported and changes nothing.
   void GButtonClick();
   // Writes MechBox's text as it stands, user edits included, to the file FileName names
-  // (taken unchanged): one line per text line, each followed by CR LF. Refuses the table file
-  // in use, by whatever name.
+  // (taken unchanged): one line per text line, each followed by CR LF. Refuses every file in use
+  // (the model's files()), by whatever name.
   void ToFileClick();
   // Asks for a file name in the desktop's save dialog, opened in the folder of FileName's
   // file; the chosen name goes into FileName and is saved to as by ToFileClick.
   void SaveAsClick();
-  // Prints MechBox's text as it stands through the print dialog (which also prints to PDF).
+  // Prints MechBox's text as it stands through the print dialog (which also prints to PDF),
+  // headed by the listed force's seed line and ended by its totals; a PDF file is refused, as a
+  // save is, when it is a file in use.
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once.
   void ChooseTableFile();
@@ -70,15 +75,16 @@ class TForm1 : public QWidget {
   void ChooseDesignList();
   // Makes `file` the design list in use, "" the one found beside the table file (the shipped
   // one), and keeps the choice in the settings. A list refused is shown with every problem and
-  // its row, the list in use unchanged; the notices and warnings of one used are shown with
-  // their rows.
+  // its row, the list in use unchanged. Of a list chosen, the window says whether its designs are
+  // in the tables in use (designListMatch, roster/sources_words.h) above its names in no table
+  // and its notices, and offers Tables From My List… where that would put them in tables.
   void UseDesignList(const QString& file);
   // Opens the Tables From My List… dialog (made_tables_dialog.h) on the table file in use and
   // the design list chosen; its Use makes the tables laid out the table file in use. Without a
   // list chosen, says to choose one.
   void MadeTablesClick();
-  // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use and the
-  // design list in use.
+  // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use, the
+  // design list in use and the budget typed.
   void OddsClick();
   // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
   // collection file in use; a file it opens or saves becomes the one in use.
@@ -101,9 +107,6 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The design list in use: the one chosen, else the one found beside the table file; none
-  // when there is none. Saves never go to it.
-  std::optional<std::filesystem::path> DesignListInUse() const;
   void WireButtonsAndKeys();
   void WireListing();
   // Hands the table file to the model when it was read since it was last handed on. Throws
@@ -118,6 +121,8 @@ class TForm1 : public QWidget {
   void ApplyReroll(RerollKind kind, int line);
   // The seed caption and the force's totals beside it.
   void ShowSeed();
+  // Names the table file and the design list in use, whole in the tooltip.
+  void ShowSources();
   // Says in the Seed box's tooltip and accessible description that every Generate uses the
   // seed it holds (its own tooltip while it holds none).
   void ShowSeedBoxNotice();
@@ -130,13 +135,13 @@ class TForm1 : public QWidget {
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
   Ui::TForm1 ui_;
+  // The table file, the collection and the force listed, its re-rolls tied to MechBox's undo
+  // steps, and the files in use.
+  ForceModel model_;
   // The table file generated from, read again when it changes on disk.
-  TableSource tables_;
+  TableSource tables_{model_.files()};
   // The printer of the last print, so that the dialog keeps the user's settings.
   std::unique_ptr<QPrinter> printer_;
-  // The table file, the collection and the force listed, its re-rolls tied to MechBox's undo
-  // steps.
-  ForceModel model_;
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;

@@ -16,8 +16,6 @@
 #include <exception>
 #include <map>
 
-#include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/table_names.h"
 #include "ui/error_box.h"
 
@@ -38,15 +36,12 @@ QSpinBox* copiesBox(const QTableWidget* rows, int row) {
 }  // namespace
 
 CollectionDialog::CollectionDialog(std::vector<CollectionDesign> designs,
-                                   std::vector<std::string> designNames,
-                                   std::filesystem::path tableFile,
-                                   std::optional<std::filesystem::path> designList,
+                                   std::vector<std::string> designNames, const FilesInUse& files,
                                    const QString& file, QWidget* parent)
     : QDialog(parent),
       designs_(std::move(designs)),
       designNames_(std::move(designNames)),
-      tableFile_(std::move(tableFile)),
-      designList_(std::move(designList)) {
+      files_(files) {
   setWindowTitle(QStringLiteral("Collection"));
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("CollectionFilter"));
@@ -144,10 +139,7 @@ bool CollectionDialog::saveFile(const QString& path) {
     return false;
   }
   try {
-    const std::string target = pathOf(path).string();
-    refuseTableFile(target, tableFile_);
-    refuseDesignList(target, designList_);
-    saveBytes(target, text);
+    files_.saveBytes(pathOf(path).string(), text, kCollection);
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
     return false;
@@ -214,10 +206,9 @@ void CollectionDialog::saveAsAsked() {
   dialog->open();
 }
 
-void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
-                          const std::filesystem::path& tableFile,
-                          const std::optional<std::filesystem::path>& designList,
-                          const QString& file, const std::function<void(const QString&)>& chosen) {
+void openCollectionDialog(QWidget* parent, const FilesInUse& files, const std::string& tableBytes,
+                          const std::filesystem::path& tableFile, const QString& file,
+                          const std::function<void(const QString&)>& chosen) {
   const std::string tableName = tableFile.filename().string();
   std::vector<CollectionDesign> designs;
   std::vector<std::string> names;
@@ -228,8 +219,8 @@ void openCollectionDialog(QWidget* parent, const std::string& tableBytes,
     showError(parent, QString::fromStdString(error.what()));
     return;
   }
-  auto* dialog = new CollectionDialog(std::move(designs), std::move(names), tableFile, designList,
-                                      QString(), parent);
+  auto* dialog =
+      new CollectionDialog(std::move(designs), std::move(names), files, QString(), parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(dialog, &CollectionDialog::collectionChosen, parent, chosen);
   if (!file.isEmpty()) dialog->openFile(file);

@@ -6,10 +6,13 @@
 
 #include <functional>
 
+#include <QStringList>
+
 class QString;
 class QWidget;
 
-void showError(QWidget* window, const QString& message);
+// `findings`, when given, are listed below the message (message_box.h).
+void showError(QWidget* window, const QString& message, const QStringList& findings = {});
 
 // The same box with a second button, `action`, beside OK: pressing it closes the box and
 // calls `onAction`.

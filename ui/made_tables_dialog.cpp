@@ -15,7 +15,6 @@
 #include "generator/layout_columns.h"
 #include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/table_file.h"
 #include "ui/error_box.h"
 
@@ -41,10 +40,15 @@ std::string layOut(const std::filesystem::path& tables, const std::filesystem::p
 
 }  // namespace
 
-MadeTablesDialog::MadeTablesDialog(std::filesystem::path tables, std::filesystem::path list,
+MadeTablesDialog::MadeTablesDialog(const FilesInUse& files, std::filesystem::path tables,
+                                   std::filesystem::path list,
                                    std::function<void(const std::filesystem::path&)> use,
                                    QWidget* parent)
-    : QDialog(parent), tables_(std::move(tables)), list_(std::move(list)), use_(std::move(use)) {
+    : QDialog(parent),
+      files_(files),
+      tables_(std::move(tables)),
+      list_(std::move(list)),
+      use_(std::move(use)) {
   setWindowTitle(QStringLiteral("Tables From My List"));
   report_ = new QPlainTextEdit(this);
   report_->setReadOnly(true);
@@ -80,8 +84,7 @@ void MadeTablesDialog::useMade() {
         QFile::encodeName(
             QDir(folder).filePath(QString::fromStdString(list_.stem().string()) + " tables.dat"))
             .toStdString();
-    refuseTableFile(made, tables_);
-    saveBytes(made.string(), bytes_);
+    files_.saveBytes(made.string(), bytes_);
     use_(made);
     accept();
   } catch (const std::exception& error) {
@@ -101,10 +104,7 @@ void MadeTablesDialog::saveMadeAs() {
 
 void MadeTablesDialog::saveMade(const QString& file) {
   try {
-    const std::string target = QFile::encodeName(file).toStdString();
-    refuseTableFile(target, tables_);
-    refuseDesignList(target, list_);
-    saveBytes(target, bytes_);
+    files_.saveBytes(QFile::encodeName(file).toStdString(), bytes_);
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }

@@ -5,9 +5,18 @@
 #ifndef MUSTERWRIGHT_UI_NOTICE_BOX_H
 #define MUSTERWRIGHT_UI_NOTICE_BOX_H
 
+#include <QStringList>
+#include <functional>
+
 class QString;
 class QWidget;
 
-void showNotice(QWidget* window, const QString& message);
+// `findings`, when given, are listed below the message (message_box.h).
+void showNotice(QWidget* window, const QString& message, const QStringList& findings = {});
+
+// The same box with a second button, `action`, beside OK: pressing it closes the box and
+// calls `onAction`.
+void showNotice(QWidget* window, const QString& message, const QStringList& findings,
+                const QString& action, const std::function<void()>& onAction);
 
 #endif

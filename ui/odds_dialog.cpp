@@ -26,11 +26,8 @@
 #include "odds/force_odds.h"
 #include "roster/design_source.h"
 #include "roster/odds_data.h"
-#include "roster/roster_file.h"
-#include "roster/table_guard.h"
 #include "tables/table_check.h"
 #include "tables/table_file.h"
-#include "tables/table_location.h"
 #include "ui/error_box.h"
 
 namespace {
@@ -131,13 +128,14 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
 
 }  // namespace
 
-OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, QWidget* parent,
-                       std::shared_ptr<const DesignList> designs,
-                       std::optional<std::filesystem::path> designsFile)
+OddsDialog::OddsDialog(const FilesInUse& files, std::filesystem::path tables,
+                       const Selection& choices, QWidget* parent,
+                       std::shared_ptr<const DesignList> designs, BudgetText budget)
     : QDialog(parent),
+      files_(files),
       tables_(std::move(tables)),
       designs_(std::move(designs)),
-      designsFile_(std::move(designsFile)) {
+      budget_(std::move(budget)) {
   setWindowTitle(QStringLiteral("Odds"));
   faction_ = choiceList(kFactionChoices, choices.house);
   size_ = choiceList(kSizeChoices, choices.size);
@@ -163,6 +161,11 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, Q
   numbers_->setWordWrap(true);
   numbers_->setTextFormat(Qt::PlainText);
   numbers_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  budgetOdds_ = new QLabel;
+  budgetOdds_->setObjectName(QStringLiteral("BudgetOdds"));
+  budgetOdds_->setWordWrap(true);
+  budgetOdds_->setTextFormat(Qt::PlainText);
+  budgetOdds_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   parts_ = new QTabWidget;
   messages_ = new QPlainTextEdit;
   messages_->setReadOnly(true);
@@ -182,13 +185,20 @@ OddsDialog::OddsDialog(std::filesystem::path tables, const Selection& choices, Q
   layout->addWidget(warning_);
   layout->addWidget(pages_, 1);
   layout->addWidget(numbers_);
+  layout->addWidget(budgetOdds_);
   layout->addWidget(buttons);
   resize(1040, 640);
   refresh();
 }
 
 QString OddsDialog::csv() const {
-  return report_ ? QString::fromStdString(oddsCsv(*report_)) : QString();
+  if (!report_) return {};
+  const std::string odds = oddsCsv(*report_);
+  return QString::fromStdString(budgetFigures_ ? withBudgetCsv(odds, *budgetFigures_) : odds);
+}
+
+QString OddsDialog::budgetOdds() const {
+  return budgetOdds_->text();
 }
 
 QString OddsDialog::warning() const {
@@ -197,7 +207,9 @@ QString OddsDialog::warning() const {
 
 void OddsDialog::refresh() {
   report_.reset();
+  budgetFigures_.reset();
   warning_->clear();
+  budgetOdds_->clear();
   const std::string name = tables_.string();
   try {
     const std::string bytes = readTableFile(tables_);
@@ -210,11 +222,11 @@ void OddsDialog::refresh() {
                             weight_->currentText().toStdString(),
                             experience_->currentText().toStdString(), vehicles_->isChecked()};
     report_ = computeOdds(choices, bytes, name);
-    if (designs_) {
-      report_->numbers = expectedNumbers(*report_, *designs_);
-    } else if (const FoundDesignList found = foundDesignList(tables_); found.read) {
-      report_->numbers = expectedNumbers(*report_, found.read->list);
-    }
+    std::optional<FoundDesignList> found;
+    const DesignList* list = designs_.get();
+    if (list == nullptr && (found = foundDesignList(tables_))->read) list = &found->read->list;
+    if (list != nullptr) report_->numbers = expectedNumbers(*report_, *list);
+    budgetOdds_->setText(QString::fromStdString(budgetOddsOf(choices, bytes, name, list)));
   } catch (const std::exception& error) {
     showMessages(QString::fromStdString(error.what()));
     return;
@@ -222,6 +234,7 @@ void OddsDialog::refresh() {
   warning_->setVisible(!warning_->text().isEmpty());
   numbers_->setText(QString::fromStdString(oddsNumbersText(*report_)));
   numbers_->setVisible(!numbers_->text().isEmpty());
+  budgetOdds_->setVisible(!budgetOdds_->text().isEmpty());
   const int shown = parts_->currentIndex();
   while (parts_->count() > 0) {
     QWidget* page = parts_->widget(0);
@@ -236,9 +249,25 @@ void OddsDialog::refresh() {
   saveAs_->setEnabled(true);
 }
 
+std::string OddsDialog::budgetOddsOf(const Selection& choices, const std::string& bytes,
+                                     const std::string& name, const DesignList* list) {
+  if (budget_.empty()) return "";
+  BudgetBand band;
+  try {
+    band = bandOf(budget_);
+  } catch (const BandError& error) {
+    return error.what();
+  }
+  if (list == nullptr) return budgetWithoutDesignsText();
+  budgetFigures_ = budgetFigures(choices, bytes, name, *list, band);
+  const std::string text = budgetFiguresText(*budgetFigures_);
+  return text.substr(text.find_first_not_of('\n'));
+}
+
 void OddsDialog::showMessages(const QString& messages) {
   warning_->hide();
   numbers_->hide();
+  budgetOdds_->hide();
   messages_->setPlainText(warning_->text().isEmpty() ? messages
                                                      : messages + "\n\n" + warning_->text());
   pages_->setCurrentWidget(messages_);
@@ -261,20 +290,16 @@ void OddsDialog::saveCsvAs() {
 
 void OddsDialog::saveCsv(const QString& file) {
   try {
-    const std::string target = QFile::encodeName(file).toStdString();
-    refuseTableFile(target, tables_);
-    refuseDesignList(target, designs_ ? designsFile_ : locateDesignList(tables_));
-    saveBytes(target, csv().toStdString());
+    files_.saveBytes(QFile::encodeName(file).toStdString(), csv().toStdString());
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }
 }
 
-void openOddsDialog(QWidget* parent, const std::filesystem::path& tables, const Selection& choices,
-                    std::shared_ptr<const DesignList> designs,
-                    std::optional<std::filesystem::path> designsFile) {
-  auto* dialog =
-      new OddsDialog(tables, choices, parent, std::move(designs), std::move(designsFile));
+void openOddsDialog(QWidget* parent, const FilesInUse& files, const std::filesystem::path& tables,
+                    const Selection& choices, const BudgetText& budget,
+                    std::shared_ptr<const DesignList> designs) {
+  auto* dialog = new OddsDialog(files, tables, choices, parent, std::move(designs), budget);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }

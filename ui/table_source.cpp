@@ -17,7 +17,9 @@ std::optional<TableSource::Stamp> TableSource::stampOf(const fs::path& path) {
   return Stamp{size, modified};
 }
 
-void TableSource::use(const fs::path& path) {
+void TableSource::use(const fs::path& path, FileKind kind) {
+  files_.hold(kind, path);
+  kind_ = kind;
   inUse_ = true;
   readStamp_.reset();
   text_ = TableText{{}, path};
@@ -35,7 +37,7 @@ const TableText& TableSource::refresh() {
   if (!inUse_) {
     use(locateTableFile());
   } else if (!readStamp_ || stampOf(text_.name) != readStamp_) {
-    use(text_.name);
+    use(text_.name, kind_);
   }
   return text_;
 }

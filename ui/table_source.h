@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The table file the window generates from: named by the user or looked up where
 // locateTableFile looks, and read again whenever it has changed on disk since it was read, so
-// that an edit shows at the next Generate without a restart.
+// that an edit shows at the next Generate without a restart. The file is put in use
+// (roster/files_in_use.h) as it is opened, before it is read, so that no save writes over it even
+// when it cannot be read.
 #ifndef MUSTERWRIGHT_UI_TABLE_SOURCE_H
 #define MUSTERWRIGHT_UI_TABLE_SOURCE_H
 
@@ -10,12 +12,17 @@
 #include <optional>
 
 #include "generator/table_text.h"
+#include "roster/files_in_use.h"
 
 class TableSource {
  public:
-  // Makes `path` the table file in use and reads it. Throws TableError when it cannot be read;
-  // the path stays in use, and the next refresh tries it again.
-  void use(const std::filesystem::path& path);
+  // Puts each file it opens in use in `files`, which must outlive it.
+  explicit TableSource(FilesInUse& files) : files_(files) {}
+
+  // Makes `path` the table file in use, as `kind` (kMadeTables for tables laid out from a design
+  // list), and reads it. Throws TableError when it cannot be read; the path stays in use, and the
+  // next refresh tries it again.
+  void use(const std::filesystem::path& path, FileKind kind = kTableFile);
 
   // Before a Generate: reads the table file in use again when its size or modification time
   // differs from when it was last read, or when it could not be read then; with none in use,
@@ -26,9 +33,9 @@ class TableSource {
   // the caller hands the new text on.
   bool takeFresh();
 
-  // The path of the table file in use ("Tables.dat" while none is), for dialogs and for
-  // refusing to save over it.
+  // The path of the table file in use ("Tables.dat" while none is), for dialogs; and what it is.
   const std::filesystem::path& path() const { return text_.name; }
+  FileKind kind() const { return kind_; }
 
  private:
   // What tells an edited file from the one that was read.
@@ -39,6 +46,8 @@ class TableSource {
   };
   static std::optional<Stamp> stampOf(const std::filesystem::path& path);
 
+  FilesInUse& files_;
+  FileKind kind_ = kTableFile;
   bool inUse_ = false;
   TableText text_{{}, "Tables.dat"};
   // The stamp of the file in use when it was last read whole; none while it could not be.

@@ -9,6 +9,8 @@
 #include <QWidgetItem>
 #include <algorithm>
 
+#include "ui/elided_label.h"
+
 namespace {
 
 // Qt's default font, 9 pt at the 96 dpi the form was drawn for: text no larger than it is
@@ -32,12 +34,18 @@ int widestLineWidth(const QPlainTextEdit* listing) {
   return widest + margins + listing->verticalScrollBar()->sizeHint().width();
 }
 
+// The height a control needs: its form height, or its size hint's where its font outgrows the
+// form's.
+int neededHeight(const QWidget* control, int formHeight) {
+  if (!largerThanFormFont(control->font())) return formHeight;
+  return std::max(formHeight, control->sizeHint().height());
+}
+
 // A control in the layout: its form size, or its size hint where its font outgrows the
-// form's. The listing box may grow without bound; every other control keeps that size. A
-// control that the form lets reach `overhang` pixels into the window's right margin (a label
-// whose longest text needs it) does so at any size, without widening the window. A control whose
-// text wraps (the seed line with many re-rolls) grows downwards into the room below the column
-// to show it whole, without making the window taller.
+// form's. The listing box may grow without bound; every
+// other control keeps that size. A control that the form lets reach `overhang` pixels into the
+// window's right margin (a label whose longest text needs it) does so at any size, without
+// widening the window. A shortened label (ElidedLabel) needs no more than its minimum width.
 class FormItem : public QWidgetItem {
  public:
   FormItem(QWidget* control, bool stretches, int overhang = 0)
@@ -48,39 +56,69 @@ class FormItem : public QWidgetItem {
     if (!stretches) setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 
-  QSize sizeHint() const override { return laidOutSize(true); }
-  QSize minimumSize() const override { return laidOutSize(false); }
+  QSize sizeHint() const override { return laidOutSize(); }
+  QSize minimumSize() const override { return laidOutSize(); }
   QSize maximumSize() const override {
-    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : laidOutSize(true);
+    return stretches_ ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : laidOutSize();
   }
   Qt::Orientations expandingDirections() const override {
     return stretches_ ? Qt::Horizontal | Qt::Vertical : Qt::Orientations();
   }
   void setGeometry(const QRect& rect) override {
     if (stretches_) return QWidgetItem::setGeometry(rect);
-    QSize size = neededSize(true);
-    size.setHeight(std::clamp(rect.height(), neededSize(false).height(), size.height()));
-    widget()->setGeometry(QRect(rect.topLeft(), size));
+    widget()->setGeometry(QRect(rect.topLeft(), neededSize()));
   }
 
  private:
-  // With `wrapped`, a wrapping text's every line counts; without, the form height suffices.
-  QSize neededSize(bool wrapped) const {
+  QSize neededSize() const {
     const QWidget* control = widget();
     QSize size = formSize_;
-    if (largerThanFormFont(control->font())) size = size.expandedTo(control->sizeHint());
-    if (wrapped && control->hasHeightForWidth())
-      size.setHeight(std::max(size.height(), control->heightForWidth(size.width())));
+    if (largerThanFormFont(control->font())) {
+      QSize hint = control->sizeHint();
+      if (qobject_cast<const ElidedLabel*>(control))
+        hint.setWidth(control->minimumSizeHint().width());
+      size = size.expandedTo(hint);
+    }
     if (const auto* listing = qobject_cast<const QPlainTextEdit*>(control))
       size.setWidth(std::max(size.width(), widestLineWidth(listing)));
     return size;
   }
 
-  QSize laidOutSize(bool wrapped) const { return neededSize(wrapped) - QSize(overhang_, 0); }
+  QSize laidOutSize() const { return neededSize() - QSize(overhang_, 0); }
 
   QSize formSize_;
   bool stretches_;
   int overhang_;
+};
+
+// A label of the footer line: as tall as the form draws it (or its font needs), as wide as its
+// whole text where the line has room, down to one "…" where it has not. The one that `yields`
+// gives up its room before the others and takes what they leave.
+class FooterItem : public QWidgetItem {
+ public:
+  FooterItem(QWidget* label, bool yields)
+      : QWidgetItem(label), formHeight_(label->height()), yields_(yields) {}
+
+  QSize sizeHint() const override {
+    return {yields_ ? shortest() : widget()->sizeHint().width(), height()};
+  }
+  QSize minimumSize() const override { return {shortest(), height()}; }
+  QSize maximumSize() const override {
+    return {yields_ ? QWIDGETSIZE_MAX : widget()->sizeHint().width(), height()};
+  }
+  Qt::Orientations expandingDirections() const override {
+    return yields_ ? Qt::Horizontal : Qt::Orientations();
+  }
+  void setGeometry(const QRect& rect) override {
+    widget()->setGeometry(QRect(rect.topLeft(), QSize(rect.width(), height())));
+  }
+
+ private:
+  int shortest() const { return widget()->minimumSizeHint().width(); }
+  int height() const { return neededHeight(widget(), formHeight_); }
+
+  int formHeight_;
+  bool yields_;
 };
 
 int rightOf(const QWidget* control) {
@@ -151,10 +189,22 @@ void layOutWindow(QWidget* window, const WindowParts& parts) {
   body->setContentsMargins(listing->x() - row.first()->x(), 0, window->width() - columnRight, 0);
 
   QBoxLayout* whole = bareLayout(QBoxLayout::TopToBottom);
-  whole->setContentsMargins(row.first()->x(), row.first()->y(), 0,
-                            window->height() - bottomOf(listing));
   whole->addLayout(top);
   whole->addSpacing(listing->y() - rowBottom);
   whole->addLayout(body, 1);
+  int bottom = bottomOf(listing);
+  if (const QList<QWidget*>& footer = parts.footer; !footer.isEmpty()) {
+    QBoxLayout* line = bareLayout(QBoxLayout::LeftToRight);
+    for (qsizetype i = 0; i < footer.size(); ++i) {
+      if (i > 0) line->addSpacing(footer[i]->x() - rightOf(footer[i - 1]));
+      line->addItem(new FooterItem(footer[i], i + 1 == footer.size()));
+    }
+    line->setContentsMargins(footer.first()->x() - row.first()->x(), 0,
+                             window->width() - columnRight, 0);
+    whole->addSpacing(footer.first()->y() - bottom);
+    whole->addLayout(line);
+    bottom = bottomOf(footer.first());
+  }
+  whole->setContentsMargins(row.first()->x(), row.first()->y(), 0, window->height() - bottom);
   window->setLayout(whole);
 }

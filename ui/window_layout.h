@@ -4,8 +4,8 @@
 // at Qt's default font each control keeps its form size, so the window opens exactly as the
 // form draws it. A larger font lets each control grow to its size hint, its neighbours move
 // aside and the window's minimum size grow with them; a listing line that is wider than the
-// listing box widens it. A wrapping label with more lines than its form height holds grows
-// downwards as far as the window's room below the column allows, moving the controls below it.
+// listing box widens it. Lines of text that may be long (ElidedLabel) never widen the window:
+// where it is too narrow they are shown shortened, never cut.
 #ifndef MUSTERWRIGHT_UI_WINDOW_LAYOUT_H
 #define MUSTERWRIGHT_UI_WINDOW_LAYOUT_H
 
@@ -14,15 +14,18 @@
 class QPlainTextEdit;
 class QWidget;
 
-// The window's three parts, each control still at its form geometry inside `window`:
+// The window's parts, each control still at its form geometry inside `window`:
 // `topRow`, left to right, whose last control keeps its place against the right edge;
 // `listing`, below the row, which takes every pixel the window gains; `column`, top to
 // bottom, right of the listing and against the right edge; controls of the column at the same
-// form height stand in one row.
+// form height stand in one row; `footer`, one line below the listing and the column, left to
+// right, as wide as the top row: each of its labels shows its whole text where the line has
+// room, the last one giving up its room first and taking what the others leave.
 struct WindowParts {
   QList<QWidget*> topRow;
   QPlainTextEdit* listing = nullptr;
   QList<QWidget*> column;
+  QList<QWidget*> footer;
 };
 
 // Installs the layout on `window`. The window's minimum size becomes the smallest at which

@@ -210,6 +210,10 @@ TEST(Cli, OutSavesTheChosenFormatTheListingWithCrLf) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(bytesOf(file), format == std::string("text") ? withCrLf(run.out) : run.out);
   }
+  const RunResult odds = runCli({"--odds", "--faction", "kurita", "--size", "lance", "--tables",
+                                 SHIPPED_TABLES, "--out", file.string()});
+  ASSERT_EQ(odds.status, 0) << odds.err;
+  EXPECT_EQ(bytesOf(file), odds.out);
 }
 
 TEST(Cli, OutNeverReplacesTheTableFileInUse) {

@@ -57,6 +57,7 @@ TEST(ForceModel, ACollectionIsInUseWhenHeldAndTicked) {
     ForceModel model = modelWith(c.held ? &kMine : nullptr, c.ticked);
     const ForceView view = model.generate(kLance, "7");
     EXPECT_EQ(view.error.substr(0, std::string(c.error).size()), c.error);
+    ASSERT_EQ(view.drew(), *c.error == '\0') << view.error;
     if (!view.drew()) continue;
     EXPECT_EQ(view.force->collection.has_value(), c.fromCollection);
     EXPECT_EQ(view.caption.find("collection mine (") != std::string::npos, c.fromCollection);

@@ -17,8 +17,8 @@
 #include <sstream>
 
 #include "foundation/apstring_stream.h"
+#include "roster/files_in_use.h"
 #include "roster/listing_text.h"
-#include "roster/table_guard.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
@@ -126,16 +126,19 @@ TEST(SaveLines, ALinkKeepsPointingAtTheSavedFile) {
 }
 
 // The table file is refused by any name that leads to it; every other name passes, a file
-// still to be made and a table file that is gone included.
+// still to be made and a table file that is gone included, and so does every name once the
+// made tables take the table file's place.
 TEST(RefuseTableFile, OnlyTheTableFileByAnyName) {
   const ScratchFolder folder;
   const fs::path tables = folder.write("Tables.dat", kOldBytes);
   fs::create_symlink("Tables.dat", folder.path() / "link.dat");
   fs::create_directory(folder.path() / "sub");
+  FilesInUse files;
+  files.hold(kTableFile, tables);
   for (const fs::path& name :
        {tables, folder.path() / "sub" / ".." / "Tables.dat", folder.path() / "link.dat"}) {
     try {
-      refuseTableFile(name, tables);
+      files.refuseSave(name);
       ADD_FAILURE() << name << " was let through";
     } catch (const SaveError& error) {
       EXPECT_NE(std::string(error.what()).find("is the table file in use"), std::string::npos);
@@ -143,8 +146,10 @@ TEST(RefuseTableFile, OnlyTheTableFileByAnyName) {
   }
   const fs::path other = folder.write("Random.txt", kOldBytes);
   for (const fs::path& name : {other, folder.path() / "new.txt"})
-    EXPECT_NO_THROW(refuseTableFile(name, tables)) << name;
-  EXPECT_NO_THROW(refuseTableFile(other, folder.path() / "gone.dat"));
+    EXPECT_NO_THROW(files.refuseSave(name)) << name;
+  files.hold(kMadeTables, folder.path() / "gone.dat");
+  EXPECT_NO_THROW(files.refuseSave(tables));
+  EXPECT_NO_THROW(files.refuseSave(other));
 }
 
 TEST(SaveLines, EveryFailureIsReportedAndLeavesTheFolderAsItWas) {

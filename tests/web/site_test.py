@@ -130,6 +130,7 @@ class Site(unittest.TestCase):
             for case in cases:
                 header, listing = case.split("\n", 1)
                 parts = header.split("; ")
+                rerolls = parts.pop().split()[1] if parts[-1].startswith("reroll ") else ""
                 budgets = [part.split() for part in parts if part.split()[0] in ("points", "tons")]
                 if len(budgets) > 1:
                     continue
@@ -137,15 +138,21 @@ class Site(unittest.TestCase):
                 unit, band = budgets[0] if budgets else ("points", "")
                 with self.subTest(header):
                     self.driver.execute_script(
-                        "const [words, vehicles, seed, unit, band] = arguments;"
+                        "const [words, vehicles, seed, unit, band, rerolls] = arguments;"
                         "['HouseBox', 'SizeBox', 'WeightBox', 'ExperienceBox'].forEach("
                         "  (id, k) => document.getElementById(id).value = words[k]);"
                         "document.getElementById('Vehicle').checked = vehicles;"
                         "document.getElementById('SeedBox').value = seed;"
                         "document.getElementById('BudgetUnit').value = unit;"
                         "document.getElementById('BudgetText').value = band;"
-                        "document.getElementById('GButton').click()",
-                        words, vehicles == "vehicles", seed.split()[1], unit, band)
+                        "if (!rerolls) { document.getElementById('GButton').click(); return; }"
+                        "location.hash = new URLSearchParams({house: words[0], size: words[1],"
+                        "  weight: words[2], experience: words[3], vehicles: vehicles ? 1 : 0,"
+                        "  seed, r: rerolls, ...(band ? {[unit]: band} : {})})",
+                        words, vehicles == "vehicles", seed.split()[1], unit, band, rerolls)
+                    if rerolls:
+                        self.until("document.getElementById('SeedLabel').value"
+                                   ".includes('re-rolled')", "the re-rolls")
                     self.until("!document.getElementById('Roster').hasAttribute('aria-busy')",
                                "the search")
                     self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The collection in the window: designs picked by hand in the Collection… dialog draw the
 // command line's forces, the dialog keeps names the table file lacks, a bad collection file
-// changes nothing, and no save goes over the table file or loses the file it aimed at.
+// changes nothing, and no save goes over a file in use or loses the file it aimed at.
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 
 #include "odds/collection_designs.h"
 #include "support/file_bytes.h"
@@ -72,8 +75,10 @@ class CollectionTest : public QObject {
     const std::vector<CollectionDesign> designs =
         collectionDesigns(bytesOf(SHIPPED_TABLES), "Tables.dat");
     const QString known = QString::fromStdString(designs.front().name);
-    CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"),
-                            SHIPPED_TABLES, std::nullopt, QString());
+    FilesInUse files;
+    files.hold(kTableFile, SHIPPED_TABLES);
+    CollectionDialog dialog(designs, tableDesignNames(bytesOf(SHIPPED_TABLES), "Tables.dat"), files,
+                            QString());
     QVERIFY(dialog.openFile(file));
     QVERIFY(dialog.findChild<QLabel*>("KeptNames")->text().contains("2 Not A Design"));
     QVERIFY(dialog.setCopies(known.toLower(), 4));
@@ -111,6 +116,24 @@ class CollectionTest : public QObject {
     QCOMPARE(form.MechBox->toPlainText(), drawn);
   }
 
+  // A file with a problem on each of 200 lines is refused with them listed below the message,
+  // the box's OK button on the screen.
+  void manyProblemsStayInReach() {
+    TestWindow form(SHIPPED_TABLES);
+    CollectionDialog* dialog = openDialog(form);
+    QByteArray bad;
+    for (int k = 1; k <= 200; ++k) bad += "100 Design " + QByteArray::number(k) + "\n";
+    writeFile(scratch.filePath("many.txt"), bad);
+    while (QMessageBox* left = openErrorBox(*dialog)) left->close();  // the collection in use
+    QVERIFY(!dialog->openFile(scratch.filePath("many.txt")));
+    QMessageBox* box = openErrorBox(*dialog);
+    QCOMPARE(box->text(), "The collection was not opened; nothing changed.");
+    QCOMPARE(box->detailedText().split(u'\n').size(), 200);
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QVERIFY(box->screen()->availableGeometry().contains(
+        QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+  }
+
   // Save As onto the table file or the design list in use is refused, their bytes kept; a save
   // that cannot be written leaves the collection file, and the one in use, as they were.
   void noSaveOverTheTableFileOrTheOldCollection() {
@@ -139,6 +162,29 @@ class CollectionTest : public QObject {
     QCOMPARE(contentOf(tables), contentOf(SHIPPED_TABLES));
     QCOMPARE(contentOf(shelf), saved);
     QVERIFY(dialog->findChild<QLabel*>("CollectionTotals")->text().endsWith("shelf.txt"));
+  }
+
+  // Neither Save To File nor Print to a PDF file writes over the collection in use.
+  void noListingOverTheCollection() {
+    const QString shelf = scratch.filePath("in use.txt");
+    writeFile(shelf, "2 Page Errant\n");
+    TestWindow form(SHIPPED_TABLES);
+    CollectionDialog* dialog = openDialog(form);
+    dismissErrorBox(*dialog);
+    QVERIFY(dialog->openFile(shelf));
+    dialog->close();
+    form.MechBox->setPlainText("a roster");
+    form.FileName->setText(shelf);
+    form.ToFile->click();
+    QVERIFY(dismissErrorBox(form).contains("it is the collection in use"));
+    form.PrintButton->click();
+    auto* print = form.findChild<QPrintDialog*>();
+    QVERIFY(print != nullptr);
+    print->printer()->setOutputFormat(QPrinter::PdfFormat);
+    print->printer()->setOutputFileName(shelf);
+    print->done(QDialog::Accepted);
+    QVERIFY(dismissErrorBox(form).contains("it is the collection in use"));
+    QCOMPARE(contentOf(shelf), QByteArray("2 Page Errant\n"));
   }
 };
 

@@ -5,14 +5,18 @@
 // that name.
 #include "generator/choice_lists.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
 
 #include "window_test_support.h"
 
@@ -24,9 +28,19 @@ QList<QWidget*> controlsOf(const TestWindow& form) {
           form.ToFile,   form.FileName, form.WeightBox,     form.MechBox};
 }
 
-// The seed box and the budget's two controls, which stand in one row beside it.
-QList<QWidget*> seedRowOf(const TestWindow& form) {
-  return {form.SeedBox, form.BudgetKind, form.BudgetBox};
+// Every control: those Tab stops at, and the budget's caption.
+QList<QWidget*> everyControlOf(const TestWindow& form) {
+  QList<QWidget*> every{form.control<QWidget>("BudgetLabel")};
+  for (const QString& name : kTabOrder.mid(1)) every << form.control<QWidget>(qPrintable(name));
+  return every;
+}
+
+// Whether `box` shows `text` whole: typed in and drawn, with the text cursor after it in view,
+// its first character still stands at the box's left edge.
+bool showsWhole(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->grab();
+  return box->cursorPositionAt(QPoint(2, box->height() / 2)) == 0;
 }
 
 }  // namespace
@@ -169,10 +183,11 @@ class FormTest : public QObject {
     form.resize(1, 1);
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
-    const QList<QWidget*> controls = controlsOf(form) + seedRowOf(form);
+    const QList<QWidget*> controls = everyControlOf(form);
     for (const QWidget* control : controls) {
-      QVERIFY2(control->width() >= control->sizeHint().width() &&
-                   control->height() >= control->sizeHint().height(),
+      const QSize needed = qobject_cast<const ElidedLabel*>(control) ? control->minimumSizeHint()
+                                                                     : control->sizeHint();
+      QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
                qPrintable(control->objectName()));
       QVERIFY2(window.contains(control->geometry()), qPrintable(control->objectName()));
       for (const QWidget* other : controls) {
@@ -194,6 +209,65 @@ class FormTest : public QObject {
             form.MechBox->fontMetrics().horizontalAdvance(line));
   }
 
+  // After a budgeted force is re-rolled, the seed line and the band typed in the budget box
+  // show whole at the window's opening size and, at 15 pt, at its smallest; the files in use
+  // are named.
+  void nothingCut_data() {
+    QTest::addColumn<QFont>("font");
+    QFont points = QApplication::font();
+    points.setPointSize(15);
+    QTest::newRow("608 x 480") << QApplication::font();
+    QTest::newRow("15 pt") << points;
+  }
+
+  void nothingCut() {
+    QFETCH(QFont, font);
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
+    QApplication::setFont(font);
+    TestWindow form(SHIPPED_TABLES);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.resize(1, 1);
+    choose(form, "Davion", "Company", "", "");
+    form.SeedBox->setText("7");
+    QVERIFY(showsWhole(form.BudgetBox, "430000-450000") &&
+            showsWhole(form.BudgetBox, "16000-18000"));
+    form.GButton->click();
+    form.MechBox->setFocus();
+    form.MechBox->setTextCursor(QTextCursor(form.MechBox->document()->findBlockByNumber(9)));
+    QTest::keySequence(form.MechBox, QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(dismissErrorBox(form), QString());
+    QCOMPARE(form.SeedLabel->wholeText(), u"Seed: 7 · re-rolled 2 · 16,000–18,000 points"_qs);
+    QApplication::processEvents();
+    for (const ElidedLabel* line : {form.SeedLabel, form.FilesLabel}) {
+      QVERIFY2(!line->elided() && form.rect().contains(line->geometry()), qPrintable(line->text()));
+      QVERIFY(!line->geometry().intersects(form.MechBox->geometry()));
+    }
+  }
+
+  // A line longer than its room ends in "…" and loses nothing: its accessible name, and the
+  // tooltip while it is shortened, hold the whole of it; given room, it shows whole again.
+  void shortenedLineKeepsItsWholeText() {
+    TestWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ElidedLabel* line = form.SeedLabel;
+    const QString whole =
+        "Seed: 4294967295 · collection a long collection name (3fa9c1d2) · "
+        "each design once · re-rolled 1-6, 8-48 · 16,000–18,000 points";
+    line->setWholeText(whole);
+    QApplication::processEvents();
+    QVERIFY(line->text().endsWith(u'…') && whole.startsWith(line->text().chopped(1)));
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), whole);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), line->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(line, &help);
+    QCOMPARE(QToolTip::text(), whole + "\n\n" + line->toolTip());
+    form.resize(1600, 480);
+    QApplication::processEvents();
+    QCOMPARE(line->text(), whole);
+  }
+
   void editorsAtStart() {
     TestWindow form;
     QVERIFY(!form.Vehicle->isChecked());
@@ -204,17 +278,9 @@ class FormTest : public QObject {
     QCOMPARE(form.MechBox->lineWrapMode(), QPlainTextEdit::NoWrap);
   }
 
-  // Tab walks the controls in their stop order and wraps round: the weight list, although it
-  // stands in the top row, comes after the file name; the controls below the file name come
-  // after the listing.
+  // The focus chain walks the controls in their stop order (kTabOrder) and wraps round.
   void tabOrder() {
     TestWindow form;
-    const QStringList order{"HouseBox",  "SizeBox",      "ExperienceBox", "Vehicle",
-                            "GButton",   "ToFile",       "FileName",      "WeightBox",
-                            "MechBox",   "SaveAsButton", "PrintButton",   "SeedBox",
-                            "SeedLabel", "TotalsLabel",  "RecentButton",  "CollectionButton",
-                            "OwnedBox",  "UniqueBox",    "BudgetKind",    "BudgetBox",
-                            "HouseBox"};
     QStringList walked;
     QWidget* widget = form.HouseBox;
     do {
@@ -223,7 +289,7 @@ class FormTest : public QObject {
       widget = widget->nextInFocusChain();
     } while (widget != form.HouseBox);
     walked << widget->objectName();
-    QCOMPARE(walked, order);
+    QCOMPARE(walked, kTabOrder);
     QVERIFY(form.MechBox->tabChangesFocus());
   }
 };

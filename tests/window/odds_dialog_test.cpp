@@ -2,6 +2,7 @@
 // The Odds… dialog as a person meets it: opened with Ctrl+D on the window's choices, its
 // tables sorting by a column, Copy giving the command line's CSV, a table file that fails its
 // check giving its odds beside the checker's findings, and Save As keeping off the table file.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -56,6 +57,46 @@ class OddsDialogTest : public QObject {
     QCOMPARE(table->model()->index(0, 4).data().toString(), QString("1/6"));
   }
 
+  // A budget in the window's box gives the band's figures and CSV rows that the command line's
+  // --odds --points (or --tons) gives; a band that is no band, or no design list, says why.
+  void aBudgetInTheBoxGivesTheBandsOdds_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("points") << 0 << "16000-18000"
+                            << "";
+    QTest::newRow("tons") << 1 << "800"
+                          << "";
+    QTest::newRow("no band") << 1 << "7x"
+                             << "The budget in tons cannot be read";
+    QTest::newRow("no list") << 0 << "6000"
+                             << "A budget needs the tons and points of a design";
+  }
+
+  void aBudgetInTheBoxGivesTheBandsOdds() {
+    QFETCH(int, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    ScratchFolder alone;  // a table file with no design list beside it
+    TestWindow form(told.startsWith("A budget") ? alone.write("T.dat", soundTables())
+                                                : std::filesystem::path(SHIPPED_TABLES));
+    choose(form, "Davion", "Company", "", "");
+    form.BudgetKind->setCurrentIndex(kind);
+    form.BudgetBox->setText(typed);
+    form.findChild<QAction*>("OddsAction")->trigger();
+    auto* dialog = form.findChild<OddsDialog*>();
+    QVERIFY2(dialog->budgetOdds().startsWith(told.isEmpty() ? "Budget " : told),
+             qPrintable(dialog->budgetOdds()));
+    QCOMPARE(dialog->csv().contains("budget,"), told.isEmpty());
+    if (!told.isEmpty()) return;
+    const QStringList arguments{"--odds", "--faction", "Davion",
+                                "--size", "Company",   kind == 0 ? "--points" : "--tons",
+                                typed,    "--tables",  SHIPPED_TABLES};
+    QVERIFY(commandLineListing(arguments).endsWith("\n\n" + dialog->budgetOdds().toUtf8()));
+    QCOMPARE(dialog->csv().toUtf8(), commandLineListing(QStringList(arguments) << "--format"
+                                                                               << "csv"));
+  }
+
   // A table file that fails its check gives the odds the command line gives, the checker's
   // findings above them; one whose odds cannot be given shows why, the findings below.
   void aTableFileThatFailsItsCheckGivesItsOddsWithTheFindings() {
@@ -64,7 +105,8 @@ class OddsDialogTest : public QObject {
     // Both find the list beside the table file, wherever each program runs from.
     const QString shippedList = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
     folder.write("Designs.csv", contentOf(shippedList).toStdString());
-    OddsDialog dialog(path, {"Wolf", "Star", "", "", false});
+    const FilesInUse files;
+    OddsDialog dialog(files, path, {"Wolf", "Star", "", "", false});
     QVERIFY(!dialog.findChild<QPlainTextEdit*>()->isVisibleTo(&dialog));
     QVERIFY(dialog.warning().contains("NoWolf.dat, line "));
     QVERIFY(dialog.warning().contains("--fit-tables"));
@@ -76,7 +118,7 @@ class OddsDialogTest : public QObject {
     QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains("NoWolf.dat, line "));
 
     const auto cut = folder.write("Cut.dat", soundTables().substr(0, 200));
-    OddsDialog none(cut, {"Kurita", "Lance", "", "", false});
+    OddsDialog none(files, cut, {"Kurita", "Lance", "", "", false});
     auto* messages = none.findChild<QPlainTextEdit*>();
     QVERIFY(messages->isVisibleTo(&none));
     QVERIFY(messages->toPlainText().contains("Cut.dat, line "));
@@ -86,7 +128,9 @@ class OddsDialogTest : public QObject {
   void saveAsRefusesTheTableFileInUse() {
     ScratchFolder folder;
     const auto path = folder.write("Tables.dat", soundTables());
-    OddsDialog dialog(path, {"Kurita", "Lance", "", "", false});
+    FilesInUse files;
+    files.hold(kTableFile, path);
+    OddsDialog dialog(files, path, {"Kurita", "Lance", "", "", false});
     dialog.saveCsv(QString::fromStdString((folder.path() / "." / "Tables.dat").string()));
     auto* box = dialog.findChild<QMessageBox*>();
     QVERIFY(box != nullptr && box->text().contains("the table file in use"));

@@ -285,8 +285,8 @@ class RerollTest : public QObject {
     QVERIFY(findings.contains("Quirky.dat, line "));
     QMessageBox* notice = openErrorBox(form);
     QVERIFY(notice && notice->icon() == QMessageBox::Information);
-    QVERIFY(notice->text().contains("--fit-tables") &&
-            notice->text().contains("Quirky.dat, line "));
+    QVERIFY(messageOf(*notice).contains("--fit-tables") &&
+            messageOf(*notice).contains("Quirky.dat, line "));
     notice->close();
     generate(form, "Wolf Binary", 12);
     QVERIFY(!openErrorBox(form));

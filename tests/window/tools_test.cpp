@@ -12,8 +12,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <chrono>
 #include <filesystem>
 
@@ -26,11 +29,17 @@
 
 namespace {
 
-// Chooses `path` in the file dialog open over `form`.
-void acceptFileDialog(const TestWindow& form, const QString& path) {
+// The file dialog open over `form`, or null.
+QFileDialog* openFileDialog(const TestWindow& form) {
   QFileDialog* dialog = nullptr;
   for (auto* open : form.findChildren<QFileDialog*>())
     if (open->isVisible()) dialog = open;
+  return dialog;
+}
+
+// Chooses `path` in the file dialog open over `form`.
+void acceptFileDialog(const TestWindow& form, const QString& path) {
+  QFileDialog* dialog = openFileDialog(form);
   QVERIFY(dialog != nullptr);
   dialog->selectFile(path);
   static_cast<QDialog*>(dialog)->accept();
@@ -214,7 +223,19 @@ class ToolsTest : public QObject {
       action(form, "DesignListAction");
       acceptFileDialog(form, mine);
       QMessageBox* told = openErrorBox(form);
-      QVERIFY(told != nullptr && told->text().contains("line 488: \"Mailfsit\" is in no table"));
+      QVERIFY(told && told->text().startsWith("1 of the 487 designs of Mine.csv is in no table"));
+      QVERIFY(told->detailedText().startsWith(mine + ", line 488: \"Mailfsit\" is in no table"));
+      QCOMPARE(form.FilesLabel->wholeText(), "Tables.dat\nMine.csv");
+      QVERIFY(form.FilesLabel->toolTip().endsWith(mine + ", chosen"));
+      // Each chooser opens in the folder of its file in use.
+      for (const auto& [chooser, folder] : {
+               std::pair{"ChooseDesignList", scratch.path()                  },
+               {"ChooseTableFile",  QFileInfo(SHIPPED_TABLES).path()}
+      }) {
+        QMetaObject::invokeMethod(&form, chooser);
+        QCOMPARE(openFileDialog(form)->directory(), QDir(folder));
+        openFileDialog(form)->reject();
+      }
     }
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
@@ -240,6 +261,48 @@ class ToolsTest : public QObject {
     QVERIFY(dismissErrorBox(form).startsWith("No force within 8,000\u20139,000 points"));
   }
 
+  // A design list with 300 findings, refused for its bad rows or used with its names in no
+  // table, lists every one in the box, whose OK button stays on the screen.
+  void longFindingsStayInReach_data() {
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("finding");
+    QTest::addColumn<int>("count");
+    QTest::newRow("bad rows") << "Design %1,many,1"
+                              << "Long.csv is not used"
+                              << "Long.csv, line 301: tons \"many\" of \"Design 300\"" << 300;
+    // A list used is also told, after its rows, that it lacks battle armour's numbers.
+    QTest::newRow("in no table") << "Design %1,50,900"
+                                 << "None of the 300 designs"
+                                 << "Long.csv, line 301: \"Design 300\" is in no table" << 301;
+  }
+
+  void longFindingsStayInReach() {
+    QFETCH(QString, row);
+    QFETCH(QString, heading);
+    QFETCH(QString, finding);
+    QFETCH(int, count);
+    QString list = "design,tons,points\n";
+    for (int k = 1; k <= 300; ++k) list += row.arg(k) + "\n";
+    const QString file = scratch.filePath("Long.csv");
+    writeFile(file, list.toUtf8());
+    TestWindow form(tables);
+    form.findChild<QAction*>("DesignListAction")->trigger();
+    acceptFileDialog(form, file);
+    QMessageBox* box = openErrorBox(form);
+    QVERIFY(box != nullptr && box->text().contains(heading));
+    const QStringList findings = box->detailedText().split(u'\n');
+    QCOMPARE(findings.size(), count);
+    QVERIFY2(findings.at(299).startsWith(scratch.filePath(finding)), qPrintable(findings.at(299)));
+    auto* listed = box->findChild<QTextEdit*>();
+    QVERIFY(listed != nullptr && listed->isVisible() && listed->verticalScrollBar()->maximum() > 0);
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    QVERIFY(box->screen()->availableGeometry().contains(
+        QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+    box->close();
+    form.findChild<QAction*>("ShippedDesignsAction")->trigger();
+  }
+
   // Tables laid out from the list in use: the report, Save As refusing the table file in use and
   // writing the command line's --make-tables bytes, then Use; a budget typed then gives, byte for
   // byte, the command line's listing with the same --designs, --tables and --points.
@@ -257,8 +320,15 @@ class ToolsTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("Choose your design list first"));
     form.findChild<QAction*>("DesignListAction")->trigger();
     acceptFileDialog(form, mine);
-    openErrorBox(form)->close();  // Pike, Halberd and Glaive are in no table yet
-    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    // Pike, Halberd and Glaive are in no table yet: the box offers to lay tables out.
+    QMessageBox* told = openErrorBox(form);
+    QVERIFY(told != nullptr && told->text().startsWith("3 of the "));
+    QCOMPARE(told->detailedText().count(u'\n'), 2);
+    QAbstractButton* offered = nullptr;
+    for (QAbstractButton* button : told->buttons())
+      if (button->text() == "Tables From My List…") offered = button;
+    QVERIFY(offered != nullptr);
+    offered->click();
     auto* dialog = form.findChild<MadeTablesDialog*>();
     QVERIFY(dialog != nullptr && dialog->isVisible());
     QVERIFY(dialog->report().contains("Davion Light") && dialog->report().contains(" left."));
@@ -270,6 +340,7 @@ class ToolsTest : public QObject {
     QCOMPARE(contentOf(made),
              commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
     dialog->useMade();
+    QCOMPARE(form.FilesLabel->wholeText(), "Laid tables.dat\nLaid.csv");
     choose(form, "Davion", "Company", "Light", "");
     form.SeedBox->setText("7");
     form.BudgetBox->setText("11000-13000");
@@ -288,6 +359,8 @@ class ToolsTest : public QObject {
   void neverOverTheTableFile() {
     QVERIFY(QFile::copy(SHIPPED_TABLES, "Tables.dat"));
     QVERIFY(QFile::link("Tables.dat", "link.dat"));
+    const QString designs = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
+    QVERIFY(QFile::copy(designs, "Designs.csv"));
     tables = "Tables.dat";
     TestWindow form(tables);
     form.MechBox->setPlainText("a roster");
@@ -296,8 +369,6 @@ class ToolsTest : public QObject {
     QVERIFY(dismissErrorBox(form).contains("it is the table file in use"));
     QCOMPARE(contentOf("Tables.dat"), contentOf(SHIPPED_TABLES));
 
-    const QString designs = QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv");
-    QVERIFY(QFile::copy(designs, "Designs.csv"));
     form.FileName->setText("Designs.csv");
     form.ToFile->click();
     QVERIFY(dismissErrorBox(form).contains("it is the design list in use"));
@@ -361,15 +432,17 @@ class ToolsTest : public QObject {
     QVERIFY(listing(form).size() > 4);
   }
 
-  // Printing (here to a PDF) holds the listing's lines as they stand, edits included, and
-  // the force's totals and the page number.
+  // Printing (here to a PDF) holds the seed line, the listing's lines as they stand, edits
+  // included, and the force's totals and the page number.
   void printToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     TestWindow form(tables);
     choose(form, "Davion", "Company", "", "");
     form.SeedBox->setText("1");
+    form.BudgetBox->setText("12000");
     form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
     form.MechBox->appendPlainText("my own note");
     form.PrintButton->click();
     auto* dialog = form.findChild<QPrintDialog*>();
@@ -381,7 +454,8 @@ class ToolsTest : public QObject {
     QProcess reader;
     reader.start(pdftotext, {"-layout", scratch.filePath("listing.pdf"), "-"});
     QVERIFY(reader.waitForFinished(30000));
-    QStringList printed, shown;
+    QStringList printed, shown{form.SeedLabel->text()};
+    QVERIFY(shown[0].contains(u"11,400–12,000 points"_qs));
     for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n'))
       if (!line.trimmed().isEmpty() && line != "\f")
         printed << line.trimmed().normalized(QString::NormalizationForm_KC);

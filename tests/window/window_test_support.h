@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the window's suites share: choosing in the lists, reading the listing, the message box
-// open over the window, and files' bytes.
+// What the window's suites share: the controls in their tab order, choosing in the lists,
+// reading the listing, the message box open over the window, and files' bytes.
 #ifndef MUSTERWRIGHT_TESTS_WINDOW_WINDOW_TEST_SUPPORT_H
 #define MUSTERWRIGHT_TESTS_WINDOW_WINDOW_TEST_SUPPORT_H
 
@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "ui/TForm1.h"
+#include "ui/elided_label.h"
 
 // The window keeps its Recent list in the user's settings; every suite keeps them in a
 // temporary folder of its own instead, empty at the start, set before any window reads them.
@@ -53,10 +54,21 @@ class TestWindow : public TForm1 {
   QComboBox* const BudgetKind = control<QComboBox>("BudgetKind");
   QLineEdit* const BudgetBox = control<QLineEdit>("BudgetBox");
   QPlainTextEdit* const MechBox = control<QPlainTextEdit>("MechBox");
-  QLabel* const SeedLabel = control<QLabel>("SeedLabel");
-  QLabel* const TotalsLabel = control<QLabel>("TotalsLabel");
+  ElidedLabel* const SeedLabel = control<ElidedLabel>("SeedLabel");
+  ElidedLabel* const TotalsLabel = control<ElidedLabel>("TotalsLabel");
+  ElidedLabel* const FilesLabel = control<ElidedLabel>("FilesLabel");
   QToolButton* const RecentButton = control<QToolButton>("RecentButton");
 };
+
+// Every control Tab stops at, in order from the faction list, and the faction list again: the
+// weight list, although it stands in the top row, comes after the file name; the controls below
+// the file name come after the listing, top to bottom, then the lines under the listing and the
+// files in use.
+inline const QStringList kTabOrder{
+    "HouseBox",   "SizeBox",     "ExperienceBox", "Vehicle",          "GButton",     "ToFile",
+    "FileName",   "WeightBox",   "MechBox",       "SaveAsButton",     "PrintButton", "SeedBox",
+    "BudgetKind", "BudgetBox",   "RecentButton",  "CollectionButton", "OwnedBox",    "UniqueBox",
+    "SeedLabel",  "TotalsLabel", "FilesLabel",    "HouseBox"};
 
 inline void choose(TestWindow& form, const QString& house, const QString& size,
                    const QString& weight, const QString& experience) {
@@ -77,12 +89,17 @@ inline QMessageBox* openErrorBox(const QWidget& form) {
   return nullptr;
 }
 
-// The message of the error box open over `form`, which is then dismissed; empty when none
-// is open.
+// A box's message and, on the lines after it, the findings it lists.
+inline QString messageOf(const QMessageBox& box) {
+  return box.detailedText().isEmpty() ? box.text() : box.text() + "\n" + box.detailedText();
+}
+
+// The message (messageOf) of the error box open over `form`, which is then dismissed; empty
+// when none is open.
 inline QString dismissErrorBox(QWidget& form) {
   QMessageBox* box = openErrorBox(form);
   if (box == nullptr) return {};
-  const QString message = box->icon() == QMessageBox::Critical ? box->text() : "not critical";
+  const QString message = box->icon() == QMessageBox::Critical ? messageOf(*box) : "not critical";
   box->close();
   return message;
 }
