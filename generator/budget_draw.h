@@ -5,9 +5,9 @@
 // budgetDice(seed, 0, j) (generator/dice.h): try 0 is the force drawn without a budget, so a
 // force that fits at once is that very force. Re-roll k (its place in the force's list) works
 // the same on the part it draws again, try j rolling budgetDice(seed, k + 1, j). Every draw gives
-// up after kBudgetTries tries, so the same choices, seed and band always end the same way. A try found
-// once, by a search here or made elsewhere, can be drawn alone (drawBudgetTry, rerollBudgetTry)
-// and gives the same force.
+// up after kBudgetTries tries, so the same choices, seed and band always end the same way. A try
+// found once, by a search here or made elsewhere, can be drawn alone (drawBudgetTry,
+// rerollBudgetTry) and gives the same force.
 #ifndef MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 #define MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 
