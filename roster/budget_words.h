@@ -18,6 +18,7 @@
 #include "generator/table_text.h"
 #include "odds/budget_odds.h"
 #include "odds/within_band.h"
+#include "roster/budget_searches.h"
 #include "roster/force_totals.h"
 #include "tables/design_list.h"
 
@@ -53,16 +54,23 @@ std::string chanceText(const BandChance& chance);
 
 // The force of `choices` and `seed` within `band` (drawWithinBudget). Refuses, before drawing,
 // when designs the draws can reach lack a number the band needs (naming up to ten, then how many
-// more) and when the band lies outside the totals the choices can reach (saying that range);
-// after kBudgetTries tries without a fit, with the band's chance. Throws as generateForce does.
+// more), when the band lies outside the totals the choices can reach (saying that range) and
+// when no total they reach lies within it (naming the step, or the nearest totals where they
+// were listed); after kBudgetTries tries without a fit, with the band's chance. Throws as
+// generateForce does. With `searches`, the search's outcome is taken from them when kept there
+// and kept there when made; a search they do not hold and must not make here throws
+// SearchElsewhere, after every refusal made before drawing.
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
-                      const BudgetBand& band, const DesignList& designs);
+                      const BudgetBand& band, const DesignList& designs,
+                      BudgetSearches* searches = nullptr);
 
 // The re-rolls `items` of a force (rerollForce), each within the force's band when it has one.
-// Throws BudgetRefusal naming the re-roll and the band when one keeps no draw within it, the
-// force then untouched; RerollError as rerollForce does.
+// Throws BudgetRefusal naming the re-roll and the band when one keeps no draw within it, before
+// any try where its part cannot bring the force into the band, the force then untouched;
+// RerollError as rerollForce does, a list that would pass kMostRerolls before any re-roll.
+// `searches` as drawBudgetForce takes them, for each re-roll's search.
 void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items,
-                       const DesignList* designs);
+                       const DesignList* designs, BudgetSearches* searches = nullptr);
 
 // The band's figures for `--odds`: its chance, the lowest, highest and mean total of each number
 // it holds in every force and within the band, whether copy limits were left out, and each
