@@ -122,18 +122,12 @@ class BruteForce {
 };
 
 TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
-  struct Case {
-    const char* faction;
-    const char* size;
-    const char* weight;
-    bool vehicles;
-  } cases[] = {
-      {"Kurita", "Lance",  "Medium", false},
-      {"Wolf",   "Star",   "Heavy",  false},
-      {"Wolf",   "Star",   "Heavy",  true },
-      {"Wolf",   "Binary", "Random", false},
-  };
-  for (const Case& c : cases) {
+  // clang-format off
+  const struct { const char *faction, *size, *weight; bool vehicles; } cases[] = {
+      {"Kurita", "Lance", "Medium", false}, {"Wolf", "Star", "Heavy", false},
+      {"Wolf", "Star", "Heavy", true}, {"Wolf", "Binary", "Random", false}};
+  // clang-format on
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.faction) + " " + c.size + (c.vehicles ? " with vehicles" : ""));
     const Spread spread = BruteForce(c.faction, c.vehicles).force(c.size, c.weight);
     Total lowest = spread.begin()->first, highest = lowest;
@@ -158,18 +152,14 @@ TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
     const Selection choices{c.faction, c.size, c.weight, "Regular", c.vehicles};
     const DesignList list = twoDesignList();
     const BudgetReach reach = budgetReach(choices, twoDesignTables(), "two", list, band);
-    EXPECT_EQ(reach.points.lowest, lowest.points);
-    EXPECT_EQ(reach.points.highest, highest.points);
-    EXPECT_EQ(reach.tonsHundredths.lowest, lowest.tons);
-    EXPECT_EQ(reach.tonsHundredths.highest, highest.tons);
+    EXPECT_EQ((Total{reach.points.lowest, reach.tonsHundredths.lowest}), lowest);
+    EXPECT_EQ((Total{reach.points.highest, reach.tonsHundredths.highest}), highest);
     EXPECT_NEAR(reach.points.mean, pointsMean.value(), 1e-9 * pointsMean.value());
     EXPECT_NEAR(reach.tonsHundredths.mean, tonsMean.value(), 1e-9 * tonsMean.value());
     const BandChance chance = bandChance(choices, twoDesignTables(), "two", list, band);
     ASSERT_TRUE(chance.counted);
     // A single group's chance is an exact fraction; a unit's comes through a transform.
-    if (std::string(c.size) != "Binary") {
-      EXPECT_EQ(chance.exact.value_or(0).text(), inBand.text());
-    }
+    if (std::string(c.size) != "Binary") EXPECT_EQ(chance.exact.value_or(0).text(), inBand.text());
     EXPECT_NEAR(chance.value, inBand.value(), 1e-12);
 
     // The totals listed without their chances: the band is reached; one between two multiples

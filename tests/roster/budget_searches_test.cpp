@@ -38,37 +38,28 @@ TEST(BudgetSearches, ADrawLeftElsewhereIsTheDrawTheSearchFound) {
   ForceModel page = shippedModel(false);
   ForceModel worker = shippedModel(true);
   const auto generate = [](ForceModel& model) { return model.generate(kCompany, "7", "2"); };
-  const struct {
-    const char* name;
-    std::function<ForceView(ForceModel&)> operation;
-    const char* error = "";
-  } cases[] = {
-      {"generate",            generate                                                            },
-      {                                                                                                  "re-roll a lance",
-       [](ForceModel& m) {
-         return m.reroll(RerollKind::group, {3, 0});
-       }                                                                                        },
-      {                                                                        "keep one, roll the others",
-       [](ForceModel& m) {
-         return m.reroll(RerollKind::otherGroups, {2, 0});
-       }                                                                         },
-      {                                                                                                                                                                                              "re-roll a slot",
-       [](ForceModel& m) {
-         return m.reroll(RerollKind::slot, {1, 2});
-       }                                                                                          },
-      {                                                                                                                                                                                            "draw a record again",
-       [](ForceModel& m) {
+  using Operation = std::function<ForceView(ForceModel&)>;
+  const auto reroll = [](RerollKind kind, Reroll at) -> Operation {
+    return [kind, at](ForceModel& m) { return m.reroll(kind, at); };
+  };
+  // clang-format off
+  const struct { const char* name; Operation operation; const char* error = ""; } cases[] = {
+      {"generate", generate},
+      {"re-roll a lance", reroll(RerollKind::group, {3, 0})},
+      {"keep one, roll the others", reroll(RerollKind::otherGroups, {2, 0})},
+      {"re-roll a slot", reroll(RerollKind::slot, {1, 2})},
+      {"draw a record again", [](ForceModel& m) {
          m.placeStep(1);
          ForceRecord record = *m.shownRecord();
          record.rerolls += ",1";
          return m.redraw(record);
        }},
-      { "a band no try meets",
-       [](ForceModel& m) {
+      {"a band no try meets", [](ForceModel& m) {
          m.setBudget({"9700-9900", ""});
          return m.generate({"Davion", "Lance", "", "", false}, "1");
-       },                                                                                                  "no force within 9,700\u20139,900 points in 20,000 tries: the band's chance is 1/165888"},
+       }, "no force within 9,700\u20139,900 points in 20,000 tries: the band's chance is 1/165888"},
   };
+  // clang-format on
   page.setBudget({"16000-18000", ""});
   worker.setBudget({"16000-18000", ""});
   for (const auto& c : cases) {
@@ -102,29 +93,25 @@ TEST(BudgetSearches, EveryInputOfASearchIsInItsKey) {
   const std::string draw = drawSearchKey("tables", kCompany, 7, band, designs);
   DesignList otherList = designs;
   otherList.identity = "other";
+  const auto key = [&](const Selection& choices) {
+    return drawSearchKey("tables", choices, 7, band, designs);
+  };
+  // clang-format off
   const std::string draws[] = {
       drawSearchKey("other", kCompany, 7, band, designs),
-      drawSearchKey("tables", {"Davion",   "Company",    "", "Veteran", false},
-       7, band, designs),
-      drawSearchKey("tables", {"Davion", "Company",        "Heavy", "", false},
-       7, band, designs),
-      drawSearchKey("tables", {"Davion",   "Lance",      "", "", false},
-       7, band, designs),
-      drawSearchKey("tables", {"Liao",        "Company",               "", "", false},
-       7, band, designs),
-      drawSearchKey("tables", {"Davion",   "Company",      "", "", true},
-       7, band, designs),
-      drawSearchKey("tables", {"Davion",        "Company",               "", "", false, std::nullopt, true},
-       7, band,
-                    designs),
-      drawSearchKey("tables", owned, 7, band, designs),
+      key({"Davion", "Company", "", "Veteran", false}),
+      key({"Davion", "Company", "Heavy", "", false}),
+      key({"Davion", "Lance", "", "", false}),
+      key({"Liao", "Company", "", "", false}),
+      key({"Davion", "Company", "", "", true}),
+      key({"Davion", "Company", "", "", false, std::nullopt, true}),
+      key(owned),
       drawSearchKey("tables", kCompany, 8, band, designs),
-      drawSearchKey("tables", kCompany, 7, {NumberRange{16000, 18001},     std::nullopt},
-       designs),
-      drawSearchKey("tables", kCompany, 7, {std::nullopt,        NumberRange{16000, 18000}              },
-       designs),
+      drawSearchKey("tables", kCompany, 7, {NumberRange{16000, 18001}, std::nullopt}, designs),
+      drawSearchKey("tables", kCompany, 7, {std::nullopt, NumberRange{16000, 18000}}, designs),
       drawSearchKey("tables", kCompany, 7, band, otherList),
   };
+  // clang-format on
   EXPECT_EQ(draw, drawSearchKey("tables", kCompany, 7, band, designs));
   for (const std::string& other : draws) EXPECT_NE(other, draw);
 
@@ -136,30 +123,27 @@ TEST(BudgetSearches, EveryInputOfASearchIsInItsKey) {
     return other;
   };
   const std::string reroll = rerollSearchKey("tables", force, {2, 0}, designs);
+  const auto changedKey = [&](const std::function<void(Force&)>& change) {
+    return rerollSearchKey("tables", changed(change), {2, 0}, designs);
+  };
+  // clang-format off
   const std::string rerolls[] = {
       rerollSearchKey("other", force, {2, 0}, designs),
       rerollSearchKey("tables", force, {3, 0}, designs),
       rerollSearchKey("tables", force, {2, 1}, designs),
       rerollSearchKey("tables", force, {2, 0}, otherList),
-      rerollSearchKey("tables", changed([](Force& f) { f.seed = 8; }), {2, 0}, designs),
-      rerollSearchKey("tables", changed([](Force& f) {
-                        f.rerolls.push_back({1, 0});
-                      }),
-                      {2, 0}, designs),
-      rerollSearchKey("tables", changed([&band](Force& f) { f.budget = band; }), {2, 0}, designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.roster[3].name = "Mailfist"; }), {2, 0},
-                      designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.roster[3].gunnery = '1'; }), {2, 0},
-                      designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.roster[3].kind = SlotKind::open; }),
-                      {2, 0}, designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.groupWeights[1] = "Assault"; }), {2, 0},
-                      designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.experience = "Elite"; }), {2, 0}, designs),
-      rerollSearchKey("tables", changed([](Force& f) { f.unique = true; }), {2, 0}, designs),
-      rerollSearchKey("tables", changed([&owned](Force& f) { f.collection = owned.collection; }),
-                      {2, 0}, designs),
+      changedKey([](Force& f) { f.seed = 8; }),
+      changedKey([](Force& f) { f.rerolls.push_back({1, 0}); }),
+      changedKey([&band](Force& f) { f.budget = band; }),
+      changedKey([](Force& f) { f.roster[3].name = "Mailfist"; }),
+      changedKey([](Force& f) { f.roster[3].gunnery = '1'; }),
+      changedKey([](Force& f) { f.roster[3].kind = SlotKind::open; }),
+      changedKey([](Force& f) { f.groupWeights[1] = "Assault"; }),
+      changedKey([](Force& f) { f.experience = "Elite"; }),
+      changedKey([](Force& f) { f.unique = true; }),
+      changedKey([&owned](Force& f) { f.collection = owned.collection; }),
   };
+  // clang-format on
   EXPECT_EQ(reroll, rerollSearchKey("tables", force, {2, 0}, designs));
   for (const std::string& other : rerolls) EXPECT_NE(other, reroll);
 }

@@ -63,14 +63,12 @@ class OddsDialogTest : public QObject {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("told");
-    QTest::newRow("points") << 0 << "16000-18000"
-                            << "";
-    QTest::newRow("tons") << 1 << "800"
-                          << "";
-    QTest::newRow("no band") << 1 << "7x"
-                             << "The budget in tons cannot be read";
-    QTest::newRow("no list") << 0 << "6000"
-                             << "A budget needs the tons and points of a design";
+    // clang-format off
+    QTest::newRow("points") << 0 << "16000-18000" << "";
+    QTest::newRow("tons") << 1 << "800" << "";
+    QTest::newRow("no band") << 1 << "7x" << "The budget in tons cannot be read";
+    QTest::newRow("no list") << 0 << "6000" << "A budget needs the tons and points of a design";
+    // clang-format on
   }
 
   void aBudgetInTheBoxGivesTheBandsOdds() {
