@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <numeric>
@@ -51,6 +52,8 @@ struct TotalTree {
   bool singleGroup = true;
   std::vector<std::string> lacking;
   std::set<CrewPair> lackingCrews;
+  // The design of each outcome of each slot node, by the node's place ("" for an open slot).
+  std::map<std::size_t, std::vector<std::string>> slotDesigns;
 };
 
 // The crews of one slot: the skill table of the force's experience, rolled by a House or a Clan
@@ -99,14 +102,37 @@ class TreeBuilder {
     return std::move(tree_);
   }
 
+  // The tree of `part` alone, its node last.
+  TotalTree buildPart(const ForcePart& part) {
+    const FactionOutcome faction{part.faction, part.clan, Fraction(1)};
+    const std::streamoff start = text_.factionStart(faction.word);
+    experience_ = part.experience;
+    crews_ = {skills_ ? crewSkillTable(part.experience) : nullptr, part.clan};
+    if (part.slotWeight.empty()) {
+      group(faction, start, part.groupWeight);
+    } else if (const char* armour = battleArmourName(part.slotWeight)) {
+      Node suit{Node::Kind::slot, {}, {}, 0};
+      addDesign(suit.outcomes, armour, Fraction(1));
+      add(std::move(suit));
+    } else {
+      slot(faction, start, part.slotWeight);
+    }
+    tree_.lacking.clear();
+    tree_.lackingCrews.clear();
+    return std::move(tree_);
+  }
+
  private:
   int add(Node node) {
+    if (node.kind == Node::Kind::slot)
+      tree_.slotDesigns[tree_.nodes.size()] = std::exchange(slotNames_, {});
     tree_.nodes.push_back(std::move(node));
     return static_cast<int>(tree_.nodes.size()) - 1;
   }
 
-  // The totals of a draw of `name`, `chance` of the slot's draws, added to `outcomes`: with the
-  // crews counted, one for each crew the slot's experience rolls.
+  // The totals of a draw of `name`, `chance` of the slot's draws, added to `outcomes` (and its
+  // name to the slot's names): with the crews counted, one for each crew the slot's experience
+  // rolls.
   void addDesign(std::vector<std::pair<Total, Fraction>>& outcomes, const std::string& name,
                  const Fraction& chance) {
     const DesignNumbers* row = designs_.find(name);
@@ -119,6 +145,7 @@ class TreeBuilder {
     const Total total{points.value_or(0), row ? row->tonsHundredths.value_or(0) : 0, 0};
     if (!crews_.table) {
       outcomes.emplace_back(total, chance);
+      slotNames_.push_back(name);
       return;
     }
     for (const RowOutcome<SkillRow>& crew : outcomesOf(*crews_.table, Roller{crews_.clan})) {
@@ -128,6 +155,7 @@ class TreeBuilder {
       Total crewed = total;
       crewed.skill = skills_->pointsOf(points, piloting, gunnery).value_or(0);
       outcomes.emplace_back(crewed, chance * Fraction(crew.ways, crew.outOf));
+      slotNames_.push_back(name);
     }
   }
 
@@ -145,6 +173,7 @@ class TreeBuilder {
       drawnWeight += chance;
     }
     if (draws.empty()) slot.outcomes.emplace_back(Total{}, share);
+    if (draws.empty()) slotNames_.emplace_back();
     for (const auto& [name, chance] : draws)
       addDesign(slot.outcomes, name, share * chance / drawnWeight);
   }
@@ -213,6 +242,7 @@ class TreeBuilder {
   std::string experience_;
   Crews crews_;
   TotalTree tree_;
+  std::vector<std::string> slotNames_;  // of the slot node being built
   std::map<std::tuple<std::string, std::string, std::string>, int> slots_, groups_;
 };
 
@@ -236,7 +266,11 @@ typename Algebra::Value evaluate(const std::vector<Node>& nodes, const Algebra& 
   for (const Node& node : nodes) {
     switch (node.kind) {
       case Node::Kind::slot:
-        values.push_back(algebra.slot(node.outcomes));
+        if constexpr (requires { algebra.slotAt(values.size(), node.outcomes); }) {
+          values.push_back(algebra.slotAt(values.size(), node.outcomes));
+        } else {
+          values.push_back(algebra.slot(node.outcomes));
+        }
         break;
       case Node::Kind::sum: {
         Value total = values[static_cast<std::size_t>(node.parts.front().first)];
@@ -266,6 +300,15 @@ constexpr std::int64_t Total::*kNumbers[] = {&Total::points, &Total::tons, &Tota
 constexpr std::optional<NumberRange> BudgetBand::*kRanges[] = {
     &BudgetBand::points, &BudgetBand::tonsHundredths, &BudgetBand::skillPoints};
 constexpr std::size_t kNumberCount = 3;
+
+// Whether `total` lies within every number `band` holds.
+bool holdsTotal(const BudgetBand& band, const Total& total) {
+  for (std::size_t n = 0; n < kNumberCount; ++n)
+    if (const std::optional<NumberRange>& range = band.*kRanges[n];
+        range && !range->holds(total.*kNumbers[n]))
+      return false;
+  return true;
+}
 
 // Lowest, highest and mean of each number.
 struct ReachAlgebra {
@@ -366,6 +409,54 @@ struct ExpectedSkillAlgebra {
     return value;
   }
   Value repeat(const Value& part, int times) const { return part * Fraction(times); }
+};
+
+// ExactAlgebra's chances of each total beside, for each design, its expected slots jointly with
+// each total: E[slots holding it, total = t]. The design "" counts every slot, open or not, so
+// a design's share of the slots of the forces with some totals is its figure over that of "".
+struct ShareAlgebra {
+  using Chances = std::map<Total, Fraction>;
+  struct Value {
+    Chances chances;
+    std::map<std::string, Chances> slots;
+  };
+  ExactAlgebra totals;
+  const std::map<std::size_t, std::vector<std::string>>& designs;
+
+  Value slotAt(std::size_t node, const std::vector<std::pair<Total, Fraction>>& outcomes) const {
+    Value value;
+    const std::vector<std::string>& names = designs.at(node);
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+      const auto& [total, chance] = outcomes[k];
+      value.chances[totals.kept(total)] += chance;
+      value.slots[""][totals.kept(total)] += chance;
+      if (!names[k].empty()) value.slots[names[k]][totals.kept(total)] += chance;
+    }
+    return value;
+  }
+  Value sum(const Value& a, const Value& b) const {
+    Value value{totals.sum(a.chances, b.chances), {}};
+    for (const auto& [design, counts] : a.slots)
+      value.slots[design] = totals.sum(counts, b.chances);
+    for (const auto& [design, counts] : b.slots)
+      for (const auto& [total, count] : totals.sum(a.chances, counts))
+        value.slots[design][total] += count;
+    return value;
+  }
+  Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
+    Value value;
+    for (const auto& [part, chance] : parts) {
+      for (const auto& [total, p] : part->chances) value.chances[total] += p * chance;
+      for (const auto& [design, counts] : part->slots)
+        for (const auto& [total, count] : counts) value.slots[design][total] += count * chance;
+    }
+    return value;
+  }
+  Value repeat(const Value& part, int times) const {
+    Value value = part;
+    for (int k = 1; k < times; ++k) value = sum(value, part);
+    return value;
+  }
 };
 
 // The numbers as one whole number: each number divided by its step (the common factor of its
@@ -530,7 +621,224 @@ double spectrumChance(const TotalTree& tree, const BudgetBand& band, const Total
   return std::clamp(chance, 0.0, 1.0);
 }
 
+// The totals a force can reach, as sorted runs of codes that neither touch nor overlap: each code
+// holds each counted number's steps as one digit below its span, the tons' lowest, then the
+// points', then the points with crew skill (a number not counted is 0), so adding codes adds
+// totals. Throws TooMuchWork once more than kMostSupportWork pairs of runs were added.
+struct SupportAlgebra {
+  struct TooMuchWork {};
+  using Run = std::pair<std::int64_t, std::int64_t>;
+  using Value = std::vector<Run>;
+  std::array<std::int64_t, kNumberCount> steps{1, 1, 1};
+  std::array<std::int64_t, kNumberCount> spans{1, 1, 1};
+  std::array<bool, kNumberCount> counts{};
+  mutable std::int64_t work = 0;
+
+  // The digits from the lowest: tons, points, points with crew skill.
+  static constexpr std::size_t kDigits[] = {1, 0, 2};
+  // What one step of number `n` adds to a code.
+  std::int64_t weight(std::size_t n) const {
+    std::int64_t weight = 1;
+    for (std::size_t k = 0; kDigits[k] != n; ++k) weight *= spans[kDigits[k]];
+    return weight;
+  }
+  std::int64_t code(const Total& total) const {
+    std::int64_t code = 0;
+    for (std::size_t n = 0; n < kNumberCount; ++n)
+      if (counts[n]) code += total.*kNumbers[n] / steps[n] * weight(n);
+    return code;
+  }
+  static Value merged(Value runs) {
+    std::sort(runs.begin(), runs.end());
+    Value value;
+    for (const Run& run : runs) {
+      if (!value.empty() && run.first <= value.back().second + 1) {
+        value.back().second = std::max(value.back().second, run.second);
+      } else {
+        value.push_back(run);
+      }
+    }
+    return value;
+  }
+  Value slot(const std::vector<std::pair<Total, Fraction>>& outcomes) const {
+    Value runs;
+    for (const auto& [total, chance] : outcomes)
+      if (chance != Fraction(0)) runs.emplace_back(code(total), code(total));
+    return merged(std::move(runs));
+  }
+  Value sum(const Value& a, const Value& b) const {
+    work += static_cast<std::int64_t>(a.size()) * static_cast<std::int64_t>(b.size());
+    if (work > kMostSupportWork) throw TooMuchWork{};
+    Value runs;
+    runs.reserve(a.size() * b.size());
+    for (const Run& x : a)
+      for (const Run& y : b) runs.emplace_back(x.first + y.first, x.second + y.second);
+    return merged(std::move(runs));
+  }
+  Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
+    Value runs;
+    for (const auto& [part, chance] : parts)
+      if (chance != Fraction(0)) runs.insert(runs.end(), part->begin(), part->end());
+    return merged(std::move(runs));
+  }
+  Value repeat(const Value& part, int times) const {
+    Value value = part;
+    for (int k = 1; k < times; ++k) value = sum(value, part);
+    return value;
+  }
+};
+
+using StepRange = std::pair<std::int64_t, std::int64_t>;
+
+// The steps of each number over every slot's totals.
+std::array<std::int64_t, kNumberCount> totalSteps(const TotalTree& tree) {
+  std::array<std::int64_t, kNumberCount> steps{0, 0, 0};
+  for (const Node& node : tree.nodes)
+    for (const auto& [total, chance] : node.outcomes)
+      for (std::size_t n = 0; n < kNumberCount; ++n)
+        steps[n] = std::gcd(steps[n], total.*kNumbers[n]);
+  return steps;
+}
+
+// The steps of `step` from `range`'s first multiple to its last; a step of 0 has one, 0.
+StepRange multiplesIn(const NumberRange& range, std::int64_t step) {
+  if (step == 0) return {range.low <= 0 ? 0 : 1, range.high >= 0 ? 0 : -1};
+  return {(range.low + step - 1) / step, range.high / step};
+}
+
+// Whether a code from `first` to `last` has each digit from digit `digit` (of kDigits) down
+// within its steps of `within`.
+bool holdsWithin(std::int64_t first, std::int64_t last, std::size_t digit,
+                 const SupportAlgebra& codes, const std::array<StepRange, kNumberCount>& within) {
+  const std::size_t n = SupportAlgebra::kDigits[digit];
+  const std::int64_t weight = codes.weight(n);
+  const std::int64_t fromRow = std::max(first / weight, within[n].first);
+  const std::int64_t toRow = std::min(last / weight, within[n].second);
+  for (std::int64_t row = fromRow; row <= toRow; ++row) {
+    const std::int64_t low = std::max(first, row * weight) - row * weight;
+    const std::int64_t high = std::min(last, row * weight + weight - 1) - row * weight;
+    if (digit == 0 || (low <= high && holdsWithin(low, high, digit - 1, codes, within)))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
+                        std::string_view fileName, const DesignList& designs,
+                        const BudgetBand& band, const SkillTable* skills) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band, skills);
+  const std::array<std::int64_t, kNumberCount> steps = totalSteps(tree);
+  BandSupport support;
+  support.pointsStep = steps[0];
+  support.tonsStep = steps[1];
+  support.skillPointsStep = steps[2];
+  SupportAlgebra codes;
+  std::array<StepRange, kNumberCount> within{};
+  const ReachAlgebra::Value reach = evaluate(tree.nodes, ReachAlgebra{});
+  std::int64_t codeCount = 1;
+  for (std::size_t n = 0; n < kNumberCount; ++n) {
+    const std::optional<NumberRange>& range = band.*kRanges[n];
+    if (!range) continue;
+    within[n] = multiplesIn(*range, steps[n]);
+    support.holdsSteps = support.holdsSteps && within[n].first <= within[n].second;
+    if (steps[n] == 0) {
+      within[n] = {0, 0};
+      continue;
+    }
+    codes.counts[n] = true;
+    codes.steps[n] = steps[n];
+    codes.spans[n] = reach[n].highest / steps[n] + 1;
+    if (codes.spans[n] > std::numeric_limits<std::int64_t>::max() / 4 / codeCount) return support;
+    codeCount *= codes.spans[n];
+  }
+  SupportAlgebra::Value runs;
+  try {
+    runs = evaluate(tree.nodes, codes);
+  } catch (const SupportAlgebra::TooMuchWork&) {
+    return support;
+  }
+  support.counted = true;
+  for (const auto& [first, last] : runs)
+    support.reached = support.reached || holdsWithin(first, last, kNumberCount - 1, codes, within);
+  const auto counted = std::count(codes.counts.begin(), codes.counts.end(), true);
+  if (support.reached || counted != 1) return support;
+  const std::size_t n = static_cast<std::size_t>(
+      std::find(codes.counts.begin(), codes.counts.end(), true) - codes.counts.begin());
+  for (const auto& [first, last] : runs) {
+    if (last < within[n].first) support.below = last * codes.steps[n];
+    if (first > within[n].second && !support.above) support.above = first * codes.steps[n];
+  }
+  return support;
+}
+
+BudgetReach partReach(const ForcePart& part, const std::string& tableBytes,
+                      std::string_view fileName, const DesignList& designs, const BudgetBand& band,
+                      const SkillTable* skills) {
+  const Selection choices{part.faction, "", part.groupWeight, "", part.withVehicles};
+  const TotalTree tree =
+      TreeBuilder(choices, tableBytes, fileName, designs, band, skills).buildPart(part);
+  const ReachAlgebra::Value reach = evaluate(tree.nodes, ReachAlgebra{});
+  BudgetReach figures;
+  figures.points = reach[0];
+  figures.tonsHundredths = reach[1];
+  figures.skillPoints = reach[2];
+  return figures;
+}
+
+void sortShares(std::vector<DesignShare>& shares) {
+  std::sort(shares.begin(), shares.end(), [](const DesignShare& a, const DesignShare& b) {
+    return std::tie(b.within, b.share, a.design) < std::tie(a.within, a.share, b.design);
+  });
+}
+
+std::optional<WithinBand> exactWithinBand(const Selection& choices, const std::string& tableBytes,
+                                          std::string_view fileName, const DesignList& designs,
+                                          const BudgetBand& band, const SkillTable* skills) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band, skills);
+  if (!tree.singleGroup) return std::nullopt;
+  try {
+    const ShareAlgebra::Value value =
+        evaluate(tree.nodes, ShareAlgebra{ExactAlgebra{band}, tree.slotDesigns});
+    const auto inBand = [&band](const Total& total) { return holdsTotal(band, total); };
+    // Each design's expected slots in every force and in the forces within the band.
+    const auto slotsOf = [&](const ShareAlgebra::Chances& counts) {
+      Fraction all, within;
+      for (const auto& [total, count] : counts) {
+        all += count;
+        if (inBand(total)) within += count;
+      }
+      return std::make_pair(all, within);
+    };
+    WithinBand figures;
+    figures.exact = true;
+    TotalReach* const reaches[] = {&figures.points, &figures.tonsHundredths, &figures.skillPoints};
+    Fraction chance;
+    bool first = true;
+    for (const auto& [total, p] : value.chances) {
+      if (!inBand(total) || p == Fraction(0)) continue;
+      chance += p;
+      for (std::size_t n = 0; n < kNumberCount; ++n) {
+        ReachAlgebra::widen(*reaches[n], total.*kNumbers[n], first);
+        reaches[n]->mean += (p * Fraction(total.*kNumbers[n])).value();
+      }
+      first = false;
+    }
+    if (first) return figures;
+    for (TotalReach* reach : reaches) reach->mean /= chance.value();
+    const auto [allSlots, slotsWithin] = slotsOf(value.slots.at(""));
+    for (const auto& [design, counts] : value.slots) {
+      if (design.empty()) continue;
+      const auto [all, within] = slotsOf(counts);
+      figures.designs.push_back({design, (all / allSlots).value(), (within / slotsWithin).value()});
+    }
+    sortShares(figures.designs);
+    return figures;
+  } catch (const std::overflow_error&) {
+    return std::nullopt;
+  }
+}
 
 BudgetReach budgetReach(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,
@@ -554,13 +862,8 @@ BandChance bandChance(const Selection& choices, const std::string& tableBytes,
   if (tree.singleGroup) {
     try {
       Fraction chance;
-      for (const auto& [total, p] : evaluate(tree.nodes, ExactAlgebra{band})) {
-        bool holds = true;
-        for (std::size_t n = 0; n < kNumberCount; ++n)
-          if (const std::optional<NumberRange>& range = band.*kRanges[n])
-            holds = holds && range->holds(total.*kNumbers[n]);
-        if (holds) chance += p;
-      }
+      for (const auto& [total, p] : evaluate(tree.nodes, ExactAlgebra{band}))
+        if (holdsTotal(band, total)) chance += p;
       return {true, chance, chance.value()};
     } catch (const std::overflow_error&) {
       // too fine for 64-bit fractions: counted as a double below

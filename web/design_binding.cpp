@@ -39,12 +39,6 @@ val linesOf(const std::string& message) {
   return lines;
 }
 
-val bytesOf(const std::string& bytes) {
-  return val(emscripten::typed_memory_view(bytes.size(),
-                                           reinterpret_cast<const unsigned char*>(bytes.data())))
-      .call<val>("slice");
-}
-
 // The file name the page gives the design list in use: the user's own, else the found list's.
 std::string listFileName(const DesignList& list) {
   return chosenDesignFileName().empty() ? list.name + ".csv" : chosenDesignFileName();
@@ -109,12 +103,35 @@ val forgetDesignList() {
 
 // The bytes of the user's design list, as a Uint8Array, for its export.
 val designListBytes() {
-  return bytesOf(chosenDesignBytes());
+  return bytesValue(chosenDesignBytes());
+}
+
+// The report of `making` as the page lays it out (madeTablesReport): {opening, columns (the
+// column names), tables: [{heading, rows: [[cell, ...]], leftOut: [line, ...]}], closing}.
+val reportValue(const TableMaking& making, const std::string& listName,
+                const std::string& baseName) {
+  const MadeTablesReport report = madeTablesReport(making, listName, baseName);
+  val tables = val::array();
+  for (const MadeTablesReport::Table& table : report.tables) {
+    val rows = val::array();
+    for (const auto& row : table.rows) rows.call<void>("push", arrayOf(row));
+    val shown = val::object();
+    shown.set("heading", table.heading);
+    shown.set("rows", rows);
+    shown.set("leftOut", arrayOf(table.leftOut));
+    tables.call<void>("push", shown);
+  }
+  val result = val::object();
+  result.set("opening", report.opening);
+  result.set("columns", arrayOf(kMadeTablesColumns));
+  result.set("tables", tables);
+  result.set("closing", report.closing);
+  return result;
 }
 
 // Lays out tables from the design list in use over the table file in use, as `--make-tables`
 // does: {name (the file's name: the list's, "-tables.dat"), bytes (a Uint8Array), report
-// (madeTablesText)}; or {errors: every problem, one a line}, when nothing could be laid out.
+// (reportValue)}; or {errors: every problem, one a line}, when nothing could be laid out.
 val layOutTables() {
   val result = val::object();
   try {
@@ -140,8 +157,8 @@ val layOutTables() {
       return result;
     }
     result.set("name", stem + "-tables.dat");
-    result.set("bytes", bytesOf(making.bytes));
-    result.set("report", madeTablesText(making, listName, baseName));
+    result.set("bytes", bytesValue(making.bytes));
+    result.set("report", reportValue(making, listName, baseName));
   } catch (const std::exception& error) {
     result.set("errors", linesOf(error.what()));
   }

@@ -75,23 +75,17 @@ class BruteForce {
     return spread;
   }
 
- private:
-  Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
-    return generateForce(tables_, Selection{faction_, size, weight, experience_, vehicles_},
-                         dice.source());
-  }
-
-  // Every composition die; for each, the design and crew each slot takes for every way its
+  // For each composition die, the chance of each design and crew in each slot, for every way its
   // vehicle roll (with vehicles), its two entry rolls and (with a skill table) its skill die
   // fall, the slots independent of each other.
-  Spread group(const std::string& weight) {
-    if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
+  using SlotDesigns = std::vector<std::map<std::tuple<std::string, char, char>, Fraction>>;
+  std::vector<SlotDesigns> slotDesigns(const std::string& weight) {
     const int slots = std::string(faction_) == "Wolf" ? 5 : 4;
     const int crews = skills_ ? 6 : 1;
     const int ways = (vehicles_ ? 180 : 36) * crews;
-    Spread spread;
+    std::vector<SlotDesigns> dice;
     for (int die = 0; die < 6; ++die) {
-      std::vector<std::map<std::tuple<std::string, char, char>, Fraction>> designs(slots);
+      SlotDesigns designs(static_cast<std::size_t>(slots));
       for (int way = 0; way < ways; ++way) {
         ScriptedDice dice(rolls(10, {0}));
         dice.then(rolls(6, {die}));
@@ -106,6 +100,24 @@ class BruteForce {
           designs[k][{slot.name.c_str(), slot.piloting, slot.gunnery}] += Fraction(1, ways);
         }
       }
+      dice.push_back(designs);
+    }
+    return dice;
+  }
+
+  const DesignList& list() const { return list_; }
+
+ private:
+  Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
+    return generateForce(tables_, Selection{faction_, size, weight, experience_, vehicles_},
+                         dice.source());
+  }
+
+  // Every composition die; for each, the design and crew each slot takes.
+  Spread group(const std::string& weight) {
+    if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
+    Spread spread;
+    for (const SlotDesigns& designs : slotDesigns(weight)) {
       Spread composed;
       composed[Total{}] = Fraction(1, 6);
       for (const auto& slot : designs) {
@@ -134,18 +146,12 @@ class BruteForce {
 };
 
 TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
-  struct Case {
-    const char* faction;
-    const char* size;
-    const char* weight;
-    bool vehicles;
-  } cases[] = {
-      {"Kurita", "Lance",  "Medium", false},
-      {"Wolf",   "Star",   "Heavy",  false},
-      {"Wolf",   "Star",   "Heavy",  true },
-      {"Wolf",   "Binary", "Random", false},
-  };
-  for (const Case& c : cases) {
+  // clang-format off
+  const struct { const char *faction, *size, *weight; bool vehicles; } cases[] = {
+      {"Kurita", "Lance", "Medium", false}, {"Wolf", "Star", "Heavy", false},
+      {"Wolf", "Star", "Heavy", true}, {"Wolf", "Binary", "Random", false}};
+  // clang-format on
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.faction) + " " + c.size + (c.vehicles ? " with vehicles" : ""));
     const Spread spread = BruteForce(c.faction, c.vehicles).force(c.size, c.weight);
     Total lowest = spread.begin()->first, highest = lowest;
@@ -170,19 +176,50 @@ TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
     const Selection choices{c.faction, c.size, c.weight, "Regular", c.vehicles};
     const DesignList list = twoDesignList();
     const BudgetReach reach = budgetReach(choices, twoDesignTables(), "two", list, band);
-    EXPECT_EQ(reach.points.lowest, lowest.points);
-    EXPECT_EQ(reach.points.highest, highest.points);
-    EXPECT_EQ(reach.tonsHundredths.lowest, lowest.tons);
-    EXPECT_EQ(reach.tonsHundredths.highest, highest.tons);
+    EXPECT_EQ((Total{reach.points.lowest, reach.tonsHundredths.lowest}), lowest);
+    EXPECT_EQ((Total{reach.points.highest, reach.tonsHundredths.highest}), highest);
     EXPECT_NEAR(reach.points.mean, pointsMean.value(), 1e-9 * pointsMean.value());
     EXPECT_NEAR(reach.tonsHundredths.mean, tonsMean.value(), 1e-9 * tonsMean.value());
     const BandChance chance = bandChance(choices, twoDesignTables(), "two", list, band);
     ASSERT_TRUE(chance.counted);
     // A single group's chance is an exact fraction; a unit's comes through a transform.
-    if (std::string(c.size) != "Binary") {
-      EXPECT_EQ(chance.exact.value_or(0).text(), inBand.text());
-    }
+    if (std::string(c.size) != "Binary") EXPECT_EQ(chance.exact.value_or(0).text(), inBand.text());
     EXPECT_NEAR(chance.value, inBand.value(), 1e-12);
+
+    // The totals listed without their chances: the band is reached; one between two multiples
+    // of the points' step holds none; one past either end names the nearest total reached.
+    const auto support = [&](const BudgetBand& asked) {
+      return bandSupport(choices, twoDesignTables(), "two", list, asked);
+    };
+    const BandSupport within = support(band);
+    EXPECT_TRUE(within.counted && within.reached && within.holdsSteps);
+    EXPECT_EQ(within.pointsStep, 50);
+    const BandSupport between = support({
+        NumberRange{first.points + 1, first.points + 49},
+        {                }
+    });
+    EXPECT_FALSE(between.holdsSteps);
+    EXPECT_FALSE(between.reached);
+    const BandSupport above = support({
+        NumberRange{highest.points + 1, highest.points + 500},
+        {                  }
+    });
+    EXPECT_FALSE(above.reached);
+    EXPECT_EQ(above.below, highest.points);
+    EXPECT_EQ(above.above, std::nullopt);
+    const BandSupport below = support({
+        {               },
+        NumberRange{ 0, lowest.tons - 1}
+    });
+    EXPECT_EQ(below.below, std::nullopt);
+    EXPECT_EQ(below.above, lowest.tons);
+    // Points of the lowest total with tons of the highest lie in no force.
+    const BandSupport apart = support({
+        NumberRange{0,            lowest.points},
+        NumberRange{highest.tons, highest.tons }
+    });
+    EXPECT_TRUE(apart.counted && apart.holdsSteps);
+    EXPECT_FALSE(apart.reached);
   }
 }
 
@@ -206,9 +243,12 @@ TEST(BudgetOdds, ABandInPointsWithCrewSkillIsTheEnumerationsForALanceAndAStar) {
     for (const auto& [total, chance] : spread) mean += chance * Fraction(total.skill);
     const std::int64_t low = std::next(spread.begin(), std::ssize(spread) / 3)->first.skill;
     const std::int64_t high = std::next(spread.begin(), 2 * std::ssize(spread) / 3)->first.skill;
-    Fraction inBand;
+    Fraction inBand, withinSum;
     for (const auto& [total, chance] : spread)
-      if (low <= total.skill && total.skill <= high) inBand += chance;
+      if (low <= total.skill && total.skill <= high) {
+        inBand += chance;
+        withinSum += chance * Fraction(total.skill);
+      }
 
     const Selection choices{faction, size, "Medium", "Random", false};
     BudgetBand band;
@@ -223,6 +263,27 @@ TEST(BudgetOdds, ABandInPointsWithCrewSkillIsTheEnumerationsForALanceAndAStar) {
     const BandChance chance = bandChance(choices, twoDesignTables(), "two", list, band, &skills);
     ASSERT_TRUE(chance.exact);
     EXPECT_EQ(chance.exact->text(), inBand.text());
+    // The figures within the band: its ends are totals the spread reaches.
+    const std::optional<WithinBand> within =
+        exactWithinBand(choices, twoDesignTables(), "two", list, band, &skills);
+    ASSERT_TRUE(within);
+    EXPECT_EQ(within->skillPoints.lowest, low);
+    EXPECT_EQ(within->skillPoints.highest, high);
+    EXPECT_NEAR(within->skillPoints.mean, (withinSum / inBand).value(), 1e-9 * high);
+    // The totals listed without their chances: a band in a gap between two totals reached names
+    // both.
+    const auto gap = std::adjacent_find(spread.begin(), spread.end(), [](auto& a, auto& b) {
+      return b.first.skill > a.first.skill + 1;
+    });
+    ASSERT_NE(gap, spread.end());
+    BudgetBand between;
+    between.skillPoints = NumberRange{gap->first.skill + 1, std::next(gap)->first.skill - 1};
+    const BandSupport support =
+        bandSupport(choices, twoDesignTables(), "two", list, between, &skills);
+    EXPECT_TRUE(support.counted && !support.reached);
+    EXPECT_EQ(support.below, gap->first.skill);
+    EXPECT_EQ(support.above, std::next(gap)->first.skill);
+    EXPECT_TRUE(bandSupport(choices, twoDesignTables(), "two", list, band, &skills).reached);
   }
 }
 
@@ -238,6 +299,80 @@ TEST(BudgetOdds, CrewsTheSkillTableLacksAreNamed) {
                                     {4, 3},
                                     {6, 4}
   }));
+}
+
+// The figures within a band of one lance against every way its composition die and its slots'
+// designs fall: the lowest, highest and mean totals and each design's share of the slots, in
+// every force and within the band.
+TEST(BudgetOdds, WithinTheBandFiguresAreEnumerationsOnes) {
+  BruteForce brute("Kurita", false);
+  // Every combination of the slots' designs for each composition die, with its chance.
+  std::vector<std::pair<std::vector<std::string>, Fraction>> forces;
+  for (const auto& slots : brute.slotDesigns("Medium")) {
+    std::vector<std::pair<std::vector<std::string>, Fraction>> combos = {
+        {{}, Fraction(1, 6)}
+    };
+    for (const auto& slot : slots) {
+      std::vector<std::pair<std::vector<std::string>, Fraction>> longer;
+      for (const auto& [names, chance] : combos)
+        for (const auto& [drawn, p] : slot) {
+          std::vector<std::string> more = names;
+          more.push_back(std::get<0>(drawn));
+          longer.emplace_back(more, chance * p);
+        }
+      combos = longer;
+    }
+    forces.insert(forces.end(), combos.begin(), combos.end());
+  }
+  const auto pointsOf = [&](const std::vector<std::string>& names) {
+    std::int64_t total = 0;
+    for (const std::string& name : names) total += *brute.list().find(name)->points;
+    return total;
+  };
+  std::vector<std::int64_t> totals;
+  for (const auto& [names, chance] : forces) totals.push_back(pointsOf(names));
+  std::sort(totals.begin(), totals.end());
+  totals.erase(std::unique(totals.begin(), totals.end()), totals.end());
+  // Ends between totals (every total is a multiple of 50), so the figures must not be the ends.
+  const NumberRange points{totals[totals.size() / 3] - 25, totals[2 * totals.size() / 3] + 25};
+
+  Fraction inBand, pointsSum, slotsAll;
+  std::int64_t lowest = points.high, highest = points.low;
+  std::map<std::string, std::pair<Fraction, Fraction>> designs;  // slots: every force, within
+  for (const auto& [names, chance] : forces) {
+    const std::int64_t total = pointsOf(names);
+    const bool within = points.holds(total);
+    for (const std::string& name : names) {
+      designs[name].first += chance;
+      if (within) designs[name].second += chance;
+    }
+    slotsAll += chance * Fraction(4);
+    if (!within) continue;
+    inBand += chance;
+    pointsSum += chance * Fraction(total);
+    lowest = std::min(lowest, total);
+    highest = std::max(highest, total);
+  }
+  ASSERT_TRUE(inBand != Fraction(0) && inBand != Fraction(1)) << inBand.text();
+  const std::optional<WithinBand> figures =
+      exactWithinBand(Selection{"Kurita", "Lance", "Medium", "Regular", false}, twoDesignTables(),
+                      "two", twoDesignList(), BudgetBand{points, {}});
+  ASSERT_TRUE(figures);
+  EXPECT_TRUE(figures->exact);
+  EXPECT_EQ(figures->points.lowest, lowest);
+  EXPECT_EQ(figures->points.highest, highest);
+  EXPECT_NEAR(figures->points.mean, (pointsSum / inBand).value(), 1e-9);
+  ASSERT_EQ(figures->designs.size(), designs.size());
+  for (const DesignShare& share : figures->designs) {
+    SCOPED_TRACE(share.design);
+    const auto& [every, within] = designs.at(share.design);
+    EXPECT_NEAR(share.share, (every / slotsAll).value(), 1e-12);
+    EXPECT_NEAR(share.within, (within / (inBand * Fraction(4))).value(), 1e-12);
+  }
+  EXPECT_GE(figures->designs.front().within, figures->designs.back().within);
+  // Several groups have no exact figures.
+  EXPECT_FALSE(exactWithinBand(Selection{"Wolf", "Binary", "Random", "Regular", false},
+                               twoDesignTables(), "two", twoDesignList(), BudgetBand{points, {}}));
 }
 
 }  // namespace

@@ -75,14 +75,11 @@ TEST(SharedRules, EveryTableIsCountedAsItIsDrawn) {
   expectDrawnAsCounted("three lances", kThreeLances);
   expectDrawnAsCounted("three stars", kThreeStars);
   expectDrawnAsCounted("vehicle roll", kVehicleRolls);
-  for (const Roller who : {
-           Roller{false, false},
-           Roller{true,  false},
-           Roller{true,  true }
-  }) {
+  // clang-format off
+  for (const Roller who : {Roller{false, false}, Roller{true, false}, Roller{true, true}})
     for (const char* level : {"Green", "Regular", "Veteran", "Elite"})
       expectDrawnAsCounted(level, *crewSkillTable(level), who);
-  }
+  // clang-format on
   for (const char* word : {"Light", "Medium", "Heavy", "Assault", "Elemental"}) {
     const auto ofGroup = [word](const auto& row) { return std::string(word) == row.group; };
     expectDrawnAsCounted("lances", kLances, {}, ofGroup);

@@ -39,11 +39,8 @@ std::map<fs::path, std::string> contentsOf(Path folder) {
 }
 
 // A file a save path reads: the options that put it in use, and the kind a refusal names.
-struct Read {
-  std::vector<std::string> options;
-  const char* file;
-  const char* kind;
-};
+// clang-format off
+struct Read { std::vector<std::string> options; const char *file, *kind; };
 const std::vector<Read> kForceReads{
     {{},                            "Tables.dat",  "table file" },
     {{},                            "Designs.csv", "design list"},
@@ -52,7 +49,6 @@ const std::vector<Read> kForceReads{
 };
 
 // The command line's save paths: the options before --out, and the files each reads.
-// clang-format off
 const std::pair<std::vector<std::string>, std::vector<Read>> kCliSaves[] = {
     {{"--size", "Lance", "--seed", "1", "--tables", "Tables.dat"}, kForceReads},
     {{"--size", "Lance", "--format", "csv", "--tables", "Tables.dat"}, kForceReads},
@@ -93,14 +89,12 @@ bool names(const std::string& message, const Read& read) {
 TEST(FilesInUse, NoSaveWritesOverAFileInUseByAnyName) {
   const ScratchFolder folder;
   const std::string shipped = bytesOf(SHIPPED_TABLES);
+  // clang-format off
   const std::pair<std::string, std::string> files[] = {
-      {"Tables.dat",  shipped                                                                    },
-      {"Base.dat",    shipped                                                                    },
-      {"Made.dat",    soundTables()                                                              },
-      {"Designs.csv", bytesOf(SHIPPED_DESIGNS)                                                   },
-      {"Shelf.txt",   "2 Page Errant\n"                                                          },
-      {"Mine.csv",    "design,tons,points,weight_class,factions\nPage Errant,25,5,Light,Davion\n"}
-  };
+      {"Tables.dat", shipped}, {"Base.dat", shipped}, {"Made.dat", soundTables()},
+      {"Designs.csv", bytesOf(SHIPPED_DESIGNS)}, {"Shelf.txt", "2 Page Errant\n"},
+      {"Mine.csv", "design,tons,points,weight_class,factions\nPage Errant,25,5,Light,Davion\n"}};
+  // clang-format on
   fs::create_directory(folder.path() / "sub");
   for (const auto& [file, bytes] : files) {
     fs::create_hard_link(folder.write(file, bytes), folder.path() / ("hard-" + file));

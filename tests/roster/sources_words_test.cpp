@@ -16,15 +16,18 @@ TEST(SourcesWords, NameEachFileInUseAndSayWhereItCameFrom) {
     DesignListInUse designs;
     const char *named, *whole;  // the list's name, and what follows "Design list: "
   };
+  // clang-format off
   const Case cases[] = {
-      {{std::nullopt, false, false},
-       "No design list",                                "none beside the table file, so tons and points are unknown"},
-      {{"/games/Designs.csv", false, true},
-       "Designs.csv",                                   "/games/Designs.csv, found beside the table file"           },
-      {{list, true, true},                  "Mine.csv", "/games/Mine.csv, chosen"                                   },
-      {{list, true, false},
-       "Mine.csv (not used)",                           "/games/Mine.csv, chosen, not used: it cannot be read"      },
+      {{std::nullopt, false, false}, "No design list",
+       "none beside the table file, so tons and points are unknown"},
+      {{"/games/Designs.csv", false, true}, "Designs.csv",
+       "/games/Designs.csv, found beside the table file"},
+      {{list, true, true}, "Mine.csv", "/games/Mine.csv, chosen"},
+      {{list, true, false}, "Mine.csv (not used)",
+       "/games/Mine.csv, chosen, not used: it cannot be read"},
   };
+  // clang-format on
+
   for (const Case& c : cases) {
     const SourcesWords words = sourcesWords(tables, c.designs);
     EXPECT_EQ(words.tables, "Tables.dat");

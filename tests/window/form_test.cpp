@@ -161,14 +161,17 @@ class FormTest : public QObject {
       QCOMPARE(control->geometry(), before[control].translated(added.width(), 0));
   }
 
-  // With a larger font every control takes at least its size hint, so every caption, item and
-  // the file name is whole; the controls move aside and the window's minimum size grows.
+  // At the window's smallest size nothing is cut. With a larger font every control takes at
+  // least its size hint, so every caption, item and the file name is whole; the controls move
+  // aside and the window's minimum size grows. With a budgeted force re-rolled, the seed line and
+  // the band typed in the budget box show whole, and the files in use are named.
   void largerFont_data() {
     QTest::addColumn<QFont>("font");
     QFont points = QApplication::font();
     points.setPointSize(15);
     QFont scaled = QApplication::font();
     scaled.setPixelSize(2 * QFontInfo(scaled).pixelSize());
+    QTest::newRow("608 x 480") << QApplication::font();
     QTest::newRow("15 pt") << points;
     QTest::newRow("scale 2") << scaled;
   }
@@ -178,12 +181,14 @@ class FormTest : public QObject {
     const QFont original = QApplication::font();
     const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
     QApplication::setFont(font);
-    TestWindow form;
+    TestWindow form(SHIPPED_TABLES);
     form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     form.resize(1, 1);
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
-    const QList<QWidget*> controls = everyControlOf(form);
+    const QString row = QTest::currentDataTag();
+    const QList<QWidget*> controls = row == "608 x 480" ? QList<QWidget*>() : everyControlOf(form);
     for (const QWidget* control : controls) {
       const QSize needed = qobject_cast<const ElidedLabel*>(control) ? control->minimumSizeHint()
                                                                      : control->sizeHint();
@@ -195,40 +200,7 @@ class FormTest : public QObject {
                  qPrintable(control->objectName() + " overlaps " + other->objectName()));
       }
     }
-  }
-
-  // A listing line wider than the box widens it (there is no horizontal scroll bar).
-  void wideListing() {
-    TestWindow form;
-    form.show();
-    const QString line(120, u'W');
-    form.MechBox->setPlainText("Kurita\n" + line);
-    form.MechBox->updateGeometry();
-    QApplication::processEvents();
-    QVERIFY(form.MechBox->viewport()->width() >
-            form.MechBox->fontMetrics().horizontalAdvance(line));
-  }
-
-  // After a budgeted force is re-rolled, the seed line and the band typed in the budget box
-  // show whole at the window's opening size and, at 15 pt, at its smallest; the files in use
-  // are named.
-  void nothingCut_data() {
-    QTest::addColumn<QFont>("font");
-    QFont points = QApplication::font();
-    points.setPointSize(15);
-    QTest::newRow("608 x 480") << QApplication::font();
-    QTest::newRow("15 pt") << points;
-  }
-
-  void nothingCut() {
-    QFETCH(QFont, font);
-    const QFont original = QApplication::font();
-    const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
-    QApplication::setFont(font);
-    TestWindow form(SHIPPED_TABLES);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.resize(1, 1);
+    if (row == "scale 2") return;
     choose(form, "Davion", "Company", "", "");
     form.SeedBox->setText("7");
     QVERIFY(showsWhole(form.BudgetBox, "430000-450000") &&
@@ -244,6 +216,18 @@ class FormTest : public QObject {
       QVERIFY2(!line->elided() && form.rect().contains(line->geometry()), qPrintable(line->text()));
       QVERIFY(!line->geometry().intersects(form.MechBox->geometry()));
     }
+  }
+
+  // A listing line wider than the box widens it (there is no horizontal scroll bar).
+  void wideListing() {
+    TestWindow form;
+    form.show();
+    const QString line(120, u'W');
+    form.MechBox->setPlainText("Kurita\n" + line);
+    form.MechBox->updateGeometry();
+    QApplication::processEvents();
+    QVERIFY(form.MechBox->viewport()->width() >
+            form.MechBox->fontMetrics().horizontalAdvance(line));
   }
 
   // A line longer than its room ends in "…" and loses nothing: its accessible name, and the
