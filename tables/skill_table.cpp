@@ -94,6 +94,13 @@ SkillTableRead readSkillTable(std::string_view bytes, const std::string& fileNam
   const std::optional<std::size_t> gunnery = table.column("gunnery");
   const std::optional<std::size_t> percent = table.column("percent");
 
+  // The skills crews roll, piloting and gunnery alike: a row within them fills out a table's
+  // grid, and only one beyond them is worth a warning.
+  int lowest = kHighestSkill + 1, highest = -1;
+  for (const CrewPair& crew : rolled) {
+    lowest = std::min({lowest, crew.piloting, crew.gunnery});
+    highest = std::max({highest, crew.piloting, crew.gunnery});
+  }
   SkillTableRead read;
   read.table.name = name;
   std::vector<std::string> errors;
@@ -115,7 +122,8 @@ SkillTableRead readSkillTable(std::string_view bytes, const std::string& fileNam
       continue;
     }
     read.table.percents.emplace(pair, *value);
-    if (std::find(rolled.begin(), rolled.end(), pair) == rolled.end())
+    if (pair.piloting < lowest || pair.piloting > highest || pair.gunnery < lowest ||
+        pair.gunnery > highest)
       read.warnings.push_back(where + pairWords(pair) + " is a crew no rule table rolls; kept");
     normalised.push_back(std::to_string(*p) + "\t" + std::to_string(*g) + "\t" +
                          std::to_string(*value));

@@ -62,7 +62,8 @@ struct SkillTable {
 struct SkillTableRead {
   SkillTable table;
   // "<file>, line N: piloting 9, gunnery 9 is a crew no rule table rolls; kept", one per row
-  // whose pair is not among the pairs the reader was given.
+  // with a skill beyond every skill of the pairs the reader was given (from the lowest to the
+  // highest, piloting and gunnery alike): a row within them only fills out the table's grid.
   std::vector<std::string> warnings;
 };
 

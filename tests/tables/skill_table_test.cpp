@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The skill table: its columns in any order, every refused row with its line, a pair given
-// twice, warnings for crews no rule table rolls, and a slot's points rounded half up.
+// twice, warnings for crews beyond the skills rule tables roll, and a slot's points rounded half
+// up.
 #include "tables/skill_table.h"
 
 #include <gtest/gtest.h>
@@ -74,11 +75,17 @@ TEST(SkillTable, EveryBadRowIsNamedWithItsLineAndTheFileRefused) {
             std::string::npos);
 }
 
-TEST(SkillTable, APairNoRuleTableRollsIsKeptWithAWarning) {
-  const SkillTableRead got = read("piloting,gunnery,percent\n5,4,100\n0,0,400\n");
+// A pair within the skills crews roll (3 to 5 here) fills out the grid quietly; one beyond them
+// is kept with a warning.
+TEST(SkillTable, APairBeyondTheRolledSkillsIsKeptWithAWarning) {
+  const SkillTableRead got =
+      read("piloting,gunnery,percent\n5,4,100\n0,0,400\n3,5,90\n6,4,80\n");
   EXPECT_EQ(got.table.percentOf('0', '0'), 400);
+  EXPECT_EQ(got.table.percentOf('3', '5'), 90);
   EXPECT_EQ(got.warnings, (std::vector<std::string>{
                               "crew.csv, line 3: piloting 0, gunnery 0 is a crew no rule table "
+                              "rolls; kept",
+                              "crew.csv, line 5: piloting 6, gunnery 4 is a crew no rule table "
                               "rolls; kept"}));
 }
 
