@@ -39,6 +39,12 @@ val fileValue(const std::string& bytes, const std::string& name) {
   return file;
 }
 
+// The user's file in use, `bytes` named `name`, as fileValue gives it; null for none (the shipped
+// one in use).
+val chosenFileValue(const std::string& bytes, const std::string& name) {
+  return name.empty() ? val::null() : fileValue(bytes, name);
+}
+
 // The bytes of a file as fileValue gives it (a Uint8Array, which embind reads as a string).
 std::string bytesOf(const val& file) {
   return file["bytes"].as<std::string>();
@@ -108,12 +114,8 @@ val searchState() {
   val state = val::object();
   const std::shared_ptr<const TableText> tables = model.tables();
   state.set("tables", tables ? fileValue(tables->bytes, tables->name.string()) : val::null());
-  state.set("designs", chosenDesignFileName().empty()
-                           ? val::null()
-                           : fileValue(chosenDesignBytes(), chosenDesignFileName()));
-  state.set("skills", chosenSkillFileName().empty()
-                          ? val::null()
-                          : fileValue(chosenSkillBytes(), chosenSkillFileName()));
+  state.set("designs", chosenFileValue(chosenDesignBytes(), chosenDesignFileName()));
+  state.set("skills", chosenFileValue(chosenSkillBytes(), chosenSkillFileName()));
   const auto collection = model.heldCollectionBytes();
   state.set("collection",
             collection ? fileValue(collection->first, collection->second) : val::null());
@@ -123,6 +125,19 @@ val searchState() {
   state.set("shown", shown ? recordValue(*shown) : val::null());
   state.set("searches", searchesFound());
   return state;
+}
+
+// Makes the user's file that `file` (chosenFileValue) names the one in use through `use`, or
+// drops the user's through `forget` for null; a file the same as the one in use is not read again.
+template <class Read>
+void takeChosenFile(const val& file, const std::string& bytesInUse, const std::string& nameInUse,
+                    Read (*use)(const std::string&, const std::string&), void (*forget)()) {
+  if (file.isNull()) {
+    if (!nameInUse.empty()) forget();
+  } else if (std::string bytes = bytesOf(file);
+             bytesInUse != bytes || nameInUse != text(file, "name")) {
+    static_cast<void>(use(bytes, text(file, "name")));
+  }
 }
 
 // Puts the search worker's model in `state` (searchState() of the page's): the same table file,
@@ -137,20 +152,10 @@ std::string takeSearchState(const val& state) {
       if (!model.tables() || model.tables()->bytes != bytes)
         static_cast<void>(useChosenTables(bytes, text(tables, "name")));
     }
-    const val designs = state["designs"];
-    if (designs.isNull()) {
-      if (!chosenDesignFileName().empty()) forgetChosenDesigns();
-    } else if (std::string bytes = bytesOf(designs);
-               chosenDesignBytes() != bytes || chosenDesignFileName() != text(designs, "name")) {
-      static_cast<void>(useChosenDesigns(bytes, text(designs, "name")));
-    }
-    const val skills = state["skills"];
-    if (skills.isNull()) {
-      if (!chosenSkillFileName().empty()) forgetChosenSkills();
-    } else if (std::string bytes = bytesOf(skills);
-               chosenSkillBytes() != bytes || chosenSkillFileName() != text(skills, "name")) {
-      static_cast<void>(useChosenSkills(bytes, text(skills, "name")));
-    }
+    takeChosenFile(state["designs"], chosenDesignBytes(), chosenDesignFileName(),
+                   useChosenDesigns, forgetChosenDesigns);
+    takeChosenFile(state["skills"], chosenSkillBytes(), chosenSkillFileName(), useChosenSkills,
+                   forgetChosenSkills);
     const val collection = state["collection"];
     if (collection.isNull()) {
       model.forgetCollection();

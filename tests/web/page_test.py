@@ -592,8 +592,24 @@ class Page(unittest.TestCase):
         self.wait_for(lambda: "Crew.csv (yours)" in state(), "Crew.csv was not taken")
         crew = total("--skills", mine).split(" (")[1].split(" with")[0]
         self.assertIn(f"{crew} with crew", force_words())
+        # A band in points with crew skill above this force's: the search (the worker's, with
+        # Crew.csv handed over) finds the command line's force, and its link draws it again.
+        low = int(crew.replace(",", "")) + 500
+        band = f"{low}-{low + 2500}"
+        self.generate(["Davion", "Company", None, None], False, "7", ("skillPoints", band))
+        listing = subprocess.run([CLI, *args[:6], "--skills", mine, "--skill-points", band,
+                                  "--tables", SOURCE / "data/Tables.dat"],
+                                 capture_output=True, text=True, check=True).stdout
+        self.assertEqual(self.value("MechBox") + "\n", listing)
+        self.assertIn(f"skill_points={low}-{low + 2500}", self.link())
+        self.assertTrue(self.value("SeedLabel").endswith(" points with crew skill"))
+        self.open(self.link())
+        self.assertEqual((self.value("MechBox") + "\n", self.value("BudgetUnit")),
+                         (listing, "skillPoints"))
+        self.driver.execute_script("document.getElementById('BudgetText').value = ''")
         self.open(PAGE.as_uri() + "#house=Davion&size=Company&seed=7")
         self.assertIn("Crew.csv (yours)", state())
+        self.driver.find_element("css selector", "#DesignPanel summary").click()
         self.driver.find_element("id", "ShippedSkills").click()
         self.assertIn("Skills.csv (shipped)", state())
         self.assertIn(f"{shipped} with crew", force_words())
@@ -836,7 +852,7 @@ class Page(unittest.TestCase):
             " [...document.querySelectorAll('#BarActions > *')]"
             "    .filter((action) => action.getClientRects().length > 0)"
             "    .map((action) => action.getBoundingClientRect().top)]")
-        self.assertRegex(totals, r"^[\d,.]+ tons \u00b7 [\d,]+ points$")
+        self.assertRegex(totals, r"^[\d,.]+ tons \u00b7 [\d,]+ points \u00b7 [\d,]+ with crew$")
         self.assertIn(totals, self.driver.find_element("css selector", "#Roster h2").get_attribute(
             "textContent"))
         self.assertEqual(lines, 1)
