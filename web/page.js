@@ -593,7 +593,14 @@ function slotRowHtml(group, number, slot) {
          `<span class="class">${escapeHtml(slot.weightClass)}</span>` +
          `<span class="skill"><abbr title="Piloting">P</abbr> ${slot.piloting}</span>` +
          `<span class="skill"><abbr title="Gunnery">G</abbr> ${slot.gunnery}</span>` +
-         `<span class="numbers">${escapeHtml(slot.numbers)}</span></span>${button}</li>`;
+         `<span class="numbers">${numbersHtml(slot.numbers)}</span></span>${button}</li>`;
+}
+
+// A slot's numbers ("65 tons · 1,420 points · 1,562 with crew"), each part kept whole where a
+// narrow screen wraps the line between them.
+function numbersHtml(numbers) {
+  return numbers.split(' \u00b7 ').map((part) => `<span>${escapeHtml(part)}</span>`)
+      .join(' \u00b7 ');
 }
 
 // A heading `tag` of `title` and its totals ("240 tons · 5,230 points"), with `attributes`.
@@ -653,7 +660,7 @@ function updateSlotRow(row, group, number, slot) {
   setText(weightClass, slot.weightClass);
   setText(piloting.lastChild, ` ${slot.piloting}`);
   setText(gunnery.lastChild, ` ${slot.gunnery}`);
-  setText(numbers, slot.numbers);
+  if (numbers.textContent !== slot.numbers) numbers.innerHTML = numbersHtml(slot.numbers);
 }
 
 // Changes the roster from `before`'s to the shown force's: only the rows, headings and notice
