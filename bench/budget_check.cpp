@@ -4,6 +4,8 @@
 // force of a Davion Company within a band of chance at least 1 %, and of a Clan Galaxy with
 // vehicles within a 5 % band around its mean total, on the shipped files; and the time the
 // band's chance takes for each.
+// Refusals: the time a band that no force reaches takes to be refused, for one star, a Company
+// and a Galaxy, and for a band holding no multiple of the totals' step.
 // Sampling: on a table file in which every table holds two designs of different points, forces
 // drawn within a band must come with the tables' chances divided by the band's: for every total
 // in the band, the share of forces with that total lies within four standard errors of its
@@ -18,6 +20,7 @@
 
 #include "generator/budget_draw.h"
 #include "odds/budget_odds.h"
+#include "roster/budget_words.h"
 #include "support/two_design_tables.h"
 
 namespace {
@@ -46,6 +49,43 @@ void timeBudget(const char* label, const TableText& tables, const Selection& cho
       "budget: %s, %lld-%lld points, chance %.4g %%: %.3f ms per force, chance in %.1f ms\n", label,
       static_cast<long long>(band.points->low), static_cast<long long>(band.points->high),
       chance.value * 100, timeDraws(tables, choices, band, designs, runs), chanceTime);
+}
+
+// The processor time drawBudgetForce takes to refuse `band`; false (and a line saying so) when
+// it draws a force instead.
+bool timeRefusal(const char* label, const TableText& tables, const Selection& choices,
+                 const BudgetBand& band, const DesignList& designs) {
+  const std::clock_t start = std::clock();
+  try {
+    static_cast<void>(drawBudgetForce(tables, choices, 1, band, designs));
+  } catch (const BudgetRefusal& refusal) {
+    std::printf("budget refusal: %s, %s: %.1f ms\n  %s\n", label, bandText(band).c_str(),
+                millisecondsSince(start), refusal.what());
+    return true;
+  }
+  std::printf("budget refusal: %s, %s: a force was drawn, no refusal\n", label,
+              bandText(band).c_str());
+  return false;
+}
+
+// The band of points from just above the lowest total the choices reach to just below the next.
+BudgetBand gapAboveLowest(const Selection& choices, const TableText& tables,
+                          const DesignList& designs) {
+  const std::int64_t lowest = budgetReach(choices, tables.bytes, "Tables.dat", designs,
+                                          {
+                                              NumberRange{0,                                               0},
+                                              {                                               }
+  })
+                                  .points.lowest;
+  const BandSupport next = bandSupport(choices, tables.bytes, "Tables.dat", designs,
+                                       {
+                                           NumberRange{lowest + 1,                                   lowest + 1},
+                                           {                                            }
+  });
+  return {
+      NumberRange{lowest + 1, next.above.value_or(lowest + 2) - 1},
+      {          }
+  };
 }
 
 // The sampling check of one case; false when a total strays.
@@ -115,6 +155,24 @@ int main() {
   },
              designs, 50);
 
+  const Selection wolfStar{"Wolf", "Star", "Random", "Random", false};
+  bool refused = timeRefusal("Wolf Star", shipped, wolfStar,
+                             {
+                                 NumberRange{2850,                               3000},
+                                 {                                  }
+  },
+                             designs);
+  refused &= timeRefusal("Davion Company, no multiple of the tons' step", shipped, company,
+                         {
+                             {     },
+                             NumberRange{ 70100, 70400}
+  },
+                         designs);
+  refused &= timeRefusal("Davion Company, the gap above its lowest total", shipped, company,
+                         gapAboveLowest(company, shipped, designs), designs);
+  refused &= timeRefusal("Smoke Jaguar Galaxy with vehicles, the gap above its lowest total",
+                         shipped, galaxy, gapAboveLowest(galaxy, shipped, designs), designs);
+
   const TableText two{twoDesignTables(), "two"};
   const DesignList twoList = twoDesignList();
   bool sound = sampleCheck("Kurita Company with vehicles", two,
@@ -127,5 +185,5 @@ int main() {
                            "Wolf", "Star", "Random", "Random", false
   },
                        {NumberRange{1000, 2000}, NumberRange{13000, 20000}}, twoList, 20000);
-  return sound ? 0 : 1;
+  return sound && refused ? 0 : 1;
 }

@@ -88,7 +88,7 @@ const CLI::Validator kSeedCheck(
 const CLI::Validator kRerollCheck(
     [](std::string& value) -> std::string {
       try {
-        static_cast<void>(parseRerollItems(value));
+        checkRerollCount(parseRerollItems(value));
       } catch (const RerollError& error) {
         return error.what();
       }

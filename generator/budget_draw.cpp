@@ -56,6 +56,7 @@ bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
     return true;
   }
   checkReroll(force, reroll);
+  checkRerollRoom(force, 1);
   Force tried = force;
   rerollForce(tried, tables, reroll, budgetDice(force.seed, force.rerolls.size() + 1, attempt));
   if (!withinBand(tried, *force.budget, designs)) return false;

@@ -66,7 +66,7 @@ bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
 // Rolls `reroll` of a force drawn within a budget again (rerollForce), taking the first try
 // that keeps the force within its band, and returns that try; the force without a band is rolled
 // as rerollForce rolls it (try 0). None, the force untouched, when kBudgetTries tries kept none.
-// Throws RerollError as checkReroll does, TableError as the search does.
+// Throws RerollError as checkReroll and checkRerollRoom do, TableError as the search does.
 std::optional<int> rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
                                       const DesignList& designs);
 

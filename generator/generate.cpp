@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "generator/choice_lists.h"
 #include "generator/fill_group.h"
@@ -28,6 +29,19 @@ int resolveGroupCount(ForceRun& run) {
 }
 
 }  // namespace
+
+std::string rerollRoomRefusal(const Force& force, std::size_t more) {
+  const std::size_t has = force.rerolls.size();
+  if (has + more <= kMostRerolls) return "";
+  if (has >= kMostRerolls) return "This force has 1,000 re-rolls: Generate it again to go on.";
+  return "This force has " + std::to_string(has) + " re-rolls, and " + std::to_string(more) +
+         " more would pass 1,000: Generate it again to go on.";
+}
+
+void checkRerollRoom(const Force& force, std::size_t more) {
+  if (std::string refusal = rerollRoomRefusal(force, more); !refusal.empty())
+    throw RerollError(std::move(refusal));
+}
 
 void checkReroll(const Force& force, Reroll reroll) {
   const int groups = force.groupCount();
@@ -110,6 +124,7 @@ void rerollForce(Force& force, const TableText& tables, Reroll reroll) {
 
 void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice) {
   checkReroll(force, reroll);
+  checkRerollRoom(force, 1);
   ForceRun run(force, tables, std::move(dice));
   const int firstSlot = (reroll.group - 1) * force.groupSize();
   if (reroll.slot == 0) {
@@ -124,5 +139,6 @@ void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSourc
 void rerollForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items) {
   const std::vector<Reroll> rerolls = expandRerolls(items, force.groupCount());
   for (const Reroll& reroll : rerolls) checkReroll(force, reroll);
+  checkRerollRoom(force, rerolls.size());
   for (const Reroll& reroll : rerolls) rerollForce(force, tables, reroll);
 }

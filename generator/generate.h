@@ -5,7 +5,9 @@
 #ifndef MUSTERWRIGHT_GENERATOR_GENERATE_H
 #define MUSTERWRIGHT_GENERATOR_GENERATE_H
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "generator/choice_check.h"
@@ -33,10 +35,19 @@ Force generateForce(TableSearches& reading, const Selection& selection, std::uin
 // battle-armour slot keeps its name and draws only its crew); the rest of the force stays
 // byte for byte. The dice are rerollDice(force.seed, the re-roll's place in force.rerolls),
 // and the re-roll is appended there. Throws RerollError, the force untouched, for a group or
-// slot outside it, and TableError when a search fails (the force then unfit for listing).
+// slot outside it or a force that has kMostRerolls re-rolls already (checkRerollRoom), and
+// TableError when a search fails (the force then unfit for listing).
 void rerollForce(Force& force, const TableText& tables, Reroll reroll);
 // The same with every roll answered by `dice`.
 void rerollForce(Force& force, const TableText& tables, Reroll reroll, DiceSource dice);
+
+// Why `more` re-rolls cannot be made in `force`, when they would give it more than kMostRerolls:
+// "This force has 1,000 re-rolls: Generate it again to go on." (or how many it has and that
+// these would pass the bound); "" while they fit.
+std::string rerollRoomRefusal(const Force& force, std::size_t more);
+// Throws RerollError with rerollRoomRefusal when it is not "". rerollForce checks it for each
+// re-roll it makes.
+void checkRerollRoom(const Force& force, std::size_t more);
 
 // Throws RerollError, naming it and the valid range ("group 9: the force has groups 1 to 3"),
 // when `reroll` is a group or slot that `force` does not have.
@@ -44,7 +55,8 @@ void checkReroll(const Force& force, Reroll reroll);
 
 // rerollForce for every re-roll that `items` stand for in `force` (expandRerolls,
 // reroll_list.h), in order. Throws RerollError, the force untouched, when one of them is outside
-// the force (a range before it is spelled out), and TableError as rerollForce does.
+// the force (a range before it is spelled out) or they would pass kMostRerolls, and TableError
+// as rerollForce does.
 void rerollForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items);
 
 #endif

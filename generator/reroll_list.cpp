@@ -95,12 +95,26 @@ std::vector<RerollItem> parseRerollItems(std::string_view text) {
   }
 }
 
+std::size_t rerollCount(const std::vector<RerollItem>& items) {
+  std::size_t count = 0;
+  for (const RerollItem& item : items)
+    count += item.last == 0 ? 1 : static_cast<std::size_t>(item.last - item.reroll.group + 1);
+  return count;
+}
+
+void checkRerollCount(const std::vector<RerollItem>& items) {
+  if (const std::size_t count = rerollCount(items); count > kMostRerolls)
+    throw RerollError("the list stands for " + std::to_string(count) +
+                      " re-rolls, ranges spelled out; a force keeps at most 1,000");
+}
+
 std::vector<Reroll> expandRerolls(const std::vector<RerollItem>& items, int groupCount) {
   for (const RerollItem& item : items)
     if (item.last > groupCount)
       throw RerollError("groups " + std::to_string(item.reroll.group) + "-" +
                         std::to_string(item.last) + ": the force has groups 1 to " +
                         std::to_string(groupCount));
+  checkRerollCount(items);
   std::vector<Reroll> rerolls;
   for (const RerollItem& item : items) {
     rerolls.push_back(item.reroll);

@@ -7,6 +7,7 @@
 #ifndef MUSTERWRIGHT_GENERATOR_REROLL_LIST_H
 #define MUSTERWRIGHT_GENERATOR_REROLL_LIST_H
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,6 +33,16 @@ struct RerollItem {
 // The most groups a force has; no re-roll list reaches beyond them.
 extern const int kMostGroups;
 
+// The most re-rolls a force keeps, ranges spelled out: a list that stands for more is refused,
+// and so is a re-roll of a force that has them all. It bounds a list's length, not its time.
+inline constexpr std::size_t kMostRerolls = 1000;
+
+// How many re-rolls `items` stand for, each range as its groups, without spelling them out.
+std::size_t rerollCount(const std::vector<RerollItem>& items);
+// Throws RerollError ("the list stands for 1,001 re-rolls, ranges spelled out; a force keeps at
+// most 1,000") when rerollCount is above kMostRerolls.
+void checkRerollCount(const std::vector<RerollItem>& items);
+
 // The items that `text` lists, separated by commas; blanks around an item are allowed, and an
 // empty (or blank) text lists none. Throws RerollError naming the first item that
 // is not a whole number, two joined by one dot (a slot, from 1), or two joined by one hyphen (a
@@ -40,7 +51,8 @@ std::vector<RerollItem> parseRerollItems(std::string_view text);
 
 // The re-rolls that `items` stand for in a force of `groupCount` groups, ranges spelled out.
 // Throws RerollError for a range that ends beyond the force ("groups 2-48: the force has groups
-// 1 to 3"), before anything is spelled out; single items are rerollForce's to check.
+// 1 to 3") and for items that stand for more than kMostRerolls, before anything is spelled out;
+// single items are rerollForce's to check.
 std::vector<Reroll> expandRerolls(const std::vector<RerollItem>& items, int groupCount);
 
 // The re-rolls that `text` lists in a force of `groupCount` groups: both steps above.

@@ -9,6 +9,7 @@
 #include <numbers>
 #include <numeric>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include "generator/choice_check.h"
@@ -46,6 +47,8 @@ struct TotalTree {
   std::vector<Node> nodes;
   bool singleGroup = true;
   std::vector<std::string> lacking;
+  // The design of each outcome of each slot node, by the node's place ("" for an open slot).
+  std::map<std::size_t, std::vector<std::string>> slotDesigns;
 };
 
 // Builds the tree from the rule tables and the table file, walking the dice as a run rolls them.
@@ -73,8 +76,26 @@ class TreeBuilder {
     return std::move(tree_);
   }
 
+  // The tree of `part` alone, its node last.
+  TotalTree buildPart(const ForcePart& part) {
+    const FactionOutcome faction{part.faction, part.clan, Fraction(1)};
+    const std::streamoff start = text_.factionStart(faction.word);
+    if (part.slotWeight.empty()) {
+      group(faction, start, part.groupWeight);
+    } else if (const char* armour = battleArmourName(part.slotWeight)) {
+      slotNames_ = {armour};
+      add(Node{Node::Kind::slot, {{numbersOf(armour), Fraction(1)}}, {}, 0});
+    } else {
+      slot(faction, start, part.slotWeight);
+    }
+    tree_.lacking.clear();
+    return std::move(tree_);
+  }
+
  private:
   int add(Node node) {
+    if (node.kind == Node::Kind::slot)
+      tree_.slotDesigns[tree_.nodes.size()] = std::exchange(slotNames_, {});
     tree_.nodes.push_back(std::move(node));
     return static_cast<int>(tree_.nodes.size()) - 1;
   }
@@ -104,8 +125,11 @@ class TreeBuilder {
       drawnWeight += chance;
     }
     if (draws.empty()) slot.outcomes.emplace_back(Total{}, share);
-    for (const auto& [name, chance] : draws)
+    if (draws.empty()) slotNames_.emplace_back();
+    for (const auto& [name, chance] : draws) {
       slot.outcomes.emplace_back(numbersOf(name), share * chance / drawnWeight);
+      slotNames_.push_back(name);
+    }
   }
 
   int slot(const FactionOutcome& faction, std::streamoff start, const std::string& weight) {
@@ -131,6 +155,7 @@ class TreeBuilder {
     if (const auto known = groups_.find(key); known != groups_.end()) return known->second;
     const int slots = groupSizeFor(faction.clan);
     if (const char* armour = battleArmourName(groupWeight)) {
+      slotNames_ = {armour};
       const int one = add(Node{Node::Kind::slot, {{numbersOf(armour), Fraction(1)}}, {}, 0});
       return groups_[key] = add(Node{Node::Kind::repeat, {}, {{one, Fraction(1)}}, slots});
     }
@@ -167,6 +192,7 @@ class TreeBuilder {
   const DesignList& designs_;
   const BudgetBand& band_;
   TotalTree tree_;
+  std::vector<std::string> slotNames_;  // of the slot node being built
   std::map<std::pair<std::string, std::string>, int> slots_, groups_;
 };
 
@@ -190,7 +216,11 @@ typename Algebra::Value evaluate(const std::vector<Node>& nodes, const Algebra& 
   for (const Node& node : nodes) {
     switch (node.kind) {
       case Node::Kind::slot:
-        values.push_back(algebra.slot(node.outcomes));
+        if constexpr (requires { algebra.slotAt(values.size(), node.outcomes); }) {
+          values.push_back(algebra.slotAt(values.size(), node.outcomes));
+        } else {
+          values.push_back(algebra.slot(node.outcomes));
+        }
         break;
       case Node::Kind::sum: {
         Value total = values[static_cast<std::size_t>(node.parts.front().first)];
@@ -290,6 +320,54 @@ struct ExactAlgebra {
     Value value;
     for (const auto& [part, chance] : parts)
       for (const auto& [total, p] : *part) value[total] += p * chance;
+    return value;
+  }
+  Value repeat(const Value& part, int times) const {
+    Value value = part;
+    for (int k = 1; k < times; ++k) value = sum(value, part);
+    return value;
+  }
+};
+
+// ExactAlgebra's chances of each total beside, for each design, its expected slots jointly with
+// each total: E[slots holding it, total = t]. The design "" counts every slot, open or not, so
+// a design's share of the slots of the forces with some totals is its figure over that of "".
+struct ShareAlgebra {
+  using Chances = std::map<Total, Fraction>;
+  struct Value {
+    Chances chances;
+    std::map<std::string, Chances> slots;
+  };
+  ExactAlgebra totals;
+  const std::map<std::size_t, std::vector<std::string>>& designs;
+
+  Value slotAt(std::size_t node, const std::vector<std::pair<Total, Fraction>>& outcomes) const {
+    Value value;
+    const std::vector<std::string>& names = designs.at(node);
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+      const auto& [total, chance] = outcomes[k];
+      value.chances[totals.kept(total)] += chance;
+      value.slots[""][totals.kept(total)] += chance;
+      if (!names[k].empty()) value.slots[names[k]][totals.kept(total)] += chance;
+    }
+    return value;
+  }
+  Value sum(const Value& a, const Value& b) const {
+    Value value{totals.sum(a.chances, b.chances), {}};
+    for (const auto& [design, counts] : a.slots)
+      value.slots[design] = totals.sum(counts, b.chances);
+    for (const auto& [design, counts] : b.slots)
+      for (const auto& [total, count] : totals.sum(a.chances, counts))
+        value.slots[design][total] += count;
+    return value;
+  }
+  Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
+    Value value;
+    for (const auto& [part, chance] : parts) {
+      for (const auto& [total, p] : part->chances) value.chances[total] += p * chance;
+      for (const auto& [design, counts] : part->slots)
+        for (const auto& [total, count] : counts) value.slots[design][total] += count * chance;
+    }
     return value;
   }
   Value repeat(const Value& part, int times) const {
@@ -452,7 +530,201 @@ double spectrumChance(const TotalTree& tree, const BudgetBand& band, const Total
   return std::clamp(chance, 0.0, 1.0);
 }
 
+// The totals a force can reach, as sorted runs of codes that neither touch nor overlap: each code
+// is the tons' steps plus the points' steps times `tonsSpan`, a number the band leaves out
+// counting 0, and no total's tons reach `tonsSpan` steps, so adding codes adds totals. Throws
+// TooMuchWork once more than kMostSupportWork pairs of runs were added.
+struct SupportAlgebra {
+  struct TooMuchWork {};
+  using Run = std::pair<std::int64_t, std::int64_t>;
+  using Value = std::vector<Run>;
+  std::int64_t pointsStep = 1, tonsStep = 1, tonsSpan = 1;
+  bool countsPoints = false, countsTons = false;
+  mutable std::int64_t work = 0;
+
+  std::int64_t code(const Total& total) const {
+    const std::int64_t tons = countsTons ? total.tons / tonsStep : 0;
+    return tons + tonsSpan * (countsPoints ? total.points / pointsStep : 0);
+  }
+  static Value merged(Value runs) {
+    std::sort(runs.begin(), runs.end());
+    Value value;
+    for (const Run& run : runs) {
+      if (!value.empty() && run.first <= value.back().second + 1) {
+        value.back().second = std::max(value.back().second, run.second);
+      } else {
+        value.push_back(run);
+      }
+    }
+    return value;
+  }
+  Value slot(const std::vector<std::pair<Total, Fraction>>& outcomes) const {
+    Value runs;
+    for (const auto& [total, chance] : outcomes)
+      if (chance != Fraction(0)) runs.emplace_back(code(total), code(total));
+    return merged(std::move(runs));
+  }
+  Value sum(const Value& a, const Value& b) const {
+    work += static_cast<std::int64_t>(a.size()) * static_cast<std::int64_t>(b.size());
+    if (work > kMostSupportWork) throw TooMuchWork{};
+    Value runs;
+    runs.reserve(a.size() * b.size());
+    for (const Run& x : a)
+      for (const Run& y : b) runs.emplace_back(x.first + y.first, x.second + y.second);
+    return merged(std::move(runs));
+  }
+  Value mix(const std::vector<std::pair<const Value*, Fraction>>& parts) const {
+    Value runs;
+    for (const auto& [part, chance] : parts)
+      if (chance != Fraction(0)) runs.insert(runs.end(), part->begin(), part->end());
+    return merged(std::move(runs));
+  }
+  Value repeat(const Value& part, int times) const {
+    Value value = part;
+    for (int k = 1; k < times; ++k) value = sum(value, part);
+    return value;
+  }
+};
+
+// The steps of both numbers over every slot's totals.
+std::pair<std::int64_t, std::int64_t> totalSteps(const TotalTree& tree) {
+  std::int64_t pointsStep = 0, tonsStep = 0;
+  for (const Node& node : tree.nodes)
+    for (const auto& [total, chance] : node.outcomes) {
+      pointsStep = std::gcd(pointsStep, total.points);
+      tonsStep = std::gcd(tonsStep, total.tons);
+    }
+  return {pointsStep, tonsStep};
+}
+
+// The steps of `step` from `range`'s first multiple to its last; a step of 0 has one, 0.
+std::pair<std::int64_t, std::int64_t> multiplesIn(const NumberRange& range, std::int64_t step) {
+  if (step == 0) return {range.low <= 0 ? 0 : 1, range.high >= 0 ? 0 : -1};
+  return {(range.low + step - 1) / step, range.high / step};
+}
+
+// Whether `runs` hold a code whose points' steps lie in `points` and tons' steps in `tons`.
+bool holdsWithin(const SupportAlgebra::Value& runs, const SupportAlgebra& codes,
+                 std::pair<std::int64_t, std::int64_t> points,
+                 std::pair<std::int64_t, std::int64_t> tons) {
+  for (const auto& [first, last] : runs) {
+    const std::int64_t fromRow = std::max(first / codes.tonsSpan, points.first);
+    const std::int64_t toRow = std::min(last / codes.tonsSpan, points.second);
+    for (std::int64_t row = fromRow; row <= toRow; ++row) {
+      const std::int64_t low = std::max(first - row * codes.tonsSpan, tons.first);
+      const std::int64_t high = std::min(last - row * codes.tonsSpan, tons.second);
+      if (low <= high) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
+
+BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
+                        std::string_view fileName, const DesignList& designs,
+                        const BudgetBand& band) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band);
+  BandSupport support;
+  std::tie(support.pointsStep, support.tonsStep) = totalSteps(tree);
+  const auto points = band.points ? multiplesIn(*band.points, support.pointsStep)
+                                  : std::make_pair<std::int64_t, std::int64_t>(0, 0);
+  const auto tons = band.tonsHundredths ? multiplesIn(*band.tonsHundredths, support.tonsStep)
+                                        : std::make_pair<std::int64_t, std::int64_t>(0, 0);
+  support.holdsSteps = points.first <= points.second && tons.first <= tons.second;
+  SupportAlgebra codes;
+  codes.countsPoints = band.points && support.pointsStep > 0;
+  codes.countsTons = band.tonsHundredths && support.tonsStep > 0;
+  codes.pointsStep = std::max<std::int64_t>(support.pointsStep, 1);
+  codes.tonsStep = std::max<std::int64_t>(support.tonsStep, 1);
+  if (codes.countsTons)
+    codes.tonsSpan = evaluate(tree.nodes, ReachAlgebra{}).tons.highest / codes.tonsStep + 1;
+  SupportAlgebra::Value runs;
+  try {
+    runs = evaluate(tree.nodes, codes);
+  } catch (const SupportAlgebra::TooMuchWork&) {
+    return support;
+  }
+  support.counted = true;
+  const auto counted = [](bool counts, std::pair<std::int64_t, std::int64_t> steps) {
+    return counts ? steps : std::make_pair<std::int64_t, std::int64_t>(0, 0);
+  };
+  support.reached = holdsWithin(runs, codes, counted(codes.countsPoints, points),
+                                counted(codes.countsTons, tons));
+  if (support.reached || codes.countsPoints == codes.countsTons) return support;
+  const auto [low, high] = codes.countsPoints ? points : tons;
+  const std::int64_t step = codes.countsPoints ? codes.pointsStep : codes.tonsStep;
+  for (const auto& [first, last] : runs) {
+    if (last < low) support.below = last * step;
+    if (first > high && !support.above) support.above = first * step;
+  }
+  return support;
+}
+
+BudgetReach partReach(const ForcePart& part, const std::string& tableBytes,
+                      std::string_view fileName, const DesignList& designs,
+                      const BudgetBand& band) {
+  const Selection choices{part.faction, "", part.groupWeight, "", part.withVehicles};
+  const TotalTree tree = TreeBuilder(choices, tableBytes, fileName, designs, band).buildPart(part);
+  const ReachAlgebra::Value reach = evaluate(tree.nodes, ReachAlgebra{});
+  return {{}, reach.points, reach.tons, false};
+}
+
+void sortShares(std::vector<DesignShare>& shares) {
+  std::sort(shares.begin(), shares.end(), [](const DesignShare& a, const DesignShare& b) {
+    return std::tie(b.within, b.share, a.design) < std::tie(a.within, a.share, b.design);
+  });
+}
+
+std::optional<WithinBand> exactWithinBand(const Selection& choices, const std::string& tableBytes,
+                                          std::string_view fileName, const DesignList& designs,
+                                          const BudgetBand& band) {
+  const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band);
+  if (!tree.singleGroup) return std::nullopt;
+  try {
+    const ShareAlgebra::Value value =
+        evaluate(tree.nodes, ShareAlgebra{ExactAlgebra{band}, tree.slotDesigns});
+    const auto inBand = [&band](const Total& total) {
+      return (!band.points || band.points->holds(total.points)) &&
+             (!band.tonsHundredths || band.tonsHundredths->holds(total.tons));
+    };
+    // Each design's expected slots in every force and in the forces within the band.
+    const auto slotsOf = [&](const ShareAlgebra::Chances& counts) {
+      Fraction all, within;
+      for (const auto& [total, count] : counts) {
+        all += count;
+        if (inBand(total)) within += count;
+      }
+      return std::make_pair(all, within);
+    };
+    WithinBand figures;
+    figures.exact = true;
+    Fraction chance;
+    bool first = true;
+    for (const auto& [total, p] : value.chances) {
+      if (!inBand(total) || p == Fraction(0)) continue;
+      chance += p;
+      ReachAlgebra::widen(figures.points, total.points, first);
+      ReachAlgebra::widen(figures.tonsHundredths, total.tons, first);
+      first = false;
+      figures.points.mean += (p * Fraction(total.points)).value();
+      figures.tonsHundredths.mean += (p * Fraction(total.tons)).value();
+    }
+    if (first) return figures;
+    figures.points.mean /= chance.value();
+    figures.tonsHundredths.mean /= chance.value();
+    const auto [allSlots, slotsWithin] = slotsOf(value.slots.at(""));
+    for (const auto& [design, counts] : value.slots) {
+      if (design.empty()) continue;
+      const auto [all, within] = slotsOf(counts);
+      figures.designs.push_back({design, (all / allSlots).value(), (within / slotsWithin).value()});
+    }
+    sortShares(figures.designs);
+    return figures;
+  } catch (const std::overflow_error&) {
+    return std::nullopt;
+  }
+}
 
 BudgetReach budgetReach(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,

@@ -45,9 +45,88 @@ struct BandChance {
   double value = 0;
 };
 
+// The smallest chance the transform resolves: below it a band's chance is not told from 0.
+inline constexpr double kSmallestResolvedChance = 1e-12;
+
 // The most totals (both numbers' combinations, after dividing by their common factor) that
 // bandChance counts.
 inline constexpr std::int64_t kMostBandTotals = std::int64_t{1} << 22;
+
+// Which totals the choices can reach in and near a band, found without their chances. Every
+// total of a number is a multiple of its step, the common factor of that number over every
+// design the draws can reach.
+struct BandSupport {
+  // The steps (tons in hundredths); 0 where every design counts nothing.
+  std::int64_t pointsStep = 0;
+  std::int64_t tonsStep = 0;
+  // Whether each number of the band holds a multiple of its step, which every total is.
+  bool holdsSteps = true;
+  // Whether the reachable totals were listed in bounded time (kMostSupportWork); the figures
+  // below hold only then.
+  bool counted = false;
+  // Whether some reachable total lies within the band.
+  bool reached = false;
+  // For a band of one number that no total reaches: the nearest reachable totals of that number
+  // below and above it, none where there is none.
+  std::optional<std::int64_t> below;
+  std::optional<std::int64_t> above;
+};
+
+// The most pairs of runs of totals that bandSupport adds up before it gives up.
+inline constexpr std::int64_t kMostSupportWork = std::int64_t{1} << 22;
+
+// One part of a force drawn again, the rest kept: a whole group of `groupWeight` of the faction
+// `faction` (a Clan when `clan`), or with `slotWeight` one slot of that weight class.
+struct ForcePart {
+  std::string faction;
+  bool clan = false;
+  bool withVehicles = false;
+  std::string groupWeight;
+  std::string slotWeight;
+};
+
+// A design's share of the slots (open ones counted) of every force and of the forces within a
+// band.
+struct DesignShare {
+  std::string design;
+  double share = 0;
+  double within = 0;
+  bool operator==(const DesignShare&) const = default;
+};
+
+// Puts the shares highest within the band first, then highest share, then by name.
+void sortShares(std::vector<DesignShare>& shares);
+
+// The forces within a band: the lowest, highest and mean total of each number among them, and
+// each design's share of their slots beside its share of every force's. `exact` figures come
+// from the tables; otherwise they are estimates from `forces` forces drawn within the band
+// (odds/within_band.h). A number the band leaves out has no figures (0). No force within the
+// band leaves every figure 0 and `designs` empty.
+struct WithinBand {
+  bool exact = false;
+  int forces = 0;
+  TotalReach points;
+  TotalReach tonsHundredths;
+  std::vector<DesignShare> designs;
+};
+
+// The exact figures for choices that always give one lance or star; none for others, and
+// where a figure does not fit an exact fraction of 64-bit numbers. Copy limits are not counted.
+// Throws as bandChance does.
+std::optional<WithinBand> exactWithinBand(const Selection& choices, const std::string& tableBytes,
+                                          std::string_view fileName, const DesignList& designs,
+                                          const BudgetBand& band);
+
+// Throws TableError as the draws would, OddsError for words in no list.
+BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
+                        std::string_view fileName, const DesignList& designs,
+                        const BudgetBand& band);
+
+// The reach of `part`, drawing from every design (copy limits are what a caller must leave
+// out); a battle-armour slot or group counts its fixed name, and `lacking` is left empty.
+// Throws TableError as the draws would.
+BudgetReach partReach(const ForcePart& part, const std::string& tableBytes,
+                      std::string_view fileName, const DesignList& designs, const BudgetBand& band);
 
 // Throws TableError as the draws would, OddsError for words in no list.
 BudgetReach budgetReach(const Selection& choices, const std::string& tableBytes,

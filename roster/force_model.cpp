@@ -264,6 +264,8 @@ ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
     if (rerolls.empty())
       return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
                      " to roll again.");
+    if (std::string full = rerollRoomRefusal(force, rerolls.size()); !full.empty())
+      return failure(std::move(full));
     for (const Reroll& reroll : rerolls)
       rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get(),
                         &searches_);

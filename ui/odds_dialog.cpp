@@ -126,6 +126,35 @@ QTableView* partTable(const OddsPart& part, QWidget* owner) {
   return view;
 }
 
+// Each design's share of the slots of every force and within the band, as bars.
+QTableView* sharesTable(const WithinBand& within, QWidget* owner) {
+  auto* model = new QStandardItemModel(0, 3, owner);
+  model->setHorizontalHeaderLabels({"Design", "Every force", "Within the band"});
+  model->setSortRole(kSortRole);
+  double largest = 0;
+  for (const DesignShare& share : within.designs)
+    largest = std::max({largest, share.share * 100, share.within * 100});
+  const auto bar = [largest](double share) {
+    QStandardItem* made = numberCell(QString::number(share * 100, 'f', 2) + '%', share * 100);
+    made->setData(largest, kScaleRole);
+    return made;
+  };
+  for (const DesignShare& share : within.designs)
+    model->appendRow({textCell(share.design), bar(share.share), bar(share.within)});
+  auto* view = new QTableView;
+  view->setModel(model);
+  view->setToolTip(QString::fromStdString(sharesHeading(within)));
+  for (const int column : {1, 2}) view->setItemDelegateForColumn(column, new BarDelegate(view));
+  view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  view->setSortingEnabled(true);
+  view->verticalHeader()->hide();
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->resizeColumnsToContents();
+  for (const int column : {1, 2})
+    view->setColumnWidth(column, std::max(view->columnWidth(column), 140));
+  return view;
+}
+
 }  // namespace
 
 OddsDialog::OddsDialog(const FilesInUse& files, std::filesystem::path tables,
@@ -243,6 +272,10 @@ void OddsDialog::refresh() {
   }
   for (const OddsPart& part : report_->parts)
     parts_->addTab(partTable(part, parts_), QString::fromUtf8(partTitle(part.kind)));
+  if (budgetFigures_ && !budgetFigures_->within.designs.empty())
+    parts_->addTab(sharesTable(budgetFigures_->within, parts_),
+                   budgetFigures_->within.exact ? QStringLiteral("Within the band")
+                                                : QStringLiteral("Within the band (about)"));
   parts_->setCurrentIndex(std::clamp(shown, 0, parts_->count() - 1));
   pages_->setCurrentWidget(parts_);
   copy_->setEnabled(true);
@@ -260,7 +293,7 @@ std::string OddsDialog::budgetOddsOf(const Selection& choices, const std::string
   }
   if (list == nullptr) return budgetWithoutDesignsText();
   budgetFigures_ = budgetFigures(choices, bytes, name, *list, band);
-  const std::string text = budgetFiguresText(*budgetFigures_);
+  const std::string text = budgetFiguresText(*budgetFigures_, false);
   return text.substr(text.find_first_not_of('\n'));
 }
 

@@ -4,8 +4,9 @@
 #                  design_panel.js, then ENGINE, the glue with the engine inside it, which waits
 #                  as text until the form is painted (start_engine.js), and the search worker's
 #                  script, as text that the page starts its worker from;
-#   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files
-#                  (the glue fetched by site.js, which is given it ahead);
+#   -DKIND=site    OUT is the site's index.html, loading the manifest, site.js and page.js as
+#                  files (the glue and the panels' scripts fetched by site.js, which is given
+#                  the glue ahead);
 #   -DKIND=script  OUT is the script SCRIPT as the site serves it, as the single file holds it.
 # Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
 # lines), so that the form paints complete before any script. SOURCE is the web/ folder.
@@ -93,8 +94,6 @@ else()
 <link rel=\"preload\" href=\"musterwright.js\" as=\"fetch\" crossorigin>
 </head>")
   fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
-<script src=\"page.js\" defer></script>
-<script src=\"collection_panel.js\" defer></script>
-<script src=\"design_panel.js\" defer></script>")
+<script src=\"page.js\" defer></script>")
 endif()
 file(WRITE ${OUT} "${html}")

@@ -30,9 +30,10 @@ const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'batt
 // The controls that need the engine, enabled once it runs; the rest wait for a force.
 const kEngineControls = ['HouseBox', 'SizeBox', 'ExperienceBox', 'WeightBox', 'Vehicle',
                          'GButton', 'ToFile', 'FileName', 'PrintButton', 'SeedBox',
-                         'ChooseTables', 'RosterView', 'TextView', 'OwnedBox', 'UniqueBox',
-                         'ImportCollection', 'ExportCollection', 'CollectionFilter',
-                         'OpenCollection', 'BudgetText', 'BudgetUnit', 'ImportDesigns'];
+                         'ChooseTables', 'RosterView', 'TextView', 'BudgetText', 'BudgetUnit'];
+// The controls that the panels wire, enabled with them once the engine runs.
+const kPanelControls = ['OwnedBox', 'UniqueBox', 'ImportCollection', 'ExportCollection',
+                        'CollectionFilter', 'OpenCollection', 'ImportDesigns'];
 
 function element(id) {
   return document.getElementById(id);
@@ -924,13 +925,47 @@ let tablesInUse = '';
 // drawn from it; '' for a sound file.
 let tablesWarning = '';
 
+// The panels' scripts, collection_panel.js and design_panel.js: held by the single file, and
+// started with the page; a site fetches them once Generate is enabled (Module.loadPanels,
+// site.js), so that a first visit fetches less before it. What needs them waits for them
+// (afterPanels).
+let panelsHeld = Module.loadPanels === undefined;
+let panelsStarting = null;
+
+function startPanels() {
+  startCollectionPanel();
+  startDesignPanel();
+}
+
+function enablePanelControls() {
+  for (const id of kPanelControls) element(id).disabled = false;
+}
+
+// Runs `action` once the panels have started: at once where they have, else once a site has
+// fetched them and started them with the collection of the table file in use.
+function afterPanels(action) {
+  if (panelsHeld) {
+    action();
+    return;
+  }
+  panelsStarting ??= Module.loadPanels().then(() => {
+    startPanels();
+    tablesChangedForCollection();
+    enablePanelControls();
+    panelsHeld = true;
+  });
+  panelsStarting.then(action, (error) => showMessage(
+      `Part of the page could not be loaded (${error.message}); reload the page, while online.`));
+}
+
 function showTablesInUse(name, shipped, warning = '') {
   tablesInUse = `${name} (${shipped ? 'shipped' : 'yours'})`;
   tablesWarning = warning;
   element('TablesInUse').textContent = 'Table file: ' + tablesInUse;
   element('ShippedTables').hidden = shipped;
   element('ShippedTables').disabled = shipped;
-  tablesChangedForCollection();
+  // Panels started later read the table file in use as they start.
+  if (panelsHeld) tablesChangedForCollection();
 }
 
 function forgetTables() {
@@ -1115,15 +1150,17 @@ async function startPage() {
   await nextTask();
   restoreTables(keptTables);
   await nextTask();
-  startCollectionPanel();
-  await nextTask();
-  startDesignPanel();
-  await nextTask();
+  if (panelsHeld) {
+    startPanels();
+    await nextTask();
+  }
   await startSearchWorker();
   // A refusal shows in view of the control that asked: the button, or the box Enter was
   // pressed in.
-  const generateWithSeedBox = (event) =>
-      generate(element('SeedBox').value, event.currentTarget ?? element('GButton'));
+  const generateWithSeedBox = (event) => {
+    const near = event.currentTarget ?? element('GButton');
+    afterPanels(() => generate(element('SeedBox').value, near));
+  };
   const showSeedNote = () => {
     const note = element('SeedNote');
     note.value = Module.seedBoxNotice(element('SeedBox').value);
@@ -1175,15 +1212,16 @@ async function startPage() {
     useShippedTables();
     showMessage('');
   });
-  window.addEventListener('popstate', onHistory);
+  window.addEventListener('popstate', (event) => afterPanels(() => onHistory(event)));
   window.addEventListener('pagehide', () => {
     writeHistory();
     if (keepPending) keepForcesNow();
   });
   window.addEventListener('hashchange', () => {
-    if (location.hash !== shownHash) generateFromLink();
+    if (location.hash !== shownHash) afterPanels(generateFromLink);
   });
   for (const id of kEngineControls) element(id).disabled = false;
+  if (panelsHeld) enablePanelControls();
   performance.mark('page ready');
   try {
     if (sessionStorage.getItem(kStoredView) === 'text') showView('text');
@@ -1191,7 +1229,9 @@ async function startPage() {
     // Storage closed to the page: the roster is shown.
   }
   element('SeedLabel').value = '';
-  if (!restoreForces() && location.hash.length > 1) generateFromLink();
+  afterPanels(() => {
+    if (!restoreForces() && location.hash.length > 1) generateFromLink();
+  });
 }
 
 if (typeof WebAssembly === 'undefined') {

@@ -5,7 +5,8 @@
 // the page loads, runs the glue once the page's scripts have run, keeps both for the page's
 // search worker (search_worker.js, an engine of its own built from the same module), says so on
 // the page when the glue or Tables.dat cannot be fetched (the engine's own .wasm failing ends in
-// Module.onAbort), and registers the service worker (sw.js) that keeps the site for offline use.
+// Module.onAbort), fetches the panels' scripts when the page asks, and registers the service
+// worker (sw.js) that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
 function siteFileMissing(what, reason) {
@@ -66,6 +67,17 @@ Module.searchWorkerStart = async () => {
   }
   return {url: 'search_worker.js', engine: await engineText, module: await engineModule, shipped};
 };
+
+// The panels' scripts, which page.js asks for once Generate is enabled (afterPanels): a first
+// visit fetches them after what drawing needs.
+Module.loadPanels = () => Promise.all(['collection_panel.js', 'design_panel.js'].map(
+    (name) => new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = name;
+      script.onload = resolve;
+      script.onerror = () => reject(new Error(`${name} could not be fetched`));
+      document.body.append(script);
+    })));
 
 // The glue runs once page.js has given the Module its handlers, from the text fetched, as a
 // script of its own address, which the browser compiles aside as it does a script file.

@@ -106,6 +106,9 @@ TEST(BudgetCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {
       {{"--size", "company", "--points", "6000", "--designs", noMailfist},
        1,                                                                     "design list nomailfist lacks them for Mailfist\n"             },
       {{"--size", "company", "--tons", "600", "--designs", fewPoints},     1, " more\n"                                                      },
+      {{"--size", "company", "--reroll", "1-999,2,3"},                     2, "the list stands for 1001 re-rolls"                            },
+      {{"--size", "company", "--tons", "701-704"},
+       1,                                                                     "every total they reach is a multiple of 5 tons; try a band"   },
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"--faction", "davion"};
@@ -124,6 +127,55 @@ TEST(BudgetCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {
   EXPECT_EQ(both.out, "");
   for (const char* says : {"the band's chance is ", "; try a wider band"})
     EXPECT_NE(both.err.find(says), std::string::npos) << both.err;
+}
+
+// Bands that no force reaches are refused before any try: a Wolf Star band between the totals
+// the shipped tables reach names the nearest on either side, and one that holds no multiple of
+// the totals' step says so. A Galaxy's band of tiny chance is never "0 %".
+TEST(BudgetCli, UnreachedBandsAreRefusedNamingTheNearestTotals) {
+  const RunResult star =
+      runCli({"--faction", "wolf", "--size", "star", "--points", "2850-3000", "--seed", "1"});
+  EXPECT_EQ(star.status, 1);
+  EXPECT_EQ(star.out, "");
+  EXPECT_NE(
+      star.err.find("lies within 2,850\u20133,000 points: the nearest totals they reach are "),
+      std::string::npos)
+      << star.err;
+  const RunResult odds = runCli({"--odds", "--faction", "wolf", "--size", "star", "--points",
+                                 "2850-3000", "--format", "json"});
+  ASSERT_EQ(odds.status, 0) << odds.err;
+  const nlohmann::json budget = nlohmann::json::parse(odds.out).at("budget");
+  EXPECT_EQ(budget.at("chance"), "0");
+  EXPECT_EQ(budget.at("chance_text"), "0, 0 %");
+
+  // Within a lance's band, exactly: totals inside it, and shares of every slot that add up to 1.
+  const RunResult lance = runCli({"--odds", "--faction", "steiner", "--size", "lance", "--weight",
+                                  "heavy", "--points", "6000", "--format", "json"});
+  ASSERT_EQ(lance.status, 0) << lance.err;
+  const nlohmann::json inLance = nlohmann::json::parse(lance.out).at("budget");
+  const nlohmann::json& within = inLance.at("within");
+  EXPECT_TRUE(within.at("exact").get<bool>());
+  EXPECT_EQ(within.at("points"), nlohmann::json({
+                                     {"lowest",  within.at("lowest") },
+                                     {"highest", within.at("highest")},
+                                     {"mean",    within.at("mean")   }
+  }));
+  EXPECT_GE(within.at("lowest").get<double>(), 5700);
+  EXPECT_LE(within.at("highest").get<double>(), 6000);
+  EXPECT_LT(within.at("lowest").get<double>(), within.at("mean").get<double>());
+  double share = 0, inBand = 0;
+  for (const nlohmann::json& design : inLance.at("designs")) {
+    share += design.at("share").get<double>();
+    inBand += design.at("within").get<double>();
+  }
+  EXPECT_NEAR(share, 1, 1e-9);
+  EXPECT_NEAR(inBand, 1, 1e-9);
+
+  const RunResult galaxy = runCli(
+      {"--odds", "--faction", "wolf", "--size", "galaxy", "--vehicles", "--points", "60000"});
+  ASSERT_EQ(galaxy.status, 0) << galaxy.err;
+  EXPECT_EQ(galaxy.out.find("0 %"), std::string::npos) << galaxy.out;
+  EXPECT_NE(galaxy.out.find("chance below 1 in 10^12"), std::string::npos) << galaxy.out;
 }
 
 }  // namespace

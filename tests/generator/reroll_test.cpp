@@ -214,3 +214,33 @@ TEST(RerollList, ARangeBeyondTheForceLeavesItUntouched) {
 }
 
 }  // namespace
+
+// A force keeps at most 1,000 re-rolls: a list standing for more is refused before any is made,
+// ranges counted as their groups, and a force that has them all refuses the next.
+TEST(RerollList, AForceKeepsAThousandRerollsAndRefusesTheNext) {
+  const Selection company{"Davion", "Company", "", ""};
+  std::string list = "1-3";
+  for (int k = 3; k < 999; ++k) list += ",2.1";
+  EXPECT_EQ(rerollCount(parseRerollItems(list)), 999u);
+  Force force = generateForce(kTables, company, 5u);
+  const Force drawn = force;
+  EXPECT_THROW(rerollForce(force, kTables, parseRerollItems(list + ",1-2")), RerollError);
+  EXPECT_TRUE(force.rerolls.empty());
+  EXPECT_EQ(slotsOf(force), slotsOf(drawn));
+  rerollForce(force, kTables, parseRerollItems(list + ",3"));
+  EXPECT_EQ(force.rerolls.size(), 1000u);
+  const Force full = force;
+  try {
+    rerollForce(force, kTables, Reroll{1, 0});
+    ADD_FAILURE() << "the 1,001st re-roll was made";
+  } catch (const RerollError& error) {
+    EXPECT_STREQ(error.what(), "This force has 1,000 re-rolls: Generate it again to go on.");
+  }
+  EXPECT_EQ(slotsOf(force), slotsOf(full));
+  EXPECT_EQ(force.rerolls.size(), 1000u);
+  force.rerolls.resize(990);
+  EXPECT_EQ(rerollRoomRefusal(force, 10), "");
+  EXPECT_EQ(rerollRoomRefusal(force, 11),
+            "This force has 990 re-rolls, and 11 more would pass 1,000: Generate it again to go "
+            "on.");
+}

@@ -60,21 +60,15 @@ class BruteForce {
     return spread;
   }
 
- private:
-  Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
-    return generateForce(tables_, Selection{faction_, size, weight, "Regular", vehicles_},
-                         dice.source());
-  }
-
-  // Every composition die; for each, the design each slot takes for every way its vehicle roll
-  // (with vehicles) and its two entry rolls fall, the slots independent of each other.
-  Spread group(const std::string& weight) {
-    if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
+  // For each composition die, the chance of each design in each slot, the slots independent of
+  // each other.
+  using SlotDesigns = std::vector<std::map<std::string, Fraction>>;
+  std::vector<SlotDesigns> slotDesigns(const std::string& weight) {
     const int slots = std::string(faction_) == "Wolf" ? 5 : 4;
     const int ways = vehicles_ ? 180 : 36;
-    Spread spread;
+    std::vector<SlotDesigns> dice;
     for (int die = 0; die < 6; ++die) {
-      std::vector<std::map<std::string, Fraction>> designs(slots);
+      SlotDesigns designs(static_cast<std::size_t>(slots));
       for (int way = 0; way < ways; ++way) {
         ScriptedDice dice(rolls(10, {0}));
         dice.then(rolls(6, {die}));
@@ -86,6 +80,25 @@ class BruteForce {
         for (int k = 0; k < slots; ++k)
           designs[k][force.roster[k].name.c_str()] += Fraction(1, ways);
       }
+      dice.push_back(designs);
+    }
+    return dice;
+  }
+
+  const DesignList& list() const { return list_; }
+
+ private:
+  Force drawn(const char* size, const char* weight, const ScriptedDice& dice) {
+    return generateForce(tables_, Selection{faction_, size, weight, "Regular", vehicles_},
+                         dice.source());
+  }
+
+  // Every composition die; for each, the design each slot takes for every way its vehicle roll
+  // (with vehicles) and its two entry rolls fall.
+  Spread group(const std::string& weight) {
+    if (const auto known = groups_.find(weight); known != groups_.end()) return known->second;
+    Spread spread;
+    for (const SlotDesigns& designs : slotDesigns(weight)) {
       Spread composed;
       composed[Total{}] = Fraction(1, 6);
       for (const auto& slot : designs) {
@@ -148,7 +161,116 @@ TEST(BudgetOdds, BandChanceReachAndMeanAreTheBruteForcesOnes) {
     // A single group's chance is an exact fraction; a unit's comes through a transform.
     if (std::string(c.size) != "Binary") EXPECT_EQ(chance.exact.value_or(0).text(), inBand.text());
     EXPECT_NEAR(chance.value, inBand.value(), 1e-12);
+
+    // The totals listed without their chances: the band is reached; one between two multiples
+    // of the points' step holds none; one past either end names the nearest total reached.
+    const auto support = [&](const BudgetBand& asked) {
+      return bandSupport(choices, twoDesignTables(), "two", list, asked);
+    };
+    const BandSupport within = support(band);
+    EXPECT_TRUE(within.counted && within.reached && within.holdsSteps);
+    EXPECT_EQ(within.pointsStep, 50);
+    const BandSupport between = support({
+        NumberRange{first.points + 1, first.points + 49},
+        {                }
+    });
+    EXPECT_FALSE(between.holdsSteps);
+    EXPECT_FALSE(between.reached);
+    const BandSupport above = support({
+        NumberRange{highest.points + 1, highest.points + 500},
+        {                  }
+    });
+    EXPECT_FALSE(above.reached);
+    EXPECT_EQ(above.below, highest.points);
+    EXPECT_EQ(above.above, std::nullopt);
+    const BandSupport below = support({
+        {               },
+        NumberRange{ 0, lowest.tons - 1}
+    });
+    EXPECT_EQ(below.below, std::nullopt);
+    EXPECT_EQ(below.above, lowest.tons);
+    // Points of the lowest total with tons of the highest lie in no force.
+    const BandSupport apart = support({
+        NumberRange{0,            lowest.points},
+        NumberRange{highest.tons, highest.tons }
+    });
+    EXPECT_TRUE(apart.counted && apart.holdsSteps);
+    EXPECT_FALSE(apart.reached);
   }
+}
+
+// The figures within a band of one lance against every way its composition die and its slots'
+// designs fall: the lowest, highest and mean totals and each design's share of the slots, in
+// every force and within the band.
+TEST(BudgetOdds, WithinTheBandFiguresAreEnumerationsOnes) {
+  BruteForce brute("Kurita", false);
+  // Every combination of the slots' designs for each composition die, with its chance.
+  std::vector<std::pair<std::vector<std::string>, Fraction>> forces;
+  for (const auto& slots : brute.slotDesigns("Medium")) {
+    std::vector<std::pair<std::vector<std::string>, Fraction>> combos = {
+        {{}, Fraction(1, 6)}
+    };
+    for (const auto& slot : slots) {
+      std::vector<std::pair<std::vector<std::string>, Fraction>> longer;
+      for (const auto& [names, chance] : combos)
+        for (const auto& [name, p] : slot) {
+          std::vector<std::string> more = names;
+          more.push_back(name);
+          longer.emplace_back(more, chance * p);
+        }
+      combos = longer;
+    }
+    forces.insert(forces.end(), combos.begin(), combos.end());
+  }
+  const auto pointsOf = [&](const std::vector<std::string>& names) {
+    std::int64_t total = 0;
+    for (const std::string& name : names) total += *brute.list().find(name)->points;
+    return total;
+  };
+  std::vector<std::int64_t> totals;
+  for (const auto& [names, chance] : forces) totals.push_back(pointsOf(names));
+  std::sort(totals.begin(), totals.end());
+  totals.erase(std::unique(totals.begin(), totals.end()), totals.end());
+  // Ends between totals (every total is a multiple of 50), so the figures must not be the ends.
+  const NumberRange points{totals[totals.size() / 3] - 25, totals[2 * totals.size() / 3] + 25};
+
+  Fraction inBand, pointsSum, slotsAll;
+  std::int64_t lowest = points.high, highest = points.low;
+  std::map<std::string, std::pair<Fraction, Fraction>> designs;  // slots: every force, within
+  for (const auto& [names, chance] : forces) {
+    const std::int64_t total = pointsOf(names);
+    const bool within = points.holds(total);
+    for (const std::string& name : names) {
+      designs[name].first += chance;
+      if (within) designs[name].second += chance;
+    }
+    slotsAll += chance * Fraction(4);
+    if (!within) continue;
+    inBand += chance;
+    pointsSum += chance * Fraction(total);
+    lowest = std::min(lowest, total);
+    highest = std::max(highest, total);
+  }
+  ASSERT_TRUE(inBand != Fraction(0) && inBand != Fraction(1)) << inBand.text();
+  const std::optional<WithinBand> figures =
+      exactWithinBand(Selection{"Kurita", "Lance", "Medium", "Regular", false}, twoDesignTables(),
+                      "two", twoDesignList(), BudgetBand{points, {}});
+  ASSERT_TRUE(figures);
+  EXPECT_TRUE(figures->exact);
+  EXPECT_EQ(figures->points.lowest, lowest);
+  EXPECT_EQ(figures->points.highest, highest);
+  EXPECT_NEAR(figures->points.mean, (pointsSum / inBand).value(), 1e-9);
+  ASSERT_EQ(figures->designs.size(), designs.size());
+  for (const DesignShare& share : figures->designs) {
+    SCOPED_TRACE(share.design);
+    const auto& [every, within] = designs.at(share.design);
+    EXPECT_NEAR(share.share, (every / slotsAll).value(), 1e-12);
+    EXPECT_NEAR(share.within, (within / (inBand * Fraction(4))).value(), 1e-12);
+  }
+  EXPECT_GE(figures->designs.front().within, figures->designs.back().within);
+  // Several groups have no exact figures.
+  EXPECT_FALSE(exactWithinBand(Selection{"Wolf", "Binary", "Random", "Regular", false},
+                               twoDesignTables(), "two", twoDesignList(), BudgetBand{points, {}}));
 }
 
 }  // namespace

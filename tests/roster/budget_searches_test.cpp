@@ -2,7 +2,7 @@
 // Budget searches made by one model and drawn by another, as the page and its search worker do:
 // nothing changes until the search is handed over, then the force is the searching model's byte
 // for byte; a kept try is taken only for the very search it was found for, and one that does not
-// fit its band is not taken at all.
+// fit its band is not taken at all; a band refused before any try needs no search.
 #include "roster/budget_searches.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +175,18 @@ TEST(BudgetSearches, AKeptTryThatMissesItsBandIsNotTaken) {
     EXPECT_EQ(view.searchElsewhere, !c.drew);
     EXPECT_EQ(view.listing, c.drew ? found.listing : "");
   }
+}
+
+// A band refused before any try is refused at once by the model that leaves its searches: the
+// player is told without waiting for another engine, and nothing was drawn.
+TEST(BudgetSearches, ARefusalBeforeAnyTryNeedsNoSearchElsewhere) {
+  ForceModel page = shippedModel(false);
+  page.setBudget({"2850-3000", ""});
+  const ForceView refused = page.generate({"Wolf", "Star", "", "", false}, "1");
+  EXPECT_FALSE(refused.searchElsewhere);
+  EXPECT_NE(refused.error.find("the nearest totals they reach are"), std::string::npos)
+      << refused.error;
+  EXPECT_TRUE(page.budgetSearches().all().empty());
 }
 
 TEST(BudgetSearches, KeepsOneOutcomeAKeyAndTheNewestOnes) {

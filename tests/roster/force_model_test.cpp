@@ -235,6 +235,23 @@ TEST(ForceModel, ABudgetDrawsAsTheCommandLineDoesAndIsKept) {
   }
 }
 
+// A link may carry at most 1,000 re-rolls; a force that has them refuses the next with the
+// engine's words, every kind of re-roll alike, and stays as it was.
+TEST(ForceModel, TheThousandAndFirstRerollIsRefused) {
+  ForceModel model = modelWith(nullptr, false);
+  const Selection company{"Davion", "Company", "", "", false};
+  std::string list = "1-3";
+  for (int k = 3; k < 1000; ++k) list += ",1.2";
+  EXPECT_FALSE(model.generate(company, "4", list + ",2").drew());
+  const ForceView drawn = model.generate(company, "4", list);
+  ASSERT_TRUE(drawn.drew()) << drawn.error;
+  for (const RerollKind kind : {RerollKind::group, RerollKind::otherGroups, RerollKind::slot}) {
+    const ForceView refused = model.reroll(kind, {2, 1});
+    EXPECT_EQ(refused.error, "This force has 1,000 re-rolls: Generate it again to go on.");
+    EXPECT_EQ(model.shown().listing, drawn.listing);
+  }
+}
+
 // A design list chosen replaces the one found beside the table file until the shipped one is
 // chosen again; a refused list changes nothing, and a force kept with another list says so.
 TEST(ForceModel, AChosenDesignListIsInUseAndKeptRecordsNameIt) {

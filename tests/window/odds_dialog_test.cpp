@@ -90,7 +90,14 @@ class OddsDialogTest : public QObject {
     const QStringList arguments{"--odds", "--faction", "Davion",
                                 "--size", "Company",   kind == 0 ? "--points" : "--tons",
                                 typed,    "--tables",  SHIPPED_TABLES};
-    QVERIFY(commandLineListing(arguments).endsWith("\n\n" + dialog->budgetOdds().toUtf8()));
+    // The window shows the designs' shares as a table, the command line as lines after the rest.
+    const QByteArray listing = commandLineListing(arguments);
+    QVERIFY(listing.contains("\n\n" + dialog->budgetOdds().toUtf8() + "  Each design's share"));
+    auto* tabs = dialog->findChild<QTabWidget*>();
+    QCOMPARE(tabs->tabText(tabs->count() - 1), QString("Within the band (about)"));
+    const auto* shares = qobject_cast<QTableView*>(tabs->widget(tabs->count() - 1));
+    QCOMPARE(shares->model()->rowCount(),
+             QString(listing).section("  Each design's share", 1).count("\n    "));
     QCOMPARE(dialog->csv().toUtf8(), commandLineListing(QStringList(arguments) << "--format"
                                                                                << "csv"));
   }
