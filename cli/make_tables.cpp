@@ -46,7 +46,8 @@ int makeTables(const CliOptions& options) {
   const FilesInUse files = filesRead(base, list);
 
   const MadeTables made = layOutTables(list, readTableFile(base), base.string());
-  for (const std::string& notice : made.notices) std::cerr << "musterwright-cli: " << notice << '\n';
+  for (const std::string& notice : made.notices)
+    std::cerr << "musterwright-cli: " << notice << '\n';
   for (const std::string& warning : made.warnings)
     std::cerr << "musterwright-cli: warning: " << warning << '\n';
   if (!made.made()) {

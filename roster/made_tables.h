@@ -41,8 +41,8 @@ struct MadeTables {
 // The same for the design list at `list`, read by the one reader of design lists
 // (designListBytes, tables/design_list.h) and named by its path; a list that cannot be read is
 // the one problem.
-[[nodiscard]] MadeTables layOutTables(const std::filesystem::path& list,
-                                      std::string_view baseBytes, const std::string& baseName);
+[[nodiscard]] MadeTables layOutTables(const std::filesystem::path& list, std::string_view baseBytes,
+                                      const std::string& baseName);
 
 // The name of the table file laid out from the list `listName`: its name without folder and
 // extension, then "-tables.dat" ("mine.csv" gives "mine-tables.dat").

@@ -101,12 +101,12 @@ using DesignRowCheck = std::function<std::vector<std::string>(const DesignNumber
 // `designNames` are the table file's names (tableDesignNames, and the battle armour's): they give
 // a row its spelling and the warnings their nearest names. Rows whose fields are all blank are
 // skipped. `check`, when given, is asked of every row that names a design once, and its problems
-// are listed with the reader's own, in line order. Throws DesignListError listing every problem: more than kMaxDesignListBytes, bytes
-// that are no UTF-8 text or hold a NUL, bytes that are no CSV, no header row, a header naming
-// none of kDesignListColumns or no "design" column, a header with no rows under it, a row with
-// numbers but no design, one design on two rows (naming both), tons that are not a number, not
-// above 0 (a negative number included), over 200 or with more than two decimals, points that
-// are not a whole number or out of 0 to 99,999.
+// are listed with the reader's own, in line order. Throws DesignListError listing every problem:
+// more than kMaxDesignListBytes, bytes that are no UTF-8 text or hold a NUL, bytes that are no CSV,
+// no header row, a header naming none of kDesignListColumns or no "design" column, a header with no
+// rows under it, a row with numbers but no design, one design on two rows (naming both), tons that
+// are not a number, not above 0 (a negative number included), over 200 or with more than two
+// decimals, points that are not a whole number or out of 0 to 99,999.
 DesignListRead readDesignList(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames,
                               UnknownNames unknown, const DesignRowCheck& check = {});

@@ -20,9 +20,9 @@
 #include <optional>
 
 #include "roster/design_source.h"
-#include "roster/made_tables.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
+#include "roster/made_tables.h"
 #include "roster/roster_file.h"
 #include "roster/roster_words.h"
 #include "roster/sources_words.h"
@@ -486,8 +486,8 @@ void TForm1::RememberCollectionChoice() {
     model_.holdCollectionFile(pathOf(collectionFile_));
   }
   model_.setCollectionChoice(ui_.OwnedBox->isChecked(), ui_.UniqueBox->isChecked());
-  KeepFile(kCollection, collectionFile_.isEmpty() ? std::nullopt
-                                                  : std::optional(pathOf(collectionFile_)));
+  KeepFile(kCollection,
+           collectionFile_.isEmpty() ? std::nullopt : std::optional(pathOf(collectionFile_)));
   QSettings settings = windowSettings();
   settings.setValue(QStringLiteral("collection/draw"), ui_.OwnedBox->isChecked());
   settings.setValue(QStringLiteral("collection/unique"), ui_.UniqueBox->isChecked());

@@ -25,8 +25,8 @@ class MadeTablesDialog : public QDialog {
 
  public:
   // What Use hands on: the file saved and the base it was laid out over.
-  using UseMade = std::function<void(const std::filesystem::path& made,
-                                     std::shared_ptr<const TableText> base)>;
+  using UseMade =
+      std::function<void(const std::filesystem::path& made, std::shared_ptr<const TableText> base)>;
 
   // Shows `made`, tables laid out (made() holds) over `base`. Saves ask `files`, the files in
   // use, which must outlive the dialog.

@@ -2,8 +2,8 @@
 // The page's design list and the tables laid out from it: importing a list of one's own (the page
 // keeps its bytes in browser storage and hands them over here), dropping it for the list found
 // beside the table file, the bytes to export, and the table file laid out from the list in use
-// over the base of the table file in use, with its report, and put in use with that base. Every check, message and byte is the engine's;
-// none throws into the page.
+// over the base of the table file in use, with its report, and put in use with that base. Every
+// check, message and byte is the engine's; none throws into the page.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -146,10 +146,9 @@ val useMadeTablesFile(const std::string& bytes, const std::string& name, const v
   try {
     const std::string baseName = base["name"].as<std::string>();
     const std::shared_ptr<const TableText> laidOver =
-        base["shipped"].as<bool>()
-            ? std::make_shared<const TableText>(shippedTables())
-            : std::make_shared<const TableText>(
-                  tableTextOf(base["bytes"].as<std::string>(), baseName));
+        base["shipped"].as<bool>() ? std::make_shared<const TableText>(shippedTables())
+                                   : std::make_shared<const TableText>(
+                                         tableTextOf(base["bytes"].as<std::string>(), baseName));
     result.set("warning", arrayOf(useMadeTables(bytes, name, laidOver)));
   } catch (const std::exception& error) {
     result.set("error", std::string(error.what()));

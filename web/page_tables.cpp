@@ -55,10 +55,9 @@ const std::string& shippedDesignBytes() {
 std::shared_ptr<const FoundDesignList> foundDesigns() {
   // The shipped list is handed to the model as its bytes, named as it is beside a table file.
   static const std::shared_ptr<const FoundDesignList> found =
-      shippedDesignBytes().empty()
-          ? std::make_shared<const FoundDesignList>()
-          : std::make_shared<const FoundDesignList>(
-                foundDesignList(shippedDesignBytes(), kDesignListFileName));
+      shippedDesignBytes().empty() ? std::make_shared<const FoundDesignList>()
+                                   : std::make_shared<const FoundDesignList>(foundDesignList(
+                                         shippedDesignBytes(), kDesignListFileName));
   return found;
 }
 

@@ -85,14 +85,14 @@ TEST(MakeTablesCli, RefusedListsAndAJsonReportWithoutOutWriteNothing) {
     std::string alsoNamed = "";  // a second problem of the row, named at once
   };
   const Case cases[] = {
-      {"Davion,Light,mech,Davion,common",         1, "line 3: the name \"Davion\" is a faction heading"},
-      {"Heavy,Huge,mech,Davion,common", 1, "line 3: the weight class \"Huge\" is none of",
+      {"Davion,Light,mech,Davion,common", 1,        "line 3: the name \"Davion\" is a faction heading"},
+      {"Heavy,Huge,mech,Davion,common",   1,        "line 3: the weight class \"Huge\" is none of",
        "line 3: the name \"Heavy\" is a weight heading"},
-      {"Huge One,Huge,mech,Davion,common",        1, "line 3: the weight class \"Huge\" is none of"    },
-      {"Stray,Light,mech,Davion;Atlantis,common", 1, "line 3: the faction \"Atlantis\""                },
-      {"Stray,Light,walker,all,common",           1, "line 3: the kind \"walker\""                     },
-      {"Stray,Light,mech,all,0",                  1, "line 3: the rarity \"0\""                        },
-      {"Stray,Light,mech,all,common",             2, "--format json"                                   },
+      {"Huge One,Huge,mech,Davion,common",                                 1,        "line 3: the weight class \"Huge\" is none of"                        },
+      {"Stray,Light,mech,Davion;Atlantis,common",                                 1, "line 3: the faction \"Atlantis\""},
+      {"Stray,Light,walker,all,common",                                 1,           "line 3: the kind \"walker\""                                  },
+      {"Stray,Light,mech,all,0",                                 1,                  "line 3: the rarity \"0\""},
+      {"Stray,Light,mech,all,common",                                 2,             "--format json"                             },
   };
   ScratchFolder folder;
   for (const Case& c : cases) {

@@ -171,7 +171,10 @@ TEST(KeptFiles, TheSetKeptIsUsedWholeOrNotAtAll) {
   EXPECT_EQ(kept.file(kTableFile), std::nullopt);
   ASSERT_EQ(kept.files().size(), 3u);
 
-  for (const auto& [goneKind, gone] : {std::pair{kTableFile, ""}, files[0], files[1], files[2]}) {
+  for (const auto& [goneKind, gone] : {
+           std::pair{kTableFile, ""},
+           files[0], files[1], files[2]
+  }) {
     for (const auto& [kind, file] : files) {
       fs::remove(folder.path() / file);
       if (file != gone) folder.write(file, "kept");

@@ -86,10 +86,10 @@ TEST(MadeTables, ASecondLayoutIsMadeOverTheBaseSoWhatTheListDroppedIsGone) {
 
 TEST(MadeTables, TheMadeFileIsNamedAfterTheList) {
   const std::pair<const char*, const char*> names[] = {
-      {"mine.csv",             "mine-tables.dat"   },
+      {"mine.csv",             "mine-tables.dat"     },
       {"/lists/My Lances.csv", "My Lances-tables.dat"},
-      {"Designs",              "Designs-tables.dat"},
-      {"two.dots.csv",         "two.dots-tables.dat"},
+      {"Designs",              "Designs-tables.dat"  },
+      {"two.dots.csv",         "two.dots-tables.dat" },
   };
   for (const auto& [list, made] : names) EXPECT_EQ(madeTablesFileName(list), made) << list;
   EXPECT_EQ(layOutTables(std::filesystem::path("/no/such/list.csv"), soundTables(), "B").fileName,
