@@ -1,36 +1,36 @@
 // SPDX-License-Identifier: MIT
 // Budgets, timed and checked by sampling (run by .ci/run, never by make test).
-// Timing: the time per force of a Davion Company within a band of chance at least 1 %, and of a
-// Clan Galaxy with vehicles within a 5 % band around its mean total, on the shipped files; and
-// the time the band's chance takes for each.
+// Timing, in processor time (which other work on a busy machine does not inflate): the time per
+// force of a Davion Company within a band of chance at least 1 %, and of a Clan Galaxy with
+// vehicles within a 5 % band around its mean total, on the shipped files; and the time the
+// band's chance takes for each.
 // Sampling: on a table file in which every table holds two designs of different points, forces
 // drawn within a band must come with the tables' chances divided by the band's: for every total
 // in the band, the share of forces with that total lies within four standard errors of its
 // chance (worked out exactly, band by band of one total) over the band's. Exit status 1 when a
 // total strays or a force falls outside its band.
-#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "generator/budget_draw.h"
 #include "odds/budget_odds.h"
-#include "tables/table_layout.h"
+#include "support/two_design_tables.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+// The processor time of this process since `start` (a std::clock() reading), in milliseconds.
+double millisecondsSince(std::clock_t start) {
+  return static_cast<double>(std::clock() - start) * 1000 / CLOCKS_PER_SEC;
 }
 
 // Forces of `choices` drawn within `band` for seeds 1 to `runs`: milliseconds per force.
 double timeDraws(const TableText& tables, const Selection& choices, const BudgetBand& band,
                  const DesignList& designs, int runs) {
-  const Clock::time_point start = Clock::now();
+  const std::clock_t start = std::clock();
   for (int seed = 1; seed <= runs; ++seed)
     static_cast<void>(
         drawWithinBudget(tables, choices, static_cast<std::uint32_t>(seed), band, designs));
@@ -39,55 +39,13 @@ double timeDraws(const TableText& tables, const Selection& choices, const Budget
 
 void timeBudget(const char* label, const TableText& tables, const Selection& choices,
                 const BudgetBand& band, const DesignList& designs, int runs) {
-  Clock::time_point start = Clock::now();
+  const std::clock_t start = std::clock();
   const BandChance chance = bandChance(choices, tables.bytes, "Tables.dat", designs, band);
   const double chanceTime = millisecondsSince(start);
   std::printf(
       "budget: %s, %lld-%lld points, chance %.4g %%: %.3f ms per force, chance in %.1f ms\n", label,
       static_cast<long long>(band.points->low), static_cast<long long>(band.points->high),
       chance.value * 100, timeDraws(tables, choices, band, designs, runs), chanceTime);
-}
-
-// A sound table file whose every table holds two designs, entries alternating between them.
-std::string twoDesignTables() {
-  const auto table = [](const std::string& prefix, const std::string& weight) {
-    std::string text = weight + "\n";
-    for (int k = 1; k <= kTableEntries; ++k)
-      text += prefix + " " + weight + (k % 2 == 1 ? " A" : " B") + "\n";
-    return text;
-  };
-  std::string text = "Two designs a table\n";
-  for (const char* faction : kFactionHeadings) {
-    text += std::string(faction) + "\n";
-    for (const char* weight : kWeightHeadings) text += table(faction, weight);
-  }
-  while (text.size() < static_cast<std::size_t>(vehicleStart))
-    text += std::string(std::min<std::size_t>(vehicleStart - text.size(), 60) - 1, '-') + "\n";
-  text += "Vehicles\n";
-  for (const char* weight : kWeightHeadings) text += table("Vehicle", weight);
-  return text;
-}
-
-// Points rise with the weight class, B above A; a vehicle below the mech of its class.
-DesignList twoDesignList() {
-  std::string csv = "design,tons,points\n";
-  std::vector<std::string> names;
-  int rank = 0;
-  for (const char* weight : kWeightHeadings) {
-    ++rank;
-    for (const std::string prefix :
-         {"Kurita", "Liao", "Marik", "Davion", "Steiner", "ComStar", "Jade Falcon", "Wolf",
-          "Ghost Bear", "Smoke Jaguar", "Vehicle"}) {
-      const int base = prefix == "Vehicle" ? 150 * rank : 200 * rank;
-      for (const char* design : {"A", "B"}) {
-        const std::string name = prefix + " " + weight + " " + design;
-        names.push_back(name);
-        csv += name + "," + std::to_string(20 * rank + 10) + "," +
-               std::to_string(base + (design[0] == 'B' ? 50 : 0)) + "\n";
-      }
-    }
-  }
-  return readDesignList(csv, "two.csv", "two", names, UnknownNames::quiet).list;
 }
 
 // The sampling check of one case; false when a total strays.

@@ -3,12 +3,6 @@
 
 #include "generator/generate.h"
 
-DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
-  if (attempt == 0) return stream == 0 ? seededDice(seed) : rerollDice(seed, stream - 1);
-  return sequenceDice(
-      {seed, static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(attempt)});
-}
-
 BudgetTotals budgetTotals(const Force& force, const DesignList& designs) {
   BudgetTotals totals;
   for (int k = 0; k < force.roster.length(); ++k) {

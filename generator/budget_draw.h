@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Drawing a force within a budget, exactly: a force is drawn again and again, each try on dice
 // of its own, until one lies within the band; the force kept therefore comes with the chance
-// the tables give it, divided by the band's chance. Try 0 is the force drawn without a budget
-// (seededDice(seed)), so a force that fits at once is that very force; try j of the first draw
-// uses one std::mt19937 seeded by std::seed_seq{seed, 0, j}. Re-roll k (its place in the force's
-// list) works the same on the part it draws again: try 0 is rerollDice(seed, k), try j uses
-// std::seed_seq{seed, k + 1, j}. Every draw gives up after kBudgetTries tries, so the same
-// choices, seed and band always end the same way.
+// the tables give it, divided by the band's chance. Try j of the first draw rolls
+// budgetDice(seed, 0, j) (generator/dice.h): try 0 is the force drawn without a budget, so a
+// force that fits at once is that very force. Re-roll k (its place in the force's list) works
+// the same on the part it draws again, try j rolling budgetDice(seed, k + 1, j). Every draw gives
+// up after kBudgetTries tries, so the same choices, seed and band always end the same way.
 #ifndef MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 #define MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -23,9 +21,6 @@
 
 // The most tries of one draw within a budget.
 inline constexpr int kBudgetTries = 20000;
-
-// The dice of try `attempt` on stream `stream` (0 for the first draw, k + 1 for re-roll k).
-DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt);
 
 // The force's total points and tons (in hundredths) from `designs`: an open slot counts nothing,
 // and so does a design the list lacks a number for.

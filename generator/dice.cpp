@@ -27,12 +27,12 @@ DiceSource sequenceDice(std::initializer_list<std::uint32_t> words) {
   return drawingFrom(std::mt19937(sequence));
 }
 
-Dice::Dice(DiceSource source) : source_(std::move(source)) {
-  if (!source_) throw std::invalid_argument("Dice: no source");
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
+  if (attempt == 0) return stream == 0 ? seededDice(seed) : rerollDice(seed, stream - 1);
+  return sequenceDice(
+      {seed, static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(attempt)});
 }
 
-int Dice::twoD6() {
-  const int first = roll(6);
-  const int second = roll(6);
-  return first + second + 2;
+Dice::Dice(DiceSource source) : source_(std::move(source)) {
+  if (!source_) throw std::invalid_argument("Dice: no source");
 }

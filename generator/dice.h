@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The dice of a run. Every roll of the generation goes through one Dice, which asks its source.
 // The seeded source is one std::mt19937, so a run's seed fixes every draw: a roll of n is
-// `engine() % n`, and 0 when n is 0.
+// `engine() % n`, and 0 when n is 0. Here also are the seed words of every stream of draws a
+// force has: its first draw, each re-roll, and each try within a budget.
 #ifndef MUSTERWRIGHT_GENERATOR_DICE_H
 #define MUSTERWRIGHT_GENERATOR_DICE_H
 
@@ -9,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+
+#include "tables/dice_roll.h"
 
 // Answers a roll of n with a whole number from 0 to n - 1 (0 when n is 0).
 using DiceSource = std::function<int(int n)>;
@@ -24,6 +27,12 @@ DiceSource rerollDice(std::uint32_t seed, std::size_t index);
 // A source drawing from one std::mt19937 seeded by std::seed_seq{words...}.
 DiceSource sequenceDice(std::initializer_list<std::uint32_t> words);
 
+// The source of try `attempt` (from 0) of a draw within a budget, on stream `stream`: 0 for the
+// force's first draw, k + 1 for its re-roll k. Try 0 is the draw without a budget (seededDice(seed)
+// on stream 0, rerollDice(seed, k) on stream k + 1); try j >= 1 is one std::mt19937 seeded by
+// std::seed_seq{seed, stream, j}.
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt);
+
 class Dice {
  public:
   // Throws std::invalid_argument for an empty source.
@@ -31,10 +40,12 @@ class Dice {
 
   // A roll of n: 0 to n - 1.
   int roll(int n) { return source_(n); }
-  // A roll of 6 plus 1: 1 to 6.
-  int d6() { return roll(6) + 1; }
-  // Two rolls of 6, drawn one after the other, plus 2: 2 to 12.
-  int twoD6();
+  // The rolls of `dice`, drawn one after the other, added up, plus its offset.
+  int roll(const DiceRoll& dice) {
+    int result = dice.offset;
+    for (int k = 0; k < dice.count; ++k) result += roll(dice.sides);
+    return result;
+  }
 
  private:
   DiceSource source_;

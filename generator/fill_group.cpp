@@ -29,7 +29,7 @@ bool pickOwned(ForceRun& run, const std::vector<apstring>& entries,
   int total = 0;
   for (std::size_t k = 0; k < kTableEntries; ++k) {
     designs[k] = designIds ? (*designIds)[k] : copies.designId(entries[k].c_str());
-    weights[k] = copies.left(designs[k]) > 0 ? entryOutcomes(static_cast<int>(k) + 1) : 0;
+    weights[k] = copies.left(designs[k]) > 0 ? kEntryChances[k] : 0;
     total += weights[k];
   }
   if (total == 0) {
@@ -66,7 +66,7 @@ bool pickDesign(ForceRun& run, int slot) {
   std::size_t start = force.houseStart;
   const char* section = kFactionSectionName;
   SlotKind kind = SlotKind::mech;
-  if (force.withVehicles && rowFor(kVehicleRolls, run.dice.roll(5) + 1).vehicle) {
+  if (force.withVehicles && rollOn(kVehicleRolls, run.dice).vehicle) {
     start = static_cast<std::size_t>(vehicleStart);
     section = kVehicleSectionName;
     kind = SlotKind::vehicle;
@@ -76,9 +76,7 @@ bool pickDesign(ForceRun& run, int slot) {
     if (!drawOwned(run, start, slotWeight, section, slot, kind)) return false;
   } else {
     run.table.findHeading(start, slotWeight, section);
-    const int first = run.dice.roll(6);
-    const int second = run.dice.roll(6);
-    run.table.pickEntry(entryPicked(first, second), slotWeight);
+    run.table.pickEntry(run.dice.roll(kEntryRoll), slotWeight);
   }
   force.roster[slot].name = run.table.line;
   force.roster[slot].kind = kind;
@@ -90,9 +88,8 @@ bool pickDesign(ForceRun& run, int slot) {
 void FillGroup(ForceRun& run, apstring groupWeight, int firstSlot) {
   Force& force = run.force;
   const int first = firstSlot - 1;
-  const int die = run.dice.d6();
   int composed = first;
-  for (const char* slotWeight : compositionFor(force.isClan, groupWeight.c_str(), die))
+  for (const char* slotWeight : rollComposition(force.isClan, groupWeight.c_str(), run.dice))
     force.roster[composed++].weightClass = slotWeight;
   for (int k = 0; k < force.groupSize(); ++k) force.roster[first + k].kind = SlotKind::open;
   const char* armourName = battleArmourName(groupWeight.c_str());

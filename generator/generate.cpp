@@ -17,8 +17,7 @@ namespace {
 int resolveGroupCount(ForceRun& run) {
   Force& force = run.force;
   if (force.size == apstring(kRandomChoice)) {
-    const SizeRow& row = force.isClan ? rowFor(kClanSizes, run.dice.roll(5) + 1)
-                                      : rowFor(kHouseSizes, run.dice.roll(4) + 1);
+    const SizeRow& row = rollOn(force.isClan ? kClanSizes : kHouseSizes, run.dice);
     force.size = row.size;
     return row.groups;
   }
@@ -67,11 +66,10 @@ void generateInto(ForceRun& run, const Selection& selection) {
   force.weight = words.weight.c_str();
 
   force.isClan = isClanFaction(words.house);
-  const int houseRoll = run.dice.roll(10) + 1;
+  const HouseRow& houseRow = rollOn(kHouses, run.dice);  // drawn whatever the choice
   if (force.house == apstring(kRandomChoice)) {
-    const HouseRow& row = rowFor(kHouses, houseRoll);
-    force.house = row.house;
-    force.isClan = row.clan;
+    force.house = houseRow.house;
+    force.isClan = houseRow.clan;
   }
 
   const int groupCount = resolveGroupCount(run);
@@ -79,11 +77,11 @@ void generateInto(ForceRun& run, const Selection& selection) {
   for (int k = 0; k < force.roster.length(); ++k) force.roster[k].kind = SlotKind::open;
 
   if (force.weight == apstring(kRandomChoice) && groupCount == 1) {
-    const WeightRow& row = rowFor(kWeights, run.dice.twoD6());
+    const WeightRow& row = rollOn(kWeights, run.dice);
     force.weight = force.isClan ? row.clan : row.house;
   }
   if (force.experience == apstring(kRandomChoice))
-    force.experience = rowFor(kExperiences, run.dice.twoD6()).word;
+    force.experience = rollOn(kExperiences, run.dice).word;
 
   force.houseStart = run.table.findFaction(force.house);
   formUnit(run, groupCount);

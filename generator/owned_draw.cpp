@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "generator/rule_tables.h"
-
 namespace {
 
 constexpr int kUnknown = std::numeric_limits<int>::min();
@@ -23,14 +21,6 @@ int copiesOwned(const std::optional<Collection>& collection, bool unique, std::s
     owned = found == collection->copies.end() ? 0 : found->second;
   }
   return unique ? std::min(owned, 1) : owned;
-}
-
-std::vector<int> ownedWeights(std::span<const apstring> entries,
-                              const std::function<bool(const std::string&)>& hasCopy) {
-  std::vector<int> weights;
-  for (std::size_t k = 0; k < entries.size(); ++k)
-    weights.push_back(hasCopy(entries[k].c_str()) ? entryOutcomes(static_cast<int>(k) + 1) : 0);
-  return weights;
 }
 
 int ownedEntry(std::span<const int> weights, int value) {

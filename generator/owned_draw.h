@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The design draw of a force limited to owned copies (a collection, each design once, or both):
-// one roll of a whole number from 1 to W, where W adds the entry-roll weights (entryOutcomes)
-// of the table's entries whose design has a copy left, picks the entry that number falls in.
+// one roll of a whole number from 1 to W, where W adds the entry roll's chances (kEntryChances,
+// in 36ths) of the table's entries whose design has a copy left, picks the entry that number
+// falls in.
 // A design's chance is thus its table weight over the owned weight, in one draw.
 #ifndef MUSTERWRIGHT_GENERATOR_OWNED_DRAW_H
 #define MUSTERWRIGHT_GENERATOR_OWNED_DRAW_H
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -14,7 +14,6 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/apstring.h"
 #include "generator/force.h"
 #include "tables/reachable_tables.h"
 
@@ -24,11 +23,6 @@ bool drawsFromOwned(const std::optional<Collection>& collection, bool unique);
 // The copies of `name` owned: its count in `collection` (0 when absent) or 1 without one, at
 // most 1 with `unique`. Requires drawsFromOwned.
 int copiesOwned(const std::optional<Collection>& collection, bool unique, std::string_view name);
-
-// The weight of each of `entries` (entry k at index k - 1): entryOutcomes(k) where `hasCopy`
-// holds for its name, else 0.
-std::vector<int> ownedWeights(std::span<const apstring> entries,
-                              const std::function<bool(const std::string&)>& hasCopy);
 
 // The entry (1 to the number of weights) that `value`, 1 to the weights' sum, falls in.
 int ownedEntry(std::span<const int> weights, int value);

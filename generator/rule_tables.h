@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The fixed rule tables of a Generate run, all in this one place (house, size, weight and
 // experience, battle armour, formation, composition, vehicle roll and crew skills), one row per
-// line in the printed order, each row selected by an exact die range (and, in the composition
-// tables, an exact weight word). `rowFor` finds the row whose range holds a roll; the tables
-// cover every possible roll. Beside them, the lookups that the draws and the odds share.
+// line in the printed order, each row selected by an exact range of results (and, in the
+// composition tables, an exact weight word), each table with the dice it is rolled with
+// (rule_table.h). Every result of a table's dice has a row; the build checks it. Beside them,
+// the lookups that the draws and the odds share: the formation of a unit by its group count, a
+// group's composition, a crew's skill table. The entry roll of a weight table is the table
+// file's (tables/table_layout.h).
 #ifndef MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 #define MUSTERWRIGHT_GENERATOR_RULE_TABLES_H
 
-#include <cstddef>
+#include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string_view>
+#include <vector>
 
-// The row of `rows` whose range low..high holds `roll`. Throws std::logic_error when no row
-// holds it, which only a roll outside the table's dice can cause.
-template <class Row>
-const Row& rowFor(std::span<const Row> rows, int roll) {
-  for (const Row& row : rows) {
-    if (row.low <= roll && roll <= row.high) return row;
-  }
-  throw std::logic_error("no rule table row for a roll");
-}
-template <class Row, std::size_t N>
-const Row& rowFor(const Row (&rows)[N], int roll) {
-  return rowFor(std::span<const Row>(rows), roll);
-}
+#include "generator/rule_table.h"
 
 // A roll that turns "Random" into a word.
 struct WordRow {
@@ -32,14 +23,14 @@ struct WordRow {
   const char* word;
 };
 
-// House table: a roll of 10 plus 1 gives the faction heading of that place (table_layout.h).
-// Rolls 7 to 10 give a Clan.
+// House table (a roll of 10 plus 1): the faction heading of that place (table_layout.h). Rolls
+// 7 to 10 give a Clan.
 struct HouseRow {
   int low, high;
   const char* house;
   bool clan;
 };
-extern const HouseRow kHouses[10];
+extern const RuleTable<HouseRow> kHouses;
 
 // Whether the faction heading `faction` is a Clan's.
 bool isClanFaction(std::string_view faction);
@@ -68,8 +59,8 @@ struct SizeRow {
   const char* size;
   int groups;
 };
-extern const SizeRow kHouseSizes[4];
-extern const SizeRow kClanSizes[5];
+extern const RuleTable<SizeRow> kHouseSizes;
+extern const RuleTable<SizeRow> kClanSizes;
 
 // Weight table for a unit of one group (2d6); a 2 makes a battle-armour group.
 struct WeightRow {
@@ -77,7 +68,7 @@ struct WeightRow {
   const char* house;
   const char* clan;
 };
-extern const WeightRow kWeights[5];
+extern const RuleTable<WeightRow> kWeights;
 
 // Battle armour: the group weight words that make a battle-armour group, and the name every
 // slot of such a group takes; such a group reads no table.
@@ -96,26 +87,33 @@ const char* battleArmourName(std::string_view groupWeight);
 int weightRank(std::string_view word);
 
 // Experience table (2d6).
-extern const WordRow kExperiences[4];
+extern const RuleTable<WordRow> kExperiences;
 
-// Two-group table (2d6, House and Clan alike): the weight classes of the first and second group.
-struct TwoGroupRow {
+// A formation row: the weight classes of the groups one roll lays out, the group at the lowest
+// slot first. A row of the two-group table leaves its third class null.
+struct FormationRow {
   int low, high;
-  const char* first;
-  const char* second;
+  const char* groups[3];
 };
-extern const TwoGroupRow kTwoGroups[7];
 
-// A block of three groups: the three-lance table (d6, House) and the three-star table (2d6,
-// Clan), one roll per block.
-struct BlockRow {
-  int low, high;
-  const char* first;
-  const char* second;
-  const char* third;
+// The classes of `row`, in slot order.
+std::span<const char* const> groupsOf(const FormationRow& row);
+
+// Two-group table (2d6, House and Clan alike), and the tables of a block of three groups: the
+// three-lance table (d6, House) and the three-star table (2d6, Clan).
+extern const RuleTable<FormationRow> kTwoGroups;
+extern const RuleTable<FormationRow> kThreeLances;
+extern const RuleTable<FormationRow> kThreeStars;
+
+// How a unit of `groupCount` groups gets its groups' weight classes. One group takes the selected
+// weight: no table and no roll. Two groups roll the two-group table once; three or more are laid
+// out in blocks of three, one roll on the three-lance (House) or three-star (Clan) table each.
+// Each roll hands its row's classes to the next groups in slot order, from slot 1 on.
+struct UnitFormation {
+  const RuleTable<FormationRow>* table = nullptr;  // null for a single group
+  int rolls = 0;
 };
-extern const BlockRow kThreeLances[6];
-extern const BlockRow kThreeStars[7];
+UnitFormation formationFor(int groupCount, bool clan);
 
 // Composition tables (d6): a group weight word and a die range give every slot of a lance
 // (House) or a star (Clan) its weight class.
@@ -124,33 +122,27 @@ struct LanceRow {
   int low, high;
   const char* slotWeights[4];
 };
-extern const LanceRow kLances[16];
+extern const RuleTable<LanceRow> kLances;
 
 struct StarRow {
   const char* group;
   int low, high;
   const char* slotWeights[5];
 };
-extern const StarRow kStars[16];
+extern const RuleTable<StarRow> kStars;
 
-// The slot weight classes, slot 1 first, that composition die `die` gives a group of weight
-// `groupWeight`: from the star table in a Clan force, the lance table in a House force. Empty
-// when no row holds that word and die (a battle-armour group, or any other word).
-std::span<const char* const> compositionFor(bool clan, std::string_view groupWeight, int die);
+// Rolls the composition die of a group of weight `groupWeight` (always drawn) and gives the slot
+// weight classes, slot 1 first, of its row: from the star table in a Clan force, the lance table
+// in a House force. Empty when no row holds that word (a battle-armour group, or any other word).
+std::span<const char* const> rollComposition(bool clan, std::string_view groupWeight, Dice& dice);
 
-// The entry of a weight table, 1 to 11, that the entry roll picks: two rolls of 6 (0 to 5 each,
-// `first` drawn before `second`) plus 1.
-inline int entryPicked(int first, int second) {
-  return first + second + 1;
-}
-
-// How many of the 36 outcomes of the entry roll pick entry `entry` (1 to 11): its weight.
-inline int entryOutcomes(int entry) {
-  int outcomes = 0;
-  for (int first = 0; first < 6; ++first)
-    for (int second = 0; second < 6; ++second) outcomes += entryPicked(first, second) == entry;
-  return outcomes;
-}
+// Each composition a group of weight `groupWeight` can have, in row order, with the ways of the
+// composition die that give it (outcomesOf); none for a word no row holds.
+struct CompositionOutcome {
+  std::span<const char* const> slotWeights;
+  std::int64_t ways, outOf;
+};
+std::vector<CompositionOutcome> compositionOutcomes(bool clan, std::string_view groupWeight);
 
 // Vehicle roll (a roll of 5 plus 1), drawn by every slot that takes a table entry when vehicles
 // are allowed: a vehicle of the slot's weight class, or a design of the faction.
@@ -158,18 +150,22 @@ struct VehicleRow {
   int low, high;
   bool vehicle;
 };
-extern const VehicleRow kVehicleRolls[2];
+extern const RuleTable<VehicleRow> kVehicleRolls;
 
-// Crew skill tables, one per experience level: a die gives piloting and gunnery. Green takes
-// the die for a House crew, the die + 2 for a Clan crew (- 2 when the slot is marked), so its
-// first row reaches down to any lower result.
+// Crew skill tables, one per experience level: a die gives piloting and gunnery. Green adds 2 to
+// the die for a Clan crew (subtracts 2 when the slot is marked), so its first row reaches down
+// to any lower result.
 struct SkillRow {
   int low, high;
   char piloting, gunnery;
 };
-extern const SkillRow kGreen[6];
-extern const SkillRow kRegular[3];
-extern const SkillRow kVeteran[3];
-extern const SkillRow kElite[3];
+extern const RuleTable<SkillRow> kGreen;
+extern const RuleTable<SkillRow> kRegular;
+extern const RuleTable<SkillRow> kVeteran;
+extern const RuleTable<SkillRow> kElite;
+
+// The skill table of a crew of `experience`: "Green", "Veteran", "Regular" or "Elite", each a
+// whole-word test; null for any other word, whose crews roll nothing.
+const RuleTable<SkillRow>* crewSkillTable(std::string_view experience);
 
 #endif

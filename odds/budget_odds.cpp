@@ -13,7 +13,6 @@
 
 #include "generator/choice_check.h"
 #include "generator/force.h"
-#include "generator/formation.h"
 #include "generator/owned_draw.h"
 #include "generator/rule_tables.h"
 #include "odds/drawn_tables.h"
@@ -114,8 +113,8 @@ class TreeBuilder {
     if (const auto known = slots_.find(key); known != slots_.end()) return known->second;
     Fraction vehicleShare;
     if (choices_.withVehicles) {
-      forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
-        if (rowFor(kVehicleRolls, roll).vehicle) vehicleShare += chance;
+      forEachRow(outcomesOf(kVehicleRolls), [&](const VehicleRow& row, const Fraction& chance) {
+        if (row.vehicle) vehicleShare += chance;
       });
     }
     Node node;
@@ -135,58 +134,32 @@ class TreeBuilder {
       const int one = add(Node{Node::Kind::slot, {{numbersOf(armour), Fraction(1)}}, {}, 0});
       return groups_[key] = add(Node{Node::Kind::repeat, {}, {{one, Fraction(1)}}, slots});
     }
-    std::map<const char* const*, std::pair<Fraction, int>> rows;
-    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-      const std::span<const char* const> weights = compositionFor(faction.clan, groupWeight, die);
-      auto& row = rows[weights.data()];
-      row.first += chance;
-      if (row.second != 0) return;
-      Node sum{Node::Kind::sum, {}, {}, 0};
-      for (const char* weight : weights) sum.parts.emplace_back(slot(faction, start, weight), 1);
-      row.second = add(std::move(sum));
-    });
-    return groups_[key] = mixOf(rows);
-  }
-
-  int mixOf(const std::map<const char* const*, std::pair<Fraction, int>>& rows) {
     Node mix{Node::Kind::mix, {}, {}, 0};
-    for (const auto& [row, part] : rows) mix.parts.emplace_back(part.second, part.first);
-    return add(std::move(mix));
-  }
-
-  // A mix over `rows` (read with `roll` from `dice` dice of `sides`), each the sum of its groups.
-  template <class Row>
-  int formation(const FactionOutcome& faction, std::streamoff start, std::span<const Row> rows,
-                int dice, int sides) {
-    std::map<const Row*, Fraction> chances;
-    forEachTotal(dice, sides,
-                 [&](int roll, const Fraction& chance) { chances[&rowFor(rows, roll)] += chance; });
-    Node mix{Node::Kind::mix, {}, {}, 0};
-    for (const auto& [row, chance] : chances) {
+    for (const CompositionOutcome& row : compositionOutcomes(faction.clan, groupWeight)) {
       Node sum{Node::Kind::sum, {}, {}, 0};
-      for (const char* weight : groupWordsOf(*row))
-        sum.parts.emplace_back(group(faction, start, weight), 1);
-      mix.parts.emplace_back(add(std::move(sum)), chance);
+      for (const char* weight : row.slotWeights)
+        sum.parts.emplace_back(slot(faction, start, weight), 1);
+      mix.parts.emplace_back(add(std::move(sum)), Fraction(row.ways, row.outOf));
     }
-    return add(std::move(mix));
+    return groups_[key] = add(std::move(mix));
   }
 
-  static std::vector<const char*> groupWordsOf(const TwoGroupRow& row) {
-    return {row.first, row.second};
-  }
-  static std::vector<const char*> groupWordsOf(const BlockRow& row) {
-    return {row.first, row.second, row.third};
-  }
-
+  // The groups of a unit of two or more: a mix over the rows of its formation table, each the
+  // sum of its groups, repeated once for each roll.
   int unit(const FactionOutcome& faction, std::streamoff start, int groups,
            const std::string& weight) {
-    if (groups == 1) return group(faction, start, weight);
-    if (groups == 2)
-      return formation(faction, start, std::span<const TwoGroupRow>(kTwoGroups), 2, 6);
-    const int block =
-        faction.clan ? formation(faction, start, std::span<const BlockRow>(kThreeStars), 2, 6)
-                     : formation(faction, start, std::span<const BlockRow>(kThreeLances), 1, 6);
-    return add(Node{Node::Kind::repeat, {}, {{block, Fraction(1)}}, blockCount(groups)});
+    const UnitFormation formation = formationFor(groups, faction.clan);
+    if (!formation.table) return group(faction, start, weight);
+    Node mix{Node::Kind::mix, {}, {}, 0};
+    forEachRow(outcomesOf(*formation.table), [&](const FormationRow& row, const Fraction& chance) {
+      Node sum{Node::Kind::sum, {}, {}, 0};
+      for (const char* groupWeight : groupsOf(row))
+        sum.parts.emplace_back(group(faction, start, groupWeight), 1);
+      mix.parts.emplace_back(add(std::move(sum)), chance);
+    });
+    const int rows = add(std::move(mix));
+    if (formation.rolls == 1) return rows;
+    return add(Node{Node::Kind::repeat, {}, {{rows, Fraction(1)}}, formation.rolls});
   }
 
   const Selection& choices_;

@@ -3,21 +3,8 @@
 
 #include <algorithm>
 
-#include "generator/rule_tables.h"
 #include "tables/table_error.h"
 #include "tables/table_search.h"
-
-const std::array<Fraction, kTableEntries>& entryChances() {
-  static const std::array<Fraction, kTableEntries> chances = [] {
-    std::array<Fraction, kTableEntries> sums{};
-    for (int first = 0; first < 6; ++first) {
-      for (int second = 0; second < 6; ++second)
-        sums[entryPicked(first, second) - 1] += Fraction(1, 36);
-    }
-    return sums;
-  }();
-  return chances;
-}
 
 DrawnTables::DrawnTables(std::string bytes, std::string fileName)
     : index_(std::move(bytes), std::move(fileName)), reachable_(reachableTables(index_)) {}
@@ -45,7 +32,7 @@ const DrawnTable& DrawnTables::table(std::size_t start, const std::string& word,
   table.headingLine = reached.headingLine;
   for (std::size_t k = 0; k < reached.entries.size(); ++k) {
     const std::string name = reached.entries[k].c_str();
-    const Fraction chance = entryChances()[k];
+    const Fraction chance(kEntryChances[k], kEntryOutcomes);
     const auto same = std::find_if(table.designs.begin(), table.designs.end(),
                                    [&](const auto& design) { return design.first == name; });
     if (same == table.designs.end()) {

@@ -7,7 +7,6 @@
 #ifndef MUSTERWRIGHT_ODDS_DRAWN_TABLES_H
 #define MUSTERWRIGHT_ODDS_DRAWN_TABLES_H
 
-#include <array>
 #include <cstddef>
 #include <map>
 #include <string>
@@ -19,10 +18,6 @@
 #include "tables/reachable_tables.h"
 #include "tables/table_index.h"
 #include "tables/table_layout.h"
-
-// The chance that one entry roll (two rolls of 6, plus 1) picks entry k, for k = 1 to 11, at
-// index k - 1.
-const std::array<Fraction, kTableEntries>& entryChances();
 
 // One table as a slot's draw meets it.
 struct DrawnTable {

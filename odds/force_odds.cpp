@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <map>
 #include <span>
+#include <stdexcept>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "generator/choice_check.h"
 #include "generator/choice_lists.h"
-#include "generator/crew_skills.h"
 #include "generator/force.h"
 #include "generator/owned_draw.h"
 #include "odds/drawn_tables.h"
@@ -180,8 +180,8 @@ OddsPart designPart(const Sums& sums, const Selection& choices, DrawnTables& tex
                     const Sources& sources, Tally<bool>& openSlots) {
   Tally<std::string> kindShares;
   if (choices.withVehicles) {
-    forEachTotal(1, 5, [&](int roll, const Fraction& chance) {
-      kindShares.add(rowFor(kVehicleRolls, roll).vehicle ? "vehicle" : "mech", chance);
+    forEachRow(outcomesOf(kVehicleRolls), [&](const VehicleRow& row, const Fraction& chance) {
+      kindShares.add(row.vehicle ? "vehicle" : "mech", chance);
     });
   } else {
     kindShares.add("mech", Fraction(1));
@@ -229,8 +229,9 @@ OddsPart crewPart(const Sums& sums, const Tally<bool>& openSlots) {
     for (const auto& [openClan, open] : openSlots.entries())
       for (const auto& [word, chance] : sums.experiences.entries())
         if (openClan == clan && word == experience) slots += open * chance * Fraction(-1);
-    forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-      const SkillRow& row = crewSkillsFor(experience, clan, false, die);
+    const RuleTable<SkillRow>* table = crewSkillTable(experience);
+    if (!table) throw std::logic_error("no crew skill table for an experience word");
+    forEachRow(outcomesOf(*table, Roller{clan}), [&](const SkillRow& row, const Fraction& chance) {
       crews.add(std::string("P: ") + row.piloting + " G: " + row.gunnery, slots * chance);
     });
   }

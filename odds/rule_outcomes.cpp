@@ -2,13 +2,11 @@
 #include "odds/rule_outcomes.h"
 
 #include "generator/choice_lists.h"
-#include "generator/formation.h"
 
 std::vector<FactionOutcome> factionOutcomes(const std::string& faction) {
   std::vector<FactionOutcome> outcomes;
   if (faction == kRandomChoice) {
-    forEachTotal(1, 10, [&](int roll, const Fraction& chance) {
-      const HouseRow& row = rowFor(kHouses, roll);
+    forEachRow(outcomesOf(kHouses), [&](const HouseRow& row, const Fraction& chance) {
       outcomes.push_back({row.house, row.clan, chance});
     });
     return outcomes;
@@ -21,14 +19,10 @@ std::vector<FactionOutcome> factionOutcomes(const std::string& faction) {
 std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
   std::vector<SizeOutcome> outcomes;
   if (size == kRandomChoice) {
-    const auto take = [&](const SizeRow& row, const Fraction& chance) {
-      outcomes.push_back({row.size, row.groups, chance});
-    };
-    if (clan) {
-      forEachTotal(1, 5, [&](int roll, const Fraction& c) { take(rowFor(kClanSizes, roll), c); });
-    } else {
-      forEachTotal(1, 4, [&](int roll, const Fraction& c) { take(rowFor(kHouseSizes, roll), c); });
-    }
+    forEachRow(outcomesOf(clan ? kClanSizes : kHouseSizes),
+               [&](const SizeRow& row, const Fraction& chance) {
+                 outcomes.push_back({row.size, row.groups, chance});
+               });
     return outcomes;
   }
   for (const SizeWord& entry : kSizeWords) {
@@ -40,8 +34,7 @@ std::vector<SizeOutcome> sizeOutcomes(const std::string& size, bool clan) {
 Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool clan) {
   Tally<std::string> outcomes;
   if (weight == kRandomChoice && groups == 1) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      const WeightRow& row = rowFor(kWeights, roll);
+    forEachRow(outcomesOf(kWeights), [&](const WeightRow& row, const Fraction& chance) {
       outcomes.add(clan ? row.clan : row.house, chance);
     });
   } else {
@@ -53,9 +46,8 @@ Tally<std::string> weightOutcomes(const std::string& weight, int groups, bool cl
 Tally<std::string> experienceOutcomes(const std::string& experience) {
   Tally<std::string> outcomes;
   if (experience == kRandomChoice) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      outcomes.add(rowFor(kExperiences, roll).word, chance);
-    });
+    forEachRow(outcomesOf(kExperiences),
+               [&](const WordRow& row, const Fraction& chance) { outcomes.add(row.word, chance); });
   } else {
     outcomes.add(experience, Fraction(1));
   }
@@ -64,34 +56,22 @@ Tally<std::string> experienceOutcomes(const std::string& experience) {
 
 Tally<std::string> groupWeights(int groups, bool clan, const std::string& weight) {
   Tally<std::string> expected;
-  if (groups == 1) {
+  const UnitFormation formation = formationFor(groups, clan);
+  if (!formation.table) {
     expected.add(weight, Fraction(1));
-  } else if (groups == 2) {
-    forEachTotal(2, 6, [&](int roll, const Fraction& chance) {
-      const TwoGroupRow& row = rowFor(kTwoGroups, roll);
-      expected.add(row.first, chance);
-      expected.add(row.second, chance);
-    });
-  } else {
-    const int blocks = blockCount(groups);
-    const auto take = [&](const BlockRow& row, const Fraction& chance) {
-      for (const char* word : {row.first, row.second, row.third})
-        expected.add(word, chance * Fraction(blocks));
-    };
-    if (clan) {
-      forEachTotal(2, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeStars, roll), c); });
-    } else {
-      forEachTotal(1, 6, [&](int roll, const Fraction& c) { take(rowFor(kThreeLances, roll), c); });
-    }
+    return expected;
   }
+  forEachRow(outcomesOf(*formation.table), [&](const FormationRow& row, const Fraction& chance) {
+    for (const char* word : groupsOf(row)) expected.add(word, chance * Fraction(formation.rolls));
+  });
   return expected;
 }
 
 Tally<std::string> slotWeights(bool clan, const std::string& groupWeight) {
   Tally<std::string> expected;
-  forEachTotal(1, 6, [&](int die, const Fraction& chance) {
-    for (const char* slotWeight : compositionFor(clan, groupWeight, die))
-      expected.add(slotWeight, chance);
-  });
+  for (const CompositionOutcome& outcome : compositionOutcomes(clan, groupWeight)) {
+    for (const char* slotWeight : outcome.slotWeights)
+      expected.add(slotWeight, Fraction(outcome.ways, outcome.outOf));
+  }
   return expected;
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The rule tables (generator/rule_tables.h) as chances: what each roll of a Generate run can give
 // and how likely each result is, for the words a Random choice turns into, the weight classes of
-// a unit's groups and of a group's slots, and the crews' skills. Each figure comes from walking
-// the dice over the table rows and the generator's own lookups (group size, block count,
-// composition), never from copies of the rows or of the rules.
+// a unit's groups and of a group's slots. Each figure comes from the rows a table's dice reach
+// (outcomesOf) and the generator's own lookups (formation, composition), never from copies of
+// the rows, the dice or the rules.
 #ifndef MUSTERWRIGHT_ODDS_RULE_OUTCOMES_H
 #define MUSTERWRIGHT_ODDS_RULE_OUTCOMES_H
 

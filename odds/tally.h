@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Two helpers of the odds: a tally of exact figures by key that keeps the keys in the order
-// they were first met, and a walk over every way some dice can fall, each with its chance.
+// they were first met, and a walk over the rows of a rule table that a roll reaches, each with
+// its chance.
 #ifndef MUSTERWRIGHT_ODDS_TALLY_H
 #define MUSTERWRIGHT_ODDS_TALLY_H
 
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "generator/rule_table.h"
 #include "odds/fraction.h"
 
 // Figures by key, kept in the order the keys were first met.
@@ -30,15 +32,12 @@ class Tally {
   std::vector<std::pair<Key, Fraction>> entries_;
 };
 
-// Calls visit(total, chance) for every way `dice` rolls of `sides`, each plus 1, can fall.
-template <class Visit>
-void forEachTotal(int dice, int sides, Visit visit) {
-  const Fraction each(1, sides);
-  const auto step = [&](auto& self, int left, int total, const Fraction& chance) -> void {
-    if (left == 0) return visit(total, chance);
-    for (int face = 1; face <= sides; ++face) self(self, left - 1, total + face, chance * each);
-  };
-  step(step, dice, 0, Fraction(1));
+// Calls visit(row, chance) for every row of a rule table that a roll reaches, as `outcomes`
+// (outcomesOf, generator/rule_table.h) counts them, in row order.
+template <class Row, class Visit>
+void forEachRow(const std::vector<RowOutcome<Row>>& outcomes, Visit visit) {
+  for (const RowOutcome<Row>& outcome : outcomes)
+    visit(*outcome.row, Fraction(outcome.ways, outcome.outOf));
 }
 
 #endif

@@ -7,10 +7,9 @@
 
 #include "odds/fraction.h"
 #include "tables/design_list.h"
+#include "tables/table_layout.h"
 
 namespace {
-
-constexpr int kDiceOutcomes = 36;
 
 struct RarityName {
   std::int64_t hundredths;
@@ -77,7 +76,7 @@ std::string madeTablesText(const TableMaking& making, const std::string& listNam
             padded("Design", width) + "  Line  Rarity     Asked            Given" +
             "            Entries\n";
     for (const MadeEntry& entry : table.designs) {
-      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      const Fraction want = asked(table, entry), given(entry.chance, kEntryOutcomes);
       char line[16];
       std::snprintf(line, sizeof line, "%4zu", entry.line);
       text += "  " + padded(entry.name, width) + "  " + line + "  " +
@@ -101,7 +100,7 @@ std::string madeTablesJson(const TableMaking& making, const std::string& listNam
   for (const MadeTable& table : making.tables) {
     nlohmann::ordered_json designs = nlohmann::ordered_json::array();
     for (const MadeEntry& entry : table.designs) {
-      const Fraction want = asked(table, entry), given(entry.chance, kDiceOutcomes);
+      const Fraction want = asked(table, entry), given(entry.chance, kEntryOutcomes);
       designs.push_back({
           {"design",        entry.name          },
           {"line",          entry.line          },

@@ -9,8 +9,13 @@ namespace {
 // A table's entries taken as a bag of chances: how many entries of chance 1, 2, ... 6 a design
 // holds. Entries of equal chance are interchangeable for the closeness, so the search runs over
 // bags (486 of them) instead of over the 11 entries one by one.
-constexpr int kLargestChance = 6;
-constexpr std::array<int, kLargestChance> kMostOfChance = {2, 2, 2, 2, 2, 1};
+constexpr int kLargestChance = *std::max_element(kEntryChances.begin(), kEntryChances.end());
+// How many entries have each chance: {2, 2, 2, 2, 2, 1}.
+constexpr std::array<int, kLargestChance> kMostOfChance = [] {
+  std::array<int, kLargestChance> most{};
+  for (const int chance : kEntryChances) ++most[static_cast<std::size_t>(chance - 1)];
+  return most;
+}();
 
 struct Bag {
   std::array<int, kLargestChance> count{};  // count[v - 1]: entries of chance v
@@ -93,12 +98,13 @@ EntryLayout layoutEntries(std::span<const std::int64_t> rarities) {
   for (std::size_t k = 0; k < rarities.size(); ++k)
     if (!std::binary_search(layout.kept.begin(), layout.kept.end(), k)) layout.leftOut.push_back(k);
 
-  // Distances are scaled by the kept weights' sum W: |W * chance - 36 * w| stays whole.
+  // Distances are scaled by the kept weights' sum W: |W * chance - 36 * w| stays whole (chances
+  // in 36ths, kEntryOutcomes).
   const std::size_t n = layout.kept.size();
   std::int64_t total = 0;
   for (const std::size_t k : layout.kept) total += rarities[k];
   const auto distance = [&](std::size_t i, int chance) {
-    const std::int64_t gap = total * chance - 36 * rarities[layout.kept[i]];
+    const std::int64_t gap = total * chance - kEntryOutcomes * rarities[layout.kept[i]];
     return gap < 0 ? -gap : gap;
   };
 

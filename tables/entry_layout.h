@@ -13,9 +13,6 @@
 
 #include "tables/table_layout.h"
 
-// The chance of each entry in 36ths, in roll order (rolls 2 to 12 of two dice).
-inline constexpr std::array<int, kTableEntries> kEntryChances = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1};
-
 // The entries of one table. Designs are named by their index in the list given.
 struct EntryLayout {
   std::array<std::size_t, kTableEntries> entryDesign{};  // the design on each entry, roll order

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The odds and the draws share their rules: the odds' slot weight classes are what the
-// generator's composition rows give for each die, and the odds count the groups a force has.
+// The odds and the draws share their rules: every rule table's rows are counted as they are
+// drawn, the odds' slot weight classes are what the generator's composition rows give for each
+// die, and the odds count the groups a force has.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "generator/generate.h"
+#include "generator/rule_tables.h"
 #include "odds/force_odds.h"
 #include "support/table_files.h"
 
@@ -27,6 +31,63 @@ std::map<std::string, Fraction> expectedIn(const OddsReport& report, OddsPartKin
 // the faction roll) and 0 to every other.
 DiceSource secondDrawIs(int second) {
   return [second, drawn = 0](int) mutable { return ++drawn == 2 ? second : 0; };
+}
+
+// Plays every way the dice that rollOn asks for can fall (learnt from the rolls it asks for, each
+// face of each in turn) and expects each row reached as often as outcomesOf counts it.
+template <class Row, class Accept = EveryRow>
+void expectDrawnAsCounted(const char* name, const RuleTable<Row>& table, Roller who = {},
+                          const Accept& accept = {}) {
+  SCOPED_TRACE(name);
+  std::map<const Row*, std::int64_t> drawn;
+  std::vector<int> sides, faces;
+  std::int64_t ways = 0;
+  for (bool more = true; more;) {
+    std::size_t next = 0;
+    Dice dice([&](int n) {
+      if (next == sides.size()) {
+        sides.push_back(n);
+        faces.push_back(0);
+      }
+      return faces[next++];
+    });
+    if (const Row* row = rollOn(table, dice, who, accept)) ++drawn[row];
+    ++ways;
+    std::size_t k = 0;
+    while (k < faces.size() && ++faces[k] == sides[k]) faces[k++] = 0;
+    more = k < faces.size();
+  }
+  std::map<const Row*, std::int64_t> counted;
+  for (const RowOutcome<Row>& outcome : outcomesOf(table, who, accept)) {
+    counted[outcome.row] = outcome.ways;
+    EXPECT_EQ(outcome.outOf, ways);
+  }
+  EXPECT_EQ(counted, drawn);
+}
+
+TEST(SharedRules, EveryTableIsCountedAsItIsDrawn) {
+  expectDrawnAsCounted("houses", kHouses);
+  expectDrawnAsCounted("House sizes", kHouseSizes);
+  expectDrawnAsCounted("Clan sizes", kClanSizes);
+  expectDrawnAsCounted("weights", kWeights);
+  expectDrawnAsCounted("experiences", kExperiences);
+  expectDrawnAsCounted("two groups", kTwoGroups);
+  expectDrawnAsCounted("three lances", kThreeLances);
+  expectDrawnAsCounted("three stars", kThreeStars);
+  expectDrawnAsCounted("vehicle roll", kVehicleRolls);
+  for (const Roller who : {
+           Roller{false, false},
+           Roller{true,  false},
+           Roller{true,  true }
+  }) {
+    for (const char* level : {"Green", "Regular", "Veteran", "Elite"})
+      expectDrawnAsCounted(level, *crewSkillTable(level), who);
+  }
+  for (const char* word : {"Light", "Medium", "Heavy", "Assault", "Elemental"}) {
+    const auto ofGroup = [word](const auto& row) { return std::string(word) == row.group; };
+    expectDrawnAsCounted("lances", kLances, {}, ofGroup);
+    expectDrawnAsCounted("stars", kStars, {}, ofGroup);
+  }
 }
 
 TEST(SharedRules, SlotWeightOddsAreTheGeneratorsCompositionRows) {

@@ -52,13 +52,17 @@ def missing_tools():
 
 
 def seeded_cases():
-    """(header, choices, vehicles, seed, budget, listing) for each case of seeded_listings.txt;
-    the budget is (unit, band) or None."""
+    """(header, choices, vehicles, seed, budget, rerolls, listing) for each case of
+    seeded_listings.txt; the budget is (unit, band) or None, the rerolls a list or ""."""
     cases = []
     skipped = False
     for line in (SOURCE / "tests/roster/seeded_listings.txt").read_text().splitlines():
         if line.startswith("@@ "):
             *words, vehicles, seed = line[3:].split("; ")
+            rerolls = ""
+            if seed.startswith("reroll "):
+                rerolls = seed.split()[1]
+                *words, vehicles, seed = words + [vehicles]
             budgets = []
             while seed.split()[0] in ("points", "tons"):
                 budgets.insert(0, tuple(seed.split()))
@@ -67,9 +71,9 @@ def seeded_cases():
             skipped = len(budgets) > 1
             if not skipped:
                 cases.append([line, words, vehicles == "vehicles", seed.split()[1],
-                              budgets[0] if budgets else None, ""])
+                              budgets[0] if budgets else None, rerolls, ""])
         elif cases and not skipped:
-            cases[-1][5] += line + "\n"
+            cases[-1][6] += line + "\n"
     return cases
 
 
@@ -136,15 +140,23 @@ class Page(unittest.TestCase):
         self.driver.find_element("id", "DesignFileInput").send_keys(str(SOURCE / "data/Designs.csv"))
         self.wait_for(lambda: "(yours)" in self.value("DesignListState", "textContent"),
                       "Designs.csv was not imported")
-        for header, words, vehicles, seed, budget, listing in seeded_cases():
+        for header, words, vehicles, seed, budget, rerolls, listing in seeded_cases():
             with self.subTest(header):
                 self.generate(words, vehicles, seed, budget)
+                if rerolls:
+                    # Re-rolls come by the force's link, as one typed into the address.
+                    self.driver.execute_script("location.hash = arguments[0]",
+                                               self.link().split("#")[1] + "&r=" + rerolls)
+                    self.wait_for(lambda: "re-rolled" in self.value("SeedLabel"),
+                                  f"the re-rolls {rerolls} were not drawn")
                 self.assertEqual(self.value("MechBox") + "\n", listing)
                 caption = self.value("SeedLabel")
+                if rerolls:
+                    self.assertIn(" \u00b7 re-rolled " + rerolls.replace(",", ", "), caption)
                 if budget:
                     self.assertTrue(caption.startswith(f"Seed: {seed} \u00b7 ") and
                                     caption.endswith(" " + budget[0]), caption)
-                else:
+                elif not rerolls:
                     self.assertEqual(caption, f"Seed: {seed}")
         self.driver.execute_script("document.getElementById('ShippedDesigns').click()")
 

@@ -131,15 +131,25 @@ class Site(unittest.TestCase):
             for case in cases:
                 header, listing = case.split("\n", 1)
                 *words, vehicles, seed = header.split("; ")
+                rerolls = ""
+                if seed.startswith("reroll "):
+                    rerolls = seed.split()[1]
+                    *words, vehicles, seed = words + [vehicles]
                 with self.subTest(header):
                     self.driver.execute_script(
-                        "const [words, vehicles, seed] = arguments;"
+                        "const [words, vehicles, seed, rerolls] = arguments;"
                         "['HouseBox', 'SizeBox', 'WeightBox', 'ExperienceBox'].forEach("
                         "  (id, k) => document.getElementById(id).value = words[k]);"
                         "document.getElementById('Vehicle').checked = vehicles;"
                         "document.getElementById('SeedBox').value = seed;"
-                        "document.getElementById('GButton').click()",
-                        words, vehicles == "vehicles", seed.split()[1])
+                        "if (!rerolls) { document.getElementById('GButton').click(); return; }"
+                        "location.hash = new URLSearchParams({house: words[0], size: words[1],"
+                        "  weight: words[2], experience: words[3], vehicles: vehicles ? 1 : 0,"
+                        "  seed, r: rerolls})",
+                        words, vehicles == "vehicles", seed.split()[1], rerolls)
+                    if rerolls:
+                        self.until("document.getElementById('SeedLabel').value"
+                                   ".includes('re-rolled')", "the re-rolls")
                     self.assertEqual(self.value("MechBox"), listing.rstrip("\n"))
 
     def test_the_site_and_the_single_file_keep_to_their_sizes(self):
