@@ -377,6 +377,18 @@ class ToolsTest : public QObject {
     form.GButton->click();
     QCOMPARE(dismissErrorBox(form), QString());
     QVERIFY(!form.MechBox->toPlainText().contains("Glaive"));
+    // Chosen with Ctrl+O, the made file is a table file of the player's, its own base: tables
+    // are laid out over it, and Use never writes over it.
+    QMetaObject::invokeMethod(&form, "ChooseTableFile");
+    acceptFileDialog(form, inUse);
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    dialog = shownDialog(form);
+    QVERIFY(dialog != nullptr && dialog->report().contains(" over " + inUse + "."));
+    const QByteArray chosen = contentOf(inUse);
+    dialog->useMade();
+    QVERIFY(dismissErrorBox(*dialog).contains("it is the table file in use"));
+    QCOMPARE(contentOf(inUse), chosen);
+    dialog->close();
 
     writeFile(mine, list + "Heavy,25,500,Huge,,all,rare\nDavion,30,x,Light,,davion,common\n");
     form.findChild<QAction*>("MadeTablesAction")->trigger();
@@ -451,7 +463,8 @@ class ToolsTest : public QObject {
     QVERIFY2(shown[1].contains("Tables.dat was found nowhere"), qPrintable(shown[1]));
     QVERIFY(!form.FilesLabel->wholeText().contains("Kept"));
     QSettings settings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
-    for (const char* key : {"tables/made", "tables/base", "designs/file"}) settings.remove(key);
+    for (const char* key : {"tables/file", "tables/made", "tables/base", "designs/file"})
+      settings.remove(key);
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names
