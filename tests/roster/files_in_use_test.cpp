@@ -155,9 +155,8 @@ TEST(FilesInUse, NoSaveWritesOverAFileInUseByAnyName) {
   }
 }
 
-// The files kept for the next start are used whole, or, when one is gone, none of them, with
-// a notice naming the file gone and its kind; made tables and a chosen table file take each
-// other's place.
+// The set kept for the next start is used whole, or, when a file of it is gone, not at all, with
+// a notice naming it and its kind; made tables and a chosen table file take each other's place.
 TEST(KeptFiles, TheSetKeptIsUsedWholeOrNotAtAll) {
   const ScratchFolder folder;
   KeptFiles kept;

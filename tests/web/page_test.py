@@ -442,10 +442,8 @@ class Page(unittest.TestCase):
                                    "document.getElementById('BudgetText').value = ''")
 
     def test_tables_are_laid_out_over_their_base_kept_over_a_visit(self):
-        """The command line's refusals for a list that cannot be laid out, every problem at once
-        before any table; then tables laid out, used, kept over a reload with their base, and laid
-        out again from a list that drops a table: the command line's bytes over the shipped file,
-        and the dropped table gone."""
+        """A list refused with the command line's problems, all at once; tables used, kept with
+        their base over a reload, and laid out again over it: the command line's bytes."""
         lists = self.folder / "layouts"
         lists.mkdir()
         header = "design,tons,points,weight_class,kind,factions,rarity\n"
@@ -454,7 +452,6 @@ class Page(unittest.TestCase):
         (lists / "first.csv").write_text(header + "Pike,25,500,Light,,Davion,common\n"
                                          "Ridge Tank,60,900,Heavy,vehicle,,common\n")
         (lists / "second.csv").write_text(header + "Halberd,30,600,Light,,Davion,common\n")
-        findings = lambda: self.value("DesignFindings", "innerText").splitlines()
 
         def cli(name):
             return subprocess.run([CLI, "--make-tables", name, "--tables", SOURCE /
@@ -477,7 +474,7 @@ class Page(unittest.TestCase):
                 problems = [line for line in refused.stderr.decode().splitlines()
                             if not line.startswith("musterwright-cli:")]
                 self.assertEqual(len(problems), 3, problems)
-                self.assertEqual(findings(), problems +
+                self.assertEqual(self.value("DesignFindings", "innerText").splitlines(), problems +
                                  ["The tables of refused.csv were not laid out."])
                 self.assertTrue(self.value("MadeTables", "hidden"))
         self.driver.find_element("id", "UseMadeTables").click()
