@@ -86,7 +86,7 @@ val forgetDesignList() {
 }
 
 // The bytes of the user's design list, as a Uint8Array, for its export.
-val designListBytes() {
+val chosenListBytes() {
   return bytesOf(chosenDesignBytes());
 }
 
@@ -107,7 +107,7 @@ val keptBase(const TableText& tables) {
 // name), bytes (a Uint8Array), report (madeTablesText), notices (the list's notices and
 // warnings), base (keptBase of the base)}; or {errors: every problem, one a line, then what was
 // not laid out}, before any table is laid out, for a list that cannot be.
-val layOutTables() {
+val layOutTablesInUse() {
   val result = val::object();
   try {
     const std::shared_ptr<const TableText> base = pageModel().tablesBase();
@@ -162,7 +162,7 @@ EMSCRIPTEN_BINDINGS(musterwright_designs) {
   emscripten::function("designListInUse", &designListInUse);
   emscripten::function("useDesignList", &useDesignList);
   emscripten::function("forgetDesignList", &forgetDesignList);
-  emscripten::function("designListBytes", &designListBytes);
-  emscripten::function("layOutTables", &layOutTables);
+  emscripten::function("designListBytes", &chosenListBytes);
+  emscripten::function("layOutTables", &layOutTablesInUse);
   emscripten::function("useMadeTables", &useMadeTablesFile);
 }
