@@ -457,14 +457,19 @@ class Page(unittest.TestCase):
             return subprocess.run([CLI, "--make-tables", name, "--tables", SOURCE /
                                    "data/Tables.dat"], cwd=lists, capture_output=True)
 
+        def click(button):  # as a tap, whatever message floats over the panel
+            self.driver.execute_script(f"document.getElementById('{button}').click()")
+
         def lay_out(name):
             self.driver.find_element("id", "DesignFileInput").send_keys(str(lists / name))
             self.wait_for(lambda: f"{name} (yours)" in self.value("DesignListState", "textContent"),
                           f"{name} was not taken")
-            self.driver.find_element("id", "LayOutTables").click()
+            click("LayOutTables")
 
         self.open(PAGE.as_uri())
-        self.driver.execute_script("document.getElementById('ShippedTables').click()")
+        self.addCleanup(click, "ShippedDesigns")
+        self.addCleanup(click, "ShippedTables")
+        click("ShippedTables")
         self.driver.find_element("css selector", "#DesignPanel summary").click()
         for name in ("refused.csv", "first.csv"):
             lay_out(name)
@@ -477,7 +482,7 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.value("DesignFindings", "innerText").splitlines(), problems +
                                  ["The tables of refused.csv were not laid out."])
                 self.assertTrue(self.value("MadeTables", "hidden"))
-        self.driver.find_element("id", "UseMadeTables").click()
+        click("UseMadeTables")
         self.wait_for(lambda: "first-tables.dat (yours)" in self.value("TablesInUse",
                                                                         "textContent"),
                       "the tables laid out were not put in use")
@@ -489,16 +494,14 @@ class Page(unittest.TestCase):
         lay_out("second.csv")
         self.assertTrue(self.value("MadeTablesReport", "textContent").startswith(
             "Tables laid out from second.csv over Tables.dat."))
-        self.driver.find_element("id", "DownloadMadeTables").click()
+        click("DownloadMadeTables")
         made = self.downloaded("second-tables.dat")
         self.assertEqual(made, cli("second.csv").stdout)
         self.assertNotIn(b"Ridge Tank", made)
-        self.driver.find_element("id", "UseMadeTables").click()
+        click("UseMadeTables")
         self.wait_for(lambda: "second-tables.dat (yours)" in self.value("TablesInUse",
                                                                          "textContent"),
                       "the second tables laid out were not put in use")
-        self.driver.execute_script("document.getElementById('ShippedTables').click();"
-                                   "document.getElementById('ShippedDesigns').click()")
 
     def test_a_list_over_1_mib_is_refused_with_the_command_lines_message(self):
         big = self.folder / "big.csv"
