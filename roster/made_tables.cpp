@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "roster/made_tables.h"
 
-#include <sstream>
+#include <algorithm>
 
 #include "generator/layout_columns.h"
 #include "roster/design_source.h"
@@ -15,8 +15,13 @@ MadeTables layOutTables(std::string_view listBytes, const std::string& listName,
   try {
     list = readLayoutList(listBytes, listName);
   } catch (const DesignListError& error) {
-    std::istringstream lines(error.what());
-    for (std::string line; std::getline(lines, line);) made.problems.push_back(line);
+    // One problem a line; no string stream, which would weigh on the page's engine.
+    const std::string_view text = error.what();
+    for (std::size_t start = 0; start < text.size();) {
+      const std::size_t end = std::min(text.find('\n', start), text.size());
+      made.problems.emplace_back(text.substr(start, end - start));
+      start = end + 1;
+    }
     const std::vector<std::string> base = tableBaseProblems(baseBytes, baseName);
     made.problems.insert(made.problems.end(), base.begin(), base.end());
     return made;
