@@ -64,7 +64,7 @@ int makeTables(const CliOptions& options) {
   if (options.format == Format::json) {
     write(madeTablesJson(made.making, list.string(), base.string()));
   } else {
-    std::cerr << made.report;
+    std::cerr << madeTablesText(made.report);
   }
   return 0;
 }

@@ -22,33 +22,54 @@ bool withinBand(const Force& force, const BudgetBand& band, const DesignList& de
          (!band.tonsHundredths || band.tonsHundredths->holds(totals.tonsHundredths));
 }
 
-std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
-                                      std::uint32_t seed, const BudgetBand& band,
-                                      const DesignList& designs) {
-  for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
-    Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt));
-    if (!withinBand(force, band, designs)) continue;
-    force.seed = seed;
-    force.budget = band;
-    return force;
-  }
+std::optional<Force> drawBudgetTry(const TableText& tables, const Selection& selection,
+                                   std::uint32_t seed, const BudgetBand& band,
+                                   const DesignList& designs, int attempt) {
+  Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt));
+  if (!withinBand(force, band, designs)) return std::nullopt;
+  force.seed = seed;
+  force.budget = band;
+  return force;
+}
+
+std::optional<BudgetTry> searchWithinBudget(const TableText& tables, const Selection& selection,
+                                            std::uint32_t seed, const BudgetBand& band,
+                                            const DesignList& designs) {
+  for (int attempt = 0; attempt < kBudgetTries; ++attempt)
+    if (std::optional<Force> force = drawBudgetTry(tables, selection, seed, band, designs, attempt))
+      return BudgetTry{std::move(*force), attempt};
   return std::nullopt;
 }
 
-bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
-                        const DesignList& designs) {
+std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
+                                      std::uint32_t seed, const BudgetBand& band,
+                                      const DesignList& designs) {
+  std::optional<BudgetTry> found = searchWithinBudget(tables, selection, seed, band, designs);
+  if (!found) return std::nullopt;
+  return std::move(found->force);
+}
+
+bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
+                     const DesignList& designs, int attempt) {
   if (!force.budget) {
     rerollForce(force, tables, reroll);
     return true;
   }
   checkReroll(force, reroll);
-  const std::size_t stream = force.rerolls.size() + 1;
-  for (int attempt = 0; attempt < kBudgetTries; ++attempt) {
-    Force tried = force;
-    rerollForce(tried, tables, reroll, budgetDice(force.seed, stream, attempt));
-    if (!withinBand(tried, *force.budget, designs)) continue;
-    force = std::move(tried);
-    return true;
+  Force tried = force;
+  rerollForce(tried, tables, reroll, budgetDice(force.seed, force.rerolls.size() + 1, attempt));
+  if (!withinBand(tried, *force.budget, designs)) return false;
+  force = std::move(tried);
+  return true;
+}
+
+std::optional<int> rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
+                                      const DesignList& designs) {
+  if (!force.budget) {
+    rerollForce(force, tables, reroll);
+    return 0;
   }
-  return false;
+  for (int attempt = 0; attempt < kBudgetTries; ++attempt)
+    if (rerollBudgetTry(force, tables, reroll, designs, attempt)) return attempt;
+  return std::nullopt;
 }

@@ -5,7 +5,9 @@
 // budgetDice(seed, 0, j) (generator/dice.h): try 0 is the force drawn without a budget, so a
 // force that fits at once is that very force. Re-roll k (its place in the force's list) works
 // the same on the part it draws again, try j rolling budgetDice(seed, k + 1, j). Every draw gives
-// up after kBudgetTries tries, so the same choices, seed and band always end the same way.
+// up after kBudgetTries tries, so the same choices, seed and band always end the same way. A try
+// found once, by a search here or made elsewhere, can be drawn alone (drawBudgetTry,
+// rerollBudgetTry) and gives the same force.
 #ifndef MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 #define MUSTERWRIGHT_GENERATOR_BUDGET_DRAW_H
 
@@ -33,17 +35,39 @@ BudgetTotals budgetTotals(const Force& force, const DesignList& designs);
 // Whether the force's totals lie within every part of `band`.
 bool withinBand(const Force& force, const BudgetBand& band, const DesignList& designs);
 
+// A force drawn within a band and the try, from 0, that drew it.
+struct BudgetTry {
+  Force force;
+  int attempt = 0;
+};
+
+// Try `attempt` of drawWithinBudget alone: the force, with `seed` and `budget` set, when it lies
+// within `band`; none when it does not. Throws as generateForce does.
+std::optional<Force> drawBudgetTry(const TableText& tables, const Selection& selection,
+                                   std::uint32_t seed, const BudgetBand& band,
+                                   const DesignList& designs, int attempt);
+
 // The first try of generateForce(tables, selection, seed) that lies within `band`, with
 // `budget` set to it; none when kBudgetTries tries gave none. Throws as generateForce does.
+std::optional<BudgetTry> searchWithinBudget(const TableText& tables, const Selection& selection,
+                                            std::uint32_t seed, const BudgetBand& band,
+                                            const DesignList& designs);
+// searchWithinBudget's force alone.
 std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
                                       std::uint32_t seed, const BudgetBand& band,
                                       const DesignList& designs);
 
+// Try `attempt` of rerollWithinBudget alone: true, the force rolled, when it keeps the force
+// within its band; false, the force untouched, when not. A force without a band is rolled as
+// rerollForce rolls it. Throws as rerollWithinBudget does.
+bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
+                     const DesignList& designs, int attempt);
+
 // Rolls `reroll` of a force drawn within a budget again (rerollForce), taking the first try
-// that keeps the force within its band; the force without a band is rolled as rerollForce
-// rolls it. False, the force untouched, when kBudgetTries tries kept none. Throws RerollError
-// as checkReroll does, TableError as the search does.
-bool rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
-                        const DesignList& designs);
+// that keeps the force within its band, and returns that try; the force without a band is rolled
+// as rerollForce rolls it (try 0). None, the force untouched, when kBudgetTries tries kept none.
+// Throws RerollError as checkReroll does, TableError as the search does.
+std::optional<int> rerollWithinBudget(Force& force, const TableText& tables, Reroll reroll,
+                                      const DesignList& designs);
 
 #endif

@@ -9,6 +9,7 @@
 #include "generator/generate.h"
 #include "roster/force_totals.h"
 #include "roster/listing.h"
+#include "tables/table_identity.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ std::string chanceText(const BandChance& chance) {
 }
 
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
-                      const BudgetBand& band, const DesignList& designs) {
+                      const BudgetBand& band, const DesignList& designs, BudgetSearches* searches) {
   const std::string fileName = tables.name.string();
   const BudgetReach reach = budgetReach(choices, tables.bytes, fileName, designs, band);
   if (!reach.lacking.empty())
@@ -123,28 +124,54 @@ Force drawBudgetForce(const TableText& tables, const Selection& choices, std::ui
                         " needs them for every design the draws can reach; design list " +
                         designs.name + " lacks them for " + namedDesigns(reach.lacking));
   refuseOutside(band, reach);
-  if (std::optional<Force> force = drawWithinBudget(tables, choices, seed, band, designs))
-    return std::move(*force);
-  const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band);
-  throw BudgetRefusal("no force within " + bandText(band) + " in " + pointsText(kBudgetTries) +
+  const std::string key =
+      searches ? drawSearchKey(tableChecksum(tables.bytes), choices, seed, band, designs) : "";
+  if (const SearchOutcome* known = searches ? searches->find(key) : nullptr) {
+    if (!known->attempt) throw BudgetRefusal(known->refusal);
+    if (std::optional<Force> force =
+            drawBudgetTry(tables, choices, seed, band, designs, *known->attempt))
+      return std::move(*force);
+  }
+  if (searches && !searches->searchHere) throw SearchElsewhere();
+  std::optional<BudgetTry> found = searchWithinBudget(tables, choices, seed, band, designs);
+  SearchOutcome outcome;
+  if (found) {
+    outcome.attempt = found->attempt;
+  } else {
+    const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band);
+    outcome.refusal = "no force within " + bandText(band) + " in " + pointsText(kBudgetTries) +
                       " tries: the band's chance is " + chanceText(chance) + copyLimitsNote(reach) +
-                      "; try a wider band");
+                      "; try a wider band";
+  }
+  if (searches) searches->keep(key, outcome);
+  if (!found) throw BudgetRefusal(outcome.refusal);
+  return std::move(found->force);
 }
 
 void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items,
-                       const DesignList* designs) {
+                       const DesignList* designs, BudgetSearches* searches) {
   if (!force.budget || !designs) {
     rerollForce(force, tables, items);
     return;
   }
   const std::vector<Reroll> rerolls = expandRerolls(items, force.groupCount());
   for (const Reroll& reroll : rerolls) checkReroll(force, reroll);
+  const std::string checksum = searches ? tableChecksum(tables.bytes) : "";
   Force rolled = force;
   for (const Reroll& reroll : rerolls) {
-    if (!rerollWithinBudget(rolled, tables, reroll, *designs))
-      throw BudgetRefusal("re-roll " + rerollWord(reroll) + ": no draw in " +
-                          pointsText(kBudgetTries) + " tries keeps the force within " +
-                          bandText(*force.budget) + "; nothing was changed");
+    const std::string key = searches ? rerollSearchKey(checksum, rolled, reroll, *designs) : "";
+    if (const SearchOutcome* known = searches ? searches->find(key) : nullptr) {
+      if (!known->attempt) throw BudgetRefusal(known->refusal);
+      if (rerollBudgetTry(rolled, tables, reroll, *designs, *known->attempt)) continue;
+    }
+    if (searches && !searches->searchHere) throw SearchElsewhere();
+    SearchOutcome outcome{rerollWithinBudget(rolled, tables, reroll, *designs), ""};
+    if (!outcome.attempt)
+      outcome.refusal = "re-roll " + rerollWord(reroll) + ": no draw in " +
+                        pointsText(kBudgetTries) + " tries keeps the force within " +
+                        bandText(*force.budget) + "; nothing was changed";
+    if (searches) searches->keep(key, outcome);
+    if (!outcome.attempt) throw BudgetRefusal(outcome.refusal);
   }
   force = std::move(rolled);
 }

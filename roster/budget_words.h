@@ -17,6 +17,7 @@
 #include "generator/reroll_list.h"
 #include "generator/table_text.h"
 #include "odds/budget_odds.h"
+#include "roster/budget_searches.h"
 #include "roster/force_totals.h"
 #include "tables/design_list.h"
 
@@ -52,14 +53,18 @@ std::string chanceText(const BandChance& chance);
 // when designs the draws can reach lack a number the band needs (naming up to ten, then how many
 // more) and when the band lies outside the totals the choices can reach (saying that range);
 // after kBudgetTries tries without a fit, with the band's chance. Throws as generateForce does.
+// With `searches`, the search's outcome is taken from them when kept there and kept there when
+// made; a search they do not hold and must not make here throws SearchElsewhere.
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
-                      const BudgetBand& band, const DesignList& designs);
+                      const BudgetBand& band, const DesignList& designs,
+                      BudgetSearches* searches = nullptr);
 
 // The re-rolls `items` of a force (rerollForce), each within the force's band when it has one.
 // Throws BudgetRefusal naming the re-roll and the band when one keeps no draw within it, the
-// force then untouched; RerollError as rerollForce does.
+// force then untouched; RerollError as rerollForce does. `searches` as drawBudgetForce takes
+// them, for each re-roll's search.
 void rerollBudgetForce(Force& force, const TableText& tables, const std::vector<RerollItem>& items,
-                       const DesignList* designs);
+                       const DesignList* designs, BudgetSearches* searches = nullptr);
 
 // The band's figures for `--odds`: its chance, the lowest, highest and mean total of each number
 // it holds, and whether copy limits were left out.

@@ -29,6 +29,12 @@ ForceView failure(std::string message, bool tablesFailed = false) {
   return view;
 }
 
+ForceView searchLeft(const SearchElsewhere& search) {
+  ForceView view = failure(search.what());
+  view.searchElsewhere = true;
+  return view;
+}
+
 // What to tell the player who draws again, from the collection `now` (none: every design), a
 // record first drawn from the collection of `record`.
 std::string collectionChangeNotice(const ForceRecord& record,
@@ -157,6 +163,11 @@ CollectionRead ForceModel::holdCollection(std::string bytes, std::string fileNam
   }
 }
 
+std::optional<std::pair<std::string, std::string>> ForceModel::heldCollectionBytes() const {
+  if (!held_ || !held_->file.empty()) return std::nullopt;
+  return std::pair{held_->bytes, held_->fileName};
+}
+
 void ForceModel::holdCollectionFile(std::filesystem::path path) {
   files_.hold(kCollection, path);
   held_ = Held{std::move(path), {}, {}};
@@ -194,11 +205,13 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     const BudgetBand band = bandOf(budget_);
     const bool budgeted = band.points || band.tonsHundredths;
     if (budgeted && !designs_) throw BudgetRefusal(budgetWithoutDesignsText());
-    Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_)
+    Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_, &searches_)
                            : generateForce(*tables_, choices, seed);
-    rerollBudgetForce(force, *tables_, rerolls, designs_.get());
+    rerollBudgetForce(force, *tables_, rerolls, designs_.get(), &searches_);
     drawn_ = Drawn{std::move(choices), tables_, designs_, budget_, {}, 0};
     drawn_->steps.push_back({kDrawnMark, std::move(force)});
+  } catch (const SearchElsewhere& search) {
+    return searchLeft(search);
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
                    "); nothing was drawn.");
@@ -254,7 +267,10 @@ ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
       return failure(std::string("The force has no other ") + groupWord(force.isClan, true) +
                      " to roll again.");
     for (const Reroll& reroll : rerolls)
-      rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get());
+      rerollBudgetForce(force, *drawn_->tables, {RerollItem{reroll}}, drawn_->designs.get(),
+                        &searches_);
+  } catch (const SearchElsewhere& search) {
+    return searchLeft(search);
   } catch (const BudgetRefusal& error) {
     return failure(std::string("The re-roll cannot be made: ") + error.what() + ".");
   } catch (const RerollError& error) {

@@ -13,10 +13,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generator/budget_band.h"
 #include "generator/generate.h"
+#include "roster/budget_searches.h"
 #include "roster/design_source.h"
 #include "roster/files_in_use.h"
 #include "roster/force_totals.h"
@@ -69,6 +71,10 @@ struct ForceView {
   // whether the table file is at fault (a front end may then offer another).
   std::string error;
   bool tablesFailed = false;
+  // Set, with nothing changed, when the operation needs a budget search that the model leaves
+  // to another engine (budgetSearches().searchHere): the front end has it made there, hands the
+  // outcome over, and asks again.
+  bool searchElsewhere = false;
   // The force shown (null while none is), its listing (lines joined by line feeds) and its
   // seed caption (seedCaption, listing.h). The pointer lasts until the next operation.
   const Force* force = nullptr;
@@ -153,6 +159,9 @@ class ForceModel {
   // in use: returns what it holds and the warnings for it. Throws CollectionError, holding what
   // was held before, for a file that does not read (and when no table file is in use).
   CollectionRead holdCollection(std::string bytes, std::string fileName);
+  // The bytes and file name of the collection held by holdCollection; none while no collection
+  // is held, or one is held by its file.
+  std::optional<std::pair<std::string, std::string>> heldCollectionBytes() const;
   // Holds the collection file at `path`, read again at every draw, so an edit shows at once, and
   // puts it in use.
   void holdCollectionFile(std::filesystem::path path);
@@ -165,6 +174,14 @@ class ForceModel {
 
   // Sets "Draw from my collection" and "each design once" for the draws that follow.
   void setCollectionChoice(bool drawFromCollection, bool eachDesignOnce);
+
+  // What the budgeted draws found, so far: a draw or re-roll asked again takes its try from
+  // here. A front end that has the searches made elsewhere clears searchHere and keeps here
+  // what the other engine found.
+  BudgetSearches& budgetSearches() { return searches_; }
+  // Whether "Draw from my collection" and "each design once" are ticked for the next draw.
+  bool drawsFromCollection() const { return drawFromCollection_; }
+  bool drawsEachDesignOnce() const { return eachDesignOnce_; }
 
   // Sets the budget for the draws that follow, kept without the white space around each band;
   // its text is read at each draw, where a band that is no band, or a budget without a design
@@ -263,6 +280,7 @@ class ForceModel {
   bool eachDesignOnce_ = false;
   BudgetText budget_;
   std::optional<Drawn> drawn_;
+  BudgetSearches searches_;
   FilesInUse files_;
 };
 

@@ -31,7 +31,7 @@ MadeTables layOutTables(std::string_view listBytes, const std::string& listName,
     made.warnings.push_back(std::move(armour));
   made.making = makeTableFile(baseBytes, baseName, list.designs, listName);
   made.problems = made.making.problems;
-  if (made.made()) made.report = madeTablesText(made.making, listName, baseName);
+  if (made.made()) made.report = madeTablesReport(made.making, listName, baseName);
   return made;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "roster/made_tables_data.h"
 #include "tables/table_making.h"
 
 // The tables laid out, or every reason there are none.
@@ -25,8 +26,9 @@ struct MadeTables {
   std::vector<std::string> warnings;
   // The table file made (`making.bytes`) and its tables, for a report of one's own (JSON).
   TableMaking making;
-  // The report for people (madeTablesText, made_tables_data.h); "" when nothing was laid out.
-  std::string report;
+  // The report's words (madeTablesReport, made_tables_data.h), which madeTablesText lays out as
+  // text for people; empty when nothing was laid out.
+  MadeTablesReport report;
   // The name the file made goes by (madeTablesFileName of the list).
   std::string fileName;
 

@@ -65,33 +65,48 @@ std::string withThousands(std::size_t number) {
 
 }  // namespace
 
-std::string madeTablesText(const TableMaking& making, const std::string& listName,
-                           const std::string& baseName) {
-  std::string text = "Tables laid out from " + listName + " over " + baseName + ".\n";
+MadeTablesReport madeTablesReport(const TableMaking& making, const std::string& listName,
+                                  const std::string& baseName) {
+  MadeTablesReport report;
+  report.opening = "Tables laid out from " + listName + " over " + baseName + ".";
   for (const MadeTable& table : making.tables) {
-    std::size_t width = 6;
-    for (const MadeEntry& entry : table.designs) width = std::max(width, entry.name.size());
-    text += "\n" + sectionOf(table) + " " +
-            kWeightHeadings[static_cast<std::size_t>(table.weight)] + "\n  " +
-            padded("Design", width) + "  Line  Rarity     Asked            Given" +
-            "            Entries\n";
+    MadeTablesReport::Table& shown = report.tables.emplace_back();
+    shown.heading =
+        sectionOf(table) + " " + kWeightHeadings[static_cast<std::size_t>(table.weight)];
     for (const MadeEntry& entry : table.designs) {
       const Fraction want = asked(table, entry), given(entry.chance, kEntryOutcomes);
-      char line[16];
-      std::snprintf(line, sizeof line, "%4zu", entry.line);
-      text += "  " + padded(entry.name, width) + "  " + line + "  " +
-              padded(rarityText(entry.rarity), 9) + "  " +
-              padded(want.text() + " " + percent(want), 15) + "  " +
-              padded(given.text() + " " + percent(given), 15) + "  " + entriesText(entry.entries) +
-              "\n";
+      shown.rows.push_back({entry.name, std::to_string(entry.line), rarityText(entry.rarity),
+                            want.text() + " " + percent(want), given.text() + " " + percent(given),
+                            entriesText(entry.entries)});
     }
     for (const MadeEntry& entry : table.leftOut)
-      text += "  Left out (eleven entries at most): " + entry.name + " (line " +
-              std::to_string(entry.line) + ", " + rarityText(entry.rarity) + ")\n";
+      shown.leftOut.push_back("Left out (eleven entries at most): " + entry.name + " (line " +
+                              std::to_string(entry.line) + ", " + rarityText(entry.rarity) + ")");
   }
-  return text + "\nThe faction tables take " + withThousands(making.bytesUsed) + " bytes of the " +
-         withThousands(static_cast<std::size_t>(vehicleStart)) + " before the vehicle section; " +
-         withThousands(making.bytesLeft) + " are left.\n";
+  report.closing = "The faction tables take " + withThousands(making.bytesUsed) + " bytes of the " +
+                   withThousands(static_cast<std::size_t>(vehicleStart)) +
+                   " before the vehicle section; " + withThousands(making.bytesLeft) + " are left.";
+  return report;
+}
+
+std::string madeTablesText(const MadeTablesReport& report) {
+  // Each row's cells in columns: the design's as wide as the longest, the line's number set
+  // right in four places, the rarity and the chances left in theirs.
+  const auto columns = [](const auto& cells, std::size_t width) {
+    std::string line = "  " + padded(cells[0], width) + "  ";
+    line += std::string(4 - std::min<std::size_t>(4, std::string(cells[1]).size()), ' ') + cells[1];
+    return line + "  " + padded(cells[2], 9) + "  " + padded(cells[3], 15) + "  " +
+           padded(cells[4], 15) + "  " + cells[5] + "\n";
+  };
+  std::string text = report.opening + "\n";
+  for (const MadeTablesReport::Table& table : report.tables) {
+    std::size_t width = 6;
+    for (const auto& row : table.rows) width = std::max(width, row[0].size());
+    text += "\n" + table.heading + "\n" + columns(kMadeTablesColumns, width);
+    for (const auto& row : table.rows) text += columns(row, width);
+    for (const std::string& line : table.leftOut) text += "  " + line + "\n";
+  }
+  return text + "\n" + report.closing + "\n";
 }
 
 std::string madeTablesJson(const TableMaking& making, const std::string& listName,

@@ -4,7 +4,7 @@ at a desktop's 1280 x 900 and on a phone's 360 x 740 screen, touch emulated, and
 phone's screen; beside the phone's picture, on the same screen, the collection panel showing
 only what a small collection owns (page-phone-collection.png), a force drawn from it with open
 slots (page-phone-open-slots.png) and a Galaxy at its thirtieth star under the force's bar
-(page-phone-galaxy.png), and a lance drawn within a budget from tables laid out from a design
+(page-phone-galaxy.png, the bar holding its totals), and a lance drawn within a budget from tables laid out from a design
 list, from the seed line down to the list's report (page-budget.png). Run with Debian's python3
 (it has python3-selenium): `python3 scripts/page-screenshots.py <page> <desktop.png> <phone.png> <site folder> <site.png>`."""
 import base64
@@ -97,7 +97,12 @@ with tempfile.TemporaryDirectory() as profile:
         driver.find_element("id", "BudgetText").send_keys("5000")
         driver.find_element("id", "SeedBox").clear()
         driver.find_element("id", "SeedBox").send_keys("3")
+        # Generate at the top, where the force's bar, staying at the top of the screen, covers
+        # none of it.
+        driver.execute_script("scrollTo(0, 0)")
         driver.find_element("id", "GButton").click()
+        WebDriverWait(driver, 30).until(lambda driver: driver.execute_script(
+            "return !document.getElementById('Roster').hasAttribute('aria-busy')"))
         # The phone's page from the seed line down to the report, in one picture.
         top, bottom = driver.execute_script(
             "return [document.getElementById('SeedLabel').getBoundingClientRect().top + scrollY,"

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
 #include "ui/error_box.h"
 
@@ -32,7 +33,8 @@ MadeTablesDialog::MadeTablesDialog(const FilesInUse& files, MadeTables made,
   std::string shown;
   for (const std::vector<std::string>* told : {&made_.notices, &made_.warnings})
     for (const std::string& line : *told) shown += line + "\n";
-  report_->setPlainText(QString::fromStdString((shown.empty() ? "" : shown + "\n") + made_.report));
+  report_->setPlainText(
+      QString::fromStdString((shown.empty() ? "" : shown + "\n") + madeTablesText(made_.report)));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* useButton = buttons->addButton(QStringLiteral("Use"), QDialogButtonBox::AcceptRole);
   QPushButton* saveAs =

@@ -1,10 +1,12 @@
 # SPDX-License-Identifier: MIT
 # Writes one of the page's two HTML files from page.html (run with cmake -P):
 #   -DKIND=single  OUT is the self-contained page: page.js, collection_panel.js and
-#                  design_panel.js, then ENGINE,
-#                  the glue with the engine inside it, which waits as text until the form is
-#                  painted (start_engine.js);
-#   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files.
+#                  design_panel.js, then ENGINE, the glue with the engine inside it, which waits
+#                  as text until the form is painted (start_engine.js), and the search worker's
+#                  script, as text that the page starts its worker from;
+#   -DKIND=site    OUT is the site's index.html, loading the manifest and the scripts as files
+#                  (the glue fetched by site.js, which is given it ahead);
+#   -DKIND=script  OUT is the script SCRIPT as the site serves it, as the single file holds it.
 # Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
 # lines), so that the form paints complete before any script. SOURCE is the web/ folder.
 # Fails, saying which, when page.html lacks a place this script fills.
@@ -24,14 +26,20 @@ function(fill place text)
   set(html "${html}" PARENT_SCOPE)
 endfunction()
 
-# The single file's scripts without their comment lines, indentation and blank lines, which its
-# size keeps out; the site serves the scripts as written.
+# The scripts without their comment lines, indentation and blank lines, which the single file's
+# size and the bytes a first visit to the site fetches keep out.
 function(read_script name variable)
   file(READ ${name} content)
   string(REGEX REPLACE "\n[ ]*//[^\n]*" "" content "${content}")
   string(REGEX REPLACE "\n[ \n]+" "\n" content "${content}")
   set(${variable} "${content}" PARENT_SCOPE)
 endfunction()
+
+if(KIND STREQUAL "script")
+  read_script(${SCRIPT} content)
+  file(WRITE ${OUT} "${content}")
+  return()
+endif()
 
 read_file(${SOURCE}/page.html html)
 read_file(${SOURCE}/page.css css)
@@ -65,6 +73,7 @@ if(KIND STREQUAL "single")
   read_script(${SOURCE}/collection_panel.js panel)
   read_script(${SOURCE}/design_panel.js designs)
   read_script(${SOURCE}/start_engine.js start)
+  read_script(${SOURCE}/search_worker.js worker)
   string(FIND "${engine}" "</script" closing)
   if(NOT closing EQUAL -1)
     message(FATAL_ERROR "${ENGINE} holds </script and cannot be held in the page")
@@ -73,6 +82,7 @@ if(KIND STREQUAL "single")
 var Module = {};
 ${page}${panel}${designs}</script>
 <script type=\"text/plain\" id=\"Engine\">${engine}</script>
+<script type=\"text/plain\" id=\"SearchWorker\">${worker}</script>
 <script>
 ${start}</script>")
 else()
@@ -80,11 +90,11 @@ else()
   fill("</head>" "<link rel=\"manifest\" href=\"manifest.webmanifest\">
 <link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">
 <link rel=\"apple-touch-icon\" href=\"icon-192.png\">
+<link rel=\"preload\" href=\"musterwright.js\" as=\"fetch\" crossorigin>
 </head>")
   fill("{{{ SCRIPT }}}" "<script src=\"site.js\" defer></script>
 <script src=\"page.js\" defer></script>
 <script src=\"collection_panel.js\" defer></script>
-<script src=\"design_panel.js\" defer></script>
-<script src=\"musterwright.js\" defer></script>")
+<script src=\"design_panel.js\" defer></script>")
 endif()
 file(WRITE ${OUT} "${html}")

@@ -19,6 +19,7 @@
 #include "generator/choice_lists.h"
 #include "generator/choice_words.h"
 #include "generator/reroll_list.h"
+#include "generator/seed_text.h"
 #include "roster/force_data.h"
 #include "roster/force_model.h"
 #include "roster/force_totals.h"
@@ -136,6 +137,15 @@ val failure(const std::string& message) {
   return result;
 }
 
+// What a view that drew nothing says: {error}, or {searchElsewhere: true} when the draw waits
+// for a budget search that the page's search worker makes (search_binding.cpp).
+val failure(const ForceView& view) {
+  if (!view.searchElsewhere) return failure(view.error);
+  val result = val::object();
+  result.set("searchElsewhere", true);
+  return result;
+}
+
 // What a re-roll of the force of `view` changes of what the page shows of it (shownResult):
 // rerolls ("2-4,3.1,2", for the link), seedLine ("Seed: 42 · re-rolled 2-4, 3.1, 2"),
 // notices (the model's, in order), listing (its lines joined by line feeds), groups
@@ -165,7 +175,7 @@ void setRerolledParts(val& result, const ForceView& view, const std::vector<bool
 // identity, for the link, and the name of the design list it was drawn with; "" for none),
 // lineGroups, lineSlots}; or {error} with the reason nothing changed.
 val shownResult(const ForceView& view) {
-  if (!view.drew()) return failure(view.error);
+  if (!view.drew()) return failure(view);
   const Force& force = *view.force;
   const ForceRecord record = *pageModel().shownRecord();
   val result = val::object();
@@ -215,11 +225,20 @@ BudgetText budgetOf(const val& request) {
 // A Generate run: `request` holds the chosen words and vehicles (choicesOf), seed (the seed
 // typed; empty for a fresh one), rerolls (the re-rolls to make then, "2-4,3.1,2"; empty or
 // absent for none) and the budget (budgetOf). shownResult() of the force drawn, which becomes
-// the shown force.
+// the shown force. A draw left to the search worker also gives `seed`, the seed drawn for an
+// empty one, for the request asked again, so that the search and the draw use the same.
 val generateListing(const val& request) {
   pageModel().setBudget(budgetOf(request));
-  return shownResult(
-      pageModel().generate(choicesOf(request), field(request, "seed"), field(request, "rerolls")));
+  std::string seed = field(request, "seed");
+  try {
+    if (!readSeed(seed)) seed = std::to_string(seedOrFresh(seed));
+  } catch (const SeedError&) {
+    // The model refuses it, saying why.
+  }
+  val result =
+      shownResult(pageModel().generate(choicesOf(request), seed, field(request, "rerolls")));
+  if (result["searchElsewhere"].isTrue()) result.set("seed", seed);
+  return result;
 }
 
 // Draws a force of a link or of the page's history again: `record` holds what generateListing
@@ -270,7 +289,7 @@ val rerollShown(int group, int slot, bool othersToo) {
   if (const Force* shown = pageModel().shownForce()) before = *shown;
   const Reroll at{group, othersToo ? 0 : slot};
   const ForceView view = pageModel().reroll(kind, at);
-  if (!view.drew()) return failure(view.error);
+  if (!view.drew()) return failure(view);
   const std::vector<bool> changed = changedGroups(*before, *view.force);
   val result = val::object();
   setRerolledParts(result, view, &changed);

@@ -16,6 +16,7 @@
 
 #include "roster/listing.h"
 #include "roster/made_tables.h"
+#include "roster/made_tables_data.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
 #include "web/page_values.h"
@@ -33,12 +34,6 @@ val linesOf(const std::string& message) {
     start = end + 1;
   }
   return lines;
-}
-
-val bytesOf(const std::string& bytes) {
-  return val(emscripten::typed_memory_view(bytes.size(),
-                                           reinterpret_cast<const unsigned char*>(bytes.data())))
-      .call<val>("slice");
 }
 
 // The file name the page gives the design list in use: the user's own, else the found list's.
@@ -87,7 +82,7 @@ val forgetDesignList() {
 
 // The bytes of the user's design list, as a Uint8Array, for its export.
 val chosenListBytes() {
-  return bytesOf(chosenDesignBytes());
+  return bytesValue(chosenDesignBytes());
 }
 
 // The table file `tables` as the page keeps it to lay tables out over again on a later visit:
@@ -98,15 +93,36 @@ val keptBase(const TableText& tables) {
   const bool shipped = isShippedTables(tables);
   base.set("name", tables.name.filename().string());
   base.set("shipped", shipped);
-  base.set("bytes", bytesOf(shipped ? std::string() : tables.bytes));
+  base.set("bytes", bytesValue(shipped ? std::string() : tables.bytes));
   return base;
+}
+
+// The report of tables laid out as the page lays it out: {opening, columns (the column names),
+// tables: [{heading, rows: [[cell, ...]], leftOut: [line, ...]}], closing}.
+val reportValue(const MadeTablesReport& report) {
+  val tables = val::array();
+  for (const MadeTablesReport::Table& table : report.tables) {
+    val rows = val::array();
+    for (const auto& row : table.rows) rows.call<void>("push", arrayOf(row));
+    val shown = val::object();
+    shown.set("heading", table.heading);
+    shown.set("rows", rows);
+    shown.set("leftOut", arrayOf(table.leftOut));
+    tables.call<void>("push", shown);
+  }
+  val result = val::object();
+  result.set("opening", report.opening);
+  result.set("columns", arrayOf(kMadeTablesColumns));
+  result.set("tables", tables);
+  result.set("closing", report.closing);
+  return result;
 }
 
 // Lays out tables from the design list in use over the base of the table file in use
 // (ForceModel::tablesBase), as every front end does (roster/made_tables.h): {name (the file's one
-// name), bytes (a Uint8Array), report (madeTablesText), notices (the list's notices and
-// warnings), base (keptBase of the base)}; or {errors: every problem, one a line, then what was
-// not laid out}, before any table is laid out, for a list that cannot be.
+// name), bytes (a Uint8Array), report (reportValue), notices (the list's notices and warnings),
+// base (keptBase of the base)}; or {errors: every problem, one a line, then what was not laid
+// out}, before any table is laid out, for a list that cannot be.
 val layOutTablesInUse() {
   val result = val::object();
   try {
@@ -115,10 +131,10 @@ val layOutTablesInUse() {
     const std::shared_ptr<const DesignList> list = pageModel().designs();
     if (!list) throw std::runtime_error(noDesignListToLayOutText());
     const std::string listName = listFileName(*list);
+    const std::string baseName = base->name.filename().string();
     const std::string& listBytes =
         chosenDesignFileName().empty() ? shippedDesignBytes() : chosenDesignBytes();
-    const MadeTables made =
-        layOutTables(listBytes, listName, base->bytes, base->name.filename().string());
+    const MadeTables made = layOutTables(listBytes, listName, base->bytes, baseName);
     if (!made.made()) {
       val problems = arrayOf(made.problems);
       problems.call<void>("push", notLaidOutText(listName));
@@ -128,8 +144,8 @@ val layOutTablesInUse() {
     val notices = arrayOf(made.notices);
     for (const std::string& warning : made.warnings) notices.call<void>("push", warning);
     result.set("name", made.fileName);
-    result.set("bytes", bytesOf(made.making.bytes));
-    result.set("report", made.report);
+    result.set("bytes", bytesValue(made.making.bytes));
+    result.set("report", reportValue(made.report));
     result.set("notices", notices);
     result.set("base", keptBase(*base));
   } catch (const std::exception& error) {

@@ -149,11 +149,40 @@ function layOutTables() {
   }
   madeTables = made;
   showDesignFindings(made.notices);
-  report.textContent = made.report;
+  showMadeTablesReport(report, made.report);
   element('MadeTables').hidden = false;
   element('UseMadeTables').disabled = false;
   element('DownloadMadeTables').disabled = false;
   showMessage('');
+}
+
+// Shows the layout's `report` (design_binding.cpp's reportValue) in `place`: a table for each
+// table laid out, whose rows wrap at any width (page.css), between its opening and closing
+// lines.
+function showMadeTablesReport(place, report) {
+  const header = make('tr');
+  for (const column of report.columns) {
+    const cell = make('th', column);
+    cell.scope = 'col';
+    header.append(cell);
+  }
+  const parts = [make('p', report.opening)];
+  for (const {heading, rows, leftOut} of report.tables) {
+    const table = make('table');
+    table.createCaption().textContent = heading;
+    table.createTHead().append(header.cloneNode(true));
+    const body = table.createTBody();
+    for (const cells of rows) {
+      const row = body.insertRow();
+      cells.forEach((text, index) => row.append(make(index === 0 ? 'th' : 'td', text)));
+      row.cells[0].scope = 'row';
+      // Each fact names its column where a phone shows the row as a paragraph.
+      [...row.cells].forEach((cell, index) => { cell.dataset.column = report.columns[index]; });
+    }
+    parts.push(table, ...leftOut.map((line) => make('p', line)));
+  }
+  parts.push(make('p', report.closing));
+  place.replaceChildren(...parts);
 }
 
 function useMadeTables() {
@@ -185,7 +214,6 @@ function restoreDesignList() {
 
 function startDesignPanel() {
   restoreDesignList();
-  onEnter(element('BudgetText'), () => element('GButton').click());
   const fileInput = element('DesignFileInput');
   element('ImportDesigns').addEventListener('click', () => fileInput.click());
   fileInput.addEventListener('change', () => {

@@ -56,16 +56,20 @@ function setText(node, text) {
 
 // Shows `text` in the message line ("failure" or "notice"); an empty text hides the line. A
 // message caused by the control `near` that would show out of sight, away from it, shows in
-// a bar at the bottom of the screen instead, until the next message or a tap on it.
+// a bar at the edge of the screen away from the control instead (the bottom, or the top for a
+// control in the screen's lower half), until the next message or a tap on it.
 function showMessage(text, kind = 'failure', near = null) {
   const line = element('Message');
   // The engine's messages open with a capital here, as in the window's boxes, once it runs.
   setText(line, Module.boxMessage?.(text) ?? text);
-  if (line.className !== kind) line.className = kind;
+  line.className = kind;
   line.hidden = text === '';
   if (line.hidden || near === null) return;
   const box = line.getBoundingClientRect();
-  if (box.top < 0 || box.bottom > innerHeight) line.classList.add('floating');
+  if (box.top >= 0 && box.bottom <= innerHeight) return;
+  const control = near.getBoundingClientRect();
+  line.classList.add('floating');
+  line.classList.toggle('top', control.top + control.height / 2 > innerHeight / 2);
 }
 
 // Says `text` to screen readers once, without moving the focus.
@@ -211,7 +215,8 @@ function showForce(run, choices, vehicles, text = run.listing, rerolled = false)
     writeListingBox();
   setText(element('SeedLabel'), run.seedLine);
   setText(element('ForceTitle'), forceTitle(run));
-  element('ForceTitle').hidden = false;
+  setText(element('ForceTotals'), run.totals);
+  element('ForceLine').hidden = false;
   setText(element('RollGroup'), `Roll This ${groupWord()} Again`);
   setText(element('KeepGroup'), `Keep This ${groupWord()}, Roll the Others Again`);
   if (rerolled)
@@ -260,22 +265,154 @@ function drawRequest(choices, vehicles) {
   return request;
 }
 
-// The engine's answer `run` to a draw, or null after showing why nothing was drawn.
-function drawn(run) {
+// The engine's answer `run` to a draw, or null after showing why nothing was drawn, in view of
+// the control `near` that asked for it (null for none).
+function drawn(run, near = null) {
   if (run.error === undefined) return run;
-  showMessage(run.error);
+  showMessage(run.error, 'failure', near);
   return null;
+}
+
+// The search worker (search_worker.js): a second engine, started from the same module as the
+// page's from what the page's loader kept ({url, engine, module, shipped}, which
+// Module.searchWorkerStart gives), that makes the budget searches the page's model leaves to it.
+// `pending` is the draw waiting for it, {id, op, call, show, rounds}; null while none is. Where
+// the browser starts no worker, the page's model makes its searches itself.
+const searcher = {start: null, worker: null, pending: null, nextId: 1, busyTimer: 0};
+
+function spawnSearchWorker() {
+  const {url, engine, module, shipped} = searcher.start;
+  try {
+    searcher.worker = new Worker(url);
+  } catch (error) {
+    console.warn(`Musterwright searches on the page itself: ${error.message}`);
+    searchWorkerFailed();
+    return;
+  }
+  searcher.worker.onmessage = (event) => searched(event.data);
+  searcher.worker.onerror = (event) => {
+    event.preventDefault();
+    searchWorkerFailed();
+  };
+  searcher.worker.postMessage({engine, module, shipped});
+}
+
+// Readies the worker: the page's model leaves its searches to it from now on, and the worker
+// itself starts once the page is idle (or at the first search, if that comes first), so that
+// starting it delays nothing the page shows.
+async function startSearchWorker() {
+  if (typeof Worker === 'undefined' || Module.searchWorkerStart === undefined) return;
+  try {
+    searcher.start = await Module.searchWorkerStart();
+  } catch (error) {
+    console.warn(`Musterwright searches on the page itself: ${error.message}`);
+    return;
+  }
+  Module.searchHere(false);
+  afterPaint(() => {
+    if (searcher.worker === null && searcher.start !== null) spawnSearchWorker();
+  });
+}
+
+// The worker cannot search: the page's model searches itself from now on, the draw waiting
+// first.
+function searchWorkerFailed() {
+  searcher.worker?.terminate();
+  searcher.worker = null;
+  searcher.start = null;
+  Module.searchHere(true);
+  const pending = searcher.pending;
+  endSearch();
+  if (pending !== null) pending.show(pending.call(pending.op));
+}
+
+function endSearch() {
+  searcher.pending = null;
+  element('Roster').removeAttribute('aria-busy');
+  clearTimeout(searcher.busyTimer);
+  element('Searching').hidden = true;
+  element('ForceBar').classList.remove('busy');
+}
+
+// Stops the search that runs, if one does, and changes nothing else: the worker is ended and
+// another started from the kept engine, ready for the next search.
+function stopSearch() {
+  if (searcher.pending === null) return;
+  endSearch();
+  searcher.worker.terminate();
+  spawnSearchWorker();
+}
+
+// Asks the worker for the searches of the draw `pending` waits for; a busy sign with Cancel
+// shows while it runs longer than a blink.
+function askWorker(pending) {
+  pending.id = searcher.nextId++;
+  searcher.pending = pending;
+  if (searcher.worker === null) spawnSearchWorker();
+  if (searcher.worker === null) return;
+  searcher.worker.postMessage({id: pending.id, state: Module.searchState(), op: pending.op});
+  element('Roster').setAttribute('aria-busy', 'true');
+  clearTimeout(searcher.busyTimer);
+  searcher.busyTimer = setTimeout(() => {
+    element('Searching').hidden = false;
+    element('ForceBar').classList.add('busy');
+  }, 150);
+}
+
+// The worker's answer: the page's model takes what it found and makes the draw itself. A state
+// changed meanwhile (another file in use) may ask for a search once more; past that the model
+// searches itself, so the answer is always the model's.
+function searched({id, searches, failed}) {
+  const pending = searcher.pending;
+  if (failed !== undefined && (id === -1 || pending?.id === id)) {
+    console.warn(`Musterwright's search worker failed: ${failed}`);
+    searchWorkerFailed();
+    return;
+  }
+  if (pending === null || pending.id !== id) return;
+  Module.keepSearches(searches);
+  let answer = pending.call(pending.op);
+  if (answer.searchElsewhere !== undefined && pending.rounds < 1) {
+    askWorker({...pending, rounds: pending.rounds + 1});
+    return;
+  }
+  if (answer.searchElsewhere !== undefined) {
+    Module.searchHere(true);
+    answer = pending.call(pending.op);
+    Module.searchHere(false);
+  }
+  endSearch();
+  pending.show(answer);
+}
+
+// Makes the draw `op` ({kind: 'generate', request}, {kind: 'redraw', record} or {kind:
+// 'reroll', group, slot, others}) by `call(op)`, one of the engine's draws, and hands its answer
+// to `show`: at once, or, when the draw needs a budget search, once the worker has made it. A
+// new draw replaces a search still running.
+function drawSearched(op, call, show) {
+  stopSearch();
+  const answer = call(op);
+  if (answer.searchElsewhere === undefined) {
+    show(answer);
+    return;
+  }
+  if (answer.seed !== undefined) op.request.seed = answer.seed;
+  askWorker({op, call, show, rounds: 0});
 }
 
 // Draws a force of a link or of this visit again from what `request` holds (drawRequest's
 // fields, seed, rerolls, tables, collection, unique): the engine ticks the collection boxes to
-// match it and says what differs from where it was drawn. The engine's answer, or null.
-function redraw(request) {
-  const run = drawn(Module.redrawRecord(request));
-  if (run === null) return null;
-  setOwnedBoxes(run.drawOwned, run.unique);
-  showBudgetOf(run);
-  return run;
+// match it and says what differs from where it was drawn. Hands `show` the engine's answer,
+// or nothing after showing why nothing was drawn.
+function redraw(request, show) {
+  drawSearched({kind: 'redraw', record: request}, (op) => Module.redrawRecord(op.record),
+               (answer) => {
+                 const run = drawn(answer);
+                 if (run === null) return;
+                 setOwnedBoxes(run.drawOwned, run.unique);
+                 showBudgetOf(run);
+                 show(run);
+               });
 }
 
 // Shows the force `run` drawn with `choices` and `vehicles` and records it (`how` as record has
@@ -290,14 +427,17 @@ function showDrawn(run, choices, vehicles, how) {
 }
 
 // Generates with the form's choices, `seedText` and the budget box, shows the force and records
-// it. A refused run changes nothing but the message.
-function generate(seedText) {
+// it. A refused run changes nothing but the message, shown in view of `near`, the control that
+// asked for it.
+function generate(seedText, near) {
   const choices = lists().map((list) => list.value);
   const vehicles = element('Vehicle').checked;
-  const run =
-      drawn(Module.generateListing({...drawRequest(choices, vehicles), seed: seedText,
-                                    ...budgetRequest()}));
-  if (run !== null) showDrawn(run, choices, vehicles, 'push');
+  const request = {...drawRequest(choices, vehicles), seed: seedText, ...budgetRequest()};
+  drawSearched({kind: 'generate', request}, (op) => Module.generateListing(op.request),
+               (answer) => {
+                 const run = drawn(answer, near);
+                 if (run !== null) showDrawn(run, choices, vehicles, 'push');
+               });
 }
 
 // Shows entry `position` of the forces again: its choices in the form, the force drawn anew
@@ -306,16 +446,16 @@ function showEntry(position) {
   const entry = forces.entries[position];
   lists().forEach((list, index) => { list.value = entry.choices[index]; });
   element('Vehicle').checked = entry.vehicles;
-  const run = redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
-                      rerolls: entry.rerolls, tables: entry.tables ?? '',
-                      collection: entry.collection ?? '', unique: entry.unique === true,
-                      designs: entry.designs ?? '', designsName: entry.designsName ?? '',
-                      points: entry.points ?? '', tons: entry.tons ?? ''});
-  if (run === null) return;
-  forces.position = position;
-  shownHash = location.hash;
-  showForce(run, entry.choices, entry.vehicles, entry.text);
-  keepForces();
+  redraw({...drawRequest(entry.choices, entry.vehicles), seed: entry.seed,
+          rerolls: entry.rerolls, tables: entry.tables ?? '',
+          collection: entry.collection ?? '', unique: entry.unique === true,
+          designs: entry.designs ?? '', designsName: entry.designsName ?? '',
+          points: entry.points ?? '', tons: entry.tons ?? ''}, (run) => {
+    forces.position = position;
+    shownHash = location.hash;
+    showForce(run, entry.choices, entry.vehicles, entry.text);
+    keepForces();
+  });
 }
 
 function undo() {
@@ -368,34 +508,36 @@ function showRerollTarget() {
 }
 
 // Rolls group `group` again (slot 0), or slot `slot` of it, or with `others` every group but
-// `group`. An edited listing asks first, since the new listing replaces the edits. Returns
-// whether the force changed.
-function rollAgain(group, slot, others) {
+// `group`. An edited listing asks first, since the new listing replaces the edits. Calls `then`
+// once the force has changed.
+function rollAgain(group, slot, others, then = () => {}) {
   const what = others ? `every ${groupWord(true)} but ${describe({group, slot: 0})}` :
                         describe({group, slot});
   if (listingText() !== shown.run.listing &&
       !confirm(`The listing has edits of yours, which rolling ${what} again replaces. ` +
                'Roll again anyway?'))
-    return false;
-  const rerolled = Module.rerollShown(group, slot, others);
-  if (rerolled.error !== undefined) {
-    showMessage(rerolled.error);
-    return false;
-  }
-  // The engine sends only what a re-roll changes, of the groups only those that changed; the
-  // rest stays as it was.
-  const changed = new Map(rerolled.groups.map((group) => [group.number, group]));
-  const run = {...shown.run, ...rerolled,
-               groups: shown.run.groups.map((group) => changed.get(group.number) ?? group)};
-  showForce(run, shown.choices, shown.vehicles, run.listing, true);
-  record('push');
-  if (run.same) {
-    showMessage(run.said, 'notice', element('Roster'));
-  } else {
-    markChanged(group, slot, others);
-    announce(run.said);
-  }
-  return true;
+    return;
+  drawSearched({kind: 'reroll', group, slot, others},
+               (op) => Module.rerollShown(op.group, op.slot, op.others), (rerolled) => {
+    if (rerolled.error !== undefined) {
+      showMessage(rerolled.error);
+      return;
+    }
+    // The engine sends only what a re-roll changes, of the groups only those that changed; the
+    // rest stays as it was.
+    const changed = new Map(rerolled.groups.map((group) => [group.number, group]));
+    const run = {...shown.run, ...rerolled,
+                 groups: shown.run.groups.map((group) => changed.get(group.number) ?? group)};
+    showForce(run, shown.choices, shown.vehicles, run.listing, true);
+    record('push');
+    if (run.same) {
+      showMessage(run.said, 'notice', element('Roster'));
+    } else {
+      markChanged(group, slot, others);
+      announce(run.said);
+    }
+    then();
+  });
 }
 
 // The Text view's buttons and keys: rolls again what they name for the line at the cursor,
@@ -405,13 +547,14 @@ function rollAtCursor(part) {
   const target = rerollTarget();
   if (target.group === 0 || (part === 'slot' && target.slot === 0)) return;
   const line = cursorLine();
-  if (!rollAgain(target.group, part === 'slot' ? target.slot : 0, part === 'others')) return;
-  const box = element('MechBox');
-  const lineStart =
-      box.value.split('\n').slice(0, line).reduce((start, text) => start + text.length + 1, 0);
-  box.focus();
-  box.setSelectionRange(lineStart, lineStart);
-  showRerollTarget();
+  rollAgain(target.group, part === 'slot' ? target.slot : 0, part === 'others', () => {
+    const box = element('MechBox');
+    const lineStart =
+        box.value.split('\n').slice(0, line).reduce((start, text) => start + text.length + 1, 0);
+    box.focus();
+    box.setSelectionRange(lineStart, lineStart);
+    showRerollTarget();
+  });
 }
 
 // `text` as HTML text or an attribute's value.
@@ -427,22 +570,20 @@ function fromHtml(html) {
   return template.content.firstElementChild;
 }
 
-// A button of the roster that does `action` ("2", "2.1" or "keep 2"), its name made of
-// `parts`: a visible word, then words only screen readers say, then visible, and so on. The
-// name is the button's aria-label, which builds a Galaxy's roster of far fewer nodes than a
-// hidden element in each button.
-function rosterButtonHtml(action, className, ...parts) {
-  const shown = parts.filter((part, index) => index % 2 === 0).join('');
+// A button of the roster that does `action` ("2", "2.1" or "keep 2"), showing `words` and named
+// by them and `target`, what it acts on ("Roll again, slot 2.1"), so that speech input can say
+// the words seen. The name is the button's aria-label, which builds a Galaxy's roster of far
+// fewer nodes than a hidden element in each button.
+function rosterButtonHtml(action, className, words, target) {
   return `<button type="button" tabindex="-1" data-action="${escapeHtml(action)}"` +
-         ` aria-label="${escapeHtml(parts.join(''))}"` +
-         `${className ? ` class="${className}"` : ''}>${escapeHtml(shown)}</button>`;
+         ` aria-label="${escapeHtml(`${words}, ${target}`)}"` +
+         `${className ? ` class="${className}"` : ''}>${escapeHtml(words)}</button>`;
 }
 
 // A slot's row: its design (or the words of an open slot), kind, weight class, skills, tons
 // and points, and its Roll again.
 function slotRowHtml(group, number, slot) {
-  const button = rosterButtonHtml(`${group}.${number}`, '', 'Roll', ` slot ${group}.${number}`,
-                                  ' again');
+  const button = rosterButtonHtml(`${group}.${number}`, '', 'Roll again', `slot ${group}.${number}`);
   if (slot.open !== undefined)
     return `<li class="slot row open" data-slot="${number}"><span class="design">` +
            `${escapeHtml(slot.open)}</span><span class="facts"></span>${button}</li>`;
@@ -464,15 +605,14 @@ function titledTotalsHtml(tag, title, totals, attributes = '') {
 // A group's heading: its title, its totals after it (under its buttons on a phone, as
 // page.css places them) and its buttons.
 function groupHeadHtml(run, group) {
-  const word = ` ${groupWord(true)} ${group.number}`;
+  const word = `${groupWord(true)} ${group.number}`;
   const title = `<h3 id="Group${group.number}">` +
                 `${escapeHtml(`${groupWord()} ${group.number} \u00b7 ${group.weightClass}`)}</h3>`;
   const totals = `<span class="totals">${escapeHtml(group.totals)}</span>`;
   const keep = run.keepApplies ?
-      rosterButtonHtml(`keep ${group.number}`, 'secondary', 'Keep', word, ', roll the others',
-                       ' again') : '';
+      rosterButtonHtml(`keep ${group.number}`, 'secondary', 'Keep, roll the others', word) : '';
   return `<div class="group-head row">${title}${totals}` +
-         `${rosterButtonHtml(`${group.number}`, '', 'Roll', word, ' again')}${keep}</div>`;
+         `${rosterButtonHtml(`${group.number}`, '', 'Roll again', word)}${keep}</div>`;
 }
 
 function groupSectionHtml(run, group) {
@@ -524,6 +664,7 @@ function updateRoster(before) {
   const focused = roster.contains(document.activeElement) ? document.activeElement : null;
   const totals = roster.querySelector('h2 .totals');
   if (before.totals !== run.totals) totals.textContent = ` \u00b7 ${run.totals}`;
+  setText(element('ForceTotals'), run.totals);
   const notice = roster.querySelector('.open-notice');
   if (notice.textContent !== run.openNotice) {
     notice.textContent = run.openNotice;
@@ -560,16 +701,22 @@ function takeRosterFocus(action, focus) {
   if (focus) current.focus();
 }
 
-// The bar's list of places to go to, for a force of more than four groups: the form, then each
-// group.
+// The bar's list of places to go to: the form, the budget, then each group.
 function showJumps(run) {
   const jump = element('JumpTo');
-  jump.hidden = run.groups.length <= 4;
-  if (jump.hidden) return;
+  jump.hidden = false;
   const places = run.groups.map((group) =>
     new Option(`${groupWord()} ${group.number} \u00b7 ${group.weightClass}`, group.number));
-  jump.replaceChildren(jump.options[0], new Option('The form', 'form'), ...places);
+  jump.replaceChildren(jump.options[0], new Option('The form', 'form'),
+                       new Option('The budget', 'budget'), ...places);
   jump.value = '';
+}
+
+// Scrolls `target` to the top of the screen, under the bar where the bar stays there.
+function scrollUnderBar(target) {
+  const bar = element('ForceBar');
+  const under = getComputedStyle(bar).position === 'sticky' ? bar.offsetHeight : 0;
+  scrollTo({top: target.getBoundingClientRect().top + scrollY - under});
 }
 
 function onJump() {
@@ -579,9 +726,11 @@ function onJump() {
   if (place === 'form') {
     scrollTo({top: 0});
     element('HouseBox').focus({preventScroll: true});
+  } else if (place === 'budget') {
+    scrollUnderBar(element('Budget'));
+    element('BudgetText').focus({preventScroll: true});
   } else {
-    const section = element('Roster').querySelector(`section[data-group="${place}"]`);
-    scrollTo({top: section.getBoundingClientRect().top + scrollY - element('ForceBar').offsetHeight});
+    scrollUnderBar(element('Roster').querySelector(`section[data-group="${place}"]`));
     takeRosterFocus(place, true);
   }
 }
@@ -671,12 +820,12 @@ function generateFromLink() {
     return;
   }
   const vehicles = element('Vehicle').checked;
-  const run = redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
-                      tables: link.get('t') ?? '', collection: link.get('c') ?? '',
-                      unique: link.get('unique') === '1', designs: link.get('d') ?? '',
-                      points: link.get('points') ?? '', tons: link.get('tons') ?? ''});
   // The address already holds the link: its history entry becomes the force's.
-  if (run !== null) showDrawn(run, words, vehicles, 'replace');
+  redraw({...drawRequest(words, vehicles), seed, rerolls: link.get('r') ?? '',
+          tables: link.get('t') ?? '', collection: link.get('c') ?? '',
+          unique: link.get('unique') === '1', designs: link.get('d') ?? '',
+          points: link.get('points') ?? '', tons: link.get('tons') ?? ''},
+         (run) => showDrawn(run, words, vehicles, 'replace'));
 }
 
 // Downloads the listing box's text as it stands, edits included, under the name in FileName.
@@ -913,8 +1062,54 @@ function onEnter(control, action) {
   control.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
-    action();
+    action(event);
   });
+}
+
+// "Keep the screen on": while it is ticked and the page is in view, the browser keeps the
+// screen from going dark (the Screen Wake Lock API, which lets the lock go whenever the page
+// leaves the view; it is taken again when the page comes back). The switch is remembered, and
+// hidden where the browser lacks the API.
+const kStoredWake = 'musterwright.keepScreenOn';
+let wakeLock = null;
+
+async function takeWakeLock() {
+  const box = element('WakeBox');
+  if (!box.checked || document.visibilityState !== 'visible' || wakeLock !== null) return;
+  try {
+    wakeLock = await navigator.wakeLock.request('screen');
+    wakeLock.addEventListener('release', () => { wakeLock = null; });
+  } catch (error) {
+    box.checked = false;
+    showMessage(`The browser would not keep the screen on (${error.message}).`, 'failure',
+                element('WakeLabel'));
+  }
+}
+
+function onWakeSwitch() {
+  const on = element('WakeBox').checked;
+  try {
+    localStorage.setItem(kStoredWake, on ? '1' : '0');
+  } catch {
+    // The switch then starts off next visit.
+  }
+  if (on)
+    takeWakeLock();
+  else
+    wakeLock?.release();
+}
+
+function startWakeSwitch() {
+  if (!('wakeLock' in navigator)) return;
+  element('WakeLabel').hidden = false;
+  try {
+    element('WakeBox').checked = localStorage.getItem(kStoredWake) === '1';
+  } catch {
+    // Storage closed to the page: the switch starts off.
+  }
+  element('WakeBox').addEventListener('change', onWakeSwitch);
+  document.addEventListener('visibilitychange', takeWakeLock);
+  takeWakeLock();
 }
 
 // Lets the browser paint and answer taps before the start goes on, so that the start is several
@@ -950,7 +1145,12 @@ async function startPage() {
   startCollectionPanel();
   await nextTask();
   startDesignPanel();
-  const generateWithSeedBox = () => generate(element('SeedBox').value);
+  await nextTask();
+  await startSearchWorker();
+  // A refusal shows in view of the control that asked: the button, or the box Enter was
+  // pressed in.
+  const generateWithSeedBox = (event) =>
+      generate(element('SeedBox').value, event.currentTarget ?? element('GButton'));
   const showSeedNote = () => {
     const note = element('SeedNote');
     note.value = Module.seedBoxNotice(element('SeedBox').value);
@@ -961,8 +1161,10 @@ async function startPage() {
   element('JumpTo').addEventListener('change', onJump);
   element('Message').addEventListener('click', () => element('Message').classList.remove('floating'));
   element('GButton').addEventListener('click', generateWithSeedBox);
-  for (const list of lists()) onEnter(list, generateWithSeedBox);
-  onEnter(element('SeedBox'), generateWithSeedBox);
+  for (const control of [...lists(), element('SeedBox'), element('BudgetText')])
+    onEnter(control, generateWithSeedBox);
+  element('CancelSearch').addEventListener('click', stopSearch);
+  startWakeSwitch();
   element('ToFile').addEventListener('click', saveToFile);
   onEnter(element('FileName'), saveToFile);
   element('PrintButton').addEventListener('click', () => window.print());
@@ -1009,6 +1211,7 @@ async function startPage() {
     if (location.hash !== shownHash) generateFromLink();
   });
   for (const id of kEngineControls) element(id).disabled = false;
+  performance.mark('page ready');
   try {
     if (sessionStorage.getItem(kStoredView) === 'text') showView('text');
   } catch {

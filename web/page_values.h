@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The script values the page's bindings hand back: a list of texts as a script array.
+// The script values the page's bindings hand back: a list of texts as a script array, and bytes
+// as a Uint8Array of their own.
 #ifndef MUSTERWRIGHT_WEB_PAGE_VALUES_H
 #define MUSTERWRIGHT_WEB_PAGE_VALUES_H
 
@@ -14,6 +15,13 @@ emscripten::val arrayOf(const Words& words) {
   emscripten::val array = emscripten::val::array();
   for (const auto& word : words) array.call<void>("push", std::string(word));
   return array;
+}
+
+// A Uint8Array holding a copy of `bytes`, which stays valid whatever the engine does next.
+inline emscripten::val bytesValue(const std::string& bytes) {
+  return emscripten::val(emscripten::typed_memory_view(
+                             bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
+      .call<emscripten::val>("slice");
 }
 
 #endif

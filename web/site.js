@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The site's loader, run before page.js and the glue (musterwright.js): gives them the Module
-// they share, puts the shipped Tables.dat and Designs.csv into the engine's file system before
-// the engine starts, says so on the page when the glue or Tables.dat cannot be fetched (the
-// engine's own .wasm failing ends in Module.onAbort), and registers the service worker (sw.js)
-// that keeps the site for offline use.
+// The site's loader, run before page.js: gives it and the engine's glue (musterwright.js) the
+// Module they share, puts the shipped Tables.dat and Designs.csv into the engine's file system
+// before the engine starts, fetches the glue and compiles the engine (musterwright.wasm) while
+// the page loads, runs the glue once the page's scripts have run, keeps both for the page's
+// search worker (search_worker.js, an engine of its own built from the same module), says so on
+// the page when the glue or Tables.dat cannot be fetched (the engine's own .wasm failing ends in
+// Module.onAbort), and registers the service worker (sw.js) that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
 function siteFileMissing(what, reason) {
@@ -11,10 +13,10 @@ function siteFileMissing(what, reason) {
                    'online; after that first visit it works offline.');
 }
 
-function fetchShipped(name) {
+function fetchShipped(name, as = 'arrayBuffer') {
   return fetch(name).then((response) => {
     if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
-    return response.arrayBuffer();
+    return response[as]();
   });
 }
 
@@ -30,6 +32,14 @@ function putShipped(name, fetched, onFailure) {
 
 const shippedTables = fetchShipped('Tables.dat');
 const shippedDesigns = fetchShipped('Designs.csv');
+const engineText = fetchShipped('musterwright.js', 'text');
+// Compiled while it downloads where the server names it as WebAssembly.
+const engineModule = fetch('musterwright.wasm').then((response) => {
+  if (!response.ok) throw new Error(`musterwright.wasm: ${response.status} ${response.statusText}`);
+  return response.headers.get('Content-Type') === 'application/wasm' ?
+      WebAssembly.compileStreaming(response) :
+      response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
+});
 
 Module.preRun = [() => {
   putShipped('Tables.dat', shippedTables,
@@ -38,8 +48,33 @@ Module.preRun = [() => {
   putShipped('Designs.csv', shippedDesigns, () => Module.removeRunDependency('Designs.csv'));
 }];
 
-document.querySelector('script[src="musterwright.js"]').addEventListener('error', () => {
-  siteFileMissing("Musterwright's engine", 'musterwright.js did not arrive');
+Module.instantiateWasm = (imports, receive) => {
+  engineModule.then((module) => WebAssembly.instantiate(module, imports)
+                                     .then((instance) => receive(instance, module)))
+      .catch((error) => Module.onAbort(error.message));
+  return {};
+};
+
+// What the page's search worker starts from: the glue and the compiled module kept here, and
+// the shipped files, which the glue does not hold.
+Module.searchWorkerStart = async () => {
+  const shipped = {'Tables.dat': await shippedTables};
+  try {
+    shipped['Designs.csv'] = await shippedDesigns;
+  } catch {
+    // The page's engine has none either.
+  }
+  return {url: 'search_worker.js', engine: await engineText, module: await engineModule, shipped};
+};
+
+// The glue runs once page.js has given the Module its handlers, from the text fetched, as a
+// script of its own address, which the browser compiles aside as it does a script file.
+addEventListener('DOMContentLoaded', () => {
+  engineText.then((text) => {
+    const engine = document.createElement('script');
+    engine.src = URL.createObjectURL(new Blob([text], {type: 'text/javascript'}));
+    document.body.append(engine);
+  }, (error) => siteFileMissing("Musterwright's engine", `musterwright.js: ${error.message}`));
 });
 
 // In a task of its own after the load, which ends the task that runs the scripts.

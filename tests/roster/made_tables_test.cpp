@@ -43,14 +43,15 @@ TEST(MadeTables, AListThatCannotBeLaidOutIsRefusedWithEveryProblemAtOnce) {
       EXPECT_EQ(made.problems[k].rfind(expected[k], 0), 0u) << made.problems[k];
     EXPECT_FALSE(made.made());
     EXPECT_EQ(made.making.bytes, "");
-    EXPECT_EQ(made.report, "");
+    EXPECT_TRUE(made.report.tables.empty());
+    EXPECT_EQ(made.report.opening, "");
   }
   // Without its bad rows the list is laid out, told that it lacks battle armour's numbers.
   const MadeTables made =
       layOutTables(kHeader + "Pike,25,500,Light,,all,common\n", "mine.csv", soundTables(), "B");
   ASSERT_TRUE(made.made()) << made.problems.front();
   EXPECT_EQ(made.warnings.size(), 1u);
-  EXPECT_EQ(made.report.rfind("Tables laid out from mine.csv over B.", 0), 0u);
+  EXPECT_EQ(made.report.opening, "Tables laid out from mine.csv over B.");
 }
 
 TEST(MadeTables, ASecondLayoutIsMadeOverTheBaseSoWhatTheListDroppedIsGone) {

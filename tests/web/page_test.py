@@ -9,7 +9,9 @@ import contextlib
 import http.server
 import importlib.util
 import os
+import json
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -91,10 +93,18 @@ class Page(unittest.TestCase):
         shutil.rmtree(cls.folder)
 
     def value(self, element_id, attribute="value"):
+        self.settled()
         return page_value(self.driver, element_id, attribute)
 
     def link(self):
+        self.settled()
         return after_paint(self.driver, "return location.href")
+
+    def settled(self):
+        """Waits until no budget search runs: the search worker's answer is drawn."""
+        if not wait_until(lambda: self.driver.execute_script(
+                "return !document.getElementById('Roster').hasAttribute('aria-busy')")):
+            self.fail("a budget search did not end")
 
     def open(self, url):
         self.driver.get("about:blank")
@@ -103,9 +113,9 @@ class Page(unittest.TestCase):
             return
         self.fail(f"the page at {url} did not start: {self.value('Message', 'textContent')}")
 
-    def generate(self, words, vehicles, seed, budget=None):
+    def generate(self, words, vehicles, seed, budget=None, settle=True):
         """Generates with the lists' `words`, the vehicles box, `seed` and `budget`, (unit, band)
-        or None for an empty budget box."""
+        or None for an empty budget box; with `settle`, waits for a budget's search to end."""
         from selenium.webdriver.support.select import Select
 
         unit, band = budget or ("points", "")
@@ -123,7 +133,12 @@ class Page(unittest.TestCase):
         seed_box = self.driver.find_element("id", "SeedBox")
         seed_box.clear()
         seed_box.send_keys(seed)
+        # Generate at the top of the page, where the force's bar, once it stays at the top of a
+        # phone's screen, covers none of it.
+        self.driver.execute_script("scrollTo(0, 0)")
         self.driver.find_element("id", "GButton").click()
+        if settle:
+            self.settled()
 
     def choose_tables(self, name, content):
         """Chooses a table file `name` of `content`, a name not chosen before in the test, and
@@ -640,10 +655,10 @@ class Page(unittest.TestCase):
         self.assertEqual(self.value("UndoButton", "disabled"), "true")
         listings = [self.value("MechBox")]
         # (the button's name to a screen reader, the re-rolls made so far, the line announced)
-        for name, rerolls, said in [("Roll slot 3.1 again", "3.1", "Slot 3.1 rolled again."),
-                                    ("Keep lance 2, roll the others again", "3.1,1,3",
+        for name, rerolls, said in [("Roll again, slot 3.1", "3.1", "Slot 3.1 rolled again."),
+                                    ("Keep, roll the others, lance 2", "3.1,1,3",
                                      "Every lance but lance 2 rolled again."),
-                                    ("Roll lance 2 again", "3.1,1,3,2", "Lance 2 rolled again.")]:
+                                    ("Roll again, lance 2", "3.1,1,3,2", "Lance 2 rolled again.")]:
             with self.subTest(name):
                 button = self.driver.find_element("xpath", f"//button[@aria-label='{name}']")
                 self.assertEqual(button.get_attribute("tabindex"), "-1")
@@ -652,8 +667,8 @@ class Page(unittest.TestCase):
                 self.assertEqual(listings[-1] + "\n", self.cli_listing(args, "5", rerolls))
                 self.wait_for(lambda: self.value("Announce", "textContent") == said, said)
         self.assertEqual(len(self.driver.find_elements("css selector", "#Roster [tabindex='0']")), 1)
-        for key, name in [(Keys.DOWN, "Roll slot 2.1 again"), (Keys.UP, "Roll lance 2 again"),
-                          (Keys.RIGHT, "Keep lance 2, roll the others again")]:
+        for key, name in [(Keys.DOWN, "Roll again, slot 2.1"), (Keys.UP, "Roll again, lance 2"),
+                          (Keys.RIGHT, "Keep, roll the others, lance 2")]:
             self.driver.switch_to.active_element.send_keys(key)
             self.assertEqual(self.driver.switch_to.active_element.get_attribute("aria-label"), name)
         body = self.driver.find_element("tag name", "body")
@@ -797,8 +812,8 @@ class Page(unittest.TestCase):
             self.generate(["Wolf", "Galaxy", None, None], True, "4")
             self.assertIn("every generate uses seed 4", self.value("SeedNote").lower())
             self.assertTrue(self.in_view("#SeedNote"))
-            self.assertTrue(self.in_view("#ForceTitle"))
             self.assertTrue(self.in_view("#Roster .slot"))
+            self.assert_bar_holds_the_totals("#ShareLink")
             nodes = "return [...document.querySelectorAll('#Roster h2, #Roster .row')]"
             before = self.driver.execute_script(nodes)
             row = before.index(self.driver.find_element(
@@ -818,14 +833,150 @@ class Page(unittest.TestCase):
             self.assertIn(changed, ([row], []))
             Select(self.driver.find_element("id", "JumpTo")).select_by_value("30")
             self.assertTrue(self.in_view("#Roster section[data-group='30'] h3"))
-            for control in ("#UndoButton", "#CopyLink", "#ForceTitle"):
-                self.assertTrue(self.in_view(control), control)
+            self.assert_bar_holds_the_totals("#ShareLink")
+            self.driver.execute_script("document.getElementById('ShareLink').hidden = true")
+            self.assert_bar_holds_the_totals("#CopyLink")
             Select(self.driver.find_element("id", "JumpTo")).select_by_value("form")
             self.assertEqual(self.driver.execute_script("return scrollY"), 0)
+            # A bad budget entered with Enter, the budget gone to from the bar, says why in view.
+            Select(self.driver.find_element("id", "JumpTo")).select_by_value("budget")
+            self.assertTrue(self.in_view("#BudgetText"))
+            self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "BudgetText")
+            self.driver.switch_to.active_element.send_keys("12000 tons\n")
+            self.assertIn('"12000 tons" counts tons', self.value("Message", "textContent"))
+            for shown in ("#Message", "#BudgetText"):
+                self.assertTrue(self.in_view(shown), shown)
         # Slot 1.1 of this Star draws the same design and crew again.
         self.open(PAGE.as_uri() + "#house=Wolf&size=Star&seed=79")
         self.driver.find_element("css selector", "#Roster [data-action='1.1']").click()
         self.assertEqual(self.value("Message", "textContent"), "Slot 1.1 rolled again: the same")
+
+    def assert_bar_holds_the_totals(self, link):
+        """The bar, in view, holds the force's totals on one line, as the roster's heading has
+        them, beside the title, and its actions on one line of their own, the link's (`link`,
+        Copy Link or Share…) among them; nothing is wider than the screen."""
+        for part in ("#ForceTotals", "#ForceTitle", "#UndoButton", "#RedoButton", link, "#JumpTo"):
+            self.assertTrue(self.in_view(part), part)
+        self.assertEqual(self.driver.execute_script(
+            "return [innerWidth, document.documentElement.scrollWidth]"), [360, 360])
+        totals, lines, tops = self.driver.execute_script(
+            "const totals = document.getElementById('ForceTotals');"
+            "return [totals.textContent, totals.getClientRects().length,"
+            " [...document.querySelectorAll('#BarActions > *')]"
+            "    .filter((action) => action.getClientRects().length > 0)"
+            "    .map((action) => action.getBoundingClientRect().top)]")
+        self.assertRegex(totals, r"^[\d,.]+ tons \u00b7 [\d,]+ points$")
+        self.assertIn(totals, self.driver.find_element("css selector", "#Roster h2").get_attribute(
+            "textContent"))
+        self.assertEqual(lines, 1)
+        self.assertEqual(len(set(tops)), 1, tops)
+
+    def test_a_rare_band_searches_aside_and_cancel_leaves_the_force(self):
+        """A band of about 1 force in 25,000: the search runs in the worker while the page
+        answers taps, and Cancel leaves the force, its link and its seed as they were; the worker
+        started anew makes the next search."""
+        with self.phone():
+            self.open(PAGE.as_uri() + "#house=Wolf&size=Galaxy&vehicles=1&seed=4")
+            shown = lambda: [self.value("MechBox"), self.link(), self.value("SeedLabel")]
+            before = shown()
+            self.generate(["Wolf", "Galaxy", None, None], True, "2", ("points", "150000"),
+                          settle=False)
+            searching = lambda: self.driver.find_element("id", "Searching").is_displayed()
+            self.wait_for(searching, "the busy sign did not show")
+            self.assertTrue(self.in_view("#CancelSearch"))
+            for view in ("TextView", "RosterView"):
+                self.driver.find_element("id", view).click()
+                self.assertEqual(self.driver.find_element("id", view).get_attribute(
+                    "aria-pressed"), "true")
+            self.assertTrue(searching(), "the taps were answered only after the search")
+            self.driver.find_element("id", "CancelSearch").click()
+            self.assertFalse(searching())
+            self.assertEqual(shown(), before)
+            self.generate(["Davion", "Company", None, None], False, "7", ("points", "16000-18000"))
+            drawn = subprocess.run([CLI, "--faction", "Davion", "--size", "Company", "--seed", "7",
+                                    "--points", "16000-18000", "--tables",
+                                    SOURCE / "data/Tables.dat"], capture_output=True, text=True)
+            self.assertEqual(self.value("MechBox") + "\n", drawn.stdout)
+            self.generate(["Davion", "Company", None, None], False, "7")
+
+    def test_keep_the_screen_on_is_remembered_and_taken_again(self):
+        """The switch asks the browser for a screen wake lock (here a stand-in that counts),
+        again after a reload and when the page comes back into view; without the API it hides."""
+        stand_in = ("window.wakeRequests = 0; Object.defineProperty(navigator, 'wakeLock', {value:"
+                    " {request: async () => { window.wakeRequests += 1; const lock = new EventTarget();"
+                    " lock.release = async () => lock.dispatchEvent(new Event('release'));"
+                    " window.wakeLockHeld = lock; return lock; }}})")
+        requests = lambda: self.driver.execute_script("return window.wakeRequests")
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": stand_in})
+        try:
+            self.open(PAGE.as_uri())
+            self.assertTrue(self.driver.find_element("id", "WakeLabel").is_displayed())
+            self.assertEqual(requests(), 0)
+            self.driver.find_element("id", "WakeBox").click()
+            self.assertEqual(requests(), 1)
+            self.open(PAGE.as_uri())
+            self.assertTrue(self.driver.find_element("id", "WakeBox").is_selected())
+            self.wait_for(lambda: requests() == 1, "not taken again after the reload")
+            self.driver.execute_script("window.wakeLockHeld.release();"
+                                       "document.dispatchEvent(new Event('visibilitychange'))")
+            self.wait_for(lambda: requests() == 2, "not taken again back in view")
+            self.driver.find_element("id", "WakeBox").click()
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "delete Navigator.prototype.wakeLock"})
+        try:
+            self.open(PAGE.as_uri())
+            self.assertFalse(self.driver.find_element("id", "WakeLabel").is_displayed())
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+
+    def test_design_list_and_layout_messages_show_in_view_and_the_report_fits_a_phone(self):
+        lists = self.folder / "phone lists"
+        lists.mkdir()
+        (lists / "mine.csv").write_text(LAYOUT_LIST)
+        (lists / "bad.csv").write_text("design,tons,points\nPike Runner,25,lots\n")
+        with self.phone():
+            self.open(PAGE.as_uri() + "#house=Wolf&size=Galaxy&vehicles=1&seed=4")
+            self.driver.find_element("css selector", "#DesignPanel summary").click()
+            self.driver.find_element("id", "LayOutTables").click()
+            self.assertIn("No tables were laid out", self.value("Message", "textContent"))
+            self.assertTrue(self.in_view("#Message"))
+            self.driver.find_element("id", "DesignFileInput").send_keys(str(lists / "bad.csv"))
+            self.wait_for(lambda: "bad.csv was not imported" in self.value("Message", "textContent"),
+                          "bad.csv was not refused")
+            self.assertTrue(self.in_view("#Message"))
+            self.driver.find_element("id", "Message").click()
+            self.driver.find_element("id", "DesignFileInput").send_keys(str(lists / "mine.csv"))
+            self.wait_for(lambda: "mine.csv (yours)" in self.value("DesignListState", "textContent"),
+                          "mine.csv was not taken")
+            self.assertTrue(self.in_view("#Message"))
+            # The Galaxy's totals now name slots without numbers: the bar wraps them.
+            self.assertIn("without points", self.value("ForceTotals", "textContent"))
+            self.assertEqual(self.driver.execute_script(
+                "return [innerWidth, document.documentElement.scrollWidth]"), [360, 360])
+            self.driver.find_element("id", "LayOutTables").click()
+            report, wide, rows = self.driver.execute_script(
+                "const report = document.getElementById('MadeTablesReport');"
+                "return [report.textContent, report.scrollWidth > report.clientWidth ||"
+                " report.getBoundingClientRect().right > innerWidth,"
+                " [...report.querySelectorAll('tbody tr')].map((row) =>"
+                "   [...row.cells].map((cell) => cell.textContent))]")
+            self.assertFalse(wide, "the report is wider than the screen")
+            made = subprocess.run([CLI, "--make-tables", "mine.csv", "--tables", SOURCE /
+                                   "data/Tables.dat", "--out", "made.dat"], cwd=lists,
+                                  capture_output=True, text=True, check=True).stderr
+            self.assertTrue(report.startswith("Tables laid out from mine.csv over Tables.dat."))
+            self.assertEqual(len(rows), 10)
+            for cells in rows:
+                self.assertRegex(made, r"\n  " + r"\s+".join(map(re.escape, cells)) + "\n")
+            # The layout's warning stays listed above the report, so the button may lie under the
+            # bar: it is scrolled clear, as a thumb would, before its tap.
+            self.driver.execute_script(
+                "document.getElementById('ShippedDesigns').scrollIntoView({block: 'center'})")
+            self.driver.find_element("id", "ShippedDesigns").click()
+            self.driver.execute_script("localStorage.clear()")
 
     def print_text(self):
         """The printed sheet's text, as pdftotext reads it."""
@@ -847,24 +998,53 @@ class Page(unittest.TestCase):
                                  cwd=SOURCE, capture_output=True, text=True)
         self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
         axe = (checkers / "axe-core/axe.min.js").read_text()
-        states = [("empty", ""), ("a Company", "#house=Davion&size=Company&seed=1"),
-                  ("a Galaxy", "#house=Wolf&size=Galaxy&vehicles=1&seed=4"),
-                  ("an error", "#house=Kurita&size=Lance&seed=x"),
-                  ("dark", "#house=Davion&size=Company&seed=1")]
-        for name, fragment in states:
+        version = json.loads((checkers / "axe-core/package.json").read_text())["version"]
+        self.assertTrue(version.startswith("4.14."), f"axe-core {version}, 4.14 is pinned")
+        # Each state: its link, then what is done on the page before the check.
+        panels = ("document.querySelector('#DesignPanel summary').click();"
+                  "document.querySelector('#CollectionPanel summary').click();"
+                  "document.getElementById('TextView').click()")
+        search = ("document.getElementById('RosterView').click();"
+                  "document.getElementById('SeedBox').value = '2';"
+                  "document.getElementById('BudgetText').value = '150000';"
+                  "document.getElementById('GButton').click()")
+        states = [("empty", "", ""), ("a Company", "#house=Davion&size=Company&seed=1", ""),
+                  ("a Galaxy", "#house=Wolf&size=Galaxy&vehicles=1&seed=4", ""),
+                  ("an error", "#house=Kurita&size=Lance&seed=x", ""),
+                  ("dark", "#house=Davion&size=Company&seed=1", ""),
+                  ("the panels and the text", "#house=Davion&size=Company&seed=1", panels),
+                  ("a search", "#house=Wolf&size=Galaxy&vehicles=1&seed=2", search)]
+        for name, fragment, act in states:
             with self.subTest(name):
                 self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
                     {"name": "prefers-color-scheme", "value": "dark" if name == "dark" else "light"}]})
                 self.open(PAGE.as_uri() + fragment)
+                self.driver.execute_script(act)
+                if name == "a search":
+                    self.wait_for(lambda: self.driver.find_element("id", "Searching").is_displayed(),
+                                  "the busy sign")
                 self.driver.execute_script(axe)
+                # WCAG 2.1 A and AA and the best practices, "Label in Name" among them.
                 found = self.driver.execute_async_script(
                     "const done = arguments[0];"
-                    "axe.run(document, {resultTypes: ['violations', 'incomplete']}).then((result) =>"
+                    "axe.run(document, {resultTypes: ['violations', 'incomplete'], runOnly: {type:"
+                    " 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice']}"
+                    "}).then((result) =>"
                     " done([result.violations, result.incomplete.filter((rule) => rule.id === "
                     "'color-contrast')].map((rules) => rules.map((rule) => rule.id + ': ' + "
                     "rule.nodes.map((node) => node.target).join(' ')))))")
                 self.assertEqual(found, [[], []])
+                # The search, however long axe took, ends here.
+                self.driver.execute_script("document.getElementById('CancelSearch').click();"
+                                           "document.getElementById('SeedBox').value = ''")
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        # Speech input says what it sees: each button's name begins with its words.
+        self.open(PAGE.as_uri() + "#house=Wolf&size=Galaxy&vehicles=1&seed=4")
+        misnamed = self.driver.execute_script(
+            "return [...document.querySelectorAll('button')].filter((button) =>"
+            " button.ariaLabel !== null && !button.ariaLabel.startsWith(button.textContent.trim()))"
+            ".map((button) => button.ariaLabel)")
+        self.assertEqual(misnamed, [])
 
     def test_the_printed_sheet_can_be_drawn_again_and_a_company_fits_one_page(self):
         import base64
@@ -901,7 +1081,14 @@ class Page(unittest.TestCase):
             fragment = "#house=Davion&size=Company&seed=3"
             self.open(f"http://127.0.0.1:{server.server_port}/musterwright.html{fragment}")
             served = self.value("MechBox")
-            self.assertEqual(requests, ["/musterwright.html"])
+            # A budget's search, made by the worker the page starts from its own file.
+            self.open(f"http://127.0.0.1:{server.server_port}/musterwright.html"
+                      "#house=Davion&size=Company&seed=7&points=16000-18000")
+            budgeted = subprocess.run([CLI, "--faction", "Davion", "--size", "Company", "--seed",
+                                       "7", "--points", "16000-18000", "--tables",
+                                       SOURCE / "data/Tables.dat"], capture_output=True, text=True)
+            self.assertEqual(self.value("MechBox") + "\n", budgeted.stdout)
+            self.assertEqual(set(requests), {"/musterwright.html"})
         finally:
             server.shutdown()
             server.server_close()
