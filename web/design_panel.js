@@ -4,13 +4,16 @@
 // again from the history or a link puts its own band back in the box. The panel imports a design
 // list (kept in browser storage, as a table file of one's own is) and exports it, shows what its
 // rows say, goes back to the shipped list, and lays out tables from the list in use over the
-// table file in use, showing the report, then uses the result (kept as the table file in use)
-// or downloads it. The engine (design_binding.cpp) reads every list and lays out every table.
+// base of the table file in use, showing the report, then uses the result (kept as the table file
+// in use, with the base it was laid out over, so that the next layout is made over that base) or
+// downloads it. The engine (design_binding.cpp) reads every list, lays out every table and names
+// the file made.
 
 const kStoredListName = 'musterwright.designList.name';
 const kStoredListBytes = 'musterwright.designList.bytes';
 
-// The tables laid out last, {name, bytes, report}, until the design list changes.
+// The tables laid out last, as the engine gives them ({name, bytes, report, notices, base}),
+// until the design list changes.
 let madeTables = null;
 
 // The budget box as a draw request carries it, as typed: {points, tons}, the unit not chosen
@@ -145,7 +148,7 @@ function layOutTables() {
     return;
   }
   madeTables = made;
-  showDesignFindings([]);
+  showDesignFindings(made.notices);
   showMadeTablesReport(report, made.report);
   element('MadeTables').hidden = false;
   element('UseMadeTables').disabled = false;
@@ -183,7 +186,11 @@ function showMadeTablesReport(place, report) {
 }
 
 function useMadeTables() {
-  if (madeTables !== null) chooseTables(new File([madeTables.bytes], madeTables.name));
+  if (madeTables === null) return;
+  const {name, bytes, base} = madeTables;
+  if (useOwnTables(name, bytes, `${name} was not taken; ${tablesInUse} stays in use.`,
+                   element('MadeTablesTools'), base))
+    keepTables(name, bytes, base);
 }
 
 // The design list kept from an earlier visit, read again, or the shipped one.

@@ -26,13 +26,13 @@
 inline const QTemporaryDir settingsFolder;
 inline const bool settingsAside = qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
 
-// The window generating from `tables` (none named: as the program looks one up), with its
-// controls found by the object names that the form file gives them: the tests' way in, the form
-// itself being the window's own.
+// The window generating from `tables`, started as the program starts with --tables (none
+// named: not started, so the first Generate looks one up), with its controls found by the object
+// names that the form file gives them: the tests' way in, the form itself being the window's own.
 class TestWindow : public TForm1 {
  public:
   explicit TestWindow(const std::filesystem::path& tables = {}) {
-    if (!tables.empty()) UseTableFile(tables);
+    if (!tables.empty()) Start(tables);
   }
 
   template <class Control>
