@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "generator/generate.h"
+#include "generator/reroll_list.h"
 #include "support/stream_search.h"
 #include "tables/design_list.h"
 #include "tables/table_check.h"
@@ -62,12 +63,14 @@ void generateStreamed(benchmark::State& state, const char* faction, const char* 
   }
 }
 
-// Arg 0 re-rolls group 24 of the Galaxy, arg 1 slot 24.3; each re-roll goes on from the last.
+// Arg 0 re-rolls group 24 of the Galaxy, arg 1 slot 24.3; each re-roll goes on from the last,
+// the force's list of re-rolls begun again when it is full.
 void reroll(benchmark::State& state) {
   const TableText tables = readTableText(SHIPPED_TABLES);
   Force force = generateForce(tables, Selection{"Wolf", "Galaxy", "Random", "Regular", true}, 1);
   const Reroll which{24, static_cast<int>(state.range(0)) * 3};
   for (auto _ : state) {
+    if (force.rerolls.size() == kMostRerolls) force.rerolls.clear();
     rerollForce(force, tables, which);
     benchmark::DoNotOptimize(force.roster[115].name.length());
   }

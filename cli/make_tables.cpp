@@ -7,9 +7,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "generator/layout_columns.h"
-#include "roster/design_source.h"
 #include "roster/files_in_use.h"
+#include "roster/made_tables.h"
 #include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
 #include "tables/table_error.h"
@@ -46,36 +45,26 @@ int makeTables(const CliOptions& options) {
   const fs::path base = options.tables ? fs::path(*options.tables) : locateTableFile();
   const FilesInUse files = filesRead(base, list);
 
-  std::vector<ListedDesign> designs;
-  try {
-    const DesignListRead read = readDesignListFile(list, {}, UnknownNames::quiet);
-    for (const std::string& notice : read.notices)
-      std::cerr << "musterwright-cli: " << notice << '\n';
-    if (const std::string armour = battleArmourWarning(read.list, list.string()); !armour.empty())
-      std::cerr << "musterwright-cli: warning: " << armour << '\n';
-    designs = layoutDesigns(read.list, list.string());
-  } catch (const DesignListError& error) {
-    std::cerr << error.what() << "\nmusterwright-cli: the design list " << list.string()
-              << " was refused; nothing written\n";
-    return 1;
-  }
-  const TableMaking making =
-      makeTableFile(readTableFile(base), base.string(), designs, list.string());
-  if (!making.problems.empty()) {
-    for (const std::string& problem : making.problems) std::cerr << problem << '\n';
+  const MadeTables made = layOutTables(list, readTableFile(base), base.string());
+  for (const std::string& notice : made.notices)
+    std::cerr << "musterwright-cli: " << notice << '\n';
+  for (const std::string& warning : made.warnings)
+    std::cerr << "musterwright-cli: warning: " << warning << '\n';
+  if (!made.made()) {
+    for (const std::string& problem : made.problems) std::cerr << problem << '\n';
     std::cerr << "musterwright-cli: the tables of " << list.string()
               << " were not laid out; nothing written\n";
     return 1;
   }
   if (options.out) {
-    files.saveBytes(*options.out, making.bytes);
+    files.saveBytes(*options.out, made.making.bytes);
   } else {
-    write(making.bytes);
+    write(made.making.bytes);
   }
   if (options.format == Format::json) {
-    write(madeTablesJson(making, list.string(), base.string()));
+    write(madeTablesJson(made.making, list.string(), base.string()));
   } else {
-    std::cerr << madeTablesText(making, list.string(), base.string());
+    std::cerr << madeTablesText(made.report);
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <span>
 
 #include "foundation/in_quotes.h"
@@ -121,27 +122,23 @@ LayoutRead readLayoutCells(const std::string& name, std::size_t line, const Layo
             " is none of common, uncommon, rare, very rare, and no number above 0 and at most "
             "1,000 with at most two decimals");
   design.rarity = rarity.value_or(0);
+  if (const std::string misread = entryNameProblem(name); !misread.empty()) problem(misread);
   if (read.problems.empty()) read.design = std::move(design);
   return read;
 }
 
-std::vector<ListedDesign> layoutDesigns(const DesignList& list, const std::string& listName) {
-  std::vector<const DesignNumbers*> rows;
-  for (const auto& [folded, row] : list.designs) rows.push_back(&row);
-  std::sort(rows.begin(), rows.end(),
-            [](const DesignNumbers* a, const DesignNumbers* b) { return a->line < b->line; });
-  std::vector<ListedDesign> designs;
-  std::string problems;
-  for (const DesignNumbers* row : rows) {
-    LayoutRead read = readLayoutCells(row->written, row->line, row->layout, listName);
-    for (const std::string& problem : read.problems)
-      problems += (problems.empty() ? "" : "\n") + problem;
-    if (read.design) designs.push_back(std::move(*read.design));
-  }
-  if (problems.empty() && designs.empty())
-    problems = listName +
-               ": no row has a weight_class; the tables are laid out from the rows "
-               "that have one";
-  if (!problems.empty()) throw DesignListError(problems);
-  return designs;
+LayoutList readLayoutList(std::string_view bytes, const std::string& listName) {
+  LayoutList list;
+  const auto check = [&](const DesignNumbers& row) {
+    LayoutRead read = readLayoutCells(row.written, row.line, row.layout, listName);
+    if (read.design) list.designs.push_back(std::move(*read.design));
+    return read.problems;
+  };
+  const std::string stem = std::filesystem::path(listName).stem().string();
+  list.read = readDesignList(bytes, listName, stem, {}, UnknownNames::quiet, check);
+  if (list.designs.empty())
+    throw DesignListError(listName +
+                          ": no row has a weight_class; the tables are laid out from the rows "
+                          "that have one");
+  return list;
 }

@@ -23,6 +23,7 @@
 #include "generator/budget_band.h"
 #include "generator/choices.h"
 #include "generator/force.h"
+#include "generator/reroll_list.h"
 #include "tables/design_list.h"
 #include "tables/skill_table.h"
 
@@ -43,8 +44,10 @@ class SearchElsewhere : public std::runtime_error {
 
 class BudgetSearches {
  public:
-  // The most outcomes kept; past it the oldest go first.
-  static constexpr std::size_t kKept = 512;
+  // The most outcomes kept; past it the oldest go first. A force's draw and every re-roll it may
+  // hold (kMostRerolls) each keep one, so a force at its most is drawn again from them all.
+  static constexpr std::size_t kKept = 1024;
+  static_assert(kKept > kMostRerolls, "a force's draw and all its re-rolls must stay kept");
 
   // The outcome kept under `key`; null when none is.
   const SearchOutcome* find(std::string_view key) const;

@@ -28,7 +28,7 @@ std::optional<fs::path> FilesInUse::file(FileKind kind) const {
 
 void FilesInUse::refuseSave(const fs::path& target, std::optional<FileKind> editing) const {
   for (const Held& held : held_) {
-    if (editing && held.kind.role == editing->role) continue;
+    if (editing && held.kind.name == editing->name) continue;
     std::error_code unknown;
     if (fs::equivalent(target, held.file, unknown))
       throw SaveError(inQuotes(target.string()) + " was not saved: it is the " +

@@ -27,6 +27,8 @@ struct FileKind {
 
 inline constexpr FileKind kTableFile{"table file"};
 inline constexpr FileKind kMadeTables{"made tables", kTableFile.role};
+// The table file the made tables in use were laid out over, which the next layout is made over.
+inline constexpr FileKind kMadeTablesBase{"base of the made tables"};
 inline constexpr FileKind kDesignList{"design list"};
 inline constexpr FileKind kCollection{"collection"};
 inline constexpr FileKind kSkillTable{"skill table"};
@@ -43,8 +45,9 @@ class FilesInUse {
 
   // Throws SaveError (roster_file.h) when `target` is a file in use by any name the file system
   // leads to it by (a relative path, "..", a symbolic or a hard link), naming which file in use
-  // it is. A file of the role of `editing`, the kind the caller edits, may be written. A target
-  // that does not exist yet, or a file held that no longer does, is never in use.
+  // it is. A file held as the kind `editing`, the kind the caller edits, may be written, and no
+  // other: made tables may replace the made tables in use, never a table file the player chose.
+  // A target that does not exist yet, or a file held that no longer does, is never in use.
   void refuseSave(const std::filesystem::path& target,
                   std::optional<FileKind> editing = std::nullopt) const;
   // refuseSave, then saveLines or saveBytes (roster_file.h): nothing is written when refused.

@@ -78,10 +78,12 @@ BudgetBand bandOf(const BudgetText& budget) {
 
 std::vector<std::string> ForceModel::useTables(TableText tables,
                                                std::shared_ptr<const FoundDesignList> found,
-                                               FileKind kind,
+                                               std::shared_ptr<const TableText> base,
                                                std::shared_ptr<const FoundSkillTable> foundSkills) {
   tables_ = std::make_shared<const TableText>(std::move(tables));
-  files_.hold(kind, tables_->name);
+  base_ = std::move(base);
+  files_.hold(base_ ? kMadeTables : kTableFile, tables_->name);
+  files_.hold(kMadeTablesBase, base_ ? std::optional(base_->name) : std::nullopt);
   findings_ = tableWarning(tables_->bytes, tables_->name.string());
   findingsShown_ = false;
   readDesigns(found ? std::move(found) : findDesigns());

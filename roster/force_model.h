@@ -124,16 +124,24 @@ class ForceModel {
   // (chooseDesignList) read against it, or else the one found beside it (foundDesignList,
   // design_source.h); a force shown keeps re-rolling from the file it was drawn from. Returns the
   // file's check findings (tableWarning), none for a sound file. A front end that has read the
-  // list found beside `tables` already passes it as `found`, so that it is not read again. The
-  // file named `tables.name` and the list's file are put in use (files()), the table file as
-  // `kind`: kMadeTables for tables laid out from a design list. The skill table is found the
-  // same way (foundSkillTable), unless a front end passes it as `foundSkills`.
+  // list found beside `tables` already passes it as `found`, so that it is not read again.
+  // Tables laid out from a design list (made_tables.h) come with `base`, the table file they were
+  // laid out over; any other file is its own base. The file named `tables.name` and the list's
+  // file are put in use (files()), the table file as kMadeTables when it has a base, which is
+  // put in use as kMadeTablesBase. The skill table is found the same way (foundSkillTable),
+  // unless a front end passes it as `foundSkills`.
   std::vector<std::string> useTables(TableText tables,
                                      std::shared_ptr<const FoundDesignList> found = nullptr,
-                                     FileKind kind = kTableFile,
+                                     std::shared_ptr<const TableText> base = nullptr,
                                      std::shared_ptr<const FoundSkillTable> foundSkills = nullptr);
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
+  // The table file a layout is made over: the base of the made tables in use, else the table
+  // file in use, so that tables a list no longer covers do not survive a second layout; null
+  // before useTables.
+  std::shared_ptr<const TableText> tablesBase() const { return base_ ? base_ : tables_; }
+  // The base the made tables in use were laid out over; null for a file that is its own base.
+  std::shared_ptr<const TableText> madeTablesBase() const { return base_; }
   // Makes the list at `path` the design list in use, read against the table file in use with
   // its names in no table warned of, and a list without battle armour's numbers too
   // (battleArmourWarning); none goes back to the list found beside the table file.
@@ -286,6 +294,7 @@ class ForceModel {
   std::string tablesNameInUse() const;
 
   std::shared_ptr<const TableText> tables_;
+  std::shared_ptr<const TableText> base_;
   std::shared_ptr<const DesignList> designs_;  // chosenDesigns_, else foundDesigns_
   std::shared_ptr<const DesignList> chosenDesigns_;
   std::shared_ptr<const DesignList> foundDesigns_;

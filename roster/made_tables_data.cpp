@@ -89,9 +89,7 @@ MadeTablesReport madeTablesReport(const TableMaking& making, const std::string& 
   return report;
 }
 
-std::string madeTablesText(const TableMaking& making, const std::string& listName,
-                           const std::string& baseName) {
-  const MadeTablesReport report = madeTablesReport(making, listName, baseName);
+std::string madeTablesText(const MadeTablesReport& report) {
   // Each row's cells in columns: the design's as wide as the longest, the line's number set
   // right in four places, the rarity and the chances left in theirs.
   const auto columns = [](const auto& cells, std::size_t width) {

@@ -16,7 +16,8 @@
 // line ("Tables laid out from mine.csv over Tables.dat."), each table with its heading ("Davion
 // Light"), one row of cells a design under kMadeTablesColumns ("Pike Runner", "2", "common",
 // "4/9 44.44%", "4/9 44.44%", "5, 6, 7") and a line for each design left out, then the closing
-// line on the bytes used. madeTablesText lays the same words out in columns.
+// line on the bytes used. madeTablesText lays the same words out in columns; a page lays them
+// out as tables of its own, so that it carries no column layout it does not show.
 inline constexpr std::array<const char*, 6> kMadeTablesColumns = {"Design", "Line",  "Rarity",
                                                                   "Asked",  "Given", "Entries"};
 struct MadeTablesReport {
@@ -32,11 +33,11 @@ struct MadeTablesReport {
 MadeTablesReport madeTablesReport(const TableMaking& making, const std::string& listName,
                                   const std::string& baseName);
 
-// Each table laid out under "<section> <weight class>", one design a line with its list line,
-// rarity, chance asked, chance given and entries (1 to 11 in roll order), then the designs
-// left out; last, the bytes the faction tables use and leave before the vehicle section.
-std::string madeTablesText(const TableMaking& making, const std::string& listName,
-                           const std::string& baseName);
+// The report as text for people: each table laid out under "<section> <weight class>", one
+// design a line with its list line, rarity, chance asked, chance given and entries (1 to 11 in
+// roll order) in columns, then the designs left out; last, the bytes the faction tables use and
+// leave before the vehicle section.
+std::string madeTablesText(const MadeTablesReport& report);
 
 // One JSON object ended by a line feed: "list", "base", "bytes_used", "bytes_left",
 // "vehicle_section" (the byte), and "tables", each {"section" (a faction, or "vehicles" as the odds

@@ -17,21 +17,28 @@ std::string wholePath(const std::filesystem::path& path) {
 }  // namespace
 
 SourcesWords sourcesWords(const std::optional<std::filesystem::path>& tables,
-                          const DesignListInUse& designs) {
+                          const ListInUse& designs, const ListInUse& skills) {
   SourcesWords words{tables ? tables->filename().string() : "No table file", "No design list",
-                     "Table file: " + (tables ? wholePath(*tables) : "none could be read yet") +
-                         "\nDesign list: "};
-  if (!designs.file) {
-    words.whole += "none beside the table file, so tons and points are unknown";
-    return words;
-  }
-  words.designs = designs.file->filename().string();
-  words.whole +=
-      wholePath(*designs.file) + (designs.chosen ? ", chosen" : ", found beside the table file");
-  if (!designs.used) {
-    words.designs += " (not used)";
-    words.whole += ", not used: it cannot be read";
-  }
+                     "No skill table",
+                     "Table file: " + (tables ? wholePath(*tables) : "none could be read yet")};
+  // One line of `whole` for the list `list`, and its name.
+  const auto name = [&words](const ListInUse& list, std::string& named, const std::string& line,
+                             const std::string& unknown) {
+    words.whole += "\n" + line + ": ";
+    if (!list.file) {
+      words.whole += "none beside the table file, so " + unknown + " unknown";
+      return;
+    }
+    named = list.file->filename().string();
+    words.whole +=
+        wholePath(*list.file) + (list.chosen ? ", chosen" : ", found beside the table file");
+    if (!list.used) {
+      named += " (not used)";
+      words.whole += ", not used: it cannot be read";
+    }
+  };
+  name(designs, words.designs, "Design list", "tons and points are");
+  name(skills, words.skills, "Skill table", "points with crew skill are");
   return words;
 }
 

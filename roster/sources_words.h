@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Words naming what a front end draws from: the table file and the design list in use, and how a
-// design list the player has just chosen meets the tables in use.
+// Words naming what a front end draws from: the table file, the design list and the skill table in
+// use, and how a design list the player has just chosen meets the tables in use.
 #ifndef MUSTERWRIGHT_ROSTER_SOURCES_WORDS_H
 #define MUSTERWRIGHT_ROSTER_SOURCES_WORDS_H
 
@@ -11,30 +11,34 @@
 
 #include "tables/design_list.h"
 
-// The design list a front end draws with, as its model knows it.
-struct DesignListInUse {
+// The design list or the skill table a front end draws with, as its model knows it.
+struct ListInUse {
   std::optional<std::filesystem::path> file;  // none when none was chosen or found
   bool chosen = false;                        // chosen by the player, not found beside the tables
-  bool used = false;                          // read; false for a list refused
+  bool used = false;                          // read; false for a file refused
 };
 
-// The table file and the design list in use, named for the player.
+// The table file, the design list and the skill table in use, named for the player.
 struct SourcesWords {
   // Each file's name without its folder: "Tables.dat", or "No table file" before one is read;
-  // "Mine.csv", "Mine.csv (not used)" for a list refused, or "No design list".
+  // "Mine.csv", "Mine.csv (not used)" for a list refused, or "No design list"; the same for the
+  // skill table, "No skill table" for none.
   std::string tables;
   std::string designs;
-  // Both whole, one a line: "Table file: /games/Tables.dat" ("none could be read yet"), then
+  std::string skills;
+  // All three whole, one a line: "Table file: /games/Tables.dat" ("none could be read yet"), then
   // "Design list: /games/Designs.csv, found beside the table file" (", chosen" for the player's
   // own; ", not used: it cannot be read" added for a list refused; "none beside the table file,
-  // so tons and points are unknown" for none). Folders are written whole from the root.
+  // so tons and points are unknown" for none), then "Skill table: " the same way ("none beside
+  // the table file, so points with crew skill are unknown" for none). Folders are written whole
+  // from the root.
   std::string whole;
 };
 
 // `tables` is the table file in use, none before one was read. Never throws but for lack of
 // memory.
 SourcesWords sourcesWords(const std::optional<std::filesystem::path>& tables,
-                          const DesignListInUse& designs);
+                          const ListInUse& designs, const ListInUse& skills = {});
 
 // The heading of the problems of the design list at `file`, refused as the player chose it:
 // "Mine.csv is not used; the design list in use stays. Its problems:".

@@ -153,7 +153,7 @@ const DesignNumbers* DesignList::find(std::string_view design) const {
 
 DesignListRead readDesignList(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames,
-                              UnknownNames unknown) {
+                              UnknownNames unknown, const DesignRowCheck& check) {
   if (bytes.size() > kMaxDesignListBytes)
     throw DesignListError(oversizedProblem(fileName, "design list", kMaxDesignListBytes));
   if (!isUtf8Text(bytes))
@@ -199,6 +199,10 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
                           row.line,
                           written,
                           layoutCellsOf(row, layout)};
+    if (check) {
+      const std::vector<std::string> problems = check(numbers);
+      errors.insert(errors.end(), problems.begin(), problems.end());
+    }
     const auto [first, added] = read.list.designs.emplace(folded, numbers);
     if (!added) {
       errors.push_back(where + "\"" + written + "\" is already on line " +
@@ -220,15 +224,18 @@ DesignListRead readDesignList(std::string_view bytes, const std::string& fileNam
   return read;
 }
 
-DesignListRead readDesignListFile(const std::filesystem::path& path,
-                                  std::span<const std::string> designNames, UnknownNames unknown) {
-  std::string bytes;
+std::string designListBytes(const std::filesystem::path& path) {
   try {
-    bytes = playerFileBytes(path, kMaxDesignListBytes, "design list");
+    return playerFileBytes(path, kMaxDesignListBytes, "design list");
   } catch (const PlayerFileError& error) {
     throw DesignListError(error.what());
   }
-  return readDesignList(bytes, path.string(), path.stem().string(), designNames, unknown);
+}
+
+DesignListRead readDesignListFile(const std::filesystem::path& path,
+                                  std::span<const std::string> designNames, UnknownNames unknown) {
+  return readDesignList(designListBytes(path), path.string(), path.stem().string(), designNames,
+                        unknown);
 }
 
 std::string tonsText(std::int64_t tonsHundredths) {

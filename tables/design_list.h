@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -92,21 +93,31 @@ struct DesignListRead {
   std::vector<std::string> warnings;
 };
 
+// A further check of each row as it is read, for a reader that asks more of a row than its
+// numbers: the row's problems, each "<file>, line N: ...", none for a row it takes.
+using DesignRowCheck = std::function<std::vector<std::string>(const DesignNumbers& row)>;
+
 // The list held in `bytes`, named `fileName` in messages and `name` in the result.
 // `designNames` are the table file's names (tableDesignNames, and the battle armour's): they give
 // a row its spelling and the warnings their nearest names. Rows whose fields are all blank are
-// skipped. Throws DesignListError listing every problem: more than kMaxDesignListBytes, bytes
-// that are no UTF-8 text or hold a NUL, bytes that are no CSV, no header row, a header naming
-// none of kDesignListColumns or no "design" column, a header with no rows under it, a row with
-// numbers but no design, one design on two rows (naming both), tons that are not a number, not
-// above 0 (a negative number included), over 200 or with more than two decimals, points that
-// are not a whole number or out of 0 to 99,999.
+// skipped. `check`, when given, is asked of every row that names a design once, and its problems
+// are listed with the reader's own, in line order. Throws DesignListError listing every problem:
+// more than kMaxDesignListBytes, bytes that are no UTF-8 text or hold a NUL, bytes that are no CSV,
+// no header row, a header naming none of kDesignListColumns or no "design" column, a header with no
+// rows under it, a row with numbers but no design, one design on two rows (naming both), tons that
+// are not a number, not above 0 (a negative number included), over 200 or with more than two
+// decimals, points that are not a whole number or out of 0 to 99,999.
 DesignListRead readDesignList(std::string_view bytes, const std::string& fileName,
                               const std::string& name, std::span<const std::string> designNames,
-                              UnknownNames unknown);
+                              UnknownNames unknown, const DesignRowCheck& check = {});
 
-// The same for the file at `path`. Throws DesignListError as well when the file cannot be
-// read; reading stops past kMaxDesignListBytes.
+// The bytes of the design list at `path`, read by the reader every front end uses. Throws
+// DesignListError naming the file when it cannot be read or holds more than
+// kMaxDesignListBytes; reading stops there.
+std::string designListBytes(const std::filesystem::path& path);
+
+// readDesignList for the file at `path` (designListBytes), named by its path in messages and by
+// its stem in the result.
 DesignListRead readDesignListFile(const std::filesystem::path& path,
                                   std::span<const std::string> designNames, UnknownNames unknown);
 

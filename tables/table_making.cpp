@@ -11,13 +11,30 @@
 
 namespace {
 
-constexpr std::size_t kLongestNamesShown = 5;
+// `name` with each line feed, carriage return and NUL byte written as \n, \r and \0, so that a
+// message naming it stays on one line.
+std::string withBreaksShown(const std::string& name) {
+  std::string shown;
+  for (const char c : name) {
+    if (c == '\n') {
+      shown += "\\n";
+    } else if (c == '\r') {
+      shown += "\\r";
+    } else if (c == '\0') {
+      shown += "\\0";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
 
-// Why the searches would misread `name` as an entry line, or "".
-std::string nameProblem(const std::string& name) {
+}  // namespace
+
+std::string entryNameProblem(const std::string& name) {
   if (name.empty()) return "the design has no name";
   if (name.find_first_of(std::string_view("\n\r\0", 3)) != std::string::npos)
-    return "the name " + inQuotes(name) +
+    return "the name " + inQuotes(withBreaksShown(name)) +
            " holds a line break or NUL byte, which the table file cannot keep in one line";
   for (const char* faction : kFactionHeadings)
     if (name == faction)
@@ -29,6 +46,20 @@ std::string nameProblem(const std::string& name) {
              " is a weight heading; the table file would take it for a table's heading";
   return "";
 }
+
+std::vector<std::string> tableBaseProblems(std::string_view base, const std::string& baseName) {
+  std::vector<std::string> problems = checkTableBytes(base, baseName);
+  if (!problems.empty())
+    problems.push_back(baseName +
+                       " fails its check, so no table can be laid out over it; mend what the "
+                       "check names (musterwright-cli --fit-tables mends line ends and the "
+                       "filler)");
+  return problems;
+}
+
+namespace {
+
+constexpr std::size_t kLongestNamesShown = 5;
 
 // Whether `design` goes on the table of `faction` (-1: the vehicle tables) and `weight`.
 bool belongs(const ListedDesign& design, int faction, int weight) {
@@ -116,18 +147,12 @@ TableMaking makeTableFile(std::string_view base, const std::string& baseName,
                           std::span<const ListedDesign> designs, const std::string& listName) {
   TableMaking making;
   for (const ListedDesign& design : designs)
-    if (const std::string problem = nameProblem(design.name); !problem.empty())
+    if (const std::string problem = entryNameProblem(design.name); !problem.empty())
       making.problems.push_back(listName + ", line " + std::to_string(design.line) + ": " +
                                 problem);
   if (!making.problems.empty()) return making;
-  making.problems = checkTableBytes(base, baseName);
-  if (!making.problems.empty()) {
-    making.problems.push_back(baseName +
-                              " fails its check, so no table can be laid out over it; mend what "
-                              "the check names (musterwright-cli --fit-tables mends line ends "
-                              "and the filler)");
-    return making;
-  }
+  making.problems = tableBaseProblems(base, baseName);
+  if (!making.problems.empty()) return making;
 
   const std::string text(base);
   std::vector<Splice> splices;

@@ -59,13 +59,21 @@ struct TableMaking {
   std::vector<std::string> problems;
 };
 
+// Why the searches would misread `name` as an entry line: it is empty, holds a line feed, carriage
+// return or NUL byte, or equals a faction or weight heading; "" for a name they read as it is.
+// Never throws but for lack of memory.
+std::string entryNameProblem(const std::string& name);
+
+// What keeps tables from being laid out over `base`, named `baseName`: the checker's messages
+// (checkTableBytes, table_check.h), then a line saying the base must be mended; none for a base
+// that passes. Never throws but for lack of memory.
+std::vector<std::string> tableBaseProblems(std::string_view base, const std::string& baseName);
+
 // Makes the table file from `base` (named `baseName` in messages) and `designs`. The entry
 // lines of each table made are written in roll order, each design's name as given. Problems,
-// each opening with `listName` or `baseName`: a design whose name is empty, holds a line feed,
-// carriage return or NUL byte, or equals a faction or weight heading (with its line); a base
-// file that fails its check (the checker's messages, then a line saying the base must be
-// mended); faction tables that end past vehicleStart (how many bytes must go, and the longest
-// names laid out). Never throws but for lack of memory.
+// each opening with `listName` or `baseName`: each design whose name has an entryNameProblem
+// (with its line); the tableBaseProblems of the base; faction tables that end past vehicleStart
+// (how many bytes must go, and the longest names laid out). Never throws but for lack of memory.
 [[nodiscard]] TableMaking makeTableFile(std::string_view base, const std::string& baseName,
                                         std::span<const ListedDesign> designs,
                                         const std::string& listName);

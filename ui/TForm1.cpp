@@ -23,11 +23,13 @@
 #include "roster/design_source.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
+#include "roster/made_tables.h"
 #include "roster/roster_file.h"
 #include "roster/roster_words.h"
 #include "roster/sources_words.h"
 #include "tables/skill_table.h"
 #include "tables/table_error.h"
+#include "tables/table_location.h"
 #include "ui/collection_dialog.h"
 #include "ui/error_box.h"
 #include "ui/made_tables_dialog.h"
@@ -48,6 +50,16 @@ constexpr QPoint kFramePosition{192, 107};
 QSettings windowSettings() {
   return QSettings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
 }
+
+// Where the settings keep each file of the set kept for the next start (roster/kept_files.h).
+const std::pair<FileKind, QString> kKeptFileKeys[] = {
+    {kTableFile,      QStringLiteral("tables/file")    },
+    {kMadeTables,     QStringLiteral("tables/made")    },
+    {kMadeTablesBase, QStringLiteral("tables/base")    },
+    {kDesignList,     QStringLiteral("designs/file")   },
+    {kCollection,     QStringLiteral("collection/file")},
+    {kSkillTable,     QStringLiteral("skills/file")    },
+};
 
 std::string chosenWord(const QComboBox* list) {
   return list->currentText().toStdString();
@@ -119,8 +131,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   parts.listing = ui_.MechBox;
   parts.column = {ui_.FilesLabel, ui_.Vehicle,      ui_.GButton,     ui_.ToFile,
                   ui_.FileName,   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
-  parts.column << ui_.BudgetLabel << ui_.BudgetKind << ui_.BudgetBox << ui_.RecentButton
-               << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
+  parts.column << ui_.BudgetLabel << ui_.BudgetKind << ui_.BudgetBox << ui_.SkillsLabel
+               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
   parts.footer = {ui_.SeedLabel, ui_.TotalsLabel};
   layOutWindow(this, parts);
   WireButtonsAndKeys();
@@ -142,11 +154,10 @@ void TForm1::WireButtonsAndKeys() {
   connect(ui_.CollectionButton, &QPushButton::clicked, this, &TForm1::CollectionClick);
   {
     const QSettings settings = windowSettings();
-    collectionFile_ = settings.value(QStringLiteral("collection/file")).toString();
     ui_.OwnedBox->setChecked(settings.value(QStringLiteral("collection/draw")).toBool());
     ui_.UniqueBox->setChecked(settings.value(QStringLiteral("collection/unique")).toBool());
   }
-  RememberCollectionChoice();
+  model_.setCollectionChoice(ui_.OwnedBox->isChecked(), ui_.UniqueBox->isChecked());
   connect(ui_.SeedBox, &QLineEdit::textChanged, this, &TForm1::ShowSeedBoxNotice);
   ShowSeedBoxNotice();
   connect(ui_.OwnedBox, &QCheckBox::toggled, this, &TForm1::RememberCollectionChoice);
@@ -161,10 +172,6 @@ void TForm1::WireButtonsAndKeys() {
   };
   for (const auto& [sequence, handler] : keys)
     connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
-  {
-    const QString chosen = windowSettings().value(QStringLiteral("designs/file")).toString();
-    if (!chosen.isEmpty()) static_cast<void>(model_.chooseDesignList(pathOf(chosen)));
-  }
   auto* designs = new QAction(QStringLiteral("Design List…"), this);
   designs->setObjectName(QStringLiteral("DesignListAction"));
   connect(designs, &QAction::triggered, this, &TForm1::ChooseDesignList);
@@ -173,16 +180,6 @@ void TForm1::WireButtonsAndKeys() {
   shipped->setObjectName(QStringLiteral("ShippedDesignsAction"));
   connect(shipped, &QAction::triggered, this, [this] { UseDesignList(QString()); });
   addAction(shipped);
-  {
-    const QString chosen = windowSettings().value(QStringLiteral("skills/file")).toString();
-    if (!chosen.isEmpty()) {
-      try {
-        static_cast<void>(model_.chooseSkillTable(pathOf(chosen)));
-      } catch (const SkillTableError&) {
-        // a table that no longer reads: the one found beside the table file is used
-      }
-    }
-  }
   auto* skills = new QAction(QStringLiteral("Skill Table…"), this);
   skills->setObjectName(QStringLiteral("SkillTableAction"));
   connect(skills, &QAction::triggered, this, &TForm1::ChooseSkillTable);
@@ -235,14 +232,85 @@ void TForm1::WireListing() {
 
 TForm1::~TForm1() = default;
 
-void TForm1::UseTableFile(const std::filesystem::path& path, FileKind kind) {
+void TForm1::Start(const std::optional<std::filesystem::path>& tables) {
+  const KeptFiles kept = keptFiles();
+  KeptFiles asked = kept;
+  if (tables) {
+    asked.keep(kTableFile, std::nullopt);
+    asked.keep(kMadeTablesBase, std::nullopt);
+  }
+  const StartingFiles start = startingFiles(asked);
+  kept_ = start.notice.empty() ? kept : KeptFiles();
+  const KeptFiles& used = start.files;
+  static_cast<void>(model_.chooseDesignList(used.file(kDesignList)));
+  if (const auto skills = used.file(kSkillTable)) {
+    try {
+      static_cast<void>(model_.chooseSkillTable(*skills));
+    } catch (const SkillTableError& error) {
+      showError(this, QString::fromStdString(refusedSkillTableText(*skills)),
+                QString::fromUtf8(error.what()).split(u'\n'));
+    }
+  }
+  const std::optional<std::filesystem::path> collection = used.file(kCollection);
+  collectionFile_ = collection ? QFile::decodeName(collection->string().c_str()) : QString();
+  RememberCollectionChoice();
   try {
-    tables_.use(path, kind);
-    RefreshTables();
+    if (tables) {
+      UseTableFile(*tables);
+    } else if (const auto made = used.file(kMadeTables)) {
+      UseMadeTables(*made, used.file(kMadeTablesBase));
+    } else if (const auto chosen = used.file(kTableFile)) {
+      UseTableFile(*chosen);
+    } else {
+      UseTableFile(locateTableFile());
+    }
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
   }
+  if (!start.notice.empty()) showNotice(this, QString::fromStdString(start.notice));
+}
+
+bool TForm1::UseTableFile(const std::filesystem::path& path,
+                          std::shared_ptr<const TableText> base) {
+  bool used = true;
+  try {
+    tables_.use(path, std::move(base));
+    RefreshTables();
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+    used = false;
+  }
   ShowSources();
+  return used;
+}
+
+void TForm1::UseMadeTables(const std::filesystem::path& made,
+                           const std::optional<std::filesystem::path>& base) {
+  std::shared_ptr<const TableText> baseText;
+  try {
+    if (base) baseText = std::make_shared<const TableText>(readTableText(*base));
+  } catch (const TableError& error) {
+    ShowTableProblem(QString::fromStdString(error.what()));
+  }
+  UseTableFile(made, baseText);
+}
+
+KeptFiles TForm1::keptFiles() {
+  const QSettings settings = windowSettings();
+  KeptFiles kept;
+  for (const auto& [kind, key] : kKeptFileKeys)
+    if (const QString file = settings.value(key).toString(); !file.isEmpty())
+      kept.keep(kind, pathOf(file));
+  return kept;
+}
+
+void TForm1::KeepFile(FileKind kind, const std::optional<std::filesystem::path>& file) {
+  kept_.keep(kind, file);
+  QSettings settings = windowSettings();
+  for (const auto& [kept, key] : kKeptFileKeys) {
+    const std::optional<std::filesystem::path> path = kept_.file(kept);
+    settings.setValue(key, path ? QFile::decodeName(path->string().c_str()) : QString());
+  }
 }
 
 void TForm1::ShowTableProblem(const QString& message) {
@@ -252,18 +320,20 @@ void TForm1::ShowTableProblem(const QString& message) {
 void TForm1::RefreshTables() {
   const TableText& tables = tables_.refresh();
   if (!tables_.takeFresh()) return;
-  model_.useTables(tables, nullptr, tables_.kind());
+  model_.useTables(tables, nullptr, tables_.base());
   ShowSources();
 }
 
 void TForm1::ShowSources() {
   const std::shared_ptr<const TableText> tables = model_.tables();
-  const SourcesWords words =
-      sourcesWords(tables ? std::optional(tables->name) : std::nullopt,
-                   {model_.designListFile(), model_.chosenDesignList().has_value(),
-                    model_.designs() != nullptr});
+  const SourcesWords words = sourcesWords(
+      tables ? std::optional(tables->name) : std::nullopt,
+      {model_.designListFile(), model_.chosenDesignList().has_value(), model_.designs() != nullptr},
+      {model_.skillTableFile(), model_.chosenSkillTable().has_value(), model_.skills() != nullptr});
   ui_.FilesLabel->setWholeText(QString::fromStdString(words.tables + "\n" + words.designs));
-  ui_.FilesLabel->setToolTip(QString::fromStdString(words.whole));
+  ui_.SkillsLabel->setWholeText(QString::fromStdString(words.skills));
+  for (ElidedLabel* label : {ui_.FilesLabel, ui_.SkillsLabel})
+    label->setToolTip(QString::fromStdString(words.whole));
 }
 
 void TForm1::GButtonClick() {
@@ -333,8 +403,11 @@ void TForm1::ChooseTableFile() {
                                  QStringLiteral("Table files (*.dat);;All files (*)"));
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &QFileDialog::fileSelected, this,
-          [this](const QString& name) { UseTableFile(pathOf(name)); });
+  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& name) {
+    if (!UseTableFile(pathOf(name))) return;
+    KeepFile(kTableFile, pathOf(name));
+    KeepFile(kMadeTablesBase, std::nullopt);
+  });
   dialog->open();
 }
 
@@ -356,7 +429,7 @@ void TForm1::UseDesignList(const QString& file) {
   try {
     RefreshTables();
     const DesignListRead read = model_.chooseDesignList(chosen);
-    windowSettings().setValue(QStringLiteral("designs/file"), file);
+    KeepFile(kDesignList, chosen);
     // The totals of the force shown follow the list at once.
     ShowSources();
     ShowSeed();
@@ -402,7 +475,8 @@ void TForm1::UseSkillTable(const QString& file) {
   try {
     RefreshTables();
     const SkillTableRead read = model_.chooseSkillTable(chosen);
-    windowSettings().setValue(QStringLiteral("skills/file"), file);
+    KeepFile(kSkillTable, chosen);
+    ShowSources();
     ShowSeed();
     const QStringList retotalled = linesOf(model_.retotalled().notices);
     if (!read.warnings.empty())
@@ -423,22 +497,27 @@ void TForm1::UseSkillTable(const QString& file) {
 }
 
 void TForm1::MadeTablesClick() {
-  const std::optional<std::filesystem::path>& list = model_.chosenDesignList();
-  if (!list) {
-    showError(this, QStringLiteral("Choose your design list first (Design List…): the tables are "
-                                   "laid out from its weight_class, kind, factions and rarity "
-                                   "columns."));
-    return;
-  }
   try {
-    tables_.refresh();
+    RefreshTables();
   } catch (const TableError& error) {
     ShowTableProblem(QString::fromStdString(error.what()));
     return;
   }
+  const std::optional<std::filesystem::path> list = model_.designListFile();
+  if (!list) return showError(this, QString::fromStdString(noDesignListToLayOutText()));
+  const std::shared_ptr<const TableText> base = model_.tablesBase();
+  MadeTables made = layOutTables(*list, base->bytes, base->name.string());
+  if (!made.made())
+    return showError(this, QString::fromStdString(notLaidOutText(list->string())),
+                     linesOf(made.problems));
   auto* dialog = new MadeTablesDialog(
-      model_.files(), tables_.path(), *list,
-      [this](const std::filesystem::path& made) { UseTableFile(made, kMadeTables); }, this);
+      model_.files(), std::move(made), base,
+      [this](const std::filesystem::path& path, std::shared_ptr<const TableText> laidOver) {
+        if (!UseTableFile(path, laidOver)) return;
+        KeepFile(kMadeTables, path);
+        KeepFile(kMadeTablesBase, laidOver->name);
+      },
+      this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
 }
@@ -474,8 +553,9 @@ void TForm1::RememberCollectionChoice() {
     model_.holdCollectionFile(pathOf(collectionFile_));
   }
   model_.setCollectionChoice(ui_.OwnedBox->isChecked(), ui_.UniqueBox->isChecked());
+  KeepFile(kCollection,
+           collectionFile_.isEmpty() ? std::nullopt : std::optional(pathOf(collectionFile_)));
   QSettings settings = windowSettings();
-  settings.setValue(QStringLiteral("collection/file"), collectionFile_);
   settings.setValue(QStringLiteral("collection/draw"), ui_.OwnedBox->isChecked());
   settings.setValue(QStringLiteral("collection/unique"), ui_.UniqueBox->isChecked());
 }

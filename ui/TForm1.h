@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "roster/force_model.h"
+#include "roster/kept_files.h"
 #include "roster/reroll_request.h"
 #include "ui/recent_forces.h"
 #include "ui/table_source.h"
@@ -43,11 +44,18 @@ class TForm1 : public QWidget {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Makes `path` the table file (table_source.h), as `kind` (kMadeTables for tables laid out
-  // from a design list), hands it to the model and names it at once; one that cannot be read is
-  // reported. One that fails its check is used, its problems shown in a notice beside the next
+  // Puts the files in use at start: the table file `tables` (the command line's --tables) when
+  // given, else the one kept from the last run (made tables with their base), else the one
+  // found (locateTableFile); the design list and the collection kept from the last run. The
+  // files kept are one set (roster/kept_files.h): when a file of it is gone, a notice names it
+  // and none of the set is used.
+  void Start(const std::optional<std::filesystem::path>& tables);
+  // Makes `path` the table file (table_source.h), laid out over `base` for made tables, hands it
+  // to the model and names it at once; one that cannot be read is reported, and false
+  // returned. One that fails its check is used, its problems shown in a notice beside the next
   // force drawn.
-  void UseTableFile(const std::filesystem::path& path, FileKind kind = kTableFile);
+  bool UseTableFile(const std::filesystem::path& path,
+                    std::shared_ptr<const TableText> base = nullptr);
   // Reports a table file problem in a box that offers "Choose Table File…".
   void ShowTableProblem(const QString& message);
 
@@ -69,7 +77,8 @@ class TForm1 : public QWidget {
   // headed by the listed force's seed line and ended by its totals; a PDF file is refused, as a
   // save is, when it is a file in use.
   void PrintClick();
-  // Asks for a table file in a file dialog and uses the chosen one at once.
+  // Asks for a table file in a file dialog and uses the chosen one at once, as its own base;
+  // kept for the next start.
   void ChooseTableFile();
   // Asks for a design list in a file dialog and uses the chosen one (UseDesignList).
   void ChooseDesignList();
@@ -86,9 +95,11 @@ class TForm1 : public QWidget {
   // its row, the table in use unchanged; the warnings of one chosen are shown. The totals of the
   // force shown follow at once.
   void UseSkillTable(const QString& file);
-  // Opens the Tables From My List… dialog (made_tables_dialog.h) on the table file in use and
-  // the design list chosen; its Use makes the tables laid out the table file in use. Without a
-  // list chosen, says to choose one.
+  // Lays tables out from the design list in use over the base of the table file in use
+  // (ForceModel::tablesBase) and opens the Tables From My List… dialog (made_tables_dialog.h) on
+  // them; its Use makes them the table file in use, kept for the next start with their base. A
+  // list that cannot be laid out is refused before any dialog opens, every problem listed; so is
+  // asking with no design list in use.
   void MadeTablesClick();
   // Opens the Odds… dialog (odds_dialog.h) on the chosen words, the table file in use, the
   // design list in use and the budget typed.
@@ -138,6 +149,14 @@ class TForm1 : public QWidget {
   void ListRecent();
   // Tells the model of the collection file and the two boxes, and keeps them in the settings.
   void RememberCollectionChoice();
+  // UseTableFile for made tables, their base read from `base`; a base that cannot be read is
+  // reported and the made tables used as their own base.
+  void UseMadeTables(const std::filesystem::path& made,
+                     const std::optional<std::filesystem::path>& base);
+  // The set of files kept in the settings at the last run.
+  static KeptFiles keptFiles();
+  // Keeps `file` as `kind` in the set kept for the next start, and the whole set in the settings.
+  void KeepFile(FileKind kind, const std::optional<std::filesystem::path>& file);
 
   // The controls, as the form file sets them up; each keeps its object name from there, so
   // findChild finds it.
@@ -152,6 +171,8 @@ class TForm1 : public QWidget {
   std::vector<RecentForce> recent_;
   // The collection file in use; empty before one is opened or saved.
   QString collectionFile_;
+  // The files the next start puts in use (Start).
+  KeptFiles kept_;
   // The Seed box's tooltip as the form file gives it.
   QString seedBoxTip_;
 };

@@ -12,42 +12,17 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "generator/layout_columns.h"
 #include "roster/made_tables_data.h"
 #include "roster/roster_file.h"
-#include "tables/table_file.h"
 #include "ui/error_box.h"
 
-namespace {
-
-// The table file laid out from `list` over `tables` and its report, or the problems as text.
-std::string layOut(const std::filesystem::path& tables, const std::filesystem::path& list,
-                   std::string& bytes) {
-  try {
-    const DesignListRead read = readDesignListFile(list, {}, UnknownNames::quiet);
-    const std::vector<ListedDesign> designs = layoutDesigns(read.list, list.string());
-    const TableMaking making =
-        makeTableFile(readTableFile(tables), tables.string(), designs, list.string());
-    std::string problems;
-    for (const std::string& problem : making.problems) problems += problem + "\n";
-    if (!problems.empty()) return problems + "The tables were not laid out.";
-    bytes = making.bytes;
-    return madeTablesText(making, list.string(), tables.string());
-  } catch (const std::exception& error) {
-    return std::string(error.what()) + "\nThe tables were not laid out.";
-  }
-}
-
-}  // namespace
-
-MadeTablesDialog::MadeTablesDialog(const FilesInUse& files, std::filesystem::path tables,
-                                   std::filesystem::path list,
-                                   std::function<void(const std::filesystem::path&)> use,
+MadeTablesDialog::MadeTablesDialog(const FilesInUse& files, MadeTables made,
+                                   std::shared_ptr<const TableText> base, UseMade use,
                                    QWidget* parent)
     : QDialog(parent),
       files_(files),
-      tables_(std::move(tables)),
-      list_(std::move(list)),
+      made_(std::move(made)),
+      base_(std::move(base)),
       use_(std::move(use)) {
   setWindowTitle(QStringLiteral("Tables From My List"));
   report_ = new QPlainTextEdit(this);
@@ -55,14 +30,17 @@ MadeTablesDialog::MadeTablesDialog(const FilesInUse& files, std::filesystem::pat
   report_->setLineWrapMode(QPlainTextEdit::NoWrap);
   report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   report_->setAccessibleName(QStringLiteral("Report"));
-  report_->setPlainText(QString::fromStdString(layOut(tables_, list_, bytes_)));
+  std::string shown;
+  for (const std::vector<std::string>* told : {&made_.notices, &made_.warnings})
+    for (const std::string& line : *told) shown += line + "\n";
+  report_->setPlainText(
+      QString::fromStdString((shown.empty() ? "" : shown + "\n") + madeTablesText(made_.report)));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  useButton_ = buttons->addButton(QStringLiteral("Use"), QDialogButtonBox::AcceptRole);
-  saveAs_ = buttons->addButton(QStringLiteral("Save As…"), QDialogButtonBox::ActionRole);
-  useButton_->setEnabled(!bytes_.empty());
-  saveAs_->setEnabled(!bytes_.empty());
-  connect(useButton_, &QPushButton::clicked, this, &MadeTablesDialog::useMade);
-  connect(saveAs_, &QPushButton::clicked, this, &MadeTablesDialog::saveMadeAs);
+  QPushButton* useButton = buttons->addButton(QStringLiteral("Use"), QDialogButtonBox::AcceptRole);
+  QPushButton* saveAs =
+      buttons->addButton(QStringLiteral("Save As…"), QDialogButtonBox::ActionRole);
+  connect(useButton, &QPushButton::clicked, this, &MadeTablesDialog::useMade);
+  connect(saveAs, &QPushButton::clicked, this, &MadeTablesDialog::saveMadeAs);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(report_);
@@ -81,11 +59,10 @@ void MadeTablesDialog::useMade() {
       throw SaveError("The folder " + folder.toStdString() +
                       " cannot be made for the tables laid out.");
     const std::filesystem::path made =
-        QFile::encodeName(
-            QDir(folder).filePath(QString::fromStdString(list_.stem().string()) + " tables.dat"))
+        QFile::encodeName(QDir(folder).filePath(QString::fromStdString(made_.fileName)))
             .toStdString();
-    files_.saveBytes(made.string(), bytes_);
-    use_(made);
+    files_.saveBytes(made.string(), made_.making.bytes, kMadeTables);
+    use_(made, base_);
     accept();
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
@@ -93,9 +70,9 @@ void MadeTablesDialog::useMade() {
 }
 
 void MadeTablesDialog::saveMadeAs() {
-  auto* dialog =
-      new QFileDialog(this, QStringLiteral("Save Tables As"), QStringLiteral("Tables.dat"),
-                      QStringLiteral("Table files (*.dat);;All files (*)"));
+  auto* dialog = new QFileDialog(this, QStringLiteral("Save Tables As"),
+                                 QString::fromStdString(made_.fileName),
+                                 QStringLiteral("Table files (*.dat);;All files (*)"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QFileDialog::fileSelected, this, &MadeTablesDialog::saveMade);
@@ -104,7 +81,7 @@ void MadeTablesDialog::saveMadeAs() {
 
 void MadeTablesDialog::saveMade(const QString& file) {
   try {
-    files_.saveBytes(QFile::encodeName(file).toStdString(), bytes_);
+    files_.saveBytes(QFile::encodeName(file).toStdString(), made_.making.bytes);
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }

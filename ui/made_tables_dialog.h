@@ -1,38 +1,41 @@
 // SPDX-License-Identifier: MIT
-// The Tables From My List… dialog: lays out tables from the design list in use over the table
-// file in use (tables/table_making.h, as musterwright-cli --make-tables does) and shows the
-// report: each design's chance asked and given, the designs left out, the bytes left; or every
-// problem that kept the tables from being laid out. Use saves the result in the user's data
-// folder and hands that file on to be the table file in use; Save As writes it where the user
-// chooses, through the safe save. Neither writes over a file in use (roster/files_in_use.h).
+// The Tables From My List… dialog: shows the report of tables laid out from a design list
+// (roster/made_tables.h): the list's notices, each design's chance asked and given, the designs
+// left out, the bytes left. Use saves the tables in the user's data folder under their one name
+// (madeTablesFileName) and hands that file on, with the base they were laid out over, to be the
+// table file in use; Use again, after another layout, replaces the made tables in use and no
+// other file. Save As writes them where the user chooses, through the safe save. Neither writes
+// over any other file in use (roster/files_in_use.h).
 #ifndef MUSTERWRIGHT_UI_MADE_TABLES_DIALOG_H
 #define MUSTERWRIGHT_UI_MADE_TABLES_DIALOG_H
 
 #include <QDialog>
 #include <filesystem>
 #include <functional>
-#include <string>
+#include <memory>
 
+#include "generator/table_text.h"
 #include "roster/files_in_use.h"
+#include "roster/made_tables.h"
 
 class QPlainTextEdit;
-class QPushButton;
 
 class MadeTablesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Lays the tables out from the list at `list` over the table file at `tables`; `use` is
-  // called with the file Use saved. Saves ask `files`, the files in use, which must outlive the
-  // dialog.
-  MadeTablesDialog(const FilesInUse& files, std::filesystem::path tables,
-                   std::filesystem::path list,
-                   std::function<void(const std::filesystem::path&)> use,
-                   QWidget* parent = nullptr);
+  // What Use hands on: the file saved and the base it was laid out over.
+  using UseMade =
+      std::function<void(const std::filesystem::path& made, std::shared_ptr<const TableText> base)>;
 
-  // The report shown, or the problems; the table file made, "" when none was.
+  // Shows `made`, tables laid out (made() holds) over `base`. Saves ask `files`, the files in
+  // use, which must outlive the dialog.
+  MadeTablesDialog(const FilesInUse& files, MadeTables made, std::shared_ptr<const TableText> base,
+                   UseMade use, QWidget* parent = nullptr);
+
+  // The notices and the report shown; the table file made.
   QString report() const;
-  const std::string& madeBytes() const { return bytes_; }
+  const std::string& madeBytes() const { return made_.making.bytes; }
 
  public Q_SLOTS:
   void useMade();
@@ -43,12 +46,10 @@ class MadeTablesDialog : public QDialog {
 
  private:
   const FilesInUse& files_;
-  std::filesystem::path tables_;
-  std::filesystem::path list_;
-  std::function<void(const std::filesystem::path&)> use_;
-  std::string bytes_;
+  MadeTables made_;
+  std::shared_ptr<const TableText> base_;
+  UseMade use_;
   QPlainTextEdit* report_;
-  QPushButton *useButton_, *saveAs_;
 };
 
 #endif

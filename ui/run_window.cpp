@@ -6,8 +6,6 @@
 #include <exception>
 
 #include "roster/roster_words.h"
-#include "tables/table_error.h"
-#include "tables/table_location.h"
 #include "ui/TForm1.h"
 
 void runWindow(const std::optional<std::filesystem::path>& tables) {
@@ -15,11 +13,7 @@ void runWindow(const std::optional<std::filesystem::path>& tables) {
     TForm1 window;
     Form1 = &window;
     window.show();
-    try {
-      window.UseTableFile(tables ? *tables : locateTableFile());
-    } catch (const TableError& error) {
-      window.ShowTableProblem(QString::fromStdString(error.what()));
-    }
+    window.Start(tables);
     QApplication::exec();
     Form1 = nullptr;
   } catch (const std::exception& error) {

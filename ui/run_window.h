@@ -10,7 +10,8 @@
 #include <optional>
 
 // Returns once the window is closed, with `Form1` null again. The table file is `tables`, or
-// where none is named, the first found where locateTableFile looks. A table file problem is
+// where none is named, the one kept from the last run (TForm1::Start), else the first found
+// where locateTableFile looks. A table file problem is
 // shown over the window, which opens all the same, offering to choose another; Generate then
 // tries the file again and reports the problem anew.
 void runWindow(const std::optional<std::filesystem::path>& tables = std::nullopt);

@@ -17,9 +17,10 @@ std::optional<TableSource::Stamp> TableSource::stampOf(const fs::path& path) {
   return Stamp{size, modified};
 }
 
-void TableSource::use(const fs::path& path, FileKind kind) {
-  files_.hold(kind, path);
-  kind_ = kind;
+void TableSource::use(const fs::path& path, std::shared_ptr<const TableText> base) {
+  files_.hold(base ? kMadeTables : kTableFile, path);
+  files_.hold(kMadeTablesBase, base ? std::optional(base->name) : std::nullopt);
+  base_ = std::move(base);
   inUse_ = true;
   readStamp_.reset();
   text_ = TableText{{}, path};
@@ -37,7 +38,7 @@ const TableText& TableSource::refresh() {
   if (!inUse_) {
     use(locateTableFile());
   } else if (!readStamp_ || stampOf(text_.name) != readStamp_) {
-    use(text_.name, kind_);
+    use(text_.name, base_);
   }
   return text_;
 }

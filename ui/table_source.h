@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "generator/table_text.h"
@@ -19,10 +20,11 @@ class TableSource {
   // Puts each file it opens in use in `files`, which must outlive it.
   explicit TableSource(FilesInUse& files) : files_(files) {}
 
-  // Makes `path` the table file in use, as `kind` (kMadeTables for tables laid out from a design
-  // list), and reads it. Throws TableError when it cannot be read; the path stays in use, and the
-  // next refresh tries it again.
-  void use(const std::filesystem::path& path, FileKind kind = kTableFile);
+  // Makes `path` the table file in use and reads it: tables laid out from a design list with
+  // `base`, the table file they were laid out over, put in use as kMadeTables beside it; any other
+  // file as kTableFile, its own base. Throws TableError when it cannot be read; the path stays in
+  // use, and the next refresh tries it again.
+  void use(const std::filesystem::path& path, std::shared_ptr<const TableText> base = nullptr);
 
   // Before a Generate: reads the table file in use again when its size or modification time
   // differs from when it was last read, or when it could not be read then; with none in use,
@@ -33,9 +35,10 @@ class TableSource {
   // the caller hands the new text on.
   bool takeFresh();
 
-  // The path of the table file in use ("Tables.dat" while none is), for dialogs; and what it is.
+  // The path of the table file in use ("Tables.dat" while none is), for dialogs; the base of
+  // made tables, null for a file that is its own base.
   const std::filesystem::path& path() const { return text_.name; }
-  FileKind kind() const { return kind_; }
+  const std::shared_ptr<const TableText>& base() const { return base_; }
 
  private:
   // What tells an edited file from the one that was read.
@@ -47,7 +50,7 @@ class TableSource {
   static std::optional<Stamp> stampOf(const std::filesystem::path& path);
 
   FilesInUse& files_;
-  FileKind kind_ = kTableFile;
+  std::shared_ptr<const TableText> base_;
   bool inUse_ = false;
   TableText text_{{}, "Tables.dat"};
   // The stamp of the file in use when it was last read whole; none while it could not be.

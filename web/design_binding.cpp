@@ -2,24 +2,22 @@
 // The page's design list and the tables laid out from it: importing a list of one's own (the page
 // keeps its bytes in browser storage and hands them over here), dropping it for the list found
 // beside the table file, the bytes to export, and the table file laid out from the list in use
-// over the table file in use, with its report; and the skill table, imported or dropped for the
-// shipped one the same way. Every check, message and byte is the engine's;
-// none throws into the page.
+// over the base of the table file in use, with its report, and put in use with that base; and
+// the skill table, imported or dropped for the shipped one the same way. Every check, message and
+// byte is the engine's; none throws into the page.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <algorithm>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "generator/layout_columns.h"
 #include "roster/listing.h"
+#include "roster/made_tables.h"
 #include "roster/made_tables_data.h"
-#include "tables/table_making.h"
 #include "web/page_engine.h"
 #include "web/page_tables.h"
 #include "web/page_values.h"
@@ -102,15 +100,25 @@ val forgetDesignList() {
 }
 
 // The bytes of the user's design list, as a Uint8Array, for its export.
-val designListBytes() {
+val chosenListBytes() {
   return bytesValue(chosenDesignBytes());
 }
 
-// The report of `making` as the page lays it out (madeTablesReport): {opening, columns (the
-// column names), tables: [{heading, rows: [[cell, ...]], leftOut: [line, ...]}], closing}.
-val reportValue(const TableMaking& making, const std::string& listName,
-                const std::string& baseName) {
-  const MadeTablesReport report = madeTablesReport(making, listName, baseName);
+// The table file `tables` as the page keeps it to lay tables out over again on a later visit:
+// {name, shipped (whether it is the shipped file, whose bytes are not kept), bytes (a Uint8Array,
+// empty for the shipped file)}.
+val keptBase(const TableText& tables) {
+  val base = val::object();
+  const bool shipped = isShippedTables(tables);
+  base.set("name", tables.name.filename().string());
+  base.set("shipped", shipped);
+  base.set("bytes", bytesValue(shipped ? std::string() : tables.bytes));
+  return base;
+}
+
+// The report of tables laid out as the page lays it out: {opening, columns (the column names),
+// tables: [{heading, rows: [[cell, ...]], leftOut: [line, ...]}], closing}.
+val reportValue(const MadeTablesReport& report) {
   val tables = val::array();
   for (const MadeTablesReport::Table& table : report.tables) {
     val rows = val::array();
@@ -129,38 +137,56 @@ val reportValue(const TableMaking& making, const std::string& listName,
   return result;
 }
 
-// Lays out tables from the design list in use over the table file in use, as `--make-tables`
-// does: {name (the file's name: the list's, "-tables.dat"), bytes (a Uint8Array), report
-// (reportValue)}; or {errors: every problem, one a line}, when nothing could be laid out.
-val layOutTables() {
+// Lays out tables from the design list in use over the base of the table file in use
+// (ForceModel::tablesBase), as every front end does (roster/made_tables.h): {name (the file's one
+// name), bytes (a Uint8Array), report (reportValue), notices (the list's notices and warnings),
+// base (keptBase of the base)}; or {errors: every problem, one a line, then what was not laid
+// out}, before any table is laid out, for a list that cannot be.
+val layOutTablesInUse() {
   val result = val::object();
   try {
-    const std::shared_ptr<const TableText> tables = pageModel().tables();
-    if (!tables) throw std::runtime_error("No table file is in use to lay the tables out over.");
+    const std::shared_ptr<const TableText> base = pageModel().tablesBase();
+    if (!base) throw std::runtime_error("No table file is in use to lay the tables out over.");
     const std::shared_ptr<const DesignList> list = pageModel().designs();
-    if (!list) throw std::runtime_error("No design list is in use to lay tables out from.");
+    if (!list) throw std::runtime_error(noDesignListToLayOutText());
     const std::string listName = listFileName(*list);
-    const std::string baseName = tables->name.filename().string();
-    const std::string stem = std::filesystem::path(listName).stem().string();
-    // The user's list read again as the command line reads a list to lay out: without the table
-    // file's names, so that every row keeps its own spelling.
-    const DesignList laidOut =
-        chosenDesignFileName().empty()
-            ? *list
-            : readDesignList(chosenDesignBytes(), listName, stem, {}, UnknownNames::quiet).list;
-    const TableMaking making =
-        makeTableFile(tables->bytes, baseName, layoutDesigns(laidOut, listName), listName);
-    if (!making.problems.empty()) {
-      val problems = arrayOf(making.problems);
-      problems.call<void>("push", "The tables of " + listName + " were not laid out.");
+    const std::string baseName = base->name.filename().string();
+    const std::string& listBytes =
+        chosenDesignFileName().empty() ? shippedDesignBytes() : chosenDesignBytes();
+    const MadeTables made = layOutTables(listBytes, listName, base->bytes, baseName);
+    if (!made.made()) {
+      val problems = arrayOf(made.problems);
+      problems.call<void>("push", notLaidOutText(listName));
       result.set("errors", problems);
       return result;
     }
-    result.set("name", stem + "-tables.dat");
-    result.set("bytes", bytesValue(making.bytes));
-    result.set("report", reportValue(making, listName, baseName));
+    val notices = arrayOf(made.notices);
+    for (const std::string& warning : made.warnings) notices.call<void>("push", warning);
+    result.set("name", made.fileName);
+    result.set("bytes", bytesValue(made.making.bytes));
+    result.set("report", reportValue(made.report));
+    result.set("notices", notices);
+    result.set("base", keptBase(*base));
   } catch (const std::exception& error) {
     result.set("errors", linesOf(error.what()));
+  }
+  return result;
+}
+
+// Makes `bytes`, tables laid out and named `name`, the table file in use, laid out over `base`
+// (as keptBase gives it): {warning: their tableWarning lines, none for a sound file}; or {error:
+// the reason} when they or their base cannot be read, the table file in use staying.
+val useMadeTablesFile(const std::string& bytes, const std::string& name, const val& base) {
+  val result = val::object();
+  try {
+    const std::string baseName = base["name"].as<std::string>();
+    const std::shared_ptr<const TableText> laidOver =
+        base["shipped"].as<bool>() ? std::make_shared<const TableText>(shippedTables())
+                                   : std::make_shared<const TableText>(
+                                         tableTextOf(base["bytes"].as<std::string>(), baseName));
+    result.set("warning", arrayOf(useMadeTables(bytes, name, laidOver)));
+  } catch (const std::exception& error) {
+    result.set("error", std::string(error.what()));
   }
   return result;
 }
@@ -203,6 +229,7 @@ EMSCRIPTEN_BINDINGS(musterwright_designs) {
   emscripten::function("designListInUse", &designListInUse);
   emscripten::function("useDesignList", &useDesignList);
   emscripten::function("forgetDesignList", &forgetDesignList);
-  emscripten::function("designListBytes", &designListBytes);
-  emscripten::function("layOutTables", &layOutTables);
+  emscripten::function("designListBytes", &chosenListBytes);
+  emscripten::function("layOutTables", &layOutTablesInUse);
+  emscripten::function("useMadeTables", &useMadeTablesFile);
 }

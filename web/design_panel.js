@@ -4,10 +4,11 @@
 // draws within; a force drawn again from the history or a link puts its own band back in the
 // box. The panel imports a design list (kept in browser storage, as a table file of one's own
 // is) and exports it, shows what its rows say, goes back to the shipped list, and lays out tables
-// from the list in use over the table file in use, showing the report, then uses the result
-// (kept as the table file in use) or downloads it. It imports a skill table the same way, or goes
-// back to the shipped one. The engine (design_binding.cpp) reads every list and table and lays
-// out every table.
+// from the list in use over the base of the table file in use, showing the report, then uses the
+// result (kept as the table file in use, with the base it was laid out over, so that the next
+// layout is made over that base) or downloads it. It imports a skill table the same way, or goes
+// back to the shipped one. The engine (design_binding.cpp) reads every list and table, lays out
+// every table and names the file made.
 
 const kStoredListName = 'musterwright.designList.name';
 const kStoredListBytes = 'musterwright.designList.bytes';
@@ -16,7 +17,8 @@ const kStoredSkillsBytes = 'musterwright.skillTable.bytes';
 // What each unit of the budget box counts, as a draw request and a link name it.
 const kBudgetUnits = {points: 'points', tons: 'tons', skillPoints: 'skill_points'};
 
-// The tables laid out last, {name, bytes, report}, until the design list changes.
+// The tables laid out last, as the engine gives them ({name, bytes, report, notices, base}),
+// until the design list changes.
 let madeTables = null;
 
 // The budget box as a draw request carries it, as typed: {points, tons, skillPoints}, the units
@@ -166,7 +168,7 @@ function layOutTables() {
     return;
   }
   madeTables = made;
-  showDesignFindings([]);
+  showDesignFindings(made.notices);
   showMadeTablesReport(report, made.report);
   element('MadeTables').hidden = false;
   element('UseMadeTables').disabled = false;
@@ -204,7 +206,11 @@ function showMadeTablesReport(place, report) {
 }
 
 function useMadeTables() {
-  if (madeTables !== null) chooseTables(new File([madeTables.bytes], madeTables.name));
+  if (madeTables === null) return;
+  const {name, bytes, base} = madeTables;
+  if (useOwnTables(name, bytes, `${name} was not taken; ${tablesInUse} stays in use.`,
+                   element('MadeTablesTools'), base))
+    keepTables(name, bytes, base);
 }
 
 // The file of `kind` kept from an earlier visit, read again, or the shipped one.

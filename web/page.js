@@ -24,6 +24,9 @@ const kLinkKeys = {
 };
 const kStoredName = 'musterwright.tableFile.name';
 const kStoredBytes = 'musterwright.tableFile.bytes';
+// The base of laid-out tables in use, as the engine gives it ({name, shipped, bytes}), its bytes
+// in base64; absent for a table file that is its own base.
+const kStoredBase = 'musterwright.tableFile.base';
 const kStoredForces = 'musterwright.forces';
 const kStoredView = 'musterwright.view';
 const kKindWords = {'mech': 'Mech', 'vehicle': 'vehicle', 'battle armour': 'battle armour'};
@@ -982,6 +985,7 @@ function forgetTables() {
   try {
     localStorage.removeItem(kStoredName);
     localStorage.removeItem(kStoredBytes);
+    localStorage.removeItem(kStoredBase);
   } catch {
     // Storage that cannot be read holds nothing of ours to forget.
   }
@@ -998,9 +1002,12 @@ function useShippedTables() {
 }
 
 // Uses the user's table file when the engine can read it, showing its warning when it fails its
-// check; else shows why and keeps the file in use. Returns whether it is now in use.
-function useOwnTables(name, bytes, refusal, near = null) {
-  const result = Module.useTables(bytes, name);
+// check; else shows why and keeps the file in use. Tables laid out from a design list come with
+// their `base` (the engine's, as kept); any other file is its own base. Returns whether it is
+// now in use.
+function useOwnTables(name, bytes, refusal, near = null, base = null) {
+  const result = base === null ? Module.useTables(bytes, name) :
+                                 Module.useMadeTables(bytes, name, base);
   if (result.error !== undefined) {
     showMessage(refusal + '\n' + result.error, 'failure', near);
     return false;
@@ -1020,15 +1027,23 @@ async function chooseTables(file) {
                 'failure', element('ChooseTables'));
     return;
   }
-  if (!useOwnTables(file.name, bytes, `${file.name} was not taken; ${inUse} stays in use.`,
-                    element('ChooseTables')))
-    return;
+  if (useOwnTables(file.name, bytes, `${file.name} was not taken; ${inUse} stays in use.`,
+                   element('ChooseTables')))
+    keepTables(file.name, bytes);
+}
+
+// Keeps the table file in use, `bytes` named `name`, for the next visit, with the `base` of
+// laid-out tables.
+function keepTables(name, bytes, base = null) {
   try {
+    forgetTables();
     localStorage.setItem(kStoredBytes, toBase64(bytes));
-    localStorage.setItem(kStoredName, file.name);
+    localStorage.setItem(kStoredName, name);
+    if (base !== null)
+      localStorage.setItem(kStoredBase, JSON.stringify({...base, bytes: toBase64(base.bytes)}));
   } catch (error) {
     forgetTables();
-    showMessage(`${file.name} is in use, but the browser would not keep it for your next ` +
+    showMessage(`${name} is in use, but the browser would not keep it for your next ` +
                 `visit (${error.message}); choose it again then.`);
   }
 }
@@ -1047,19 +1062,26 @@ function keptFile(nameKey, contentKey) {
   return {name: null, content: null};
 }
 
-// The table file remembered from an earlier visit, `kept` (keptFile), checked again, or the
-// shipped one.
+// The table file remembered from an earlier visit, `kept` (keptFile, with the base of laid-out
+// tables), checked again, or the shipped one.
 function restoreTables(kept) {
-  const {name, content: stored} = kept;
+  const {name, content: stored, base: storedBase} = kept;
   const keptFrom = `The table file kept from your last visit, ${name},`;
   let bytes = null;
+  let base = null;
   try {
     if (stored !== null) bytes = fromBase64(stored);
+    if (storedBase) {
+      base = JSON.parse(storedBase);
+      base.bytes = fromBase64(base.bytes);
+    }
   } catch {
+    bytes = null;
     showMessage(`${keptFrom} could not be read back; the shipped one is in use.`);
   }
   if (bytes !== null &&
-      useOwnTables(name, bytes, `${keptFrom} can no longer be read; the shipped one is in use.`))
+      useOwnTables(name, bytes, `${keptFrom} can no longer be read; the shipped one is in use.`,
+                   null, base))
     return;
   useShippedTables();
 }
@@ -1153,6 +1175,11 @@ async function startPage() {
   await nextTask();
   // Opening the browser's storage takes a task of its own, as do the engine's reads.
   const keptTables = keptFile(kStoredName, kStoredBytes);
+  try {
+    keptTables.base = localStorage.getItem(kStoredBase);
+  } catch {
+    // Storage closed to the page keeps no base either.
+  }
   await nextTask();
   Module.startModel();
   await nextTask();

@@ -48,19 +48,24 @@ const TableText& shippedTables() {
   return shipped;
 }
 
-std::shared_ptr<const FoundDesignList> foundDesigns() {
-  // The shipped list is handed to the model as its bytes, named as it is beside a table file;
-  // none was found when the page's build or loader left it out.
-  static const std::shared_ptr<const FoundDesignList> found = [] {
-    std::string bytes;
+const std::string& shippedDesignBytes() {
+  // "" when the page's build or loader left the list out.
+  static const std::string bytes = [] {
     try {
-      bytes = playerFileBytes(fs::path(kShippedFolder) / kDesignListFileName, kMaxDesignListBytes,
-                              "design list");
-    } catch (const PlayerFileError&) {
-      return std::make_shared<const FoundDesignList>();
+      return designListBytes(fs::path(kShippedFolder) / kDesignListFileName);
+    } catch (const DesignListError&) {
+      return std::string();
     }
-    return std::make_shared<const FoundDesignList>(foundDesignList(bytes, kDesignListFileName));
   }();
+  return bytes;
+}
+
+std::shared_ptr<const FoundDesignList> foundDesigns() {
+  // The shipped list is handed to the model as its bytes, named as it is beside a table file.
+  static const std::shared_ptr<const FoundDesignList> found =
+      shippedDesignBytes().empty() ? std::make_shared<const FoundDesignList>()
+                                   : std::make_shared<const FoundDesignList>(foundDesignList(
+                                         shippedDesignBytes(), kDesignListFileName));
   return found;
 }
 
@@ -94,14 +99,28 @@ ForceModel& pageModel() {
 }
 
 std::vector<std::string> useChosenTables(const std::string& bytes, const std::string& name) {
-  fs::path fileName = fs::path(name).filename();
-  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
-  return pageModel().useTables(tableTextOf(bytes, fileName), foundDesigns(), kTableFile,
-                               foundSkills());
+  return useMadeTables(bytes, name, nullptr);
 }
 
 void useShippedTables() {
-  pageModel().useTables(shippedTables(), foundDesigns(), kTableFile, foundSkills());
+  pageModel().useTables(shippedTables(), foundDesigns(), nullptr, foundSkills());
+}
+
+std::vector<std::string> useMadeTables(const std::string& bytes, const std::string& name,
+                                       std::shared_ptr<const TableText> base) {
+  // A file is named by its own name alone, as the player knows it.
+  fs::path fileName = fs::path(name).filename();
+  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "Tables.dat";
+  return pageModel().useTables(tableTextOf(bytes, fileName), foundDesigns(), std::move(base),
+                               foundSkills());
+}
+
+bool isShippedTables(const TableText& tables) {
+  try {
+    return tables.bytes == shippedTables().bytes;
+  } catch (const TableError&) {
+    return false;
+  }
 }
 
 DesignListRead useChosenDesigns(const std::string& bytes, const std::string& name) {

@@ -32,6 +32,8 @@ const TableText& shippedTables();
 // The shipped design list, read at its first use and kept: the list found beside either of the
 // page's table files. None found when the page was built or loaded without it.
 std::shared_ptr<const FoundDesignList> foundDesigns();
+// Its bytes; "" when none was found.
+const std::string& shippedDesignBytes();
 
 // The shipped skill table, read at its first use and kept, as foundDesigns is.
 std::shared_ptr<const FoundSkillTable> foundSkills();
@@ -44,6 +46,16 @@ std::vector<std::string> useChosenTables(const std::string& bytes, const std::st
 
 // Makes the shipped table file the one in use. Throws TableError when it cannot be read.
 void useShippedTables();
+
+// Makes `bytes`, tables laid out from a design list and named `name`, the table file in use, as
+// useChosenTables does, with `base`, the table file they were laid out over, recorded beside
+// them (ForceModel::useTables), so that the next layout is made over it; a null base makes them
+// their own base, as useChosenTables does.
+std::vector<std::string> useMadeTables(const std::string& bytes, const std::string& name,
+                                       std::shared_ptr<const TableText> base);
+
+// Whether `tables` holds the shipped table file's bytes.
+bool isShippedTables(const TableText& tables);
 
 // Makes `bytes`, the content of the user's design list `name`, the model's design list in use,
 // read against the names of the table file in use (warning of rows no table holds). Returns its

@@ -82,14 +82,17 @@ TEST(MakeTablesCli, RefusedListsAndAJsonReportWithoutOutWriteNothing) {
     std::string row;
     int status;
     std::string message;
+    std::string alsoNamed = "";  // a second problem of the row, named at once
   };
   const Case cases[] = {
-      {"Davion,Light,mech,Davion,common",         1, "line 3: the name \"Davion\" is a faction heading"},
-      {"Huge One,Huge,mech,Davion,common",        1, "line 3: the weight class \"Huge\" is none of"    },
-      {"Stray,Light,mech,Davion;Atlantis,common", 1, "line 3: the faction \"Atlantis\""                },
-      {"Stray,Light,walker,all,common",           1, "line 3: the kind \"walker\""                     },
-      {"Stray,Light,mech,all,0",                  1, "line 3: the rarity \"0\""                        },
-      {"Stray,Light,mech,all,common",             2, "--format json"                                   },
+      {"Davion,Light,mech,Davion,common", 1,        "line 3: the name \"Davion\" is a faction heading"},
+      {"Heavy,Huge,mech,Davion,common",   1,        "line 3: the weight class \"Huge\" is none of",
+       "line 3: the name \"Heavy\" is a weight heading"},
+      {"Huge One,Huge,mech,Davion,common",                                 1,        "line 3: the weight class \"Huge\" is none of"                        },
+      {"Stray,Light,mech,Davion;Atlantis,common",                                 1, "line 3: the faction \"Atlantis\""},
+      {"Stray,Light,walker,all,common",                                 1,           "line 3: the kind \"walker\""                                  },
+      {"Stray,Light,mech,all,0",                                 1,                  "line 3: the rarity \"0\""},
+      {"Stray,Light,mech,all,common",                                 2,             "--format json"                             },
   };
   ScratchFolder folder;
   for (const Case& c : cases) {
@@ -105,6 +108,7 @@ TEST(MakeTablesCli, RefusedListsAndAJsonReportWithoutOutWriteNothing) {
     const RunResult run = runCli(args);
     EXPECT_EQ(run.status, c.status) << c.row;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(c.alsoNamed), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(std::filesystem::exists(out)) << c.row;
   }

@@ -138,7 +138,7 @@ TEST(ForcesInThreads, TwoThreadsDrawWhatOneDraws) {
   const Selection selections[] = {
       {"Smoke Jaguar", "Galaxy", "",    "", true },
       {                  "Kurita", "Regement",                  "", "",   false},
-      { "Wolf", "Galaxy",      "",       "",         true,                                                  std::nullopt, true},
+      { "Wolf", "Galaxy",      "",       "",         true,                                           std::nullopt, true},
   };
   const std::vector<Reroll> rerolls = parseRerolls("3,7.2,20");
   std::vector<std::string> alone[3], together[3];

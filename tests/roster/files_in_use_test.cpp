@@ -10,6 +10,7 @@
 #include <map>
 
 #include "roster/force_model.h"
+#include "roster/kept_files.h"
 #include "roster/roster_file.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
@@ -60,19 +61,26 @@ const std::pair<std::vector<std::string>, std::vector<Read>> kCliSaves[] = {
      {{{}, "Base.dat", "table file"}, kForceReads[0], {{}, "Mine.csv", "design list"}}},
 };
 
-// The window's saves through the model: the listing, any bytes (the odds, the tables made), a
-// PDF printed, and the Collection dialog's, which may write the collection in use.
-const std::function<void(Files, Path)> kModelSaves[] = {
-    [](Files files, Path to) { files.saveLines(to, {"Saved"}); },
-    [](Files files, Path to) { files.saveBytes(to, "Saved"); },
-    [](Files files, Path to) { files.refuseSave(to); },
-    [](Files files, Path to) { files.saveBytes(to, "Saved", kCollection); },
+// The window's saves through the model: the listing, any bytes (the odds, the tables made Saved
+// As), a PDF printed, the Collection dialog's, which may write the collection in use, and Use of
+// tables laid out, which may write the made tables in use and nothing else: the file each may
+// write over.
+const std::pair<std::function<void(Files, Path)>, const char*> kModelSaves[] = {
+    {[](Files files, Path to) { files.saveLines(to, {"Saved"}); },                ""         },
+    {[](Files files, Path to) { files.saveBytes(to, "Saved"); },                  ""         },
+    {[](Files files, Path to) { files.refuseSave(to); },                          ""         },
+    {[](Files files, Path to) { files.saveBytes(to, "Saved", kCollection); },  "Shelf.txt"},
+    {[](Files files, Path to) { files.saveBytes(to, "Saved", kMadeTables); },  "Made.dat" },
 };
+void useMade(ForceModel& model, Path in) {
+  model.useTables(readTableText(in / "Made.dat"), {},
+                  std::make_shared<const TableText>(readTableText(in / "Base.dat")));
+}
 const std::pair<std::function<void(ForceModel&, Path)>, Read> kModelReads[] = {
     {[](ForceModel& model, Path in) { model.useTables(readTableText(in / "Tables.dat")); },
      {{}, "Tables.dat", "table file"}},
-    {[](ForceModel& model, Path in) { model.useTables(readTableText(in / "Made.dat"), {}, kMadeTables); },
-     {{}, "Made.dat", "made tables"}},
+    {useMade, {{}, "Made.dat", "made tables"}},
+    {useMade, {{}, "Base.dat", "base of the made tables"}},
     {[](ForceModel& model, Path in) { model.useTables(readTableText(in / "Tables.dat")); },
      {{}, "Designs.csv", "design list"}},
     {[](ForceModel& model, Path in) { model.chooseDesignList(in / "Mine.csv"); },
@@ -120,12 +128,13 @@ TEST(FilesInUse, NoSaveWritesOverAFileInUseByAnyName) {
   for (const auto& [open, read] : kModelReads) {
     ForceModel model;
     open(model, folder.path());
-    for (const auto& save : kModelSaves) {
+    for (const auto& [save, editable] : kModelSaves) {
       save(model.files(), folder.path() / "new");
       fs::remove(folder.path() / "new");
       for (const fs::path& name : namesOf(folder.path(), fs::relative(folder.path()), read.file)) {
-        if (&save == &kModelSaves[3] && read.file == std::string("Shelf.txt")) {
-          EXPECT_NO_THROW(model.files().refuseSave(name, kCollection)) << name;
+        if (editable == std::string(read.file)) {
+          const FileKind editing = read.file == std::string("Made.dat") ? kMadeTables : kCollection;
+          EXPECT_NO_THROW(model.files().refuseSave(name, editing)) << name;
           continue;
         }
         try {
@@ -137,6 +146,44 @@ TEST(FilesInUse, NoSaveWritesOverAFileInUseByAnyName) {
         EXPECT_EQ(contentsOf(folder.path()), before) << name;
       }
     }
+  }
+}
+
+// The set kept for the next start is used whole, or, when a file of it is gone, not at all, with
+// a notice naming it and its kind; made tables and a chosen table file take each other's place.
+TEST(KeptFiles, TheSetKeptIsUsedWholeOrNotAtAll) {
+  const ScratchFolder folder;
+  KeptFiles kept;
+  kept.keep(kTableFile, folder.path() / "Chosen.dat");
+  const std::pair<FileKind, const char*> files[] = {
+      {kMadeTables,     "mine-tables.dat"},
+      {kMadeTablesBase, "Tables.dat"     },
+      {kDesignList,     "mine.csv"       },
+  };
+  for (const auto& [kind, file] : files) kept.keep(kind, folder.path() / file);
+  EXPECT_EQ(kept.file(kTableFile), std::nullopt);
+  ASSERT_EQ(kept.files().size(), 3u);
+
+  for (const auto& [goneKind, gone] : {
+           std::pair{kTableFile, ""},
+           files[0], files[1], files[2]
+  }) {
+    for (const auto& [kind, file] : files) {
+      fs::remove(folder.path() / file);
+      if (file != gone) folder.write(file, "kept");
+    }
+    const StartingFiles start = startingFiles(kept);
+    if (*gone == '\0') {
+      EXPECT_EQ(start.notice, "");
+      EXPECT_EQ(start.files.files().size(), 3u);
+      EXPECT_EQ(start.files.file(kMadeTables), folder.path() / "mine-tables.dat");
+      continue;
+    }
+    EXPECT_TRUE(start.files.files().empty()) << gone;
+    const std::string named =
+        "the " + std::string(goneKind.name) + " \"" + (folder.path() / gone).string() + "\"";
+    EXPECT_NE(start.notice.find(named), std::string::npos) << start.notice;
+    EXPECT_EQ(start.notice.find("\", the "), std::string::npos) << start.notice;
   }
 }
 

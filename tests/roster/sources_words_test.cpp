@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The words that name the table file and the design list in use, and how a design list just
-// chosen meets the tables: every kind of list in use, and lists inside, partly outside and
-// wholly outside the tables, with and without the column that lays tables out.
+// The words that name the table file, the design list and the skill table in use, and how a
+// design list just chosen meets the tables: every kind of list in use, and lists inside, partly
+// outside and wholly outside the tables, with and without the column that lays tables out.
 #include "roster/sources_words.h"
 
 #include <gtest/gtest.h>
@@ -13,26 +13,31 @@ namespace {
 TEST(SourcesWords, NameEachFileInUseAndSayWhereItCameFrom) {
   const std::filesystem::path tables = "/games/Tables.dat", list = "/games/Mine.csv";
   struct Case {
-    DesignListInUse designs;
+    ListInUse list;
     const char *named, *whole;  // the list's name, and what follows "Design list: "
+    const char* skills;         // what follows "Skill table: " when not `whole`
   };
   // clang-format off
   const Case cases[] = {
       {{std::nullopt, false, false}, "No design list",
-       "none beside the table file, so tons and points are unknown"},
+       "none beside the table file, so tons and points are unknown",
+       "none beside the table file, so points with crew skill are unknown"},
       {{"/games/Designs.csv", false, true}, "Designs.csv",
-       "/games/Designs.csv, found beside the table file"},
-      {{list, true, true}, "Mine.csv", "/games/Mine.csv, chosen"},
+       "/games/Designs.csv, found beside the table file", nullptr},
+      {{list, true, true}, "Mine.csv", "/games/Mine.csv, chosen", nullptr},
       {{list, true, false}, "Mine.csv (not used)",
-       "/games/Mine.csv, chosen, not used: it cannot be read"},
+       "/games/Mine.csv, chosen, not used: it cannot be read", nullptr},
   };
   // clang-format on
 
   for (const Case& c : cases) {
-    const SourcesWords words = sourcesWords(tables, c.designs);
+    // The same file in use as the design list and as the skill table is named alike in both.
+    const SourcesWords words = sourcesWords(tables, c.list, c.list);
     EXPECT_EQ(words.tables, "Tables.dat");
     EXPECT_EQ(words.designs, c.named);
-    EXPECT_EQ(words.whole, std::string("Table file: /games/Tables.dat\nDesign list: ") + c.whole);
+    EXPECT_EQ(words.skills, c.list.file ? c.named : "No skill table");
+    EXPECT_EQ(words.whole, std::string("Table file: /games/Tables.dat\nDesign list: ") + c.whole +
+                               "\nSkill table: " + (c.skills ? c.skills : c.whole));
   }
   EXPECT_EQ(sourcesWords(std::nullopt, {list, true, true}).tables, "No table file");
   // A name relative to the working folder is written whole, its dots resolved.

@@ -35,6 +35,7 @@ class AccessibilityTest : public QObject {
     QTest::newRow("BudgetBox") << int(QAccessible::EditableText) << "Budget";
     QTest::newRow("SeedLabel") << int(QAccessible::StaticText) << "Seed: 7";
     QTest::newRow("FilesLabel") << int(QAccessible::StaticText) << "Tables.dat\nDesigns.csv";
+    QTest::newRow("SkillsLabel") << int(QAccessible::StaticText) << "Skills.csv";
     QTest::newRow("RecentButton") << int(QAccessible::ButtonMenu) << "Recent";
     QTest::newRow("UniqueBox") << int(QAccessible::CheckBox) << "One of each";
   }

@@ -212,7 +212,7 @@ class FormTest : public QObject {
     QCOMPARE(dismissErrorBox(form), QString());
     QCOMPARE(form.SeedLabel->wholeText(), u"Seed: 7 · re-rolled 2 · 16,000–18,000 points"_qs);
     QApplication::processEvents();
-    for (const ElidedLabel* line : {form.SeedLabel, form.FilesLabel}) {
+    for (const ElidedLabel* line : {form.SeedLabel, form.FilesLabel, form.SkillsLabel}) {
       QVERIFY2(!line->elided() && form.rect().contains(line->geometry()), qPrintable(line->text()));
       QVERIFY(!line->geometry().intersects(form.MechBox->geometry()));
     }

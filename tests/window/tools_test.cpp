@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -43,6 +44,13 @@ void acceptFileDialog(const TestWindow& form, const QString& path) {
   QVERIFY(dialog != nullptr);
   dialog->selectFile(path);
   static_cast<QDialog*>(dialog)->accept();
+}
+
+// The Tables From My List… dialog shown over `form`, or null.
+MadeTablesDialog* shownDialog(const TestWindow& form) {
+  for (auto* dialog : form.findChildren<MadeTablesDialog*>())
+    if (dialog->isVisible()) return dialog;
+  return nullptr;
 }
 
 }  // namespace
@@ -228,7 +236,7 @@ class ToolsTest : public QObject {
       QVERIFY(told && told->text().startsWith("1 of the 487 designs of Mine.csv is in no table"));
       QVERIFY(told->detailedText().startsWith(mine + ", line 488: \"Mailfsit\" is in no table"));
       QCOMPARE(form.FilesLabel->wholeText(), "Tables.dat\nMine.csv");
-      QVERIFY(form.FilesLabel->toolTip().endsWith(mine + ", chosen"));
+      QVERIFY(form.FilesLabel->toolTip().contains("Design list: " + mine + ", chosen\n"));
       // Each chooser opens in the folder of its file in use.
       for (const auto& [chooser, folder] : {
                std::pair{"ChooseDesignList", scratch.path()                  },
@@ -298,6 +306,8 @@ class ToolsTest : public QObject {
       told->close();
       QCOMPARE(form.TotalsLabel->wholeText().toUtf8(),
                totalsLine(QStringList(company) << "--skills" << mine));
+      QCOMPARE(form.SkillsLabel->wholeText(), "Crew.csv");
+      QVERIFY(form.SkillsLabel->toolTip().endsWith("Skill table: " + mine + ", chosen"));
       form.FileName->setText(mine);
       form.ToFile->click();
       QVERIFY(dismissErrorBox(form).contains("it is the skill table in use"));
@@ -310,6 +320,7 @@ class ToolsTest : public QObject {
              totalsLine(QStringList(company) << "--skills" << mine));
     form.findChild<QAction*>("ShippedSkillsAction")->trigger();
     QCOMPARE(form.TotalsLabel->wholeText().toUtf8(), totalsLine(company));
+    QCOMPARE(form.SkillsLabel->wholeText(), "Skills.csv");
   }
 
   // A design list with 300 findings, refused for its bad rows or used with its names in no
@@ -354,21 +365,23 @@ class ToolsTest : public QObject {
     form.findChild<QAction*>("ShippedDesignsAction")->trigger();
   }
 
-  // Tables laid out from the list in use: the report, Save As refusing the table file in use and
-  // writing the command line's --make-tables bytes, then Use; a budget typed then gives, byte for
-  // byte, the command line's listing with the same --designs, --tables and --points.
+  // Tables laid out from the list in use: refused for the shipped list, which has no layout
+  // columns; the report, Save As refusing the table file in use and writing the command line's
+  // --make-tables bytes, then Use; a budget typed then gives, byte for byte, the command line's
+  // listing with the same --designs, --tables and --points. Laid out again from the list changed,
+  // over the same base, Use replaces the made tables, and what the list dropped is gone; a list
+  // that cannot be laid out is refused before any dialog, with the command line's problems.
   void tablesFromMyList() {
     qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
     QByteArray list = contentOf(QFileInfo(SHIPPED_TABLES).dir().filePath("Designs.csv"));
     list.replace("\n", ",,,,\n").replace("points,,,,", "points,weight_class,kind,factions,rarity");
-    list +=
-        "Pike,25,500,Light,,all,rare\nHalberd,30,600,Light,,all,common\n"
-        "Glaive,35,700,Light,,davion,uncommon\n";
     const QString mine = scratch.filePath("Laid.csv");
-    writeFile(mine, list);
+    writeFile(mine, list +
+                        "Pike,25,500,Light,,all,rare\nHalberd,30,600,Light,,all,common\n"
+                        "Glaive,35,700,Light,,davion,uncommon\n");
     TestWindow form(tables);
     form.findChild<QAction*>("MadeTablesAction")->trigger();
-    QVERIFY(dismissErrorBox(form).contains("Choose your design list first"));
+    QVERIFY(dismissErrorBox(form).contains("Designs.csv: no row has a weight_class"));
     form.findChild<QAction*>("DesignListAction")->trigger();
     acceptFileDialog(form, mine);
     // Pike, Halberd and Glaive are in no table yet: the box offers to lay tables out.
@@ -380,7 +393,7 @@ class ToolsTest : public QObject {
       if (button->text() == "Tables From My List…") offered = button;
     QVERIFY(offered != nullptr);
     offered->click();
-    auto* dialog = form.findChild<MadeTablesDialog*>();
+    MadeTablesDialog* dialog = shownDialog(form);
     QVERIFY(dialog != nullptr && dialog->isVisible());
     QVERIFY(dialog->report().contains("Davion Light") && dialog->report().contains(" left."));
 
@@ -391,7 +404,7 @@ class ToolsTest : public QObject {
     QCOMPARE(contentOf(made),
              commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
     dialog->useMade();
-    QCOMPARE(form.FilesLabel->wholeText(), "Laid tables.dat\nLaid.csv");
+    QCOMPARE(form.FilesLabel->wholeText(), "Laid-tables.dat\nLaid.csv");
     choose(form, "Davion", "Company", "Light", "");
     form.SeedBox->setText("7");
     form.BudgetBox->setText("11000-13000");
@@ -402,7 +415,109 @@ class ToolsTest : public QObject {
              commandLineListing({"--designs", mine, "--tables", made, "--faction", "Davion",
                                  "--size", "Company", "--weight", "Light", "--seed", "7",
                                  "--points", "11000-13000"}));
+
+    writeFile(mine, list + "Pike,25,500,Light,,all,rare\nPartisan,30,650,Light,,davion,common\n");
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    dialog = shownDialog(form);
+    QVERIFY(dialog != nullptr && dialog->report().contains(" over " + QString(SHIPPED_TABLES)));
+    dialog->useMade();
+    QCOMPARE(dismissErrorBox(form), QString());
+    const QString inUse = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                              .filePath("Laid-tables.dat");
+    QCOMPARE(contentOf(inUse),
+             commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
+    QVERIFY(!contentOf(inUse).contains("Glaive") && contentOf(inUse).contains("Partisan"));
+    form.BudgetBox->clear();
+    form.GButton->click();
+    QCOMPARE(dismissErrorBox(form), QString());
+    QVERIFY(!form.MechBox->toPlainText().contains("Glaive"));
+    // Chosen with Ctrl+O, the made file is the player's, its own base, never written over by Use.
+    QMetaObject::invokeMethod(&form, "ChooseTableFile");
+    acceptFileDialog(form, inUse);
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    dialog = shownDialog(form);
+    QVERIFY(dialog != nullptr && dialog->report().contains(" over " + inUse + "."));
+    const QByteArray chosen = contentOf(inUse);
+    dialog->useMade();
+    QVERIFY(dismissErrorBox(*dialog).contains("it is the table file in use"));
+    QCOMPARE(contentOf(inUse), chosen);
+    dialog->close();
+
+    writeFile(mine, list + "Heavy,25,500,Huge,,all,rare\nDavion,30,x,Light,,davion,common\n");
+    form.findChild<QAction*>("MadeTablesAction")->trigger();
+    QProcess program;
+    program.start(MUSTERWRIGHT_CLI, {"--make-tables", mine, "--tables", SHIPPED_TABLES});
+    QVERIFY(program.waitForFinished(30000));
+    QStringList problems = QString::fromUtf8(program.readAllStandardError()).split(u'\n');
+    problems.removeIf(
+        [](const QString& line) { return line.isEmpty() || line.startsWith("musterwright-cli:"); });
+    QCOMPARE(problems.size(), 4);
+    QCOMPARE(dismissErrorBox(form),
+             "The tables of " + mine + " were not laid out.\n" + problems.join(u'\n'));
+    QCOMPARE(shownDialog(form), nullptr);
     form.findChild<QAction*>("ShippedDesignsAction")->trigger();
+  }
+
+  // The files in use kept as one set: after a restart the made tables, their base and the list
+  // are in use again (the table file not with --tables), and a budget draws the command line's
+  // force from them; when a file of the set is gone, a notice names it and none of it is used.
+  void keptFilesAfterARestart() {
+    const QString mine = scratch.filePath("Kept.csv");
+    writeFile(mine,
+              "design,tons,points,weight_class,factions\nPike,25,500,Light,all\n"
+              "Halberd,30,600,Medium,all\nGlaive,60,1300,Heavy,all\n"
+              "Bardiche,90,2000,Assault,all\nElemental,1,300,,\n");
+    const QString made = scratch.filePath("Kept-tables.dat");
+    writeFile(made, commandLineListing({"--make-tables", mine, "--tables", SHIPPED_TABLES}));
+    const QString crew = scratch.filePath("KeptCrew.csv");
+    writeFile(crew, "piloting,gunnery,percent\n4,3,150\n4,4,130\n5,4,100\n5,5,90\n");
+    QSettings settings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+    settings.setValue("tables/made", made);
+    settings.setValue("tables/base", QString(SHIPPED_TABLES));
+    settings.setValue("designs/file", mine);
+    settings.setValue("skills/file", crew);
+    {
+      TestWindow form;
+      form.Start(std::nullopt);
+      QCOMPARE(dismissErrorBox(form), QString());
+      QCOMPARE(form.FilesLabel->wholeText(), "Kept-tables.dat\nKept.csv");
+      QCOMPARE(form.SkillsLabel->wholeText(), "KeptCrew.csv");
+      choose(form, "Wolf", "Star", "", "");
+      form.SeedBox->setText("3");
+      form.BudgetBox->setText("5000-9000");
+      form.GButton->click();
+      QCOMPARE(dismissErrorBox(form), QString());
+      const QStringList drawn{"--designs", mine,        "--tables", made,       "--faction",
+                              "Wolf",      "--size",    "Star",     "--seed",   "3",
+                              "--points",  "5000-9000", "--totals", "--skills", crew};
+      QCOMPARE(form.MechBox->toPlainText().toUtf8() + "\n\n" +
+                   form.TotalsLabel->wholeText().toUtf8() + "\n",
+               commandLineListing(drawn));
+      form.findChild<QAction*>("MadeTablesAction")->trigger();
+      MadeTablesDialog* dialog = shownDialog(form);
+      QVERIFY(dialog != nullptr && dialog->report().contains(" over " + QString(SHIPPED_TABLES)));
+    }
+    {
+      TestWindow form(tables);
+      QCOMPARE(form.FilesLabel->wholeText(), "Tables.dat\nKept.csv");
+      QCOMPARE(form.SkillsLabel->wholeText(), "KeptCrew.csv");
+    }
+    QVERIFY(QFile::remove(made));
+    TestWindow form;
+    form.Start(std::nullopt);
+    // The notice (1, information), and the table file looked up as at a first start (3, error).
+    QStringList shown;
+    for (auto* box : form.findChildren<QMessageBox*>())
+      if (box->isVisible()) shown << QString::number(box->icon()) + " " + box->text();
+    shown.sort();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown[0].startsWith("1 Gone since the last run: the made tables \"" + made + "\"."));
+    QVERIFY(shown[1].startsWith("3 Tables.dat was found nowhere"));
+    QVERIFY(!form.FilesLabel->wholeText().contains("Kept"));
+    QVERIFY(!form.SkillsLabel->wholeText().contains("Kept"));
+    for (const char* key :
+         {"tables/file", "tables/made", "tables/base", "designs/file", "skills/file"})
+      settings.remove(key);
   }
 
   // Save To File refuses the table file by another name, and the design list beside it (the names

@@ -26,13 +26,13 @@
 inline const QTemporaryDir settingsFolder;
 inline const bool settingsAside = qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
 
-// The window generating from `tables` (none named: as the program looks one up), with its
-// controls found by the object names that the form file gives them: the tests' way in, the form
-// itself being the window's own.
+// The window generating from `tables`, started as the program starts with --tables (none
+// named: not started, so the first Generate looks one up), with its controls found by the object
+// names that the form file gives them: the tests' way in, the form itself being the window's own.
 class TestWindow : public TForm1 {
  public:
   explicit TestWindow(const std::filesystem::path& tables = {}) {
-    if (!tables.empty()) UseTableFile(tables);
+    if (!tables.empty()) Start(tables);
   }
 
   template <class Control>
@@ -57,6 +57,7 @@ class TestWindow : public TForm1 {
   ElidedLabel* const SeedLabel = control<ElidedLabel>("SeedLabel");
   ElidedLabel* const TotalsLabel = control<ElidedLabel>("TotalsLabel");
   ElidedLabel* const FilesLabel = control<ElidedLabel>("FilesLabel");
+  ElidedLabel* const SkillsLabel = control<ElidedLabel>("SkillsLabel");
   QToolButton* const RecentButton = control<QToolButton>("RecentButton");
 };
 
@@ -68,7 +69,7 @@ inline const QStringList kTabOrder{
     "HouseBox",   "SizeBox",     "ExperienceBox", "Vehicle",          "GButton",     "ToFile",
     "FileName",   "WeightBox",   "MechBox",       "SaveAsButton",     "PrintButton", "SeedBox",
     "BudgetKind", "BudgetBox",   "RecentButton",  "CollectionButton", "OwnedBox",    "UniqueBox",
-    "SeedLabel",  "TotalsLabel", "FilesLabel",    "HouseBox"};
+    "SeedLabel",  "TotalsLabel", "FilesLabel",    "SkillsLabel",      "HouseBox"};
 
 inline void choose(TestWindow& form, const QString& house, const QString& size,
                    const QString& weight, const QString& experience) {
