@@ -124,6 +124,12 @@ class ForceModel {
   std::vector<std::string> useTables(TableText tables,
                                      std::shared_ptr<const FoundDesignList> found = nullptr,
                                      std::shared_ptr<const TableText> base = nullptr);
+  // Makes `found` the list found beside the table file in use, in place of the one read with
+  // it, the file's check findings left as they are: for a front end that has the list only
+  // after the table file (a site fetches the shipped list later).
+  void useFoundDesigns(std::shared_ptr<const FoundDesignList> found) {
+    readDesigns(std::move(found));
+  }
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // The table file a layout is made over: the base of the made tables in use, else the table

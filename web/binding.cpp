@@ -358,6 +358,7 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShipped);
   emscripten::function("startModel", &startModel);
+  emscripten::function("shippedDesignsArrived", &shippedDesignsArrived);
   emscripten::function("findDesignList", &findDesignList);
   emscripten::function("savedText", &savedBoxText);
   emscripten::function("seedBoxNotice", &seedNotice);

@@ -41,24 +41,30 @@ const TableText& shippedTables() {
 }
 
 const std::string& shippedDesignBytes() {
-  // "" when the page's build or loader left the list out.
-  static const std::string bytes = [] {
+  // "" while the page's build or loader has left the list out: it is looked for again.
+  static std::string bytes;
+  if (bytes.empty()) {
     try {
-      return designListBytes(fs::path(kShippedFolder) / kDesignListFileName);
+      bytes = designListBytes(fs::path(kShippedFolder) / kDesignListFileName);
     } catch (const DesignListError&) {
-      return std::string();
+      // Not in place: none found, until a later use finds it.
     }
-  }();
+  }
   return bytes;
 }
 
 std::shared_ptr<const FoundDesignList> foundDesigns() {
   // The shipped list is handed to the model as its bytes, named as it is beside a table file.
-  static const std::shared_ptr<const FoundDesignList> found =
-      shippedDesignBytes().empty() ? std::make_shared<const FoundDesignList>()
-                                   : std::make_shared<const FoundDesignList>(foundDesignList(
-                                         shippedDesignBytes(), kDesignListFileName));
+  static std::shared_ptr<const FoundDesignList> found;
+  if (found) return found;
+  if (shippedDesignBytes().empty()) return std::make_shared<const FoundDesignList>();
+  found = std::make_shared<const FoundDesignList>(
+      foundDesignList(shippedDesignBytes(), kDesignListFileName));
   return found;
+}
+
+void shippedDesignsArrived() {
+  pageModel().useFoundDesigns(foundDesigns());
 }
 
 ForceModel& pageModel() {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The site's loader, run before page.js: gives it and the engine's glue (musterwright.js) the
-// Module they share, puts the shipped Tables.dat and Designs.csv into the engine's file system
-// before the engine starts, fetches the glue and compiles the engine (musterwright.wasm) while
+// Module they share, puts the shipped Tables.dat into the engine's file system before the
+// engine starts, fetches the glue and compiles the engine (musterwright.wasm) while
 // the page loads, runs the glue once the page's scripts have run, keeps both for the page's
 // search worker (search_worker.js, an engine of its own built from the same module), says so on
 // the page when the glue or Tables.dat cannot be fetched (the engine's own .wasm failing ends in
-// Module.onAbort), fetches the panels' scripts when the page asks, and registers the service
+// Module.onAbort), fetches the shipped Designs.csv and the panels' scripts when the page asks,
+// and registers the service
 // worker (sw.js) that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
@@ -21,18 +22,19 @@ function fetchShipped(name, as = 'arrayBuffer') {
   });
 }
 
-// Puts the fetched file `name` at /shipped/`name`, the engine waiting for it.
-function putShipped(name, fetched, onFailure) {
-  Module.addRunDependency(name);
-  fetched.then((bytes) => {
-    Module.FS_createPath('/', 'shipped', true, true);
-    Module.FS_createDataFile('/shipped', name, new Uint8Array(bytes), true, false, false);
-    Module.removeRunDependency(name);
-  }, onFailure);
+// Puts the fetched file `name` at /shipped/`name`.
+function putShipped(name, bytes) {
+  Module.FS_createPath('/', 'shipped', true, true);
+  Module.FS_createDataFile('/shipped', name, new Uint8Array(bytes), true, false, false);
 }
 
 const shippedTables = fetchShipped('Tables.dat');
-const shippedDesigns = fetchShipped('Designs.csv');
+// The shipped design list, fetched with the panels' scripts: nothing drawn before them needs it.
+let shippedDesigns = null;
+function designsFetched() {
+  shippedDesigns ??= fetchShipped('Designs.csv');
+  return shippedDesigns;
+}
 const engineText = fetchShipped('musterwright.js', 'text');
 // Compiled while it downloads where the server names it as WebAssembly.
 const engineModule = fetch('musterwright.wasm').then((response) => {
@@ -42,11 +44,13 @@ const engineModule = fetch('musterwright.wasm').then((response) => {
       response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
 });
 
+// The engine waits for Tables.dat.
 Module.preRun = [() => {
-  putShipped('Tables.dat', shippedTables,
-             (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
-  // Without the design list the page still draws; its tons and points are then unknown.
-  putShipped('Designs.csv', shippedDesigns, () => Module.removeRunDependency('Designs.csv'));
+  Module.addRunDependency('Tables.dat');
+  shippedTables.then((bytes) => {
+    putShipped('Tables.dat', bytes);
+    Module.removeRunDependency('Tables.dat');
+  }, (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
 }];
 
 Module.instantiateWasm = (imports, receive) => {
@@ -61,23 +65,30 @@ Module.instantiateWasm = (imports, receive) => {
 Module.searchWorkerStart = async () => {
   const shipped = {'Tables.dat': await shippedTables};
   try {
-    shipped['Designs.csv'] = await shippedDesigns;
+    shipped['Designs.csv'] = await designsFetched();
   } catch {
     // The page's engine has none either.
   }
   return {url: 'search_worker.js', engine: await engineText, module: await engineModule, shipped};
 };
 
-// The panels' scripts, which page.js asks for once Generate is enabled (afterPanels): a first
-// visit fetches them after what drawing needs.
-Module.loadPanels = () => Promise.all(['collection_panel.js', 'design_panel.js'].map(
-    (name) => new Promise((resolve, reject) => {
-      const script = document.createElement('script');
-      script.src = name;
-      script.onload = resolve;
-      script.onerror = () => reject(new Error(`${name} could not be fetched`));
-      document.body.append(script);
-    })));
+// The design list and the scripts of the force shown and of the panels, which page.js asks for
+// once Generate is enabled (afterPanels): a first visit fetches them after what the start needs.
+// Without the design list the page still draws; its tons and points are then unknown.
+Module.loadPanels = () => Promise.all([
+  designsFetched().then((bytes) => {
+    putShipped('Designs.csv', bytes);
+    Module.shippedDesignsArrived();
+  }, () => {}),
+  ...['force_view.js', 'collection_panel.js', 'design_panel.js'].map(
+      (name) => new Promise((resolve, reject) => {
+        const script = document.createElement('script');
+        script.src = name;
+        script.onload = resolve;
+        script.onerror = () => reject(new Error(`${name} could not be fetched`));
+        document.body.append(script);
+      })),
+]);
 
 // The glue runs once page.js has given the Module its handlers, from the text fetched, as a
 // script of its own address, which the browser compiles aside as it does a script file.
