@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <system_error>
 #include <utility>
 
 #include "generator/table_text.h"
@@ -41,13 +42,16 @@ const TableText& shippedTables() {
 }
 
 const std::string& shippedDesignBytes() {
-  // "" while the page's build or loader has left the list out: it is looked for again.
+  // "" while the page's build or loader has left the list out: it is looked for again. A list
+  // not in place yet is passed over without an exception, which is slow to throw on a page.
   static std::string bytes;
-  if (bytes.empty()) {
+  const fs::path path = fs::path(kShippedFolder) / kDesignListFileName;
+  std::error_code absent;
+  if (bytes.empty() && fs::exists(path, absent)) {
     try {
-      bytes = designListBytes(fs::path(kShippedFolder) / kDesignListFileName);
+      bytes = designListBytes(path);
     } catch (const DesignListError&) {
-      // Not in place: none found, until a later use finds it.
+      // Unreadable: none found.
     }
   }
   return bytes;
