@@ -134,6 +134,14 @@ class ForceModel {
                                      std::shared_ptr<const FoundDesignList> found = nullptr,
                                      std::shared_ptr<const TableText> base = nullptr,
                                      std::shared_ptr<const FoundSkillTable> foundSkills = nullptr);
+  // Makes `found` and `foundSkills` the design list and the skill table found beside the table
+  // file in use, in place of those read with it, the file's check findings left as they are: for
+  // a front end that has them only after the table file (a site fetches the shipped ones later).
+  void useFoundFiles(std::shared_ptr<const FoundDesignList> found,
+                     const FoundSkillTable& foundSkills) {
+    readDesigns(std::move(found));
+    readSkills(foundSkills);
+  }
   // The table file in use; null before useTables.
   std::shared_ptr<const TableText> tables() const { return tables_; }
   // The table file a layout is made over: the base of the made tables in use, else the table

@@ -47,7 +47,7 @@ RARE_SEARCH = ("document.getElementById('BudgetText').value = '150000';"
 TAP_WHILE_SEARCHING = "a tap on Text while a rare band's search runs"
 # The bytes fetched by the page up to the mark it sets when it enables Generate: the page itself
 # and each file it asked for before then; and the search worker's script, which the page starts
-# once idle and whose fetch the page's timeline leaves out, fetched here once more.
+# with the force's script and whose fetch the page's timeline leaves out, fetched here once more.
 FETCHED = """
 const done = arguments[0];
 const ready = () => performance.getEntriesByName('page ready').length > 0;
@@ -56,7 +56,7 @@ const count = async () => {
   const files = [...performance.getEntriesByType('navigation'),
                  ...performance.getEntriesByType('resource')]
       .filter((file) => file.startTime <= enabled);
-  const worker = new URL(searcher.start.url, location.href).href;
+  const worker = new URL('search_worker.js', location.href).href;
   await (await fetch(worker, {cache: 'no-store'})).arrayBuffer();
   files.push(performance.getEntriesByName(worker).at(-1));
   done(files.map((file) => [file.name, file.encodedBodySize]));

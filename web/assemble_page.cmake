@@ -1,11 +1,11 @@
 # SPDX-License-Identifier: MIT
 # Writes one of the page's two HTML files from page.html (run with cmake -P):
-#   -DKIND=single  OUT is the self-contained page: page.js, collection_panel.js and
-#                  design_panel.js, then ENGINE, the glue with the engine inside it, which waits
+#   -DKIND=single  OUT is the self-contained page: page.js, force_view.js, collection_panel.js
+#                  and design_panel.js, then ENGINE, the glue with the engine inside it, which waits
 #                  as text until the form is painted (start_engine.js), and the search worker's
 #                  script, as text that the page starts its worker from;
 #   -DKIND=site    OUT is the site's index.html, loading the manifest, site.js and page.js as
-#                  files (the glue and the panels' scripts fetched by site.js, which is given
+#                  files (the glue, force_view.js and the panels' scripts fetched by site.js, which is given
 #                  the glue ahead);
 #   -DKIND=script  OUT is the script SCRIPT as the site serves it, as the single file holds it.
 # Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
@@ -71,6 +71,7 @@ endforeach()
 if(KIND STREQUAL "single")
   read_file(${ENGINE} engine)
   read_script(${SOURCE}/page.js page)
+  read_script(${SOURCE}/force_view.js force)
   read_script(${SOURCE}/collection_panel.js panel)
   read_script(${SOURCE}/design_panel.js designs)
   read_script(${SOURCE}/start_engine.js start)
@@ -81,7 +82,7 @@ if(KIND STREQUAL "single")
   endif()
   fill("{{{ SCRIPT }}}" "<script>
 var Module = {};
-${page}${panel}${designs}</script>
+${page}${force}${panel}${designs}</script>
 <script type=\"text/plain\" id=\"Engine\">${engine}</script>
 <script type=\"text/plain\" id=\"SearchWorker\">${worker}</script>
 <script>

@@ -364,6 +364,7 @@ EMSCRIPTEN_BINDINGS(musterwright) {
   emscripten::function("useTables", &useTables);
   emscripten::function("useShippedTables", &useShipped);
   emscripten::function("startModel", &startModel);
+  emscripten::function("shippedFilesArrived", &shippedFilesArrived);
   emscripten::function("findDesignList", &findDesignList);
   emscripten::function("savedText", &savedBoxText);
   emscripten::function("seedBoxNotice", &seedNotice);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <system_error>
 #include <utility>
 
 #include "generator/crew_skills.h"
@@ -49,38 +50,49 @@ const TableText& shippedTables() {
 }
 
 const std::string& shippedDesignBytes() {
-  // "" when the page's build or loader left the list out.
-  static const std::string bytes = [] {
+  // "" while the page's build or loader has left the list out: it is looked for again. A list
+  // not in place yet is passed over without an exception, which is slow to throw on a page.
+  static std::string bytes;
+  const fs::path path = fs::path(kShippedFolder) / kDesignListFileName;
+  std::error_code absent;
+  if (bytes.empty() && fs::exists(path, absent)) {
     try {
-      return designListBytes(fs::path(kShippedFolder) / kDesignListFileName);
+      bytes = designListBytes(path);
     } catch (const DesignListError&) {
-      return std::string();
+      // Unreadable: none found.
     }
-  }();
+  }
   return bytes;
 }
 
 std::shared_ptr<const FoundDesignList> foundDesigns() {
   // The shipped list is handed to the model as its bytes, named as it is beside a table file.
-  static const std::shared_ptr<const FoundDesignList> found =
-      shippedDesignBytes().empty() ? std::make_shared<const FoundDesignList>()
-                                   : std::make_shared<const FoundDesignList>(foundDesignList(
-                                         shippedDesignBytes(), kDesignListFileName));
+  static std::shared_ptr<const FoundDesignList> found;
+  if (found) return found;
+  if (shippedDesignBytes().empty()) return std::make_shared<const FoundDesignList>();
+  found = std::make_shared<const FoundDesignList>(
+      foundDesignList(shippedDesignBytes(), kDesignListFileName));
   return found;
 }
 
 std::shared_ptr<const FoundSkillTable> foundSkills() {
-  static const std::shared_ptr<const FoundSkillTable> found = [] {
-    std::string bytes;
-    try {
-      bytes = playerFileBytes(fs::path(kShippedFolder) / kSkillTableFileName, kMaxSkillTableBytes,
-                              "skill table");
-    } catch (const PlayerFileError&) {
-      return std::make_shared<const FoundSkillTable>();
-    }
-    return std::make_shared<const FoundSkillTable>(foundSkillTable(bytes, kSkillTableFileName));
-  }();
+  // Looked for again while it is not in place, as the design list is.
+  static std::shared_ptr<const FoundSkillTable> found;
+  if (found) return found;
+  const fs::path path = fs::path(kShippedFolder) / kSkillTableFileName;
+  std::error_code absent;
+  if (!fs::exists(path, absent)) return std::make_shared<const FoundSkillTable>();
+  try {
+    found = std::make_shared<const FoundSkillTable>(foundSkillTable(
+        playerFileBytes(path, kMaxSkillTableBytes, "skill table"), kSkillTableFileName));
+  } catch (const PlayerFileError&) {
+    found = std::make_shared<const FoundSkillTable>();
+  }
   return found;
+}
+
+void shippedFilesArrived() {
+  pageModel().useFoundFiles(foundDesigns(), *foundSkills());
 }
 
 ForceModel& pageModel() {

@@ -29,14 +29,21 @@
 // Throws TableError as readTableText does, at every use, when it cannot be read.
 const TableText& shippedTables();
 
-// The shipped design list, read at its first use and kept: the list found beside either of the
-// page's table files. None found when the page was built or loaded without it.
+// The shipped design list, read at its first use once it is in place and kept: the list found
+// beside either of the page's table files. None found while it is not in place: the page was
+// built without it, or a site's loader puts it in place after the start.
 std::shared_ptr<const FoundDesignList> foundDesigns();
-// Its bytes; "" when none was found.
+// Its bytes; "" while none was found.
 const std::string& shippedDesignBytes();
 
-// The shipped skill table, read at its first use and kept, as foundDesigns is.
+// The shipped skill table, read at its first use once it is in place and kept, as foundDesigns
+// is.
 std::shared_ptr<const FoundSkillTable> foundSkills();
+
+// Hands the shipped design list and skill table, put in place since the start, to the model with
+// the table file in use, so that the draws that follow take their tons, points and points with
+// crew skill from them.
+void shippedFilesArrived();
 
 // Makes `bytes`, the content of the user's file `name`, the table file in use when the engine
 // can read it, quirks included; returns its tableWarning (tables/table_check.h), none for a

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The site's loader, run before page.js: gives it and the engine's glue (musterwright.js) the
-// Module they share, puts the shipped Tables.dat, Designs.csv and Skills.csv into the engine's
-// file system before the engine starts, fetches the glue and compiles the engine
-// (musterwright.wasm) while the page loads, runs the glue once the page's scripts have run, keeps both for the page's
-// search worker (search_worker.js, an engine of its own built from the same module), says so on
-// the page when the glue or Tables.dat cannot be fetched (the engine's own .wasm failing ends in
-// Module.onAbort), fetches the panels' scripts when the page asks, and registers the service
-// worker (sw.js) that keeps the site for offline use.
+// Module they share, puts the shipped Tables.dat into the engine's file system before the
+// engine starts, fetches the glue and compiles the engine (musterwright.wasm) while the page
+// loads, runs the glue once the page's scripts have run, keeps both for the page's search
+// worker (search_worker.js, an engine of its own built from the same module), says so on the
+// page when the glue or Tables.dat cannot be fetched (the engine's own .wasm failing ends in
+// Module.onAbort), fetches the shipped Designs.csv and Skills.csv and the panels' scripts when
+// the page asks, and registers the service worker (sw.js) that keeps the site for offline use.
 var Module = globalThis.Module || {};
 
 function siteFileMissing(what, reason) {
@@ -21,19 +21,21 @@ function fetchShipped(name, as = 'arrayBuffer') {
   });
 }
 
-// Puts the fetched file `name` at /shipped/`name`, the engine waiting for it.
-function putShipped(name, fetched, onFailure) {
-  Module.addRunDependency(name);
-  fetched.then((bytes) => {
-    Module.FS_createPath('/', 'shipped', true, true);
-    Module.FS_createDataFile('/shipped', name, new Uint8Array(bytes), true, false, false);
-    Module.removeRunDependency(name);
-  }, onFailure);
+// Puts the fetched file `name` at /shipped/`name`.
+function putShipped(name, bytes) {
+  Module.FS_createPath('/', 'shipped', true, true);
+  Module.FS_createDataFile('/shipped', name, new Uint8Array(bytes), true, false, false);
 }
 
 const shippedTables = fetchShipped('Tables.dat');
-const shippedDesigns = fetchShipped('Designs.csv');
-const shippedSkills = fetchShipped('Skills.csv');
+// The shipped design list and skill table, fetched with the panels' scripts: nothing drawn
+// before them needs them.
+const shippedLater = {};
+function fetchedLater(name) {
+  shippedLater[name] ??= fetchShipped(name);
+  return shippedLater[name];
+}
+const kShippedLater = ['Designs.csv', 'Skills.csv'];
 const engineText = fetchShipped('musterwright.js', 'text');
 // Compiled while it downloads where the server names it as WebAssembly.
 const engineModule = fetch('musterwright.wasm').then((response) => {
@@ -43,13 +45,13 @@ const engineModule = fetch('musterwright.wasm').then((response) => {
       response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
 });
 
+// The engine waits for Tables.dat.
 Module.preRun = [() => {
-  putShipped('Tables.dat', shippedTables,
-             (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
-  // Without the design list the page still draws; its tons and points are then unknown.
-  putShipped('Designs.csv', shippedDesigns, () => Module.removeRunDependency('Designs.csv'));
-  // Nor without the skill table: its totals then leave crew skill out.
-  putShipped('Skills.csv', shippedSkills, () => Module.removeRunDependency('Skills.csv'));
+  Module.addRunDependency('Tables.dat');
+  shippedTables.then((bytes) => {
+    putShipped('Tables.dat', bytes);
+    Module.removeRunDependency('Tables.dat');
+  }, (error) => siteFileMissing('The shipped table file, Tables.dat,', error.message));
 }];
 
 Module.instantiateWasm = (imports, receive) => {
@@ -63,9 +65,9 @@ Module.instantiateWasm = (imports, receive) => {
 // the shipped files, which the glue does not hold.
 Module.searchWorkerStart = async () => {
   const shipped = {'Tables.dat': await shippedTables};
-  for (const [name, fetched] of [['Designs.csv', shippedDesigns], ['Skills.csv', shippedSkills]]) {
+  for (const name of kShippedLater) {
     try {
-      shipped[name] = await fetched;
+      shipped[name] = await fetchedLater(name);
     } catch {
       // The page's engine has none either.
     }
@@ -73,16 +75,23 @@ Module.searchWorkerStart = async () => {
   return {url: 'search_worker.js', engine: await engineText, module: await engineModule, shipped};
 };
 
-// The panels' scripts, which page.js asks for once Generate is enabled (afterPanels): a first
-// visit fetches them after what drawing needs.
-Module.loadPanels = () => Promise.all(['collection_panel.js', 'design_panel.js'].map(
-    (name) => new Promise((resolve, reject) => {
-      const script = document.createElement('script');
-      script.src = name;
-      script.onload = resolve;
-      script.onerror = () => reject(new Error(`${name} could not be fetched`));
-      document.body.append(script);
-    })));
+// The design list, the skill table and the scripts of the force shown and of the panels, which
+// page.js asks for once Generate is enabled (afterPanels): a first visit fetches them after what
+// the start needs. Without the design list the page still draws, its tons and points unknown;
+// without the skill table its totals leave crew skill out.
+Module.loadPanels = () => Promise.all([
+  Promise.all(kShippedLater.map((name) => fetchedLater(name).then(
+                                    (bytes) => putShipped(name, bytes), () => {})))
+      .then(() => Module.shippedFilesArrived()),
+  ...['force_view.js', 'collection_panel.js', 'design_panel.js'].map(
+      (name) => new Promise((resolve, reject) => {
+        const script = document.createElement('script');
+        script.src = name;
+        script.onload = resolve;
+        script.onerror = () => reject(new Error(`${name} could not be fetched`));
+        document.body.append(script);
+      })),
+]);
 
 // The glue runs once page.js has given the Module its handlers, from the text fetched, as a
 // script of its own address, which the browser compiles aside as it does a script file.
