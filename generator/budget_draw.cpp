@@ -29,21 +29,23 @@ bool withinBand(const Force& force, const BudgetBand& band, const DesignList& de
 
 std::optional<Force> drawBudgetTry(const TableText& tables, const Selection& selection,
                                    std::uint32_t seed, const BudgetBand& band,
-                                   const DesignList& designs, const SkillTable* skills,
-                                   int attempt) {
-  Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt));
+                                   const DesignList& designs, const SkillTable* skills, int attempt,
+                                   Side side) {
+  Force force = generateForce(tables, selection, budgetDice(seed, 0, attempt, side));
   if (!withinBand(force, band, designs, skills)) return std::nullopt;
   force.seed = seed;
   force.budget = band;
+  force.side = side;
   return force;
 }
 
 std::optional<BudgetTry> searchWithinBudget(const TableText& tables, const Selection& selection,
                                             std::uint32_t seed, const BudgetBand& band,
-                                            const DesignList& designs, const SkillTable* skills) {
+                                            const DesignList& designs, const SkillTable* skills,
+                                            Side side) {
   for (int attempt = 0; attempt < kBudgetTries; ++attempt)
     if (std::optional<Force> force =
-            drawBudgetTry(tables, selection, seed, band, designs, skills, attempt))
+            drawBudgetTry(tables, selection, seed, band, designs, skills, attempt, side))
       return BudgetTry{std::move(*force), attempt};
   return std::nullopt;
 }
@@ -66,7 +68,8 @@ bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
   checkReroll(force, reroll);
   checkRerollRoom(force, 1);
   Force tried = force;
-  rerollForce(tried, tables, reroll, budgetDice(force.seed, force.rerolls.size() + 1, attempt));
+  rerollForce(tried, tables, reroll,
+              budgetDice(force.seed, force.rerolls.size() + 1, attempt, force.side));
   if (!withinBand(tried, *force.budget, designs, skills)) return false;
   force = std::move(tried);
   return true;

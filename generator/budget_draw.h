@@ -47,28 +47,31 @@ struct BudgetTry {
   int attempt = 0;
 };
 
-// Try `attempt` of drawWithinBudget alone: the force, with `seed` and `budget` set, when it lies
-// within `band`; none when it does not. Throws as generateForce does.
+// Try `attempt` of drawWithinBudget alone: the force, with `seed`, `budget` and `side` set, when
+// it lies within `band`; none when it does not. Side b rolls that side's dice (budgetDice).
+// Throws as generateForce does.
 std::optional<Force> drawBudgetTry(const TableText& tables, const Selection& selection,
                                    std::uint32_t seed, const BudgetBand& band,
-                                   const DesignList& designs, const SkillTable* skills,
-                                   int attempt);
+                                   const DesignList& designs, const SkillTable* skills, int attempt,
+                                   Side side = Side::a);
 
 // The first try of generateForce(tables, selection, seed) that lies within `band`, with
-// `budget` set to it; none when kBudgetTries tries gave none. Throws as generateForce does.
+// `budget` set to it, on the dice of `side`; none when kBudgetTries tries gave none. Throws as
+// generateForce does.
 std::optional<BudgetTry> searchWithinBudget(const TableText& tables, const Selection& selection,
                                             std::uint32_t seed, const BudgetBand& band,
                                             const DesignList& designs,
-                                            const SkillTable* skills = nullptr);
+                                            const SkillTable* skills = nullptr,
+                                            Side side = Side::a);
 // searchWithinBudget's force alone.
 std::optional<Force> drawWithinBudget(const TableText& tables, const Selection& selection,
                                       std::uint32_t seed, const BudgetBand& band,
                                       const DesignList& designs,
                                       const SkillTable* skills = nullptr);
 
-// Try `attempt` of rerollWithinBudget alone: true, the force rolled, when it keeps the force
-// within its band; false, the force untouched, when not. A force without a band is rolled as
-// rerollForce rolls it. Throws as rerollWithinBudget does.
+// Try `attempt` of rerollWithinBudget alone, on the dice of the force's side: true, the force
+// rolled, when it keeps the force within its band; false, the force untouched, when not. A force
+// without a band is rolled as rerollForce rolls it. Throws as rerollWithinBudget does.
 bool rerollBudgetTry(Force& force, const TableText& tables, Reroll reroll,
                      const DesignList& designs, const SkillTable* skills, int attempt);
 

@@ -6,6 +6,9 @@
 
 namespace {
 
+// The last seed word of every stream of side b.
+constexpr std::uint32_t kSideBWord = 2;
+
 DiceSource drawingFrom(std::mt19937 engine) {
   return [engine](int n) mutable {
     return n == 0 ? 0 : static_cast<int>(engine() % static_cast<std::uint32_t>(n));
@@ -27,7 +30,10 @@ DiceSource sequenceDice(std::initializer_list<std::uint32_t> words) {
   return drawingFrom(std::mt19937(sequence));
 }
 
-DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt) {
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt, Side side) {
+  if (side == Side::b)
+    return sequenceDice({seed, static_cast<std::uint32_t>(stream),
+                         static_cast<std::uint32_t>(attempt), kSideBWord});
   if (attempt == 0) return stream == 0 ? seededDice(seed) : rerollDice(seed, stream - 1);
   return sequenceDice(
       {seed, static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(attempt)});

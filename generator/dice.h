@@ -27,11 +27,16 @@ DiceSource rerollDice(std::uint32_t seed, std::size_t index);
 // A source drawing from one std::mt19937 seeded by std::seed_seq{words...}.
 DiceSource sequenceDice(std::initializer_list<std::uint32_t> words);
 
+// The side of a pair of forces drawn from one seed whose dice a draw rolls: `a`, the force asked
+// for, rolls as a force drawn alone does; `b`, the opposing force, rolls streams of its own.
+enum class Side { a, b };
+
 // The source of try `attempt` (from 0) of a draw within a budget, on stream `stream`: 0 for the
-// force's first draw, k + 1 for its re-roll k. Try 0 is the draw without a budget (seededDice(seed)
-// on stream 0, rerollDice(seed, k) on stream k + 1); try j >= 1 is one std::mt19937 seeded by
-// std::seed_seq{seed, stream, j}.
-DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt);
+// force's first draw, k + 1 for its re-roll k. On side a, try 0 is the draw without a budget
+// (seededDice(seed) on stream 0, rerollDice(seed, k) on stream k + 1) and try j >= 1 is one
+// std::mt19937 seeded by std::seed_seq{seed, stream, j}. On side b every try j, 0 included, is
+// one std::mt19937 seeded by std::seed_seq{seed, stream, j, 2}, so the two sides never share dice.
+DiceSource budgetDice(std::uint32_t seed, std::size_t stream, int attempt, Side side = Side::a);
 
 class Dice {
  public:

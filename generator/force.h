@@ -14,6 +14,7 @@
 #include "foundation/apvector.h"
 #include "foundation/mech.h"
 #include "generator/budget_band.h"
+#include "generator/dice.h"
 #include "tables/collection.h"
 
 // The slots of a group: 5 per star in a Clan force, 4 per lance in a House force.
@@ -57,6 +58,9 @@ struct Force {
   bool unique = false;
   // The band the force was drawn within (generator/budget_draw.h); re-rolls keep it.
   std::optional<BudgetBand> budget;
+  // Whose dice its tries and re-rolls within the band roll: side b is the opposing force of a
+  // pair (generator/dice.h).
+  Side side = Side::a;
 
   int groupSize() const { return groupSizeFor(isClan); }
   int groupCount() const { return roster.length() / groupSize(); }

@@ -51,11 +51,12 @@ void BudgetSearches::keep(std::string key, SearchOutcome outcome) {
 
 std::string drawSearchKey(std::string_view tablesChecksum, const Selection& choices,
                           std::uint32_t seed, const BudgetBand& band, const DesignList& designs,
-                          const SkillTable* skills) {
+                          const SkillTable* skills, Side side) {
   KeyText text;
   common(text, tablesChecksum, designs, skills, choices.collection, choices.unique, seed, band)
       << choices.house << choices.size << choices.weight << choices.experience
       << choices.withVehicles;
+  if (side == Side::b) text << "side b";
   return text.key('d');
 }
 
@@ -69,6 +70,7 @@ std::string rerollSearchKey(std::string_view tablesChecksum, const Force& force,
       << static_cast<std::int64_t>(force.houseStart) << reroll.group << reroll.slot;
   for (const Reroll& made : force.rerolls) text << made.group << made.slot;
   for (const apstring& weight : force.groupWeights) text << weight.c_str();
+  if (force.side == Side::b) text << "side b";
   for (int k = 0; k < force.roster.length(); ++k) {
     const Mech& slot = force.roster[k];
     text << slot.name.c_str() << slot.weightClass.c_str()

@@ -67,13 +67,13 @@ class BudgetSearches {
 // The key of the first draw of `choices` (the collection's identity standing for its copies)
 // with `seed` within `band`, from the table file whose checksum is `tablesChecksum`
 // (tableChecksum), the tons and points of `designs` and, for a band in points with crew skill,
-// the percents of `skills`. Never throws but for lack of memory.
+// the percents of `skills`, on the dice of `side`. Never throws but for lack of memory.
 std::string drawSearchKey(std::string_view tablesChecksum, const Selection& choices,
                           std::uint32_t seed, const BudgetBand& band, const DesignList& designs,
-                          const SkillTable* skills);
+                          const SkillTable* skills, Side side = Side::a);
 
 // The key of re-roll `reroll` of `force`, which lies within its band: every field of the force
-// that a re-roll reads or keeps, its slots and re-rolls so far among them.
+// that a re-roll reads or keeps, its side, its slots and re-rolls so far among them.
 std::string rerollSearchKey(std::string_view tablesChecksum, const Force& force, Reroll reroll,
                             const DesignList& designs, const SkillTable* skills);
 

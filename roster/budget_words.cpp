@@ -36,15 +36,6 @@ std::string meanText(double mean, bool tons) {
   return pointsText(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::string namedDesigns(const std::vector<std::string>& names) {
-  std::string text;
-  for (std::size_t k = 0; k < names.size() && k < kNamedDesigns; ++k)
-    text += (k == 0 ? "" : ", ") + names[k];
-  if (names.size() > kNamedDesigns)
-    text += " and " + std::to_string(names.size() - kNamedDesigns) + " more";
-  return text;
-}
-
 // The numbers of a design the band needs, as a refusal names them.
 std::string neededNumbers(const BudgetBand& band) {
   const bool points = band.points || band.skillPoints;
@@ -191,6 +182,15 @@ void refuseHopelessReroll(const Force& force, Reroll reroll, const TableText& ta
 
 }  // namespace
 
+std::string namedDesigns(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t k = 0; k < names.size() && k < kNamedDesigns; ++k)
+    text += (k == 0 ? "" : ", ") + names[k];
+  if (names.size() > kNamedDesigns)
+    text += " and " + std::to_string(names.size() - kNamedDesigns) + " more";
+  return text;
+}
+
 std::string budgetWithoutDesignsText() {
   return "A budget needs the tons and points of a design list, and none is in use: choose one, "
          "or empty the budget box.";
@@ -256,7 +256,7 @@ std::string chanceText(const BandChance& chance) {
 
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
                       const BudgetBand& band, const DesignList& designs, const SkillTable* skills,
-                      BudgetSearches* searches) {
+                      BudgetSearches* searches, Side side) {
   if (band.skillPoints && !skills) throw BudgetRefusal(budgetWithoutSkillsText());
   const std::string fileName = tables.name.string();
   const BudgetReach reach = budgetReach(choices, tables.bytes, fileName, designs, band, skills);
@@ -271,17 +271,18 @@ Force drawBudgetForce(const TableText& tables, const Selection& choices, std::ui
         skills->name + " lacks one for " + crewWords(reach.lackingCrews));
   refuseOutside(band, reach);
   refuseUnreached(band, bandSupport(choices, tables.bytes, fileName, designs, band, skills), reach);
-  const std::string key =
-      searches ? drawSearchKey(tableChecksum(tables.bytes), choices, seed, band, designs, skills)
-               : "";
+  const std::string key = searches ? drawSearchKey(tableChecksum(tables.bytes), choices, seed, band,
+                                                   designs, skills, side)
+                                   : "";
   if (const SearchOutcome* known = searches ? searches->find(key) : nullptr) {
     if (!known->attempt) throw BudgetRefusal(known->refusal);
     if (std::optional<Force> force =
-            drawBudgetTry(tables, choices, seed, band, designs, skills, *known->attempt))
+            drawBudgetTry(tables, choices, seed, band, designs, skills, *known->attempt, side))
       return std::move(*force);
   }
   if (searches && !searches->searchHere) throw SearchElsewhere();
-  std::optional<BudgetTry> found = searchWithinBudget(tables, choices, seed, band, designs, skills);
+  std::optional<BudgetTry> found =
+      searchWithinBudget(tables, choices, seed, band, designs, skills, side);
   SearchOutcome outcome;
   if (found) {
     outcome.attempt = found->attempt;

@@ -30,6 +30,9 @@ class BudgetRefusal : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Up to ten of `names`, joined by ", ", then " and N more" for the rest.
+std::string namedDesigns(const std::vector<std::string>& names);
+
 // Why a budget is neither drawn within nor counted while no design list is in use.
 std::string budgetWithoutDesignsText();
 
@@ -69,10 +72,11 @@ std::string chanceText(const BandChance& chance);
 // after kBudgetTries tries without a fit, with the band's chance. Throws as generateForce does.
 // With `searches`, the search's outcome is taken from them when kept there and kept there when
 // made; a search they do not hold and must not make here throws SearchElsewhere, after every
-// refusal made before drawing.
+// refusal made before drawing. Side b draws on that side's dice (generator/dice.h).
 Force drawBudgetForce(const TableText& tables, const Selection& choices, std::uint32_t seed,
                       const BudgetBand& band, const DesignList& designs,
-                      const SkillTable* skills = nullptr, BudgetSearches* searches = nullptr);
+                      const SkillTable* skills = nullptr, BudgetSearches* searches = nullptr,
+                      Side side = Side::a);
 
 // The re-rolls `items` of a force (rerollForce), each within the force's band when it has one.
 // Throws BudgetRefusal naming the re-roll and the band when one keeps no draw within it, before

@@ -79,7 +79,10 @@ nlohmann::ordered_json sameNumber(std::int64_t number) {
 
 }  // namespace
 
-std::string forceJson(const Force& force, const DesignList* designs, const SkillTable* skills) {
+namespace {
+
+nlohmann::ordered_json forceValue(const Force& force, const DesignList* designs,
+                                  const SkillTable* skills) {
   const ForceTotals totals = forceTotals(force, designs, skills);
   nlohmann::ordered_json groups = nlohmann::ordered_json::array();
   for (int i = 0; i < force.roster.length(); ++i) {
@@ -147,18 +150,49 @@ std::string forceJson(const Force& force, const DesignList* designs, const Skill
   data["totals"] = totalsValue(totals.force);
   data["designs"] = fileValue(designs);
   data["skills"] = fileValue(skills);
+  return data;
+}
+
+std::string jsonText(const nlohmann::ordered_json& data) {
   return data.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
-std::string forceCsv(const Force& force, const DesignList* designs, const SkillTable* skills) {
+nlohmann::ordered_json measureValue(std::int64_t total, Measure measure) {
+  return measure == Measure::tons ? tonsValue(total) : nlohmann::ordered_json(total);
+}
+
+nlohmann::ordered_json balanceValue(const Balance& balance) {
+  const std::optional<std::int64_t> tenths = balanceTenths(balance);
+  return {
+      {"measure",                      measureKey(balance.measure)  },
+      {"side_a",                       measureValue(balance.sideA,    balance.measure)},
+      {"side_b",                              measureValue(balance.sideB,                                                    balance.measure)},
+      {"low",              measureValue(balance.band.low,balance.measure)},
+      {"high",measureValue(balance.band.high,          balance.measure)},
+      {"handicap",                         balance.handicap                                    },
+      {"tolerance",                              balance.tolerance                                                 },
+      {"percent",                              tenths ? nlohmann::ordered_json(static_cast<double>(*tenths) / 10)
+                         : nlohmann::ordered_json(nullptr)            },
+      {"in_band",                              !balance.outsideNow },
+  };
+}
+
+// The header of forceCsv, with `side` first for a pair.
+std::string csvHeader(bool side, const SkillTable* skills) {
+  return std::string(side ? "side," : "") +
+         "group,slot,design,weight_class,kind,piloting,gunnery,tons,points" +
+         (skills ? ",skill_points" : "") + "\r\n";
+}
+
+// forceCsv's rows, each after `side` and a comma where it is not empty.
+std::string csvRows(const Force& force, const DesignList* designs, const SkillTable* skills,
+                    const std::string& side) {
   const ForceTotals totals = forceTotals(force, designs, skills);
-  std::string csv =
-      std::string("group,slot,design,weight_class,kind,piloting,gunnery,tons,points") +
-      (skills ? ",skill_points" : "") + "\r\n";
+  std::string csv;
   for (int i = 0; i < force.roster.length(); ++i) {
     const Mech& slot = force.roster[i];
     const SlotNumbers& numbers = totals.slots.at(static_cast<std::size_t>(i));
-    csv += std::to_string(i / force.groupSize() + 1) + ',' +
+    csv += (side.empty() ? "" : side + ',') + std::to_string(i / force.groupSize() + 1) + ',' +
            std::to_string(i % force.groupSize() + 1) + ',' + csvField(slot.name.c_str()) + ',' +
            csvField(slotWeightClass(force, slot)) + ',' + slotKindWord(slot.kind) + ',' +
            skillField(slot, slot.piloting) + ',' + skillField(slot, slot.gunnery) + ',' +
@@ -168,4 +202,28 @@ std::string forceCsv(const Force& force, const DesignList* designs, const SkillT
     csv += "\r\n";
   }
   return csv;
+}
+
+}  // namespace
+
+std::string forceJson(const Force& force, const DesignList* designs, const SkillTable* skills) {
+  return jsonText(forceValue(force, designs, skills));
+}
+
+std::string forcePairJson(const ForcePair& pair, const DesignList* designs,
+                          const SkillTable* skills) {
+  nlohmann::ordered_json data = forceValue(pair.sideA, designs, skills);
+  data["opponent"] = forceValue(pair.sideB, designs, skills);
+  data["balance"] = balanceValue(pair.balance);
+  return jsonText(data);
+}
+
+std::string forcePairCsv(const ForcePair& pair, const DesignList* designs,
+                         const SkillTable* skills) {
+  return csvHeader(true, skills) + csvRows(pair.sideA, designs, skills, "A") +
+         csvRows(pair.sideB, designs, skills, "B");
+}
+
+std::string forceCsv(const Force& force, const DesignList* designs, const SkillTable* skills) {
+  return csvHeader(false, skills) + csvRows(force, designs, skills, "");
 }

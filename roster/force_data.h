@@ -10,6 +10,7 @@
 #include <string>
 
 #include "generator/force.h"
+#include "roster/force_pair.h"
 #include "tables/design_list.h"
 #include "tables/skill_table.h"
 
@@ -49,5 +50,19 @@ std::string forceJson(const Force& force, const DesignList* designs = nullptr,
 // "points": each slot's points with crew skill, empty where unknown.
 std::string forceCsv(const Force& force, const DesignList* designs = nullptr,
                      const SkillTable* skills = nullptr);
+
+// A pair (roster/force_pair.h) as JSON: side a's object as forceJson gives it, then "opponent",
+// side b's object in the same shape (its "budget" holding the band), and "balance": {"measure"
+// ("points", "tons" or "skill_points"), "side_a", "side_b", "low", "high" (tons with their
+// decimals), "handicap", "tolerance", "percent" (side b over side a, one decimal; null while
+// side a's total is 0), "in_band" (false when side b lies outside the band of side a's total
+// now)}.
+std::string forcePairJson(const ForcePair& pair, const DesignList* designs = nullptr,
+                          const SkillTable* skills = nullptr);
+
+// A pair as CSV: forceCsv's header and rows with a first column "side", "A" for side a's slots,
+// then "B" for side b's. The balance is not carried.
+std::string forcePairCsv(const ForcePair& pair, const DesignList* designs = nullptr,
+                         const SkillTable* skills = nullptr);
 
 #endif

@@ -56,6 +56,8 @@ std::string seedCaption(const Force& force) {
   const std::optional<Collection>& collection = force.collection;
   std::string caption = seedCaption(force.seed, force.rerolls, collection ? collection->name : "",
                                     collection ? collection->identity : "", force.unique);
+  if (force.side == Side::b)
+    return "Opposing force \u00b7 " + caption + " \u00b7 band " + budgetCaption(force);
   if (const std::string band = budgetCaption(force); !band.empty()) caption += " \u00b7 " + band;
   return caption;
 }

@@ -34,7 +34,8 @@ std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls,
                         bool unique);
 // The same for `force`, with the collection it was drawn from and "each design once" before
 // the re-rolls, as above, and last the band of a force drawn within a budget (budgetCaption):
-// "... · re-rolled 2 · 5,700–6,000 points".
+// "... · re-rolled 2 · 5,700–6,000 points". The opposing force of a pair (side b) reads
+// "Opposing force · Seed: 42 · re-rolled 2 · band 14,346–15,858 points with crew skill".
 std::string seedCaption(const Force& force);
 
 // The leading digits of a collection's identity that captions and notices show: "3fa9c1d2".
