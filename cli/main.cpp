@@ -26,6 +26,7 @@
 #include "roster/design_source.h"
 #include "roster/files_in_use.h"
 #include "roster/force_data.h"
+#include "roster/force_pair.h"
 #include "roster/force_totals.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
@@ -70,15 +71,15 @@ TableText readWarned(const std::filesystem::path& path, FilesInUse& files) {
   return text;
 }
 
-// The collection of --collection, put in use in `files`, its names matched against the table
-// file's `bytes`; each warning goes to standard error. None without the option. Throws
-// CollectionError.
-std::optional<Collection> collectionOf(const CliOptions& options, const std::string& bytes,
+// The collection of `file` (--collection or --opponent-collection), put in use in `files`, its
+// names matched against the table file's `bytes`; each warning goes to standard error. None
+// without the option. Throws CollectionError.
+std::optional<Collection> collectionOf(const std::optional<std::string>& file,
+                                       const std::string& bytes,
                                        const std::filesystem::path& tables, FilesInUse& files) {
-  if (!options.collection) return std::nullopt;
-  files.hold(kCollection, *options.collection);
-  CollectionRead read =
-      readCollectionFile(*options.collection, tableDesignNames(bytes, tables.string()));
+  if (!file) return std::nullopt;
+  files.add(kCollection, *file);
+  CollectionRead read = readCollectionFile(*file, tableDesignNames(bytes, tables.string()));
   for (const std::string& warning : read.warnings)
     std::cerr << "musterwright-cli: warning: " << warning << '\n';
   return std::move(read.collection);
@@ -147,6 +148,49 @@ bool refuseBudgetWithout(const CliOptions& options, const DesignList* list,
   return false;
 }
 
+// Refuses an opposing force without a design list to match the totals by, and one matched in
+// points with crew skill without a skill table.
+bool refuseOpponentWithout(const CliOptions& options, const DesignList* list,
+                           const SkillTable* skills) {
+  if (!options.opponent) return false;
+  if (!list) {
+    std::cerr << "musterwright-cli: an opposing force needs a design list (--designs FILE)\n";
+    return true;
+  }
+  if (measureOf(*options.opponent, skills) == Measure::skillPoints && !skills) {
+    std::cerr
+        << "musterwright-cli: --balance-by skill-points needs a skill table (--skills FILE)\n";
+    return true;
+  }
+  return false;
+}
+
+// The listing of `force` with its totals line under --totals.
+void addListing(std::vector<apstring>& lines, const Force& force, const CliOptions& options,
+                const DesignList* list, const SkillTable* skills) {
+  for (const apstring& line : listForce(force)) lines.push_back(line);
+  if (options.totals) {
+    lines.emplace_back("");
+    lines.emplace_back(totalsLine(forceTotals(force, list, skills).force).c_str());
+  }
+}
+
+// The text listing of the force, and with an opposing force the pair and its balance line.
+std::vector<apstring> listingLines(const CliOptions& options, const Force& force,
+                                   const std::optional<ForcePair>& pair, const DesignList* list,
+                                   const SkillTable* skills) {
+  std::vector<apstring> lines;
+  addListing(lines, force, options, list, skills);
+  if (pair) {
+    lines.emplace_back("");
+    lines.emplace_back("Opposing force");
+    addListing(lines, pair->sideB, options, list, skills);
+    lines.emplace_back("");
+    lines.emplace_back(balanceLine(pair->balance).c_str());
+  }
+  return lines;
+}
+
 int generate(const CliOptions& options) {
   std::uint32_t seed = 0;
   if (options.seed) {
@@ -159,20 +203,41 @@ int generate(const CliOptions& options) {
   FilesInUse files;
   const TableText text = readWarned(tables, files);
   Selection choices = options.choices;
-  choices.collection = collectionOf(options, text.bytes, tables, files);
+  choices.collection = collectionOf(options.collection, text.bytes, tables, files);
+  std::optional<OpponentRequest> opponent = options.opponent;
+  if (opponent) {
+    try {
+      opponent->choices.collection =
+          collectionOf(options.opponentCollection, text.bytes, tables, files);
+    } catch (const CollectionError& error) {
+      std::cerr << error.what() << "\nmusterwright-cli: the collection "
+                << *options.opponentCollection << " was refused; nothing drawn\n";
+      return kFailure;
+    }
+  }
   const std::optional<DesignList> designs = designsOf(options, text.bytes, tables, files);
   const DesignList* list = designs ? &*designs : nullptr;
   const std::optional<SkillTable> skillTable = skillsOf(options, tables, files);
   const SkillTable* skills = skillTable ? &*skillTable : nullptr;
-  if (refuseBudgetWithout(options, list, skills)) return kBadUsage;
+  if (refuseBudgetWithout(options, list, skills) || refuseOpponentWithout(options, list, skills))
+    return kBadUsage;
   Force force;
+  std::optional<ForcePair> pair;
   try {
     force = hasBudget(options) ? drawBudgetForce(text, choices, seed, options.budget, *list, skills)
                                : generateForce(text, choices, seed);
-    rerollBudgetForce(force, text, options.rerolls, list, skills);
+    if (opponent) {
+      pair = matchForce(force, options.rerolls, *opponent, text, seed, *list, skills);
+      force = pair->sideA;
+    } else {
+      rerollBudgetForce(force, text, options.rerolls, list, skills);
+    }
   } catch (const BudgetRefusal& error) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
     return kFailure;
+  } catch (const OpponentRerollError& error) {
+    std::cerr << "musterwright-cli: --opponent-reroll: " << error.what() << '\n';
+    return kBadUsage;
   } catch (const RerollError& error) {
     std::cerr << "musterwright-cli: --reroll: " << error.what() << '\n';
     return kBadUsage;
@@ -180,20 +245,19 @@ int generate(const CliOptions& options) {
     std::cerr << "musterwright-cli: " << error.what() << '\n';
     return kBadUsage;
   }
-  if (const std::string notice = openSlotsNotice(force); !notice.empty())
-    std::cerr << "musterwright-cli: " << notice << '\n';
+  for (const Force* drawn : {&force, pair ? &pair->sideB : nullptr})
+    if (const std::string notice = drawn ? openSlotsNotice(*drawn) : ""; !notice.empty())
+      std::cerr << "musterwright-cli: " << notice << '\n';
   if (options.format == Format::text) {
-    std::vector<apstring> lines = listForce(force);
-    if (options.totals) {
-      lines.emplace_back("");
-      lines.emplace_back(totalsLine(forceTotals(force, list, skills).force).c_str());
-    }
+    const std::vector<apstring> lines = listingLines(options, force, pair, list, skills);
     if (options.out) files.saveLines(*options.out, lines);
     print(boxText(lines) + "\n");
     return 0;
   }
-  const std::string data = options.format == Format::json ? forceJson(force, list, skills)
-                                                          : forceCsv(force, list, skills);
+  const bool json = options.format == Format::json;
+  const std::string data =
+      pair ? (json ? forcePairJson(*pair, list, skills) : forcePairCsv(*pair, list, skills))
+           : (json ? forceJson(force, list, skills) : forceCsv(force, list, skills));
   if (options.out) files.saveBytes(*options.out, data);
   print(data);
   return 0;
@@ -219,7 +283,7 @@ int odds(const CliOptions& options) {
   FilesInUse files;
   const std::string bytes = readWarned(tables, files).bytes;
   Selection choices = options.choices;
-  choices.collection = collectionOf(options, bytes, tables, files);
+  choices.collection = collectionOf(options.collection, bytes, tables, files);
   const std::optional<DesignList> designs = designsOf(options, bytes, tables, files);
   const std::optional<SkillTable> skillTable = skillsOf(options, tables, files);
   const SkillTable* skills = skillTable ? &*skillTable : nullptr;

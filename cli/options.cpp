@@ -2,6 +2,7 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <span>
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr const char* kFormatWords[] = {"text", "csv", "json"};
+constexpr const char* kMeasureWords[] = {"points", "tons", "skill-points"};
 
 // Where the descriptions of --help start, and how wide they may run.
 constexpr std::size_t kHelpColumn = 22;
@@ -136,6 +138,14 @@ struct Values {
   std::string seed, reroll, tables, out, checkTables, fitTables, collection, designs, skills,
       makeTables, points, tons, skillPoints, format = "text";
   bool odds = false;
+  // Side b's options: `opponent` is --opponent itself.
+  Selection opponentChoices{"Random", "Random", "Random", "Random"};
+  std::string opponentReroll, opponentCollection, balanceBy;
+  int handicap = kEvenHandicap;
+  int tolerance = kFairTolerance;
+  bool opponent = false;
+  // The options that ask for an opposing force, and those that only shape its band.
+  std::vector<CLI::Option*> sideB, balance;
 };
 
 // The help's opening, its footer, and how every option is read.
@@ -289,6 +299,96 @@ std::vector<CLI::Option*> describeBudget(CLI::App& app, std::string& points, std
   };
 }
 
+CLI::Validator wholeNumberIn(int lowest, int highest) {
+  return CLI::Validator(
+      [lowest, highest](std::string& value) -> std::string {
+        if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+            value.size() > 5 || std::stoi(value) < lowest || std::stoi(value) > highest)
+          return "\"" + value + "\" is no whole number from " + std::to_string(lowest) + " to " +
+                 std::to_string(highest);
+        return "";
+      },
+      "");
+}
+
+// --opponent and the options of the opposing force, writing to `values`, keeping them in
+// `values.sideB` and `values.balance`.
+void describeOpponent(CLI::App& app, Values& values) {
+  Selection& choices = values.opponentChoices;
+  const auto choice = [&](const char* name, std::string& word, ChoiceList list, const char* side) {
+    return app.add_option(name, word, std::string("the opposing force's ") + side)
+        ->type_name("WORD")
+        ->transform(oneOf(list));
+  };
+  values.sideB = {
+      app.add_flag("--opponent", values.opponent,
+                   "also draws an opposing force from the same seed, its\n"
+                   "total within 5 % of the force's (--tolerance), under\n"
+                   "\"Opposing force\" and a balance line; needs a design\n"
+                   "list. Any --opponent-... option implies it")
+          ->disable_flag_override(),
+      choice("--opponent-faction", choices.house, ChoiceList::faction, "--faction"),
+      choice("--opponent-size", choices.size, ChoiceList::size, "--size"),
+      choice("--opponent-weight", choices.weight, ChoiceList::weight, "--weight"),
+      choice("--opponent-experience", choices.experience, ChoiceList::experience, "--experience"),
+      app.add_flag("--opponent-vehicles", choices.withVehicles,
+                   "vehicles may fill the opposing force's slots")
+          ->disable_flag_override(),
+      app.add_option("--opponent-reroll", values.opponentReroll,
+                     "--reroll for the opposing force, which keeps its band")
+          ->type_name("LIST")
+          ->check(kRerollCheck),
+      app.add_option("--opponent-collection", values.opponentCollection,
+                     "the opposing force draws only designs of FILE")
+          ->type_name("FILE"),
+      app.add_flag("--opponent-unique", choices.unique,
+                   "each design at most once in the opposing force")
+          ->disable_flag_override(),
+  };
+  values.balance = {
+      app.add_option("--balance-by", values.balanceBy,
+                     "what the sides' totals are matched in: points, tons or\n"
+                     "skill-points (the default with a skill table, else\n"
+                     "points)")
+          ->type_name("WORD")
+          ->transform(
+              oneOf(kMeasureWords,
+                    [](std::string_view value) { return matchWord(kMeasureWords, value); })),
+      app.add_option("--handicap", values.handicap,
+                     "the opposing force's share of the force's total in\n"
+                     "percent, 10 to 1000 (default 100)")
+          ->type_name("H")
+          ->check(wholeNumberIn(kLowestHandicap, kHighestHandicap)),
+      app.add_option("--tolerance", values.tolerance,
+                     "how far in percent the opposing force may lie from its\n"
+                     "share, 0 to 50 (default 5)")
+          ->type_name("T")
+          ->check(wholeNumberIn(0, kHighestTolerance)),
+  };
+}
+
+// The opposing force the options ask for; none when no option of it was given. Throws UsageError
+// for an option of its band without one.
+std::optional<OpponentRequest> opponentOf(const CLI::App& app, const Values& values) {
+  const auto given = [](const CLI::Option* option) { return option->count() > 0; };
+  if (std::none_of(values.sideB.begin(), values.sideB.end(), given)) {
+    const auto balance = std::find_if(values.balance.begin(), values.balance.end(), given);
+    if (balance != values.balance.end())
+      throw UsageError((*balance)->get_name() + ": there is no opposing force (--opponent)");
+    return std::nullopt;
+  }
+  OpponentRequest request;
+  request.choices = values.opponentChoices;
+  request.rerolls = parseRerollItems(values.opponentReroll);
+  if (app.count("--balance-by") > 0)
+    request.measure = values.balanceBy == "tons"     ? Measure::tons
+                      : values.balanceBy == "points" ? Measure::points
+                                                     : Measure::skillPoints;
+  request.handicap = values.handicap;
+  request.tolerance = values.tolerance;
+  return request;
+}
+
 // The options of musterwright-cli on `app`, writing to `values`, and which exclude which.
 void describe(CLI::App& app, Values& values) {
   describeProgram(app);
@@ -317,6 +417,12 @@ void describe(CLI::App& app, Values& values) {
                                    "each design's chance per table, and the force's make-up")
                           ->disable_flag_override();
   for (CLI::Option* excluded : {seed, reroll, designs[1]}) odds->excludes(excluded);
+  describeOpponent(app, values);
+  for (const std::vector<CLI::Option*>* options : {&values.sideB, &values.balance})
+    for (CLI::Option* option : *options) {
+      odds->excludes(option);
+      generation.push_back(option);
+    }
   CLI::Option* check = app.add_option("--check-tables", values.checkTables,
                                       "checks a table file and names every problem with its\n"
                                       "line; prints \"ok\" for a sound file")
@@ -371,6 +477,9 @@ CliOptions parseArguments(const std::vector<std::string>& args) {
   if (app.count("--tons") > 0) options.budget.tonsHundredths = readBand(values.tons, true);
   if (app.count("--skill-points") > 0)
     options.budget.skillPoints = readBand(values.skillPoints, false);
+  options.opponent = opponentOf(app, values);
+  if (app.count("--opponent-collection") > 0)
+    options.opponentCollection = values.opponentCollection;
   if (app.count("--check-tables") > 0) {
     options.mode = Mode::checkTables;
     if (!values.checkTables.empty()) options.tables = values.checkTables;
@@ -399,6 +508,12 @@ std::string usageSynopsis() {
          "                        [--designs FILE|none] [--skills FILE|none] [--totals]\n"
          "                        [--points BAND] [--tons BAND] [--skill-points BAND]\n"
          "                        [--tables PATH] [--format text|csv|json] [--out FILE]\n"
+         "                        [--opponent] [--opponent-faction WORD]\n"
+         "                        [--opponent-size WORD] [--opponent-weight WORD]\n"
+         "                        [--opponent-experience WORD] [--opponent-vehicles]\n"
+         "                        [--opponent-reroll LIST] [--opponent-collection FILE]\n"
+         "                        [--opponent-unique] [--balance-by WORD]\n"
+         "                        [--handicap H] [--tolerance T]\n"
          "       musterwright-cli --odds [--faction WORD] [--size WORD] [--weight WORD]\n"
          "                        [--experience WORD] [--vehicles] [--collection FILE]\n"
          "                        [--unique] [--designs FILE|none] [--skills FILE|none]\n"

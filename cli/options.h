@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/balance_band.h"
 #include "generator/budget_band.h"
 #include "generator/choices.h"
 #include "generator/reroll_list.h"
@@ -47,6 +48,11 @@ struct CliOptions {
   // The band of --points, --tons and --skill-points (readBand): the force, or with --odds the
   // band's figures.
   BudgetBand budget;
+  // The opposing force of --opponent and every --opponent-… option, --balance-by, --handicap and
+  // --tolerance; none without them. Its collection file is `opponentCollection`, which the run
+  // reads into `opponent->choices.collection`.
+  std::optional<OpponentRequest> opponent;
+  std::optional<std::string> opponentCollection;
 };
 
 class UsageError : public std::runtime_error {

@@ -9,21 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/shipped_run.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
 
 namespace {
-
-// A later --designs overrides the shipped list. A draw within a band takes some seconds in the
-// sanitizer build, so a run is called hung only after two minutes.
-RunResult runCli(const std::vector<std::string>& args) {
-  std::vector<std::string> all = {"--tables", SHIPPED_TABLES, "--designs", SHIPPED_DESIGNS};
-  all.insert(all.end(), args.begin(), args.end());
-  RunSetting setting;
-  setting.deadline = std::chrono::seconds(120);
-  return runProgram(CLI_PROGRAM, all, setting);
-}
 
 std::int64_t pointsOf(const RunResult& run) {
   return nlohmann::json::parse(run.out).at("totals").at("points").get<std::int64_t>();
