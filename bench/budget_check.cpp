@@ -5,12 +5,15 @@
 // vehicles within a 5 % band around its mean total, on the shipped files, and of the Davion
 // Company within a band of points with crew skill of chance at least 1 %; and the time the
 // band's chance takes for each.
+// Pairs: the time per pair of a Davion Company and a matched Company, and of a Clan Galaxy and a
+// matched Galaxy, both with vehicles for the Galaxy, in points within 5 %.
 // Refusals: the time a band that no force reaches takes to be refused, for one star, a Company
 // and a Galaxy, and for a band holding no multiple of the totals' step.
 // Sampling: on a table file in which every table holds two designs of different points, forces
 // drawn within a band must come with the tables' chances divided by the band's: for every total
 // in the band, the share of forces with that total lies within four standard errors of its
-// chance (worked out exactly, band by band of one total) over the band's. Exit status 1 when a
+// chance (worked out exactly, band by band of one total) over the band's; so too for the dice of
+// an opposing force. Exit status 1 when a
 // total strays or a force falls outside its band.
 #include <cmath>
 #include <cstdio>
@@ -20,8 +23,10 @@
 #include <vector>
 
 #include "generator/budget_draw.h"
+#include "generator/generate.h"
 #include "odds/budget_odds.h"
 #include "roster/budget_words.h"
+#include "roster/force_pair.h"
 #include "support/two_design_tables.h"
 
 namespace {
@@ -94,13 +99,14 @@ BudgetBand gapAboveLowest(const Selection& choices, const TableText& tables,
   };
 }
 
-// The sampling check of one case; false when a total strays.
+// The sampling check of one case, drawn on the dice of `side`; false when a total strays.
 bool sampleCheck(const char* label, const TableText& tables, const Selection& choices,
-                 const BudgetBand& band, const DesignList& designs, int runs) {
+                 const BudgetBand& band, const DesignList& designs, int runs, Side side = Side::a) {
   std::map<std::int64_t, int> counts;
   for (int seed = 1; seed <= runs; ++seed) {
-    const std::optional<Force> force =
-        drawWithinBudget(tables, choices, static_cast<std::uint32_t>(seed), band, designs);
+    const std::optional<BudgetTry> drawn = searchWithinBudget(
+        tables, choices, static_cast<std::uint32_t>(seed), band, designs, nullptr, side);
+    const std::optional<Force> force = drawn ? std::optional<Force>(drawn->force) : std::nullopt;
     if (!force || !withinBand(*force, band, designs)) {
       std::printf("budget sampling: %s: seed %d gave no force within the band\n", label, seed);
       return false;
@@ -135,6 +141,30 @@ bool sampleCheck(const char* label, const TableText& tables, const Selection& ch
   return sound;
 }
 
+// Pairs of `first` and an opposing force of `second` matched in points, for seeds 1 to `runs`:
+// prints milliseconds per pair against `most`; false when a pair was refused.
+bool timePairs(const char* label, const TableText& tables, const Selection& first,
+               const Selection& second, const DesignList& designs, int runs, double most) {
+  OpponentRequest request;
+  request.choices = second;
+  request.measure = Measure::points;
+  int refused = 0;
+  const std::clock_t start = std::clock();
+  for (int seed = 1; seed <= runs; ++seed) {
+    const auto s = static_cast<std::uint32_t>(seed);
+    try {
+      static_cast<void>(
+          matchForce(generateForce(tables, first, s), {}, request, tables, s, designs, nullptr));
+    } catch (const BudgetRefusal&) {
+      ++refused;
+    }
+  }
+  const double each = millisecondsSince(start) / runs;
+  std::printf("pair: %s: %.3f ms per pair (at most %.0f ms), %d of %d refused\n", label, each, most,
+              refused, runs);
+  return refused == 0;
+}
+
 }  // namespace
 
 int main() {
@@ -160,6 +190,11 @@ int main() {
                  std::nullopt
   },
              designs, 50);
+
+  bool matched = timePairs("Davion Company against a matched Davion Company", shipped, company,
+                           company, designs, 100, 10);
+  matched &= timePairs("Smoke Jaguar Galaxy against a matched Wolf Galaxy", shipped, galaxy,
+                       {"Wolf", "Galaxy", "Random", "Random", true}, designs, 20, 100);
 
   const SkillTable skills = readSkillTableFile(SHIPPED_SKILLS, {}).table;
   BudgetBand skillBand;
@@ -195,5 +230,10 @@ int main() {
                            "Wolf", "Star", "Random", "Random", false
   },
                        {NumberRange{1000, 2000}, NumberRange{13000, 20000}}, twoList, 20000);
-  return sound && refused ? 0 : 1;
+  sound &= sampleCheck("Kurita Company with vehicles, opposing force's dice", two,
+                       {
+                           "Kurita", "Company", "Random", "Random", true
+  },
+                       {NumberRange{5000, 5600}, std::nullopt}, twoList, 20000, Side::b);
+  return sound && refused && matched ? 0 : 1;
 }

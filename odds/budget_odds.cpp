@@ -727,7 +727,7 @@ bool holdsWithin(std::int64_t first, std::int64_t last, std::size_t digit,
 
 BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,
-                        const BudgetBand& band, const SkillTable* skills) {
+                        const BudgetBand& band, const SkillTable* skills, bool listTotals) {
   const TotalTree tree = totalTree(choices, tableBytes, fileName, designs, band, skills);
   const std::array<std::int64_t, kNumberCount> steps = totalSteps(tree);
   BandSupport support;
@@ -753,6 +753,7 @@ BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
     if (codes.spans[n] > std::numeric_limits<std::int64_t>::max() / 4 / codeCount) return support;
     codeCount *= codes.spans[n];
   }
+  if (!listTotals) return support;
   SupportAlgebra::Value runs;
   try {
     runs = evaluate(tree.nodes, codes);

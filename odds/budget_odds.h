@@ -131,10 +131,12 @@ std::optional<WithinBand> exactWithinBand(const Selection& choices, const std::s
                                           const BudgetBand& band,
                                           const SkillTable* skills = nullptr);
 
-// Throws TableError as the draws would, OddsError for words in no list.
+// Without `listTotals` only the steps are worked out, and `counted` stays false. Throws
+// TableError as the draws would, OddsError for words in no list.
 BandSupport bandSupport(const Selection& choices, const std::string& tableBytes,
                         std::string_view fileName, const DesignList& designs,
-                        const BudgetBand& band, const SkillTable* skills = nullptr);
+                        const BudgetBand& band, const SkillTable* skills = nullptr,
+                        bool listTotals = true);
 
 // The reach of `part`, drawing from every design (copy limits are what a caller must leave
 // out); a battle-armour slot or group counts its fixed name, and `lacking` is left empty.

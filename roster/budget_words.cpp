@@ -180,6 +180,26 @@ void refuseHopelessReroll(const Force& force, Reroll reroll, const TableText& ta
                       totals + ", outside " + bandText(band) + "; nothing was changed");
 }
 
+// Why the tries found no force within `band`: the band's chance; or, where the reachable totals
+// were not listed before the tries (`listed`), that none lies within the band when so.
+std::string givenUpText(const TableText& tables, const Selection& choices, const BudgetBand& band,
+                        const DesignList& designs, const SkillTable* skills,
+                        const BudgetReach& reach, bool listed) {
+  const std::string fileName = tables.name.string();
+  if (!listed) {
+    try {
+      refuseUnreached(band, bandSupport(choices, tables.bytes, fileName, designs, band, skills),
+                      reach);
+    } catch (const BudgetRefusal& refusal) {
+      return refusal.what();
+    }
+  }
+  const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band, skills);
+  return "no force within " + bandText(band) + " in " + pointsText(kBudgetTries) +
+         " tries: the band's chance is " + chanceText(chance) + copyLimitsNote(reach) +
+         "; try a wider band";
+}
+
 }  // namespace
 
 std::string namedDesigns(const std::vector<std::string>& names) {
@@ -270,7 +290,10 @@ Force drawBudgetForce(const TableText& tables, const Selection& choices, std::ui
         "skill table " +
         skills->name + " lacks one for " + crewWords(reach.lackingCrews));
   refuseOutside(band, reach);
-  refuseUnreached(band, bandSupport(choices, tables.bytes, fileName, designs, band, skills), reach);
+  // The opposing force's band lists the reachable totals only once the tries give up.
+  const bool listTotals = side == Side::a;
+  refuseUnreached(
+      band, bandSupport(choices, tables.bytes, fileName, designs, band, skills, listTotals), reach);
   const std::string key = searches ? drawSearchKey(tableChecksum(tables.bytes), choices, seed, band,
                                                    designs, skills, side)
                                    : "";
@@ -287,10 +310,7 @@ Force drawBudgetForce(const TableText& tables, const Selection& choices, std::ui
   if (found) {
     outcome.attempt = found->attempt;
   } else {
-    const BandChance chance = bandChance(choices, tables.bytes, fileName, designs, band, skills);
-    outcome.refusal = "no force within " + bandText(band) + " in " + pointsText(kBudgetTries) +
-                      " tries: the band's chance is " + chanceText(chance) + copyLimitsNote(reach) +
-                      "; try a wider band";
+    outcome.refusal = givenUpText(tables, choices, band, designs, skills, reach, listTotals);
   }
   if (searches) searches->keep(key, outcome);
   if (!found) throw BudgetRefusal(outcome.refusal);

@@ -169,4 +169,25 @@ TEST_F(ForcePairTest, FirstForcesThatCannotBeMatchedAreRefused) {
   }
 }
 
+// The opposing force's band lists the reachable totals only after its tries give up, and then
+// refuses as a budget does; a band holding no multiple of the step is refused at once.
+TEST_F(ForcePairTest, AnEmptyBandOfTheOpposingForceIsRefusedAsABudgetIs) {
+  const struct {
+    BudgetBand band;
+    const char* says;
+  } cases[] = {
+      {{NumberRange{8565, 8585}, {}},
+       "the nearest totals they reach are 8,564 points and 8,586 points"},
+      {{{}, NumberRange{70100, 70400}}, "every total they reach is a multiple of 5 tons"},
+  };
+  for (const auto& c : cases) {
+    try {
+      drawBudgetForce(tables, davion, 7u, c.band, designs, nullptr, nullptr, Side::b);
+      ADD_FAILURE() << "drawn";
+    } catch (const BudgetRefusal& refusal) {
+      EXPECT_NE(std::string(refusal.what()).find(c.says), std::string::npos) << refusal.what();
+    }
+  }
+}
+
 }  // namespace
