@@ -165,30 +165,25 @@ bool refuseOpponentWithout(const CliOptions& options, const DesignList* list,
   return false;
 }
 
-// The listing of `force` with its totals line under --totals.
-void addListing(std::vector<apstring>& lines, const Force& force, const CliOptions& options,
-                const DesignList* list, const SkillTable* skills) {
-  for (const apstring& line : listForce(force)) lines.push_back(line);
-  if (options.totals) {
-    lines.emplace_back("");
-    lines.emplace_back(totalsLine(forceTotals(force, list, skills).force).c_str());
-  }
+// The totals line of `force` after an empty line under --totals; nothing without it.
+std::vector<apstring> totalsLines(const Force& force, const CliOptions& options,
+                                  const DesignList* list, const SkillTable* skills) {
+  if (!options.totals) return {};
+  return {"", totalsLine(forceTotals(force, list, skills).force).c_str()};
 }
 
 // The text listing of the force, and with an opposing force the pair and its balance line.
 std::vector<apstring> listingLines(const CliOptions& options, const Force& force,
                                    const std::optional<ForcePair>& pair, const DesignList* list,
                                    const SkillTable* skills) {
-  std::vector<apstring> lines;
-  addListing(lines, force, options, list, skills);
-  if (pair) {
-    lines.emplace_back("");
-    lines.emplace_back("Opposing force");
-    addListing(lines, pair->sideB, options, list, skills);
-    lines.emplace_back("");
-    lines.emplace_back(balanceLine(pair->balance).c_str());
+  std::vector<apstring> lines = listForce(force);
+  const std::vector<apstring> totals = totalsLines(force, options, list, skills);
+  if (!pair) {
+    lines.insert(lines.end(), totals.begin(), totals.end());
+    return lines;
   }
-  return lines;
+  return listPair(force, totals, pair->sideB, totalsLines(pair->sideB, options, list, skills),
+                  balanceLine(pair->balance));
 }
 
 int generate(const CliOptions& options) {

@@ -35,6 +35,40 @@ std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount) {
   return Reroll{group, (line - kHeaderLines) % linesPerGroup};
 }
 
+std::vector<apstring> listPair(const Force& sideA, const std::vector<apstring>& afterA,
+                               const Force& sideB, const std::vector<apstring>& afterB,
+                               const std::string& balance) {
+  std::vector<apstring> lines = listForce(sideA);
+  lines.insert(lines.end(), afterA.begin(), afterA.end());
+  lines.emplace_back("");
+  lines.emplace_back("Opposing force");
+  const std::vector<apstring> opposing = listForce(sideB);
+  lines.insert(lines.end(), opposing.begin(), opposing.end());
+  lines.insert(lines.end(), afterB.begin(), afterB.end());
+  lines.emplace_back("");
+  lines.emplace_back(balance.c_str());
+  return lines;
+}
+
+std::optional<PairLine> pairLineAt(int line, const Force& sideA, const Force& sideB,
+                                   int afterLines) {
+  const auto listed = [](const Force& force) {
+    return 4 + force.roster.length() + force.groupCount();
+  };
+  if (line < 0) return std::nullopt;
+  if (line < listed(sideA)) {
+    const std::optional<Reroll> at = rerollAtLine(line, sideA.groupSize(), sideA.groupCount());
+    if (!at) return std::nullopt;
+    return PairLine{Side::a, *at};
+  }
+  const int startB = listed(sideA) + afterLines + 2;
+  if (line < startB || line >= startB + listed(sideB)) return std::nullopt;
+  const std::optional<Reroll> at =
+      rerollAtLine(line - startB, sideB.groupSize(), sideB.groupCount());
+  if (!at) return std::nullopt;
+  return PairLine{Side::b, *at};
+}
+
 std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls) {
   std::string caption = "Seed: " + std::to_string(seed);
   if (!rerolls.empty()) caption += " \u00b7 re-rolled " + rerollList(rerolls, ", ");

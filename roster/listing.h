@@ -23,6 +23,26 @@ std::vector<apstring> listForce(const Force& force);
 // the force's `groupCount` groups of `groupSize` slots.
 std::optional<Reroll> rerollAtLine(int line, int groupSize, int groupCount);
 
+// The lines of a pair, side a and the opposing force side b: side a's listing (listForce) and
+// `afterA` (its totals line, say), an empty line, "Opposing force", side b's listing and
+// `afterB`, an empty line and `balance` (the balance line).
+std::vector<apstring> listPair(const Force& sideA, const std::vector<apstring>& afterA,
+                               const Force& sideB, const std::vector<apstring>& afterB,
+                               const std::string& balance);
+
+// A line of a pair's listing: its side, and its group (slot 0, the group's separator line) or
+// slot.
+struct PairLine {
+  Side side = Side::a;
+  Reroll at;
+  bool operator==(const PairLine&) const = default;
+};
+
+// Where line `line` (from 0) of listPair's lines lies, `afterLines` lines following each side's
+// listing: none for a header line, a line between or after the listings, and a negative line.
+std::optional<PairLine> pairLineAt(int line, const Force& sideA, const Force& sideB,
+                                   int afterLines);
+
 // The seed a force was drawn with and its re-rolls, as every front end shows them (the window's
 // Recent list too): "Seed: 42", or "Seed: 42 · re-rolled 2-4, 3.1, 2".
 std::string seedCaption(std::uint32_t seed, const std::vector<Reroll>& rerolls);

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,58 @@ TEST(OpponentCli, SideBLiesInItsBandWhichItsRerollsKeep) {
         balance.at("side_b").get<double>() * 100 / balance.at("side_a").get<double>();
     EXPECT_NEAR(balance.at("percent").get<double>(), percent, 0.05);
   }
+}
+
+// The same shelf named for both sides: each side draws from its own copies, the opposing force
+// each design at most once, and the shelf is a file in use that --out never writes over.
+TEST(OpponentCli, EachSideDrawsFromItsOwnCopiesOfOneShelf) {
+  std::string shelf = "# my shelf\r\n";
+  std::istringstream in(bytesOf(SHIPPED_TABLES));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::set<std::string> owned;
+  for (std::size_t line = 3; line <= 25; ++line)
+    if (line != 14) {
+      owned.insert(lines.at(line));
+      shelf += "2 " + lines.at(line) + "\r\n";
+    }
+  ScratchFolder folder;
+  const std::string file = folder.write("mine.txt", shelf).string();
+  const std::vector<std::string> run = {"--faction",
+                                        "Kurita",
+                                        "--size",
+                                        "Lance",
+                                        "--seed",
+                                        "3",
+                                        "--collection",
+                                        file,
+                                        "--opponent-faction",
+                                        "Kurita",
+                                        "--opponent-size",
+                                        "Lance",
+                                        "--opponent-collection",
+                                        file,
+                                        "--opponent-unique",
+                                        "--tolerance",
+                                        "20",
+                                        "--format",
+                                        "json"};
+  const RunResult paired = runCli(run);
+  ASSERT_EQ(paired.status, 0) << paired.err;
+  const nlohmann::json opponent = nlohmann::json::parse(paired.out).at("opponent");
+  EXPECT_EQ(opponent.at("collection").at("name"), "mine");
+  std::set<std::string> drawn;
+  for (const nlohmann::json& group : opponent.at("groups"))
+    for (const nlohmann::json& slot : group.at("slots")) {
+      const std::string design = slot.at("design");
+      if (design.empty()) continue;
+      EXPECT_TRUE(owned.count(design)) << design;
+      EXPECT_TRUE(drawn.insert(design).second) << design << " twice";
+    }
+  const RunResult over = runCli(joined(run, {"--out", file}));
+  EXPECT_EQ(over.status, 1);
+  EXPECT_EQ(over.out, "");
+  EXPECT_EQ(bytesOf(file), shelf);
 }
 
 TEST(OpponentCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {

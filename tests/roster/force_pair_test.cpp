@@ -169,6 +169,46 @@ TEST_F(ForcePairTest, FirstForcesThatCannotBeMatchedAreRefused) {
   }
 }
 
+// A front end's cursor on a pair's listing: each line to its side and group or slot, the heading
+// lines, the lines between the sides and the balance line to none.
+TEST_F(ForcePairTest, EachLineOfAPairsListingMapsToItsSideGroupAndSlot) {
+  const Force lance = generateForce(tables, Selection{"Davion", "Lance", "Random", "Random"}, 3u);
+  const Force star = generateForce(tables, Selection{"Wolf", "Star", "Random", "Random"}, 4u);
+  const std::vector<apstring> lines =
+      listPair(lance, {"", "Total"}, star, {"", "Total"}, "Balance: 1 against 1 points");
+  ASSERT_EQ(lines.size(), 9u + 2 + 2 + 10 + 2 + 2);
+  const struct {
+    int line;
+    std::optional<PairLine> at;
+  } cases[] = {
+      {-1, std::nullopt                  },
+      {3,  std::nullopt                  },
+      {4,  PairLine{Side::a, {1, 0}}},
+      {8,  PairLine{Side::a, {1, 4}}},
+      {9,  std::nullopt                  },
+      {12, std::nullopt                  },
+      {16, std::nullopt                  },
+      {17, PairLine{Side::b, {1, 0}}},
+      {22, PairLine{Side::b, {1, 5}}},
+      {23, std::nullopt                  },
+      {26, std::nullopt                  },
+  };
+  for (const auto& c : cases) EXPECT_EQ(pairLineAt(c.line, lance, star, 2), c.at) << c.line;
+  EXPECT_EQ(std::string(lines[12].c_str()), "Opposing force");
+  EXPECT_EQ(std::string(lines[26].c_str()), "Balance: 1 against 1 points");
+  // Every slot line the map names lists that slot's design.
+  for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
+    const std::optional<PairLine> at = pairLineAt(line, lance, star, 2);
+    if (!at || at->at.slot == 0) continue;
+    const Force& force = at->side == Side::a ? lance : star;
+    const Mech& slot = force.roster[(at->at.group - 1) * force.groupSize() + at->at.slot - 1];
+    EXPECT_EQ(std::string(lines[static_cast<std::size_t>(line)].c_str())
+                  .rfind(std::string(slot.name.c_str()) + " P: ", 0),
+              0u)
+        << line;
+  }
+}
+
 // The opposing force's band lists the reachable totals only after its tries give up, and then
 // refuses as a budget does; a band holding no multiple of the step is refused at once.
 TEST_F(ForcePairTest, AnEmptyBandOfTheOpposingForceIsRefusedAsABudgetIs) {
