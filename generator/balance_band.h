@@ -33,8 +33,8 @@ inline constexpr int kHighestTolerance = 50;
 // skill table is in use, else points), the handicap and the tolerance.
 struct OpponentRequest {
   Selection choices{"Random", "Random", "Random", "Random"};
-  std::vector<RerollItem> rerolls;
-  std::optional<Measure> measure;
+  std::vector<RerollItem> rerolls = {};
+  std::optional<Measure> measure = {};
   int handicap = kEvenHandicap;
   int tolerance = kFairTolerance;
 };

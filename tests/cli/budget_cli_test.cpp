@@ -1,20 +1,34 @@
 // SPDX-License-Identifier: MIT
 // musterwright-cli with --points and --tons, as a player agreeing a limit runs it: the same force
 // for the same seed and band, the unbudgeted force when it fits at once, re-rolls that keep the
-// band, the band's odds, and every refusal with its status and nothing on standard output.
+// band, the band's odds, and every refusal with its status and nothing on standard output. And
+// with an opposing force, as two players agreeing a fair fight run it: the first force byte for
+// byte as it is drawn alone, the opposing force within the band of its total, the same pair for
+// the same seed, the balance in JSON agreeing with the slots' sums, and the refusals.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/shipped_run.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/table_files.h"
 
 namespace {
+
+// A later --designs overrides the shipped list. A draw within a band takes some seconds in the
+// sanitizer build, so a run is called hung only after two minutes.
+RunResult runCli(const std::vector<std::string>& args) {
+  std::vector<std::string> all = {"--tables", SHIPPED_TABLES, "--designs", SHIPPED_DESIGNS};
+  all.insert(all.end(), args.begin(), args.end());
+  RunSetting setting;
+  setting.deadline = std::chrono::seconds(120);
+  return runProgram(CLI_PROGRAM, all, setting);
+}
 
 std::int64_t pointsOf(const RunResult& run) {
   return nlohmann::json::parse(run.out).at("totals").at("points").get<std::int64_t>();
@@ -167,6 +181,170 @@ TEST(BudgetCli, UnreachedBandsAreRefusedNamingTheNearestTotals) {
   ASSERT_EQ(galaxy.status, 0) << galaxy.err;
   EXPECT_EQ(galaxy.out.find("0 %"), std::string::npos) << galaxy.out;
   EXPECT_NE(galaxy.out.find("chance below 1 in 10^12"), std::string::npos) << galaxy.out;
+}
+
+std::vector<std::string> joined(std::vector<std::string> first,
+                                const std::vector<std::string>& more) {
+  first.insert(first.end(), more.begin(), more.end());
+  return first;
+}
+
+// The arguments of `line`, split at each blank.
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> args;
+  for (std::string word; in >> word;) args.push_back(word);
+  return args;
+}
+
+TEST(OpponentCli, TheFirstForceStaysAsItIsDrawnAlone) {
+  for (const char* line :
+       {"--faction Davion --size Company --seed 7",
+        "--faction Kurita --size Battalion --seed 3 --reroll 2-3,1.2",
+        "--faction Davion --size Company --seed 5 --points 15000-16500 --reroll 2",
+        "--faction Wolf --seed 12 --vehicles"}) {
+    SCOPED_TRACE(line);
+    const std::vector<std::string> run = words(line);
+    const RunResult alone = runCli(joined(run, {"--totals"}));
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    const RunResult paired = runCli(joined(run, {"--opponent-faction", "Wolf", "--totals"}));
+    ASSERT_EQ(paired.status, 0) << paired.err;
+    EXPECT_EQ(paired.out.substr(0, alone.out.size() + 16), alone.out + "\nOpposing force\n");
+    EXPECT_EQ(runCli(joined(run, {"--opponent-faction", "Wolf", "--totals"})).out, paired.out);
+
+    const RunResult json = runCli(joined(run, {"--opponent", "--format", "json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    nlohmann::json pair = nlohmann::json::parse(json.out);
+    pair.erase("opponent");
+    pair.erase("balance");
+    EXPECT_EQ(pair, nlohmann::json::parse(runCli(joined(run, {"--format", "json"})).out));
+
+    // The CSV: side A's rows as alone after "A,", then side B's after "B,".
+    const std::string csv = runCli(joined(run, {"--opponent", "--format", "csv"})).out;
+    const std::string plain = runCli(joined(run, {"--format", "csv"})).out;
+    std::string sideA = "side,";
+    for (std::size_t at = 0; at < plain.size();) {
+      const std::size_t end = plain.find("\r\n", at) + 2;
+      sideA += (at == 0 ? "" : "A,") + plain.substr(at, end - at);
+      at = end;
+    }
+    EXPECT_EQ(csv.substr(0, sideA.size()), sideA);
+    EXPECT_EQ(csv.substr(sideA.size(), 2), "B,");
+  }
+}
+
+TEST(OpponentCli, SideBLiesInItsBandWhichItsRerollsKeep) {
+  const std::vector<std::string> base =
+      words("--faction Davion --size Company --format json --opponent-faction Wolf");
+  const struct {
+    const char* more;
+    const char* measure;
+    const char* total;
+  } cases[] = {
+      {"--seed 7",                                                                      "skill_points", "skill_points"},
+      {"--seed 8 --balance-by points --opponent-size Binary --opponent-reroll 1-2,1.3", "points",
+       "points"                                                                                                       },
+      {"--seed 9 --balance-by tons --tolerance 10",                                     "tons",         "tons"        },
+      {"--seed 10 --handicap 150 --reroll 3",                                           "skill_points", "skill_points"},
+      {"--seed 11 --skills none",                                                       "points",       "points"      },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.more);
+    const RunResult run = runCli(joined(base, words(c.more)));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json data = nlohmann::json::parse(run.out);
+    const nlohmann::json& balance = data.at("balance");
+    EXPECT_EQ(balance.at("measure"), c.measure);
+    EXPECT_EQ(balance.at("side_a"), data.at("totals").at(c.total));
+    EXPECT_EQ(balance.at("side_b"), data.at("opponent").at("totals").at(c.total));
+    EXPECT_LE(balance.at("low").get<double>(), balance.at("side_b").get<double>());
+    EXPECT_GE(balance.at("high").get<double>(), balance.at("side_b").get<double>());
+    EXPECT_EQ(data.at("opponent").at("budget").at(c.total).at("low"), balance.at("low"));
+    const double percent =
+        balance.at("side_b").get<double>() * 100 / balance.at("side_a").get<double>();
+    EXPECT_NEAR(balance.at("percent").get<double>(), percent, 0.05);
+  }
+}
+
+// The same shelf named for both sides: each side draws from its own copies, the opposing force
+// each design at most once, and the shelf is a file in use that --out never writes over.
+TEST(OpponentCli, EachSideDrawsFromItsOwnCopiesOfOneShelf) {
+  std::string shelf;
+  std::set<std::string> owned;
+  std::istringstream in(bytesOf(SHIPPED_TABLES));
+  std::string line;
+  // Two copies of each design of the Kurita Light and Medium tables.
+  for (int k = 0; std::getline(in, line) && k <= 25; ++k)
+    if (k >= 3 && k != 14 && owned.insert(line).second) shelf += "2 " + line + "\r\n";
+  ScratchFolder folder;
+  const std::string file = folder.write("mine.txt", shelf).string();
+  const std::vector<std::string> run = {"--faction",
+                                        "Kurita",
+                                        "--size",
+                                        "Lance",
+                                        "--seed",
+                                        "3",
+                                        "--collection",
+                                        file,
+                                        "--opponent-faction",
+                                        "Kurita",
+                                        "--opponent-size",
+                                        "Lance",
+                                        "--opponent-collection",
+                                        file,
+                                        "--opponent-unique",
+                                        "--tolerance",
+                                        "20",
+                                        "--format",
+                                        "json"};
+  const RunResult paired = runCli(run);
+  ASSERT_EQ(paired.status, 0) << paired.err;
+  const nlohmann::json opponent = nlohmann::json::parse(paired.out).at("opponent");
+  EXPECT_EQ(opponent.at("collection").at("name"), "mine");
+  std::set<std::string> drawn;
+  for (const nlohmann::json& group : opponent.at("groups"))
+    for (const nlohmann::json& slot : group.at("slots")) {
+      const std::string design = slot.at("design");
+      if (design.empty()) continue;
+      EXPECT_TRUE(owned.count(design)) << design;
+      EXPECT_TRUE(drawn.insert(design).second) << design << " twice";
+    }
+  const RunResult over = runCli(joined(run, {"--out", file}));
+  EXPECT_EQ(over.status, 1);
+  EXPECT_EQ(over.out, "");
+  EXPECT_EQ(bytesOf(file), shelf);
+}
+
+TEST(OpponentCli, RefusalsSayWhyWithTheirStatusAndPrintNothing) {
+  const std::vector<std::string> company = words("--faction Davion --size Company --seed 7");
+  const struct {
+    const char* more;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"--opponent --designs none",                          2, "needs a design list"          },
+      {"--opponent --odds",                                  2, "--opponent"                   },
+      {"--opponent-faction Wolf --check-tables",             2, "--opponent-faction"           },
+      {"--opponent --make-tables " SHIPPED_DESIGNS,          2, "--opponent"                   },
+      {"--opponent-size Horde",                              2, "--opponent-size"              },
+      {"--opponent --handicap 9",                            2, "--handicap"                   },
+      {"--opponent --handicap 1001",                         2, "--handicap"                   },
+      {"--opponent --handicap 1.5",                          2, "--handicap"                   },
+      {"--opponent --tolerance 51",                          2, "--tolerance"                  },
+      {"--tolerance 5",                                      2, "no opposing force"            },
+      {"--opponent --balance-by skill-points --skills none", 2, "needs a skill table"          },
+      {"--opponent --balance-by grams",                      2, "--balance-by"                 },
+      {"--opponent-size Lance --opponent-reroll 2",          2, "--opponent-reroll: group 2"   },
+      {"--opponent-size Lance --handicap 1000",              1, "the totals they can reach are"},
+      {"--opponent --reroll 9",                              2, "--reroll: group 9"            },
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.more);
+    const RunResult run = runCli(joined(company, words(c.more)));
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace
