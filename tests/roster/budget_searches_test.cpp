@@ -115,6 +115,7 @@ TEST(BudgetSearches, EveryInputOfASearchIsInItsKey) {
       drawSearchKey("tables", kCompany, 7, {NumberRange{16000, 18001}, std::nullopt}, designs, nullptr),
       drawSearchKey("tables", kCompany, 7, {std::nullopt, NumberRange{16000, 18000}}, designs, nullptr),
       drawSearchKey("tables", kCompany, 7, band, otherList, nullptr),
+      drawSearchKey("tables", kCompany, 7, band, designs, nullptr, Side::b),
       drawSearchKey("tables", kCompany, 7, skillBand, designs, &skills),
       drawSearchKey("tables", kCompany, 7, skillBand, designs, &otherSkills),
   };
@@ -144,6 +145,7 @@ TEST(BudgetSearches, EveryInputOfASearchIsInItsKey) {
       rerollSearchKey("tables", force, {2, 0}, otherList, nullptr),
       changedKey([&skillBand](Force& f) { f.budget = skillBand; }),
       changedKey([](Force& f) { f.seed = 8; }),
+      changedKey([](Force& f) { f.side = Side::b; }),
       changedKey([](Force& f) { f.rerolls.push_back({1, 0}); }),
       changedKey([&band](Force& f) { f.budget = band; }),
       changedKey([](Force& f) { f.roster[3].name = "Mailfist"; }),
