@@ -216,6 +216,11 @@ std::string budgetWithoutDesignsText() {
          "or empty the budget box.";
 }
 
+std::string opponentWithoutDesignsText() {
+  return "An opposing force is matched by the points of a design list, and none is in use: "
+         "choose one.";
+}
+
 std::string budgetWithoutSkillsText() {
   return "A budget in points with crew skill needs a skill table, and none is in use: choose "
          "one, or empty that budget box.";

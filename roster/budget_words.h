@@ -36,6 +36,9 @@ std::string namedDesigns(const std::vector<std::string>& names);
 // Why a budget is neither drawn within nor counted while no design list is in use.
 std::string budgetWithoutDesignsText();
 
+// Why an opposing force is not drawn while no design list is in use.
+std::string opponentWithoutDesignsText();
+
 // Why a budget in points with crew skill is neither drawn within nor counted while no skill
 // table is in use.
 std::string budgetWithoutSkillsText();

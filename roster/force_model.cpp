@@ -246,11 +246,13 @@ void ForceModel::setCollectionChoice(bool drawFromCollection, bool eachDesignOnc
 }
 
 std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& seedText,
-                                          const std::string& rerollText) {
+                                          const std::string& rerollText,
+                                          const std::string& opponentRerollText) {
   if (!tables_) return failure("No table file is in use.", true);
   try {
     const std::uint32_t seed = seedOrFresh(seedText);
     const std::vector<RerollItem> rerolls = parseRerollItems(rerollText);
+    const std::vector<RerollItem> opponentRerolls = parseRerollItems(opponentRerollText);
     choices.unique = eachDesignOnce_;
     choices.collection.reset();
     if (drawFromCollection_) {
@@ -266,11 +268,25 @@ std::optional<ForceView> ForceModel::draw(Selection choices, const std::string& 
     Force force = budgeted ? drawBudgetForce(*tables_, choices, seed, band, *designs_,
                                              skills_.get(), &searches_)
                            : generateForce(*tables_, choices, seed);
-    rerollBudgetForce(force, *tables_, rerolls, designs_.get(), skills_.get(), &searches_);
-    drawn_ = Drawn{std::move(choices), tables_, designs_, skills_, budget_, {}, 0};
-    drawn_->steps.push_back({kDrawnMark, std::move(force)});
+    std::optional<Force> opponent;
+    if (opponent_) {
+      if (!designs_) throw BudgetRefusal(opponentWithoutDesignsText());
+      OpponentRequest request = *opponent_;
+      request.rerolls = opponentRerolls;
+      ForcePair pair =
+          matchForce(std::move(force), rerolls, request, *tables_, seed, *designs_, skills_.get());
+      force = std::move(pair.sideA);
+      opponent = std::move(pair.sideB);
+    } else {
+      rerollBudgetForce(force, *tables_, rerolls, designs_.get(), skills_.get(), &searches_);
+    }
+    drawn_ = Drawn{std::move(choices), tables_, designs_, skills_, budget_, opponent_, {}, 0};
+    drawn_->steps.push_back({kDrawnMark, std::move(force), std::move(opponent)});
   } catch (const SearchElsewhere& search) {
     return searchLeft(search);
+  } catch (const OpponentRerollError& error) {
+    return failure(std::string("The opposing force's re-rolls cannot be made (") + error.what() +
+                   "); nothing was drawn.");
   } catch (const RerollError& error) {
     return failure(std::string("The re-rolls cannot be made (") + error.what() +
                    "); nothing was drawn.");
@@ -289,12 +305,15 @@ ForceView ForceModel::generate(const Selection& choices, const std::string& seed
 }
 
 ForceView ForceModel::redraw(const ForceRecord& record) {
-  const std::tuple<bool, bool, BudgetText> before{drawFromCollection_, eachDesignOnce_, budget_};
+  const std::tuple<bool, bool, BudgetText, std::optional<OpponentRequest>> before{
+      drawFromCollection_, eachDesignOnce_, budget_, opponent_};
   drawFromCollection_ = !record.collectionIdentity.empty() && held_.has_value();
   eachDesignOnce_ = record.choices.unique;
   setBudget(record.budget);
-  if (std::optional<ForceView> failed = draw(record.choices, record.seed, record.rerolls)) {
-    std::tie(drawFromCollection_, eachDesignOnce_, budget_) = before;
+  opponent_ = record.opponent;
+  if (std::optional<ForceView> failed =
+          draw(record.choices, record.seed, record.rerolls, record.opponentRerolls)) {
+    std::tie(drawFromCollection_, eachDesignOnce_, budget_, opponent_) = before;
     failed->drawFromCollection = drawFromCollection_;
     failed->eachDesignOnce = eachDesignOnce_;
     failed->budget = budget_;
@@ -317,9 +336,12 @@ ForceView ForceModel::redraw(const ForceRecord& record) {
   return drawnView(std::move(notices));
 }
 
-ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
+ForceView ForceModel::reroll(RerollKind kind, Reroll at, Side side) {
   if (!drawn_) return failure("There is no force to roll again: Generate one first.");
-  Force force = drawn_->steps[drawn_->current].force;
+  Step next = drawn_->steps[drawn_->current];
+  if (side == Side::b && !next.opponent)
+    return failure("There is no opposing force to roll again: Generate a pair first.");
+  Force& force = side == Side::b ? *next.opponent : next.force;
   try {
     const std::vector<Reroll> rerolls = rerollRequest(force, kind, at);
     if (rerolls.empty())
@@ -341,7 +363,8 @@ ForceView ForceModel::reroll(RerollKind kind, Reroll at) {
     return failure(error.what());
   }
   std::erase_if(drawn_->steps, [](const Step& step) { return step.mark == kUnplaced; });
-  drawn_->steps.push_back({kUnplaced, std::move(force)});
+  next.mark = kUnplaced;
+  drawn_->steps.push_back(std::move(next));
   drawn_->current = drawn_->steps.size() - 1;
   return viewOf();
 }
@@ -395,6 +418,10 @@ std::optional<ForceRecord> ForceModel::shownRecord() const {
     record.collectionIdentity = collection->identity;
   }
   record.budget = drawn_->budget;
+  if (const std::optional<Force>& opponent = drawn_->steps[drawn_->current].opponent) {
+    record.opponent = drawn_->opponent;
+    record.opponentRerolls = rerollList(opponent->rerolls);
+  }
   if (drawn_->designs) {
     record.designsName = drawn_->designs->name;
     record.designsIdentity = drawn_->designs->identity;
@@ -428,10 +455,17 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   view.skills = skills_;
   view.choices = drawn_->choices;
   view.notices = std::move(notices);
-  if (drawn) {
-    if (std::string open = openSlotsNotice(force); !open.empty())
-      view.notices.push_back(std::move(open));
+  const std::optional<Force>& opponent = drawn_->steps[drawn_->current].opponent;
+  if (opponent) {
+    view.opponent = &*opponent;
+    view.opponentListing = boxText(listForce(*opponent));
+    view.opponentCaption = seedCaption(*opponent);
+    view.balance = balanceLine(
+        balanceOf(force, *opponent, *drawn_->opponent, *drawn_->designs, drawn_->skills.get()));
   }
+  for (const Force* shown : {&force, view.opponent})
+    if (std::string open = drawn && shown ? openSlotsNotice(*shown) : ""; !open.empty())
+      view.notices.push_back(std::move(open));
   return view;
 }
 

@@ -22,6 +22,7 @@
 #include "roster/budget_searches.h"
 #include "roster/design_source.h"
 #include "roster/files_in_use.h"
+#include "roster/force_pair.h"
 #include "roster/force_totals.h"
 #include "roster/reroll_request.h"
 #include "roster/skill_source.h"
@@ -70,6 +71,10 @@ struct ForceRecord {
   // record kept before lists were).
   std::string designsName;
   std::string designsIdentity;
+  // The opposing force drawn with it, none for a force alone: its choices, measure, handicap
+  // and tolerance (its re-rolls left out), and its re-rolls as written.
+  std::optional<OpponentRequest> opponent = {};
+  std::string opponentRerolls = {};
 };
 
 // What a front end shows after an operation.
@@ -111,6 +116,12 @@ struct ForceView {
   // The check findings (tableWarning) of the table file in use, for the first force drawn
   // from it since it came into use; none after that, and none for a sound file.
   std::vector<std::string> tableFindings;
+  // The opposing force shown with the force (null while there is none; the pointer lasts as
+  // `force` does), its listing and caption (seedCaption), and the balance line (balanceLine).
+  const Force* opponent = nullptr;
+  std::string opponentListing;
+  std::string opponentCaption;
+  std::string balance;
 
   bool drew() const { return error.empty(); }
 };
@@ -220,13 +231,17 @@ class ForceModel {
   // its text is read at each draw, where a band that is no band, or a budget without a design
   // list in use, is refused and nothing is drawn.
   void setBudget(const BudgetText& budget);
+  // Sets the opposing force drawn with each force that follows (matchForce, force_pair.h), its
+  // re-rolls left out; none draws a force alone. A pair needs a design list in use.
+  void setOpponent(std::optional<OpponentRequest> opponent) { opponent_ = std::move(opponent); }
 
   // Draws a force from the table file in use: `choices`' words and vehicles box, the seed
   // typed in `seedText` (a fresh one for none), then the re-rolls `rerollText` lists. The
   // collection is the one in use when one is held and "Draw from my collection" is ticked;
   // ticked with none held, nothing is drawn. With a budget set, the force lies within it
   // (drawBudgetForce, budget_words.h, whose refusals are the error) and so does every re-roll.
-  // The force becomes the one shown, with no step to undo.
+  // The force becomes the one shown, with no step to undo. With an opposing force set
+  // (setOpponent), the pair is drawn (matchForce) and each step holds both forces.
   ForceView generate(const Selection& choices, const std::string& seedText,
                      const std::string& rerollText = "");
   // Draws `record` again from the table file in use, after setting the two boxes to match it:
@@ -234,13 +249,16 @@ class ForceModel {
   // that a record from a collection is drawn from every design while none is. Says so when the
   // table file or the collection differs from the record's, as it may change the force. When
   // nothing can be drawn the boxes stay as they were.
-  // The budget becomes the record's.
+  // The budget and the opposing force become the record's.
   ForceView redraw(const ForceRecord& record);
   // Rolls again, in the force shown, what `kind` asks for at `at` (rerollRequest,
   // reroll_request.h), from the table file that force was drawn from. The new force is shown
   // as an unplaced step; the force before it stays for undo. A force drawn within a budget
   // stays within it, or the re-roll is refused with the band's words.
-  ForceView reroll(RerollKind kind, Reroll at);
+  // With an opposing force shown, `side` b rolls the opposing force again within its band, which
+  // never moves; either side's re-roll makes a new step holding the pair, and the balance line
+  // follows the first force's total now.
+  ForceView reroll(RerollKind kind, Reroll at, Side side = Side::a);
 
   // A front end whose text box keeps its own undo stack ties each re-roll to the number of
   // steps the box holds once the new listing is in place: placeStep gives the newest unplaced
@@ -272,13 +290,15 @@ class ForceModel {
   struct Step {
     int mark;
     Force force;
+    std::optional<Force> opponent = {};
   };
   struct Drawn {
     Selection choices;
     std::shared_ptr<const TableText> tables;
     std::shared_ptr<const DesignList> designs;  // drawn with; re-rolls keep to it
     std::shared_ptr<const SkillTable> skills;   // the same
-    BudgetText budget;        // as typed for the force drawn; empty when it was drawn without one
+    BudgetText budget;  // as typed for the force drawn; empty when it was drawn without one
+    std::optional<OpponentRequest> opponent;  // the opposing force's request, re-rolls left out
     std::vector<Step> steps;  // the drawn force first (marked lowest), then each re-roll
     std::size_t current = 0;
   };
@@ -293,7 +313,8 @@ class ForceModel {
   // The design list found beside the table file in use, read now.
   std::shared_ptr<const FoundDesignList> findDesigns() const;
   std::optional<ForceView> draw(Selection choices, const std::string& seedText,
-                                const std::string& rerollText);
+                                const std::string& rerollText,
+                                const std::string& opponentRerollText = "");
   // What a front end shows of the force shown, its totals from the design list in use, with
   // `notices`, and after a draw (`drawn`) the open slots' notice.
   ForceView viewOf(std::vector<std::string> notices = {}, bool drawn = false) const;
@@ -322,6 +343,7 @@ class ForceModel {
   bool drawFromCollection_ = false;
   bool eachDesignOnce_ = false;
   BudgetText budget_;
+  std::optional<OpponentRequest> opponent_;
   std::optional<Drawn> drawn_;
   BudgetSearches searches_;
   FilesInUse files_;

@@ -77,16 +77,27 @@ ForcePair matchForce(Force sideA, const std::vector<RerollItem>& rerollsA,
   } catch (const RerollError& error) {
     throw OpponentRerollError(error.what());
   }
+  const Balance balance = balanceOf(sideA, sideB, request, designs, skills);
+  return {std::move(sideA), std::move(sideB), balance};
+}
+
+Balance balanceOf(const Force& sideA, const Force& sideB, const OpponentRequest& request,
+                  const DesignList& designs, const SkillTable* skills) {
+  const Measure measure = measureOf(request, skills);
+  const BudgetBand band = sideB.budget.value_or(BudgetBand{});
+  const std::optional<NumberRange> range = measure == Measure::points ? band.points
+                                           : measure == Measure::tons ? band.tonsHundredths
+                                                                      : band.skillPoints;
   Balance balance{measure,
                   measuredTotal(budgetTotals(sideA, designs, skills), measure),
                   measuredTotal(budgetTotals(sideB, designs, skills), measure),
-                  range,
+                  range.value_or(NumberRange{}),
                   request.handicap,
                   request.tolerance,
                   false};
   balance.outsideNow =
       !balanceRange(balance.sideA, request.handicap, request.tolerance).holds(balance.sideB);
-  return {std::move(sideA), std::move(sideB), balance};
+  return balance;
 }
 
 const char* measureKey(Measure measure) {

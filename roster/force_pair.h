@@ -54,6 +54,11 @@ ForcePair matchForce(Force sideA, const std::vector<RerollItem>& rerollsA,
                      const OpponentRequest& request, const TableText& tables, std::uint32_t seed,
                      const DesignList& designs, const SkillTable* skills);
 
+// The balance of `sideA` as it stands and `sideB`, drawn within its band (its budget) for
+// `request` with `skills` (measureOf) from `sideA`'s total as drawn.
+Balance balanceOf(const Force& sideA, const Force& sideB, const OpponentRequest& request,
+                  const DesignList& designs, const SkillTable* skills);
+
 // The word of a measure in records: "points", "tons" or "skill_points".
 const char* measureKey(Measure measure);
 

@@ -9,6 +9,7 @@
 #include "generator/balance_band.h"
 #include "generator/generate.h"
 #include "roster/budget_words.h"
+#include "roster/force_model.h"
 #include "roster/force_pair.h"
 #include "roster/listing.h"
 #include "support/file_bytes.h"
@@ -187,6 +188,36 @@ TEST_F(ForcePairTest, EachLineOfAPairsListingMapsToItsSideGroupAndSlot) {
       {26, std::nullopt             },
   };
   for (const auto& c : cases) EXPECT_EQ(pairLineAt(c.line, lance, star, 2), c.at) << c.line;
+}
+
+// The model holds the pair in each step: the first force as drawn alone, either side rolled
+// again with one undo history, and the record drawing the same pair again.
+TEST_F(ForcePairTest, TheModelHoldsThePairWithOneUndoHistory) {
+  ForceModel alone, paired;
+  for (ForceModel* model : {&alone, &paired})
+    static_cast<void>(model->useTables({bytesOf(SHIPPED_TABLES), SHIPPED_TABLES}));
+  paired.setOpponent(wolf);
+  const ForceView first = alone.generate(davion, "7", "2");
+  const ForceView drawn = paired.generate(davion, "7", "2");
+  ASSERT_TRUE(drawn.drew()) << drawn.error;
+  ASSERT_NE(drawn.opponent, nullptr);
+  EXPECT_EQ(drawn.listing, first.listing);
+  const std::string opponent = drawn.opponentListing, balance = drawn.balance;
+  EXPECT_EQ(balance.rfind("Balance: ", 0), 0u) << balance;
+  const ForceView rolled = paired.reroll(RerollKind::group, {1, 0}, Side::b);
+  ASSERT_TRUE(rolled.drew()) << rolled.error;
+  EXPECT_EQ(rolled.listing, first.listing);
+  EXPECT_EQ(rolled.opponent->rerolls, (std::vector<Reroll>{{1, 0}}));
+  const std::optional<ForceRecord> record = paired.shownRecord();
+  const std::string rolledOpponent = rolled.opponentListing;
+  paired.placeStep(1);
+  const ForceView undone = paired.undoTo(0);
+  EXPECT_EQ(undone.opponentListing, opponent);
+  EXPECT_EQ(undone.balance, balance);
+  EXPECT_EQ(paired.reroll(RerollKind::group, {1, 0}).opponentListing, opponent);
+  ASSERT_TRUE(record && record->opponent);
+  EXPECT_EQ(record->opponentRerolls, "1");
+  EXPECT_EQ(alone.redraw(*record).opponentListing, rolledOpponent);
 }
 
 // The opposing force's band lists the reachable totals only after its tries give up, and then
