@@ -141,8 +141,8 @@ void takeChosenFile(const val& file, const std::string& bytesInUse, const std::s
 }
 
 // Puts the search worker's model in `state` (searchState() of the page's): the same table file,
-// design list, skill table, collection and boxes, and the searches known. Files the same as those in use are
-// not read again. Returns "" or why the state could not be taken.
+// design list, skill table, collection and boxes, and the searches known. Files the same as those
+// in use are not read again. Returns "" or why the state could not be taken.
 std::string takeSearchState(const val& state) {
   try {
     ForceModel& model = pageModel();
@@ -152,8 +152,8 @@ std::string takeSearchState(const val& state) {
       if (!model.tables() || model.tables()->bytes != bytes)
         static_cast<void>(useChosenTables(bytes, text(tables, "name")));
     }
-    takeChosenFile(state["designs"], chosenDesignBytes(), chosenDesignFileName(),
-                   useChosenDesigns, forgetChosenDesigns);
+    takeChosenFile(state["designs"], chosenDesignBytes(), chosenDesignFileName(), useChosenDesigns,
+                   forgetChosenDesigns);
     takeChosenFile(state["skills"], chosenSkillBytes(), chosenSkillFileName(), useChosenSkills,
                    forgetChosenSkills);
     const val collection = state["collection"];

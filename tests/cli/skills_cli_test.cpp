@@ -31,13 +31,6 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
   return args;
 }
 
-std::string grouped(std::int64_t number) {
-  std::string digits = std::to_string(number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), 1, ',');
-  return digits;
-}
-
 TEST(SkillsCli, TheTotalsLineCountsCrewSkillAsTheJsonSlotsAddUp) {
   const RunResult text = runCli(with(kDavion, {"--totals"}));
   const RunResult json = runCli(with(kDavion, {"--format", "json"}));
@@ -50,17 +43,13 @@ TEST(SkillsCli, TheTotalsLineCountsCrewSkillAsTheJsonSlotsAddUp) {
       points += slot["points"].get<std::int64_t>();
       skill += slot["skill_points"].get<std::int64_t>();
     }
-  EXPECT_NE(skill, points);
+  EXPECT_EQ(points, 14290);
+  EXPECT_EQ(skill, 14671);
   EXPECT_EQ(force["totals"]["skill_points"], skill);
   EXPECT_EQ(force["totals"]["without_skill_points"], 0);
   EXPECT_EQ(force["skills"]["name"], "Skills");
-  const std::string plainLine = none.out.substr(none.out.rfind("Total: "));
-  const std::string line = text.out.substr(text.out.rfind("Total: "));
-  EXPECT_EQ(plainLine.find(" with crew skill"), std::string::npos) << plainLine;
-  std::string expected = plainLine;
-  expected.insert(expected.find(" points") + 7, " (" + grouped(skill) + " with crew skill)");
-  EXPECT_EQ(line, expected);
-  EXPECT_NE(plainLine.find(grouped(points) + " points"), std::string::npos) << plainLine;
+  EXPECT_TRUE(text.out.ends_with("\nTotal: 665 tons, 14,290 points (14,671 with crew skill)\n"));
+  EXPECT_TRUE(none.out.ends_with("\nTotal: 665 tons, 14,290 points\n"));
   const RunResult csv = runCli(with(kDavion, {"--format", "csv"}));
   const RunResult csvNone = runCli(with(kDavion, {"--format", "csv", "--skills", "none"}));
   EXPECT_TRUE(
@@ -139,7 +128,6 @@ TEST(SkillsCli, ABudgetWithCrewSkillIsReproducibleKeptByRerollsAndTheFirstFitIsT
   EXPECT_NE(lance.out.find("Budget 5,700\u20136,000 points with crew skill: chance "),
             std::string::npos)
       << lance.out;
-  EXPECT_NE(lance.out.find(" with crew skill"), std::string::npos);
 }
 
 TEST(SkillsCli, BudgetRefusalsNameWhatLacksAValue) {

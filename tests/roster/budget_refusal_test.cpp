@@ -47,10 +47,8 @@ TEST(BudgetRefusal, ARerollThatCannotReachTheBandIsRefusedBeforeAnyTry) {
   }
   // A band the lance can bring the force into takes the tries.
   Force force = drawn;
-  force.budget = BudgetBand{
-      NumberRange{points - 500, points + 500},
-      {            }
-  };
+  force.budget = BudgetBand{};
+  force.budget->points = NumberRange{points - 500, points + 500};
   rerollBudgetForce(force, tables, parseRerollItems("2"), &designs);
   EXPECT_EQ(force.rerolls.size(), 1u);
   EXPECT_TRUE(withinBand(force, *force.budget, designs));
@@ -75,19 +73,20 @@ TEST(BudgetRefusal, ARerollWithinPointsWithCrewSkillCountsTheCrewsItDraws) {
   ASSERT_FALSE(group.empty()) << "no Star of battle armour";
   const std::int64_t total = budgetTotals(drawn, designs, &skills).skillPoints;
   const struct {
-    NumberRange band;
+    std::int64_t low, high;
     const char* reroll;
     bool refused;
   } cases[] = {
-      {{total + 40000, total + 41000}, "",   true },
-      {{0, total - 9000},              ".2", true },
-      {{total, total},                 ".2", false},
+      {total + 40000, total + 41000, "",   true },
+      {0,             total - 9000,  ".2", true },
+      {total,         total,         ".2", false},
   };
   for (const auto& c : cases) {
     const std::string reroll = group + c.reroll;
     SCOPED_TRACE(reroll);
     Force force = drawn;
-    force.budget = BudgetBand{{}, {}, c.band};
+    force.budget = BudgetBand{};
+    force.budget->skillPoints = NumberRange{c.low, c.high};
     try {
       rerollBudgetForce(force, tables, parseRerollItems(reroll), &designs, &skills);
       EXPECT_FALSE(c.refused) << "the re-roll was made";
@@ -100,7 +99,8 @@ TEST(BudgetRefusal, ARerollWithinPointsWithCrewSkillCountsTheCrewsItDraws) {
     }
   }
   Force force = drawn;
-  force.budget = BudgetBand{{}, {}, NumberRange{0, total}};
+  force.budget = BudgetBand{};
+  force.budget->skillPoints = NumberRange{0, total};
   EXPECT_THROW(rerollBudgetForce(force, tables, parseRerollItems(group), &designs, nullptr),
                BudgetRefusal);
 }
