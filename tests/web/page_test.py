@@ -547,7 +547,9 @@ class Page(unittest.TestCase):
         name.clear()
         name.send_keys("lance.txt", Keys.ENTER)
         saved = self.folder / "lance.txt"
-        self.wait_for(saved.exists, "lance.txt was not saved")
+        # The browser may make the file before it has written it.
+        self.wait_for(lambda: saved.exists() and saved.stat().st_size > 0,
+                      "lance.txt was not saved")
         expected = "".join(line + "\r\n" for line in (listing + "\nmy note").split("\n"))
         self.assertEqual(saved.read_bytes(), expected.encode())
         name.clear()
