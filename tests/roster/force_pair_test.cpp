@@ -25,12 +25,12 @@ TEST(BalanceBand, RoundsTheLowEndDownAndTheHighEndUp) {
     int handicap, tolerance;
     NumberRange band;
   } cases[] = {
-      {15102, 100,  5,  {14346, 15858}   }, // 14,346.9 and 15,857.1
-      {200,   100,  5,  {190, 210}       }, // exact at both ends
-      {1,     100,  5,  {0, 2}           },
-      {333,   150,  50, {249, 750}       }, // 249.75 and 749.25
-      {4000,  10,   0,  {400, 400}       },
-      {3850,  100,  5,  {3657, 4043}     }, // 38.5 tons in hundredths: 36.575 and 40.425
+      {15102, 100, 5,  {14346, 15858}}, // 14,346.9 and 15,857.1
+      {200,   100, 5,  {190, 210}    }, // exact at both ends
+      {1,     100, 5,  {0, 2}        },
+      {333,   150, 50, {249, 750}    }, // 249.75 and 749.25
+      {4000,  10,  0,  {400, 400}    },
+      {3850,  100, 5,  {3657, 4043}  }, // 38.5 tons in hundredths: 36.575 and 40.425
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.total);
@@ -64,7 +64,9 @@ class ForcePairTest : public ::testing::Test {
   const DesignList designs = readDesignListFile(SHIPPED_DESIGNS, {}, UnknownNames::quiet).list;
   const SkillTable skills = readSkillTableFile(SHIPPED_SKILLS, {}).table;
   const Selection davion{"Davion", "Company", "Random", "Random"};
-  const OpponentRequest wolf{Selection{"Wolf", "Random", "Random", "Random"}};
+  const OpponentRequest wolf{
+      Selection{"Wolf", "Random", "Random", "Random"}
+  };
 };
 
 // The refusal `draw` throws; "" for none.
@@ -154,13 +156,13 @@ TEST_F(ForcePairTest, FirstForcesThatCannotBeMatchedAreRefused) {
     const char* says;
   } cases[] = {
       {drawn, without, "lacks them for "                    },
-      {lone, zero, "total is 0 points: there is nothing"},
+      {lone,  zero,    "total is 0 points: there is nothing"},
   };
   for (const auto& c : cases)
-    EXPECT_NE(
-        refusalOf([&] { matchForce(c.force, {}, byPoints, tables, 7u, c.list, &skills); })
-            .find(c.says),
-        std::string::npos);
+    EXPECT_NE(refusalOf([&] {
+                matchForce(c.force, {}, byPoints, tables, 7u, c.list, &skills);
+              }).find(c.says),
+              std::string::npos);
 }
 
 // A front end's cursor on a pair's listing: each line to its side and group or slot, the heading
@@ -207,7 +209,9 @@ TEST_F(ForcePairTest, TheModelHoldsThePairWithOneUndoHistory) {
   const ForceView rolled = paired.reroll(RerollKind::group, {1, 0}, Side::b);
   ASSERT_TRUE(rolled.drew()) << rolled.error;
   EXPECT_EQ(rolled.listing, first.listing);
-  EXPECT_EQ(rolled.opponent->rerolls, (std::vector<Reroll>{{1, 0}}));
+  EXPECT_EQ(rolled.opponent->rerolls, (std::vector<Reroll>{
+                                          {1, 0}
+  }));
   const std::optional<ForceRecord> record = paired.shownRecord();
   const std::string rolledOpponent = rolled.opponentListing;
   paired.placeStep(1);
