@@ -7,9 +7,11 @@
 #   -DKIND=site    OUT is the site's index.html, loading the manifest, site.js and page.js as
 #                  files (the glue, force_view.js and the panels' scripts fetched by site.js, which is given
 #                  the glue ahead);
-#   -DKIND=script  OUT is the script SCRIPT as the site serves it, as the single file holds it.
-# Both get page.css as inline styles and the four lists' items from OPTIONS (list_options'
-# lines), so that the form paints complete before any script. SOURCE is the web/ folder.
+#   -DKIND=script  OUT is the script SCRIPT as the site serves it, as the single file holds it;
+#   -DKIND=style   OUT is the style sheet SCRIPT (panels.css) as the site serves it.
+# Both pages get page.css as inline styles (the single file panels.css too) and the four lists'
+# items from OPTIONS (list_options' lines), so that the form paints complete before any script.
+# SOURCE is the web/ folder.
 # Fails, saying which, when page.html lacks a place this script fills.
 
 function(read_file name variable)
@@ -36,17 +38,31 @@ function(read_script name variable)
   set(${variable} "${content}" PARENT_SCOPE)
 endfunction()
 
+# Styles without their comments and indentation.
+function(read_styles name variable)
+  file(READ ${name} content)
+  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" content "${content}")
+  string(REGEX REPLACE "\n[ \n]+" "\n" content "${content}")
+  set(${variable} "${content}" PARENT_SCOPE)
+endfunction()
+
 if(KIND STREQUAL "script")
   read_script(${SCRIPT} content)
+  file(WRITE ${OUT} "${content}")
+  return()
+elseif(KIND STREQUAL "style")
+  read_styles(${SCRIPT} content)
   file(WRITE ${OUT} "${content}")
   return()
 endif()
 
 read_file(${SOURCE}/page.html html)
-read_file(${SOURCE}/page.css css)
-# The styles go in without their comments and indentation.
-string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" css "${css}")
-string(REGEX REPLACE "\n[ \n]+" "\n" css "${css}")
+read_styles(${SOURCE}/page.css css)
+# The single file holds every style; the site fetches panels.css with the panels' scripts.
+if(KIND STREQUAL "single")
+  read_styles(${SOURCE}/panels.css later)
+  string(APPEND css "${later}")
+endif()
 fill("@MUSTERWRIGHT_PAGE_CSS@" "${css}")
 
 # Each list's items go before the end of its <select>, after its placeholder.

@@ -75,22 +75,27 @@ Module.searchWorkerStart = async () => {
   return {url: 'search_worker.js', engine: await engineText, module: await engineModule, shipped};
 };
 
-// The design list, the skill table and the scripts of the force shown and of the panels, which
-// page.js asks for once Generate is enabled (afterPanels): a first visit fetches them after what
-// the start needs. Without the design list the page still draws, its tons and points unknown;
-// without the skill table its totals leave crew skill out.
+// Puts `element`, which fetches the file `name`, into the page, and settles once it has loaded.
+function loaded(element, name) {
+  return new Promise((resolve, reject) => {
+    element.onload = resolve;
+    element.onerror = () => reject(new Error(`${name} could not be fetched`));
+    document.body.append(element);
+  });
+}
+
+// The design list, the skill table, and the scripts and styles of the force shown and of the
+// panels, which page.js asks for once Generate is enabled (afterPanels): a first visit fetches
+// them after what the start needs. Without the design list the page still draws, its tons and
+// points unknown; without the skill table its totals leave crew skill out.
 Module.loadPanels = () => Promise.all([
   Promise.all(kShippedLater.map((name) => fetchedLater(name).then(
                                     (bytes) => putShipped(name, bytes), () => {})))
       .then(() => Module.shippedFilesArrived()),
   ...['force_view.js', 'collection_panel.js', 'design_panel.js'].map(
-      (name) => new Promise((resolve, reject) => {
-        const script = document.createElement('script');
-        script.src = name;
-        script.onload = resolve;
-        script.onerror = () => reject(new Error(`${name} could not be fetched`));
-        document.body.append(script);
-      })),
+      (name) => loaded(Object.assign(document.createElement('script'), {src: name}), name)),
+  loaded(Object.assign(document.createElement('link'), {rel: 'stylesheet', href: 'panels.css'}),
+         'panels.css'),
 ]);
 
 // The glue runs once page.js has given the Module its handlers, from the text fetched, as a

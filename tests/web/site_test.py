@@ -185,7 +185,7 @@ class Site(unittest.TestCase):
         files = {name.split("?")[0].split("/")[-1] or "index.html" for name in names}
         self.assertIn("musterwright.wasm", files)
         self.assertFalse({"Designs.csv", "Skills.csv", "force_view.js", "collection_panel.js",
-                          "design_panel.js", "search_worker.js"} & files)
+                          "design_panel.js", "search_worker.js", "panels.css"} & files)
         files.add("search_worker.js")
         sizes = {file: len(gzip.compress((SITE / file).read_bytes(), 9, mtime=0)) for file in files}
         print(f"site: {sum(sizes.values())} B gzipped fetched before Generate is enabled: {sizes}")
