@@ -323,6 +323,39 @@ class RerollTest : public QObject {
     QCOMPARE(next.control<QSpinBox>("ToleranceBox")->value(), 10);
   }
 
+  // An opposing force kept with a handicap or tolerance out of bounds, or a word in no list,
+  // leaves its entry out; an entry kept before pairs were reads as a force alone.
+  void recentLeavesOutAnOpposingForceItCannotRead() {
+    const QStringList bad[] = {
+        {"handicap",  "5"       },
+        {"tolerance", "51"      },
+        {"ohouse",    "Atlantis"}
+    };
+    for (const QStringList& fault : bad) {
+      {
+        QSettings settings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+        settings.remove(QStringLiteral("recent"));
+        settings.beginWriteArray(QStringLiteral("recent"), 2);
+        for (int entry : {0, 1}) {
+          settings.setArrayIndex(entry);
+          settings.setValue("house", "Wolf");
+          settings.setValue("size", "Star");
+          settings.setValue("seed", QString::number(entry + 1));
+        }
+        settings.setValue("opponent", true);
+        settings.setValue("handicap", 100);
+        settings.setValue("tolerance", 5);
+        settings.setValue(fault[0], fault[1]);
+        settings.endArray();
+      }
+      TestWindow form(SHIPPED_TABLES);
+      QMenu* menu = form.RecentButton->menu();
+      Q_EMIT menu->aboutToShow();
+      QCOMPARE(menu->actions().size(), 1);
+      QCOMPARE(menu->actions()[0]->text(), "Wolf, Star, Random, Random · Seed: 1");
+    }
+  }
+
   // A table file that fails its check draws the force the command line draws from it, the
   // checker's findings in a notice beside the first force drawn after it was read.
   void aQuirkyTableFileDrawsTheSameForceWithANotice() {
