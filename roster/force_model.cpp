@@ -448,6 +448,7 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
   const Force& force = drawn_->steps[drawn_->current].force;
   view.force = &force;
   view.listing = boxText(listForce(force));
+  view.shownListing = view.listing;
   view.caption = seedCaption(force);
   view.numbers = forceTotals(force, designs_.get(), skills_.get());
   view.totals = totalsLine(view.numbers.force);
@@ -462,6 +463,8 @@ ForceView ForceModel::viewOf(std::vector<std::string> notices, bool drawn) const
     view.opponentCaption = seedCaption(*opponent);
     view.balance = balanceLine(
         balanceOf(force, *opponent, *drawn_->opponent, *drawn_->designs, drawn_->skills.get()));
+    view.opponentTotals = totalsLine(forceTotals(*opponent, designs_.get(), skills_.get()).force);
+    view.shownListing = boxText(listPair(force, {}, *opponent, {}, view.balance));
   }
   for (const Force* shown : {&force, view.opponent})
     if (std::string open = drawn && shown ? openSlotsNotice(*shown) : ""; !open.empty())
@@ -486,13 +489,35 @@ std::string ForceModel::tablesNameInUse() const {
   return shipped ? "the shipped Tables.dat" : tables_->name.filename().string();
 }
 
-std::string describeRecord(const ForceRecord& record) {
-  const Selection& choices = record.choices;
+namespace {
+
+// "Davion, Company, Heavy, Veteran, vehicles": the four words ("Random" for an empty one) and
+// the vehicles box.
+std::string choicesText(const Selection& choices) {
   std::string line;
   for (const std::string* word :
        {&choices.house, &choices.size, &choices.weight, &choices.experience})
     line += (line.empty() ? "" : ", ") + std::string(randomIfEmpty(*word));
   if (choices.withVehicles) line += ", vehicles";
+  return line;
+}
+
+// " · against Wolf, Random, Random, Random · re-rolled 1 · handicap 120 %, tolerance 10 %" for
+// a record's opposing force, its re-rolls and a handicap or tolerance other than the even ones.
+std::string opponentText(const OpponentRequest& opponent, const std::string& rerolls) {
+  std::string text = " \u00b7 against " + choicesText(opponent.choices);
+  if (!rerolls.empty()) text += " \u00b7 re-rolled " + rerolls;
+  if (opponent.handicap != kEvenHandicap || opponent.tolerance != kFairTolerance)
+    text += " \u00b7 handicap " + std::to_string(opponent.handicap) + " %, tolerance " +
+            std::to_string(opponent.tolerance) + " %";
+  return text;
+}
+
+}  // namespace
+
+std::string describeRecord(const ForceRecord& record) {
+  const Selection& choices = record.choices;
+  const std::string line = choicesText(choices);
   std::string caption;
   try {
     caption = seedCaption(readSeed(record.seed).value_or(0), parseRerolls(record.rerolls),
@@ -506,5 +531,6 @@ std::string describeRecord(const ForceRecord& record) {
     caption +=
         " \u00b7 budget " + record.budget.points + record.budget.tons + record.budget.skillPoints;
   }
+  if (record.opponent) caption += opponentText(*record.opponent, record.opponentRerolls);
   return line + " \u00b7 " + caption;
 }

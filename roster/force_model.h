@@ -122,6 +122,11 @@ struct ForceView {
   std::string opponentListing;
   std::string opponentCaption;
   std::string balance;
+  // The opposing force's totals line, as `totals` is the force's; "" without one.
+  std::string opponentTotals;
+  // What a listing box shows: `listing` for a force alone, the pair's lines (listPair, no lines
+  // after either side) with an opposing force, as the command line prints them without totals.
+  std::string shownListing;
 
   bool drew() const { return error.empty(); }
 };
@@ -351,7 +356,9 @@ class ForceModel {
 
 // One line naming `record` for a list of forces: "Davion, Company, Heavy, Veteran, vehicles ·
 // Seed: 42 · collection mine (3fa9c1d2) · each design once · re-rolled 2, 3.1" ("Random" for
-// an empty word; the seed part as seedCaption words it), then the budget's band.
+// an empty word; the seed part as seedCaption words it), then the budget's band, then for a pair
+// "against Wolf, Random, Random, Random · re-rolled 1", with its handicap and tolerance where
+// they are not the even ones: "handicap 120 %, tolerance 10 %".
 std::string describeRecord(const ForceRecord& record);
 
 #endif

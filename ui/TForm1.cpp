@@ -11,15 +11,19 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <memory>
 #include <optional>
 
+#include "generator/balance_band.h"
+#include "generator/choice_words.h"
 #include "roster/design_source.h"
 #include "roster/listing.h"
 #include "roster/listing_text.h"
@@ -106,6 +110,71 @@ void choose(QComboBox* list, const std::string& word) {
   list->setCurrentIndex(list->findText(QString::fromStdString(word)));
 }
 
+// The opposing force's four lists, in the order of Selection's words.
+std::array<QComboBox*, 4> opponentLists(const Ui::TForm1& ui) {
+  return {ui.OpponentHouseBox, ui.OpponentSizeBox, ui.OpponentWeightBox, ui.OpponentExperienceBox};
+}
+
+// The opposing force asked for while "Opposing force" is ticked: its words (a list with nothing
+// chosen counts as "Random"), its vehicles box, the handicap and the tolerance; none while not.
+std::optional<OpponentRequest> chosenOpponent(const Ui::TForm1& ui) {
+  if (!ui.OpponentBox->isChecked()) return std::nullopt;
+  OpponentRequest request;
+  request.choices = {chosenWord(ui.OpponentHouseBox), chosenWord(ui.OpponentSizeBox),
+                     chosenWord(ui.OpponentWeightBox), chosenWord(ui.OpponentExperienceBox),
+                     ui.OpponentVehicle->isChecked()};
+  request.handicap = ui.HandicapBox->value();
+  request.tolerance = ui.ToleranceBox->value();
+  return request;
+}
+
+// Sets the opposing force's controls to `opponent`, "Opposing force" unticked for none.
+void showOpponent(const Ui::TForm1& ui, const std::optional<OpponentRequest>& opponent) {
+  ui.OpponentBox->setChecked(opponent.has_value());
+  if (!opponent) return;
+  const Selection& choices = opponent->choices;
+  const std::array<const std::string*, 4> words{&choices.house, &choices.size, &choices.weight,
+                                                &choices.experience};
+  for (std::size_t k = 0; k < words.size(); ++k) choose(opponentLists(ui)[k], *words[k]);
+  ui.OpponentVehicle->setChecked(choices.withVehicles);
+  ui.HandicapBox->setValue(opponent->handicap);
+  ui.ToleranceBox->setValue(opponent->tolerance);
+}
+
+// The seed line of the force listed, and under it the opposing force's.
+QString seedLines(const ForceView& view) {
+  std::string lines = view.caption;
+  if (view.opponent != nullptr) lines += "\n" + view.opponentCaption;
+  return QString::fromStdString(lines);
+}
+
+// The totals of the force listed, and under them the opposing force's and the balance.
+QString totalsLines(const ForceView& view) {
+  std::string lines = view.totals;
+  if (view.opponent != nullptr) lines += "\n" + view.opponentTotals + "\n" + view.balance;
+  return QString::fromStdString(lines);
+}
+
+// Where listing line `line` of `view` lies: its side, its group or slot, and that side's force;
+// none for a line no re-roll starts from, or while nothing is listed.
+struct ListedLine {
+  Side side;
+  Reroll at;
+  const Force* force;
+};
+std::optional<ListedLine> listedLine(const ForceView& view, int line) {
+  if (view.force == nullptr) return std::nullopt;
+  if (view.opponent == nullptr) {
+    const std::optional<Reroll> at =
+        rerollAtLine(line, view.force->groupSize(), view.force->groupCount());
+    if (!at) return std::nullopt;
+    return ListedLine{Side::a, *at, view.force};
+  }
+  const std::optional<PairLine> at = pairLineAt(line, *view.force, *view.opponent, 0);
+  if (!at) return std::nullopt;
+  return ListedLine{at->side, at->at, at->side == Side::b ? view.opponent : view.force};
+}
+
 // The listing's re-rolls, each with its entry in the listing's menu ("%1" the group's word)
 // and its key.
 struct RerollEntry {
@@ -132,10 +201,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   parts.column = {ui_.FilesLabel, ui_.Vehicle,      ui_.GButton,     ui_.ToFile,
                   ui_.FileName,   ui_.SaveAsButton, ui_.PrintButton, ui_.SeedBox};
   parts.column << ui_.BudgetLabel << ui_.BudgetKind << ui_.BudgetBox << ui_.SkillsLabel
-               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox;
+               << ui_.RecentButton << ui_.CollectionButton << ui_.OwnedBox << ui_.UniqueBox
+               << ui_.OpponentBox << ui_.OpponentHouseBox << ui_.OpponentSizeBox
+               << ui_.OpponentWeightBox << ui_.OpponentExperienceBox << ui_.OpponentVehicle
+               << ui_.HandicapBox << ui_.ToleranceBox;
   parts.footer = {ui_.SeedLabel, ui_.TotalsLabel};
   layOutWindow(this, parts);
   WireButtonsAndKeys();
+  WireOpponent();
   WireListing();
 
   recent_ = loadRecentForces();
@@ -198,6 +271,25 @@ void TForm1::WireButtonsAndKeys() {
   connect(odds, &QAction::triggered, this, &TForm1::OddsClick);
   addAction(odds);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TForm1::WireOpponent() {
+  const std::array<ChoiceList, 4> lists{ChoiceList::faction, ChoiceList::size, ChoiceList::weight,
+                                        ChoiceList::experience};
+  for (std::size_t k = 0; k < lists.size(); ++k)
+    for (const char* word : choiceWords(lists[k])) opponentLists(ui_)[k]->addItem(word);
+  for (QComboBox* list : opponentLists(ui_)) list->setCurrentIndex(-1);
+  ui_.HandicapBox->setRange(kLowestHandicap, kHighestHandicap);
+  ui_.HandicapBox->setValue(kEvenHandicap);
+  ui_.ToleranceBox->setRange(0, kHighestTolerance);
+  ui_.ToleranceBox->setValue(kFairTolerance);
+  connect(ui_.OpponentBox, &QCheckBox::toggled, this, [this](bool ticked) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(ui_.OpponentVehicle), static_cast<QWidget*>(ui_.HandicapBox),
+          static_cast<QWidget*>(ui_.ToleranceBox)})
+      control->setEnabled(ticked);
+    for (QComboBox* list : opponentLists(ui_)) list->setEnabled(ticked);
+  });
 }
 
 void TForm1::WireListing() {
@@ -344,6 +436,7 @@ void TForm1::GButtonClick() {
     return;
   }
   model_.setBudget(typedBudget(ui_));
+  model_.setOpponent(chosenOpponent(ui_));
   ShowDrawn(model_.generate(chosenWords(ui_), ui_.SeedBox->text().toStdString()));
 }
 
@@ -378,14 +471,14 @@ void TForm1::PrintClick() {
     } catch (const SaveError& error) {
       return showError(this, QString::fromStdString(error.what()));
     }
-    // The printed sheet opens with the force's seed line and ends with its totals; the listing
-    // box keeps its text.
+    // The printed sheet opens with the seed lines and ends with the totals and the balance;
+    // the listing box keeps its text.
     const std::unique_ptr<QTextDocument> sheet(ui_.MechBox->document()->clone());
     if (const ForceView listed = model_.shown(); listed.force != nullptr) {
-      QTextCursor(sheet.get()).insertText(QString::fromStdString(listed.caption) + "\n\n");
+      QTextCursor(sheet.get()).insertText(seedLines(listed) + "\n\n");
       QTextCursor end(sheet.get());
       end.movePosition(QTextCursor::End);
-      end.insertText(QStringLiteral("\n\n") + QString::fromStdString(listed.totals));
+      end.insertText(QStringLiteral("\n\n") + totalsLines(listed));
     }
     sheet->print(printer_.get());
     if (printer_->printerState() == QPrinter::Error) {
@@ -561,8 +654,8 @@ void TForm1::RememberCollectionChoice() {
 }
 
 void TForm1::RerollLine(RerollKind kind, int line) {
-  const Force* listed = model_.shownForce();
-  if (listed == nullptr || rerollRequestAtLine(*listed, kind, line).empty()) return;
+  const std::optional<ListedLine> listed = listedLine(model_.shown(), line);
+  if (!listed || rerollRequest(*listed->force, kind, listed->at).empty()) return;
   if (!ListingEdited()) return ApplyReroll(kind, line);
   askFirst(this,
            QStringLiteral("The listing has been edited. Roll again and replace it? Ctrl+Z brings "
@@ -571,22 +664,24 @@ void TForm1::RerollLine(RerollKind kind, int line) {
 }
 
 void TForm1::ApplyReroll(RerollKind kind, int line) {
-  const Force before = *model_.shownForce();
-  const Reroll at = rerollAtLine(line, before.groupSize(), before.groupCount()).value_or(Reroll{});
-  const ForceView view = model_.reroll(kind, at);
+  const std::optional<ListedLine> listed = listedLine(model_.shown(), line);
+  if (!listed) return;
+  const Force before = *listed->force;
+  const ForceView view = model_.reroll(kind, listed->at, listed->side);
   if (!view.drew()) return ShowFailure(view);
+  const Force& after = listed->side == Side::b ? *view.opponent : *view.force;
   QPlainTextEdit* box = ui_.MechBox;
   QTextCursor cursor(box->document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
-  cursor.insertText(QString::fromStdString(view.listing));
+  cursor.insertText(QString::fromStdString(view.shownListing));
   cursor.endEditBlock();
   model_.placeStep(box->document()->availableUndoSteps());
   box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
   ShowSeed();
   RememberListed();
-  if (rerollKeptAll(before, *view.force, kind, at))
-    showNotice(this, QString::fromStdString(rerollOutcome(before, *view.force, kind, at)));
+  if (rerollKeptAll(before, after, kind, listed->at))
+    showNotice(this, QString::fromStdString(rerollOutcome(before, after, kind, listed->at)));
 }
 
 void TForm1::DrawRecent(int index) {
@@ -608,6 +703,7 @@ void TForm1::DrawRecent(int index) {
     ui_.OwnedBox->setChecked(view.drawFromCollection);
     ui_.UniqueBox->setChecked(view.eachDesignOnce);
     showBudget(ui_, view.budget);
+    showOpponent(ui_, recent.opponent);
     ShowDrawn(view);
   };
   if (!ListingEdited()) return draw();
@@ -628,7 +724,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 bool TForm1::ListingEdited() const {
   const ForceView listed = model_.shown();
   return listed.force != nullptr &&
-         ui_.MechBox->toPlainText() != QString::fromStdString(listed.listing);
+         ui_.MechBox->toPlainText() != QString::fromStdString(listed.shownListing);
 }
 
 void TForm1::ShowFailure(const ForceView& view) {
@@ -639,7 +735,7 @@ void TForm1::ShowFailure(const ForceView& view) {
 
 void TForm1::ShowDrawn(const ForceView& view) {
   if (!view.drew()) return ShowFailure(view);
-  ui_.MechBox->setPlainText(QString::fromStdString(view.listing));
+  ui_.MechBox->setPlainText(QString::fromStdString(view.shownListing));
   ui_.MechBox->updateGeometry();
   ShowSeed();
   RememberListed();
@@ -653,8 +749,8 @@ void TForm1::ShowDrawn(const ForceView& view) {
 void TForm1::ShowSeed() {
   const ForceView listed = model_.undoTo(ui_.MechBox->document()->availableUndoSteps());
   if (listed.force == nullptr) return;
-  ui_.SeedLabel->setWholeText(QString::fromStdString(listed.caption));
-  ui_.TotalsLabel->setWholeText(QString::fromStdString(listed.totals));
+  ui_.SeedLabel->setWholeText(seedLines(listed));
+  ui_.TotalsLabel->setWholeText(totalsLines(listed));
 }
 
 void TForm1::ShowSeedBoxNotice() {
@@ -674,18 +770,16 @@ void TForm1::RememberListed() {
 void TForm1::OpenListingMenu(int line, const QPoint& where) {
   QMenu* menu = ui_.MechBox->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  const Force* listed = model_.shownForce();
-  const std::optional<Reroll> at =
-      listed ? rerollAtLine(line, listed->groupSize(), listed->groupCount()) : std::nullopt;
-  if (at) {
+  if (const std::optional<ListedLine> listed = listedLine(model_.shown(), line)) {
+    const Force& force = *listed->force;
     QAction* first = menu->actions().value(0);
-    const QString group = QString::fromUtf8(groupWord(listed->isClan));
+    const QString group = QString::fromUtf8(groupWord(force.isClan));
     for (const RerollEntry& entry : kRerollEntries) {
-      if (entry.kind == RerollKind::slot && !rerollApplies(*listed, entry.kind, *at)) continue;
+      if (entry.kind == RerollKind::slot && !rerollApplies(force, entry.kind, listed->at)) continue;
       auto* reroll = new QAction(QString(entry.text).replace(QStringLiteral("%1"), group), menu);
       reroll->setShortcut(entry.key);
       reroll->setShortcutContext(Qt::WidgetShortcut);
-      reroll->setEnabled(rerollApplies(*listed, entry.kind, *at));
+      reroll->setEnabled(rerollApplies(force, entry.kind, listed->at));
       connect(reroll, &QAction::triggered, this,
               [this, kind = entry.kind, line] { RerollLine(kind, line); });
       menu->insertAction(first, reroll);

@@ -16,7 +16,10 @@
 // designs owned (generator/force.h); a notice then says how many slots stayed open. The window's
 // menu (a right click outside the listing) chooses the design list in use or goes back to the
 // shipped one. The budget box, in points or tons as the list above it says, draws within a band
-// (roster/force_model.h); Enter in it generates.
+// (roster/force_model.h); Enter in it generates. "Opposing force", below the collection, opens the
+// opposing force's four lists, its vehicles box, the handicap and the tolerance: Generate then
+// draws the pair (roster/force_pair.h), the listing holds both sides and the balance as the
+// command line prints them, and the lines under it both seed lines, both totals and the balance.
 #ifndef MUSTERWRIGHT_UI_TFORM1_H
 #define MUSTERWRIGHT_UI_TFORM1_H
 
@@ -74,8 +77,9 @@ class TForm1 : public QWidget {
   // file; the chosen name goes into FileName and is saved to as by ToFileClick.
   void SaveAsClick();
   // Prints MechBox's text as it stands through the print dialog (which also prints to PDF),
-  // headed by the listed force's seed line and ended by its totals; a PDF file is refused, as a
-  // save is, when it is a file in use.
+  // headed by the listed force's seed line (and the opposing force's) and ended by its totals
+  // (and the opposing force's, then the balance); a PDF file is refused, as a save is, when it is
+  // a file in use.
   void PrintClick();
   // Asks for a table file in a file dialog and uses the chosen one at once, as its own base;
   // kept for the next start.
@@ -107,16 +111,17 @@ class TForm1 : public QWidget {
   // Opens the Collection… dialog (collection_dialog.h) on the table file in use and the
   // collection file in use; a file it opens or saves becomes the one in use.
   void CollectionClick();
-  // Rolls again, in the listed force, what `kind` names at MechBox's line `line` (from 0):
-  // its group, every other group (in group order), or its slot (rerollRequestAtLine,
+  // Rolls again, in the listed force or the opposing force, whichever MechBox's line `line`
+  // (from 0) lists (pairLineAt, roster/listing.h), what `kind` names there: its group, every
+  // other group of that side (in group order), or its slot (rerollRequest,
   // roster/reroll_request.h). The listing becomes the new force's, as one step that Ctrl+Z
   // undoes, and the force goes into Recent. Where the request asks for nothing, does nothing.
   // When the listing has been edited, asks first.
   void RerollLine(RerollKind kind, int line);
   // Draws entry `index` of the Recent list (newest first) again from the choices, seed and
-  // re-rolls kept, into the lists and the listing, asking first when the listing has been
-  // edited; the model (roster/force_model.h) ticks the collection boxes to match the entry and
-  // says when the table file or the collection differs from the one drawn from.
+  // re-rolls kept (its opposing force's too), into the lists and the listing, asking first when the
+  // listing has been edited; the model (roster/force_model.h) ticks the collection boxes to match
+  // the entry and says when the table file or the collection differs from the one drawn from.
   void DrawRecent(int index);
 
  protected:
@@ -126,6 +131,9 @@ class TForm1 : public QWidget {
 
  private:
   void WireButtonsAndKeys();
+  // Fills the opposing force's lists from the engine's words and its handicap and tolerance
+  // boxes with the engine's bounds and defaults; "Opposing force" opens them.
+  void WireOpponent();
   void WireListing();
   // Hands the table file to the model when it was read since it was last handed on. Throws
   // TableError as TableSource::refresh does.

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "generator/balance_band.h"
 #include "generator/choice_words.h"
 #include "generator/reroll_list.h"
 #include "generator/seed_text.h"
@@ -35,6 +36,67 @@ std::optional<std::string> wordOf(ChoiceList list, const QVariant& value) {
   return std::string(*word);
 }
 
+// The four words kept under `prefix` ("" for the force, "o" for its opposing force), each as
+// wordOf reads it; none when one is in no list.
+std::optional<Selection> choicesOf(const QSettings& settings, const QString& prefix) {
+  const std::optional<std::string> house =
+      wordOf(ChoiceList::faction, settings.value(prefix + QStringLiteral("house")));
+  const std::optional<std::string> size =
+      wordOf(ChoiceList::size, settings.value(prefix + QStringLiteral("size")));
+  const std::optional<std::string> weight =
+      wordOf(ChoiceList::weight, settings.value(prefix + QStringLiteral("weight")));
+  const std::optional<std::string> experience =
+      wordOf(ChoiceList::experience, settings.value(prefix + QStringLiteral("experience")));
+  if (!house || !size || !weight || !experience) return std::nullopt;
+  return Selection{*house, *size, *weight, *experience,
+                   settings.value(prefix + QStringLiteral("vehicles")).toBool()};
+}
+
+// The opposing force kept with an entry: none for an entry without one (and one kept before
+// pairs were); an opposing force that cannot be read back (a word in no list, a handicap or
+// tolerance out of bounds, re-rolls that are no list) makes the entry unreadable.
+struct KeptOpponent {
+  bool readable = true;
+  std::optional<OpponentRequest> request = {};
+  std::string rerolls = {};
+};
+KeptOpponent opponentOf(const QSettings& settings) {
+  if (!settings.value(QStringLiteral("opponent")).toBool()) return {};
+  const std::optional<Selection> choices = choicesOf(settings, QStringLiteral("o"));
+  bool handicapRead = false;
+  bool toleranceRead = false;
+  OpponentRequest request;
+  request.handicap = settings.value(QStringLiteral("handicap")).toInt(&handicapRead);
+  request.tolerance = settings.value(QStringLiteral("tolerance")).toInt(&toleranceRead);
+  if (!choices || !handicapRead || !toleranceRead || request.handicap < kLowestHandicap ||
+      request.handicap > kHighestHandicap || request.tolerance < 0 ||
+      request.tolerance > kHighestTolerance)
+    return {false};
+  request.choices = *choices;
+  const std::string by = stringOf(settings.value(QStringLiteral("by")));
+  for (const Measure measure : {Measure::points, Measure::tons, Measure::skillPoints})
+    if (by == measureKey(measure)) request.measure = measure;
+  try {
+    return {true, request,
+            rerollList(parseRerolls(stringOf(settings.value(QStringLiteral("or")))))};
+  } catch (const RerollError&) {
+    return {false};
+  }
+}
+
+// Whether both hold no opposing force, or the same one: the same choices, handicap, tolerance,
+// measure and re-rolls.
+bool sameOpponent(const RecentForce& lhs, const RecentForce& rhs) {
+  if (!lhs.opponent || !rhs.opponent) return lhs.opponent.has_value() == rhs.opponent.has_value();
+  const OpponentRequest& a = *lhs.opponent;
+  const OpponentRequest& b = *rhs.opponent;
+  return a.choices.house == b.choices.house && a.choices.size == b.choices.size &&
+         a.choices.weight == b.choices.weight && a.choices.experience == b.choices.experience &&
+         a.choices.withVehicles == b.choices.withVehicles && a.handicap == b.handicap &&
+         a.tolerance == b.tolerance && a.measure == b.measure &&
+         lhs.opponentRerolls == rhs.opponentRerolls;
+}
+
 }  // namespace
 
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
@@ -44,7 +106,8 @@ bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs) {
          a.experience == b.experience && a.withVehicles == b.withVehicles && lhs.seed == rhs.seed &&
          lhs.rerolls == rhs.rerolls && lhs.tablesChecksum == rhs.tablesChecksum &&
          lhs.collectionIdentity == rhs.collectionIdentity && a.unique == b.unique &&
-         lhs.budget == rhs.budget && lhs.designsIdentity == rhs.designsIdentity;
+         lhs.budget == rhs.budget && lhs.designsIdentity == rhs.designsIdentity &&
+         sameOpponent(lhs, rhs);
 }
 
 std::vector<RecentForce> loadRecentForces() {
@@ -63,18 +126,13 @@ std::vector<RecentForce> loadRecentForces() {
     } catch (const RerollError&) {
       continue;
     }
-    const std::optional<std::string> house =
-        wordOf(ChoiceList::faction, settings.value(QStringLiteral("house")));
-    const std::optional<std::string> size =
-        wordOf(ChoiceList::size, settings.value(QStringLiteral("size")));
-    const std::optional<std::string> weight =
-        wordOf(ChoiceList::weight, settings.value(QStringLiteral("weight")));
-    const std::optional<std::string> experience =
-        wordOf(ChoiceList::experience, settings.value(QStringLiteral("experience")));
-    if (!seed || !house || !size || !weight || !experience) continue;
+    const std::optional<Selection> choices = choicesOf(settings, QString());
+    KeptOpponent opponent = opponentOf(settings);
+    if (!seed || !choices || !opponent.readable) continue;
     force.seed = std::to_string(*seed);
-    force.choices = {*house, *size, *weight, *experience,
-                     settings.value(QStringLiteral("vehicles")).toBool()};
+    force.choices = *choices;
+    force.opponent = std::move(opponent.request);
+    force.opponentRerolls = std::move(opponent.rerolls);
     force.choices.unique = settings.value(QStringLiteral("unique")).toBool();
     force.collectionName = stringOf(settings.value(QStringLiteral("collectionName")));
     force.collectionIdentity = stringOf(settings.value(QStringLiteral("collectionIdentity")));
@@ -117,6 +175,19 @@ void saveRecentForces(const std::vector<RecentForce>& forces) {
     settings.setValue(QStringLiteral("skill_points"), textOf(force.budget.skillPoints));
     settings.setValue(QStringLiteral("designsName"), textOf(force.designsName));
     settings.setValue(QStringLiteral("designsIdentity"), textOf(force.designsIdentity));
+    settings.setValue(QStringLiteral("opponent"), force.opponent.has_value());
+    if (!force.opponent) continue;
+    const OpponentRequest& opponent = *force.opponent;
+    settings.setValue(QStringLiteral("ohouse"), textOf(opponent.choices.house));
+    settings.setValue(QStringLiteral("osize"), textOf(opponent.choices.size));
+    settings.setValue(QStringLiteral("oweight"), textOf(opponent.choices.weight));
+    settings.setValue(QStringLiteral("oexperience"), textOf(opponent.choices.experience));
+    settings.setValue(QStringLiteral("ovehicles"), opponent.choices.withVehicles);
+    settings.setValue(QStringLiteral("or"), textOf(force.opponentRerolls));
+    settings.setValue(QStringLiteral("handicap"), opponent.handicap);
+    settings.setValue(QStringLiteral("tolerance"), opponent.tolerance);
+    settings.setValue(QStringLiteral("by"),
+                      opponent.measure ? textOf(measureKey(*opponent.measure)) : QString());
   }
   settings.endArray();
 }

@@ -12,13 +12,15 @@
 
 // An entry: the choices as they stood in the lists (a word, "Random" or empty), the seed and the
 // re-rolls, the table file's name and checksum ("unknown" for an entry kept before checksums
-// were), the collection drawn from, the budget and the design list; the model
+// were), the collection drawn from, the budget and the design list, and the opposing force drawn
+// with it (none for an entry kept before pairs were, which reads as a force alone); the model
 // (roster/force_model.h) draws it again.
 using RecentForce = ForceRecord;
 
 // Whether both draw the same force: the same choices, seed and re-rolls from a table file of the
 // same checksum, whatever its name, the same collection identity and "once" box, and the same
-// budget as typed from the same design list.
+// budget as typed from the same design list, and no opposing force or the same one (choices,
+// handicap, tolerance, measure and re-rolls).
 bool sameRecentForce(const RecentForce& lhs, const RecentForce& rhs);
 
 // How many forces the list keeps.
@@ -27,7 +29,8 @@ constexpr int kRecentForcesKept = 20;
 // The list as the settings keep it, each choice read by choiceWord (generator/choice_words.h),
 // its seed by readSeed (generator/seed_text.h) and its re-rolls by parseRerolls, each then
 // written as the model writes them; an entry that cannot be read back (a word in no list, a
-// seed or a re-roll list that is not one) is left out, and none kept gives an empty list.
+// seed or a re-roll list that is not one, a handicap or tolerance out of its bounds) is left out,
+// and none kept gives an empty list.
 std::vector<RecentForce> loadRecentForces();
 // Writes `forces` to the settings in place of the list kept there.
 void saveRecentForces(const std::vector<RecentForce>& forces);

@@ -77,6 +77,8 @@ class AccessibilityTest : public QObject {
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    // The opposing force's controls take the focus once "Opposing force" opens them.
+    form.findChild<QCheckBox*>("OpponentBox")->setChecked(true);
     form.findChild<QWidget*>("HouseBox")->setFocus();
     QStringList visited;
     for (qsizetype k = 0; k < kTabOrder.size(); ++k) {

@@ -54,7 +54,7 @@ class FormTest : public QObject {
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Musterwright"));
     QCOMPARE(form.pos(), QPoint(192, 107));
-    QCOMPARE(form.size(), QSize(608, 480));
+    QCOMPARE(form.size(), QSize(608, 672));
   }
 
   void controls_data() {
@@ -79,7 +79,7 @@ class FormTest : public QObject {
                               << "File to Save to";
     QTest::newRow("WeightBox") << "QComboBox" << QRect(480, 8, 113, 21) << ""
                                << "Select Weight";
-    QTest::newRow("MechBox") << "QPlainTextEdit" << QRect(8, 40, 473, 409) << ""
+    QTest::newRow("MechBox") << "QPlainTextEdit" << QRect(8, 40, 473, 573) << ""
                              << "";
   }
 
@@ -141,7 +141,7 @@ class FormTest : public QObject {
     QTest::addColumn<QSize>("asked");
     QTest::addColumn<QSize>("size");
     QTest::newRow("larger") << QSize(1000, 800) << QSize(1000, 800);
-    QTest::newRow("smaller") << QSize(300, 200) << QSize(608, 480);
+    QTest::newRow("smaller") << QSize(300, 200) << QSize(608, 672);
   }
 
   void resizing() {
@@ -153,7 +153,7 @@ class FormTest : public QObject {
     for (QWidget* control : controlsOf(form)) before[control] = control->geometry();
     form.resize(asked);
     QCOMPARE(form.size(), size);
-    const QSize added = size - QSize(608, 480);
+    const QSize added = size - QSize(608, 672);
     QCOMPARE(form.MechBox->geometry(),
              before[form.MechBox].adjusted(0, 0, added.width(), added.height()));
     for (QWidget* control :
@@ -171,7 +171,7 @@ class FormTest : public QObject {
     points.setPointSize(15);
     QFont scaled = QApplication::font();
     scaled.setPixelSize(2 * QFontInfo(scaled).pixelSize());
-    QTest::newRow("608 x 480") << QApplication::font();
+    QTest::newRow("608 x 672") << QApplication::font();
     QTest::newRow("15 pt") << points;
     QTest::newRow("scale 2") << scaled;
   }
@@ -188,7 +188,7 @@ class FormTest : public QObject {
     const QRect window = form.rect();
     QCOMPARE(form.size(), form.minimumSize());
     const QString row = QTest::currentDataTag();
-    const QList<QWidget*> controls = row == "608 x 480" ? QList<QWidget*>() : everyControlOf(form);
+    const QList<QWidget*> controls = row == "608 x 672" ? QList<QWidget*>() : everyControlOf(form);
     for (const QWidget* control : controls) {
       const QSize needed = qobject_cast<const ElidedLabel*>(control) ? control->minimumSizeHint()
                                                                      : control->sizeHint();

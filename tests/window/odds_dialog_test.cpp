@@ -33,6 +33,9 @@ class OddsDialogTest : public QObject {
   void opensOnTheWindowsChoicesAndCopiesTheCommandLinesCsv() {
     TestWindow form(SHIPPED_TABLES);
     choose(form, "Wolf", "Star", "Random", "Green");
+    // The odds are the force's own: an opposing force asked for changes nothing in them.
+    form.OpponentBox->setChecked(true);
+    form.OpponentHouseBox->setCurrentText("Davion");
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -265,6 +266,94 @@ class RerollTest : public QObject {
     menu->actions()[0]->trigger();
     QCOMPARE(form.MechBox->toPlainText(), commandLine("Davion Batallion", 3, "1,2,3,1.2"));
     QVERIFY(!openErrorBox(form));
+  }
+
+  // A fair fight drawn in the window lists what the command line prints for the same options,
+  // also after a re-roll on each side by key at the cursor; Ctrl+Z takes the pair back a step,
+  // the captions, totals and balance stand beside the seed line, and the next window's Recent
+  // list draws the pair again with its controls set.
+  void aFairFightEqualsTheCommandLine() {
+    const QStringList options{"--faction",          "Davion",  "--size",          "Company",
+                              "--experience",       "Veteran", "--seed",          "7",
+                              "--opponent-faction", "Wolf",    "--opponent-size", "Binary",
+                              "--tolerance",        "10",      "--tables",        SHIPPED_TABLES};
+    const auto cli = [&](const QStringList& rerolls) {
+      return QString::fromUtf8(commandLineListing(options + rerolls)).chopped(1);
+    };
+    {
+      TestWindow form(SHIPPED_TABLES);
+      showActive(form);
+      QVERIFY(!form.OpponentHouseBox->isEnabled());
+      form.OpponentBox->setChecked(true);
+      QVERIFY(form.OpponentHouseBox->isEnabled());
+      form.OpponentHouseBox->setCurrentText("Wolf");
+      form.control<QComboBox>("OpponentSizeBox")->setCurrentText("Binary");
+      form.control<QSpinBox>("ToleranceBox")->setValue(10);
+      QCOMPARE(form.control<QSpinBox>("HandicapBox")->value(), 100);
+      choose(form, "Davion", "Company", "", "Veteran");
+      form.SeedBox->setText("7");
+      form.GButton->click();
+      QCOMPARE(dismissErrorBox(form), QString());
+      QCOMPARE(form.MechBox->toPlainText(), cli({}));
+      QVERIFY(form.SeedLabel->wholeText().contains("\nOpposing force · Seed: 7 · band "));
+      QCOMPARE(form.TotalsLabel->wholeText().count(u'\n'), 2);
+      QVERIFY(form.TotalsLabel->wholeText().section(u'\n', 2).startsWith("Balance: "));
+      // Side b's listing opens four lines after "Opposing force": its first group's first slot.
+      const int sideB = form.MechBox->toPlainText().split(u'\n').indexOf("Opposing force");
+      putCursorOn(form, sideB + 6);
+      QTest::keySequence(form.MechBox, QKeySequence(Qt::CTRL | Qt::Key_T));
+      QCOMPARE(form.MechBox->toPlainText(), cli({"--opponent-reroll", "1.1"}));
+      putCursorOn(form, 4);
+      QTest::keySequence(form.MechBox, QKeySequence(Qt::CTRL | Qt::Key_L));
+      QCOMPARE(dismissErrorBox(form), QString());
+      QCOMPARE(form.MechBox->toPlainText(), cli({"--reroll", "1", "--opponent-reroll", "1.1"}));
+      QTest::keySequence(form.MechBox, QKeySequence(Qt::CTRL | Qt::Key_Z));
+      QCOMPARE(form.MechBox->toPlainText(), cli({"--opponent-reroll", "1.1"}));
+      QVERIFY(form.SeedLabel->wholeText().startsWith("Seed: 7\n"));
+    }
+    TestWindow next(SHIPPED_TABLES);
+    QMenu* menu = next.RecentButton->menu();
+    Q_EMIT menu->aboutToShow();
+    QCOMPARE(menu->actions()[0]->text(),
+             "Davion, Company, Random, Veteran · Seed: 7 · re-rolled 1 · against Wolf, Binary, "
+             "Random, Random · re-rolled 1.1 · handicap 100 %, tolerance 10 %");
+    menu->actions()[0]->trigger();
+    QCOMPARE(next.MechBox->toPlainText(), cli({"--reroll", "1", "--opponent-reroll", "1.1"}));
+    QVERIFY(next.OpponentBox->isChecked() && next.OpponentHouseBox->currentText() == "Wolf");
+    QCOMPARE(next.control<QSpinBox>("ToleranceBox")->value(), 10);
+  }
+
+  // An opposing force kept with a handicap or tolerance out of bounds, or a word in no list,
+  // leaves its entry out; an entry kept before pairs were reads as a force alone.
+  void recentLeavesOutAnOpposingForceItCannotRead() {
+    const QStringList bad[] = {
+        {"handicap",  "5"       },
+        {"tolerance", "51"      },
+        {"ohouse",    "Atlantis"}
+    };
+    for (const QStringList& fault : bad) {
+      {
+        QSettings settings(QStringLiteral("musterwright"), QStringLiteral("musterwright"));
+        settings.remove(QStringLiteral("recent"));
+        settings.beginWriteArray(QStringLiteral("recent"), 2);
+        for (int entry : {0, 1}) {
+          settings.setArrayIndex(entry);
+          settings.setValue("house", "Wolf");
+          settings.setValue("size", "Star");
+          settings.setValue("seed", QString::number(entry + 1));
+        }
+        settings.setValue("opponent", true);
+        settings.setValue("handicap", 100);
+        settings.setValue("tolerance", 5);
+        settings.setValue(fault[0], fault[1]);
+        settings.endArray();
+      }
+      TestWindow form(SHIPPED_TABLES);
+      QMenu* menu = form.RecentButton->menu();
+      Q_EMIT menu->aboutToShow();
+      QCOMPARE(menu->actions().size(), 1);
+      QCOMPARE(menu->actions()[0]->text(), "Wolf, Star, Random, Random · Seed: 1");
+    }
   }
 
   // A table file that fails its check draws the force the command line draws from it, the

@@ -59,17 +59,45 @@ class TestWindow : public TForm1 {
   ElidedLabel* const FilesLabel = control<ElidedLabel>("FilesLabel");
   ElidedLabel* const SkillsLabel = control<ElidedLabel>("SkillsLabel");
   QToolButton* const RecentButton = control<QToolButton>("RecentButton");
+  QCheckBox* const OpponentBox = control<QCheckBox>("OpponentBox");
+  QComboBox* const OpponentHouseBox = control<QComboBox>("OpponentHouseBox");
 };
 
 // Every control Tab stops at, in order from the faction list, and the faction list again: the
 // weight list, although it stands in the top row, comes after the file name; the controls below
 // the file name come after the listing, top to bottom, then the lines under the listing and the
 // files in use.
-inline const QStringList kTabOrder{
-    "HouseBox",   "SizeBox",     "ExperienceBox", "Vehicle",          "GButton",     "ToFile",
-    "FileName",   "WeightBox",   "MechBox",       "SaveAsButton",     "PrintButton", "SeedBox",
-    "BudgetKind", "BudgetBox",   "RecentButton",  "CollectionButton", "OwnedBox",    "UniqueBox",
-    "SeedLabel",  "TotalsLabel", "FilesLabel",    "SkillsLabel",      "HouseBox"};
+inline const QStringList kTabOrder{"HouseBox",
+                                   "SizeBox",
+                                   "ExperienceBox",
+                                   "Vehicle",
+                                   "GButton",
+                                   "ToFile",
+                                   "FileName",
+                                   "WeightBox",
+                                   "MechBox",
+                                   "SaveAsButton",
+                                   "PrintButton",
+                                   "SeedBox",
+                                   "BudgetKind",
+                                   "BudgetBox",
+                                   "RecentButton",
+                                   "CollectionButton",
+                                   "OwnedBox",
+                                   "UniqueBox",
+                                   "OpponentBox",
+                                   "OpponentHouseBox",
+                                   "OpponentSizeBox",
+                                   "OpponentWeightBox",
+                                   "OpponentExperienceBox",
+                                   "OpponentVehicle",
+                                   "HandicapBox",
+                                   "ToleranceBox",
+                                   "SeedLabel",
+                                   "TotalsLabel",
+                                   "FilesLabel",
+                                   "SkillsLabel",
+                                   "HouseBox"};
 
 inline void choose(TestWindow& form, const QString& house, const QString& size,
                    const QString& weight, const QString& experience) {
